@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+
+// The per-user settings store. The program's registry keys live in one INI
+// file, one [group] per key path (the path verbatim, backslashes and all),
+// one line per value:
+//
+//   [SOFTWARE\Brindlecove\Formlark (2005)\Last Active Company]
+//   Value="Sample Company"
+//   [SOFTWARE\Brindlecove\Formlark (2005)\Form W2 Print Options]
+//   W2 Paper Type=dword:00000001
+//
+// Text values are quoted, with \\, \", \n, \r, \t and \0 escapes, so a value
+// may hold any character; numbers are 32-bit "dword:" values in hex. Key
+// paths and value names compare without regard to case, as in a registry.
+//
+// The file is $XDG_CONFIG_HOME/Brindlecove/Formlark (2005).ini (default
+// ~/.config/...). The environment variable FORMLARK_SETTINGS_FILE names
+// another file; tests use it, or SetSettingsFile.
+
+// Key path table, selected by index.
+enum SettingsKey {
+    kKeyLastActiveCompany = 0,
+    kKeyW2PrintOptions = 1,
+    kKeyW3PrintOptions = 2,
+    kKey1099PrintOptions = 3,
+    kKey1096PrintOptions = 4,
+    kKeyGeneralOptions = 5,
+    kKeyDcomOptions = 6,
+};
+QString SettingsKeyPath(int index);
+
+// The settings file in use, and a way to point it elsewhere (an empty path
+// goes back to the default rule).
+QString SettingsFilePath();
+void SetSettingsFile(const QString& path);
+
+// Each call opens the key (creating it when missing), works, and closes it.
+// A read returns the default when the key had to be created, when the value
+// is missing or when it has another type.
+bool WriteSettingNumber(const QString& keyPath, const QString& valueName, int value);
+bool WriteSettingText(const QString& keyPath, const QString& valueName, const QString& text);
+int ReadSettingNumber(const QString& keyPath, const QString& valueName, int defaultValue);
+QString ReadSettingText(const QString& keyPath, const QString& valueName, const QString& defaultValue);
+
+// The folder of the program's own executable, ending in "/". The
+// environment variable FORMLARK_PROGRAM_FOLDER names another folder (tests),
+// as does SetProgramFolder.
+QString ProgramFolder();
+void SetProgramFolder(const QString& folder);
+
+// Names used with the settings.
+inline constexpr char kApplicationTitle[] = "Formlark (2005)";
+inline constexpr char kSampleCompanyName[] = "Sample Company";
+inline constexpr char kLastActiveCompanyValue[] = "Value";
+inline constexpr char kCompanyDataPathValue[] = "Company Data Path";
+inline constexpr char kDataFolderName[] = "DatabaseFiles";

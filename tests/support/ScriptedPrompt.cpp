@@ -1,0 +1,26 @@
+#include "tests/support/ScriptedPrompt.h"
+
+ScriptedPrompt::ScriptedPrompt()
+{
+    SetAppPrompt(this);
+}
+
+ScriptedPrompt::~ScriptedPrompt()
+{
+    SetAppPrompt(nullptr);
+}
+
+PromptAnswer ScriptedPrompt::Ask(const QString& text, PromptButtons shownButtons, PromptIcon icon)
+{
+    asked << text;
+    icons << icon;
+    buttons << shownButtons;
+    if (answers.empty()) {
+        if (shownButtons != PromptButtons::Ok)
+            ++unanswered;
+        return shownButtons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Yes;
+    }
+    PromptAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/Prompt.h"
+
+#include <QStringList>
+
+#include <deque>
+
+// A prompt for tests: answers from a queue (Ok / the first button when the
+// queue is empty, which a test can check through Unanswered) and keeps every
+// text it was asked. Installs itself while it lives.
+class ScriptedPrompt : public Prompt {
+public:
+    ScriptedPrompt();
+    ~ScriptedPrompt() override;
+
+    PromptAnswer Ask(const QString& text, PromptButtons buttons, PromptIcon icon) override;
+
+    ScriptedPrompt& Then(PromptAnswer answer)
+    {
+        answers.push_back(answer);
+        return *this;
+    }
+
+    std::deque<PromptAnswer> answers;
+    QStringList asked;
+    QList<PromptIcon> icons;
+    QList<PromptButtons> buttons;
+    int unanswered = 0; // questions asked with an empty queue
+};

@@ -1,0 +1,38 @@
+#include "tests/support/TestFolders.h"
+
+#include "app/Settings.h"
+
+#include <QDir>
+
+TestFolders::TestFolders()
+{
+    QDir().mkpath(DataFolder());
+    SetProgramFolder(ProgramFolder());
+    SetSettingsFile(SettingsFile());
+}
+
+TestFolders::~TestFolders()
+{
+    SetProgramFolder(QString());
+    SetSettingsFile(QString());
+}
+
+QString TestFolders::ProgramFolder() const
+{
+    return dir_.path() + QStringLiteral("/program/");
+}
+
+QString TestFolders::DataFolder() const
+{
+    return ProgramFolder() + QStringLiteral("DatabaseFiles/");
+}
+
+QString TestFolders::SettingsFile() const
+{
+    return dir_.path() + QStringLiteral("/config/Brindlecove/Formlark (2005).ini");
+}
+
+QString TestFolders::Path(const QString& relative) const
+{
+    return dir_.path() + u'/' + relative;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A program folder and a settings file of the test's own, in a temporary
+// folder that goes away with the object. The program folder holds an empty
+// "DatabaseFiles" folder.
+class TestFolders {
+public:
+    TestFolders();
+    ~TestFolders();
+
+    QString ProgramFolder() const;  // ends in "/"
+    QString DataFolder() const;     // ProgramFolder() + "DatabaseFiles/"
+    QString SettingsFile() const;
+    QString Path(const QString& relative) const;
+    bool IsValid() const { return dir_.isValid(); }
+
+private:
+    QTemporaryDir dir_;
+};
