@@ -1,0 +1,54 @@
+#include "app/CompanyFiles.h"
+
+#include "app/Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& names)
+{
+    names.clear();
+    QDir dir(folder);
+    if (!dir.exists() || !dir.isReadable())
+        return false;
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    for (const QString& file : files) {
+        if (!file.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive))
+            continue;
+        // Only the extension goes: "A.pmt Sales.pmt" is the company "A.pmt Sales".
+        names << (stripExtension ? file.left(file.size() - 4) : file);
+    }
+    return !names.isEmpty();
+}
+
+QString FindCompanyStoreFile(const QString& folder, const QString& company)
+{
+    const QString wanted = company + QLatin1String(kStoreExtension);
+    if (QFileInfo(folder + wanted).isFile())
+        return wanted;
+    QDir dir(folder);
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    for (const QString& file : files)
+        if (file.compare(wanted, Qt::CaseInsensitive) == 0)
+            return file;
+    return QString();
+}
+
+QString WithTrailingSeparator(const QString& folder)
+{
+    if (folder.isEmpty() || folder.endsWith(u'/'))
+        return folder;
+    return folder + u'/';
+}
+
+QString DefaultDataFolder()
+{
+    return ProgramFolder() + QLatin1String(kDataFolderName) + u'/';
+}
+
+QString ReadDataFolder()
+{
+    const QString folder =
+        ReadSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kCompanyDataPathValue), DefaultDataFolder());
+    return WithTrailingSeparator(folder.isEmpty() ? DefaultDataFolder() : folder);
+}
