@@ -1,9 +1,366 @@
 #include "app/PrintCommand.h"
 
-#include <cstdio>
+#include "app/CompanyFiles.h"
+#include "app/Settings.h"
+#include "contractor/ContractorPrintOptions.h"
+#include "contractor/Form1096PageLayout.h"
+#include "contractor/Form1099Copies.h"
+#include "contractor/Form1099EmptyFields.h"
+#include "contractor/Form1099PageLayout.h"
+#include "records/DisplayOrder.h"
+#include "store/CompanyData.h"
+#include "store/CompanyStore.h"
+#include "wage/FormPictures.h"
+#include "wage/PagedOutput.h"
+#include "wage/TwoFormSheets.h"
+#include "wage/W2PageLayout.h"
+#include "wage/W3PageLayout.h"
+#include "wage/WageCopies.h"
+#include "wage/WagePrintOptions.h"
 
-int RunPrintCommand(int, char**)
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+const char kUsage[] =
+    "usage: formlark print --company NAME --form w2|w3|1099|1096 [--all | --current]\n"
+    "                      [--paper preprinted|copy|laser] [--copy INDEX]\n"
+    "                      [--offset-x INCHES --offset-y INCHES] [--vertical-space INCHES]\n"
+    "                      --pdf FILE\n"
+    "\n"
+    "Writes the forms of a company of the data folder to one PDF on Letter paper.\n"
+    "Options left out keep the saved print options of the form.\n"
+    "  --all, --current      every W-2 / 1099-MISC, or the first employee or\n"
+    "                        contractor in the list (w2 and 1099 only)\n"
+    "  --paper               preprinted: data only; copy: on blank paper with the\n"
+    "                        picture of the form; laser: full-page substitute\n"
+    "                        (w2 and w3 only)\n"
+    "  --copy INDEX          the copy on blank paper: w2 0-4 (1, 2, B, C, D),\n"
+    "                        1099 0-3 (1, B, 2, C)\n"
+    "  --offset-x, --offset-y  alignment on pre-printed forms in inches, up to\n"
+    "                        99.99 with two decimals; negative is left / up\n"
+    "  --vertical-space      inches between the two W-2 forms of a sheet,\n"
+    "                        0.75 to 1.75 (w2 only)\n";
+
+// A bad command line or input: one line for stderr and the exit code.
+struct Failure {
+    QString message;
+    int exitCode = kExitFailure;
+};
+
+struct Arguments {
+    QString company;
+    QString form;
+    std::optional<int> target;
+    QString paper;
+    std::optional<int> copy;
+    std::optional<double> offsetX;
+    std::optional<double> offsetY;
+    std::optional<double> verticalSpace;
+    QString pdf;
+    bool help = false;
+};
+
+// Inches as the alignment boxes take them: up to two whole digits and two
+// decimals, with a sign where a direction is meant.
+std::optional<double> ParseInches(const QString& text, bool allowSign)
 {
-    std::fprintf(stderr, "formlark: printing without a window is not available yet\n");
-    return 2;
+    static const QRegularExpression signedPattern(QStringLiteral("^[+-]?(\\d{1,2}(\\.\\d{0,2})?|\\.\\d{1,2})$"));
+    static const QRegularExpression unsignedPattern(QStringLiteral("^(\\d{1,2}(\\.\\d{0,2})?|\\.\\d{1,2})$"));
+    if (!(allowSign ? signedPattern : unsignedPattern).match(text).hasMatch())
+        return std::nullopt;
+    return text.toDouble();
+}
+
+std::optional<Failure> ParseArguments(const QStringList& args, Arguments& out)
+{
+    auto usage = [](const QString& message) { return Failure{message, kExitUsage}; };
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString name = args[i];
+        QString value;
+        bool hasValue = false;
+        const qsizetype equals = name.indexOf(u'=');
+        if (name.startsWith(QLatin1String("--")) && equals > 0) {
+            value = name.mid(equals + 1);
+            name = name.left(equals);
+            hasValue = true;
+        }
+        if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+            out.help = true;
+            continue;
+        }
+        if (name == QLatin1String("--all") || name == QLatin1String("--current")) {
+            const int target = name == QLatin1String("--all") ? kPrintAll : kPrintCurrent;
+            if (out.target && *out.target != target)
+                return usage(QStringLiteral("--all and --current exclude each other"));
+            out.target = target;
+            continue;
+        }
+        static const QStringList withValue = {"--company", "--form",     "--paper",          "--copy", "--offset-x",
+                                              "--offset-y", "--vertical-space", "--pdf"};
+        if (!withValue.contains(name))
+            return usage(QStringLiteral("unknown option \"%1\" (see formlark print --help)").arg(args[i]));
+        if (!hasValue) {
+            if (i + 1 >= args.size())
+                return usage(QStringLiteral("%1 needs a value").arg(name));
+            value = args[++i];
+        }
+
+        if (name == QLatin1String("--company")) {
+            out.company = value;
+        } else if (name == QLatin1String("--form")) {
+            out.form = value.toLower();
+            static const QStringList forms = {"w2", "w3", "1099", "1096"};
+            if (!forms.contains(out.form))
+                return usage(QStringLiteral("--form must be w2, w3, 1099 or 1096, not \"%1\"").arg(value));
+        } else if (name == QLatin1String("--paper")) {
+            out.paper = value.toLower();
+            static const QStringList papers = {"preprinted", "copy", "laser"};
+            if (!papers.contains(out.paper))
+                return usage(QStringLiteral("--paper must be preprinted, copy or laser, not \"%1\"").arg(value));
+        } else if (name == QLatin1String("--copy")) {
+            static const QRegularExpression digits(QStringLiteral("^\\d{1,2}$"));
+            if (!digits.match(value).hasMatch())
+                return usage(QStringLiteral("--copy must be a copy number, not \"%1\"").arg(value));
+            out.copy = value.toInt();
+        } else if (name == QLatin1String("--offset-x") || name == QLatin1String("--offset-y")) {
+            const auto inches = ParseInches(value, true);
+            if (!inches)
+                return usage(QStringLiteral("%1 must be inches such as 0.25 or -1.5 (at most 99.99), not \"%2\"")
+                                 .arg(name, value));
+            (name == QLatin1String("--offset-x") ? out.offsetX : out.offsetY) = *inches;
+        } else if (name == QLatin1String("--vertical-space")) {
+            const auto inches = ParseInches(value, false);
+            if (!inches || *inches < 0.75 || *inches > 1.75)
+                return usage(QStringLiteral("--vertical-space must be inches from 0.75 to 1.75, not \"%1\"").arg(value));
+            out.verticalSpace = *inches;
+        } else if (name == QLatin1String("--pdf")) {
+            if (value.isEmpty())
+                return usage(QStringLiteral("--pdf needs a file name"));
+            out.pdf = value;
+        }
+    }
+    if (out.help)
+        return std::nullopt;
+    if (out.company.isEmpty())
+        return usage(QStringLiteral("--company NAME is required"));
+    if (out.form.isEmpty())
+        return usage(QStringLiteral("--form w2|w3|1099|1096 is required"));
+    if (out.pdf.isEmpty())
+        return usage(QStringLiteral("--pdf FILE is required"));
+
+    const bool twoUp = out.form == QLatin1String("w2") || out.form == QLatin1String("1099");
+    if (out.target && !twoUp)
+        return usage(QStringLiteral("--all and --current apply to w2 and 1099 only"));
+    if (out.paper == QLatin1String("laser") && (out.form == QLatin1String("1099") || out.form == QLatin1String("1096")))
+        return usage(QStringLiteral("--paper laser applies to w2 and w3 only"));
+    if (out.copy) {
+        if (!twoUp)
+            return usage(QStringLiteral("--copy applies to w2 and 1099 only"));
+        if (!out.paper.isEmpty() && out.paper != QLatin1String("copy"))
+            return usage(QStringLiteral("--copy goes with --paper copy"));
+        const int copies = out.form == QLatin1String("w2") ? kW2CopyCount : k1099CopyCount;
+        if (*out.copy >= copies)
+            return usage(QStringLiteral("--copy must be 0 to %1 for %2").arg(copies - 1).arg(out.form));
+        out.paper = QStringLiteral("copy");
+    }
+    if (out.verticalSpace && out.form != QLatin1String("w2"))
+        return usage(QStringLiteral("--vertical-space applies to w2 only"));
+    return std::nullopt;
+}
+
+// The offsets of the command line as magnitude and direction.
+template <class Options>
+void ApplyOffsets(const Arguments& a, Options& o)
+{
+    if (a.offsetX) {
+        o.HorizontalOffset = std::abs(*a.offsetX);
+        o.HorizontalDirection = *a.offsetX < 0 ? 0 : 1;
+    }
+    if (a.offsetY) {
+        o.VerticalOffset = std::abs(*a.offsetY);
+        o.VerticalDirection = *a.offsetY < 0 ? 0 : 1;
+    }
+}
+
+// Everything one job needs kept alive while it is written.
+struct CommandJob {
+    std::unique_ptr<PrintJob> job;
+    QString nothingToPrint;
+    QString warning;
+};
+
+CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& company)
+{
+    CommandJob result;
+    if (a.form == QLatin1String("w2")) {
+        PrintW2Options o;
+        ReadPrintW2Options(o);
+        if (a.target)
+            o.PrintTarget = *a.target;
+        if (a.paper == QLatin1String("preprinted")) {
+            o.PaperType = kPreprintedPaper;
+        } else if (a.paper == QLatin1String("laser")) {
+            o.PaperType = kBlankPaper;
+            o.BlankCopyType = kW2LaserCopyA;
+        } else if (a.paper == QLatin1String("copy")) {
+            o.PaperType = kBlankPaper;
+            if (a.copy)
+                o.BlankCopyType = *a.copy;
+            else if (o.BlankCopyType < 0 || o.BlankCopyType >= kW2CopyCount)
+                o.BlankCopyType = 0;
+        }
+        ApplyOffsets(a, o);
+        if (a.verticalSpace)
+            o.VerticalSpace = *a.verticalSpace;
+        if (o.PrintTarget == kPrintAll ? data.w2s.empty() : data.employees.empty())
+            result.nothingToPrint = o.PrintTarget == kPrintAll
+                                        ? QStringLiteral("company \"%1\" has no W-2 forms to print").arg(company)
+                                        : QStringLiteral("company \"%1\" has no employees").arg(company);
+        const std::vector<int> order = FirstNameOrder(data.employees);
+        result.job = std::make_unique<W2PrintJob>(data.company, data.employees, data.w2s, o,
+                                                  order.empty() ? 0 : order.front());
+    } else if (a.form == QLatin1String("w3")) {
+        PrintW3Options o;
+        ReadPrintW3Options(o);
+        if (!a.paper.isEmpty())
+            o.PaperType = a.paper == QLatin1String("copy") ? 0 : a.paper == QLatin1String("laser") ? 2 : 1;
+        ApplyOffsets(a, o);
+        if (data.w2s.empty())
+            result.nothingToPrint = QStringLiteral("company \"%1\" has no W-2 forms to total on a W-3").arg(company);
+        result.job = std::make_unique<W3PrintJob>(data.company, data.w2s, o);
+    } else if (a.form == QLatin1String("1099")) {
+        Print1099Options o;
+        ReadPrint1099Options(o);
+        if (a.target)
+            o.PrintTarget = *a.target;
+        if (a.paper == QLatin1String("preprinted"))
+            o.PaperType = kPreprintedPaper;
+        else if (a.paper == QLatin1String("copy"))
+            o.PaperType = kBlankPaper;
+        if (a.copy)
+            o.CopyType = *a.copy;
+        ApplyOffsets(a, o);
+        const std::vector<int> order = FirstNameOrder(data.contractors);
+        const int current = order.empty() ? 0 : order.front();
+        if (o.PrintTarget == kPrintAll ? data.forms1099.empty() : data.contractors.empty()) {
+            result.nothingToPrint = o.PrintTarget == kPrintAll
+                                        ? QStringLiteral("company \"%1\" has no 1099-MISC forms to print").arg(company)
+                                        : QStringLiteral("company \"%1\" has no contractors").arg(company);
+        } else if (o.PrintTarget == kPrintAll) {
+            if (AnyForm1099HasEmptyFields(data.forms1099))
+                result.warning = QStringLiteral("one or more 1099 forms contain empty fields");
+        } else {
+            const auto& id = data.contractors[size_t(current)].ContractorUniqueID;
+            for (const Form1099Record& f : data.forms1099)
+                if (f.ContractorUniqueID == id) {
+                    if (Form1099HasEmptyFields(f))
+                        result.warning = QStringLiteral("the 1099 form contains empty fields");
+                    break;
+                }
+        }
+        result.job = std::make_unique<Form1099PrintJob>(data.company, data.contractors, data.forms1099, o, current);
+    } else {
+        Print1096Options o;
+        ReadPrint1096Options(o);
+        if (a.paper == QLatin1String("preprinted"))
+            o.PaperType = kPreprintedPaper;
+        else if (a.paper == QLatin1String("copy"))
+            o.PaperType = kBlankPaper;
+        ApplyOffsets(a, o);
+        if (data.forms1099.empty())
+            result.nothingToPrint =
+                QStringLiteral("company \"%1\" has no 1099-MISC forms to total on a 1096").arg(company);
+        result.job = std::make_unique<Form1096PrintJob>(data.company, data.forms1099, o);
+    }
+    return result;
+}
+
+// Printing needs fonts and a paint engine but never a display. Without a
+// session's runtime folder Qt would complain on stderr, so a private one is
+// made in the temporary folder.
+void PrepareHeadlessGui()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/formlark-runtime-" + QByteArray::number(getuid());
+        struct stat info {};
+        // Only a real folder of our own will do, never someone else's or a link.
+        if ((::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) && ::lstat(folder.constData(), &info) == 0 &&
+            S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && ::chmod(folder.constData(), 0700) == 0)
+            qputenv("XDG_RUNTIME_DIR", folder);
+    }
+}
+
+void PrintLine(std::FILE* stream, const QString& line)
+{
+    std::fprintf(stream, "%s\n", line.toLocal8Bit().constData());
+}
+
+int Fail(const Failure& failure)
+{
+    PrintLine(stderr, QStringLiteral("formlark print: ") + failure.message);
+    return failure.exitCode;
+}
+
+} // namespace
+
+int RunPrintCommand(int argc, char** argv)
+{
+    PrepareHeadlessGui();
+    QGuiApplication app(argc, argv);
+
+    QStringList args;
+    for (int i = 2; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+
+    Arguments a;
+    if (auto failure = ParseArguments(args, a))
+        return Fail(*failure);
+    if (a.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+
+    const QString folder = ReadDataFolder();
+    const QString storeFile = FindCompanyStoreFile(folder, a.company);
+    if (storeFile.isEmpty())
+        return Fail({QStringLiteral("there is no company \"%1\" in %2").arg(a.company, folder)});
+
+    CompanyData data;
+    {
+        CompanyStore store;
+        if (LoadCompany(store, folder + storeFile, data) != CompanyStore::kOk)
+            return Fail({QStringLiteral("cannot read the store of company \"%1\" (%2)").arg(a.company, folder + storeFile)});
+        store.Close();
+    }
+    const QString company = data.company.EmployerName.IsEmpty() ? a.company : data.company.EmployerName.Text();
+
+    CommandJob job = BuildJob(a, data, company);
+    if (!job.nothingToPrint.isEmpty())
+        return Fail({job.nothingToPrint});
+    if (!job.warning.isEmpty())
+        PrintLine(stderr, QStringLiteral("formlark print: warning: ") + job.warning);
+
+    FormPictures pictures = FormPictures::FromProgramFolder();
+    QString error;
+    if (!WriteJobToPdf(*job.job, pictures, a.pdf, &error))
+        return Fail({error});
+    return 0;
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The W-2 copies printed on blank paper, by blank copy type 0..4: the name
+// in the print options list and the caption printed on each form. Blank
+// copy type 5 is the full-page laser substitute for Copy A.
+
+inline constexpr int kW2CopyCount = 5;
+inline constexpr int kW2CopyD = 4;
+inline constexpr int kW2LaserCopyA = 5;
+
+// Empty texts for a type outside 0..4.
+QString W2CopyName(int copyType);
+QString W2CopyCaption(int copyType);
