@@ -36,7 +36,7 @@ inline CompanyRecord Company()
     c.FormW3CheckThirdPartySickPay = 0;
     c.Form1096ContactName = "Bob Payer";
     c.Form1096Telephone = "(217) 555-0202";
-    c.Form1096Fax = "(217) 555-0299";
+    c.Form1096Fax = "(309) 555-0299";
     c.Form1096Email = "bob@brindle.example";
     c.Form1096CheckIsThisYourFinalReturn = 1;
     c.CompanyUniqueID = 1;
