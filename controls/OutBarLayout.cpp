@@ -201,8 +201,9 @@ OutBarDropTarget OutBarLayout::DropTargetAt(const QPoint& point) const
 OutBarSlide PlanFolderSlide(const QRect& client, int folderCount, int from, int to, int step)
 {
     OutBarSlide slide;
+    // Nothing to slide when the headers alone don't fit.
     if (folderCount < 2 || from == to || step <= 0 || from < 0 || to < 0 || from >= folderCount ||
-        to >= folderCount)
+        to >= folderCount || client.height() <= folderCount * step)
         return slide;
     const int top = client.top();
     const int end = EndY(client);
@@ -224,7 +225,7 @@ OutBarSlide PlanFolderSlide(const QRect& client, int folderCount, int from, int 
     } else {
         // The new item area with the headers after `to` up to `from` drops
         // down from under the header of `to`.
-        const int blockTop = headerTop(to + 1, to);
+        const int blockTop = top + (to + 1) * step;
         const int blockEnd = from + 1 < folderCount ? headerTop(from + 1, from) : end;
         slide.block = QRect(client.left(), blockTop, client.width(), blockEnd - blockTop);
         slide.clip = slide.block;
