@@ -293,7 +293,12 @@ void COutBarCtrl::PaintHeader(QPainter& painter, int folder, const QRect& r) con
     const bool hot = m_press ? (m_press->dragging && m_press->drop.folder == folder && !m_press->drop.markY)
                              : m_hotFolder == folder;
 
-    painter.fillRect(r, m_face);
+    // A hot face is lit a little towards the highlight colour.
+    QColor face = m_face;
+    if (hot && !pressed)
+        face = QColor((m_face.red() + m_highlight.red()) / 2, (m_face.green() + m_highlight.green()) / 2,
+                      (m_face.blue() + m_highlight.blue()) / 2);
+    painter.fillRect(r, face);
     painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), m_outline);
     const QRect frame = r.adjusted(0, 1, 0, 0);
     if (pressed) {
@@ -497,6 +502,14 @@ void COutBarCtrl::UpdateHover(const QPoint& point)
     // Leaving the bar sends no move to it, so a timer looks for the pointer.
     if ((hotFolder >= 0 || hotItem >= 0) && !m_hoverTimer.isActive())
         m_hoverTimer.start();
+}
+
+void COutBarCtrl::leaveEvent(QEvent* event)
+{
+    // Where the window system reports the pointer leaving, the marks go at
+    // once; the timer covers the rest.
+    QWidget::leaveEvent(event);
+    ClearHover();
 }
 
 void COutBarCtrl::ClearHover()
@@ -745,8 +758,7 @@ void COutBarCtrl::FitCaptionEditor()
     const QRect client = contentsRect();
     const QFontMetrics metrics(m_editor->font());
     const int height = m_editor->sizeHint().height();
-    const int width = std::min(client.width(),
-                               std::max(m_editAnchor.width(), metrics.horizontalAdvance(m_editor->text()) + 12));
+    const int width = std::min(client.width(), std::max(48, metrics.horizontalAdvance(m_editor->text()) + 12));
     int x = m_editAnchor.center().x() - width / 2;
     x = std::clamp(x, client.left(), client.left() + client.width() - width);
     const int line = std::min(m_editAnchor.height(), metrics.height());
