@@ -7,6 +7,7 @@
 #include "tools/form_pictures/FormPictureCheck.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -59,6 +60,13 @@ private slots:
         // One picture unit is 0.1 mm on paper only when the viewBox is the
         // placement rectangle.
         QCOMPARE(renderer.viewBoxF(), QRectF(QPointF(0, 0), size));
+
+        // The names say nothing about the content: an image reader that
+        // goes by content alone must read them too.
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        QCOMPARE(reader.format(), QByteArray("svg"));
+        QVERIFY2(!reader.read().isNull(), qPrintable(reader.errorString()));
     }
 
     void valuesLandInTheirBoxes_data()

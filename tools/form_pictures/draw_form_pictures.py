@@ -30,7 +30,6 @@ class Drawing:
         self.height = height
         self.title = title
         self.parts = []
-        self.offset = [(0, 0)]
 
     # A group moves everything drawn inside it; used to place one form
     # geometry at several spots (top and bottom form of a sheet).
@@ -54,10 +53,6 @@ class Drawing:
     def rect(self, x, y, w, h, sw=THIN):
         self.parts.append('<rect x="%s" y="%s" width="%s" height="%s" fill="none" stroke-width="%s"/>'
                           % (fmt(x), fmt(y), fmt(w), fmt(h), fmt(sw)))
-
-    def fill_rect(self, x, y, w, h, grey="#d8d8d8"):
-        self.parts.append('<rect x="%s" y="%s" width="%s" height="%s" fill="%s" stroke="none"/>'
-                          % (fmt(x), fmt(y), fmt(w), fmt(h), grey))
 
     def check_box(self, x, y, w, h):
         self.rect(x, y, w, h, 2.5)
@@ -131,10 +126,6 @@ class Drawing:
 # W-2: one form, drawn in the coordinates of the blank-paper picture
 # (1980 x 1340). The Copy A page places the same geometry twice.
 # ---------------------------------------------------------------------------
-
-def caption(d, x, y, s, pt=6.0, **kw):
-    d.text(x, y, s, pt, **kw)
-
 
 def box_number(d, x, y, num, s, pt=6.0):
     """Box caption: the number in bold followed by its words."""
@@ -622,7 +613,7 @@ def form_1096():
     cell = 143
     rows = ((870, TYPE_OF_FORM[:13]), (1015, TYPE_OF_FORM[13:]))
     for top, entries in rows:
-        d.hline(top, L, L + cell * len(entries), HEAVY if top == 870 else THIN)
+        d.hline(top, L, L + cell * 13, HEAVY if top == 870 else THIN)
         for i, (name, code) in enumerate(entries):
             x = L + i * cell
             d.vline(x, top, top + 145)
@@ -630,7 +621,7 @@ def form_1096():
             d.text(x + 8, top + 58, code, 6.5)
             d.check_box(x + 42, top + 101, 40, 40)
         d.vline(L + cell * len(entries), top, top + 145)
-    d.hline(1160, L, L + cell * 13)
+    d.hline(1160, L, L + cell * len(rows[1][1]))
 
     d.text(L, 1210, "Return this entire page to the Internal Revenue Service. Photocopies are not acceptable.",
            8.5, bold=True)
