@@ -17,6 +17,9 @@ bool TypesText(const QKeyEvent* event)
     const QString text = event->text();
     if (text.isEmpty())
         return false;
+    // Joiners and direction marks come with Ctrl+Shift on some keyboards.
+    if (text.at(0).category() == QChar::Other_Format)
+        return true;
     for (QChar c : text) {
         if (c.unicode() < 32 || c.unicode() == 127)
             return false;
@@ -54,9 +57,10 @@ EditKey ClassifyEditKey(const QKeyEvent* event)
         return EditKey::DeleteToLineEnd;
     if (event->matches(QKeySequence::DeleteCompleteLine))
         return EditKey::DeleteLine;
-    if (Is(event, Qt::NoModifier, Qt::Key_Backspace) || Is(event, shift, Qt::Key_Backspace))
+    // Backspace and Delete with any other modifiers still only erase.
+    if (event->key() == Qt::Key_Backspace)
         return EditKey::Backspace;
-    if (event->matches(QKeySequence::Delete) || Is(event, Qt::NoModifier, Qt::Key_Delete))
+    if (event->matches(QKeySequence::Delete) || event->key() == Qt::Key_Delete)
         return EditKey::Delete;
     if (TypesText(event))
         return EditKey::Typing;

@@ -74,11 +74,11 @@ EditState CRuleEdit::CurrentState() const
     return state;
 }
 
-void CRuleEdit::Apply(const EditState& before, const EditOutcome& outcome)
+void CRuleEdit::Apply(const EditState& before, const EditOutcome& outcome, EditKind kind)
 {
     SoundBoxBeep(outcome.beep);
     if (outcome.state.text != before.text) {
-        history_.Record(before, outcome.state);
+        history_.Record(before, outcome.state, kind);
         ShowEditedText(outcome.state.text);
     }
     ShowSelection(outcome.state);
@@ -178,7 +178,7 @@ void CRuleEdit::del()
     if (isReadOnly())
         return;
     const EditState before = CurrentState();
-    Apply(before, rule_->PressDelete(before));
+    Apply(before, rule_->PressDelete(before), EditKind::Erasing);
 }
 
 void CRuleEdit::backspace()
@@ -186,7 +186,7 @@ void CRuleEdit::backspace()
     if (isReadOnly())
         return;
     const EditState before = CurrentState();
-    Apply(before, rule_->TypeChar(before, kBackspace));
+    Apply(before, rule_->TypeChar(before, kBackspace), EditKind::Erasing);
 }
 
 void CRuleEdit::DeleteRange(const EditState& before, int from, int to)
@@ -237,7 +237,7 @@ void CRuleEdit::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     case EditKey::Typing:
-        Apply(before, rule_->TypeText(before, event->text()));
+        Apply(before, rule_->TypeText(before, event->text()), EditKind::Typing);
         break;
     case EditKey::Backspace:
         backspace();
@@ -334,7 +334,7 @@ void CRuleEdit::inputMethodEvent(QInputMethodEvent* event)
     }
     const EditOutcome outcome = event->commitString().isEmpty() ? rule_->DeleteSelection(at)
                                                                 : rule_->TypeText(at, event->commitString());
-    Apply(before, outcome);
+    Apply(before, outcome, event->commitString().isEmpty() ? EditKind::Other : EditKind::Typing);
     event->accept();
 }
 

@@ -78,8 +78,9 @@ protected:
 
 private:
     EditState CurrentState() const;
-    // Shows an edit's outcome as one undoable step.
-    void Apply(const EditState& before, const EditOutcome& outcome);
+    // Shows an edit's outcome as one undoable step (or part of a run of
+    // typing or erasing).
+    void Apply(const EditState& before, const EditOutcome& outcome, EditKind kind = EditKind::Other);
     void ShowEditedText(const QString& text);
     void ShowSelection(const EditState& state);
     void PasteText(const QString& clip);

@@ -70,6 +70,7 @@ private slots:
     void amountSettersTakeSignedWholeDigits();
 
     void historyUndoesAndRedoes();
+    void historyJoinsRunsOfTypingAndErasing();
 
     void charClasses_data();
     void charClasses();
@@ -374,6 +375,35 @@ void EntryRulesTest::historyUndoesAndRedoes()
     history.Clear();
     QVERIFY(!history.CanUndo());
     QVERIFY(!history.CanRedo());
+}
+
+void EntryRulesTest::historyJoinsRunsOfTypingAndErasing()
+{
+    EditHistory history;
+    const auto step = [&history](const char* before, const char* after, EditKind kind) {
+        history.Record(ParseEdit(QString::fromUtf8(before)), ParseEdit(QString::fromUtf8(after)), kind);
+    };
+    step("|", "a|", EditKind::Typing);
+    step("a|", "ab|", EditKind::Typing);
+    step("ab|", "abc|", EditKind::Typing);
+    step("abc|", "ab|", EditKind::Erasing);
+    step("ab|", "a|", EditKind::Erasing);
+    step("a|", "ax|", EditKind::Other);  // a paste: a step of its own
+    step("ax|", "axy|", EditKind::Other);
+    step("a|xy", "az|xy", EditKind::Typing);  // typed elsewhere: a new run
+
+    QCOMPARE(FormatEdit(*history.Undo()), QStringLiteral("a|xy"));
+    QCOMPARE(FormatEdit(*history.Undo()), QStringLiteral("ax|"));
+    QCOMPARE(FormatEdit(*history.Undo()), QStringLiteral("a|"));
+    QCOMPARE(FormatEdit(*history.Undo()), QStringLiteral("abc|"));
+    QCOMPARE(FormatEdit(*history.Undo()), QStringLiteral("|"));
+    QVERIFY(!history.CanUndo());
+    QCOMPARE(FormatEdit(*history.Redo()), QStringLiteral("abc|"));
+
+    // Typing after an undo starts a new run rather than joining the undone one.
+    step("abc|", "abcd|", EditKind::Typing);
+    QVERIFY(!history.CanRedo());
+    QCOMPARE(FormatEdit(*history.Undo()), QStringLiteral("abc|"));
 }
 
 void EntryRulesTest::charClasses_data()

@@ -398,20 +398,33 @@ void RuleEditTest::undoRedoKeys()
     QFETCH(int, redoKey);
     QFETCH(int, redoModifiers);
     CDigitMaskEdit box(QString::fromLatin1(kMaskSsn));
-    QTest::keyClicks(&box, QStringLiteral("1234"));
-    QCOMPARE(box.text(), QStringLiteral("123-4"));
+    QTest::keyClicks(&box, QStringLiteral("123"));
+    QApplication::clipboard()->setText(QStringLiteral("45"));
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box.text(), QStringLiteral("123-45"));
+    box.end(false);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QCOMPARE(box.text(), QStringLiteral("123-"));
 
-    // The step over the dash and the digit after it are one keystroke.
+    // The Backspace run, the paste, then the typing run.
+    QTest::keyClick(&box, Qt::Key(undoKey), Qt::KeyboardModifiers(undoModifiers));
+    QCOMPARE(box.text(), QStringLiteral("123-45"));
     QTest::keyClick(&box, Qt::Key(undoKey), Qt::KeyboardModifiers(undoModifiers));
     QCOMPARE(box.text(), QStringLiteral("123"));
     QCOMPARE(box.cursorPosition(), 3);
     QTest::keyClick(&box, Qt::Key(undoKey), Qt::KeyboardModifiers(undoModifiers));
-    QCOMPARE(box.text(), QStringLiteral("12"));
+    QCOMPARE(box.text(), QString());
+    QTest::keyClick(&box, Qt::Key(undoKey), Qt::KeyboardModifiers(undoModifiers));
+    QCOMPARE(box.text(), QString());
+
+    QTest::keyClick(&box, Qt::Key(redoKey), Qt::KeyboardModifiers(redoModifiers));
+    QCOMPARE(box.text(), QStringLiteral("123"));
     QTest::keyClick(&box, Qt::Key(redoKey), Qt::KeyboardModifiers(redoModifiers));
     QTest::keyClick(&box, Qt::Key(redoKey), Qt::KeyboardModifiers(redoModifiers));
-    QCOMPARE(box.text(), QStringLiteral("123-4"));
+    QCOMPARE(box.text(), QStringLiteral("123-"));
     QTest::keyClick(&box, Qt::Key(redoKey), Qt::KeyboardModifiers(redoModifiers));
-    QCOMPARE(box.text(), QStringLiteral("123-4"));
+    QCOMPARE(box.text(), QStringLiteral("123-"));
 }
 
 void RuleEditTest::contextMenuHasItsOwnActions()
