@@ -96,6 +96,12 @@ void Drop(QLineEdit& box, const QString& text, QPoint at)
     QCOMPARE(drop.dropAction(), Qt::CopyAction);
 }
 
+// A box that refuses one more character than its rule does.
+class NoXEdit : public CCharFilterEdit {
+public:
+    bool IsCharAcceptable(QChar c) const override { return c != u'x'; }
+};
+
 }  // namespace
 
 class RuleEditTest : public QObject {
@@ -136,6 +142,8 @@ private slots:
     void undoNeverRestoresInvalidText();
     void userEditsAreSignalledAsEdits();
     void readOnlyBoxTakesNothing();
+    void editingKeysAreNotWindowShortcuts();
+    void subclassCanRefuseMoreCharacters();
 
     void classBoxTyping_data();
     void classBoxTyping();
@@ -674,6 +682,41 @@ void RuleEditTest::readOnlyBoxTakesNothing()
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&box, &enter);
     QVERIFY(!enter.isAccepted());
+}
+
+void RuleEditTest::editingKeysAreNotWindowShortcuts()
+{
+    CCharFilterEdit box;
+    const QList<QPair<int, Qt::KeyboardModifiers>> keys = {
+        {Qt::Key_Backspace, Qt::AltModifier}, {Qt::Key_Y, Qt::ControlModifier},
+        {Qt::Key_Insert, Qt::ShiftModifier},  {Qt::Key_Insert, Qt::ControlModifier},
+        {Qt::Key_Delete, Qt::ShiftModifier},  {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
+    };
+    for (const auto& [key, modifiers] : keys) {
+        QKeyEvent override(QEvent::ShortcutOverride, key, modifiers);
+        override.ignore();
+        QApplication::sendEvent(&box, &override);
+        QVERIFY2(override.isAccepted(), qPrintable(QKeySequence(key | modifiers).toString()));
+    }
+    // A key the box has no use for stays with the window.
+    QKeyEvent function(QEvent::ShortcutOverride, Qt::Key_F5, Qt::NoModifier);
+    function.ignore();
+    QApplication::sendEvent(&box, &function);
+    QVERIFY(!function.isAccepted());
+}
+
+void RuleEditTest::subclassCanRefuseMoreCharacters()
+{
+    NoXEdit box;
+    QTest::keyClicks(&box, QStringLiteral("axb"));
+    QCOMPARE(box.text(), QStringLiteral("ab"));
+    QApplication::clipboard()->setText(QStringLiteral("xyx"));
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box.text(), QStringLiteral("aby"));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("zx"));
+    QApplication::sendEvent(&box, &commit);
+    QCOMPARE(box.text(), QStringLiteral("abyz"));
 }
 
 void RuleEditTest::classBoxTyping_data()
