@@ -21,8 +21,16 @@ bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& 
     return !names.isEmpty();
 }
 
+bool IsUsableCompanyName(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(u'/') && !name.contains(QChar(0)) && name != QLatin1String(".")
+        && name != QLatin1String("..");
+}
+
 QString FindCompanyStoreFile(const QString& folder, const QString& company)
 {
+    if (!IsUsableCompanyName(company))
+        return QString();
     const QString wanted = company + QLatin1String(kStoreExtension);
     if (QFileInfo(folder + wanted).isFile())
         return wanted;

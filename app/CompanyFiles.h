@@ -16,6 +16,10 @@ inline constexpr char kDeletedExtension[] = ".del";
 // folder can't be read or holds no store; `names` keeps what was found.
 bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& names);
 
+// Whether `name` can name a store file in a data folder: not empty, no
+// path separator, not "." or "..".
+bool IsUsableCompanyName(const QString& name);
+
 // The actual file name of the store of `company` in `folder` (as it is
 // spelled on disk), or an empty text when there is none.
 QString FindCompanyStoreFile(const QString& folder, const QString& company);

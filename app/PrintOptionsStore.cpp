@@ -17,7 +17,7 @@ void ReadInches(const QString& keyPath, const QString& valueName, double& inches
     // A sentinel no real value can take tells "missing" from a stored 0.
     const int hundredths = ReadSettingNumber(keyPath, valueName, INT_MIN);
     if (hundredths != INT_MIN)
-        inches = hundredths * 0.01;
+        inches = hundredths / 100.0; // the double nearest the typed value
 }
 
 void ReadNumberInto(const QString& keyPath, const QString& valueName, int& value)

@@ -1,7 +1,10 @@
+#include "app/GlobalDoc.h"
+#include "app/MainFrame.h"
+#include "app/MessageBoxPrompt.h"
 #include "app/PrintCommand.h"
+#include "app/Settings.h"
 
 #include <QApplication>
-#include <QLabel>
 
 #include <cstring>
 
@@ -11,9 +14,16 @@ int main(int argc, char** argv)
         return RunPrintCommand(argc, argv);
 
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Formlark (2005)"));
-    window.setWindowTitle(QStringLiteral("Formlark (2005)"));
-    window.resize(632, 400);
-    window.show();
-    return app.exec();
+    QApplication::setApplicationName(QLatin1String(kApplicationTitle));
+    MessageBoxPrompt prompt;
+    SetAppPrompt(&prompt);
+
+    CGlobalDoc document;
+    if (!document.OpenFirstCompany())
+        return 1;
+    CMainFrame frame(document);
+    frame.showMaximized();
+    const int result = app.exec();
+    SetAppPrompt(nullptr);
+    return result;
 }

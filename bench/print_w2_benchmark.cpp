@@ -4,7 +4,7 @@
 //
 //   print_w2_benchmark [--employees N] [--runs R] [--paper copy|preprinted|laser]
 //
-// The pictures come from the program folder (beside this executable); when
+// The pictures come from the program folder of the build (build/bin); when
 // they are not there, a stand-in picture of similar weight is drawn.
 
 #include "app/Settings.h"
@@ -154,7 +154,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "print_w2_benchmark: no temporary folder\n");
         return 1;
     }
+#ifdef FORMLARK_PICTURE_FOLDER
+    QString pictureFolder = QStringLiteral(FORMLARK_PICTURE_FOLDER);
+#else
     QString pictureFolder = ProgramFolder();
+#endif
     const bool realPictures = QFileInfo::exists(pictureFolder + FormPictureFileName(FormPicture::W2Form));
     if (!realPictures) {
         pictureFolder = work.path() + QStringLiteral("/");

@@ -16,7 +16,7 @@ void CompanyData::Clear()
 int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data)
 {
     store.Close();
-    if (store.Open(path) != CompanyStore::kOk)
+    if (store.OpenExisting(path) != CompanyStore::kOk)
         return CompanyStore::kError;
     store.SetTargets(&data.company, &data.employees, &data.contractors, &data.w2s, &data.forms1099, &data.w3s,
                      &data.form1096);

@@ -21,7 +21,7 @@ struct CompanyData {
     void Clear();
 };
 
-// Reads a whole company: opens `path` with `store` and runs the seven
+// Reads a whole company: opens the existing store `path` with `store` and runs the seven
 // reading statements in the order company, employees, contractors, W-2,
 // 1099-MISC, W-3, 1096 into `data`, stopping at the first failure (the
 // targets keep what was read so far). The store stays open. Returns the

@@ -137,12 +137,22 @@ CompanyStore::~CompanyStore()
 
 int CompanyStore::Open(const QString& path)
 {
+    return OpenWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+int CompanyStore::OpenExisting(const QString& path)
+{
+    return OpenWithFlags(path, SQLITE_OPEN_READWRITE);
+}
+
+int CompanyStore::OpenWithFlags(const QString& path, int flags)
+{
     Close();
     if (path.isEmpty())
         return kError;
     sqlite3* db = nullptr;
     const QByteArray file = path.toUtf8();
-    const int rc = sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, kStoreVfsName);
+    const int rc = sqlite3_open_v2(file.constData(), &db, flags, kStoreVfsName);
     if (rc != SQLITE_OK) {
         if (db)
             sqlite3_close(db);

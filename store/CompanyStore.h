@@ -42,6 +42,9 @@ public:
     // 0 on success, 1 on failure. An open handle is closed first; an empty
     // path fails; a missing file is created empty.
     int Open(const QString& path);
+    // The same for a store that must exist already: a missing file fails
+    // instead of being created (writes never leave an empty file behind).
+    int OpenExisting(const QString& path);
     void Close();
     bool IsOpen() const { return db_ != nullptr; }
 
@@ -116,6 +119,7 @@ protected:
     virtual int OnRow(int columns, char** values, char** names);
 
 private:
+    int OpenWithFlags(const QString& path, int flags);
     int Run(QueryKind kind, Operation operation, QByteArray statement);
 
     sqlite3* db_ = nullptr;

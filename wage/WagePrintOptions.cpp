@@ -6,7 +6,7 @@
 void ReadPrintW2Options(PrintW2Options& o)
 {
     const QString key = SettingsKeyPath(kKeyW2PrintOptions);
-    o.VerticalSpace = ReadSettingNumber(key, "W2 Vertical Space Between forms", 125) * 0.01;
+    o.VerticalSpace = ReadSettingNumber(key, "W2 Vertical Space Between forms", 125) / 100.0;
     ReadInches(key, "W2 Horizontal Offset Value", o.HorizontalOffset);
     ReadNumberInto(key, "W2 Horizontal Offset Direction", o.HorizontalDirection);
     ReadInches(key, "W2 Vertical Offset Value", o.VerticalOffset);

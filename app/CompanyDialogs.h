@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The two dialogs the company commands show. The windowed program shows
+// real dialogs; tests answer them directly.
+class CompanyDialogs {
+public:
+    virtual ~CompanyDialogs() = default;
+
+    // "New Company": the entered Employer Name, or nullopt when cancelled.
+    virtual std::optional<QString> AskNewCompanyName() = 0;
+
+    // "Select a Company ": the index in `names` of the chosen company, or
+    // nullopt when cancelled. The dialog shows the names sorted.
+    virtual std::optional<int> SelectCompany(const QStringList& names) = 0;
+};

@@ -1,0 +1,482 @@
+#include "app/GlobalDoc.h"
+
+#include "app/CompanyDialogs.h"
+#include "app/CompanyFiles.h"
+#include "app/Prompt.h"
+#include "app/Settings.h"
+#include "store/FixedText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kCompanyNameCapacity = 259;
+constexpr int kEmployerNameCharacters = 30;
+
+// The record a change speaks of: the one at its list index when that still
+// carries the change's id, else the one with that id (a change retried after
+// the list moved on); nullptr when the record is gone.
+template <class Record>
+const Record* FindChangedRecord(const std::vector<Record>& list, int Record::*id, const ChangeRecord& change)
+{
+    if (change.ListIndex >= 0 && size_t(change.ListIndex) < list.size()
+        && list[size_t(change.ListIndex)].*id == change.UniqueID)
+        return &list[size_t(change.ListIndex)];
+    for (const Record& r : list)
+        if (r.*id == change.UniqueID)
+            return &r;
+    return nullptr;
+}
+
+QString DescribeChange(const ChangeRecord& change)
+{
+    static const char* const kinds[] = {"employee", "contractor", "W-2", "1099-MISC", "company"};
+    static const char* const operations[] = {"new", "deleted", "changed"};
+    const char* kind = change.Kind >= 0 && change.Kind <= 4 ? kinds[change.Kind] : "record";
+    const char* operation = change.Operation >= 0 && change.Operation <= 2 ? operations[change.Operation] : "changed";
+    return QStringLiteral("%1 %2").arg(QLatin1String(operation), QLatin1String(kind));
+}
+
+bool SameFile(const QString& a, const QString& b)
+{
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+QString StoreBaseName(const QString& fileName)
+{
+    return fileName.left(fileName.size() - int(sizeof(kStoreExtension) - 1));
+}
+
+} // namespace
+
+CGlobalDoc::CGlobalDoc(QObject* parent)
+    : QObject(parent)
+{
+    DataFolder = DefaultDataFolder();
+    queue_.clear();
+    modified_ = 0;
+    FirstOpen = true;
+}
+
+CGlobalDoc::~CGlobalDoc() = default;
+
+void CGlobalDoc::SetModified(int modified)
+{
+    const bool changed = (modified_ == 1) != (modified == 1);
+    modified_ = modified;
+    if (changed)
+        emit modifiedChanged(modified_ == 1);
+}
+
+// ---- views ----
+
+void CGlobalDoc::SetView(DocumentView::Role role, DocumentView* view)
+{
+    if (role >= 0 && role < DocumentView::kRoleCount)
+        views_[size_t(role)] = view;
+}
+
+void CGlobalDoc::RefreshViews()
+{
+    for (DocumentView* view : views_)
+        if (view)
+            view->RefreshFromDocument(*this);
+}
+
+// ---- title ----
+
+void CGlobalDoc::SetCompanyTitle(const std::optional<QString>& name)
+{
+    if (name)
+        CurrentCompanyName = CutToCharacters(*name, kCompanyNameCapacity);
+    emit titleChanged(Title());
+}
+
+QString CGlobalDoc::Title() const
+{
+    return CurrentCompanyName + QStringLiteral(" - ") + QLatin1String(kApplicationTitle);
+}
+
+// ---- records ----
+
+void CGlobalDoc::ClearCompanyData()
+{
+    data_.Clear();
+    // Changes of the company being left can never be written into the next
+    // one's store.
+    queue_.clear();
+    for (DocumentView* view : views_)
+        if (view)
+            view->OnCompanyDataCleared();
+}
+
+bool CGlobalDoc::EnumerateCompanies(const QString& folder, bool stripExtension)
+{
+    return ListCompanyStores(folder, stripExtension, companyNames_);
+}
+
+bool CGlobalDoc::CompanyStoreExists(const QString& name) const
+{
+    return !FindCompanyStoreFile(DataFolder, name).isEmpty();
+}
+
+QString CGlobalDoc::StorePathFor(const QString& name) const
+{
+    const QString actual = FindCompanyStoreFile(DataFolder, name);
+    return DataFolder + (actual.isEmpty() ? name + QLatin1String(kStoreExtension) : actual);
+}
+
+// ---- changes ----
+
+CommitResult CGlobalDoc::QueueChange(ChangeRecord change, bool commitNow)
+{
+    change.Dropped = 0;
+    queue_.push_back(change);
+    if (commitNow)
+        return CommitChanges();
+    return {};
+}
+
+CommitResult CGlobalDoc::CommitChanges()
+{
+    CommitResult result;
+    if (modified_ == 0)
+        return result;
+    DropCancelledChanges(queue_);
+    for (const ChangeRecord& change : queue_) {
+        if (WriteChange(change))
+            ++result.written;
+        else
+            result.failed.push_back(change);
+    }
+    queue_ = result.failed;
+    if (result.Succeeded()) {
+        SetModified(0);
+    } else {
+        SetModified(1);
+        ReportFailedCommit(result);
+    }
+    return result;
+}
+
+bool CGlobalDoc::WriteChange(const ChangeRecord& change)
+{
+    // Every write opens the store anew; a store that vanished is not
+    // created again empty.
+    auto open = [this] { return store_.OpenExisting(CurrentStorePath) == CompanyStore::kOk; };
+    const bool remove = change.Operation == ChangeRecord::kDelete;
+    switch (change.Kind) {
+    case ChangeRecord::kEmployee: {
+        if (remove)
+            return open() && store_.DeleteEmployee(change.UniqueID) == CompanyStore::kOk;
+        const EmployeeRecord* r = FindChangedRecord(data_.employees, &EmployeeRecord::EmployeeUniqueID, change);
+        if (!r)
+            return true; // gone from memory: nothing left to write
+        if (!open())
+            return false;
+        return (change.Operation == ChangeRecord::kInsert ? store_.InsertEmployee(*r, change.UniqueID)
+                                                          : store_.UpdateEmployee(*r, change.UniqueID))
+            == CompanyStore::kOk;
+    }
+    case ChangeRecord::kContractor: {
+        if (remove)
+            return open() && store_.DeleteContractor(change.UniqueID) == CompanyStore::kOk;
+        const ContractorRecord* r =
+            FindChangedRecord(data_.contractors, &ContractorRecord::ContractorUniqueID, change);
+        if (!r)
+            return true;
+        if (!open())
+            return false;
+        return (change.Operation == ChangeRecord::kInsert ? store_.InsertContractor(*r, change.UniqueID)
+                                                          : store_.UpdateContractor(*r, change.UniqueID))
+            == CompanyStore::kOk;
+    }
+    case ChangeRecord::kW2: {
+        if (remove)
+            return open() && store_.DeleteW2(change.UniqueID) == CompanyStore::kOk;
+        const W2Record* r = FindChangedRecord(data_.w2s, &W2Record::W2UniqueID, change);
+        if (!r)
+            return true;
+        if (!open())
+            return false;
+        return (change.Operation == ChangeRecord::kInsert ? store_.InsertW2(*r, change.UniqueID)
+                                                          : store_.UpdateW2(*r))
+            == CompanyStore::kOk;
+    }
+    case ChangeRecord::kForm1099: {
+        if (remove)
+            return open() && store_.DeleteForm1099(change.UniqueID) == CompanyStore::kOk;
+        const Form1099Record* r = FindChangedRecord(data_.forms1099, &Form1099Record::Form1099UniqueID, change);
+        if (!r)
+            return true;
+        if (!open())
+            return false;
+        return (change.Operation == ChangeRecord::kInsert ? store_.InsertForm1099(*r, change.UniqueID)
+                                                          : store_.UpdateForm1099(*r))
+            == CompanyStore::kOk;
+    }
+    case ChangeRecord::kCompany:
+        if (change.Operation == ChangeRecord::kInsert)
+            return open() && store_.InsertCompany(data_.company, change.UniqueID) == CompanyStore::kOk;
+        if (change.Operation == ChangeRecord::kUpdate)
+            return open() && store_.UpdateCompany(data_.company) == CompanyStore::kOk;
+        return true; // a company is never deleted through the queue
+    }
+    return true;
+}
+
+void CGlobalDoc::ReportFailedCommit(const CommitResult& result)
+{
+    QStringList what;
+    for (const ChangeRecord& change : result.failed)
+        what << DescribeChange(change);
+    AppPrompt().Tell(QStringLiteral("Formlark could not save %1 change(s) to the company file \"%2\" (%3).\n\n"
+                                    "Your entries are kept. Use Save on the Company menu to try again.")
+                         .arg(result.failed.size())
+                         .arg(QDir::toNativeSeparators(CurrentStorePath), what.join(QStringLiteral(", "))),
+                     PromptIcon::Exclamation);
+}
+
+void CGlobalDoc::ReportUnreadableStore(const QString& path)
+{
+    AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be read. It may be damaged, or it is not a "
+                                    "Formlark company file.")
+                         .arg(QDir::toNativeSeparators(path)),
+                     PromptIcon::Stop);
+}
+
+// ---- start and end of a run ----
+
+bool CGlobalDoc::OpenFirstCompany()
+{
+    DataFolder = ReadDataFolder();
+    CurrentCompanyName = ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany),
+                                         QLatin1String(kLastActiveCompanyValue), QLatin1String(kSampleCompanyName));
+    ReadPrintOptions();
+
+    QString file = FindCompanyStoreFile(DataFolder, CurrentCompanyName);
+    if (file.isEmpty())
+        file = FindCompanyStoreFile(DataFolder, QLatin1String(kSampleCompanyName));
+    if (file.isEmpty()) {
+        AppPrompt().Tell(QStringLiteral("Formlark can't start: the data folder \"%1\" holds neither the company "
+                                        "\"%2\" nor the \"%3\".\n\nChoose another data folder in the settings "
+                                        "file \"%4\", or restore the company files.")
+                             .arg(QDir::toNativeSeparators(DataFolder), CurrentCompanyName,
+                                  QLatin1String(kSampleCompanyName), QDir::toNativeSeparators(SettingsFilePath())),
+                         PromptIcon::Stop);
+        return false;
+    }
+    // The name as the file spells it, so the store keeps its name at the end.
+    CurrentCompanyName = StoreBaseName(file);
+    CurrentStorePath = DataFolder + file;
+    FirstOpen = false;
+    SetCompanyTitle();
+    if (!LoadCurrentCompany()) {
+        ReportUnreadableStore(CurrentStorePath);
+        return false;
+    }
+    return true;
+}
+
+bool CGlobalDoc::LoadCurrentCompany()
+{
+    SetCompanyTitle();
+    return LoadCompany(store_, CurrentStorePath, data_) == CompanyStore::kOk;
+}
+
+bool CGlobalDoc::SaveModified()
+{
+    if (modified_ != 1)
+        return true;
+    switch (AppPrompt().Ask(QLatin1String(DocumentMessages::kSaveChanges), PromptButtons::YesNoCancel,
+                            PromptIcon::Exclamation)) {
+    case PromptAnswer::Yes:
+        // A failed save keeps the program open: nothing typed is lost.
+        return CommitChanges().Succeeded();
+    case PromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CGlobalDoc::CloseDocument()
+{
+    store_.Close();
+    const QString target = DataFolder + CurrentCompanyName + QLatin1String(kStoreExtension);
+    bool moved = SameFile(CurrentStorePath, target);
+    if (!moved && QFileInfo(CurrentStorePath).isFile()) {
+        // Never over another company's store, whatever the letter case.
+        const QString existing = FindCompanyStoreFile(DataFolder, CurrentCompanyName);
+        if (existing.isEmpty() || SameFile(DataFolder + existing, CurrentStorePath))
+            moved = QFile::rename(CurrentStorePath, target);
+    }
+    if (moved) {
+        CurrentStorePath = target;
+        WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), QLatin1String(kLastActiveCompanyValue),
+                         CurrentCompanyName);
+        WriteSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kCompanyDataPathValue), DataFolder);
+    } else {
+        AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be renamed to \"%2\", because that file "
+                                        "exists already or can't be written. It keeps its present name.")
+                             .arg(QDir::toNativeSeparators(CurrentStorePath), QDir::toNativeSeparators(target)),
+                         PromptIcon::Exclamation);
+    }
+    WritePrintOptions();
+    return moved;
+}
+
+// ---- company commands ----
+
+bool CGlobalDoc::AskSaveChangesFirst()
+{
+    if (modified_ != 1)
+        return true;
+    switch (AppPrompt().Ask(QLatin1String(DocumentMessages::kSaveChanges), PromptButtons::YesNoCancel,
+                            PromptIcon::Exclamation)) {
+    case PromptAnswer::Yes:
+        // Unsaved entries are never dropped by switching company.
+        return CommitChanges().Succeeded();
+    case PromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CGlobalDoc::OnNewCompany(CompanyDialogs& dialogs)
+{
+    if (!AskSaveChangesFirst())
+        return;
+    const std::optional<QString> entered = dialogs.AskNewCompanyName();
+    if (!entered)
+        return;
+    const QString name = CutToCharacters(*entered, kEmployerNameCharacters);
+    if (!IsUsableCompanyName(name)) {
+        AppPrompt().Tell(QStringLiteral("Please enter a name for the new company"));
+        return;
+    }
+    WritePrintOptions();
+
+    const QString previousName = CurrentCompanyName;
+    const QString previousPath = CurrentStorePath;
+    const QString existing = FindCompanyStoreFile(DataFolder, name);
+    const bool created = existing.isEmpty();
+    if (!created) {
+        AppPrompt().Tell(QLatin1String(DocumentMessages::kCompanyExists));
+        CurrentCompanyName = StoreBaseName(existing);
+        CurrentStorePath = DataFolder + existing;
+    } else {
+        CurrentCompanyName = name;
+        CurrentStorePath = DataFolder + name + QLatin1String(kStoreExtension);
+        if (CreateCompanyStore(store_, CurrentStorePath) != CompanyStore::kOk) {
+            store_.Close();
+            QFile::remove(CurrentStorePath);
+            AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be created.")
+                                 .arg(QDir::toNativeSeparators(CurrentStorePath)),
+                             PromptIcon::Stop);
+            CurrentCompanyName = previousName;
+            CurrentStorePath = previousPath;
+            SetCompanyTitle();
+            return;
+        }
+    }
+
+    ClearCompanyData();
+    if (!LoadCurrentCompany())
+        ReportUnreadableStore(CurrentStorePath);
+    if (created) {
+        data_.company.EmployerName = name;
+        SetModified(1);
+        QueueChange(ChangeRecord{ChangeRecord::kCompany, ChangeRecord::kInsert, -1, 1, 0}, true);
+        SetModified(1);
+    }
+    RefreshViews();
+    emit navigateRequested(0);
+}
+
+void CGlobalDoc::OnOpenCompany(CompanyDialogs& dialogs)
+{
+    if (!AskSaveChangesFirst())
+        return;
+    if (!EnumerateCompanies(DataFolder, true))
+        return;
+    const QStringList names = companyNames_;
+    const std::optional<int> chosen = dialogs.SelectCompany(names);
+    if (!chosen || *chosen < 0 || *chosen >= names.size())
+        return;
+    WritePrintOptions();
+    CurrentCompanyName = names.at(*chosen);
+    CurrentStorePath = StorePathFor(CurrentCompanyName);
+    ClearCompanyData();
+    if (!LoadCurrentCompany())
+        ReportUnreadableStore(CurrentStorePath);
+    RefreshViews();
+    SetModified(0);
+    emit navigateRequested(0);
+}
+
+void CGlobalDoc::OnDeleteCompany(CompanyDialogs& dialogs)
+{
+    EnumerateCompanies(DataFolder, true);
+    QStringList names;
+    for (const QString& name : companyNames_)
+        if (name.compare(QLatin1String(kSampleCompanyName), Qt::CaseInsensitive) != 0)
+            names << name;
+    if (names.isEmpty())
+        return;
+    const std::optional<int> chosen = dialogs.SelectCompany(names);
+    if (!chosen || *chosen < 0 || *chosen >= names.size())
+        return;
+    const QString name = names.at(*chosen);
+    const QString path = StorePathFor(name);
+    // The open store is refused under its old name too (after a rename the
+    // file keeps that name until the end of the run).
+    if (name == CurrentCompanyName || SameFile(path, CurrentStorePath)) {
+        AppPrompt().Tell(QLatin1String(DocumentMessages::kCantDeleteOpenCompany));
+        return;
+    }
+    if (!AppPrompt().AskYesNo(QLatin1String(DocumentMessages::kConfirmDelete)))
+        return;
+    const QString deleted = path + QLatin1String(kDeletedExtension);
+    bool moved = QFile::rename(path, deleted);
+    if (!moved && QFileInfo::exists(deleted)) {
+        QFile::remove(deleted);
+        moved = QFile::rename(path, deleted);
+    }
+    if (!moved)
+        AppPrompt().Tell(QStringLiteral("The company \"%1\" could not be deleted.").arg(name), PromptIcon::Exclamation);
+}
+
+void CGlobalDoc::OnSave()
+{
+    CommitChanges();
+}
+
+bool CGlobalDoc::CanDeleteCompany()
+{
+    if (!EnumerateCompanies(DataFolder, true))
+        return false;
+    for (const QString& name : companyNames_)
+        if (name.compare(QLatin1String(kSampleCompanyName), Qt::CaseInsensitive) != 0)
+            return true;
+    return false;
+}
+
+void CGlobalDoc::ReadPrintOptions()
+{
+    ReadPrintW2Options(printW2_);
+    ReadPrintW3Options(printW3_);
+    ReadPrint1099Options(print1099_);
+    ReadPrint1096Options(print1096_);
+}
+
+void CGlobalDoc::WritePrintOptions()
+{
+    WritePrintW2Options(printW2_);
+    WritePrintW3Options(printW3_);
+    WritePrint1099Options(print1099_);
+    WritePrint1096Options(print1096_);
+}

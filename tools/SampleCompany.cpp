@@ -1,0 +1,186 @@
+#include "tools/SampleCompany.h"
+
+#include "store/AmountText.h"
+#include "store/CompanyStore.h"
+
+#include <QFile>
+
+namespace {
+
+// Withholding of the 2005 W-2: social security 6.2 % of box 3 (box 3 capped
+// at the 90,000.00 wage base), Medicare 1.45 % of box 5, in whole cents.
+constexpr qint64 kSocialSecurityWageBaseCents = 9'000'000;
+
+qint64 PercentOf(qint64 cents, qint64 perTenThousand)
+{
+    return (cents * perTenThousand + 5'000) / 10'000;
+}
+
+QString Amount(qint64 cents)
+{
+    return FormatAmountCents(cents);
+}
+
+EmployeeRecord Employee(int id, const char* ssn, const char* first, const char* middle, const char* last,
+                        const char* address1, const char* address2, const char* city, const char* state,
+                        const char* zip)
+{
+    EmployeeRecord e;
+    e.EmployeeUniqueID = id;
+    e.SocialSecurityNumber = ssn;
+    e.FirstName = first;
+    e.MiddleName = middle;
+    e.LastName = last;
+    e.Address1 = address1;
+    e.Address2 = address2;
+    e.City = city;
+    e.State = state;
+    e.Zip = zip;
+    return e;
+}
+
+// A W-2 whose withholding boxes follow from the wages.
+W2Record FilledW2(int id, int employeeId, qint64 wagesCents, qint64 federalTaxCents, qint64 stateTaxCents)
+{
+    W2Record w;
+    w.W2UniqueID = id;
+    w.EmployeeUniqueID = employeeId;
+    const qint64 socialSecurityWages = std::min(wagesCents, kSocialSecurityWageBaseCents);
+    w.Wages = Amount(wagesCents);
+    w.FederalIncomeTaxWithdrawal = Amount(federalTaxCents);
+    w.SocialSecurityWages = Amount(socialSecurityWages);
+    w.SocialSecurityTaxWithheld = Amount(PercentOf(socialSecurityWages, 620));
+    w.MedicareWages = Amount(wagesCents);
+    w.MedicareTaxWithheld = Amount(PercentOf(wagesCents, 145));
+    for (FixedText<21>* zero : {&w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
+                                &w.DependentCareBenefits, &w.NonQualifiedPlans, &w.Field12aAmount, &w.Field12bAmount,
+                                &w.Field12cAmount, &w.Field12dAmount, &w.StateWages2, &w.StateIncomTax2,
+                                &w.LocalWages1, &w.LocalWages2, &w.LocalIncomeTax1, &w.LocalIncomeTax2})
+        *zero = "0.00";
+    w.StateWages1 = Amount(wagesCents);
+    w.StateIncomTax1 = Amount(stateTaxCents);
+    return w;
+}
+
+ContractorRecord Contractor(int id, const char* tin, const char* first, const char* middle, const char* last,
+                            const char* address1, const char* city, const char* state, const char* zip,
+                            const char* account)
+{
+    ContractorRecord c;
+    c.ContractorUniqueID = id;
+    c.IdentificationNumber = tin;
+    c.FirstName = first;
+    c.MiddleName = middle;
+    c.LastName = last;
+    c.Address1 = address1;
+    c.City = city;
+    c.State = state;
+    c.Zip = zip;
+    c.AccountNumber = account;
+    return c;
+}
+
+Form1099Record Empty1099(int id, int contractorId)
+{
+    Form1099Record f;
+    f.Form1099UniqueID = id;
+    f.ContractorUniqueID = contractorId;
+    for (FixedText<21>* zero :
+         {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld, &f.FishingBoatProceeds,
+          &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation, &f.SubstitutePayments, &f.CropInsuranceProceeds,
+          &f.ExcessGoldenParachutePayments, &f.GrossProceedsPaidToAttorney, &f.StateTaxWithheld1,
+          &f.StateTaxWithheld2, &f.StateIncome1, &f.StateIncome2, &f.Field15A, &f.Field15B})
+        *zero = "0.00";
+    return f;
+}
+
+} // namespace
+
+CompanyData SampleCompanyData()
+{
+    CompanyData d;
+    CompanyRecord& c = d.company;
+    c.CompanyUniqueID = 1;
+    c.EmployerName = "Sample Company";
+    c.Address1 = "1200 Harbor View Drive";
+    c.Address2 = "Suite 300";
+    c.City = "Portland";
+    c.State = "OR";
+    c.Zip = "97201-4420";
+    c.EmployerIdentificationNumber = "93-1234567";
+    c.StateID = "55-239817-6";
+    c.FormW3ControlNumber = "2005-0001";
+    c.FormW3EstablishmentNumber = "Main Office";
+    c.FormW3ContactName = "Margaret Ellis";
+    c.FormW3Telephone = "(503) 555-0142";
+    c.FormW3Email = "payroll@samplecompany.example";
+    c.FormW3Fax = "(503) 555-0143";
+    c.FormW3RadioKindOfPayer = 0;
+    c.FormW3CheckThirdPartySickPay = 0;
+    c.Form1096ContactName = "Margaret Ellis";
+    c.Form1096Telephone = "(503) 555-0142";
+    c.Form1096Fax = "(503) 555-0143";
+    c.Form1096Email = "payroll@samplecompany.example";
+    c.Form1096CheckIsThisYourFinalReturn = 0;
+
+    d.employees = {
+        Employee(1, "987-65-4321", "Alice", "M", "Brennan", "415 Alder Street", "Apt 2B", "Portland", "OR",
+                 "97205-3321"),
+        Employee(2, "987-65-4322", "David", "R", "Chen", "88 Laurelhurst Place", "", "Portland", "OR", "97232-1170"),
+        Employee(3, "987-65-4323", "Maria", "L", "Gonzalez", "2710 River Road", "", "Milwaukie", "OR", "97222-0415"),
+        Employee(4, "987-65-4324", "Thomas", "J", "Whitaker", "19 Skyline Court", "", "Beaverton", "OR",
+                 "97005-2208"),
+    };
+    d.w2s = {
+        FilledW2(1, 1, 5'240'000, 628'800, 393'000),
+        FilledW2(2, 2, 3'875'000, 387'500, 290'600),
+        FilledW2(3, 3, 6'120'000, 795'600, 459'000),
+        FilledW2(4, 4, 9'500'000, 1'520'000, 712'500),
+    };
+    // Alice and Thomas put part of their pay into the 401(k) plan.
+    d.w2s[0].Field12aCode = "D";
+    d.w2s[0].Field12aAmount = "2500.00";
+    d.w2s[0].RetirementPlan = 1;
+    d.w2s[3].Field12aCode = "D";
+    d.w2s[3].Field12aAmount = "6000.00";
+    d.w2s[3].RetirementPlan = 1;
+    d.w2s[2].Other1 = "UNION 480.00";
+
+    d.contractors = {
+        Contractor(1, "987-65-4330", "Rachel", "K", "Summers", "77 Pine Hollow Lane", "Lake Oswego", "OR", "97034-1902",
+                   "10021"),
+        Contractor(2, "98-7654321", "Samuel", "", "Ortega", "5400 Commerce Way", "Tigard", "OR", "97223-6611",
+                   "10022"),
+        Contractor(3, "987-65-4332", "Linda", "F", "Park", "301 Maple Avenue", "Salem", "OR", "97301-2250", ""),
+    };
+    d.forms1099 = {Empty1099(1, 1), Empty1099(2, 2), Empty1099(3, 3)};
+    d.forms1099[0].NonemployeeCompensation = "12500.00";
+    d.forms1099[1].Rents = "14400.00";
+    d.forms1099[2].Royalities = "3250.00";
+    d.forms1099[2].FederalIncomeTaxWithheld = "325.00";
+    for (Form1099Record& f : d.forms1099)
+        f.PayerStateID1 = "55-239817-6";
+    return d;
+}
+
+bool WriteSampleCompany(const QString& path)
+{
+    if (QFile::exists(path))
+        return false;
+    const CompanyData d = SampleCompanyData();
+    CompanyStore store;
+    bool ok = CreateCompanyStore(store, path) == CompanyStore::kOk;
+    ok = ok && store.InsertCompany(d.company, 1) == CompanyStore::kOk;
+    for (const EmployeeRecord& e : d.employees)
+        ok = ok && store.InsertEmployee(e, e.EmployeeUniqueID) == CompanyStore::kOk;
+    for (const W2Record& w : d.w2s)
+        ok = ok && store.InsertW2(w, w.W2UniqueID) == CompanyStore::kOk;
+    for (const ContractorRecord& c : d.contractors)
+        ok = ok && store.InsertContractor(c, c.ContractorUniqueID) == CompanyStore::kOk;
+    for (const Form1099Record& f : d.forms1099)
+        ok = ok && store.InsertForm1099(f, f.Form1099UniqueID) == CompanyStore::kOk;
+    store.Close();
+    if (!ok)
+        QFile::remove(path);
+    return ok;
+}
