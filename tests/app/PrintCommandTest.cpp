@@ -1,0 +1,292 @@
+// "formlark print": the real executable, run on a company of a temporary
+// data folder and on the bundled Sample Company; the PDF read back with
+// pdftotext -bbox for where the values landed.
+#include "app/Settings.h"
+#include "tests/support/TestFolders.h"
+#include "tests/wage/PrintFixture.h"
+#include "wage/PrintAlignment.h"
+#include "wage/WagePrintOptions.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+struct Word {
+    int page = 0; // from 1
+    QString text;
+    double x = 0; // left and top, in page units (0.1 mm)
+    double y = 0;
+};
+
+struct Run {
+    int exitCode = -1;
+    QString standardError;
+};
+
+double PointsToUnits(double points)
+{
+    return points * 254 / 72;
+}
+
+QString Unescape(QString text)
+{
+    text.replace("&apos;", "'").replace("&quot;", "\"").replace("&lt;", "<").replace("&gt;", ">");
+    return text.replace("&amp;", "&");
+}
+
+} // namespace
+
+class PrintCommandTest : public QObject {
+    Q_OBJECT
+
+private:
+    QString program_;
+
+    // Runs the program with the settings file and, unless empty, the program
+    // folder given.
+    Run Print(const QStringList& arguments, const QString& settingsFile, const QString& programFolder = QString())
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("FORMLARK_SETTINGS_FILE", settingsFile);
+        if (programFolder.isEmpty())
+            env.remove("FORMLARK_PROGRAM_FOLDER");
+        else
+            env.insert("FORMLARK_PROGRAM_FOLDER", programFolder);
+        process.setProcessEnvironment(env);
+        process.start(program_, QStringList{"print"} + arguments);
+        if (!process.waitForFinished(60000))
+            return {};
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    static QList<Word> Words(const QString& pdf)
+    {
+        QProcess process;
+        process.start("pdftotext", {"-bbox", pdf, "-"});
+        process.waitForFinished(60000);
+        const QString html = QString::fromUtf8(process.readAllStandardOutput());
+        static const QRegularExpression tag(
+            "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>");
+        QList<Word> words;
+        int page = 0;
+        for (auto it = tag.globalMatch(html); it.hasNext();) {
+            const auto m = it.next();
+            if (m.captured(0).startsWith("<page")) {
+                ++page;
+                continue;
+            }
+            words << Word{page, Unescape(m.captured(3)), PointsToUnits(m.captured(1).toDouble()),
+                          PointsToUnits(m.captured(2).toDouble())};
+        }
+        return words;
+    }
+
+    // The word is on `page` with its top-left corner at `at` (within a unit;
+    // a negative x takes any x).
+    static void CheckWord(const QList<Word>& words, int page, const QString& text, QPoint at)
+    {
+        QStringList seen;
+        for (const Word& w : words) {
+            if (w.page != page || w.text != text)
+                continue;
+            if ((at.x() < 0 || qAbs(w.x - at.x()) < 1.5) && qAbs(w.y - at.y()) < 1.5)
+                return;
+            seen << QStringLiteral("(%1, %2)").arg(w.x, 0, 'f', 1).arg(w.y, 0, 'f', 1);
+        }
+        QFAIL(qPrintable(QStringLiteral("\"%1\" not at (%2, %3) on page %4; seen at %5")
+                             .arg(text)
+                             .arg(at.x())
+                             .arg(at.y())
+                             .arg(page)
+                             .arg(seen.isEmpty() ? QStringLiteral("no place") : seen.join(", "))));
+    }
+
+    static int PageCount(const QList<Word>& words)
+    {
+        int pages = 0;
+        for (const Word& w : words)
+            pages = qMax(pages, w.page);
+        return pages;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        program_ = qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + "/formlark";
+        QVERIFY2(QFile::exists(program_), "run through ctest, which names the program folder");
+        QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(), "pdftotext (poppler-utils) is needed");
+    }
+
+    // The Sample Company's W-2s on blank paper, Copy B: first-name order
+    // Alice, David / Maria, Thomas, the values at the copy's points.
+    void sampleCompanyW2s()
+    {
+        TestFolders folders;
+        const QString pdf = folders.Path("sample-w2.pdf");
+        const Run run = Print({"--company", "Sample Company", "--form", "w2", "--all", "--paper", "copy", "--copy",
+                               "2", "--pdf", pdf},
+                              folders.SettingsFile());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        QVERIFY2(run.standardError.isEmpty(), qPrintable(run.standardError));
+        const QList<Word> words = Words(pdf);
+        QCOMPARE(PageCount(words), 2);
+        CheckWord(words, 1, "2005-0001", {125, 120});
+        CheckWord(words, 1, "52400.00", {1155, 207});  // Alice, box 1
+        CheckWord(words, 1, "Brennan", {620, 626});    // her last name
+        CheckWord(words, 1, "38750.00", {1155, 1571}); // David, on the bottom form
+        CheckWord(words, 1, "Copy", {930, 94});        // the caption
+        CheckWord(words, 2, "61200.00", {1155, 207});  // Maria
+        CheckWord(words, 2, "95000.00", {1155, 1571}); // Thomas
+    }
+
+    // A company of a temporary data folder, pre-printed and moved by the
+    // offsets, the saved options used where the command line says nothing.
+    void fixtureCompanyForms_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QPoint>("at");
+
+        QTest::newRow("w2 preprinted, 0.10 right")
+            << QStringList{"--form", "w2", "--all", "--paper", "preprinted", "--offset-x", "0.10"} << 2 << 1 << "CN-0042"
+            << QPoint(137, 89);
+        QTest::newRow("w2 preprinted, 0.5 up, bottom form")
+            << QStringList{"--form", "w2", "--all", "--paper", "preprinted", "--offset-y", "-0.5", "--vertical-space",
+                           "1.50"}
+            << 2 << 1 << "31000.00" << QPoint(1142, 176 - 127 + 1415);
+        QTest::newRow("w2 current") << QStringList{"--form", "w2", "--current", "--paper", "preprinted"} << 1 << 1
+                                    << "Abbot" << QPoint(609, 595);
+        QTest::newRow("w2 saved paper and copy") << QStringList{"--form", "w2", "--all"} << 2 << 2 << "EMPLOYEE'S"
+                                                 << QPoint(-1, 1458);
+        QTest::newRow("w3 copy") << QStringList{"--form", "w3", "--paper", "copy"} << 1 << 1 << "63000.00"
+                                 << QPoint(985, 275);
+        QTest::newRow("w3 laser") << QStringList{"--form", "w3", "--paper", "laser"} << 1 << 1 << "CN-0042"
+                                  << QPoint(190, 169);
+        QTest::newRow("1099 preprinted 0.5 left")
+            << QStringList{"--form", "1099", "--all", "--paper", "preprinted", "--offset-x", "-0.5"} << 2 << 1
+            << "2100.00" << QPoint(1053 - 127, 170);
+        QTest::newRow("1099 copy 2") << QStringList{"--form", "1099", "--all", "--copy", "2"} << 2 << 2
+                                     << QString::fromUtf16(u"recipient\u2019s") << QPoint(1772, 516);
+        QTest::newRow("1096 copy") << QStringList{"--form", "1096", "--paper", "copy"} << 1 << 1 << "21642.00"
+                                   << QPoint(1500, 795);
+    }
+    void fixtureCompanyForms()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, pages);
+        QFETCH(int, page);
+        QFETCH(QString, word);
+        QFETCH(QPoint, at);
+        TestFolders folders;
+        const CompanyData data = print_fixture::Data();
+        QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", data));
+        PrintW2Options saved;
+        saved.PaperType = kBlankPaper;
+        saved.BlankCopyType = 3;
+        WritePrintW2Options(saved);
+
+        const QString pdf = folders.Path("out.pdf");
+        const Run run = Print(QStringList{"--company", "brindle tools INC", "--pdf", pdf} + arguments,
+                              folders.SettingsFile(), folders.ProgramFolder());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        const QList<Word> words = Words(pdf);
+        QCOMPARE(PageCount(words), pages);
+        CheckWord(words, page, word, at);
+    }
+
+    // Bad input: one line on stderr, a non-zero exit and no file.
+    void badInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+
+        const QStringList w2 = {"--company", "Brindle Tools Inc", "--form", "w2"};
+        QTest::newRow("unknown company") << QStringList{"--company", "Nobody", "--form", "w2"} << "no company \"Nobody\"";
+        QTest::newRow("unknown form") << QStringList{"--company", "Brindle Tools Inc", "--form", "w4"} << "--form";
+        QTest::newRow("no form") << QStringList{"--company", "Brindle Tools Inc"} << "--form";
+        QTest::newRow("no company") << QStringList{"--form", "w2"} << "--company";
+        QTest::newRow("unknown option") << w2 + QStringList{"--colour", "red"} << "--colour";
+        QTest::newRow("unknown paper") << w2 + QStringList{"--paper", "glossy"} << "--paper";
+        QTest::newRow("laser 1099") << QStringList{"--company", "Brindle Tools Inc", "--form", "1099", "--paper",
+                                                   "laser"}
+                                    << "--paper laser";
+        QTest::newRow("copy out of range") << w2 + QStringList{"--copy", "5"} << "--copy";
+        QTest::newRow("copy with preprinted") << w2 + QStringList{"--copy", "1", "--paper", "preprinted"} << "--copy";
+        QTest::newRow("copy for w3") << QStringList{"--company", "Brindle Tools Inc", "--form", "w3", "--copy", "1"}
+                                     << "--copy";
+        QTest::newRow("three decimals") << w2 + QStringList{"--offset-x", "0.125"} << "--offset-x";
+        QTest::newRow("three whole digits") << w2 + QStringList{"--offset-y", "100"} << "--offset-y";
+        QTest::newRow("not a number") << w2 + QStringList{"--offset-y", "up"} << "--offset-y";
+        QTest::newRow("space too small") << w2 + QStringList{"--vertical-space", "0.74"} << "--vertical-space";
+        QTest::newRow("space too large") << w2 + QStringList{"--vertical-space", "1.76"} << "--vertical-space";
+        QTest::newRow("space for the 1099")
+            << QStringList{"--company", "Brindle Tools Inc", "--form", "1099", "--vertical-space", "1.00"}
+            << "--vertical-space";
+        QTest::newRow("all and current") << w2 + QStringList{"--all", "--current"} << "--all";
+        QTest::newRow("target for the 1096") << QStringList{"--company", "Brindle Tools Inc", "--form", "1096", "--all"}
+                                             << "--all";
+        QTest::newRow("missing value") << w2 + QStringList{"--paper"} << "--paper";
+        QTest::newRow("no W-2s") << QStringList{"--company", "Empty Co", "--form", "w2", "--all"} << "no W-2";
+        QTest::newRow("no employees") << QStringList{"--company", "Empty Co", "--form", "w2", "--current"}
+                                      << "no employees";
+        QTest::newRow("no W-3") << QStringList{"--company", "Empty Co", "--form", "w3"} << "no W-2";
+        QTest::newRow("no 1099s") << QStringList{"--company", "Empty Co", "--form", "1099", "--all"} << "no 1099";
+        QTest::newRow("no 1096") << QStringList{"--company", "Empty Co", "--form", "1096"} << "no 1099";
+    }
+    void badInput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        TestFolders folders;
+        QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", print_fixture::Data()));
+        CompanyData empty;
+        empty.company = print_fixture::Company();
+        empty.company.EmployerName = "Empty Co";
+        QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Empty Co.pmt", empty));
+
+        const QString pdf = folders.Path("out.pdf");
+        const Run run = Print(arguments + QStringList{"--pdf", pdf}, folders.SettingsFile(), folders.ProgramFolder());
+        QVERIFY(run.exitCode > 0);
+        QVERIFY2(run.standardError.startsWith("formlark print: "), qPrintable(run.standardError));
+        QVERIFY2(run.standardError.contains(message), qPrintable(run.standardError));
+        QCOMPARE(run.standardError.count('\n'), 1);
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(QDir(folders.Path("")).entryList({"*.pdf*", "out*"}, QDir::Files), QStringList());
+    }
+
+    void missingPdfOption()
+    {
+        TestFolders folders;
+        const Run run = Print({"--company", "Sample Company", "--form", "w2"}, folders.SettingsFile());
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.standardError.contains("--pdf"), qPrintable(run.standardError));
+        QCOMPARE(run.standardError.count('\n'), 1);
+    }
+
+    // Forms with empty fields are printed, with a warning.
+    void emptyFieldsWarn()
+    {
+        TestFolders folders;
+        CompanyData data = print_fixture::Data();
+        data.forms1099[2].PayerStateID1 = "";
+        QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", data));
+        const QString pdf = folders.Path("out.pdf");
+        const Run run = Print({"--company", "Brindle Tools Inc", "--form", "1099", "--all", "--pdf", pdf},
+                              folders.SettingsFile(), folders.ProgramFolder());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.standardError.contains("empty fields"), qPrintable(run.standardError));
+        QVERIFY(QFile::exists(pdf));
+    }
+};
+
+QTEST_GUILESS_MAIN(PrintCommandTest)
+#include "PrintCommandTest.moc"
