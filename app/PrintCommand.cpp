@@ -1,6 +1,7 @@
 #include "app/PrintCommand.h"
 
 #include "app/CompanyFiles.h"
+#include "app/HeadlessGui.h"
 #include "app/Settings.h"
 #include "contractor/ContractorPrintOptions.h"
 #include "contractor/Form1096PageLayout.h"
@@ -18,19 +19,14 @@
 #include "wage/WageCopies.h"
 #include "wage/WagePrintOptions.h"
 
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <optional>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -289,23 +285,6 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
         result.job = std::make_unique<Form1096PrintJob>(data.company, data.forms1099, o);
     }
     return result;
-}
-
-// Printing needs fonts and a paint engine but never a display. Without a
-// session's runtime folder Qt would complain on stderr, so a private one is
-// made in the temporary folder.
-void PrepareHeadlessGui()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/formlark-runtime-" + QByteArray::number(getuid());
-        struct stat info {};
-        // Only a real folder of our own will do, never someone else's or a link.
-        if ((::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) && ::lstat(folder.constData(), &info) == 0 &&
-            S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && ::chmod(folder.constData(), 0700) == 0)
-            qputenv("XDG_RUNTIME_DIR", folder);
-    }
 }
 
 void PrintLine(std::FILE* stream, const QString& line)

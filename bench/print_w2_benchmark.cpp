@@ -7,6 +7,7 @@
 // The pictures come from the program folder of the build (build/bin); when
 // they are not there, a stand-in picture of similar weight is drawn.
 
+#include "app/HeadlessGui.h"
 #include "app/Settings.h"
 #include "store/Records.h"
 #include "wage/FormPictures.h"
@@ -132,8 +133,7 @@ double Median(std::vector<double> values)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareHeadlessGui();
     QGuiApplication app(argc, argv);
 
     int employeeCount = 10000;
