@@ -45,8 +45,7 @@ Page LayOutForm1096Page(const CompanyRecord& c, const Form1096Totals& totals, co
     page.items.reserve(32);
     if (!IsPreprinted(options)) {
         page.AddImage(FormPicture::Form1096, 35, 25, 1900, 2610);
-        page.items.emplace_back(PageOutlinedText{QStringLiteral("COPY"), PageFont{FontFace::TimesNewRoman, 50, false},
-                                                 1200, 1240, 800, 600, 5});
+        DrawCopyWatermark(page, 1240, 1200, 800, 600);
     }
 
     const PointTable table = Form1096PointTable(options);

@@ -51,19 +51,20 @@ void AddCaptions(Page& page, const SideText (&lines)[N], int halfTop)
 
 } // namespace
 
+const QStringList& Form1099CopyNames()
+{
+    static const QStringList names = {
+        QStringLiteral("Copy 1-For State Tax Department"),
+        QStringLiteral("Copy B-For Recipient"),
+        QString::fromUtf16(u"Copy 2-To be filed with recipient\u2019s state income tax"),
+        QStringLiteral("Copy C-For Payer"),
+    };
+    return names;
+}
+
 QString Form1099CopyName(int copyType)
 {
-    switch (copyType) {
-    case k1099Copy1:
-        return QStringLiteral("Copy 1-For State Tax Department");
-    case k1099CopyB:
-        return QStringLiteral("Copy B-For Recipient");
-    case k1099Copy2:
-        return QString::fromUtf16(u"Copy 2-To be filed with recipient\u2019s state income tax");
-    case k1099CopyC:
-        return QStringLiteral("Copy C-For Payer");
-    }
-    return QString();
+    return Form1099CopyNames().value(copyType);
 }
 
 void AddForm1099SideTexts(Page& page, int copyType, int halfTop)

@@ -34,6 +34,12 @@ QString FontFamilyName(FontFace face)
     return QString();
 }
 
+void DrawCopyWatermark(Page& page, int shiftUp, int left, int width, int height)
+{
+    page.items.emplace_back(
+        PageOutlinedText{QStringLiteral("COPY"), PageFont{FontFace::TimesNewRoman, 50, false}, left, shiftUp, width, height, 5});
+}
+
 int FontHeightUnits(int points)
 {
     return int(std::lround(points * double(254) / 72.0));

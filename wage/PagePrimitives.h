@@ -115,6 +115,11 @@ struct Page {
     }
 };
 
+// The outlined "COPY" of the blank-paper W-3 and 1096: Times New Roman at 50
+// points, centred across `left`..`left + width`, its top `shiftUp` less
+// half of what `height` leaves beside the text.
+void DrawCopyWatermark(Page& page, int shiftUp, int left, int width, int height);
+
 // Amounts that are exactly "0.00" are left off the printed forms.
 inline bool IsZeroAmountText(const QString& text)
 {

@@ -11,7 +11,7 @@ PageRenderer::PageRenderer(FormPictures& pictures) : pictures_(pictures)
 {
 }
 
-QFont PageRenderer::MakeFont(const PageFont& font)
+QFont PageRenderer::CreateFontFromDecipoints(const PageFont& font)
 {
     QFont f(FontFamilyName(font.face));
     f.setPixelSize(FontHeightUnits(font.points));
@@ -33,7 +33,7 @@ const PageRenderer::CachedFont& PageRenderer::Font(const PageFont& font)
             return cached;
     CachedFont cached;
     cached.key = font;
-    cached.font = MakeFont(font);
+    cached.font = CreateFontFromDecipoints(font);
     const QFontMetricsF metrics(cached.font);
     cached.ascent = metrics.ascent();
     fonts_.push_back(cached);
@@ -97,7 +97,7 @@ void PageRenderer::PaintText(QPainter& painter, const PageText& text)
 
 void PageRenderer::PaintOutlinedText(QPainter& painter, const PageOutlinedText& text)
 {
-    const QFont font = MakeFont(text.font);
+    const QFont font = CreateFontFromDecipoints(text.font);
     const QFontMetricsF metrics(font);
     const qreal width = metrics.horizontalAdvance(text.text);
     const qreal left = text.left + (text.width - width) / 2;

@@ -21,8 +21,9 @@ public:
 
     void Paint(QPainter& painter, const Page& page);
 
-    // The font of a page font, at its size in page units.
-    static QFont MakeFont(const PageFont& font);
+    // The font of a page font: the face by name, its em height the
+    // decipoints (points x 10) in page units as FontHeightUnits gives it.
+    static QFont CreateFontFromDecipoints(const PageFont& font);
 
 private:
     struct CachedFont {

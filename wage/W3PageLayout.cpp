@@ -130,8 +130,7 @@ Page LayOutW3Page(const CompanyRecord& c, const W3Totals& totals, const PrintW3O
         break;
     case W3Paper::Copy:
         page.AddImage(FormPicture::W3CopyPage, 70, 100, 1965, 2630);
-        page.items.emplace_back(PageOutlinedText{QStringLiteral("COPY"), PageFont{FontFace::TimesNewRoman, 50, false},
-                                                 1300, 210, 800, 600, 5});
+        DrawCopyWatermark(page, 210, 1300, 800, 600);
         break;
     case W3Paper::Preprinted:
         break;

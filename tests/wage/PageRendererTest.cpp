@@ -81,7 +81,7 @@ private slots:
         QFETCH(bool, bold);
         QFETCH(double, digitWidthPerEm);
         QFETCH(bool, fixedPitch);
-        const QFont font = PageRenderer::MakeFont({FontFace(face), 50, bold});
+        const QFont font = PageRenderer::CreateFontFromDecipoints({FontFace(face), 50, bold});
         QCOMPARE(font.pixelSize(), 176);
         QCOMPARE(QFontInfo(font).fixedPitch(), fixedPitch);
         QCOMPARE(QFontInfo(font).bold(), bold);

@@ -343,6 +343,14 @@ private slots:
         }
     }
 
+    void copyNamesForTheOptionsList()
+    {
+        QCOMPARE(W2CopyNames(), (QStringList{"Copy 1-State", "Copy 2-Employee State", "Copy B-Employee Federal",
+                                             "Copy C-Employee Records", "Copy D-Employer"}));
+        QVERIFY(W2CopyCaption(5).isEmpty());
+        QVERIFY(W2CopyCaption(-1).isEmpty());
+    }
+
     void otherPapersDrawNoCaption()
     {
         const Page preprinted = Lay(Options(1));
