@@ -44,4 +44,5 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     layout->addSpacing(12);
     layout->addLayout(text, 1);
     layout->addWidget(buttons, 0, Qt::AlignTop);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }

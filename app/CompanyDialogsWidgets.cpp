@@ -45,7 +45,8 @@ CNewCompanyDialog::CNewCompanyDialog(QWidget* parent)
     layout->addLayout(grid, 1);
     layout->addSpacing(12);
     layout->addWidget(buttons, 0, Qt::AlignTop);
-    resize(520, 150);
+    employerName_->setMinimumWidth(300);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Until the user types into Legal Name it mirrors the Employer Name.
     connect(employerName_, &QLineEdit::textChanged, this, [this](const QString& text) {

@@ -132,6 +132,7 @@ void CMainFrame::CreatePanes()
     splitter_->addWidget(stack_);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] { paneDividerMoved_ = true; });
     stack_->setCurrentWidget(views_[size_t(Screen::kWelcome)]);
     current_ = Screen::kWelcome;
 
@@ -145,13 +146,24 @@ void CMainFrame::CreatePanes()
 void CMainFrame::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (panesLaidOut_)
+    LayOutPanes();
+    stack_->currentWidget()->setFocus();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    LayOutPanes();
+}
+
+void CMainFrame::LayOutPanes()
+{
+    // The bar takes a seventh of the client width and the screen the rest,
+    // until the user moves the divider.
+    if (paneDividerMoved_ || !isVisible())
         return;
-    // The bar takes a seventh of the client width, the screen the rest.
     const int width = centralWidget()->width();
     splitter_->setSizes({std::max(0, width / 7), std::max(0, width - width / 7)});
-    panesLaidOut_ = true;
-    stack_->currentWidget()->setFocus();
 }
 
 QWidget* CMainFrame::View(Screen screen) const

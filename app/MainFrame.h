@@ -52,10 +52,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateMenus();
     void CreatePanes();
+    void LayOutPanes();
     void ShowScreen(Screen screen);
     void OnBarNotice(const OutBarNotice& notice, bool* answer);
     void MovePaneFocus(int step);
@@ -81,5 +83,5 @@ private:
     std::array<QWidget*, kScreenCount> views_{};
     Screen current_ = Screen::kWelcome;
     int indexZeroRequests_ = 0;
-    bool panesLaidOut_ = false;
+    bool paneDividerMoved_ = false;
 };
