@@ -161,68 +161,68 @@ CommitResult CGlobalDoc::CommitChanges()
     return result;
 }
 
-bool CGlobalDoc::WriteChange(const ChangeRecord& change)
+// The statements of one kind of record: insert (record, id), update
+// (record, id) and delete (id).
+template <class Record>
+struct RecordStatements {
+    int Record::*id;
+    int (CompanyStore::*insert)(const Record&, int);
+    int (CompanyStore::*update)(const Record&, int);
+    int (CompanyStore::*remove)(int);
+};
+
+template <class Record>
+bool CGlobalDoc::WriteRecordChange(const ChangeRecord& change, const std::vector<Record>& list,
+                                   const RecordStatements<Record>& statements)
 {
     // Every write opens the store anew; a store that vanished is not
     // created again empty.
-    auto open = [this] { return store_.OpenExisting(CurrentStorePath) == CompanyStore::kOk; };
-    const bool remove = change.Operation == ChangeRecord::kDelete;
+    if (change.Operation == ChangeRecord::kDelete)
+        return store_.OpenExisting(CurrentStorePath) == CompanyStore::kOk
+            && (store_.*statements.remove)(change.UniqueID) == CompanyStore::kOk;
+    const Record* record = FindChangedRecord(list, statements.id, change);
+    if (!record)
+        return true; // gone from memory: nothing left to write
+    if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk)
+        return false;
+    auto write = change.Operation == ChangeRecord::kInsert ? statements.insert : statements.update;
+    return (store_.*write)(*record, change.UniqueID) == CompanyStore::kOk;
+}
+
+bool CGlobalDoc::WriteChange(const ChangeRecord& change)
+{
     switch (change.Kind) {
-    case ChangeRecord::kEmployee: {
-        if (remove)
-            return open() && store_.DeleteEmployee(change.UniqueID) == CompanyStore::kOk;
-        const EmployeeRecord* r = FindChangedRecord(data_.employees, &EmployeeRecord::EmployeeUniqueID, change);
-        if (!r)
-            return true; // gone from memory: nothing left to write
-        if (!open())
+    case ChangeRecord::kEmployee:
+        return WriteRecordChange(change, data_.employees,
+                                 RecordStatements<EmployeeRecord>{&EmployeeRecord::EmployeeUniqueID,
+                                                                  &CompanyStore::InsertEmployee,
+                                                                  &CompanyStore::UpdateEmployee,
+                                                                  &CompanyStore::DeleteEmployee});
+    case ChangeRecord::kContractor:
+        return WriteRecordChange(change, data_.contractors,
+                                 RecordStatements<ContractorRecord>{&ContractorRecord::ContractorUniqueID,
+                                                                    &CompanyStore::InsertContractor,
+                                                                    &CompanyStore::UpdateContractor,
+                                                                    &CompanyStore::DeleteContractor});
+    case ChangeRecord::kW2:
+        return WriteRecordChange(change, data_.w2s,
+                                 RecordStatements<W2Record>{&W2Record::W2UniqueID, &CompanyStore::InsertW2,
+                                                            &CompanyStore::UpdateW2ById, &CompanyStore::DeleteW2});
+    case ChangeRecord::kForm1099:
+        return WriteRecordChange(change, data_.forms1099,
+                                 RecordStatements<Form1099Record>{&Form1099Record::Form1099UniqueID,
+                                                                  &CompanyStore::InsertForm1099,
+                                                                  &CompanyStore::UpdateForm1099ById,
+                                                                  &CompanyStore::DeleteForm1099});
+    case ChangeRecord::kCompany: {
+        const bool insert = change.Operation == ChangeRecord::kInsert;
+        if (!insert && change.Operation != ChangeRecord::kUpdate)
+            return true; // a company is never deleted through the queue
+        if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk)
             return false;
-        return (change.Operation == ChangeRecord::kInsert ? store_.InsertEmployee(*r, change.UniqueID)
-                                                          : store_.UpdateEmployee(*r, change.UniqueID))
+        return (insert ? store_.InsertCompany(data_.company, change.UniqueID) : store_.UpdateCompany(data_.company))
             == CompanyStore::kOk;
     }
-    case ChangeRecord::kContractor: {
-        if (remove)
-            return open() && store_.DeleteContractor(change.UniqueID) == CompanyStore::kOk;
-        const ContractorRecord* r =
-            FindChangedRecord(data_.contractors, &ContractorRecord::ContractorUniqueID, change);
-        if (!r)
-            return true;
-        if (!open())
-            return false;
-        return (change.Operation == ChangeRecord::kInsert ? store_.InsertContractor(*r, change.UniqueID)
-                                                          : store_.UpdateContractor(*r, change.UniqueID))
-            == CompanyStore::kOk;
-    }
-    case ChangeRecord::kW2: {
-        if (remove)
-            return open() && store_.DeleteW2(change.UniqueID) == CompanyStore::kOk;
-        const W2Record* r = FindChangedRecord(data_.w2s, &W2Record::W2UniqueID, change);
-        if (!r)
-            return true;
-        if (!open())
-            return false;
-        return (change.Operation == ChangeRecord::kInsert ? store_.InsertW2(*r, change.UniqueID)
-                                                          : store_.UpdateW2(*r))
-            == CompanyStore::kOk;
-    }
-    case ChangeRecord::kForm1099: {
-        if (remove)
-            return open() && store_.DeleteForm1099(change.UniqueID) == CompanyStore::kOk;
-        const Form1099Record* r = FindChangedRecord(data_.forms1099, &Form1099Record::Form1099UniqueID, change);
-        if (!r)
-            return true;
-        if (!open())
-            return false;
-        return (change.Operation == ChangeRecord::kInsert ? store_.InsertForm1099(*r, change.UniqueID)
-                                                          : store_.UpdateForm1099(*r))
-            == CompanyStore::kOk;
-    }
-    case ChangeRecord::kCompany:
-        if (change.Operation == ChangeRecord::kInsert)
-            return open() && store_.InsertCompany(data_.company, change.UniqueID) == CompanyStore::kOk;
-        if (change.Operation == ChangeRecord::kUpdate)
-            return open() && store_.UpdateCompany(data_.company) == CompanyStore::kOk;
-        return true; // a company is never deleted through the queue
     }
     return true;
 }

@@ -15,6 +15,8 @@
 #include <optional>
 
 class CompanyDialogs;
+template <class Record>
+struct RecordStatements;
 
 // Result of writing the queued changes to the store.
 struct CommitResult {
@@ -128,6 +130,9 @@ signals:
 private:
     bool AskSaveChangesFirst();
     bool WriteChange(const ChangeRecord& change);
+    template <class Record>
+    bool WriteRecordChange(const ChangeRecord& change, const std::vector<Record>& list,
+                           const RecordStatements<Record>& statements);
     void ReportFailedCommit(const CommitResult& result);
     void ReportUnreadableStore(const QString& path);
 

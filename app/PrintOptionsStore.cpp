@@ -20,7 +20,24 @@ void ReadInches(const QString& keyPath, const QString& valueName, double& inches
         inches = hundredths / 100.0; // the double nearest the typed value
 }
 
-void ReadNumberInto(const QString& keyPath, const QString& valueName, int& value)
+void ReadPrintOptionValues(int keyIndex, const std::vector<PrintOptionValue>& values)
 {
-    value = ReadSettingNumber(keyPath, valueName, value);
+    const QString key = SettingsKeyPath(keyIndex);
+    for (const PrintOptionValue& v : values) {
+        if (v.inches)
+            ReadInches(key, QLatin1String(v.name), *v.inches);
+        else if (v.number)
+            *v.number = ReadSettingNumber(key, QLatin1String(v.name), *v.number);
+    }
+}
+
+void WritePrintOptionValues(int keyIndex, const std::vector<PrintOptionValue>& values)
+{
+    const QString key = SettingsKeyPath(keyIndex);
+    for (const PrintOptionValue& v : values) {
+        if (v.inches)
+            WriteInches(key, QLatin1String(v.name), *v.inches);
+        else if (v.number)
+            WriteSettingNumber(key, QLatin1String(v.name), *v.number);
+    }
 }

@@ -2,7 +2,25 @@
 
 #include <QString>
 
-// Helpers shared by the print option records of the four form kinds.
+#include <vector>
+
+// The print options of the four form kinds in the settings store: each
+// option record lists its values once, and the same list is read and
+// written.
+
+// One settings value of an option record: inches (kept as whole hundredths)
+// or a plain number.
+struct PrintOptionValue {
+    const char* name;
+    double* inches = nullptr;
+    int* number = nullptr;
+};
+
+// Reads the values under the key `keyIndex`; a missing value leaves its
+// field as it is.
+void ReadPrintOptionValues(int keyIndex, const std::vector<PrintOptionValue>& values);
+// Writes the values; an offset negative in memory is made positive first.
+void WritePrintOptionValues(int keyIndex, const std::vector<PrintOptionValue>& values);
 
 // Inches kept as whole hundredths. The magnitude is stored (a negative value
 // becomes positive, in memory too) and rounded to the nearest hundredth, so
@@ -10,5 +28,3 @@
 void WriteInches(const QString& keyPath, const QString& valueName, double& inches);
 // Reads hundredths into `inches`; a missing value leaves it as it is.
 void ReadInches(const QString& keyPath, const QString& valueName, double& inches);
-// Reads a number into `value`; a missing value leaves it as it is.
-void ReadNumberInto(const QString& keyPath, const QString& valueName, int& value);

@@ -79,9 +79,12 @@ public:
     int InsertContractor(const ContractorRecord& record, int id);
     int DeleteContractor(int id);
     int UpdateW2(const W2Record& record);
+    // The same with the shape of the other updates (the id is the record's own).
+    int UpdateW2ById(const W2Record& record, int) { return UpdateW2(record); }
     int InsertW2(const W2Record& record, int id);
     int DeleteW2(int id);
     int UpdateForm1099(const Form1099Record& record);
+    int UpdateForm1099ById(const Form1099Record& record, int) { return UpdateForm1099(record); }
     int InsertForm1099(const Form1099Record& record, int id);
     int DeleteForm1099(int id);
     int UpdateCompany(const CompanyRecord& record);

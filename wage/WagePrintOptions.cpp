@@ -3,48 +3,51 @@
 #include "app/PrintOptionsStore.h"
 #include "app/Settings.h"
 
+namespace {
+
+std::vector<PrintOptionValue> SettingsValues(PrintW2Options& o)
+{
+    return {
+        {"W2 Vertical Space Between forms", &o.VerticalSpace},
+        {"W2 Horizontal Offset Value", &o.HorizontalOffset},
+        {"W2 Horizontal Offset Direction", nullptr, &o.HorizontalDirection},
+        {"W2 Vertical Offset Value", &o.VerticalOffset},
+        {"W2 Vertical Offset Direction", nullptr, &o.VerticalDirection},
+        {"W2 Print Target", nullptr, &o.PrintTarget},
+        {"W2 Paper Type", nullptr, &o.PaperType},
+        {"W2 Blank Copy Type", nullptr, &o.BlankCopyType},
+    };
+}
+
+std::vector<PrintOptionValue> SettingsValues(PrintW3Options& o)
+{
+    return {
+        {"W3 Horizontal Offset Value", &o.HorizontalOffset},
+        {"W3 Horizontal Offset Direction", nullptr, &o.HorizontalDirection},
+        {"W3 Vertical Offset Value", &o.VerticalOffset},
+        {"W3 Vertical Offset Direction", nullptr, &o.VerticalDirection},
+        {"W3 Paper Type", nullptr, &o.PaperType},
+    };
+}
+
+} // namespace
+
 void ReadPrintW2Options(PrintW2Options& o)
 {
-    const QString key = SettingsKeyPath(kKeyW2PrintOptions);
-    o.VerticalSpace = ReadSettingNumber(key, "W2 Vertical Space Between forms", 125) / 100.0;
-    ReadInches(key, "W2 Horizontal Offset Value", o.HorizontalOffset);
-    ReadNumberInto(key, "W2 Horizontal Offset Direction", o.HorizontalDirection);
-    ReadInches(key, "W2 Vertical Offset Value", o.VerticalOffset);
-    ReadNumberInto(key, "W2 Vertical Offset Direction", o.VerticalDirection);
-    ReadNumberInto(key, "W2 Print Target", o.PrintTarget);
-    ReadNumberInto(key, "W2 Paper Type", o.PaperType);
-    ReadNumberInto(key, "W2 Blank Copy Type", o.BlankCopyType);
+    ReadPrintOptionValues(kKeyW2PrintOptions, SettingsValues(o));
 }
 
 void WritePrintW2Options(PrintW2Options& o)
 {
-    const QString key = SettingsKeyPath(kKeyW2PrintOptions);
-    WriteInches(key, "W2 Vertical Space Between forms", o.VerticalSpace);
-    WriteInches(key, "W2 Horizontal Offset Value", o.HorizontalOffset);
-    WriteSettingNumber(key, "W2 Horizontal Offset Direction", o.HorizontalDirection);
-    WriteInches(key, "W2 Vertical Offset Value", o.VerticalOffset);
-    WriteSettingNumber(key, "W2 Vertical Offset Direction", o.VerticalDirection);
-    WriteSettingNumber(key, "W2 Print Target", o.PrintTarget);
-    WriteSettingNumber(key, "W2 Paper Type", o.PaperType);
-    WriteSettingNumber(key, "W2 Blank Copy Type", o.BlankCopyType);
+    WritePrintOptionValues(kKeyW2PrintOptions, SettingsValues(o));
 }
 
 void ReadPrintW3Options(PrintW3Options& o)
 {
-    const QString key = SettingsKeyPath(kKeyW3PrintOptions);
-    ReadInches(key, "W3 Horizontal Offset Value", o.HorizontalOffset);
-    ReadNumberInto(key, "W3 Horizontal Offset Direction", o.HorizontalDirection);
-    ReadInches(key, "W3 Vertical Offset Value", o.VerticalOffset);
-    ReadNumberInto(key, "W3 Vertical Offset Direction", o.VerticalDirection);
-    ReadNumberInto(key, "W3 Paper Type", o.PaperType);
+    ReadPrintOptionValues(kKeyW3PrintOptions, SettingsValues(o));
 }
 
 void WritePrintW3Options(PrintW3Options& o)
 {
-    const QString key = SettingsKeyPath(kKeyW3PrintOptions);
-    WriteInches(key, "W3 Horizontal Offset Value", o.HorizontalOffset);
-    WriteSettingNumber(key, "W3 Horizontal Offset Direction", o.HorizontalDirection);
-    WriteInches(key, "W3 Vertical Offset Value", o.VerticalOffset);
-    WriteSettingNumber(key, "W3 Vertical Offset Direction", o.VerticalDirection);
-    WriteSettingNumber(key, "W3 Paper Type", o.PaperType);
+    WritePrintOptionValues(kKeyW3PrintOptions, SettingsValues(o));
 }
