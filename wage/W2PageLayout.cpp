@@ -205,15 +205,17 @@ Page W2PrintJob::LayOutPage(int pageNumber) const
         page.AddImage(FormPicture::W2Form, 50, 59, 1980, 1340);
         page.AddImage(FormPicture::W2Form, 50, 1424, 1980, 1340);
         const PageFont captionFont{FontFace::Arial, 7, true};
-        const QString caption = W2CopyCaption(options_.BlankCopyType);
-        page.AddText(QPoint(930, 94), caption, captionFont, TextBackground::Opaque);
-        page.AddText(QPoint(930, 1458), caption, captionFont, TextBackground::Opaque);
         if (options_.BlankCopyType == kW2CopyD) {
             // Blanks whose white background covers that part of the picture.
+            // They go first: drawn after the caption they would wipe out the
+            // end of "Copy D-For Employer.".
             const QString blanks = QStringLiteral("    ");
             for (const QPoint at : {QPoint(1190, 94), QPoint(1190, 84), QPoint(1190, 1458), QPoint(1190, 1448)})
                 page.AddText(at, blanks, captionFont, TextBackground::Opaque);
         }
+        const QString caption = W2CopyCaption(options_.BlankCopyType);
+        page.AddText(QPoint(930, 94), caption, captionFont, TextBackground::Opaque);
+        page.AddText(QPoint(930, 1458), caption, captionFont, TextBackground::Opaque);
         break;
     }
     case W2Paper::LaserCopyA:

@@ -330,8 +330,19 @@ private slots:
         QCOMPARE(WhereIs(page, caption), (QList<QPoint>{{930, 94}, {930, 1458}}));
         const QList<QPoint> blankPlaces = WhereIs(page, "    ");
         QCOMPARE(blankPlaces.size(), blanks);
-        if (blanks)
+        if (blanks) {
             QCOMPARE(blankPlaces, (QList<QPoint>{{1190, 94}, {1190, 84}, {1190, 1458}, {1190, 1448}}));
+            // The caption is painted after the blanks, so it stays whole.
+            const auto texts = Texts(page);
+            int lastBlank = -1, firstCaption = -1;
+            for (int i = 0; i < int(texts.size()); ++i) {
+                if (texts[size_t(i)].text == "    ")
+                    lastBlank = i;
+                if (texts[size_t(i)].text == caption && firstCaption < 0)
+                    firstCaption = i;
+            }
+            QVERIFY(lastBlank < firstCaption);
+        }
         for (const PageText& t : Texts(page)) {
             // Every W-2 text paints its background: that is what lets the
             // Copy D blanks cover the picture.
