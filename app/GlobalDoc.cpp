@@ -332,18 +332,9 @@ bool CGlobalDoc::CloseDocument()
 
 bool CGlobalDoc::AskSaveChangesFirst()
 {
-    if (modified_ != 1)
-        return true;
-    switch (AppPrompt().Ask(QLatin1String(DocumentMessages::kSaveChanges), PromptButtons::YesNoCancel,
-                            PromptIcon::Exclamation)) {
-    case PromptAnswer::Yes:
-        // Unsaved entries are never dropped by switching company.
-        return CommitChanges().Succeeded();
-    case PromptAnswer::No:
-        return true;
-    default:
-        return false;
-    }
+    // The same question as before closing: unsaved entries are never dropped
+    // by switching company.
+    return SaveModified();
 }
 
 void CGlobalDoc::OnNewCompany(CompanyDialogs& dialogs)
