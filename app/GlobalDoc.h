@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/DocumentView.h"
+#include "contractor/Contractor1099Forms.h"
 #include "contractor/ContractorPrintOptions.h"
 #include "store/ChangeRecord.h"
 #include "store/CompanyData.h"
 #include "store/CompanyStore.h"
+#include "wage/EmployeeW2Forms.h"
 #include "wage/WagePrintOptions.h"
 
 #include <QObject>
@@ -57,6 +59,10 @@ public:
     Print1096Options& Form1096PrintOptions() { return print1096_; }
     const QStringList& CompanyNames() const { return companyNames_; }
     const ChangeQueue& PendingChanges() const { return queue_; }
+    // The W-2 of each employee and the 1099-MISC of each contractor follow
+    // their owner in and out (they remember ids for the life of the program).
+    EmployeeW2Forms& W2FormsOfEmployees() { return employeeW2Forms_; }
+    Contractor1099Forms& Forms1099OfContractors() { return contractor1099Forms_; }
 
     int Modified() const { return modified_; }
     void SetModified(int modified);
@@ -146,6 +152,8 @@ private:
     ChangeQueue queue_;
     int modified_ = 0;
     std::array<DocumentView*, DocumentView::kRoleCount> views_{};
+    EmployeeW2Forms employeeW2Forms_{*this};
+    Contractor1099Forms contractor1099Forms_{*this};
 };
 
 // Messages of the company commands.

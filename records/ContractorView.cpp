@@ -1,7 +1,27 @@
 #include "records/ContractorView.h"
 
+#include "app/GlobalDoc.h"
+#include "records/ContractorDialog.h"
+#include "records/ContractorRecords.h"
+
 CContractorView::CContractorView(CGlobalDoc& document, QWidget* parent)
-    : CPlaceholderView(document, QStringLiteral("Contractors"),
-                       QStringLiteral("The contractors of the open company."), parent)
+    : CRecordListView(document,
+                      {"Identification Number", "New Contractor", "Modify Contractor", "Delete Contractor"}, parent)
 {
+}
+
+void CContractorView::FillOrder(RecordListOrder& order)
+{
+    order.Refresh(document_.Contractors());
+}
+
+bool CContractorView::RunRecordDialog(int index, int id)
+{
+    CContractorDialog dialog(document_, index, id, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CContractorView::DeleteRecord(int index, int id)
+{
+    ContractorRecords(document_).Delete(index, id);
 }

@@ -1,7 +1,27 @@
 #include "records/EmployeeView.h"
 
+#include "app/GlobalDoc.h"
+#include "records/EmployeeDialog.h"
+#include "records/EmployeeRecords.h"
+
 CEmployeeView::CEmployeeView(CGlobalDoc& document, QWidget* parent)
-    : CPlaceholderView(document, QStringLiteral("Employees"),
-                       QStringLiteral("The employees of the open company."), parent)
+    : CRecordListView(document, {"Social Security Number", "New Employee", "Modify Employee", "Delete Employee"},
+                      parent)
 {
+}
+
+void CEmployeeView::FillOrder(RecordListOrder& order)
+{
+    order.Refresh(document_.Employees());
+}
+
+bool CEmployeeView::RunRecordDialog(int index, int id)
+{
+    CEmployeeDialog dialog(document_, index, id, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CEmployeeView::DeleteRecord(int index, int id)
+{
+    EmployeeRecords(document_).Delete(index, id);
 }
