@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/NameAddressBoxes.h"
 #include "store/Records.h"
 
 #include <QDialog>
@@ -39,14 +40,7 @@ private:
     int index_;
     int id_;
     CCharFilterEdit* idNumber_;
-    CCharFilterEdit* firstName_;
-    CCharFilterEdit* middleName_;
-    CCharFilterEdit* lastName_;
-    CCharFilterEdit* address1_;
-    CCharFilterEdit* address2_;
-    CCharFilterEdit* city_;
-    CStateComboBox* state_;
-    CDigitMaskEdit* zip_;
+    NameAddressBoxes boxes_;
     CDigitMaskEdit* account_;
     QCheckBox* secondTin_;
 };

@@ -17,32 +17,16 @@ CEmployeeDialog::CEmployeeDialog(CGlobalDoc& document, int index, int id, QWidge
     , index_(index)
     , id_(id)
     , ssn_(NewMaskBox("SocialSecurityNumber", kMaskSsn, this))
-    , firstName_(NewTextBox("FirstName", 20, this))
-    , middleName_(NewTextBox("MiddleName", 2, this))
-    , lastName_(NewTextBox("LastName", 20, this))
-    , address1_(NewTextBox("Address1", 30, this))
-    , address2_(NewTextBox("Address2", 30, this))
-    , city_(NewTextBox("City", 20, this))
-    , state_(new CStateComboBox(this))
-    , zip_(NewMaskBox("Zip", kMaskZip, this))
+    , boxes_(this)
 {
     setWindowTitle(QLatin1String(kCaption));
-    state_->setObjectName(QStringLiteral("State"));
 
     auto* number = new QHBoxLayout;
     AddCaptionedBox(number, QStringLiteral("Employee's social security number"), ssn_);
-    auto* name = new QHBoxLayout;
-    AddCaptionedBoxes(name, QStringLiteral("Employee's first name and initial"), {firstName_, middleName_});
-    AddCaptionedBox(name, QStringLiteral("Last name"), lastName_);
-    auto* street1 = new QHBoxLayout;
-    AddCaptionedBox(street1, QStringLiteral("Address1"), address1_);
-    auto* street2 = new QHBoxLayout;
-    AddCaptionedBox(street2, QStringLiteral("Address2"), address2_);
-    auto* place = new QHBoxLayout;
-    AddCaptionedBox(place, QStringLiteral("City"), city_);
-    AddCaptionedBox(place, QStringLiteral("State"), state_);
-    AddCaptionedBox(place, QStringLiteral("Zip code"), zip_);
-    FinishRecordDialog(this, {number, name, street1, street2, place});
+    QList<QLayout*> rows{number};
+    for (QHBoxLayout* row : boxes_.Rows(QStringLiteral("Employee's first name and initial")))
+        rows << row;
+    FinishRecordDialog(this, rows);
 
     const int stored = FindRecordIndex(document_.Employees(), &EmployeeRecord::EmployeeUniqueID, index_, id_);
     if (index_ >= 0 && stored >= 0) {
@@ -57,28 +41,14 @@ CEmployeeDialog::CEmployeeDialog(CGlobalDoc& document, int index, int id, QWidge
 void CEmployeeDialog::Show(const EmployeeRecord& record)
 {
     ssn_->setText(record.SocialSecurityNumber);
-    firstName_->setText(record.FirstName);
-    middleName_->setText(record.MiddleName);
-    lastName_->setText(record.LastName);
-    address1_->setText(record.Address1);
-    address2_->setText(record.Address2);
-    city_->setText(record.City);
-    state_->SelectState(record.State);
-    zip_->setText(record.Zip);
+    boxes_.Show(record);
 }
 
 EmployeeRecord CEmployeeDialog::RecordFromBoxes() const
 {
     EmployeeRecord record;
     record.SocialSecurityNumber = ssn_->text();
-    record.FirstName = firstName_->text();
-    record.MiddleName = middleName_->text();
-    record.LastName = lastName_->text();
-    record.Address1 = address1_->text();
-    record.Address2 = address2_->text();
-    record.City = city_->text();
-    record.State = state_->SelectedState();
-    record.Zip = zip_->text();
+    boxes_.Read(record);
     return record;
 }
 
@@ -106,8 +76,8 @@ void CEmployeeDialog::FocusRefusedBox(const QString& refusal)
 {
     QWidget* box = ssn_;
     if (refusal == QLatin1String(EmployeeMessages::kFirstNameEmpty))
-        box = firstName_;
+        box = boxes_.firstName;
     else if (refusal == QLatin1String(EmployeeMessages::kLastNameEmpty))
-        box = lastName_;
+        box = boxes_.lastName;
     box->setFocus(Qt::OtherFocusReason);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/NameAddressBoxes.h"
 #include "store/Records.h"
 
 #include <QDialog>
@@ -37,12 +38,5 @@ private:
     int index_;
     int id_;
     CDigitMaskEdit* ssn_;
-    CCharFilterEdit* firstName_;
-    CCharFilterEdit* middleName_;
-    CCharFilterEdit* lastName_;
-    CCharFilterEdit* address1_;
-    CCharFilterEdit* address2_;
-    CCharFilterEdit* city_;
-    CStateComboBox* state_;
-    CDigitMaskEdit* zip_;
+    NameAddressBoxes boxes_;
 };
