@@ -2,6 +2,8 @@
 
 #include "store/CompanyStore.h"
 
+#include <QFile>
+
 void CompanyData::Clear()
 {
     company = CompanyRecord{};
@@ -49,4 +51,25 @@ int CreateCompanyStore(CompanyStore& store, const QString& path)
             return rc;
     }
     return CompanyStore::kOk;
+}
+
+bool WriteCompanyStore(const QString& path, const CompanyData& data)
+{
+    if (QFile::exists(path))
+        return false;
+    CompanyStore store;
+    bool ok = CreateCompanyStore(store, path) == CompanyStore::kOk;
+    ok = ok && store.InsertCompany(data.company, 1) == CompanyStore::kOk;
+    for (const EmployeeRecord& e : data.employees)
+        ok = ok && store.InsertEmployee(e, e.EmployeeUniqueID) == CompanyStore::kOk;
+    for (const W2Record& w : data.w2s)
+        ok = ok && store.InsertW2(w, w.W2UniqueID) == CompanyStore::kOk;
+    for (const ContractorRecord& c : data.contractors)
+        ok = ok && store.InsertContractor(c, c.ContractorUniqueID) == CompanyStore::kOk;
+    for (const Form1099Record& f : data.forms1099)
+        ok = ok && store.InsertForm1099(f, f.Form1099UniqueID) == CompanyStore::kOk;
+    store.Close();
+    if (!ok)
+        QFile::remove(path);
+    return ok;
 }

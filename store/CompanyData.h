@@ -28,6 +28,11 @@ struct CompanyData {
 // engine result of the failed step, or 0.
 int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data);
 
+// Writes a whole company as a new store at `path` (which must not exist):
+// the tables, the company row (id 1), then every record under its own id.
+// A failed write leaves no file behind. Returns false on any failure.
+bool WriteCompanyStore(const QString& path, const CompanyData& data);
+
 // Creates the tables of a new store at `path`: Version (with its row "1"),
 // Company, Employees, Contractors, W2, Form1099, W3, Form1096, stopping at
 // the first failure. The store stays open. Returns 0 or the failed result.

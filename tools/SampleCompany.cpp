@@ -1,9 +1,6 @@
 #include "tools/SampleCompany.h"
 
 #include "store/AmountText.h"
-#include "store/CompanyStore.h"
-
-#include <QFile>
 
 namespace {
 
@@ -165,22 +162,5 @@ CompanyData SampleCompanyData()
 
 bool WriteSampleCompany(const QString& path)
 {
-    if (QFile::exists(path))
-        return false;
-    const CompanyData d = SampleCompanyData();
-    CompanyStore store;
-    bool ok = CreateCompanyStore(store, path) == CompanyStore::kOk;
-    ok = ok && store.InsertCompany(d.company, 1) == CompanyStore::kOk;
-    for (const EmployeeRecord& e : d.employees)
-        ok = ok && store.InsertEmployee(e, e.EmployeeUniqueID) == CompanyStore::kOk;
-    for (const W2Record& w : d.w2s)
-        ok = ok && store.InsertW2(w, w.W2UniqueID) == CompanyStore::kOk;
-    for (const ContractorRecord& c : d.contractors)
-        ok = ok && store.InsertContractor(c, c.ContractorUniqueID) == CompanyStore::kOk;
-    for (const Form1099Record& f : d.forms1099)
-        ok = ok && store.InsertForm1099(f, f.Form1099UniqueID) == CompanyStore::kOk;
-    store.Close();
-    if (!ok)
-        QFile::remove(path);
-    return ok;
+    return WriteCompanyStore(path, SampleCompanyData());
 }

@@ -8,6 +8,7 @@
 #include "app/Settings.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TestFolders.h"
+#include "tests/support/WidgetDriving.h"
 
 #include <QApplication>
 #include <QFile>
@@ -23,52 +24,6 @@
 namespace {
 
 using Tries = QList<QStringList>;
-
-// Runs `script` on the next modal dialog, once the code under test has
-// opened it. A dialog the script leaves open is rejected and reported, so
-// a wrong result can never hang the test. Nothing runs once the returned
-// guard is gone (a dialog that never opened).
-struct ModalScript {
-    std::unique_ptr<QObject> guard = std::make_unique<QObject>();
-    bool shown = false;
-    bool leftOpen = false;
-};
-
-std::unique_ptr<ModalScript> OnNextModal(std::function<void(QDialog&)> script)
-{
-    auto state = std::make_unique<ModalScript>();
-    ModalScript* s = state.get();
-    QTimer::singleShot(0, s->guard.get(), [s, script] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        s->shown = true;
-        script(*dialog);
-        if (dialog->isVisible()) {
-            s->leftOpen = true;
-            dialog->reject();
-        }
-    });
-    return state;
-}
-
-// Types like the keyboard, one key press per character (QTest's own
-// typing knows ASCII only).
-void Type(QLineEdit* box, const QString& text)
-{
-    box->setFocus();
-    for (QChar c : text) {
-        if (c.unicode() < 128)
-            QTest::keyClick(box, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-void Click(QPushButton* button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 QString StoredValue()
 {

@@ -174,19 +174,7 @@ inline CompanyData Data()
 // Writes `data` as a new company store at `path`; false on any failure.
 inline bool SaveStore(const QString& path, const CompanyData& data)
 {
-    CompanyStore store;
-    bool ok = CreateCompanyStore(store, path) == CompanyStore::kOk;
-    ok = ok && store.InsertCompany(data.company, 1) == CompanyStore::kOk;
-    for (const auto& e : data.employees)
-        ok = ok && store.InsertEmployee(e, e.EmployeeUniqueID) == CompanyStore::kOk;
-    for (const auto& w : data.w2s)
-        ok = ok && store.InsertW2(w, w.W2UniqueID) == CompanyStore::kOk;
-    for (const auto& r : data.contractors)
-        ok = ok && store.InsertContractor(r, r.ContractorUniqueID) == CompanyStore::kOk;
-    for (const auto& f : data.forms1099)
-        ok = ok && store.InsertForm1099(f, f.Form1099UniqueID) == CompanyStore::kOk;
-    store.Close();
-    return ok;
+    return WriteCompanyStore(path, data);
 }
 
 } // namespace print_fixture
