@@ -2,6 +2,7 @@
 
 #include "app/GlobalDoc.h"
 #include "app/Prompt.h"
+#include "records/ConfirmRecord.h"
 #include "records/EmployeeRecords.h"
 #include "records/RecordBoxes.h"
 #include "records/RecordDialogLayout.h"
@@ -54,22 +55,11 @@ EmployeeRecord CEmployeeDialog::RecordFromBoxes() const
 
 void CEmployeeDialog::accept()
 {
-    EmployeeRecords records(document_);
-    if (index_ < 0) {
-        const EmployeeRecords::AddResult result = records.Add(RecordFromBoxes());
-        if (!result.Added())
-            AppPrompt().Tell(result.refusal, PromptIcon::Exclamation);
-        // Taken or refused, every screen shows the records again.
-        document_.RefreshViews();
-        if (result.Added())
-            QDialog::accept();
-        else
-            FocusRefusedBox(result.refusal);
-        return;
-    }
-    if (records.Modify(index_, id_, RecordFromBoxes()))
-        document_.RefreshViews();
-    QDialog::accept();
+    const QString refusal = ConfirmRecord<EmployeeRecords>(document_, index_, id_, RecordFromBoxes());
+    if (refusal.isEmpty())
+        QDialog::accept();
+    else
+        FocusRefusedBox(refusal);
 }
 
 void CEmployeeDialog::FocusRefusedBox(const QString& refusal)
