@@ -12,8 +12,10 @@
 #include "store/CompanyData.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TestFolders.h"
+#include "tests/support/WidgetDriving.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -215,6 +217,29 @@ private slots:
         QVERIFY(QFile::exists(p.folders.DataFolder() + "Renamed Co.pmt"));
         QVERIFY(!QFile::exists(p.folders.DataFolder() + "Sample Company.pmt"));
         QCOMPARE(ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany), "Value", "-"), QStringLiteral("Renamed Co"));
+    }
+
+    void companyDataPathTakesEffectAndIsSavedAtTheEnd()
+    {
+        Program p;
+        const QString shared = p.folders.Path("shared company files");
+        QDir().mkpath(shared);
+        auto script = OnNextModal([&](QDialog& dialog) {
+            auto* chooser = qobject_cast<QFileDialog*>(&dialog);
+            QVERIFY(chooser);
+            chooser->setDirectory(shared);
+            chooser->selectFile(shared);
+            QMetaObject::invokeMethod(chooser, "accept");
+        });
+        p.frame->Command("DataPath")->trigger();
+        QVERIFY(script->shown);
+        QCOMPARE(p.document.DataFolder, shared + "/");
+        QCOMPARE(p.prompt.asked.size(), 1); // where the files go from now on
+        // The open company still works on its old file until the end.
+        QVERIFY(QFile::exists(p.folders.DataFolder() + "Sample Company.pmt"));
+        QVERIFY(p.frame->close());
+        QVERIFY(QFile::exists(shared + "/Sample Company.pmt"));
+        QCOMPARE(ReadSettingText(SettingsKeyPath(kKeyDcomOptions), "Company Data Path", "-"), shared + "/");
     }
 
     void splashGoesAtTheFirstKeyAndSwallowsIt()
