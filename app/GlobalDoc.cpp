@@ -5,6 +5,7 @@
 #include "app/Prompt.h"
 #include "app/Settings.h"
 #include "store/FixedText.h"
+#include "store/RecordLookup.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,21 +15,6 @@ namespace {
 
 constexpr int kCompanyNameCapacity = 259;
 constexpr int kEmployerNameCharacters = 30;
-
-// The record a change speaks of: the one at its list index when that still
-// carries the change's id, else the one with that id (a change retried after
-// the list moved on); nullptr when the record is gone.
-template <class Record>
-const Record* FindChangedRecord(const std::vector<Record>& list, int Record::*id, const ChangeRecord& change)
-{
-    if (change.ListIndex >= 0 && size_t(change.ListIndex) < list.size()
-        && list[size_t(change.ListIndex)].*id == change.UniqueID)
-        return &list[size_t(change.ListIndex)];
-    for (const Record& r : list)
-        if (r.*id == change.UniqueID)
-            return &r;
-    return nullptr;
-}
 
 QString DescribeChange(const ChangeRecord& change)
 {
@@ -180,9 +166,12 @@ bool CGlobalDoc::WriteRecordChange(const ChangeRecord& change, const std::vector
     if (change.Operation == ChangeRecord::kDelete)
         return store_.OpenExisting(CurrentStorePath) == CompanyStore::kOk
             && (store_.*statements.remove)(change.UniqueID) == CompanyStore::kOk;
-    const Record* record = FindChangedRecord(list, statements.id, change);
-    if (!record)
+    // The record at the change's index when it still carries the change's
+    // id, else the one with that id (a change retried after the list moved on).
+    const int index = FindRecordIndex(list, statements.id, change.ListIndex, change.UniqueID);
+    if (index < 0)
         return true; // gone from memory: nothing left to write
+    const Record* record = &list[size_t(index)];
     if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk)
         return false;
     auto write = change.Operation == ChangeRecord::kInsert ? statements.insert : statements.update;

@@ -1,7 +1,7 @@
 #include "records/ContractorRecords.h"
 
 #include "app/GlobalDoc.h"
-#include "records/RecordLookup.h"
+#include "store/RecordLookup.h"
 #include "records/StateTable.h"
 #include "store/IdAllocation.h"
 

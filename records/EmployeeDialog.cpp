@@ -6,7 +6,7 @@
 #include "records/EmployeeRecords.h"
 #include "records/RecordBoxes.h"
 #include "records/RecordDialogLayout.h"
-#include "records/RecordLookup.h"
+#include "store/RecordLookup.h"
 #include "records/RuleEdit.h"
 #include "records/StateComboBox.h"
 

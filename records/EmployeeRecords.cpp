@@ -1,7 +1,7 @@
 #include "records/EmployeeRecords.h"
 
 #include "app/GlobalDoc.h"
-#include "records/RecordLookup.h"
+#include "store/RecordLookup.h"
 #include "store/IdAllocation.h"
 
 QString CheckNewEmployee(const EmployeeRecord& candidate, const EmployeeList& employees)
