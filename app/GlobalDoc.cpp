@@ -125,6 +125,12 @@ CommitResult CGlobalDoc::QueueChange(ChangeRecord change, bool commitNow)
     return {};
 }
 
+CommitResult CGlobalDoc::SaveChange(const ChangeRecord& change)
+{
+    SetModified(1);
+    return QueueChange(change, true);
+}
+
 CommitResult CGlobalDoc::CommitChanges()
 {
     CommitResult result;
@@ -369,8 +375,7 @@ void CGlobalDoc::OnNewCompany(CompanyDialogs& dialogs)
         ReportUnreadableStore(CurrentStorePath);
     if (created) {
         data_.company.EmployerName = name;
-        SetModified(1);
-        QueueChange(ChangeRecord{ChangeRecord::kCompany, ChangeRecord::kInsert, -1, 1, 0}, true);
+        SaveChange(ChangeRecord{ChangeRecord::kCompany, ChangeRecord::kInsert, -1, 1, 0});
         SetModified(1);
     }
     RefreshViews();

@@ -91,6 +91,9 @@ public:
     // ---- changes ----
     // Queues a change (commit now: write it and all queued ones at once).
     CommitResult QueueChange(ChangeRecord change, bool commitNow = true);
+    // A confirmed change of a screen: marks the document modified and writes
+    // the change, with any still queued, at once.
+    CommitResult SaveChange(const ChangeRecord& change);
     // Writes the queued changes, each on a freshly opened store. Changes the
     // store refuses stay queued and the document stays modified, so a later
     // Save tries them again; the user is told which failed.

@@ -22,8 +22,7 @@ int Contractor1099Forms::ContractorAdded(int contractorId)
     Form1099List& forms = document_.Forms1099();
     forms.push_back(form);
     const int index = int(forms.size()) - 1;
-    document_.SetModified(1);
-    document_.QueueChange({ChangeRecord::kForm1099, ChangeRecord::kInsert, index, form.Form1099UniqueID, 0}, true);
+    document_.SaveChange({ChangeRecord::kForm1099, ChangeRecord::kInsert, index, form.Form1099UniqueID, 0});
     emit form1099Added(contractorId, index);
     return index;
 }
@@ -41,11 +40,7 @@ int Contractor1099Forms::ContractorDeleted(int contractorId)
         forms.erase(forms.begin() + index);
         if (firstIndex < 0)
             firstIndex = index;
-        // The contractor's own deletion has just been written, which left
-        // the document unmodified; without this the form's deletion would
-        // stay queued and the store would keep the form.
-        document_.SetModified(1);
-        document_.QueueChange({ChangeRecord::kForm1099, ChangeRecord::kDelete, index, id, 0}, true);
+        document_.SaveChange({ChangeRecord::kForm1099, ChangeRecord::kDelete, index, id, 0});
     }
     if (firstIndex >= 0)
         emit form1099Deleted(contractorId, firstIndex);

@@ -81,8 +81,7 @@ void CCompanyView::OnUpdate()
     }
     document_.SetCompanyTitle(document_.Company().EmployerName.Text());
     document_.RefreshViews();
-    document_.SetModified(1);
-    document_.QueueChange({ChangeRecord::kCompany, ChangeRecord::kUpdate, -1, -1, 0}, true);
+    document_.SaveChange({ChangeRecord::kCompany, ChangeRecord::kUpdate, -1, -1, 0});
 }
 
 void CCompanyView::OnReset()

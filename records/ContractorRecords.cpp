@@ -40,8 +40,7 @@ ContractorRecords::AddResult ContractorRecords::Add(ContractorRecord record)
     contractors.push_back(record);
     result.index = int(contractors.size()) - 1;
     result.id = record.ContractorUniqueID;
-    document_.SetModified(1);
-    document_.QueueChange({ChangeRecord::kContractor, ChangeRecord::kInsert, result.index, result.id, 0}, true);
+    document_.SaveChange({ChangeRecord::kContractor, ChangeRecord::kInsert, result.index, result.id, 0});
     document_.Forms1099OfContractors().ContractorAdded(result.id);
     return result;
 }
@@ -57,9 +56,7 @@ bool ContractorRecords::Modify(int index, int id, ContractorRecord record)
     if (record == stored)
         return false;
     stored = record;
-    document_.SetModified(1);
-    document_.QueueChange({ChangeRecord::kContractor, ChangeRecord::kUpdate, index, record.ContractorUniqueID, 0},
-                          true);
+    document_.SaveChange({ChangeRecord::kContractor, ChangeRecord::kUpdate, index, record.ContractorUniqueID, 0});
     return true;
 }
 
@@ -70,8 +67,7 @@ bool ContractorRecords::Delete(int index, int id)
     if (index < 0)
         return false;
     contractors.erase(contractors.begin() + index);
-    document_.SetModified(1);
-    document_.QueueChange({ChangeRecord::kContractor, ChangeRecord::kDelete, index, id, 0}, true);
+    document_.SaveChange({ChangeRecord::kContractor, ChangeRecord::kDelete, index, id, 0});
     document_.Forms1099OfContractors().ContractorDeleted(id);
     return true;
 }

@@ -29,8 +29,7 @@ EmployeeRecords::AddResult EmployeeRecords::Add(EmployeeRecord record)
     employees.push_back(record);
     result.index = int(employees.size()) - 1;
     result.id = record.EmployeeUniqueID;
-    document_.SetModified(1);
-    document_.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kInsert, result.index, result.id, 0}, true);
+    document_.SaveChange({ChangeRecord::kEmployee, ChangeRecord::kInsert, result.index, result.id, 0});
     document_.W2FormsOfEmployees().EmployeeAdded(result.id);
     return result;
 }
@@ -46,8 +45,7 @@ bool EmployeeRecords::Modify(int index, int id, EmployeeRecord record)
     if (record == stored)
         return false;
     stored = record;
-    document_.SetModified(1);
-    document_.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kUpdate, index, record.EmployeeUniqueID, 0}, true);
+    document_.SaveChange({ChangeRecord::kEmployee, ChangeRecord::kUpdate, index, record.EmployeeUniqueID, 0});
     return true;
 }
 
@@ -58,8 +56,7 @@ bool EmployeeRecords::Delete(int index, int id)
     if (index < 0)
         return false;
     employees.erase(employees.begin() + index);
-    document_.SetModified(1);
-    document_.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kDelete, index, id, 0}, true);
+    document_.SaveChange({ChangeRecord::kEmployee, ChangeRecord::kDelete, index, id, 0});
     document_.W2FormsOfEmployees().EmployeeDeleted(id);
     return true;
 }

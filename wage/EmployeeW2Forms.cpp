@@ -23,8 +23,7 @@ int EmployeeW2Forms::EmployeeAdded(int employeeId)
     W2List& forms = document_.W2Forms();
     forms.push_back(form);
     const int index = int(forms.size()) - 1;
-    document_.SetModified(1);
-    document_.QueueChange({ChangeRecord::kW2, ChangeRecord::kInsert, index, form.W2UniqueID, 0}, true);
+    document_.SaveChange({ChangeRecord::kW2, ChangeRecord::kInsert, index, form.W2UniqueID, 0});
     emit w2Added(employeeId, index);
     return index;
 }
@@ -45,8 +44,7 @@ int EmployeeW2Forms::EmployeeDeleted(int employeeId)
         forms.erase(forms.begin() + index);
         if (firstIndex < 0)
             firstIndex = index;
-        document_.SetModified(1);
-        document_.QueueChange({ChangeRecord::kW2, ChangeRecord::kDelete, index, id, 0}, true);
+        document_.SaveChange({ChangeRecord::kW2, ChangeRecord::kDelete, index, id, 0});
     }
     if (firstIndex >= 0)
         emit w2Deleted(employeeId, firstIndex);
