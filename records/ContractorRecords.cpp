@@ -1,9 +1,8 @@
 #include "records/ContractorRecords.h"
 
 #include "app/GlobalDoc.h"
-#include "store/RecordLookup.h"
 #include "records/StateTable.h"
-#include "store/IdAllocation.h"
+#include "records/RecordKeeping.h"
 
 QString CheckNewContractor(const ContractorRecord& candidate, const ContractorList& contractors)
 {
@@ -31,43 +30,26 @@ QString CheckNewContractor(const ContractorRecord& candidate, const ContractorLi
 
 ContractorRecords::AddResult ContractorRecords::Add(ContractorRecord record)
 {
-    ContractorList& contractors = document_.Contractors();
+    ContractorList& list = document_.Contractors();
     AddResult result;
-    result.refusal = CheckNewContractor(record, contractors);
+    result.refusal = CheckNewContractor(record, list);
     if (!result.Added())
         return result;
-    record.ContractorUniqueID = NextUniqueId(contractors, &ContractorRecord::ContractorUniqueID);
-    contractors.push_back(record);
-    result.index = int(contractors.size()) - 1;
-    result.id = record.ContractorUniqueID;
-    document_.SaveChange({ChangeRecord::kContractor, ChangeRecord::kInsert, result.index, result.id, 0});
+    result = AppendRecord(document_, list, &ContractorRecord::ContractorUniqueID, ChangeRecord::kContractor, std::move(record));
     document_.Forms1099OfContractors().ContractorAdded(result.id);
     return result;
 }
 
 bool ContractorRecords::Modify(int index, int id, ContractorRecord record)
 {
-    ContractorList& contractors = document_.Contractors();
-    index = FindRecordIndex(contractors, &ContractorRecord::ContractorUniqueID, index, id);
-    if (index < 0)
-        return false;
-    ContractorRecord& stored = contractors[size_t(index)];
-    record.ContractorUniqueID = stored.ContractorUniqueID;
-    if (record == stored)
-        return false;
-    stored = record;
-    document_.SaveChange({ChangeRecord::kContractor, ChangeRecord::kUpdate, index, record.ContractorUniqueID, 0});
-    return true;
+    return ReplaceRecord(document_, document_.Contractors(), &ContractorRecord::ContractorUniqueID, ChangeRecord::kContractor, index, id,
+                         std::move(record));
 }
 
 bool ContractorRecords::Delete(int index, int id)
 {
-    ContractorList& contractors = document_.Contractors();
-    index = FindRecordIndex(contractors, &ContractorRecord::ContractorUniqueID, index, id);
-    if (index < 0)
+    if (!RemoveRecord(document_, document_.Contractors(), &ContractorRecord::ContractorUniqueID, ChangeRecord::kContractor, index, id))
         return false;
-    contractors.erase(contractors.begin() + index);
-    document_.SaveChange({ChangeRecord::kContractor, ChangeRecord::kDelete, index, id, 0});
     document_.Forms1099OfContractors().ContractorDeleted(id);
     return true;
 }

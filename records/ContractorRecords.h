@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/RecordKeeping.h"
 #include "store/Records.h"
 
 #include <QString>
@@ -36,12 +37,7 @@ public:
     {
     }
 
-    struct AddResult {
-        QString refusal;
-        int index = -1;
-        int id = -1;
-        bool Added() const { return refusal.isEmpty(); }
-    };
+    using AddResult = AddedRecord;
     // Checks `record` as a new contractor; if it passes, gives it the next
     // id, appends it, writes it, and creates its 1099-MISC.
     AddResult Add(ContractorRecord record);

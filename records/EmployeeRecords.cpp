@@ -1,8 +1,7 @@
 #include "records/EmployeeRecords.h"
 
 #include "app/GlobalDoc.h"
-#include "store/RecordLookup.h"
-#include "store/IdAllocation.h"
+#include "records/RecordKeeping.h"
 
 QString CheckNewEmployee(const EmployeeRecord& candidate, const EmployeeList& employees)
 {
@@ -20,43 +19,26 @@ QString CheckNewEmployee(const EmployeeRecord& candidate, const EmployeeList& em
 
 EmployeeRecords::AddResult EmployeeRecords::Add(EmployeeRecord record)
 {
-    EmployeeList& employees = document_.Employees();
+    EmployeeList& list = document_.Employees();
     AddResult result;
-    result.refusal = CheckNewEmployee(record, employees);
+    result.refusal = CheckNewEmployee(record, list);
     if (!result.Added())
         return result;
-    record.EmployeeUniqueID = NextUniqueId(employees, &EmployeeRecord::EmployeeUniqueID);
-    employees.push_back(record);
-    result.index = int(employees.size()) - 1;
-    result.id = record.EmployeeUniqueID;
-    document_.SaveChange({ChangeRecord::kEmployee, ChangeRecord::kInsert, result.index, result.id, 0});
+    result = AppendRecord(document_, list, &EmployeeRecord::EmployeeUniqueID, ChangeRecord::kEmployee, std::move(record));
     document_.W2FormsOfEmployees().EmployeeAdded(result.id);
     return result;
 }
 
 bool EmployeeRecords::Modify(int index, int id, EmployeeRecord record)
 {
-    EmployeeList& employees = document_.Employees();
-    index = FindRecordIndex(employees, &EmployeeRecord::EmployeeUniqueID, index, id);
-    if (index < 0)
-        return false;
-    EmployeeRecord& stored = employees[size_t(index)];
-    record.EmployeeUniqueID = stored.EmployeeUniqueID;
-    if (record == stored)
-        return false;
-    stored = record;
-    document_.SaveChange({ChangeRecord::kEmployee, ChangeRecord::kUpdate, index, record.EmployeeUniqueID, 0});
-    return true;
+    return ReplaceRecord(document_, document_.Employees(), &EmployeeRecord::EmployeeUniqueID, ChangeRecord::kEmployee, index, id,
+                         std::move(record));
 }
 
 bool EmployeeRecords::Delete(int index, int id)
 {
-    EmployeeList& employees = document_.Employees();
-    index = FindRecordIndex(employees, &EmployeeRecord::EmployeeUniqueID, index, id);
-    if (index < 0)
+    if (!RemoveRecord(document_, document_.Employees(), &EmployeeRecord::EmployeeUniqueID, ChangeRecord::kEmployee, index, id))
         return false;
-    employees.erase(employees.begin() + index);
-    document_.SaveChange({ChangeRecord::kEmployee, ChangeRecord::kDelete, index, id, 0});
     document_.W2FormsOfEmployees().EmployeeDeleted(id);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/RecordKeeping.h"
 #include "store/Records.h"
 
 #include <QString>
@@ -29,12 +30,7 @@ public:
     {
     }
 
-    struct AddResult {
-        QString refusal; // the message of the failed check; empty when added
-        int index = -1;  // the new employee's list index
-        int id = -1;     // and id
-        bool Added() const { return refusal.isEmpty(); }
-    };
+    using AddResult = AddedRecord;
     // Checks `record` as a new employee; if it passes, gives it the next
     // id, appends it, writes it, and creates its W-2.
     AddResult Add(EmployeeRecord record);
