@@ -64,3 +64,45 @@ bool RemoveRecord(CGlobalDoc& document, std::vector<Record>& list, int Record::*
     document.SaveChange({kind, ChangeRecord::kDelete, index, uniqueId, 0});
     return true;
 }
+
+// The forms that follow their owners (a W-2 per employee, a 1099-MISC per
+// contractor).
+
+// Appends an empty form of `ownerId` with id `formId` and writes it.
+// Returns its list index.
+template <class Form>
+int AppendOwnedForm(CGlobalDoc& document, std::vector<Form>& forms, int Form::*owner, int Form::*id, int kind,
+                    int ownerId, int formId)
+{
+    Form form;
+    form.*id = formId;
+    form.*owner = ownerId;
+    forms.push_back(form);
+    const int index = int(forms.size()) - 1;
+    document.SaveChange({kind, ChangeRecord::kInsert, index, formId, 0});
+    return index;
+}
+
+// Removes every form of `ownerId` (an owner has one; should a store hold
+// more, none may outlive the owner and go on counting in the totals) and
+// writes each deletion. `beforeEach` runs just before a form goes. Returns
+// the first removed index, or -1.
+template <class Form, class BeforeEach>
+int RemoveOwnedForms(CGlobalDoc& document, std::vector<Form>& forms, int Form::*owner, int Form::*id, int kind,
+                     int ownerId, BeforeEach beforeEach)
+{
+    int firstIndex = -1;
+    for (int index = 0; index < int(forms.size());) {
+        if (forms[size_t(index)].*owner != ownerId) {
+            ++index;
+            continue;
+        }
+        beforeEach();
+        const int formId = forms[size_t(index)].*id;
+        forms.erase(forms.begin() + index);
+        if (firstIndex < 0)
+            firstIndex = index;
+        document.SaveChange({kind, ChangeRecord::kDelete, index, formId, 0});
+    }
+    return firstIndex;
+}
