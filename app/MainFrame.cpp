@@ -63,7 +63,12 @@ CMainFrame::CMainFrame(CGlobalDoc& document, CompanyDialogs* dialogs, QWidget* p
     CreatePanes();
 
     connect(&document_, &CGlobalDoc::titleChanged, this, &QWidget::setWindowTitle);
-    connect(&document_, &CGlobalDoc::modifiedChanged, this, [this] { UpdateCommandStates(); });
+    // Only Save depends on the modified flag; Delete's state needs a look at
+    // the data folder and is brought up to date when the menu opens.
+    connect(&document_, &CGlobalDoc::modifiedChanged, this, [this](bool modified) {
+        if (QAction* save = Command("Save"))
+            save->setEnabled(modified);
+    });
     connect(&document_, &CGlobalDoc::navigateRequested, this, [this](int index) { Navigate(1, index); });
     UpdateCommandStates();
 }
