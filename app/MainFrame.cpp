@@ -11,6 +11,8 @@
 #include "contractor/Form1096View.h"
 #include "contractor/Form1099View.h"
 #include "controls/OutBarCtrl.h"
+#include "controls/HyperlinkLabel.h"
+#include "controls/MakerLinks.h"
 #include "controls/OutBarIcons.h"
 #include "controls/WelcomeScreen.h"
 #include "records/CompanyView.h"
@@ -34,9 +36,6 @@
 
 namespace {
 
-// The maker's web page: an address of our own choosing (the program has no
-// web service of its own).
-constexpr char kMakerWebPage[] = "https://www.brindlecove.example/formlark2005/";
 constexpr char kHelpFile[] = "formlark2005.html";
 
 constexpr unsigned kMainFrameBarFlags = 380;
@@ -375,11 +374,8 @@ void CMainFrame::OnHelp()
 
 void CMainFrame::OnWebPage()
 {
-    if (!QDesktopServices::openUrl(QUrl(QLatin1String(kMakerWebPage))))
-        AppPrompt().Tell(QStringLiteral("The web page %1 could not be opened: no web browser is set up on this "
-                                        "computer.")
-                             .arg(QLatin1String(kMakerWebPage)),
-                         PromptIcon::Exclamation);
+    // Opened like the welcome screen's links, with the same failure message.
+    OpenHyperlink(QUrl(QLatin1String(MakerLinks::kProgramPage)));
 }
 
 void CMainFrame::OnOnlineUpdate()

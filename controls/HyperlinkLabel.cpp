@@ -31,6 +31,16 @@ void SetHyperlinkOpener(HyperlinkOpener opener)
     Opener() = std::move(opener);
 }
 
+bool OpenHyperlink(const QUrl& url)
+{
+    const int result = Opener() ? Opener()(url) : OpenWithDesktop(url);
+    if (HyperlinkOpenSucceeded(result))
+        return true;
+    QApplication::beep();
+    AppPrompt().Tell(HyperlinkFailureMessage(result), PromptIcon::Exclamation);
+    return false;
+}
+
 CHyperlinkLabel::CHyperlinkLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
@@ -108,16 +118,11 @@ void CHyperlinkLabel::FitToText()
 
 bool CHyperlinkLabel::Open()
 {
-    const QUrl url(Target());
-    const int result = Opener() ? Opener()(url) : OpenWithDesktop(url);
-    if (HyperlinkOpenSucceeded(result)) {
-        SetVisited(true);
-        emit Opened();
-        return true;
-    }
-    QApplication::beep();
-    AppPrompt().Tell(HyperlinkFailureMessage(result), PromptIcon::Exclamation);
-    return false;
+    if (!OpenHyperlink(QUrl(Target())))
+        return false;
+    SetVisited(true);
+    emit Opened();
+    return true;
 }
 
 void CHyperlinkLabel::enterEvent(QEnterEvent* event)

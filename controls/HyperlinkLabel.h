@@ -16,6 +16,10 @@ using HyperlinkOpener = std::function<int(const QUrl&)>;
 // Installs `opener` for every link; an empty one goes back to the desktop's.
 void SetHyperlinkOpener(HyperlinkOpener opener);
 
+// Opens `url` with the installed opener; on failure beeps and tells the user
+// why ("Unable to open hyperlink:" and the error text). Returns success.
+bool OpenHyperlink(const QUrl& url);
+
 class CHyperlinkLabel : public QLabel {
     Q_OBJECT
 public:

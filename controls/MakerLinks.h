@@ -6,6 +6,7 @@
 
 namespace MakerLinks {
 
+inline constexpr char kProgramPage[] = "https://www.brindlecove.example/formlark2005/";
 inline constexpr char kBuyPage[] = "https://www.brindlecove.example/formlark2005/buy";
 inline constexpr char kProductsPage[] = "https://www.brindlecove.example/products";
 inline constexpr char kInfoMail[] = "mailto:info@brindlecove.example";
