@@ -16,9 +16,14 @@ bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& 
         if (!file.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive))
             continue;
         // Only the extension goes: "A.pmt Sales.pmt" is the company "A.pmt Sales".
-        names << (stripExtension ? file.left(file.size() - 4) : file);
+        names << (stripExtension ? CompanyNameOfStoreFile(file) : file);
     }
     return !names.isEmpty();
+}
+
+QString CompanyNameOfStoreFile(const QString& fileName)
+{
+    return fileName.left(fileName.size() - qsizetype(sizeof(kStoreExtension) - 1));
 }
 
 bool IsUsableCompanyName(const QString& name)

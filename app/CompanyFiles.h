@@ -16,6 +16,9 @@ inline constexpr char kDeletedExtension[] = ".del";
 // folder can't be read or holds no store; `names` keeps what was found.
 bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& names);
 
+// The company a store file names: the file name without its extension.
+QString CompanyNameOfStoreFile(const QString& fileName);
+
 // Whether `name` can name a store file in a data folder: not empty, no
 // path separator, not "." or "..".
 bool IsUsableCompanyName(const QString& name);

@@ -30,20 +30,12 @@ bool SameFile(const QString& a, const QString& b)
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
-QString StoreBaseName(const QString& fileName)
-{
-    return fileName.left(fileName.size() - int(sizeof(kStoreExtension) - 1));
-}
-
 } // namespace
 
 CGlobalDoc::CGlobalDoc(QObject* parent)
     : QObject(parent)
 {
     DataFolder = DefaultDataFolder();
-    queue_.clear();
-    modified_ = 0;
-    FirstOpen = true;
 }
 
 CGlobalDoc::~CGlobalDoc() = default;
@@ -264,7 +256,7 @@ bool CGlobalDoc::OpenFirstCompany()
         return false;
     }
     // The name as the file spells it, so the store keeps its name at the end.
-    CurrentCompanyName = StoreBaseName(file);
+    CurrentCompanyName = CompanyNameOfStoreFile(file);
     CurrentStorePath = DataFolder + file;
     FirstOpen = false;
     SetCompanyTitle();
@@ -352,7 +344,7 @@ void CGlobalDoc::OnNewCompany(CompanyDialogs& dialogs)
     const bool created = existing.isEmpty();
     if (!created) {
         AppPrompt().Tell(QLatin1String(DocumentMessages::kCompanyExists));
-        CurrentCompanyName = StoreBaseName(existing);
+        CurrentCompanyName = CompanyNameOfStoreFile(existing);
         CurrentStorePath = DataFolder + existing;
     } else {
         CurrentCompanyName = name;

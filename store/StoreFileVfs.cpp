@@ -45,8 +45,7 @@ sqlite3_file* Real(sqlite3_file* file)
 int ShimClose(sqlite3_file* file)
 {
     sqlite3_file* real = Real(file);
-    int rc = real->pMethods ? real->pMethods->xClose(real) : SQLITE_OK;
-    return rc;
+    return real->pMethods ? real->pMethods->xClose(real) : SQLITE_OK;
 }
 
 int ShimRead(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset)
