@@ -7,6 +7,7 @@
 #include "store/CompanyData.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TestFolders.h"
+#include "tests/support/TestStores.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -16,16 +17,6 @@ namespace {
 
 const QString kLastCompanyKey = SettingsKeyPath(kKeyLastActiveCompany);
 const QString kDataPathKey = SettingsKeyPath(kKeyDcomOptions);
-
-// Writes a store with its company row into `folder`.
-void MakeStore(const QString& folder, const QString& fileName, const QString& employerName)
-{
-    CompanyStore store;
-    QCOMPARE(CreateCompanyStore(store, folder + fileName), 0);
-    CompanyRecord company;
-    company.EmployerName = employerName;
-    QCOMPARE(store.InsertCompany(company, 1), 0);
-}
 
 QByteArray FileBytes(const QString& path)
 {

@@ -12,6 +12,7 @@
 #include "store/CompanyData.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TestFolders.h"
+#include "tests/support/TestStores.h"
 #include "tests/support/WidgetDriving.h"
 
 #include <QAction>
@@ -26,15 +27,6 @@
 #include <QtTest>
 
 namespace {
-
-void MakeStore(const QString& folder, const QString& fileName, const QString& employerName)
-{
-    CompanyStore store;
-    QCOMPARE(CreateCompanyStore(store, folder + fileName), 0);
-    CompanyRecord company;
-    company.EmployerName = employerName;
-    QCOMPARE(store.InsertCompany(company, 1), 0);
-}
 
 class ScriptedDialogs : public CompanyDialogs {
 public:
