@@ -1,9 +1,9 @@
-#include "app/GlobalDoc.h"
-#include "app/MainFrame.h"
-#include "app/MessageBoxPrompt.h"
+#include "core/document/GlobalDoc.h"
+#include "gui/shell/MainFrame.h"
+#include "gui/shell/MessageBoxPrompt.h"
 #include "app/PrintCommand.h"
-#include "app/Settings.h"
-#include "app/SplashWindow.h"
+#include "core/settings/Settings.h"
+#include "gui/shell/SplashWindow.h"
 
 #include <QApplication>
 #include <QIcon>

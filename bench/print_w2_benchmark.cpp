@@ -7,12 +7,12 @@
 // The pictures come from the program folder of the build (build/bin); when
 // they are not there, a stand-in picture of similar weight is drawn.
 
-#include "app/HeadlessGui.h"
-#include "app/Settings.h"
-#include "store/Records.h"
-#include "wage/FormPictures.h"
-#include "wage/PagedOutput.h"
-#include "wage/W2PageLayout.h"
+#include "render/HeadlessGui.h"
+#include "core/settings/Settings.h"
+#include "core/store/Records.h"
+#include "render/FormPictures.h"
+#include "render/PagedOutput.h"
+#include "core/wage/W2PageLayout.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 // Store timings: loading a large company whole, and committing one W-2
 // change (open + statement + close on the real file). Prints medians.
-#include "app/GlobalDoc.h"
-#include "app/Settings.h"
-#include "store/CompanyData.h"
-#include "store/CompanyStore.h"
+#include "core/document/GlobalDoc.h"
+#include "core/settings/Settings.h"
+#include "core/store/CompanyData.h"
+#include "core/store/CompanyStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,6 +3,6 @@
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-./scripts/build.sh
+FORMLARK_WERROR=ON ./scripts/build.sh
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"

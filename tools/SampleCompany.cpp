@@ -1,6 +1,6 @@
 #include "tools/SampleCompany.h"
 
-#include "store/AmountText.h"
+#include "core/store/AmountText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/CompanyData.h"
+#include "core/store/CompanyData.h"
 
 #include <QString>
 

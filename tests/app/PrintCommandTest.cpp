@@ -1,11 +1,11 @@
 // "formlark print": the real executable, run on a company of a temporary
 // data folder and on the bundled Sample Company; the PDF read back with
 // pdftotext -bbox for where the values landed.
-#include "app/Settings.h"
+#include "core/settings/Settings.h"
 #include "tests/support/TestFolders.h"
-#include "tests/wage/PrintFixture.h"
-#include "wage/PrintAlignment.h"
-#include "wage/WagePrintOptions.h"
+#include "tests/support/PrintFixture.h"
+#include "core/print/PrintAlignment.h"
+#include "core/print/WagePrintOptions.h"
 
 #include <QFile>
 #include <QProcess>

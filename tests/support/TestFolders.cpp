@@ -1,6 +1,6 @@
 #include "tests/support/TestFolders.h"
 
-#include "app/Settings.h"
+#include "core/settings/Settings.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "tests/support/TestStores.h"
 
-#include "store/CompanyData.h"
+#include "core/store/CompanyData.h"
 
 #include <QtTest>
 

@@ -1,7 +1,0 @@
-#include "app/W4View.h"
-
-CW4View::CW4View(CGlobalDoc& document, QWidget* parent)
-    : CPlaceholderView(document, QStringLiteral("Form W-4"),
-                       QStringLiteral("Nothing to show here."), parent)
-{
-}

@@ -1,0 +1,71 @@
+#include "core/contractor/Form1096PageLayout.h"
+
+#include "core/print/FormWriter.h"
+
+namespace {
+
+const QPoint kEntries[24] = {
+    {170, 390},  {170, 501},  {170, 600},  {660, 600},  {860, 600},  {110, 690},  {110, 780},  {820, 690},
+    {910, 690},  {820, 780},  {910, 780},  {110, 860},  {460, 860},  {947, 860},  {1180, 860}, {1530, 860},
+    {1851, 894}, {1864, 913}, {1864, 894}, {1851, 913}, {135, 1188}, {159, 1212}, {159, 1188}, {135, 1212},
+};
+
+bool IsPreprinted(const Print1096Options& options)
+{
+    return options.PaperType != kBlankPaper;
+}
+
+} // namespace
+
+PointTable Form1096PointTable(const Print1096Options& options)
+{
+    const bool preprinted = IsPreprinted(options);
+    PointTable table(std::vector<QPoint>(std::begin(kEntries), std::end(kEntries)));
+    if (preprinted) {
+        table.Move(16, 23, 0, 2);
+        table.ApplyOffsets(SignedOffset(options.HorizontalOffset, options.HorizontalDirection),
+                           SignedOffset(options.VerticalOffset, options.VerticalDirection));
+    }
+    table.MoveAll(0, -63);
+    table.Move(16, 23, 0, 127);
+    table.Move(16, 23, 0, -101);
+    if (!preprinted)
+        table.MoveAll(-30, -2);
+    return table;
+}
+
+PageFont Form1096DataFont(const Print1096Options& options)
+{
+    return PageFont{FontFace::CourierNew, IsPreprinted(options) ? 12 : 10, false};
+}
+
+Page LayOutForm1096Page(const CompanyRecord& c, const Form1096Totals& totals, const Print1096Options& options)
+{
+    Page page;
+    page.items.reserve(32);
+    if (!IsPreprinted(options)) {
+        page.AddImage(FormPicture::Form1096, 35, 25, 1900, 2610);
+        DrawCopyWatermark(page, 1240, 1200, 800, 600);
+    }
+
+    const PointTable table = Form1096PointTable(options);
+    FormWriter form(page, table, Form1096DataFont(options), TextBackground::Opaque, 0);
+    form.Text(0, c.EmployerName);
+    form.Text(1, c.Address1);
+    form.Text(2, CityStateZipLine(c.City, c.State, c.Zip));
+    form.Text(5, c.Form1096ContactName);
+    form.Text(6, c.Form1096Email);
+    form.Text(7, PhoneAreaCode(c.Form1096Telephone));
+    form.Text(8, PhoneLocalNumber(c.Form1096Telephone));
+    form.Text(9, PhoneAreaCode(c.Form1096Fax));
+    form.Text(10, PhoneLocalNumber(c.Form1096Fax));
+    form.Text(11, c.EmployerIdentificationNumber);
+    form.Text(12, c.SocialSecurityNumber);
+    form.Text(13, totals.FormCountText());
+    form.Amount(14, totals.FederalTaxText());
+    form.Amount(15, totals.ReportedText());
+    if (c.Form1096CheckIsThisYourFinalReturn != 0)
+        form.Mark(16, 17, 18, 19);
+    form.Mark(20, 21, 22, 23);
+    return page;
+}

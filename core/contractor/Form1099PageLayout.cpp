@@ -1,0 +1,218 @@
+#include "core/contractor/Form1099PageLayout.h"
+
+#include "core/contractor/Form1099Copies.h"
+#include "core/records/DisplayOrder.h"
+#include "core/print/FormWriter.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int k1099PointCount = 51;
+constexpr int kLowerHalfTop = 1375;
+// The box-9 mark sits lower in its box than its entries say.
+constexpr int kBox9MarkDrop = 38;
+
+struct Entry {
+    int index, x, y;
+};
+
+// Entries shared by both papers; 45-48 are kept unused.
+const Entry kEntries[] = {
+    {0, 160, 205},   {1, 160, 251},   {2, 160, 297},   {3, 160, 342},   {4, 160, 388},   {5, 160, 434},
+    {6, 160, 464},   {7, 160, 625},   {8, 600, 625},   {9, 160, 790},   {10, 160, 880},  {11, 160, 920},
+    {12, 160, 1005}, {13, 660, 1005}, {14, 860, 1005}, {15, 160, 1125}, {20, 1070, 240}, {21, 1070, 365},
+    {22, 1070, 475}, {23, 1430, 475}, {24, 1070, 625}, {25, 1430, 625}, {26, 1070, 790}, {27, 1430, 790},
+    {28, 1316, 895}, {29, 1340, 919}, {30, 1340, 895}, {31, 1316, 919}, {32, 1430, 920}, {33, 1070, 1135},
+    {34, 1430, 1135}, {35, 1050, 1220}, {36, 1400, 1220}, {37, 1050, 1268}, {38, 1400, 1268}, {39, 1755, 1220},
+    {40, 1755, 1268}, {49, 220, 1259},  {50, 640, 1259},
+};
+
+// The second-TIN mark (16-19) and the void mark (41-44) differ by paper.
+const Entry kPreprintedMarks[] = {
+    {16, 914, 1120}, {17, 938, 1144}, {18, 938, 1120}, {19, 914, 1144},
+    {41, 665, 1494}, {42, 688, 1517}, {43, 688, 1494}, {44, 665, 1517},
+};
+const Entry kCopyMarks[] = {
+    {16, 910, 1122}, {17, 934, 1146}, {18, 934, 1122}, {19, 910, 1146},
+    {41, 661, 1461}, {42, 684, 1484}, {43, 684, 1461}, {44, 661, 1484},
+};
+
+bool IsPreprinted(const Print1099Options& options)
+{
+    return options.PaperType != kBlankPaper;
+}
+
+} // namespace
+
+PointTable Form1099PointTable(const Print1099Options& options)
+{
+    const bool preprinted = IsPreprinted(options);
+    std::vector<QPoint> points(k1099PointCount);
+    for (const Entry& e : kEntries)
+        points[size_t(e.index)] = QPoint(e.x, e.y);
+    for (const Entry& e : preprinted ? kPreprintedMarks : kCopyMarks)
+        points[size_t(e.index)] = QPoint(e.x, e.y);
+    PointTable table(std::move(points));
+
+    if (preprinted)
+        table.ApplyOffsets(SignedOffset(options.HorizontalOffset, options.HorizontalDirection),
+                           SignedOffset(options.VerticalOffset, options.VerticalDirection));
+    table.MoveAll(0, -63);
+    table.Move(41, 44, 0, 30);
+    table.Move(16, 19, 0, 25);
+    table.Move(41, 44, -38, 0);
+    table.MoveAll(preprinted ? -17 : -48, -7);
+    return table;
+}
+
+int Form1099FormPitch(const Print1099Options& options)
+{
+    return IsPreprinted(options) ? 1392 : 1375;
+}
+
+PageFont Form1099DataFont(const Print1099Options& options)
+{
+    return PageFont{FontFace::CourierNew, IsPreprinted(options) ? 12 : 10, false};
+}
+
+QString RecipientNameLine(const ContractorRecord& c)
+{
+    if (c.MiddleName.Text() == QLatin1String("@"))
+        return c.FirstName.Text() + c.LastName.Text();
+    return c.FirstName.Text() + QLatin1Char(' ') + c.MiddleName.Text() + QLatin1Char(' ') + c.LastName.Text();
+}
+
+QString PayerFederalId(const CompanyRecord& company)
+{
+    return company.EmployerIdentificationNumber.IsEmpty() ? company.SocialSecurityNumber.Text()
+                                                          : company.EmployerIdentificationNumber.Text();
+}
+
+Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors,
+                                   const Form1099List& forms, const Print1099Options& options,
+                                   int currentContractorIndex)
+    : company_(company),
+      contractors_(contractors),
+      forms_(forms),
+      options_(options),
+      preprinted_(IsPreprinted(options)),
+      order_(FirstNameOrder(contractors)),
+      table_(Form1099PointTable(options)),
+      pitch_(Form1099FormPitch(options)),
+      font_(Form1099DataFont(options))
+{
+    const auto it = std::find(order_.begin(), order_.end(), currentContractorIndex);
+    currentPosition_ = it == order_.end() ? 0 : int(it - order_.begin());
+    formByContractor_.reserve(qsizetype(forms_.size()));
+    for (int i = int(forms_.size()) - 1; i >= 0; --i)
+        formByContractor_.insert(forms_[size_t(i)].ContractorUniqueID, i);
+}
+
+int Form1099PrintJob::FormsToPrint() const
+{
+    return options_.PrintTarget == kPrintAll ? int(forms_.size()) : 1;
+}
+
+int Form1099PrintJob::PageCount() const
+{
+    if (options_.PrintTarget != kPrintAll && contractors_.empty())
+        return 0;
+    return TwoFormSheetCount(options_.PrintTarget, FormsToPrint());
+}
+
+SheetForms Form1099PrintJob::Sheet(int page) const
+{
+    if (page < 1 || page > PageCount())
+        return {};
+    return TwoFormSheetSetup(options_.PrintTarget, page, FormsToPrint(), currentPosition_);
+}
+
+Page Form1099PrintJob::LayOutPage(int pageNumber) const
+{
+    Page page;
+    const SheetForms sheet = Sheet(pageNumber);
+    if (sheet.formsOnPage == 0)
+        return page;
+    page.items.reserve(128);
+
+    if (!preprinted_) {
+        page.AddImage(FormPicture::Form1099, 20, 10, 1980, 1370);
+        page.AddImage(FormPicture::Form1099, 20, 1380, 1980, 1370);
+        AddForm1099SideTexts(page, options_.CopyType, 0);
+        AddForm1099SideTexts(page, options_.CopyType, kLowerHalfTop);
+    }
+
+    for (int slot = 0; slot < sheet.formsOnPage; ++slot) {
+        const int position = sheet.firstPosition + slot;
+        if (position < 0 || position >= int(order_.size()))
+            continue; // more 1099 records than contractors: nobody to print there
+        DrawForm(page, slot, order_[size_t(position)]);
+    }
+
+    if (sheet.formsOnPage == 1) {
+        FormWriter mark(page, table_, font_, TextBackground::Transparent, 0);
+        mark.Mark(41, 42, 43, 44);
+    }
+    return page;
+}
+
+void Form1099PrintJob::DrawForm(Page& page, int slot, int contractorIndex) const
+{
+    const ContractorRecord& r = contractors_[size_t(contractorIndex)];
+    static const Form1099Record kNoForm;
+    const int formIndex = formByContractor_.value(r.ContractorUniqueID, -1);
+    // A contractor without a 1099 record (damaged store) still gets the
+    // payer and recipient blocks, with every box empty.
+    const Form1099Record& f = formIndex >= 0 ? forms_[size_t(formIndex)] : kNoForm;
+    const CompanyRecord& c = company_;
+
+    FormWriter form(page, table_, font_, TextBackground::Transparent, slot * pitch_);
+    form.Text(0, c.EmployerName);
+    form.Text(1, c.Address1);
+    form.Text(2, c.Address2);
+    form.Text(3, CityStateZipLine(c.City, c.State, c.Zip));
+    form.Text(6, c.Form1096Telephone);
+    form.Text(7, PayerFederalId(c));
+    form.Text(8, r.IdentificationNumber);
+    form.Text(9, RecipientNameLine(r));
+    form.Text(10, r.Address1);
+    form.Text(11, r.Address2);
+    form.Text(12, CityStateZipLine(r.City, r.State, r.Zip));
+    form.Text(15, r.AccountNumber);
+
+    form.Amount(20, f.Rents);
+    form.Amount(21, f.Royalities);
+    form.Amount(22, f.OtherIncome);
+    form.Amount(23, f.FederalIncomeTaxWithheld);
+    form.Amount(24, f.FishingBoatProceeds);
+    form.Amount(25, f.MedicalAndHealthCarePayments);
+    form.Amount(26, f.NonemployeeCompensation);
+    form.Amount(27, f.SubstitutePayments);
+    form.Amount(32, f.CropInsuranceProceeds);
+    form.Amount(33, f.ExcessGoldenParachutePayments);
+    form.Amount(34, f.GrossProceedsPaidToAttorney);
+    form.Amount(49, f.Field15A);
+    form.Amount(50, f.Field15B);
+    form.Amount(35, f.StateTaxWithheld1);
+    form.Amount(37, f.StateTaxWithheld2);
+    form.Text(36, f.PayerStateID1);
+    form.Text(38, f.PayerStateID2);
+    form.Amount(39, f.StateIncome1);
+    form.Amount(40, f.StateIncome2);
+
+    if (f.PayerMadeDirectSales != 0)
+        form.Mark(28, 29, 30, 31, kBox9MarkDrop);
+
+    const bool copyWithoutTinBox = !preprinted_ && options_.CopyType >= k1099Copy1 && options_.CopyType <= k1099Copy2;
+    if (copyWithoutTinBox) {
+        // Copies 1, B and 2 carry no second-TIN box: blank it on both halves
+        // (once a sheet is enough, the rectangles cover the same place).
+        if (slot == 0) {
+            page.AddWhiteRect(790, 989, 940, 1107);
+            page.AddWhiteRect(790, pitch_ + 987, 940, pitch_ + 1102);
+        }
+    } else if (r.SecondTIN != 0) {
+        form.Mark(16, 17, 18, 19);
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/print/ContractorPrintOptions.h"
+#include "core/store/Records.h"
+#include "core/print/PrintAlignment.h"
+#include "core/print/PrintJob.h"
+#include "core/print/TwoFormSheets.h"
+
+#include <QHash>
+
+#include <vector>
+
+// The 1099-MISC sheet: two forms one above the other, data only on the
+// pre-printed red-ink form (moved by the offsets) or on blank paper with the
+// picture of the form and the chosen copy's side texts.
+
+// The 51 entries for the options' paper with every adjustment applied (y
+// still growing downward).
+PointTable Form1099PointTable(const Print1099Options& options);
+int Form1099FormPitch(const Print1099Options& options);
+PageFont Form1099DataFont(const Print1099Options& options);
+
+// The recipient's name line: first and last name run together when the
+// middle name is "@" (a business name split over the two), else first,
+// middle and last joined by blanks.
+QString RecipientNameLine(const ContractorRecord& contractor);
+
+// The payer's federal ID: the EIN, or the SSN when the EIN is empty.
+QString PayerFederalId(const CompanyRecord& company);
+
+// A 1099-MISC job. The records must outlive the job.
+class Form1099PrintJob : public PrintJob {
+public:
+    Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
+                     const Print1099Options& options, int currentContractorIndex = 0);
+
+    int FormsToPrint() const;
+    int PageCount() const override;
+    SheetForms Sheet(int page) const;
+    Page LayOutPage(int page) const override;
+    const std::vector<int>& DisplayOrder() const { return order_; }
+
+private:
+    void DrawForm(Page& page, int slot, int contractorIndex) const;
+
+    const CompanyRecord& company_;
+    const ContractorList& contractors_;
+    const Form1099List& forms_;
+    Print1099Options options_;
+    bool preprinted_ = true;
+    int currentPosition_ = 0;
+    std::vector<int> order_;
+    QHash<int, int> formByContractor_;
+    PointTable table_;
+    int pitch_ = 0;
+    PageFont font_;
+};

@@ -1,0 +1,270 @@
+#include "core/controls/OutBarLayout.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Bottom edge as one past the last row, which keeps the stacking sums exact.
+int EndY(const QRect& r) { return r.top() + r.height(); }
+
+} // namespace
+
+OutBarLayout::OutBarLayout(Input input) : m_input(std::move(input))
+{
+    const QRect& client = m_input.client;
+    const int count = m_input.folderCount;
+    const int height = m_input.metrics.folderHeight;
+    m_input.currentFolder = count > 0 ? std::clamp(m_input.currentFolder, 0, count - 1) : 0;
+    m_input.firstVisibleItem = std::clamp(m_input.firstVisibleItem, 0, std::max(0, ItemCount() - 1));
+
+    if (count == 0) {
+        m_itemArea = client;
+    } else {
+        const int top = client.top() + (m_input.currentFolder + 1) * height;
+        const int end = EndY(client) - (count - 1 - m_input.currentFolder) * height;
+        m_itemArea = QRect(client.left(), top, client.width(), std::max(0, end - top));
+    }
+    if (m_input.hostsWindow)
+        return;
+
+    const OutBarMetrics& m = m_input.metrics;
+    const QSize icon = m_input.iconSize;
+    const int limit = CaptionWidthLimit(client, m_input.smallIcons, icon, m);
+    int y = m_itemArea.top() + (m_input.smallIcons ? m.itemInsetY : m.largeItemSpacing);
+    for (int i = m_input.firstVisibleItem; i < ItemCount(); ++i) {
+        QSize caption = m_input.captionSizes[i];
+        caption.setWidth(std::min(caption.width(), limit));
+        ItemGeometry g;
+        if (m_input.smallIcons) {
+            const int row = std::max(icon.height(), caption.height());
+            g.icon = QRect(QPoint(m_itemArea.left() + m.itemInsetX, y + (row - icon.height()) / 2), icon);
+            g.caption = QRect(QPoint(g.icon.left() + icon.width() + m.smallIconGap, y + (row - caption.height()) / 2),
+                              caption);
+            y += row + m.smallItemSpacing;
+        } else {
+            g.icon = QRect(QPoint(m_itemArea.left() + (m_itemArea.width() - icon.width()) / 2, y), icon);
+            g.caption = QRect(QPoint(m_itemArea.left() + (m_itemArea.width() - caption.width()) / 2,
+                                     y + icon.height() + m.largeIconGap),
+                              caption);
+            y = EndY(g.caption) + m.largeItemSpacing;
+        }
+        m_items.append(g);
+    }
+}
+
+int OutBarLayout::CaptionWidthLimit(const QRect& client, bool smallIcons, QSize iconSize, const OutBarMetrics& m)
+{
+    if (smallIcons)
+        return std::max(0, client.width() - m.itemInsetX - iconSize.width() - m.smallIconGap - m.captionMargin);
+    return std::max(0, client.width() - 2 * m.captionMargin);
+}
+
+QRect OutBarLayout::HeaderRect(int folder) const
+{
+    const int count = m_input.folderCount;
+    if (folder < 0 || folder >= count)
+        return {};
+    const int height = m_input.metrics.folderHeight;
+    const QRect& client = m_input.client;
+    // The open folder and those before it sit at the top, the rest at the bottom.
+    const int top = folder <= m_input.currentFolder ? client.top() + folder * height
+                                                    : EndY(client) - (count - folder) * height;
+    return QRect(client.left(), top, client.width(), height);
+}
+
+const OutBarLayout::ItemGeometry* OutBarLayout::Geometry(int item) const
+{
+    const int at = item - m_input.firstVisibleItem;
+    if (at < 0 || at >= m_items.size())
+        return nullptr;
+    return &m_items[at];
+}
+
+QRect OutBarLayout::IconRect(int item) const
+{
+    const ItemGeometry* g = Geometry(item);
+    return g ? g->icon : QRect();
+}
+
+QRect OutBarLayout::CaptionRect(int item) const
+{
+    const ItemGeometry* g = Geometry(item);
+    return g ? g->caption : QRect();
+}
+
+QRect OutBarLayout::ItemRect(int item) const
+{
+    const ItemGeometry* g = Geometry(item);
+    return g ? g->icon.united(g->caption) : QRect();
+}
+
+bool OutBarLayout::IsFullyVisible(int item) const
+{
+    const ItemGeometry* g = Geometry(item);
+    return g && m_itemArea.contains(g->icon.united(g->caption));
+}
+
+int OutBarLayout::LastShownItem() const
+{
+    int last = m_input.firstVisibleItem - 1;
+    for (int i = m_input.firstVisibleItem; i < ItemCount(); ++i) {
+        if (ItemRect(i).top() >= EndY(m_itemArea))
+            break;
+        last = i;
+    }
+    return last;
+}
+
+int OutBarLayout::LastFullyVisibleItem() const
+{
+    int last = m_input.firstVisibleItem - 1;
+    for (int i = m_input.firstVisibleItem; i < ItemCount() && IsFullyVisible(i); ++i)
+        last = i;
+    return last;
+}
+
+bool OutBarLayout::UpButtonShown() const
+{
+    return !m_input.hostsWindow && m_input.firstVisibleItem > 0;
+}
+
+bool OutBarLayout::DownButtonShown() const
+{
+    return !m_input.hostsWindow && ItemCount() > 0 && LastFullyVisibleItem() != ItemCount() - 1;
+}
+
+QRect OutBarLayout::UpButtonRect() const
+{
+    const int side = m_input.scrollButtonSide;
+    const int margin = m_input.metrics.scrollButtonMargin;
+    return QRect(m_itemArea.left() + m_itemArea.width() - margin - side, m_itemArea.top() + margin, side, side);
+}
+
+QRect OutBarLayout::DownButtonRect() const
+{
+    const int side = m_input.scrollButtonSide;
+    const int margin = m_input.metrics.scrollButtonMargin;
+    return QRect(m_itemArea.left() + m_itemArea.width() - margin - side, EndY(m_itemArea) - margin - side, side,
+                 side);
+}
+
+OutBarHit OutBarLayout::HitTest(const QPoint& point) const
+{
+    if (UpButtonShown() && UpButtonRect().contains(point))
+        return {OutBarHitKind::UpButton, -1};
+    if (DownButtonShown() && DownButtonRect().contains(point))
+        return {OutBarHitKind::DownButton, -1};
+    for (int f = 0; f < m_input.folderCount; ++f)
+        if (HeaderRect(f).contains(point))
+            return {OutBarHitKind::Folder, f};
+    if (!m_input.hostsWindow && m_itemArea.contains(point)) {
+        const int last = LastShownItem();
+        for (int i = m_input.firstVisibleItem; i <= last; ++i)
+            if (ItemRect(i).contains(point))
+                return {OutBarHitKind::Item, i};
+    }
+    return {};
+}
+
+OutBarDropTarget OutBarLayout::DropTargetAt(const QPoint& point) const
+{
+    for (int f = 0; f < m_input.folderCount; ++f)
+        if (HeaderRect(f).contains(point))
+            return {f, -1, std::nullopt};
+    if (m_input.hostsWindow || !m_itemArea.contains(point) || m_input.folderCount == 0)
+        return {};
+
+    const OutBarMetrics& m = m_input.metrics;
+    const int halfGap = (m_input.smallIcons ? m.smallItemSpacing : m.largeItemSpacing) / 2;
+    const int first = m_input.firstVisibleItem;
+    const int last = LastShownItem();
+    OutBarDropTarget target{m_input.currentFolder, -1, std::nullopt};
+    for (int i = first; i <= last; ++i) {
+        const QRect r = ItemRect(i);
+        if (point.y() < r.center().y()) {
+            target.index = i;
+            target.markY = r.top() - halfGap;
+            break;
+        }
+    }
+    if (target.index < 0) {
+        target.index = last + 1;
+        target.markY = last >= first ? EndY(ItemRect(last)) + halfGap : m_itemArea.top() + halfGap;
+    }
+    const int lowest = m_itemArea.top() + 1;
+    const int highest = EndY(m_itemArea) - 2;
+    target.markY = std::clamp(*target.markY, lowest, std::max(lowest, highest));
+    return target;
+}
+
+OutBarSlide PlanFolderSlide(const QRect& client, int folderCount, int from, int to, int step)
+{
+    OutBarSlide slide;
+    // Nothing to slide when the headers alone don't fit.
+    if (folderCount < 2 || from == to || step <= 0 || from < 0 || to < 0 || from >= folderCount ||
+        to >= folderCount || client.height() <= folderCount * step)
+        return slide;
+    const int top = client.top();
+    const int end = EndY(client);
+    // Top of the header of folder `f` while folder `open` is the open one.
+    auto headerTop = [&](int f, int open) {
+        return f <= open ? top + f * step : end - (folderCount - f) * step;
+    };
+    int start = 0;
+    int rest = 0;
+    if (to > from) {
+        // The headers after `from` up to `to` and the new item area rise from
+        // the bottom stack; the headers after `to` stay where they are.
+        const int blockTop = headerTop(from + 1, to);
+        const int blockEnd = to + 1 < folderCount ? headerTop(to + 1, to) : end;
+        slide.block = QRect(client.left(), blockTop, client.width(), blockEnd - blockTop);
+        slide.clip = slide.block;
+        start = headerTop(from + 1, from);
+        rest = blockTop;
+    } else {
+        // The new item area with the headers after `to` up to `from` drops
+        // down from under the header of `to`.
+        const int blockTop = top + (to + 1) * step;
+        const int blockEnd = from + 1 < folderCount ? headerTop(from + 1, from) : end;
+        slide.block = QRect(client.left(), blockTop, client.width(), blockEnd - blockTop);
+        slide.clip = slide.block;
+        start = blockTop - slide.block.height();
+        rest = blockTop;
+    }
+    if (slide.block.height() <= 0)
+        return {};
+    const int direction = start > rest ? -1 : 1;
+    for (int y = start + direction * step; direction < 0 ? y > rest : y < rest; y += direction * step)
+        slide.tops.append(y);
+    slide.tops.append(rest);
+    return slide;
+}
+
+int MovedItemIndex(int sourceFolder, int sourceItem, int targetFolder, int targetIndex, int targetCount)
+{
+    const bool sameFolder = sourceFolder == targetFolder;
+    if (targetIndex < 0 || targetIndex > targetCount)
+        targetIndex = targetCount;
+    // Taking the item out first shifts the places after it up by one.
+    if (sameFolder && targetIndex > sourceItem)
+        --targetIndex;
+    return targetIndex;
+}
+
+std::optional<QPoint> OutBarNudge::Tick()
+{
+    const int tick = m_counter;
+    m_counter = m_counter >= 10 ? -1 : m_counter + 1;
+    switch (tick) {
+    case 0:
+        return QPoint(-1, 1);
+    case 1:
+    case 3:
+        return QPoint(0, 0);
+    case 2:
+        return QPoint(1, 1);
+    default:
+        return std::nullopt;
+    }
+}

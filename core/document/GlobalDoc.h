@@ -1,0 +1,168 @@
+#pragma once
+
+#include "core/document/DocumentView.h"
+#include "core/document/Contractor1099Forms.h"
+#include "core/print/ContractorPrintOptions.h"
+#include "core/document/ChangeRecord.h"
+#include "core/store/CompanyData.h"
+#include "core/store/CompanyStore.h"
+#include "core/document/EmployeeW2Forms.h"
+#include "core/print/WagePrintOptions.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+class CompanyDialogs;
+template <class Record>
+struct RecordStatements;
+
+// Result of writing the queued changes to the store.
+struct CommitResult {
+    int written = 0;
+    ChangeQueue failed; // changes the store refused; they stay queued
+    bool Succeeded() const { return failed.empty(); }
+};
+
+// The open company: its store, every record of it in memory, the print
+// options of the four form kinds, the queue of changes on their way to the
+// store, and the company commands (New, Open, Save, Delete) with the start
+// and end of a run. One exists for the life of the program.
+class CGlobalDoc : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CGlobalDoc(QObject* parent = nullptr);
+    ~CGlobalDoc() override;
+
+    // ---- state ----
+    QString DataFolder;          // always ends in "/"
+    bool FirstOpen = true;       // until the first company has been opened
+    QString CurrentCompanyName;  // the open company's name (at most 259 characters)
+    QString CurrentStorePath;    // its store file, fixed when it was opened
+
+    CompanyStore& Store() { return store_; }
+    CompanyData& Data() { return data_; }
+    CompanyRecord& Company() { return data_.company; }
+    EmployeeList& Employees() { return data_.employees; }
+    ContractorList& Contractors() { return data_.contractors; }
+    W2List& W2Forms() { return data_.w2s; }
+    Form1099List& Forms1099() { return data_.forms1099; }
+    W3List& W3Rows() { return data_.w3s; }
+    Form1096Record& Form1096Values() { return data_.form1096; }
+    PrintW2Options& W2PrintOptions() { return printW2_; }
+    PrintW3Options& W3PrintOptions() { return printW3_; }
+    Print1099Options& Form1099PrintOptions() { return print1099_; }
+    Print1096Options& Form1096PrintOptions() { return print1096_; }
+    const QStringList& CompanyNames() const { return companyNames_; }
+    const ChangeQueue& PendingChanges() const { return queue_; }
+    // The W-2 of each employee and the 1099-MISC of each contractor follow
+    // their owner in and out (they remember ids for the life of the program).
+    EmployeeW2Forms& W2FormsOfEmployees() { return employeeW2Forms_; }
+    Contractor1099Forms& Forms1099OfContractors() { return contractor1099Forms_; }
+
+    int Modified() const { return modified_; }
+    void SetModified(int modified);
+
+    // ---- views ----
+    // Registers the view shown for `role` (not owned; nullptr removes it).
+    void SetView(DocumentView::Role role, DocumentView* view);
+    // Hands the document to every view, in the order of the roles.
+    void RefreshViews();
+
+    // ---- title ----
+    // Makes `name` the company's name when given; the window title follows.
+    void SetCompanyTitle(const std::optional<QString>& name = std::nullopt);
+    QString Title() const;
+
+    // ---- records ----
+    // Forgets the open company's records (reset company row, empty lists)
+    // and tells the views.
+    void ClearCompanyData();
+    // Lists the company stores of `folder` into CompanyNames(); see
+    // ListCompanyStores.
+    bool EnumerateCompanies(const QString& folder, bool stripExtension);
+    // Whether the data folder holds the store of `name`, any letter case.
+    bool CompanyStoreExists(const QString& name) const;
+
+    // ---- changes ----
+    // Queues a change (commit now: write it and all queued ones at once).
+    CommitResult QueueChange(ChangeRecord change, bool commitNow = true);
+    // A confirmed change of a screen: marks the document modified and writes
+    // the change, with any still queued, at once.
+    CommitResult SaveChange(const ChangeRecord& change);
+    // Writes the queued changes, each on a freshly opened store. Changes the
+    // store refuses stay queued and the document stays modified, so a later
+    // Save tries them again; the user is told which failed.
+    CommitResult CommitChanges();
+
+    // ---- start and end of a run ----
+    // The first open: reads the settings (data folder, last active company,
+    // print options) and loads that company, or "Sample Company". On
+    // failure the user is told why and the program should end.
+    bool OpenFirstCompany();
+    // Loads the company of CurrentStorePath (after ClearCompanyData).
+    bool LoadCurrentCompany();
+    // Asked before the document closes: the save question when modified.
+    // False keeps the program running.
+    bool SaveModified();
+    // The end of a run: closes the store, moves it to the company's current
+    // name (and data folder), writes the settings when that worked, and the
+    // print options. Returns whether the store move worked.
+    bool CloseDocument();
+
+    // ---- company commands ----
+    void OnNewCompany(CompanyDialogs& dialogs);
+    void OnOpenCompany(CompanyDialogs& dialogs);
+    void OnDeleteCompany(CompanyDialogs& dialogs);
+    void OnSave();
+    // Enabled rules of the menu commands.
+    bool CanSave() const { return modified_ == 1; }
+    bool CanDeleteCompany();
+
+    // Print options to and from the settings store.
+    void ReadPrintOptions();
+    void WritePrintOptions();
+
+    // The store path of company `name` in the data folder.
+    QString StorePathFor(const QString& name) const;
+
+signals:
+    void titleChanged(const QString& title);
+    void modifiedChanged(bool modified);
+    // The main window is asked to show the screen with this navigation index.
+    void navigateRequested(int index);
+
+private:
+    bool AskSaveChangesFirst();
+    bool WriteChange(const ChangeRecord& change);
+    template <class Record>
+    bool WriteRecordChange(const ChangeRecord& change, const std::vector<Record>& list,
+                           const RecordStatements<Record>& statements);
+    void ReportFailedCommit(const CommitResult& result);
+    void ReportUnreadableStore(const QString& path);
+
+    CompanyStore store_;
+    CompanyData data_;
+    PrintW2Options printW2_;
+    PrintW3Options printW3_;
+    Print1099Options print1099_;
+    Print1096Options print1096_;
+    QStringList companyNames_;
+    ChangeQueue queue_;
+    int modified_ = 0;
+    std::array<DocumentView*, DocumentView::kRoleCount> views_{};
+    EmployeeW2Forms employeeW2Forms_{*this};
+    Contractor1099Forms contractor1099Forms_{*this};
+};
+
+// Messages of the company commands.
+namespace DocumentMessages {
+inline constexpr char kSaveChanges[] = "Do you want to save the changes you made to this Company?";
+inline constexpr char kCompanyExists[] = "This company already exists";
+inline constexpr char kCantDeleteOpenCompany[] = "You can't delete currently opened company.";
+inline constexpr char kConfirmDelete[] = "Are you sure you want to delete this company?";
+} // namespace DocumentMessages

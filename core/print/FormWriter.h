@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/print/PagePrimitives.h"
+#include "core/print/PrintAlignment.h"
+
+// Writes the values of one form onto a page at the points of its table,
+// every position moved down by the form's shift on the sheet.
+class FormWriter {
+public:
+    FormWriter(Page& page, const PointTable& table, const PageFont& font, TextBackground background, int shiftDown)
+        : page_(page), table_(table), font_(font), background_(background), shift_(shiftDown)
+    {
+    }
+
+    // A text at point `index`, moved a further `extraDown`; written as it
+    // is, even when empty.
+    void Text(int index, const QString& text, int extraDown = 0)
+    {
+        const QPoint& p = table_[index];
+        page_.AddText(QPoint(p.x(), p.y() + shift_ + extraDown), text, font_, background_);
+    }
+
+    // An amount: left off when it is exactly "0.00".
+    void Amount(int index, const QString& text)
+    {
+        if (!IsZeroAmountText(text))
+            Text(index, text);
+    }
+
+    // A check mark: the lines a-b and c-d, moved a further `extraDown`.
+    void Mark(int a, int b, int c, int d, int extraDown = 0)
+    {
+        Line(a, b, extraDown);
+        Line(c, d, extraDown);
+    }
+
+private:
+    void Line(int from, int to, int extraDown)
+    {
+        const QPoint dy(0, shift_ + extraDown);
+        page_.AddLine(table_[from] + dy, table_[to] + dy);
+    }
+
+    Page& page_;
+    const PointTable& table_;
+    PageFont font_;
+    TextBackground background_;
+    int shift_;
+};
+
+// "City, ST 12345", the address line of every form.
+inline QString CityStateZipLine(const QString& city, const QString& state, const QString& zip)
+{
+    return city + QLatin1String(", ") + state + QLatin1Char(' ') + zip;
+}
+
+// The area code of a "(###) ###-####" number (its 2nd to 4th characters)
+// and the rest of it (from its 6th character on: the blank and the number).
+inline QString PhoneAreaCode(const QString& phone)
+{
+    return phone.mid(1, 3);
+}
+
+inline QString PhoneLocalNumber(const QString& phone)
+{
+    return phone.mid(5);
+}

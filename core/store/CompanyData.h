@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/store/Records.h"
+
+class CompanyStore;
+
+// Everything of one company that the store holds, in memory: the company row
+// and the lists of the other tables in store order.
+struct CompanyData {
+    CompanyRecord company;
+    EmployeeList employees;
+    ContractorList contractors;
+    W2List w2s;
+    Form1099List forms1099;
+    W3List w3s;
+    Form1096Record form1096;
+
+    // Back to the values of no company at all: every text empty, the W-3
+    // kind of payer and sick-pay choice -1, final return 0, company id -1,
+    // every list empty.
+    void Clear();
+};
+
+// Reads a whole company: opens the existing store `path` with `store` and runs the seven
+// reading statements in the order company, employees, contractors, W-2,
+// 1099-MISC, W-3, 1096 into `data`, stopping at the first failure (the
+// targets keep what was read so far). The store stays open. Returns the
+// engine result of the failed step, or 0.
+int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data);
+
+// Writes a whole company as a new store at `path` (which must not exist):
+// the tables, the company row (id 1), then every record under its own id.
+// A failed write leaves no file behind. Returns false on any failure.
+bool WriteCompanyStore(const QString& path, const CompanyData& data);
+
+// Creates the tables of a new store at `path`: Version (with its row "1"),
+// Company, Employees, Contractors, W2, Form1099, W3, Form1096, stopping at
+// the first failure. The store stays open. Returns 0 or the failed result.
+int CreateCompanyStore(CompanyStore& store, const QString& path);

@@ -1,0 +1,329 @@
+#include "core/store/StoreFileVfs.h"
+
+#include <sqlite3.h>
+
+#include <cstring>
+#include <mutex>
+
+static_assert(sizeof(kStoreHeaderText) == 54, "53 characters and the zero byte");
+
+QByteArray StoreFileHeader()
+{
+    QByteArray header(kStoreHeaderSize, '\0');
+    std::memcpy(header.data(), kStoreHeaderText, sizeof(kStoreHeaderText));
+    header[56] = char(kStoreMagic & 0xFF);
+    header[57] = char((kStoreMagic >> 8) & 0xFF);
+    header[58] = char((kStoreMagic >> 16) & 0xFF);
+    header[59] = char((kStoreMagic >> 24) & 0xFF);
+    return header;
+}
+
+namespace {
+
+sqlite3_vfs g_storeVfs;
+
+sqlite3_vfs* RealVfs()
+{
+    return static_cast<sqlite3_vfs*>(g_storeVfs.pAppData);
+}
+
+// The shim's file object; the real file object follows it in the same
+// allocation.
+struct StoreFile {
+    sqlite3_file base;
+    sqlite3_file* real;
+    bool refused;       // header differs: nothing may be read or written
+    bool probeAnswered; // the engine's look at a refused file's header was answered
+    bool headerPresent; // the header is known to be on disk
+};
+
+sqlite3_file* Real(sqlite3_file* file)
+{
+    return reinterpret_cast<StoreFile*>(file)->real;
+}
+
+int ShimClose(sqlite3_file* file)
+{
+    sqlite3_file* real = Real(file);
+    return real->pMethods ? real->pMethods->xClose(real) : SQLITE_OK;
+}
+
+int ShimRead(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset)
+{
+    auto* self = reinterpret_cast<StoreFile*>(file);
+    if (self->refused) {
+        // The engine peeks at the header while it opens the file; answer
+        // that peek with nothing so the open itself succeeds, and fail every
+        // later read, so each statement on the file reports it as damaged.
+        if (!self->probeAnswered && offset == 0) {
+            self->probeAnswered = true;
+            std::memset(buffer, 0, size_t(amount));
+            return SQLITE_IOERR_SHORT_READ;
+        }
+        return SQLITE_CORRUPT;
+    }
+    return self->real->pMethods->xRead(self->real, buffer, amount, offset + kStoreImageOffset);
+}
+
+int WriteHeaderIfMissing(StoreFile* self)
+{
+    if (self->headerPresent)
+        return SQLITE_OK;
+    sqlite3_int64 size = 0;
+    int rc = self->real->pMethods->xFileSize(self->real, &size);
+    if (rc != SQLITE_OK)
+        return rc;
+    if (size == 0) {
+        QByteArray block(kStoreImageOffset, '\0');
+        const QByteArray header = StoreFileHeader();
+        std::memcpy(block.data(), header.constData(), size_t(header.size()));
+        rc = self->real->pMethods->xWrite(self->real, block.constData(), int(block.size()), 0);
+        if (rc != SQLITE_OK)
+            return rc;
+    }
+    self->headerPresent = true;
+    return SQLITE_OK;
+}
+
+int ShimWrite(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset)
+{
+    auto* self = reinterpret_cast<StoreFile*>(file);
+    if (self->refused)
+        return SQLITE_CORRUPT;
+    int rc = WriteHeaderIfMissing(self);
+    if (rc != SQLITE_OK)
+        return rc;
+    return self->real->pMethods->xWrite(self->real, buffer, amount, offset + kStoreImageOffset);
+}
+
+int ShimTruncate(sqlite3_file* file, sqlite3_int64 size)
+{
+    auto* self = reinterpret_cast<StoreFile*>(file);
+    if (self->refused)
+        return SQLITE_CORRUPT;
+    int rc = WriteHeaderIfMissing(self);
+    if (rc != SQLITE_OK)
+        return rc;
+    return self->real->pMethods->xTruncate(self->real, size + kStoreImageOffset);
+}
+
+int ShimSync(sqlite3_file* file, int flags)
+{
+    return Real(file)->pMethods->xSync(Real(file), flags);
+}
+
+int ShimFileSize(sqlite3_file* file, sqlite3_int64* size)
+{
+    auto* self = reinterpret_cast<StoreFile*>(file);
+    sqlite3_int64 real = 0;
+    int rc = self->real->pMethods->xFileSize(self->real, &real);
+    if (rc != SQLITE_OK)
+        return rc;
+    if (self->refused)
+        *size = real; // not empty: the engine must try to read it, and fail
+    else
+        *size = real > kStoreImageOffset ? real - kStoreImageOffset : 0;
+    return SQLITE_OK;
+}
+
+int ShimLock(sqlite3_file* file, int level)
+{
+    return Real(file)->pMethods->xLock(Real(file), level);
+}
+
+int ShimUnlock(sqlite3_file* file, int level)
+{
+    return Real(file)->pMethods->xUnlock(Real(file), level);
+}
+
+int ShimCheckReservedLock(sqlite3_file* file, int* result)
+{
+    return Real(file)->pMethods->xCheckReservedLock(Real(file), result);
+}
+
+int ShimFileControl(sqlite3_file* file, int op, void* arg)
+{
+    // Size hints and chunk sizes speak of the engine's image; the header
+    // block in front does not change their meaning enough to matter.
+    return Real(file)->pMethods->xFileControl(Real(file), op, arg);
+}
+
+int ShimSectorSize(sqlite3_file* file)
+{
+    return Real(file)->pMethods->xSectorSize(Real(file));
+}
+
+int ShimDeviceCharacteristics(sqlite3_file* file)
+{
+    return Real(file)->pMethods->xDeviceCharacteristics(Real(file));
+}
+
+// Version 1: no shared-memory methods (so no write-ahead log) and no
+// memory-mapped access (which would bypass the offset).
+const sqlite3_io_methods g_storeFileMethods = {
+    1,
+    ShimClose,
+    ShimRead,
+    ShimWrite,
+    ShimTruncate,
+    ShimSync,
+    ShimFileSize,
+    ShimLock,
+    ShimUnlock,
+    ShimCheckReservedLock,
+    ShimFileControl,
+    ShimSectorSize,
+    ShimDeviceCharacteristics,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+};
+
+int CheckHeader(StoreFile* self)
+{
+    sqlite3_int64 size = 0;
+    int rc = self->real->pMethods->xFileSize(self->real, &size);
+    if (rc != SQLITE_OK)
+        return rc;
+    if (size == 0) {
+        self->headerPresent = false;
+        return SQLITE_OK;
+    }
+    char bytes[kStoreHeaderSize] = {};
+    if (size < kStoreHeaderSize) {
+        self->refused = true;
+        return SQLITE_OK;
+    }
+    rc = self->real->pMethods->xRead(self->real, bytes, kStoreHeaderSize, 0);
+    if (rc != SQLITE_OK && rc != SQLITE_IOERR_SHORT_READ)
+        return rc;
+    const QByteArray expected = StoreFileHeader();
+    self->refused = std::memcmp(bytes, expected.constData(), kStoreHeaderSize) != 0;
+    self->headerPresent = !self->refused;
+    return SQLITE_OK;
+}
+
+int ShimOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* outFlags)
+{
+    sqlite3_vfs* real = RealVfs();
+    if (!(flags & SQLITE_OPEN_MAIN_DB)) {
+        // Journals and temporary files are the engine's own business: the
+        // real file object takes over the whole allocation.
+        return real->xOpen(real, name, file, flags, outFlags);
+    }
+    auto* self = reinterpret_cast<StoreFile*>(file);
+    std::memset(self, 0, sizeof(StoreFile));
+    self->real = reinterpret_cast<sqlite3_file*>(self + 1);
+    int rc = real->xOpen(real, name, self->real, flags, outFlags);
+    if (rc != SQLITE_OK) {
+        self->base.pMethods = nullptr;
+        return rc;
+    }
+    self->base.pMethods = &g_storeFileMethods;
+    rc = CheckHeader(self);
+    if (rc != SQLITE_OK) {
+        self->real->pMethods->xClose(self->real);
+        self->base.pMethods = nullptr;
+        return rc;
+    }
+    return SQLITE_OK;
+}
+
+int ShimDelete(sqlite3_vfs*, const char* name, int syncDir)
+{
+    return RealVfs()->xDelete(RealVfs(), name, syncDir);
+}
+
+int ShimAccess(sqlite3_vfs*, const char* name, int flags, int* result)
+{
+    return RealVfs()->xAccess(RealVfs(), name, flags, result);
+}
+
+int ShimFullPathname(sqlite3_vfs*, const char* name, int size, char* out)
+{
+    return RealVfs()->xFullPathname(RealVfs(), name, size, out);
+}
+
+void* ShimDlOpen(sqlite3_vfs*, const char* name)
+{
+    return RealVfs()->xDlOpen(RealVfs(), name);
+}
+
+void ShimDlError(sqlite3_vfs*, int size, char* message)
+{
+    RealVfs()->xDlError(RealVfs(), size, message);
+}
+
+void (*ShimDlSym(sqlite3_vfs*, void* handle, const char* symbol))(void)
+{
+    return RealVfs()->xDlSym(RealVfs(), handle, symbol);
+}
+
+void ShimDlClose(sqlite3_vfs*, void* handle)
+{
+    RealVfs()->xDlClose(RealVfs(), handle);
+}
+
+int ShimRandomness(sqlite3_vfs*, int size, char* out)
+{
+    return RealVfs()->xRandomness(RealVfs(), size, out);
+}
+
+int ShimSleep(sqlite3_vfs*, int microseconds)
+{
+    return RealVfs()->xSleep(RealVfs(), microseconds);
+}
+
+int ShimCurrentTime(sqlite3_vfs*, double* now)
+{
+    return RealVfs()->xCurrentTime(RealVfs(), now);
+}
+
+int ShimGetLastError(sqlite3_vfs*, int size, char* out)
+{
+    return RealVfs()->xGetLastError ? RealVfs()->xGetLastError(RealVfs(), size, out) : 0;
+}
+
+int ShimCurrentTimeInt64(sqlite3_vfs*, sqlite3_int64* now)
+{
+    return RealVfs()->xCurrentTimeInt64(RealVfs(), now);
+}
+
+} // namespace
+
+bool RegisterStoreVfs()
+{
+    static std::once_flag once;
+    static bool registered = false;
+    std::call_once(once, [] {
+        if (sqlite3_initialize() != SQLITE_OK)
+            return;
+        sqlite3_vfs* real = sqlite3_vfs_find(nullptr);
+        if (!real)
+            return;
+        g_storeVfs = sqlite3_vfs{};
+        g_storeVfs.iVersion = 2;
+        g_storeVfs.szOsFile = int(sizeof(StoreFile)) + real->szOsFile;
+        g_storeVfs.mxPathname = real->mxPathname;
+        g_storeVfs.zName = kStoreVfsName;
+        g_storeVfs.pAppData = real;
+        g_storeVfs.xOpen = ShimOpen;
+        g_storeVfs.xDelete = ShimDelete;
+        g_storeVfs.xAccess = ShimAccess;
+        g_storeVfs.xFullPathname = ShimFullPathname;
+        g_storeVfs.xDlOpen = ShimDlOpen;
+        g_storeVfs.xDlError = ShimDlError;
+        g_storeVfs.xDlSym = ShimDlSym;
+        g_storeVfs.xDlClose = ShimDlClose;
+        g_storeVfs.xRandomness = ShimRandomness;
+        g_storeVfs.xSleep = ShimSleep;
+        g_storeVfs.xCurrentTime = ShimCurrentTime;
+        g_storeVfs.xGetLastError = ShimGetLastError;
+        g_storeVfs.xCurrentTimeInt64 = real->iVersion >= 2 && real->xCurrentTimeInt64 ? ShimCurrentTimeInt64 : nullptr;
+        registered = sqlite3_vfs_register(&g_storeVfs, 0) == SQLITE_OK;
+    });
+    return registered;
+}

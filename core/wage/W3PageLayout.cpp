@@ -1,0 +1,167 @@
+#include "core/wage/W3PageLayout.h"
+
+#include "core/print/FormWriter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kW3PointCount = 65;
+constexpr int kKindOfPayer941 = 0;
+
+// Anchor points as built: pre-printed form (A) and copy or laser substitute
+// (B). Points 1-4 of table B start from x1 (set per paper); 5-28 are kept for
+// the other kinds of payer and never drawn.
+struct W3Point {
+    int index, ax, ay, bx, by;
+};
+
+const W3Point kW3Points[] = {
+    {0, 160, 183, 160, 185},    // a control number
+    {1, 388, 274, 0, 274},      // "941" mark
+    {2, 412, 298, 24, 298},
+    {3, 412, 274, 24, 274},
+    {4, 388, 298, 0, 298},
+    {29, 160, 438, 160, 440},   // c total number of Forms W-2
+    {30, 580, 438, 580, 440},   // d establishment number
+    {31, 160, 521, 160, 520},   // e EIN
+    {32, 160, 607, 160, 610},   // f employer's name
+    {33, 160, 683, 160, 683},   // g address line 1
+    {34, 160, 742, 160, 742},   // address line 2
+    {35, 160, 801, 160, 801},   // city, state, ZIP
+    {36, 160, 801, 160, 801},
+    {37, 160, 801, 160, 801},
+    {38, 160, 947, 160, 942},   // h other EIN
+    {39, 160, 1033, 160, 1028}, // 15 state
+    {40, 280, 1033, 280, 1028}, // employer's state ID
+    {41, 140, 1199, 140, 1190}, // contact person
+    {42, 140, 1284, 140, 1275}, // e-mail address
+    {43, 982, 1211, 982, 1197}, // telephone area code
+    {44, 1082, 1211, 1082, 1197}, // telephone number
+    {45, 982, 1296, 982, 1282}, // fax area code
+    {46, 1082, 1296, 1082, 1282}, // fax number
+    {47, 985, 273, 985, 275},   // box 1
+    {48, 1530, 280, 1530, 275}, // box 2
+    {49, 985, 358, 985, 360},   // box 3
+    {50, 1530, 358, 1530, 360}, // box 4
+    {51, 985, 438, 985, 440},   // box 5
+    {52, 1530, 438, 1530, 440}, // box 6
+    {53, 985, 521, 985, 520},   // box 7
+    {54, 1530, 521, 1530, 520}, // box 8
+    {55, 985, 607, 985, 610},   // box 9
+    {56, 1530, 607, 1530, 610}, // box 10
+    {57, 985, 694, 985, 688},   // box 11
+    {58, 1530, 694, 1530, 688}, // box 12
+    {59, 985, 782, 985, 776},   // box 13 third-party sick pay
+    {60, 985, 860, 985, 860},   // box 14 income tax withheld by payer of sick pay
+    {61, 985, 1033, 985, 1028}, // box 16
+    {62, 1530, 1033, 1530, 1028}, // box 17
+    {63, 985, 1122, 985, 1110}, // box 18
+    {64, 1530, 1122, 1530, 1110}, // box 19
+};
+
+} // namespace
+
+W3Paper W3PaperOf(const PrintW3Options& options)
+{
+    switch (options.PaperType) {
+    case 0:
+        return W3Paper::Copy;
+    case 2:
+        return W3Paper::Laser;
+    default:
+        return W3Paper::Preprinted;
+    }
+}
+
+PointTable W3PointTable(const PrintW3Options& options, const PrinterMargins& margins)
+{
+    const W3Paper paper = W3PaperOf(options);
+    const int x1 = paper == W3Paper::Laser ? 358 : 388;
+    std::vector<QPoint> points(kW3PointCount);
+    for (const W3Point& p : kW3Points) {
+        if (paper == W3Paper::Preprinted)
+            points[size_t(p.index)] = QPoint(p.ax, p.ay);
+        else
+            points[size_t(p.index)] = QPoint(p.index >= 1 && p.index <= 4 ? x1 + p.bx : p.bx, p.by);
+    }
+    PointTable table(std::move(points));
+
+    switch (paper) {
+    case W3Paper::Preprinted:
+        table.MoveAll(-18, -59);
+        table.ApplyOffsets(SignedOffset(options.HorizontalOffset, options.HorizontalDirection),
+                           SignedOffset(options.VerticalOffset, options.VerticalDirection));
+        break;
+    case W3Paper::Copy:
+        break;
+    case W3Paper::Laser: {
+        const QPoint compensation = PhysicalMarginCompensation(margins);
+        table.MoveAll(compensation.x(), compensation.y());
+        for (int i = 0; i < table.Size(); ++i) {
+            QPoint& p = table[i];
+            p = QPoint(int(std::trunc(p.x() + 30.48)), int(std::trunc(p.y() - 15.24)));
+        }
+        table.Move(1, 4, 25, -1);
+        table.Move(40, 40, 20, 0);
+        table.Move(41, 42, 0, 10);
+        table.Move(47, 50, 0, -10);
+        break;
+    }
+    }
+    return table;
+}
+
+PageFont W3DataFont(const PrintW3Options& options)
+{
+    return PageFont{FontFace::CourierNew, W3PaperOf(options) == W3Paper::Preprinted ? 12 : 10, false};
+}
+
+Page LayOutW3Page(const CompanyRecord& c, const W3Totals& totals, const PrintW3Options& options,
+                  const PrinterMargins& margins)
+{
+    Page page;
+    page.items.reserve(48);
+    switch (W3PaperOf(options)) {
+    case W3Paper::Laser:
+        page.AddImage(FormPicture::W3LaserPage, std::max(0, int(std::trunc(92.875 - 10 * margins.mx))),
+                      std::max(0, int(std::trunc(84.375 - 10 * margins.my))), 1981, 2667);
+        break;
+    case W3Paper::Copy:
+        page.AddImage(FormPicture::W3CopyPage, 70, 100, 1965, 2630);
+        DrawCopyWatermark(page, 210, 1300, 800, 600);
+        break;
+    case W3Paper::Preprinted:
+        break;
+    }
+
+    const PointTable table = W3PointTable(options, margins);
+    FormWriter form(page, table, W3DataFont(options), TextBackground::Opaque, 0);
+    form.Text(0, c.FormW3ControlNumber);
+    if (c.FormW3RadioKindOfPayer == kKindOfPayer941)
+        form.Mark(1, 2, 3, 4);
+    form.Text(29, totals.CountText());
+    form.Text(30, c.FormW3EstablishmentNumber);
+    form.Text(31, c.EmployerIdentificationNumber);
+    form.Text(32, c.EmployerName);
+    form.Text(33, c.Address1);
+    form.Text(34, c.Address2);
+    form.Text(35, CityStateZipLine(c.City, c.State, c.Zip));
+    form.Text(38, c.FormW3OtherEIN);
+    form.Text(39, c.State);
+    form.Text(40, c.StateID);
+    form.Text(41, c.FormW3ContactName);
+    form.Text(42, c.FormW3Email);
+    form.Text(43, PhoneAreaCode(c.FormW3Telephone));
+    form.Text(44, PhoneLocalNumber(c.FormW3Telephone));
+    form.Text(45, PhoneAreaCode(c.FormW3Fax));
+    form.Text(46, PhoneLocalNumber(c.FormW3Fax));
+    for (int box = 1; box <= 12; ++box)
+        form.Amount(46 + box, totals.Text(box));
+    form.Amount(59, c.FormW3ThirdPartySickPay);
+    form.Amount(60, c.FormW3IncomeTaxWithHeld);
+    for (int box = 16; box <= 19; ++box)
+        form.Amount(61 + box - 16, totals.Text(box));
+    return page;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/store/Records.h"
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <array>
+
+// The W-3 totals: the number of W-2s and the sums of their money boxes.
+// Sums are exact to the cent and shown with two decimals.
+
+// Box-12 codes whose amounts make up W-3 box 12 (compared in upper case).
+const QStringList& DeferredCompensationCodes();
+
+// Kind-of-payer captions in the order of the company's kind-of-payer index.
+const QStringList& KindOfPayerNames();
+
+struct W3Totals {
+    int formCount = 0; // box c
+
+    // Boxes 1..12 and 16..19 by their number on the form; 0 for any other.
+    qint64 Cents(int box) const;
+    QString Text(int box) const; // "1234.50"; "0.00" for an empty sum
+    QString CountText() const;   // box c, "%d"
+
+    void Add(int box, qint64 cents);
+
+private:
+    static int Slot(int box);
+    std::array<qint64, 16> cents_{};
+};
+
+W3Totals ComputeW3Totals(const W2List& w2s);

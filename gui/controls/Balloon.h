@@ -1,0 +1,88 @@
+#pragma once
+
+#include "core/controls/BalloonLayout.h"
+#include "core/controls/BalloonOptions.h"
+
+#include <QFont>
+#include <QPixmap>
+#include <QPointer>
+#include <QRegion>
+#include <QTimer>
+#include <QWidget>
+
+// The quick-help balloon: a borderless popup with a rounded body and a
+// pointed tail that shows a short titled note at a point of the screen and
+// closes by itself on the user's next input (as its options say) or after a
+// time-out.
+
+// The standard icons a balloon can show left of its title.
+enum class BalloonIcon { None, Information, Warning, Critical, Question };
+
+// Shows a balloon and returns at once; the balloon deletes itself when it
+// closes. `anchor` is where the tail points: in screen coordinates, or in
+// the coordinates of `anchorWindow` when one is given, in which case the
+// balloon follows that window when it moves. A `timeoutMs` of 0 means no
+// automatic closing. `command` is kept with the balloon for its owner.
+void ShowBalloon(const QString& title, const QString& content, QPoint anchor, BalloonIcon icon,
+                 BalloonOptions options, QWidget* anchorWindow = nullptr,
+                 const QString& command = QString(), int timeoutMs = 0);
+
+class CBalloonWindow : public QWidget {
+    Q_OBJECT
+public:
+    CBalloonWindow(const QString& title, const QString& content, BalloonIcon icon, BalloonOptions options,
+                   QWidget* anchorWindow, const QString& command, int timeoutMs);
+    ~CBalloonWindow() override;
+
+    // Places the balloon, arms its closing triggers and shows it without
+    // taking the focus from the window the user works in.
+    void Open(QPoint anchor);
+
+    BalloonOptions Options() const { return m_options; }
+    const BalloonGeometry& Layout() const { return m_geometry; }
+    QString Title() const { return m_title; }
+    QString Content() const { return m_content; }
+    QString Command() const { return m_command; }
+    bool TimeoutRunning() const { return m_timeout.isActive(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void UpdateLayout();
+    void ArmTriggers();
+    void WatchInput(QEvent* event);
+    void RequestClose();
+    void HandleCloseRequest();
+    QRect CloseButtonRect() const;
+    void SetCloseButtonState(bool hot, bool pushed);
+    void PaintFrame(QPainter& painter);
+    void PaintCloseButton(QPainter& painter);
+
+    QString m_title;
+    QString m_content;
+    QString m_command;
+    BalloonOptions m_options;
+    int m_timeoutMs;
+    QPixmap m_icon;
+    QFont m_contentFont;
+    QFont m_titleFont;
+    QPoint m_anchor; // as given: screen, or the anchor window's coordinates
+    QPointer<QWidget> m_anchorWindow;
+    QPointer<QWidget> m_anchorTopLevel;
+    QPoint m_mouseAtOpen;
+    BalloonGeometry m_geometry;
+    QRegion m_region;
+    QTimer m_timeout;
+    bool m_watchingInput = false;
+    bool m_requestPending = false;
+    bool m_closeHot = false;
+    bool m_closePushed = false;
+    bool m_closeArmed = false; // the press began on the close button
+};

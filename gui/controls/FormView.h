@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/document/DocumentView.h"
+
+#include <QWidget>
+
+class CGlobalDoc;
+
+// A screen of the main window's right pane: shows part of the open company
+// and is told when the main window switches to it or away from it.
+class CFormView : public QWidget, public DocumentView {
+    Q_OBJECT
+
+public:
+    explicit CFormView(CGlobalDoc& document, QWidget* parent = nullptr);
+
+    void RefreshFromDocument(CGlobalDoc&) override {}
+    // The main window has just shown this view.
+    virtual void OnViewShown() {}
+    // Another view is taking this one's place.
+    virtual void OnViewHidden() {}
+
+signals:
+    // Asks the main window to show the screen of a navigation index.
+    void navigateRequested(int index);
+
+protected:
+    CGlobalDoc& document_;
+};

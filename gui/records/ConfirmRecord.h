@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/document/GlobalDoc.h"
+#include "core/shell/Prompt.h"
+
+#include <QString>
+
+// OK of the employee and contractor dialogs. A new record (index < 0) is
+// checked and added, or its refusal told; taken or refused, every screen
+// shows the records again. An existing record is written when it changed,
+// unchecked. Returns the refusal ("" when the dialog may close).
+template <class Keeper, class Record>
+QString ConfirmRecord(CGlobalDoc& document, int index, int id, const Record& record)
+{
+    Keeper records(document);
+    if (index < 0) {
+        const auto result = records.Add(record);
+        if (!result.Added())
+            AppPrompt().Tell(result.refusal, PromptIcon::Exclamation);
+        document.RefreshViews();
+        return result.Added() ? QString() : result.refusal;
+    }
+    if (records.Modify(index, id, record))
+        document.RefreshViews();
+    return QString();
+}

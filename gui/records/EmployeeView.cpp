@@ -1,0 +1,27 @@
+#include "gui/records/EmployeeView.h"
+
+#include "core/document/GlobalDoc.h"
+#include "gui/records/EmployeeDialog.h"
+#include "core/document/EmployeeRecords.h"
+
+CEmployeeView::CEmployeeView(CGlobalDoc& document, QWidget* parent)
+    : CRecordListView(document, {"Social Security Number", "New Employee", "Modify Employee", "Delete Employee"},
+                      parent)
+{
+}
+
+void CEmployeeView::FillOrder(RecordListOrder& order)
+{
+    order.Refresh(document_.Employees());
+}
+
+bool CEmployeeView::RunRecordDialog(int index, int id)
+{
+    CEmployeeDialog dialog(document_, index, id, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CEmployeeView::DeleteRecord(int index, int id)
+{
+    EmployeeRecords(document_).Delete(index, id);
+}

@@ -1,0 +1,132 @@
+#include "gui/shell/CompanyDialogsWidgets.h"
+
+#include "core/shell/Prompt.h"
+#include "gui/entry/RuleEdit.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The record keeps 30 characters of the name; the store is named after it.
+constexpr int kEmployerNameLength = 30;
+
+} // namespace
+
+CNewCompanyDialog::CNewCompanyDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("New Company"));
+    auto* employer = new CCharFilterEdit(kEmployerNameLength, QLatin1String(kForbiddenNewCompany), this);
+    auto* legal = new CCharFilterEdit(0, QLatin1String(kForbiddenNewCompany), this);
+    employerName_ = employer;
+    legalName_ = legal;
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Employer Name"), this), 0, 0);
+    grid->addWidget(employerName_, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Legal Name"), this), 1, 0);
+    grid->addWidget(legalName_, 1, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(grid, 1);
+    layout->addSpacing(12);
+    layout->addWidget(buttons, 0, Qt::AlignTop);
+    employerName_->setMinimumWidth(300);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Until the user types into Legal Name it mirrors the Employer Name.
+    connect(employerName_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!legalNameEdited_)
+            legalName_->setText(text);
+    });
+    connect(legalName_, &QLineEdit::textEdited, this, [this] { legalNameEdited_ = true; });
+}
+
+QString CNewCompanyDialog::EmployerName() const
+{
+    return employerName_->text();
+}
+
+QString CNewCompanyDialog::LegalName() const
+{
+    return legalName_->text();
+}
+
+void CNewCompanyDialog::accept()
+{
+    if (employerName_->text().isEmpty()) {
+        AppPrompt().Tell(QStringLiteral("Please enter a name for the new company"));
+        employerName_->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+CSelectCompanyDialog::CSelectCompanyDialog(const QStringList& names, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Select a Company "));
+    list_ = new QListWidget(this);
+    for (int i = 0; i < names.size(); ++i) {
+        auto* item = new QListWidgetItem(names.at(i), list_);
+        item->setData(Qt::UserRole, i);
+    }
+    list_->sortItems(Qt::AscendingOrder);
+    if (list_->count() > 0)
+        list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addSpacing(8);
+    layout->addWidget(buttons, 0, Qt::AlignTop);
+    resize(440, 360);
+}
+
+void CSelectCompanyDialog::accept()
+{
+    const QList<QListWidgetItem*> chosen = list_->selectedItems();
+    // OK without a chosen line keeps the dialog open.
+    if (chosen.isEmpty())
+        return;
+    selected_ = chosen.first()->data(Qt::UserRole).toInt();
+    QDialog::accept();
+}
+
+std::optional<QString> CompanyDialogsWidgets::AskNewCompanyName()
+{
+    CNewCompanyDialog dialog(parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.EmployerName();
+}
+
+std::optional<int> CompanyDialogsWidgets::SelectCompany(const QStringList& names)
+{
+    if (names.isEmpty())
+        return std::nullopt;
+    CSelectCompanyDialog dialog(names, parent_);
+    if (dialog.exec() != QDialog::Accepted || dialog.SelectedIndex() < 0)
+        return std::nullopt;
+    return dialog.SelectedIndex();
+}

@@ -1,0 +1,405 @@
+#include "gui/shell/MainFrame.h"
+
+#include "gui/shell/AboutDialog.h"
+#include "gui/shell/ApplicationPassword.h"
+#include "gui/shell/CompanyDialogsWidgets.h"
+#include "gui/controls/FormView.h"
+#include "core/document/GlobalDoc.h"
+#include "core/shell/Prompt.h"
+#include "core/settings/Settings.h"
+#include "gui/shell/W4View.h"
+#include "gui/contractor/Form1096View.h"
+#include "gui/contractor/Form1099View.h"
+#include "gui/controls/OutBarCtrl.h"
+#include "gui/controls/HyperlinkLabel.h"
+#include "core/controls/MakerLinks.h"
+#include "gui/controls/OutBarIcons.h"
+#include "gui/controls/WelcomeScreen.h"
+#include "gui/records/CompanyView.h"
+#include "gui/records/ContractorView.h"
+#include "gui/records/EmployeeView.h"
+#include "gui/wage/W2View.h"
+#include "gui/wage/W3View.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTemporaryFile>
+#include <QUrl>
+
+namespace {
+
+constexpr char kHelpFile[] = "formlark2005.html";
+
+constexpr unsigned kMainFrameBarFlags = 380;
+
+CFormView* AsFormView(QWidget* view)
+{
+    return qobject_cast<CFormView*>(view);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CGlobalDoc& document, CompanyDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent)
+    , document_(document)
+    , dialogs_(dialogs)
+{
+    if (!dialogs_) {
+        ownDialogs_ = std::make_unique<CompanyDialogsWidgets>(this);
+        dialogs_ = ownDialogs_.get();
+    }
+    setWindowTitle(QLatin1String(kApplicationTitle));
+    setMinimumSize(632, 400);
+    CreateMenus();
+    CreatePanes();
+
+    connect(&document_, &CGlobalDoc::titleChanged, this, &QWidget::setWindowTitle);
+    // Only Save depends on the modified flag; Delete's state needs a look at
+    // the data folder and is brought up to date when the menu opens.
+    connect(&document_, &CGlobalDoc::modifiedChanged, this, [this](bool modified) {
+        if (QAction* save = Command("Save"))
+            save->setEnabled(modified);
+    });
+    connect(&document_, &CGlobalDoc::navigateRequested, this, [this](int index) { Navigate(1, index); });
+    UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame()
+{
+    for (int role = 0; role < DocumentView::kRoleCount; ++role)
+        document_.SetView(DocumentView::Role(role), nullptr);
+}
+
+// ---- panes and screens ----
+
+void CMainFrame::CreatePanes()
+{
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setChildrenCollapsible(false);
+    setCentralWidget(splitter_);
+
+    bar_ = new COutBarCtrl(splitter_, kMainFrameBarFlags);
+    bar_->SetBackgroundColor(QColor(245, 245, 245));
+    bar_->SetTextColor(Qt::black);
+    bar_->SetSlideStepDelay(20);
+    bar_->SetSelectedItemAnimation(200);
+    bar_->SetBarImageList(ShortcutImageList(devicePixelRatioF()), COutBarCtrl::LargeImages);
+    bar_->SetBarImageList(OutBarImageList{QSize(16, 16), {}}, COutBarCtrl::SmallImages);
+    const int folder = bar_->AppendFolder(QStringLiteral("Shortcuts"), 0);
+    int position = 0;
+    for (const NavigationItem& item : kNavigationItems)
+        bar_->InsertFolderItem(folder, position++, QLatin1String(item.caption), item.image, 0);
+    bar_->SelectFolder(0);
+    connect(bar_, &COutBarCtrl::notify, this, &CMainFrame::OnBarNotice, Qt::DirectConnection);
+
+    stack_ = new QStackedWidget(splitter_);
+    auto add = [this](Screen screen, QWidget* view) {
+        views_[size_t(screen)] = view;
+        stack_->addWidget(view);
+        if (CFormView* formView = AsFormView(view))
+            connect(formView, &CFormView::navigateRequested, this, [this](int index) { Navigate(1, index); });
+    };
+    // Created in this order; the document refreshes them in its own.
+    add(Screen::kWelcome, new CWelcomeScreen(stack_));
+    auto* company = new CCompanyView(document_, stack_);
+    auto* employees = new CEmployeeView(document_, stack_);
+    auto* contractors = new CContractorView(document_, stack_);
+    auto* w2 = new CW2View(document_, stack_);
+    auto* w3 = new CW3View(document_, stack_);
+    auto* f1096 = new C1096View(document_, stack_);
+    auto* f1099 = new C1099View(document_, stack_);
+    add(Screen::kCompanySetup, company);
+    add(Screen::kEmployees, employees);
+    add(Screen::kContractors, contractors);
+    add(Screen::kW2, w2);
+    add(Screen::kW3, w3);
+    add(Screen::kForm1096, f1096);
+    add(Screen::kForm1099, f1099);
+    add(Screen::kW4, new CW4View(document_, stack_));
+    document_.SetView(DocumentView::kCompanySetupView, company);
+    document_.SetView(DocumentView::kEmployeeView, employees);
+    document_.SetView(DocumentView::kContractorView, contractors);
+    document_.SetView(DocumentView::kW3View, w3);
+    document_.SetView(DocumentView::kW2View, w2);
+    document_.SetView(DocumentView::kForm1096View, f1096);
+    document_.SetView(DocumentView::kForm1099View, f1099);
+
+    splitter_->addWidget(bar_);
+    splitter_->addWidget(stack_);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] { paneDividerMoved_ = true; });
+    stack_->setCurrentWidget(views_[size_t(Screen::kWelcome)]);
+    current_ = Screen::kWelcome;
+
+    // F6 and Shift+F6 move between the two panes.
+    auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(next, &QShortcut::activated, this, [this] { MovePaneFocus(1); });
+    auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
+    connect(previous, &QShortcut::activated, this, [this] { MovePaneFocus(-1); });
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    LayOutPanes();
+    stack_->currentWidget()->setFocus();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    LayOutPanes();
+}
+
+void CMainFrame::LayOutPanes()
+{
+    // The bar takes a seventh of the client width and the screen the rest,
+    // until the user moves the divider.
+    if (paneDividerMoved_ || !isVisible())
+        return;
+    const int width = centralWidget()->width();
+    splitter_->setSizes({std::max(0, width / 7), std::max(0, width - width / 7)});
+}
+
+QWidget* CMainFrame::View(Screen screen) const
+{
+    return screen == Screen::kNone ? nullptr : views_[size_t(screen)];
+}
+
+int CMainFrame::Navigate(int firstArgument, int index)
+{
+    if (firstArgument != 1)
+        return NavigationAnswer(firstArgument);
+    const Screen screen = ScreenForNavigationIndex(index, indexZeroRequests_);
+    if (screen != Screen::kNone)
+        ShowScreen(screen);
+    return NavigationAnswer(firstArgument);
+}
+
+void CMainFrame::ShowScreen(Screen screen)
+{
+    QWidget* view = View(screen);
+    if (!view)
+        return;
+    if (screen != current_) {
+        if (CFormView* leaving = AsFormView(View(current_)))
+            leaving->OnViewHidden();
+        stack_->setCurrentWidget(view);
+        current_ = screen;
+    }
+    // Even when it was showing already, the screen brings itself up to date.
+    if (CFormView* formView = AsFormView(view))
+        formView->OnViewShown();
+}
+
+void CMainFrame::OnBarNotice(const OutBarNotice& notice, bool* answer)
+{
+    const int code = int(notice.code);
+    if (code == int(OutBarNotify::ItemClicked))
+        Navigate(1, notice.item);
+    if (answer)
+        *answer = NavigationAnswer(code) != 0;
+}
+
+void CMainFrame::MovePaneFocus(int step)
+{
+    QWidget* panes[] = {bar_, stack_->currentWidget()};
+    const bool inBar = bar_->isAncestorOf(focusWidget()) || focusWidget() == bar_;
+    int current = inBar ? 0 : 1;
+    current = (current + step + 2) % 2;
+    QWidget* target = panes[current];
+    // In the screen, the first box that takes the keyboard.
+    if (current == 1) {
+        for (QWidget* child : target->findChildren<QWidget*>()) {
+            if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus)) {
+                child->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+    }
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void CMainFrame::RefreshAllViews()
+{
+    setWindowTitle(document_.Title());
+    document_.RefreshViews();
+}
+
+bool CMainFrame::ContinueStartUp()
+{
+    if (!CheckPasswordAtStart(this)) {
+        close();
+        return false;
+    }
+    Navigate(1, 0);
+    return true;
+}
+
+// ---- menus ----
+
+void CMainFrame::CreateMenus()
+{
+    auto command = [this](QMenu* menu, const QString& name, const QString& text, void (CMainFrame::*slot)(),
+                          const QKeySequence& key = QKeySequence()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        if (!key.isEmpty())
+            action->setShortcut(key);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    QMenu* company = menuBar()->addMenu(QStringLiteral("&Company"));
+    command(company, "New", QStringLiteral("&New... \tCtrl+N"), &CMainFrame::OnNewCompany, QKeySequence("Ctrl+N"));
+    command(company, "Open", QStringLiteral("&Open ...\tCtrl+O"), &CMainFrame::OnOpenCompany,
+            QKeySequence("Ctrl+O"));
+    command(company, "Save", QStringLiteral("&Save \tCtrl+S"), &CMainFrame::OnSaveCompany, QKeySequence("Ctrl+S"));
+    command(company, "Delete", QStringLiteral("&Delete \tCtrl+D"), &CMainFrame::OnDeleteCompany,
+            QKeySequence("Ctrl+D"));
+    company->addSeparator();
+    QAction* exit = company->addAction(QStringLiteral("&Exit"));
+    exit->setObjectName("Exit");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    connect(company, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    command(tools, "Import", QStringLiteral("&Import Clients From Tax Year 2004"), &CMainFrame::OnImport);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    command(options, "Password", QStringLiteral("&Password"), &CMainFrame::OnChangePassword);
+    command(options, "DataPath", QStringLiteral("&Company Data Path (Network Edition)"),
+            &CMainFrame::OnCompanyDataPath);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    command(help, "Help", QStringLiteral("Formlark &Help"), &CMainFrame::OnHelp);
+    command(help, "Web", QStringLiteral("Formlark on the &Web"), &CMainFrame::OnWebPage);
+    command(help, "Update", QStringLiteral("&Online Update (Internet)..."), &CMainFrame::OnOnlineUpdate);
+    command(help, "About", QStringLiteral("&About Formlark"), &CMainFrame::OnAbout);
+}
+
+QAction* CMainFrame::Command(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    if (QAction* save = Command("Save"))
+        save->setEnabled(document_.CanSave());
+    if (QAction* remove = Command("Delete"))
+        remove->setEnabled(document_.CanDeleteCompany());
+}
+
+// ---- commands ----
+
+void CMainFrame::OnNewCompany()
+{
+    document_.OnNewCompany(*dialogs_);
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnOpenCompany()
+{
+    document_.OnOpenCompany(*dialogs_);
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnSaveCompany()
+{
+    if (document_.CanSave())
+        document_.OnSave();
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnDeleteCompany()
+{
+    // The shortcut works without the menu: check the rule here as well.
+    if (document_.CanDeleteCompany())
+        document_.OnDeleteCompany(*dialogs_);
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnImport()
+{
+    AppPrompt().Tell(QStringLiteral("Importing the clients of Formlark (2004) is not available in this version "
+                                    "yet.\n\nYour 2004 companies are not changed. Create this year's companies "
+                                    "with New on the Company menu."),
+                     PromptIcon::Information);
+}
+
+void CMainFrame::OnChangePassword()
+{
+    ChangePassword(this);
+}
+
+void CMainFrame::OnCompanyDataPath()
+{
+    const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Company Data Path"),
+                                                             document_.DataFolder, QFileDialog::ShowDirsOnly);
+    if (chosen.isEmpty())
+        return;
+    // A folder that can't be written would lose the open company at the end.
+    QTemporaryFile probe(QDir(chosen).filePath(QStringLiteral("formlark-XXXXXX")));
+    if (!QFileInfo(chosen).isDir() || !probe.open()) {
+        AppPrompt().Tell(QStringLiteral("The folder \"%1\" can't be used for the company files: Formlark can't "
+                                        "write into it.")
+                             .arg(QDir::toNativeSeparators(chosen)),
+                         PromptIcon::Exclamation);
+        return;
+    }
+    document_.DataFolder = QDir(chosen).absolutePath() + u'/';
+    AppPrompt().Tell(QStringLiteral("From now on the company files are kept in \"%1\". The open company's file "
+                                    "moves there when you close Formlark.")
+                         .arg(QDir::toNativeSeparators(document_.DataFolder)),
+                     PromptIcon::Information);
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnHelp()
+{
+    const QString path = ProgramFolder() + QLatin1String(kHelpFile);
+    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        AppPrompt().Tell(QStringLiteral("The help file \"%1\" could not be opened.").arg(QDir::toNativeSeparators(path)),
+                         PromptIcon::Exclamation);
+}
+
+void CMainFrame::OnWebPage()
+{
+    // Opened like the welcome screen's links, with the same failure message.
+    OpenHyperlink(QUrl(QLatin1String(MakerLinks::kProgramPage)));
+}
+
+void CMainFrame::OnOnlineUpdate()
+{
+    AppPrompt().Tell(QStringLiteral("Formlark (2005) version 2.0.71 has no online update: it never connects to "
+                                    "the Internet by itself.\n\nA newer version is installed by building it from "
+                                    "its source, as its README describes."),
+                     PromptIcon::Information);
+}
+
+void CMainFrame::OnAbout()
+{
+    CAboutDialog about(this);
+    about.exec();
+}
+
+// ---- end ----
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!document_.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    document_.CloseDocument();
+    event->accept();
+}

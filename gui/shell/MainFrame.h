@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/shell/Navigation.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class CFormView;
+class CGlobalDoc;
+class COutBarCtrl;
+class CompanyDialogs;
+class QAction;
+class QSplitter;
+class QStackedWidget;
+struct OutBarNotice;
+
+// The main window: the navigation bar in the left pane, one of the nine
+// screens in the right pane, the menu bar, the window title of the open
+// company, and the start and end of a run.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `dialogs` answers the company commands' dialogs (nullptr: the real
+    // dialogs of this window).
+    explicit CMainFrame(CGlobalDoc& document, CompanyDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The navigation message: with firstArgument 1 shows the screen of
+    // `index`; answers as the message does.
+    int Navigate(int firstArgument, int index);
+    Screen CurrentScreen() const { return current_; }
+    QWidget* View(Screen screen) const;
+    COutBarCtrl* NavigationBar() const { return bar_; }
+    QSplitter* Splitter() const { return splitter_; }
+
+    // After the splash: the password question, then the first screen.
+    // False when the user cancelled the password (the window closes).
+    bool ContinueStartUp();
+    // Hands the document to every view (after the first company opened).
+    void RefreshAllViews();
+
+    // The menu commands, by their command names ("New", "Open", "Save",
+    // "Delete", "Exit", "Import", "Password", "DataPath", "Help", "Web",
+    // "Update", "About").
+    QAction* Command(const QString& name) const;
+    // Brings the enabled state of the Company menu up to date.
+    void UpdateCommandStates();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreatePanes();
+    void LayOutPanes();
+    void ShowScreen(Screen screen);
+    void OnBarNotice(const OutBarNotice& notice, bool* answer);
+    void MovePaneFocus(int step);
+
+    void OnNewCompany();
+    void OnOpenCompany();
+    void OnSaveCompany();
+    void OnDeleteCompany();
+    void OnImport();
+    void OnChangePassword();
+    void OnCompanyDataPath();
+    void OnHelp();
+    void OnWebPage();
+    void OnOnlineUpdate();
+    void OnAbout();
+
+    CGlobalDoc& document_;
+    std::unique_ptr<CompanyDialogs> ownDialogs_;
+    CompanyDialogs* dialogs_;
+    QSplitter* splitter_ = nullptr;
+    COutBarCtrl* bar_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    std::array<QWidget*, kScreenCount> views_{};
+    Screen current_ = Screen::kWelcome;
+    int indexZeroRequests_ = 0;
+    bool paneDividerMoved_ = false;
+};

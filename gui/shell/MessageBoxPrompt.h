@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/shell/Prompt.h"
+
+class QWidget;
+
+// Shows questions and messages in modal message boxes titled with the
+// program's name, over the active window.
+class MessageBoxPrompt : public Prompt {
+public:
+    PromptAnswer Ask(const QString& text, PromptButtons buttons, PromptIcon icon) override;
+};

@@ -1,0 +1,84 @@
+#include "render/PagedOutput.h"
+
+#include <QCoreApplication>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <cmath>
+
+PrinterMargins PageLayoutMargins(const QPageLayout& layout)
+{
+    if (layout.mode() == QPageLayout::FullPageMode)
+        return {};
+    const QMarginsF mm = layout.margins(QPageLayout::Millimeter);
+    return {mm.left(), mm.top()};
+}
+
+bool PaintJobPages(QPainter& painter, QPagedPaintDevice& device, const PrintJob& job, PageRenderer& renderer,
+                   int firstPage, int lastPage)
+{
+    for (int page = firstPage; page <= lastPage; ++page) {
+        if (page > firstPage && !device.newPage())
+            return false;
+        renderer.Paint(painter, job.LayOutPage(page));
+    }
+    return true;
+}
+
+bool WriteJobToPdf(const PrintJob& job, FormPictures& pictures, const QString& fileName, QString* error)
+{
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const int pages = job.PageCount();
+    if (pages <= 0)
+        return fail(QStringLiteral("there is nothing to print"));
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("cannot write \"%1\": %2").arg(fileName, file.errorString()));
+
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Formlark (2005)"));
+        writer.setResolution(1200);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        QPainter painter;
+        if (painter.begin(&writer)) {
+            PageRenderer renderer(pictures);
+            painted = PaintJobPages(painter, writer, job, renderer, 1, pages);
+            painted = painter.end() && painted;
+        }
+    }
+    if (!painted || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return fail(QStringLiteral("cannot write \"%1\"").arg(fileName));
+    }
+    if (!file.commit())
+        return fail(QStringLiteral("cannot write \"%1\": %2").arg(fileName, file.errorString()));
+    return true;
+}
+
+QImage RenderPageImage(const Page& page, FormPictures& pictures, double dotsPerInch)
+{
+    const int width = int(std::lround(kLetterWidthUnits * dotsPerInch / kUnitsPerInch));
+    const int height = int(std::lround(kLetterHeightUnits * dotsPerInch / kUnitsPerInch));
+    QImage image(width, height, QImage::Format_RGB32);
+    const int dotsPerMeter = int(std::lround(dotsPerInch / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    PageRenderer renderer(pictures);
+    renderer.Paint(painter, page);
+    painter.end();
+    return image;
+}

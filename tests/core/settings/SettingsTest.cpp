@@ -1,0 +1,203 @@
+// The settings store: key table, defaults, round trips, the file's format
+// and location, and the print options kept in hundredths of an inch.
+#include "core/settings/PrintOptionsStore.h"
+#include "core/settings/Settings.h"
+#include "core/print/ContractorPrintOptions.h"
+#include "tests/support/TestFolders.h"
+#include "core/print/WagePrintOptions.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+QString FileText(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+} // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keyTable()
+    {
+        QCOMPARE(SettingsKeyPath(0), QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\Last Active Company"));
+        QCOMPARE(SettingsKeyPath(1), QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W2 Print Options"));
+        QCOMPARE(SettingsKeyPath(2), QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W3 Print Options"));
+        QCOMPARE(SettingsKeyPath(3),
+                 QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\Form 1099 Print Options"));
+        QCOMPARE(SettingsKeyPath(4),
+                 QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\Form 1096 Print Options"));
+        QCOMPARE(SettingsKeyPath(5), QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\General Options"));
+        QCOMPARE(SettingsKeyPath(6), QStringLiteral("SOFTWARE\\Microsoft\\DCOM Settings\\Options"));
+        QCOMPARE(SettingsKeyPath(7), QString());
+    }
+
+    void readsCreateTheKeyAndGiveTheDefault()
+    {
+        TestFolders folders;
+        const QString key = SettingsKeyPath(kKeyLastActiveCompany);
+        QCOMPARE(ReadSettingText(key, "Value", "Sample Company"), QStringLiteral("Sample Company"));
+        // The key exists now, still without the value.
+        QVERIFY(FileText(folders.SettingsFile()).contains("[" + key + "]"));
+        QCOMPARE(ReadSettingText(key, "Value", "other default"), QStringLiteral("other default"));
+        QCOMPARE(ReadSettingNumber(key, "Missing", 17), 17);
+    }
+
+    void valuesRoundTrip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << "Acme Tools";
+        QTest::newRow("quotes and backslashes") << "C:\\Data\\\"x\"";
+        QTest::newRow("line breaks") << "a\nb\r\nc\td";
+        QTest::newRow("zero character inside") << QString("ab") + QChar(0) + "cd";
+        QTest::newRow("equals and brackets") << "[x]=y";
+        QTest::newRow("non-ASCII") << "Núñez & Søn";
+        QTest::newRow("empty") << "";
+    }
+
+    void valuesRoundTrip()
+    {
+        QFETCH(QString, text);
+        TestFolders folders;
+        const QString key = SettingsKeyPath(kKeyDcomOptions);
+        QVERIFY(WriteSettingText(key, "{A33CA0E7-34ED-409c-980D-2F844E7C8678}", text));
+        QCOMPARE(ReadSettingText(key, "{A33CA0E7-34ED-409c-980D-2F844E7C8678}", "default"), text);
+    }
+
+    void numbersAndTextsKeepTheirType()
+    {
+        TestFolders folders;
+        const QString key = SettingsKeyPath(kKeyW2PrintOptions);
+        QVERIFY(WriteSettingNumber(key, "W2 Paper Type", 0));
+        QVERIFY(WriteSettingNumber(key, "Negative", -5));
+        QVERIFY(WriteSettingText(key, "A Text", "12"));
+        QCOMPARE(ReadSettingNumber(key, "W2 Paper Type", 1), 0);
+        QCOMPARE(ReadSettingNumber(key, "Negative", 0), -5);
+        // A value of the other type counts as missing.
+        QCOMPARE(ReadSettingNumber(key, "A Text", 99), 99);
+        QCOMPARE(ReadSettingText(key, "W2 Paper Type", "none"), QStringLiteral("none"));
+        // Names and key paths as in a registry: any letter case.
+        QCOMPARE(ReadSettingNumber(key.toLower(), "w2 paper type", 1), 0);
+        QVERIFY(WriteSettingNumber(key.toUpper(), "W2 PAPER TYPE", 1));
+        QCOMPARE(ReadSettingNumber(key, "W2 Paper Type", 0), 1);
+        QCOMPARE(FileText(folders.SettingsFile()).count("W2 Paper Type", Qt::CaseInsensitive), 1);
+    }
+
+    void fileFormatKeepsPathsAndNamesVerbatim()
+    {
+        TestFolders folders;
+        WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), "Value", "Acme");
+        WriteSettingNumber(SettingsKeyPath(kKeyW2PrintOptions), "W2 Vertical Space Between forms", 125);
+        const QString text = FileText(folders.SettingsFile());
+        QVERIFY(text.contains("[SOFTWARE\\Brindlecove\\Formlark (2005)\\Last Active Company]\nValue=\"Acme\"\n"));
+        QVERIFY(text.contains("[SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W2 Print Options]\n"
+                              "W2 Vertical Space Between forms=dword:0000007d\n"));
+    }
+
+    void fileLocationFollowsXdgConfigHome()
+    {
+        SetSettingsFile(QString());
+        const QByteArray savedOverride = qgetenv("FORMLARK_SETTINGS_FILE");
+        const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
+        qunsetenv("FORMLARK_SETTINGS_FILE");
+        qputenv("XDG_CONFIG_HOME", "/tmp/formlark-xdg");
+        QCOMPARE(SettingsFilePath(), QStringLiteral("/tmp/formlark-xdg/Brindlecove/Formlark (2005).ini"));
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(SettingsFilePath(), QDir::homePath() + "/.config/Brindlecove/Formlark (2005).ini");
+        qputenv("FORMLARK_SETTINGS_FILE", "/tmp/elsewhere.ini");
+        QCOMPARE(SettingsFilePath(), QStringLiteral("/tmp/elsewhere.ini"));
+        qputenv("FORMLARK_SETTINGS_FILE", savedOverride);
+        if (savedXdg.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", savedXdg);
+    }
+
+    void programFolderEndsInASeparator()
+    {
+        TestFolders folders;
+        QCOMPARE(ProgramFolder(), folders.ProgramFolder());
+        SetProgramFolder(QString());
+        QVERIFY(ProgramFolder().endsWith(u'/'));
+    }
+
+    void inchesComeBackAsTyped_data()
+    {
+        QTest::addColumn<double>("inches");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<double>("back");
+        QTest::newRow("0.29 (not 28 hundredths)") << 0.29 << 29 << 0.29;
+        QTest::newRow("0.57") << 0.57 << 57 << 0.57;
+        QTest::newRow("1.15") << 1.15 << 115 << 1.15;
+        QTest::newRow("99.99") << 99.99 << 9999 << 99.99;
+        QTest::newRow("negative offset stores its magnitude") << -0.5 << 50 << 0.5;
+    }
+
+    void inchesComeBackAsTyped()
+    {
+        QFETCH(double, inches);
+        QFETCH(int, stored);
+        QFETCH(double, back);
+        TestFolders folders;
+        const QString key = SettingsKeyPath(kKeyW3PrintOptions);
+        double value = inches;
+        WriteInches(key, "W3 Horizontal Offset Value", value);
+        QCOMPARE(value, std::abs(inches)); // made positive in memory too
+        QCOMPARE(ReadSettingNumber(key, "W3 Horizontal Offset Value", -1), stored);
+        double read = 12345;
+        ReadInches(key, "W3 Horizontal Offset Value", read);
+        QCOMPARE(read, back);
+    }
+
+    void printOptionsRoundTrip()
+    {
+        TestFolders folders;
+        PrintW2Options w2;
+        ReadPrintW2Options(w2);
+        QCOMPARE(w2, PrintW2Options{}); // nothing stored: the initial values
+        w2.HorizontalOffset = -0.29;
+        w2.HorizontalDirection = 0;
+        w2.VerticalOffset = 0.13;
+        w2.VerticalSpace = 1.5;
+        w2.PrintTarget = 1;
+        w2.PaperType = 0;
+        w2.BlankCopyType = 5;
+        WritePrintW2Options(w2);
+        PrintW2Options readBack;
+        ReadPrintW2Options(readBack);
+        QCOMPARE(readBack, w2);
+        QCOMPARE(readBack.HorizontalOffset, 0.29);
+
+        Print1099Options f;
+        f.VerticalOffset = -0.57;
+        f.VerticalDirection = 0;
+        f.CopyType = 3;
+        f.PaperType = 0;
+        WritePrint1099Options(f);
+        Print1099Options f2;
+        ReadPrint1099Options(f2);
+        QCOMPARE(f2, f);
+
+        PrintW3Options w3;
+        w3.PaperType = 2;
+        WritePrintW3Options(w3);
+        PrintW3Options w3b;
+        ReadPrintW3Options(w3b);
+        QCOMPARE(w3b.PaperType, 2);
+
+        Print1096Options p;
+        p.HorizontalOffset = 1.01;
+        WritePrint1096Options(p);
+        Print1096Options p2;
+        ReadPrint1096Options(p2);
+        QCOMPARE(p2.HorizontalOffset, 1.01);
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsTest)
+#include "SettingsTest.moc"

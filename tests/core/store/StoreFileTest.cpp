@@ -1,0 +1,259 @@
+// The store file: our header in front of the engine's image, refusal of
+// files that do not carry it, and the schema a new store gets.
+#include "core/store/CompanyData.h"
+#include "core/store/CompanyStore.h"
+#include "core/store/StoreFileVfs.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sqlite3.h>
+
+namespace {
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Rows of a query as "a|b|c" lines, through the store's own Execute.
+QStringList Rows(CompanyStore& store, const QByteArray& sql, int* rc = nullptr)
+{
+    QStringList rows;
+    const int result = store.Execute(sql, [&](int n, char** values, char**) {
+        QStringList cells;
+        for (int i = 0; i < n; ++i)
+            cells << (values[i] ? QString::fromUtf8(values[i]) : QStringLiteral("<null>"));
+        rows << cells.join(u'|');
+        return 0;
+    });
+    if (rc)
+        *rc = result;
+    return rows;
+}
+
+} // namespace
+
+class StoreFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newStoreStartsWithTheHeader()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Acme.pmt");
+        CompanyStore store;
+        QCOMPARE(CreateCompanyStore(store, path), 0);
+        store.Close();
+
+        const QByteArray bytes = ReadFile(path);
+        QVERIFY(bytes.size() > kStoreImageOffset);
+        QCOMPARE(bytes.left(54), QByteArray("** This is a Wagesparrow Database file version 1.0 **", 54));
+        QCOMPARE(bytes.at(53), '\0');
+        QCOMPARE(bytes.mid(54, 2), QByteArray(2, '\0'));
+        QCOMPARE(bytes.mid(56, 4), QByteArray("\x28\x75\xE3\xDA", 4));
+        // The engine's own image follows at the fixed offset, so the stock
+        // engine reads the file once the prefix is cut off.
+        QCOMPARE(bytes.mid(kStoreImageOffset, 16), QByteArray("SQLite format 3\0", 16));
+    }
+
+    void stockEngineReadsTheImageAfterTheHeader()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Acme.pmt");
+        {
+            CompanyStore store;
+            QCOMPARE(CreateCompanyStore(store, path), 0);
+            CompanyRecord company;
+            company.EmployerName = "Acme";
+            QCOMPARE(store.InsertCompany(company, 1), 0);
+        }
+        const QString image = dir.filePath("image.db");
+        WriteFile(image, ReadFile(path).mid(kStoreImageOffset));
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open_v2(image.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+        sqlite3_stmt* statement = nullptr;
+        QCOMPARE(sqlite3_prepare_v2(db, "SELECT EmployerName FROM Company", -1, &statement, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_step(statement), SQLITE_ROW);
+        QCOMPARE(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))),
+                 QStringLiteral("Acme"));
+        sqlite3_finalize(statement);
+        sqlite3_close(db);
+    }
+
+    void foreignFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray good = StoreFileHeader();
+        QByteArray otherText = good;
+        otherText[3] = 'X';
+        QByteArray otherMagic = good;
+        otherMagic[59] = '\x00';
+        QByteArray stockEngine("SQLite format 3\0", 16);
+        stockEngine.append(QByteArray(4080, '\0'));
+        QTest::newRow("stock engine file") << stockEngine;
+        QTest::newRow("header text differs") << (otherText + QByteArray(8192, '\0'));
+        QTest::newRow("magic number differs") << (otherMagic + QByteArray(8192, '\0'));
+        QTest::newRow("shorter than the header") << QByteArray("** This is");
+        QTest::newRow("text file") << QByteArray("Dear Sir,\nplease find attached\n").repeated(300);
+    }
+
+    void foreignFilesAreRefused()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Foreign.pmt");
+        WriteFile(path, content);
+
+        CompanyStore store;
+        QCOMPARE(store.Open(path), 0);
+        // Every statement fails as on a damaged store; writing ones too.
+        QCOMPARE(store.SelectCompany(), CompanyStore::kCorrupt);
+        QCOMPARE(store.CreateCompanyTable(), CompanyStore::kCorrupt);
+        QCOMPARE(store.InsertEmployee(EmployeeRecord{}, 1), CompanyStore::kCorrupt);
+        store.Close();
+
+        CompanyData data;
+        QVERIFY(LoadCompany(store, path, data) != 0);
+        store.Close();
+        QCOMPARE(ReadFile(path), content); // never touched
+    }
+
+    void schemaAsTheEngineReadsItBack()
+    {
+        QTemporaryDir dir;
+        CompanyStore store;
+        QCOMPARE(CreateCompanyStore(store, dir.filePath("New.pmt")), 0);
+
+        QCOMPARE(Rows(store, "SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid"),
+                 QStringList({"Version", "Company", "Employees", "Contractors", "W2", "Form1099", "W3", "Form1096"}));
+
+        auto columns = [&](const char* table) {
+            QStringList names;
+            for (const QString& row : Rows(store, QByteArray("PRAGMA table_info(") + table + ")")) {
+                const QStringList cells = row.split(u'|');
+                names << cells.at(1) + u' ' + cells.at(2);
+            }
+            return names.join(u',');
+        };
+        QCOMPARE(columns("Version"), QStringLiteral("FormlarkVersion NVARCHAR(16)"));
+        QCOMPARE(columns("Company"),
+                 QStringLiteral(
+                     "CompanyUniqueID INTEGER,EmployerIdentificationNumber NVARCHAR(16),EmployerName NVARCHAR(51),"
+                     "Address1 NVARCHAR(31),Address2 NVARCHAR(31),City NVARCHAR(21),State NVARCHAR(3),"
+                     "Zip NVARCHAR(11),StateID NVARCHAR(11),SocialSecurityNumber NVARCHAR(13),"
+                     "FormW3ControlNumber NVARCHAR(21),FormW3EstablishmentNumber NVARCHAR(21),"
+                     "FormW3OtherEIN NVARCHAR(17),FormW3ThirdPartySickPay NVARCHAR(31),"
+                     "FormW3IncomeTaxWithHeld NVARCHAR(21),FormW3ContactName NVARCHAR(51),"
+                     "FormW3Telephone NVARCHAR(17),FormW3Email NVARCHAR(40),FormW3Fax NVARCHAR(17),"
+                     "FormW3RadioKindOfPayer INTEGER,FormW3CheckThirdPartySickPay INTEGER,"
+                     "Form1096ContactName NVARCHAR(51),Form1096Telephone NVARCHAR(17),Form1096Fax NVARCHAR(17),"
+                     "Form1096Email NVARCHAR(41),Form1096CheckIsThisYourFinalReturn INTEGER"));
+        QCOMPARE(columns("Employees"),
+                 QStringLiteral("EmployeeUniqueID INTEGER,CompanyUniqueID INTEGER,SocialSecurityNumber NVARCHAR(13),"
+                                "FirstName NVARCHAR(21),MiddleName NVARCHAR(3),LastName NVARCHAR(21),"
+                                "Address1 NVARCHAR(31),Address2 NVARCHAR(31),City NVARCHAR(21),State NVARCHAR(3),"
+                                "Zip NVARCHAR(12)"));
+        QCOMPARE(columns("Contractors"),
+                 QStringLiteral("ContractorUniqueID INTEGER,CompanyUniqueID INTEGER,IdentificationNumber NVARCHAR(12),"
+                                "FirstName NVARCHAR(21),MiddleName NVARCHAR(3),LastName NVARCHAR(21),"
+                                "Address1 NVARCHAR(31),Address2 NVARCHAR(31),City NVARCHAR(21),State NVARCHAR(3),"
+                                "Zip NVARCHAR(12),AccountNumber NVARCHAR(13),GeneralInformation NVARCHAR(31),"
+                                "SecondTIN INTEGER"));
+        QCOMPARE(columns("W2"),
+                 QStringLiteral(
+                     "W2UniqueID INTEGER,EmployeeUniqueID INTEGER,Wages NVARCHAR(21),"
+                     "FederalIncomeTaxWithdrawal NVARCHAR(21),SocialSecurityWages NVARCHAR(21),"
+                     "SocialSecurityTaxWithheld NVARCHAR(21),MedicareWages NVARCHAR(21),"
+                     "MedicareTaxWithheld NVARCHAR(21),SocialSecurityTips NVARCHAR(21),AllocatedTips NVARCHAR(21),"
+                     "AdvancEICPayment NVARCHAR(21),DependentCareBenefits NVARCHAR(21),NonQualifiedPlans NVARCHAR(21),"
+                     "StatutoryEmployee INTEGER,RetirementPlan INTEGER,ThirdPartySickpay INTEGER,Other1 NVARCHAR(15),"
+                     "Other2 NVARCHAR(15),Other3 NVARCHAR(15),Field12aCode NVARCHAR(2),Field12bCode NVARCHAR(2),"
+                     "Field12cCode NVARCHAR(2),Field12dCode NVARCHAR(2),Field12aYear NVARCHAR(3),"
+                     "Field12bYear NVARCHAR(3),Field12cYear NVARCHAR(3),Field12dYear NVARCHAR(3),"
+                     "Field12aAmount NVARCHAR(21),Field12bAmount NVARCHAR(21),Field12cAmount NVARCHAR(21),"
+                     "Field12dAmount NVARCHAR(21),State1 NVARCHAR(3),StateID1 NVARCHAR(16),State2 NVARCHAR(3),"
+                     "StateID2 NVARCHAR(16),StateWages1 NVARCHAR(21),StateWages2 NVARCHAR(21),"
+                     "StateIncomTax1 NVARCHAR(21),StateIncomTax2 NVARCHAR(21),LocalWages1 NVARCHAR(21),"
+                     "LocalWages2 NVARCHAR(21),LocalIncomeTax1 NVARCHAR(21),LocalIncomeTax2 NVARCHAR(21),"
+                     "LocalityName1 NVARCHAR(7),LocalityName2 NVARCHAR(7)"));
+        QCOMPARE(columns("Form1099"),
+                 QStringLiteral(
+                     "Form1099UniqueID INTEGER,ContractorUniqueID INTEGER,Rents NVARCHAR(21),Royalities NVARCHAR(21),"
+                     "OtherIncome NVARCHAR(21),FederalIncomeTaxWithheld NVARCHAR(21),FishingBoatProceeds NVARCHAR(21),"
+                     "MedicalAndHealthCarePayments NVARCHAR(21),NonemployeeCompensation NVARCHAR(21),"
+                     "SubstitutePayments NVARCHAR(21),PayerMadeDirectSales INTEGER,"
+                     "CropInsuranceProceeds NVARCHAR(21),ExcessGoldenParachutePayments NVARCHAR(21),"
+                     "GrossProceedsPaidToAttorney NVARCHAR(21),GenearlInformation NVARCHAR(31),"
+                     "StateTaxWithheld1 NVARCHAR(21),StateTaxWithheld2 NVARCHAR(21),PayerStateID1 NVARCHAR(16),"
+                     "PayerStateID2 NVARCHAR(16),StateIncome1 NVARCHAR(21),StateIncome2 NVARCHAR(21),"
+                     "Field15A NVARCHAR(21),Field15B NVARCHAR(21)"));
+        QCOMPARE(columns("W3"),
+                 QStringLiteral(
+                     "W3UniqueID INTEGER,CompanyUniqueID INTEGER,State1 NVARCHAR(3),State2 NVARCHAR(3),"
+                     "StateID1 NVARCHAR(11),StateID2 NVARCHAR(11),Wages NVARCHAR(21),"
+                     "FederalIncomeTaxWithheld NVARCHAR(21),SocialSecurityWages NVARCHAR(21),"
+                     "SocialSecurityTaxWithheld NVARCHAR(21),MedicareWages NVARCHAR(21),"
+                     "MedicareTaxWithheld NVARCHAR(21),SocialSecurityTips NVARCHAR(21),AllocatedTips NVARCHAR(21),"
+                     "AdvancEICPayment NVARCHAR(21),DependentCareBenefits NVARCHAR(21),NonQualifiedPlans NVARCHAR(21),"
+                     "DeferredCompensation NVARCHAR(21),StateWages NVARCHAR(21),StateIncomTax NVARCHAR(21),"
+                     "LocalWages NVARCHAR(21),LocalIncomeTax NVARCHAR(21)"));
+        QCOMPARE(columns("Form1096"),
+                 QStringLiteral("Form1096UniqueID INTEGER,CompanyUniqueID INTEGER,TotalNumberOfForms INTEGER,"
+                                "FederalIncomeTaxWithHeld INTEGER,TotalAmountReportedWithThisForm INTEGER,"
+                                "FinalReturn INTEGER,TypeOfFormBeingFiled INTEGER"));
+        // The first column of every table is its integer key.
+        for (const char* table : {"Company", "Employees", "Contractors", "W2", "Form1099", "W3", "Form1096"})
+            QCOMPARE(Rows(store, QByteArray("PRAGMA table_info(") + table + ")").first().split(u'|').at(5),
+                     QStringLiteral("1"));
+
+        QCOMPARE(Rows(store, "SELECT * FROM Version"), QStringList({"1"}));
+        for (const char* table : {"Company", "Employees", "Contractors", "W2", "Form1099", "W3", "Form1096"})
+            QCOMPARE(Rows(store, QByteArray("SELECT count(*) FROM ") + table), QStringList({"0"}));
+    }
+
+    void missingStoreIsNotCreatedByALoad()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Gone.pmt");
+        CompanyStore store;
+        CompanyData data;
+        QVERIFY(LoadCompany(store, path, data) != 0);
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(store.Open(QString()), 1);
+        QCOMPARE(store.Execute("SELECT 1"), 1); // no store open
+    }
+
+    void journalIsTheEnginesOwn()
+    {
+        // A write leaves no journal behind, and a store stays readable
+        // through many writes.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Busy.pmt");
+        CompanyStore store;
+        QCOMPARE(CreateCompanyStore(store, path), 0);
+        for (int id = 1; id <= 50; ++id) {
+            EmployeeRecord e;
+            e.FirstName = QStringLiteral("Name%1").arg(id);
+            QCOMPARE(store.InsertEmployee(e, id), 0);
+        }
+        store.Close();
+        QVERIFY(!QFile::exists(path + "-journal"));
+        CompanyData data;
+        QCOMPARE(LoadCompany(store, path, data), 0);
+        QCOMPARE(int(data.employees.size()), 50);
+        QCOMPARE(data.employees.back().FirstName.Text(), QStringLiteral("Name50"));
+    }
+};
+
+QTEST_GUILESS_MAIN(StoreFileTest)
+#include "StoreFileTest.moc"

@@ -1,0 +1,179 @@
+#include "tests/support/PageQuery.h"
+#include "tests/support/PrintFixture.h"
+#include "core/wage/W3PageLayout.h"
+
+#include <QtTest>
+
+using namespace page_query;
+
+namespace {
+
+PrintW3Options Options(int paperType)
+{
+    PrintW3Options o;
+    o.PaperType = paperType;
+    return o;
+}
+
+} // namespace
+
+class W3PageLayoutTest : public QObject {
+    Q_OBJECT
+
+private:
+    CompanyData data_ = print_fixture::Data();
+
+    Page Lay(const PrintW3Options& o, PrinterMargins margins = {}, const CompanyRecord* company = nullptr) const
+    {
+        return W3PrintJob(company ? *company : data_.company, data_.w2s, o, margins).LayOutPage(1);
+    }
+
+private slots:
+    void valuesLandAtTheirPoints_data()
+    {
+        QTest::addColumn<int>("paperType");
+        QTest::addColumn<double>("mx");
+        QTest::addColumn<double>("my");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QPoint>("at");
+
+        // Pre-printed: table A moved by (-18, -59).
+        QTest::newRow("preprinted control number") << 1 << 0.0 << 0.0 << "CN-0042" << QPoint(142, 124);
+        QTest::newRow("preprinted box 2") << 1 << 0.0 << 0.0 << "6300.00" << QPoint(1512, 221);
+        QTest::newRow("preprinted forms count") << 1 << 0.0 << 0.0 << "3" << QPoint(142, 379);
+        // Copy: table B as it is.
+        QTest::newRow("copy control number") << 0 << 0.0 << 0.0 << "CN-0042" << QPoint(160, 185);
+        QTest::newRow("copy box 1") << 0 << 0.0 << 0.0 << "63000.00" << QPoint(985, 275);
+        QTest::newRow("copy box 12") << 0 << 0.0 << 0.0 << "636.00" << QPoint(1530, 688);
+        QTest::newRow("copy box 14") << 0 << 0.0 << 0.0 << "12.50" << QPoint(985, 860);
+        QTest::newRow("copy box 19") << 0 << 0.0 << 0.0 << "657.00" << QPoint(1530, 1110);
+        QTest::newRow("copy other EIN") << 0 << 0.0 << 0.0 << "36-7654321" << QPoint(160, 942);
+        QTest::newRow("copy phone local number") << 0 << 0.0 << 0.0 << " 555-0101" << QPoint(1082, 1197);
+        QTest::newRow("copy fax area code") << 0 << 0.0 << 0.0 << "217" << QPoint(982, 1282);
+        // Laser: margins off, then x + 30.48 and y - 15.24 truncated, and
+        // the corrections of points 40, 41-42 and 47-50.
+        QTest::newRow("laser control number") << 2 << 0.0 << 0.0 << "CN-0042" << QPoint(190, 169);
+        QTest::newRow("laser control number, margins") << 2 << 5.0 << 3.0 << "CN-0042" << QPoint(140, 139);
+        QTest::newRow("laser state ID (+20)") << 2 << 0.0 << 0.0 << "IL-998877" << QPoint(330, 1012);
+        QTest::newRow("laser contact (+10)") << 2 << 0.0 << 0.0 << "Ann Clerk" << QPoint(170, 1184);
+        QTest::newRow("laser box 1 (-10)") << 2 << 0.0 << 0.0 << "63000.00" << QPoint(1015, 249);
+        QTest::newRow("laser box 4 (-10)") << 2 << 0.0 << 0.0 << "786.00" << QPoint(1560, 334);
+        QTest::newRow("laser box 5 (as is)") << 2 << 0.0 << 0.0 << "63000.06" << QPoint(1015, 424);
+    }
+    void valuesLandAtTheirPoints()
+    {
+        QFETCH(int, paperType);
+        QFETCH(double, mx);
+        QFETCH(double, my);
+        QFETCH(QString, text);
+        QFETCH(QPoint, at);
+        QVERIFY(WhereIs(Lay(Options(paperType), {mx, my}), text).contains(at));
+    }
+
+    // Only "941" is marked among the kinds of payer.
+    void kindOfPayerMark_data()
+    {
+        QTest::addColumn<int>("paperType");
+        QTest::addColumn<int>("kindOfPayer");
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<QPoint>("corner");
+
+        QTest::newRow("941 preprinted") << 1 << 0 << true << QPoint(370, 215);
+        QTest::newRow("941 copy") << 0 << 0 << true << QPoint(388, 274);
+        QTest::newRow("941 laser") << 2 << 0 << true << QPoint(413, 257);
+        QTest::newRow("943") << 0 << 4 << false << QPoint();
+        QTest::newRow("CT-1") << 0 << 1 << false << QPoint();
+        QTest::newRow("not chosen") << 0 << -1 << false << QPoint();
+    }
+    void kindOfPayerMark()
+    {
+        QFETCH(int, paperType);
+        QFETCH(int, kindOfPayer);
+        QFETCH(bool, marked);
+        QFETCH(QPoint, corner);
+        CompanyRecord company = data_.company;
+        company.FormW3RadioKindOfPayer = kindOfPayer;
+        const Page page = Lay(Options(paperType), {}, &company);
+        if (!marked) {
+            QVERIFY(Lines(page).empty());
+            return;
+        }
+        QCOMPARE(Lines(page).size(), size_t(2));
+        QVERIFY(HasMark(page, {corner, corner + QPoint(24, 24), corner + QPoint(24, 0), corner + QPoint(0, 24)}));
+    }
+
+    void offsetsMoveOnlyThePreprintedForm_data()
+    {
+        QTest::addColumn<int>("paperType");
+        QTest::addColumn<QPoint>("move");
+        QTest::newRow("preprinted") << 1 << QPoint(-127, 25);
+        QTest::newRow("copy") << 0 << QPoint();
+        QTest::newRow("laser") << 2 << QPoint();
+    }
+    void offsetsMoveOnlyThePreprintedForm()
+    {
+        QFETCH(int, paperType);
+        QFETCH(QPoint, move);
+        PrintW3Options moved = Options(paperType);
+        moved.HorizontalOffset = 0.5;
+        moved.HorizontalDirection = 0;
+        moved.VerticalOffset = 0.1;
+        moved.VerticalDirection = 1;
+        const auto before = Texts(Lay(Options(paperType)));
+        const auto after = Texts(Lay(moved));
+        QCOMPARE(after.size(), before.size());
+        for (size_t i = 0; i < before.size(); ++i)
+            QCOMPARE(after[i].at - before[i].at, move);
+        QCOMPARE(Lines(Lay(moved)).front().from - Lines(Lay(Options(paperType))).front().from, move);
+    }
+
+    // Sums and sick-pay texts of exactly "0.00" are left off; the company's
+    // texts are written even when empty.
+    void zeroAmountsAreLeftOff()
+    {
+        const Page page = Lay(Options(0));
+        QVERIFY(TextsAt(page, QPoint(985, 520)).isEmpty());  // box 7: no tips
+        QVERIFY(TextsAt(page, QPoint(985, 610)).isEmpty());  // box 9
+        QVERIFY(TextsAt(page, QPoint(985, 776)).isEmpty());  // box 13 "0.00"
+        QVERIFY(TextsAt(page, QPoint(1530, 520)).size() == 1); // box 8
+        CompanyRecord company = data_.company;
+        company.FormW3OtherEIN = "";
+        company.FormW3ThirdPartySickPay = "0.0";
+        const Page other = Lay(Options(0), {}, &company);
+        QCOMPARE(TextsAt(other, QPoint(160, 942)), QStringList{QString()});
+        QCOMPARE(TextsAt(other, QPoint(985, 776)), QStringList{"0.0"});
+    }
+
+    void picturesAndFonts()
+    {
+        const Page copy = Lay(Options(0));
+        const auto copyImages = Images(copy);
+        QCOMPARE(copyImages.size(), size_t(1));
+        QVERIFY(copyImages[0].picture == FormPicture::W3CopyPage);
+        QCOMPARE(QRect(copyImages[0].x, copyImages[0].y, copyImages[0].width, copyImages[0].height),
+                 QRect(70, 100, 1965, 2630));
+        const auto marks = OutlinedTexts(copy);
+        QCOMPARE(marks.size(), size_t(1));
+        QCOMPARE(marks[0].text, QString("COPY"));
+        QCOMPARE(marks[0].font, (PageFont{FontFace::TimesNewRoman, 50, false}));
+        QCOMPARE(QRect(marks[0].left, marks[0].shiftUp, marks[0].width, marks[0].height), QRect(1300, 210, 800, 600));
+
+        const auto laser = Images(Lay(Options(2), {5.0, 3.0}));
+        QCOMPARE(laser.size(), size_t(1));
+        QVERIFY(laser[0].picture == FormPicture::W3LaserPage);
+        QCOMPARE(QRect(laser[0].x, laser[0].y, laser[0].width, laser[0].height), QRect(42, 54, 1981, 2667));
+        const auto wide = Images(Lay(Options(2), {9.5, 8.5}));
+        QCOMPARE(QPoint(wide[0].x, wide[0].y), QPoint(0, 0));
+        QVERIFY(OutlinedTexts(Lay(Options(2))).empty());
+
+        QVERIFY(Images(Lay(Options(1))).empty());
+        for (int paper : {0, 1, 2})
+            for (const PageText& t : Texts(Lay(Options(paper)))) {
+                QCOMPARE(t.font, (PageFont{FontFace::CourierNew, paper == 1 ? 12 : 10, false}));
+                QCOMPARE(t.background, TextBackground::Opaque);
+            }
+    }
+};
+
+QTEST_GUILESS_MAIN(W3PageLayoutTest)
+#include "W3PageLayoutTest.moc"

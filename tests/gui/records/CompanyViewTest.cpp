@@ -1,0 +1,364 @@
+// The company setup screen driven through its boxes and buttons, checked
+// against the document and against what the store file holds afterwards.
+#include "gui/controls/ColorButton.h"
+#include "gui/records/CompanyPages.h"
+#include "gui/records/CompanySheet.h"
+#include "gui/records/CompanyView.h"
+#include "gui/entry/RuleEdit.h"
+#include "core/records/ScreenQuestions.h"
+#include "gui/records/StateComboBox.h"
+#include "tests/support/ScreenFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+CompanyData SeedCompany()
+{
+    CompanyData data;
+    CompanyRecord& c = data.company;
+    c.EmployerName = "Harbor Tools";
+    c.Address1 = "12 Pier Road";
+    c.City = "Portland";
+    c.State = "OR";
+    c.Zip = "97201-4420";
+    c.EmployerIdentificationNumber = "93-1234567";
+    c.StateID = "55-2398";
+    c.FormW3ControlNumber = "2005-01";
+    c.FormW3RadioKindOfPayer = 2;
+    c.FormW3CheckThirdPartySickPay = 0;
+    c.FormW3ContactName = "Margaret Ellis";
+    c.FormW3Telephone = "(503) 555-0142";
+    c.Form1096ContactName = "Peter Ng";
+    c.Form1096CheckIsThisYourFinalReturn = 0;
+    c.CompanyUniqueID = 1;
+    return data;
+}
+
+// The view on a fixture's document, shown the way the main window shows it.
+struct CompanyScreen {
+    explicit CompanyScreen(ScreenFixture& fixture)
+        : view(fixture.doc)
+    {
+        fixture.doc.SetView(DocumentView::kCompanySetupView, &view);
+        fixture.doc.RefreshViews();
+        view.resize(1000, 650);
+        view.show();
+    }
+
+    QLineEdit* Box(const char* name) const { return Child<QLineEdit>(&view, name); }
+    QComboBox* Combo(const char* name) const { return Child<QComboBox>(&view, name); }
+    QCheckBox* Check(const char* name) const { return Child<QCheckBox>(&view, name); }
+
+    CCompanyView view;
+};
+
+} // namespace
+
+class CompanyViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pagesShowTheCompanyRecord()
+    {
+        ScreenFixture fixture(SeedCompany());
+        QVERIFY(fixture.ready);
+        CompanyScreen screen(fixture);
+        QCOMPARE(screen.view.Sheet().count(), 3);
+        QCOMPARE(screen.view.Sheet().tabText(0), QStringLiteral("General Information"));
+        QCOMPARE(screen.view.Sheet().tabText(1), QStringLiteral("W3 Information"));
+        QCOMPARE(screen.view.Sheet().tabText(2), QStringLiteral("1096 Information"));
+        QCOMPARE(screen.Box("EmployerName")->text(), QStringLiteral("Harbor Tools"));
+        QCOMPARE(screen.Combo("State")->currentText(), QStringLiteral("OR"));
+        QCOMPARE(screen.Combo("State")->count(), 61);
+        QCOMPARE(screen.Combo("State")->itemText(0), QStringLiteral("  "));
+        QCOMPARE(screen.Combo("FormW3RadioKindOfPayer")->currentText(), QStringLiteral("Military"));
+        QCOMPARE(screen.Box("FormW3Telephone")->text(), QStringLiteral("(503) 555-0142"));
+        for (const char* name : {"Update", "Reset", "Clear"})
+            QVERIFY(Child<CColorButton>(&screen.view, name));
+    }
+
+    // Every page is saved, whichever page is shown and whether or not the
+    // General Information page was ever looked at.
+    void updateSavesAllThreePagesFromAnyPage()
+    {
+        ScreenFixture fixture(SeedCompany());
+        CompanyScreen screen(fixture);
+        QSignalSpy titles(&fixture.doc, &CGlobalDoc::titleChanged);
+        screen.view.Sheet().setCurrentIndex(2);
+        Type(screen.Box("Form1096Email"), "ap@harbor.example");
+        screen.Check("Form1096CheckIsThisYourFinalReturn")->setChecked(true);
+        screen.view.Sheet().setCurrentIndex(1);
+        Erase(screen.Box("FormW3ControlNumber"));
+        Type(screen.Box("FormW3ControlNumber"), "CN-77");
+        screen.Combo("FormW3RadioKindOfPayer")->setCurrentIndex(5);
+        screen.Check("FormW3CheckThirdPartySickPay")->setChecked(true);
+        Type(screen.Box("FormW3IncomeTaxWithHeld"), "1234.5");
+
+        fixture.prompt.Then(PromptAnswer::Yes);
+        Click(screen.view.UpdateButton());
+        QCOMPARE(fixture.prompt.asked, QStringList{ScreenQuestions::kSaveFields});
+        QCOMPARE(fixture.prompt.buttons, QList<PromptButtons>{PromptButtons::YesNo});
+
+        const CompanyRecord stored = fixture.Stored().company;
+        QCOMPARE(stored, fixture.doc.Company());
+        QCOMPARE(stored.EmployerName.Text(), QStringLiteral("Harbor Tools"));
+        QCOMPARE(stored.Zip.Text(), QStringLiteral("97201-4420"));
+        QCOMPARE(stored.FormW3ControlNumber.Text(), QStringLiteral("CN-77"));
+        QCOMPARE(stored.FormW3RadioKindOfPayer, 5);
+        QCOMPARE(stored.FormW3CheckThirdPartySickPay, 1);
+        QCOMPARE(stored.FormW3IncomeTaxWithHeld.Text(), QStringLiteral("1234.5"));
+        QCOMPARE(stored.Form1096Email.Text(), QStringLiteral("ap@harbor.example"));
+        QCOMPARE(stored.Form1096CheckIsThisYourFinalReturn, 1);
+        QCOMPARE(fixture.doc.Modified(), 0);
+        QVERIFY(fixture.doc.PendingChanges().empty());
+        QCOMPARE(titles.last().at(0).toString(), QStringLiteral("Harbor Tools - Formlark (2005)"));
+        // The screens were shown the saved record: back on the first page.
+        QCOMPARE(screen.view.Sheet().currentIndex(), 0);
+    }
+
+    void employerNameCheck_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("empty name refused") << QString() << false;
+        QTest::newRow("one blank passes") << QStringLiteral(" ") << true;
+        QTest::newRow("apostrophe kept and stored") << QStringLiteral("O'Brien Tools") << true;
+    }
+
+    void employerNameCheck()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, taken);
+        ScreenFixture fixture(SeedCompany());
+        CompanyScreen screen(fixture);
+        // The General Information page is not the one shown.
+        screen.view.Sheet().setCurrentIndex(1);
+        Erase(screen.Box("EmployerName"));
+        Type(screen.Box("EmployerName"), typed);
+        Type(screen.Box("FormW3ContactName"), "x");
+
+        fixture.prompt.Then(taken ? PromptAnswer::Yes : PromptAnswer::Ok);
+        Click(screen.view.UpdateButton());
+        if (!taken) {
+            QCOMPARE(fixture.prompt.asked,
+                     QStringList{"\"Employer Name\" in the \"General Information\" pane can't be empty!"});
+            QCOMPARE(fixture.prompt.icons, QList<PromptIcon>{PromptIcon::Stop});
+            QCOMPARE(fixture.prompt.buttons, QList<PromptButtons>{PromptButtons::Ok});
+            QCOMPARE(fixture.doc.Company().EmployerName.Text(), QStringLiteral("Harbor Tools"));
+            QCOMPARE(fixture.Stored().company.FormW3ContactName.Text(), QStringLiteral("Margaret Ellis"));
+            QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Test Company"));
+            // Nothing was reloaded: the typed values are still there.
+            QCOMPARE(screen.Box("FormW3ContactName")->text(), QStringLiteral("Margaret Ellisx"));
+            return;
+        }
+        QCOMPARE(fixture.Stored().company.EmployerName.Text(), typed);
+        QCOMPARE(fixture.doc.CurrentCompanyName, typed);
+        QCOMPARE(fixture.doc.Title(), typed + " - Formlark (2005)");
+    }
+
+    void answeringNoChangesNothing_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("Update") << "Update" << ScreenQuestions::kSaveFields;
+        QTest::newRow("Reset") << "Reset" << ScreenQuestions::kResetFields;
+        QTest::newRow("Clear") << "Clear" << ScreenQuestions::kClearFields;
+    }
+
+    void answeringNoChangesNothing()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, question);
+        ScreenFixture fixture(SeedCompany());
+        CompanyScreen screen(fixture);
+        const CompanyData before = fixture.Stored();
+        Type(screen.Box("City"), "ia");
+        fixture.prompt.Then(PromptAnswer::No);
+        Click(Child<CColorButton>(&screen.view, button.toLatin1()));
+        QCOMPARE(fixture.prompt.asked, QStringList{question});
+        QCOMPARE(screen.Box("City")->text(), QStringLiteral("Portlandia"));
+        QCOMPARE(screen.Box("EmployerName")->text(), QStringLiteral("Harbor Tools"));
+        QCOMPARE(fixture.doc.Company().City.Text(), QStringLiteral("Portland"));
+        QCOMPARE(fixture.Stored().company, before.company);
+    }
+
+    // The two contact names take 30 characters in the box and keep 20;
+    // the e-mail boxes keep 40.
+    void keptLengths()
+    {
+        ScreenFixture fixture(SeedCompany());
+        CompanyScreen screen(fixture);
+        const QString name25 = "Abcdefghij Klmnopqrst Uvw";
+        const QString mail40 = QString(31, u'm') + "@corp.org";
+        QCOMPARE(mail40.size(), 40);
+        for (const char* box : {"FormW3ContactName", "Form1096ContactName"}) {
+            Erase(screen.Box(box));
+            Type(screen.Box(box), name25);
+            QCOMPARE(screen.Box(box)->text(), name25);
+        }
+        for (const char* box : {"FormW3Email", "Form1096Email"}) {
+            Type(screen.Box(box), mail40 + "xyz");
+            QCOMPARE(screen.Box(box)->text(), mail40);
+        }
+        fixture.prompt.Then(PromptAnswer::Yes);
+        Click(screen.view.UpdateButton());
+
+        const CompanyRecord stored = fixture.Stored().company;
+        QCOMPARE(stored.FormW3ContactName.Text(), name25.left(20));
+        QCOMPARE(stored.Form1096ContactName.Text(), name25.left(20));
+        QCOMPARE(stored.FormW3Email.Text(), mail40);
+        QCOMPARE(stored.Form1096Email.Text(), mail40);
+        // The screen shows what was kept.
+        QCOMPARE(screen.Box("FormW3ContactName")->text(), name25.left(20));
+    }
+
+    void resetShowsTheLastSavedValuesOnTheFirstPage()
+    {
+        ScreenFixture fixture(SeedCompany());
+        CompanyScreen screen(fixture);
+        Type(screen.Box("Address2"), "Unit 4");
+        screen.Combo("State")->setCurrentIndex(0);
+        Type(screen.Box("FormW3EstablishmentNumber"), "77");
+        screen.Check("FormW3CheckThirdPartySickPay")->setChecked(true);
+        Type(screen.Box("Form1096Telephone"), "5035550100");
+        screen.view.Sheet().setCurrentIndex(2);
+        fixture.doc.SetCompanyTitle(QStringLiteral("Somewhere Else"));
+
+        fixture.prompt.Then(PromptAnswer::Yes);
+        Click(screen.view.ResetButton());
+        QCOMPARE(fixture.prompt.asked, QStringList{ScreenQuestions::kResetFields});
+        QCOMPARE(screen.view.Sheet().currentIndex(), 0);
+        QCOMPARE(screen.Box("Address2")->text(), QString());
+        QCOMPARE(screen.Combo("State")->currentText(), QStringLiteral("OR"));
+        QCOMPARE(screen.Box("FormW3EstablishmentNumber")->text(), QString());
+        QVERIFY(!screen.Check("FormW3CheckThirdPartySickPay")->isChecked());
+        QCOMPARE(screen.Box("Form1096Telephone")->text(), QString());
+        // The title follows the record's name; nothing is written.
+        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Harbor Tools"));
+        QCOMPARE(fixture.doc.Modified(), 0);
+    }
+
+    void clearThenResetRestoresEverything()
+    {
+        ScreenFixture fixture(SeedCompany());
+        CompanyScreen screen(fixture);
+        fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Yes);
+        Click(screen.view.ClearButton());
+        QCOMPARE(screen.Box("EmployerName")->text(), QString());
+        QCOMPARE(screen.Box("FormW3ContactName")->text(), QString());
+        QCOMPARE(screen.Combo("FormW3RadioKindOfPayer")->currentIndex(), 0);
+        Click(screen.view.ResetButton());
+        QCOMPARE(fixture.prompt.asked, QStringList({ScreenQuestions::kClearFields, ScreenQuestions::kResetFields}));
+        QCOMPARE(screen.Box("EmployerName")->text(), QStringLiteral("Harbor Tools"));
+        QCOMPARE(screen.Box("Zip")->text(), QStringLiteral("97201-4420"));
+        QCOMPARE(screen.Combo("FormW3RadioKindOfPayer")->currentText(), QStringLiteral("Military"));
+        QCOMPARE(screen.Box("Form1096ContactName")->text(), QStringLiteral("Peter Ng"));
+        QCOMPARE(fixture.Stored().company.EmployerName.Text(), QStringLiteral("Harbor Tools"));
+    }
+
+    void clearThenUpdateStoresEmptyValues()
+    {
+        CompanyData seed = SeedCompany();
+        seed.company.FormW3CheckThirdPartySickPay = 1;
+        seed.company.Form1096CheckIsThisYourFinalReturn = 1;
+        ScreenFixture fixture(seed);
+        CompanyScreen screen(fixture);
+        fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Yes);
+        Click(screen.view.ClearButton());
+        // Clear leaves the company's name (and the title) as they were.
+        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Harbor Tools"));
+        Type(screen.Box("EmployerName"), "Fresh Start");
+        Click(screen.view.UpdateButton());
+
+        const CompanyRecord stored = fixture.Stored().company;
+        QCOMPARE(stored.EmployerName.Text(), QStringLiteral("Fresh Start"));
+        const QStringList emptied = {stored.Address1,          stored.City,
+                                     stored.Zip,               stored.EmployerIdentificationNumber,
+                                     stored.StateID,           stored.FormW3ControlNumber,
+                                     stored.FormW3ContactName, stored.FormW3Telephone,
+                                     stored.Form1096ContactName};
+        QCOMPARE(emptied, QStringList(emptied.size(), QString()));
+        QCOMPARE(stored.State.Text(), QStringLiteral("  "));
+        QCOMPARE(stored.FormW3RadioKindOfPayer, 0);
+        QCOMPARE(stored.FormW3CheckThirdPartySickPay, 0);
+        QCOMPARE(stored.Form1096CheckIsThisYourFinalReturn, 0);
+    }
+
+    // The Employer Name takes an apostrophe and refuses the slash (it names
+    // the store file); the other boxes the other way round.
+    void nameBoxCharacters_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Employer Name") << "EmployerName" << "a'bc";
+        QTest::newRow("Address1") << "Address1" << "ab/c";
+        QTest::newRow("Contact person") << "FormW3ContactName" << "ab/c";
+    }
+
+    void nameBoxCharacters()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, shown);
+        ScreenFixture fixture(SeedCompany());
+        CompanyScreen screen(fixture);
+        QLineEdit* edit = screen.Box(box.toLatin1());
+        Erase(edit);
+        Type(edit, "a'b/c");
+        QCOMPARE(edit->text(), shown);
+    }
+
+    void kindOfPayerOutsideTheListIsKept_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::newRow("new company") << -1;
+        QTest::newRow("beyond the list") << 7;
+    }
+
+    void kindOfPayerOutsideTheListIsKept()
+    {
+        QFETCH(int, stored);
+        CompanyData seed = SeedCompany();
+        seed.company.FormW3RadioKindOfPayer = stored;
+        ScreenFixture fixture(seed);
+        CompanyScreen screen(fixture);
+        QCOMPARE(screen.Combo("FormW3RadioKindOfPayer")->currentIndex(), -1);
+        fixture.prompt.Then(PromptAnswer::Yes);
+        Click(screen.view.UpdateButton());
+        QCOMPARE(fixture.Stored().company.FormW3RadioKindOfPayer, stored);
+    }
+
+    // A company row without a name (a damaged store) must not take the
+    // store's name away through Reset or Clear.
+    void resetKeepsTheCompanyNameWhenTheRecordHasNone()
+    {
+        CompanyData seed = SeedCompany();
+        seed.company.EmployerName = "";
+        ScreenFixture fixture(seed);
+        CompanyScreen screen(fixture);
+        fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Yes);
+        Click(screen.view.ResetButton());
+        Click(screen.view.ClearButton());
+        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Test Company"));
+    }
+
+    void refusedWriteIsReported()
+    {
+        ScreenFixture fixture(SeedCompany());
+        CompanyScreen screen(fixture);
+        QVERIFY(QFile::remove(fixture.path));
+        Type(screen.Box("City"), "ia");
+        fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Ok);
+        Click(screen.view.UpdateButton());
+        QCOMPARE(fixture.prompt.asked.size(), 2);
+        QVERIFY(fixture.prompt.asked[1].contains("could not save"));
+        QCOMPARE(fixture.doc.Modified(), 1);
+        QCOMPARE(fixture.doc.Company().City.Text(), QStringLiteral("Portlandia"));
+    }
+};
+
+QTEST_MAIN(CompanyViewTest)
+#include "CompanyViewTest.moc"

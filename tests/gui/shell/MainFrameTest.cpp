@@ -1,0 +1,307 @@
+// The main window: navigation, menus and their enabled rules, the company
+// commands through the window, the end of a run, the splash and the company
+// dialogs.
+#include "core/document/CompanyDialogs.h"
+#include "gui/shell/CompanyDialogsWidgets.h"
+#include "core/document/GlobalDoc.h"
+#include "gui/shell/MainFrame.h"
+#include "core/shell/Navigation.h"
+#include "core/settings/Settings.h"
+#include "gui/shell/SplashWindow.h"
+#include "gui/controls/OutBarCtrl.h"
+#include "core/store/CompanyData.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TestFolders.h"
+#include "tests/support/TestStores.h"
+#include "tests/support/WidgetDriving.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QtTest>
+
+namespace {
+
+class ScriptedDialogs : public CompanyDialogs {
+public:
+    std::optional<QString> newName;
+    QString selectName;
+    std::optional<QString> AskNewCompanyName() override { return newName; }
+    std::optional<int> SelectCompany(const QStringList& names) override
+    {
+        const int index = names.indexOf(selectName);
+        return index < 0 ? std::nullopt : std::optional<int>(index);
+    }
+};
+
+// A running program over a data folder holding the Sample Company.
+struct Program {
+    TestFolders folders;
+    ScriptedPrompt prompt;
+    ScriptedDialogs dialogs;
+    CGlobalDoc document;
+    std::unique_ptr<CMainFrame> frame;
+
+    Program()
+    {
+        MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
+        [&] { QVERIFY(document.OpenFirstCompany()); }();
+        frame = std::make_unique<CMainFrame>(document, &dialogs);
+        frame->resize(1000, 700);
+        frame->show();
+        frame->RefreshAllViews();
+    }
+};
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void navigationRules_data()
+    {
+        QTest::addColumn<QList<int>>("requests");
+        QTest::addColumn<QList<int>>("screens");
+        const int none = int(Screen::kNone);
+        QTest::newRow("index 0: welcome first, company after")
+            << QList<int>{0, 0, 0} << QList<int>{int(Screen::kWelcome), int(Screen::kCompanySetup), int(Screen::kCompanySetup)};
+        QTest::newRow("the bar's items")
+            << QList<int>{1, 2, 3, 4, 5, 6}
+            << QList<int>{int(Screen::kEmployees), int(Screen::kContractors), int(Screen::kW2), int(Screen::kW3),
+                          int(Screen::kForm1099), int(Screen::kForm1096)};
+        QTest::newRow("7 shows nothing, 8 the W-4 view, others nothing")
+            << QList<int>{7, 8, 9, -1} << QList<int>{none, int(Screen::kW4), none, none};
+        QTest::newRow("the counter counts index 0 only")
+            << QList<int>{3, 0, 0} << QList<int>{int(Screen::kW2), int(Screen::kWelcome), int(Screen::kCompanySetup)};
+    }
+
+    void navigationRules()
+    {
+        QFETCH(QList<int>, requests);
+        QFETCH(QList<int>, screens);
+        int counter = 0;
+        for (int i = 0; i < requests.size(); ++i)
+            QCOMPARE(int(ScreenForNavigationIndex(requests[i], counter)), screens[i]);
+        QCOMPARE(NavigationAnswer(1), 0);
+        for (int code : {2, 3, 4})
+            QCOMPARE(NavigationAnswer(code), 1);
+        for (int code : {0, 5, 6})
+            QCOMPARE(NavigationAnswer(code), 0);
+    }
+
+    void windowShowsScreensOneAtATime()
+    {
+        Program p;
+        CMainFrame& frame = *p.frame;
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Sample Company - Formlark (2005)"));
+        QCOMPARE(frame.minimumSize(), QSize(632, 400));
+        QVERIFY(frame.findChildren<QToolBar*>().isEmpty());
+        QVERIFY(!frame.findChild<QStatusBar*>());
+        QCOMPARE(frame.CurrentScreen(), Screen::kWelcome);
+
+        // The bar's "Employees" item, clicked for real.
+        COutBarCtrl* bar = frame.NavigationBar();
+        QCOMPARE(bar->ItemCount(0), 7);
+        const QRect employees = bar->Layout().IconRect(1);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, employees.center());
+        QCOMPARE(frame.CurrentScreen(), Screen::kEmployees);
+        QVERIFY(frame.View(Screen::kEmployees)->isVisible());
+        QVERIFY(!frame.View(Screen::kWelcome)->isVisible());
+
+        QCOMPARE(frame.Navigate(1, 7), 0);
+        QCOMPARE(frame.CurrentScreen(), Screen::kEmployees);
+        QCOMPARE(frame.Navigate(1, 0), 0); // the first index-0 request: welcome
+        QCOMPARE(frame.CurrentScreen(), Screen::kWelcome);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->Layout().IconRect(0).center());
+        QCOMPARE(frame.CurrentScreen(), Screen::kCompanySetup);
+        QCOMPARE(frame.Navigate(3, 1), 1);
+        QCOMPARE(frame.CurrentScreen(), Screen::kCompanySetup);
+    }
+
+    void paneWidthsFollowTheClientWidth()
+    {
+        Program p;
+        p.frame->resize(1400, 800);
+        QApplication::processEvents();
+        const int width = p.frame->centralWidget()->width();
+        QCOMPARE(p.frame->Splitter()->sizes().first(), width / 7);
+    }
+
+    void menusCarryTheirTexts()
+    {
+        Program p;
+        QStringList texts;
+        for (QAction* menu : p.frame->menuBar()->actions()) {
+            QStringList items;
+            for (QAction* item : menu->menu()->actions())
+                items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            texts << menu->text() + ": " + items.join(" | ");
+        }
+        QCOMPARE(texts, QStringList({
+                            "&Company: &New... \tCtrl+N | &Open ...\tCtrl+O | &Save \tCtrl+S | &Delete \tCtrl+D | - | &Exit",
+                            "&Tools: &Import Clients From Tax Year 2004",
+                            "&Options: &Password | &Company Data Path (Network Edition)",
+                            "&Help: Formlark &Help | Formlark on the &Web | &Online Update (Internet)... | &About Formlark",
+                        }));
+        QCOMPARE(p.frame->Command("New")->shortcut(), QKeySequence("Ctrl+N"));
+        QCOMPARE(p.frame->Command("Open")->shortcut(), QKeySequence("Ctrl+O"));
+        QCOMPARE(p.frame->Command("Save")->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(p.frame->Command("Delete")->shortcut(), QKeySequence("Ctrl+D"));
+    }
+
+    void companyCommandsAreEnabledByTheirRules()
+    {
+        Program p;
+        QAction* save = p.frame->Command("Save");
+        QAction* remove = p.frame->Command("Delete");
+        QVERIFY(!save->isEnabled());
+        QVERIFY(!remove->isEnabled()); // only the Sample Company exists
+        p.document.SetModified(1);
+        QVERIFY(save->isEnabled());
+        p.document.SetModified(0);
+        QVERIFY(!save->isEnabled());
+        MakeStore(p.folders.DataFolder(), "Acme.pmt", "Acme");
+        p.frame->UpdateCommandStates();
+        QVERIFY(remove->isEnabled());
+        // Ctrl+D with only the Sample Company left does nothing at all.
+        QFile::remove(p.folders.DataFolder() + "Acme.pmt");
+        remove->trigger();
+        QVERIFY(p.prompt.asked.isEmpty());
+    }
+
+    void newCompanyFromTheMenu()
+    {
+        Program p;
+        MakeStore(p.folders.DataFolder(), "Acme.pmt", "Acme Original");
+        p.dialogs.newName = QStringLiteral("acme");
+        p.frame->Command("New")->trigger();
+        QCOMPARE(p.prompt.asked, QStringList({"This company already exists"}));
+        QCOMPARE(p.frame->windowTitle(), QStringLiteral("Acme - Formlark (2005)"));
+        QCOMPARE(p.document.Company().EmployerName.Text(), QStringLiteral("Acme Original"));
+        // After New the company setup shows (start-up used the welcome view).
+        QCOMPARE(p.frame->CurrentScreen(), Screen::kWelcome);
+        p.frame->Navigate(1, 3);
+        p.dialogs.newName = QStringLiteral("Brand New");
+        p.frame->Command("New")->trigger();
+        QCOMPARE(p.frame->CurrentScreen(), Screen::kCompanySetup);
+        QVERIFY(QFile::exists(p.folders.DataFolder() + "Brand New.pmt"));
+        QVERIFY(p.frame->Command("Save")->isEnabled());
+    }
+
+    void closingRenamesTheStoreAndAsksToSave()
+    {
+        Program p;
+        p.document.SetCompanyTitle(QStringLiteral("Renamed Co"));
+        QCOMPARE(p.frame->windowTitle(), QStringLiteral("Renamed Co - Formlark (2005)"));
+        p.document.SetModified(1);
+        p.prompt.Then(PromptAnswer::Cancel);
+        QVERIFY(!p.frame->close());
+        QVERIFY(p.frame->isVisible());
+        p.prompt.Then(PromptAnswer::No);
+        QVERIFY(p.frame->close());
+        QVERIFY(QFile::exists(p.folders.DataFolder() + "Renamed Co.pmt"));
+        QVERIFY(!QFile::exists(p.folders.DataFolder() + "Sample Company.pmt"));
+        QCOMPARE(ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany), "Value", "-"), QStringLiteral("Renamed Co"));
+    }
+
+    void companyDataPathTakesEffectAndIsSavedAtTheEnd()
+    {
+        Program p;
+        const QString shared = p.folders.Path("shared company files");
+        QDir().mkpath(shared);
+        auto script = OnNextModal([&](QDialog& dialog) {
+            auto* chooser = qobject_cast<QFileDialog*>(&dialog);
+            QVERIFY(chooser);
+            chooser->setDirectory(shared);
+            chooser->selectFile(shared);
+            QMetaObject::invokeMethod(chooser, "accept");
+        });
+        p.frame->Command("DataPath")->trigger();
+        QVERIFY(script->shown);
+        QCOMPARE(p.document.DataFolder, shared + "/");
+        QCOMPARE(p.prompt.asked.size(), 1); // where the files go from now on
+        // The open company still works on its old file until the end.
+        QVERIFY(QFile::exists(p.folders.DataFolder() + "Sample Company.pmt"));
+        QVERIFY(p.frame->close());
+        QVERIFY(QFile::exists(shared + "/Sample Company.pmt"));
+        QCOMPARE(ReadSettingText(SettingsKeyPath(kKeyDcomOptions), "Company Data Path", "-"), shared + "/");
+    }
+
+    void splashGoesAtTheFirstKeyAndSwallowsIt()
+    {
+        QWidget target;
+        QLineEdit box(&target);
+        target.show();
+        box.setFocus();
+        CSplashWindow splash(&target);
+        QSignalSpy finished(&splash, &CSplashWindow::finished);
+        splash.Start();
+        QVERIFY(splash.IsShowing());
+        QTest::keyClick(&box, Qt::Key_A);
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(!splash.IsShowing());
+        QCOMPARE(box.text(), QString()); // the key did nothing else
+        QTest::keyClick(&box, Qt::Key_B);
+        QCOMPARE(box.text(), QStringLiteral("b"));
+    }
+
+    void splashGoesAfterOneSecond()
+    {
+        CSplashWindow splash;
+        QSignalSpy finished(&splash, &CSplashWindow::finished);
+        QElapsedTimer timer;
+        timer.start();
+        splash.Start();
+        QVERIFY(finished.wait(3000));
+        QVERIFY(timer.elapsed() >= 900);
+    }
+
+    void newCompanyDialog()
+    {
+        ScriptedPrompt prompt;
+        CNewCompanyDialog dialog;
+        dialog.show();
+        QTest::keyClicks(dialog.EmployerNameBox(), "O'Neil/Co");
+        QCOMPARE(dialog.EmployerName(), QStringLiteral("O'NeilCo")); // the slash is refused
+        QCOMPARE(dialog.LegalName(), QStringLiteral("O'NeilCo"));    // mirrored
+        QTest::keyClicks(dialog.LegalNameBox(), " Ltd");
+        QTest::keyClicks(dialog.EmployerNameBox(), "x");
+        QCOMPARE(dialog.LegalName(), QStringLiteral("O'NeilCo Ltd")); // no longer mirrored
+        dialog.EmployerNameBox()->clear();
+        QTest::keyClicks(dialog.EmployerNameBox(), QString(35, u'e'));
+        QCOMPARE(dialog.EmployerName().size(), 30);
+
+        dialog.EmployerNameBox()->clear();
+        dialog.accept();
+        QCOMPARE(prompt.asked, QStringList({"Please enter a name for the new company"}));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), 0);
+    }
+
+    void selectCompanyDialog()
+    {
+        CSelectCompanyDialog dialog({"Zeta", "alpha", "Beta"});
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Select a Company "));
+        dialog.show();
+        QListWidget* list = dialog.List();
+        QCOMPARE(list->item(0)->text(), QStringLiteral("Beta"));
+        QCOMPARE(list->item(2)->text(), QStringLiteral("alpha"));
+        dialog.accept(); // nothing chosen: stays open
+        QVERIFY(dialog.isVisible());
+        const QRect row = list->visualItemRect(list->item(2));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.SelectedIndex(), 1); // "alpha" in the list the dialog was given
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"
