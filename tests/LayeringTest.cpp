@@ -128,6 +128,24 @@ private slots:
         QVERIFY2(circle.isEmpty(), qPrintable(QStringLiteral("folders include each other: ") + circle));
     }
 
+    // Screens change a company only through the document's operations: no
+    // window builds a queued change or opens a store.
+    void windowsNeverTouchTheStore()
+    {
+        static const QRegularExpression storeWord(
+            QStringLiteral("\\b(ChangeRecord|CompanyStore|QueueChange|WriteChanges|LoadCompany)\\b"));
+        QStringList touching;
+        const QString root = QStringLiteral(FORMLARK_SOURCE_DIR);
+        QDirIterator it(root + QStringLiteral("/gui"), {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (file.open(QIODevice::ReadOnly) && storeWord.match(QString::fromUtf8(file.readAll())).hasMatch())
+                touching << QDir(root).relativeFilePath(file.fileName());
+        }
+        QVERIFY2(touching.isEmpty(), qPrintable(touching.join(QLatin1Char('\n'))));
+    }
+
     void theCheckSeesCircles()
     {
         QMap<QString, QSet<QString>> edges;

@@ -2,16 +2,18 @@
 
 #include <vector>
 
+// The kinds of record a change can concern; the numbers are those the
+// change queue has always used.
+enum class RecordKind { Employee = 0, Contractor = 1, W2 = 2, Form1099 = 3, Company = 4 };
+enum class ChangeOperation { Insert = 0, Delete = 1, Update = 2 };
+
 // One queued change of the open company: which record, what happens to it.
 struct ChangeRecord {
-    enum RecordKind { kEmployee = 0, kContractor = 1, kW2 = 2, kForm1099 = 3, kCompany = 4 };
-    enum OperationKind { kInsert = 0, kDelete = 1, kUpdate = 2 };
-
-    int Kind = kEmployee;
-    int Operation = kInsert;
+    RecordKind Kind = RecordKind::Employee;
+    ChangeOperation Operation = ChangeOperation::Insert;
     int ListIndex = -1; // index in the document's list of that kind; -1 for the company
     int UniqueID = -1;  // the record's id; for the company 1 on insert, -1 on update
-    int Dropped = 0;    // set while the queue is pruned
+    bool Dropped = false; // set while the queue is pruned
 
     bool operator==(const ChangeRecord&) const = default;
 };

@@ -20,9 +20,8 @@ QString DescribeChange(const ChangeRecord& change)
 {
     static const char* const kinds[] = {"employee", "contractor", "W-2", "1099-MISC", "company"};
     static const char* const operations[] = {"new", "deleted", "changed"};
-    const char* kind = change.Kind >= 0 && change.Kind <= 4 ? kinds[change.Kind] : "record";
-    const char* operation = change.Operation >= 0 && change.Operation <= 2 ? operations[change.Operation] : "changed";
-    return QStringLiteral("%1 %2").arg(QLatin1String(operation), QLatin1String(kind));
+    return QStringLiteral("%1 %2").arg(QLatin1String(operations[int(change.Operation)]),
+                                       QLatin1String(kinds[int(change.Kind)]));
 }
 
 bool SameFile(const QString& a, const QString& b)
@@ -110,17 +109,19 @@ QString CGlobalDoc::StorePathFor(const QString& name) const
 
 CommitResult CGlobalDoc::QueueChange(ChangeRecord change, bool commitNow)
 {
-    change.Dropped = 0;
+    change.Dropped = false;
     queue_.push_back(change);
     if (commitNow)
         return CommitChanges();
     return {};
 }
 
-CommitResult CGlobalDoc::SaveChange(const ChangeRecord& change)
+SaveOutcome CGlobalDoc::WriteChanges(const std::vector<ChangeRecord>& changes)
 {
     SetModified(1);
-    return QueueChange(change, true);
+    for (const ChangeRecord& change : changes)
+        QueueChange(change, false);
+    return CommitChanges().Succeeded() ? SaveOutcome::Saved : SaveOutcome::Kept;
 }
 
 CommitResult CGlobalDoc::CommitChanges()
@@ -161,7 +162,7 @@ bool CGlobalDoc::WriteRecordChange(const ChangeRecord& change, const std::vector
 {
     // Every write opens the store anew; a store that vanished is not
     // created again empty.
-    if (change.Operation == ChangeRecord::kDelete)
+    if (change.Operation == ChangeOperation::Delete)
         return store_.OpenExisting(CurrentStorePath) == CompanyStore::kOk
             && (store_.*statements.remove)(change.UniqueID) == CompanyStore::kOk;
     // The record at the change's index when it still carries the change's
@@ -172,38 +173,38 @@ bool CGlobalDoc::WriteRecordChange(const ChangeRecord& change, const std::vector
     const Record* record = &list[size_t(index)];
     if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk)
         return false;
-    auto write = change.Operation == ChangeRecord::kInsert ? statements.insert : statements.update;
+    auto write = change.Operation == ChangeOperation::Insert ? statements.insert : statements.update;
     return (store_.*write)(*record, change.UniqueID) == CompanyStore::kOk;
 }
 
 bool CGlobalDoc::WriteChange(const ChangeRecord& change)
 {
     switch (change.Kind) {
-    case ChangeRecord::kEmployee:
+    case RecordKind::Employee:
         return WriteRecordChange(change, data_.employees,
                                  RecordStatements<EmployeeRecord>{&EmployeeRecord::EmployeeUniqueID,
                                                                   &CompanyStore::InsertEmployee,
                                                                   &CompanyStore::UpdateEmployee,
                                                                   &CompanyStore::DeleteEmployee});
-    case ChangeRecord::kContractor:
+    case RecordKind::Contractor:
         return WriteRecordChange(change, data_.contractors,
                                  RecordStatements<ContractorRecord>{&ContractorRecord::ContractorUniqueID,
                                                                     &CompanyStore::InsertContractor,
                                                                     &CompanyStore::UpdateContractor,
                                                                     &CompanyStore::DeleteContractor});
-    case ChangeRecord::kW2:
+    case RecordKind::W2:
         return WriteRecordChange(change, data_.w2s,
                                  RecordStatements<W2Record>{&W2Record::W2UniqueID, &CompanyStore::InsertW2,
                                                             &CompanyStore::UpdateW2ById, &CompanyStore::DeleteW2});
-    case ChangeRecord::kForm1099:
+    case RecordKind::Form1099:
         return WriteRecordChange(change, data_.forms1099,
                                  RecordStatements<Form1099Record>{&Form1099Record::Form1099UniqueID,
                                                                   &CompanyStore::InsertForm1099,
                                                                   &CompanyStore::UpdateForm1099ById,
                                                                   &CompanyStore::DeleteForm1099});
-    case ChangeRecord::kCompany: {
-        const bool insert = change.Operation == ChangeRecord::kInsert;
-        if (!insert && change.Operation != ChangeRecord::kUpdate)
+    case RecordKind::Company: {
+        const bool insert = change.Operation == ChangeOperation::Insert;
+        if (!insert && change.Operation != ChangeOperation::Update)
             return true; // a company is never deleted through the queue
         if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk)
             return false;
@@ -367,7 +368,7 @@ void CGlobalDoc::OnNewCompany(CompanyDialogs& dialogs)
         ReportUnreadableStore(CurrentStorePath);
     if (created) {
         data_.company.EmployerName = name;
-        SaveChange(ChangeRecord{ChangeRecord::kCompany, ChangeRecord::kInsert, -1, 1, 0});
+        WriteChanges({{RecordKind::Company, ChangeOperation::Insert, -1, 1}});
         SetModified(1);
     }
     RefreshViews();

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "core/document/DocumentView.h"
-#include "core/document/Contractor1099Forms.h"
-#include "core/print/ContractorPrintOptions.h"
 #include "core/document/ChangeRecord.h"
+#include "core/document/CompanyEditor.h"
+#include "core/print/ContractorPrintOptions.h"
+#include "core/print/WagePrintOptions.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
-#include "core/document/EmployeeW2Forms.h"
-#include "core/print/WagePrintOptions.h"
 
 #include <QObject>
 #include <QString>
@@ -59,10 +58,8 @@ public:
     Print1096Options& Form1096PrintOptions() { return print1096_; }
     const QStringList& CompanyNames() const { return companyNames_; }
     const ChangeQueue& PendingChanges() const { return queue_; }
-    // The W-2 of each employee and the 1099-MISC of each contractor follow
-    // their owner in and out (they remember ids for the life of the program).
-    EmployeeW2Forms& W2FormsOfEmployees() { return employeeW2Forms_; }
-    Contractor1099Forms& Forms1099OfContractors() { return contractor1099Forms_; }
+    // The operations by which the screens change the company.
+    CompanyEditor& Editor() { return editor_; }
 
     int Modified() const { return modified_; }
     void SetModified(int modified);
@@ -91,9 +88,9 @@ public:
     // ---- changes ----
     // Queues a change (commit now: write it and all queued ones at once).
     CommitResult QueueChange(ChangeRecord change, bool commitNow = true);
-    // A confirmed change of a screen: marks the document modified and writes
-    // the change, with any still queued, at once.
-    CommitResult SaveChange(const ChangeRecord& change);
+    // The changes of one confirmed user action: marks the document modified
+    // and writes them, with any still queued, at once.
+    SaveOutcome WriteChanges(const std::vector<ChangeRecord>& changes);
     // Writes the queued changes, each on a freshly opened store. Changes the
     // store refuses stay queued and the document stays modified, so a later
     // Save tries them again; the user is told which failed.
@@ -155,8 +152,7 @@ private:
     ChangeQueue queue_;
     int modified_ = 0;
     std::array<DocumentView*, DocumentView::kRoleCount> views_{};
-    EmployeeW2Forms employeeW2Forms_{*this};
-    Contractor1099Forms contractor1099Forms_{*this};
+    CompanyEditor editor_{*this};
 };
 
 // Messages of the company commands.

@@ -75,13 +75,13 @@ void CCompanyView::OnUpdate()
     }
     if (!AppPrompt().AskYesNo(QLatin1String(ScreenQuestions::kSaveFields)))
         return;
+    CompanyRecord record = document_.Company();
     {
         WaitCursor wait;
-        sheet_->Save(document_.Company());
+        sheet_->Save(record);
     }
-    document_.SetCompanyTitle(document_.Company().EmployerName.Text());
+    document_.Editor().UpdateCompany(record);
     document_.RefreshViews();
-    document_.SaveChange({ChangeRecord::kCompany, ChangeRecord::kUpdate, -1, -1, 0});
 }
 
 void CCompanyView::OnReset()

@@ -9,18 +9,20 @@
 // checked and added, or its refusal told; taken or refused, every screen
 // shows the records again. An existing record is written when it changed,
 // unchecked. Returns the refusal ("" when the dialog may close).
-template <class Keeper, class Record>
-QString ConfirmRecord(CGlobalDoc& document, int index, int id, const Record& record)
+template <class Record>
+QString ConfirmRecord(CGlobalDoc& document, int index, int id, const Record& record,
+                      AddedRecord (CompanyEditor::*add)(Record),
+                      SaveOutcome (CompanyEditor::*modify)(int, int, Record))
 {
-    Keeper records(document);
+    CompanyEditor& editor = document.Editor();
     if (index < 0) {
-        const auto result = records.Add(record);
+        const AddedRecord result = (editor.*add)(record);
         if (!result.Added())
             AppPrompt().Tell(result.refusal, PromptIcon::Exclamation);
         document.RefreshViews();
         return result.Added() ? QString() : result.refusal;
     }
-    if (records.Modify(index, id, record))
+    if ((editor.*modify)(index, id, record) != SaveOutcome::Unchanged)
         document.RefreshViews();
     return QString();
 }

@@ -3,7 +3,7 @@
 #include "core/document/GlobalDoc.h"
 #include "core/shell/Prompt.h"
 #include "gui/records/ConfirmRecord.h"
-#include "core/document/ContractorRecords.h"
+#include "core/records/RecordChecks.h"
 #include "gui/records/RecordBoxes.h"
 #include "gui/records/RecordDialogLayout.h"
 #include "core/store/RecordLookup.h"
@@ -70,7 +70,7 @@ ContractorRecord CContractorDialog::RecordFromBoxes() const
 
 void CContractorDialog::accept()
 {
-    const QString refusal = ConfirmRecord<ContractorRecords>(document_, index_, id_, RecordFromBoxes());
+    const QString refusal = ConfirmRecord(document_, index_, id_, RecordFromBoxes(), &CompanyEditor::AddContractor, &CompanyEditor::ModifyContractor);
     if (refusal.isEmpty())
         QDialog::accept();
     else
@@ -89,7 +89,7 @@ void CContractorDialog::FocusRefusedBox(const QString& refusal)
         box = boxes_.address1;
     else if (refusal == QLatin1String(kCityEmpty))
         box = boxes_.city;
-    else if (refusal == QLatin1String(kNoState))
+    else if (refusal == QLatin1String(ContractorMessages::kStateNotChosen))
         box = boxes_.state;
     else if (refusal == QLatin1String(kZipEmpty))
         box = boxes_.zip;

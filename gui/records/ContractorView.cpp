@@ -2,7 +2,6 @@
 
 #include "core/document/GlobalDoc.h"
 #include "gui/records/ContractorDialog.h"
-#include "core/document/ContractorRecords.h"
 
 CContractorView::CContractorView(CGlobalDoc& document, QWidget* parent)
     : CRecordListView(document,
@@ -23,5 +22,5 @@ bool CContractorView::RunRecordDialog(int index, int id)
 
 void CContractorView::DeleteRecord(int index, int id)
 {
-    ContractorRecords(document_).Delete(index, id);
+    document_.Editor().DeleteContractor(index, id);
 }

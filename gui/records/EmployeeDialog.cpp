@@ -3,7 +3,7 @@
 #include "core/document/GlobalDoc.h"
 #include "core/shell/Prompt.h"
 #include "gui/records/ConfirmRecord.h"
-#include "core/document/EmployeeRecords.h"
+#include "core/records/RecordChecks.h"
 #include "gui/records/RecordBoxes.h"
 #include "gui/records/RecordDialogLayout.h"
 #include "core/store/RecordLookup.h"
@@ -55,7 +55,7 @@ EmployeeRecord CEmployeeDialog::RecordFromBoxes() const
 
 void CEmployeeDialog::accept()
 {
-    const QString refusal = ConfirmRecord<EmployeeRecords>(document_, index_, id_, RecordFromBoxes());
+    const QString refusal = ConfirmRecord(document_, index_, id_, RecordFromBoxes(), &CompanyEditor::AddEmployee, &CompanyEditor::ModifyEmployee);
     if (refusal.isEmpty())
         QDialog::accept();
     else

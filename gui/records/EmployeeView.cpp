@@ -2,7 +2,6 @@
 
 #include "core/document/GlobalDoc.h"
 #include "gui/records/EmployeeDialog.h"
-#include "core/document/EmployeeRecords.h"
 
 CEmployeeView::CEmployeeView(CGlobalDoc& document, QWidget* parent)
     : CRecordListView(document, {"Social Security Number", "New Employee", "Modify Employee", "Delete Employee"},
@@ -23,5 +22,5 @@ bool CEmployeeView::RunRecordDialog(int index, int id)
 
 void CEmployeeView::DeleteRecord(int index, int id)
 {
-    EmployeeRecords(document_).Delete(index, id);
+    document_.Editor().DeleteEmployee(index, id);
 }

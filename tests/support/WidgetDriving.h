@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -9,6 +10,7 @@ class QAbstractButton;
 class QDialog;
 class QLineEdit;
 class QObject;
+class QWidget;
 
 // Driving widgets as the user does, for the window tests.
 
@@ -31,3 +33,10 @@ void Type(QLineEdit* box, const QString& text);
 // Empties a box the way the user does: select all, then Delete.
 void Erase(QLineEdit* box);
 void Click(QAbstractButton* button);
+
+// The child of `parent` named `name` (QVERIFY-friendly: nullptr if none).
+template <class Widget>
+Widget* Child(const QWidget* parent, const char* name)
+{
+    return parent->findChild<Widget*>(QLatin1String(name));
+}

@@ -4,16 +4,16 @@
 
 namespace {
 
-ChangeRecord Change(int kind, int operation, int id)
+ChangeRecord Change(RecordKind kind, ChangeOperation operation, int id)
 {
-    return ChangeRecord{kind, operation, 0, id, 0};
+    return ChangeRecord{kind, operation, 0, id};
 }
 
 QString Describe(const ChangeQueue& queue)
 {
     QStringList out;
     for (const ChangeRecord& c : queue)
-        out << QStringLiteral("%1%2#%3").arg("ECWFM"[c.Kind]).arg("IDU"[c.Operation]).arg(c.UniqueID);
+        out << QStringLiteral("%1%2#%3").arg("ECWFM"[int(c.Kind)]).arg("IDU"[int(c.Operation)]).arg(c.UniqueID);
     return out.join(u' ');
 }
 
@@ -25,26 +25,27 @@ class ChangeQueueTest : public QObject {
 private slots:
     void prunesCancelledChanges_data()
     {
-        using C = ChangeRecord;
+        using K = RecordKind;
+        using O = ChangeOperation;
         QTest::addColumn<ChangeQueue>("queue");
         QTest::addColumn<QString>("kept");
         QTest::newRow("insert then delete: nothing reaches the store")
-            << ChangeQueue{Change(C::kEmployee, C::kInsert, 3), Change(C::kEmployee, C::kDelete, 3)} << "";
+            << ChangeQueue{Change(K::Employee, O::Insert, 3), Change(K::Employee, O::Delete, 3)} << "";
         QTest::newRow("insert, update, delete")
-            << ChangeQueue{Change(C::kW2, C::kInsert, 2), Change(C::kW2, C::kUpdate, 2), Change(C::kW2, C::kDelete, 2)}
+            << ChangeQueue{Change(K::W2, O::Insert, 2), Change(K::W2, O::Update, 2), Change(K::W2, O::Delete, 2)}
             << "";
         QTest::newRow("update then delete: only the delete")
-            << ChangeQueue{Change(C::kEmployee, C::kUpdate, 3), Change(C::kEmployee, C::kDelete, 3)} << "ED#3";
+            << ChangeQueue{Change(K::Employee, O::Update, 3), Change(K::Employee, O::Delete, 3)} << "ED#3";
         QTest::newRow("other ids and kinds stay, in order")
-            << ChangeQueue{Change(C::kEmployee, C::kUpdate, 1), Change(C::kContractor, C::kUpdate, 3),
-                           Change(C::kEmployee, C::kUpdate, 3), Change(C::kEmployee, C::kDelete, 3),
-                           Change(C::kW2, C::kInsert, 4)}
+            << ChangeQueue{Change(K::Employee, O::Update, 1), Change(K::Contractor, O::Update, 3),
+                           Change(K::Employee, O::Update, 3), Change(K::Employee, O::Delete, 3),
+                           Change(K::W2, O::Insert, 4)}
             << "EU#1 CU#3 ED#3 WI#4";
         QTest::newRow("no delete: unchanged")
-            << ChangeQueue{Change(C::kCompany, C::kInsert, 1), Change(C::kCompany, C::kUpdate, -1)}
+            << ChangeQueue{Change(K::Company, O::Insert, 1), Change(K::Company, O::Update, -1)}
             << "MI#1 MU#-1";
         QTest::newRow("delete before a later insert of the same id")
-            << ChangeQueue{Change(C::kForm1099, C::kDelete, 5), Change(C::kForm1099, C::kInsert, 5)} << "";
+            << ChangeQueue{Change(K::Form1099, O::Delete, 5), Change(K::Form1099, O::Insert, 5)} << "";
     }
 
     void prunesCancelledChanges()

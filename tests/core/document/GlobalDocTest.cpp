@@ -248,9 +248,9 @@ private slots:
 
         doc.Employees().push_back(Employee(1, "Temp"));
         doc.SetModified(1);
-        doc.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kInsert, 0, 1, 0}, false);
+        doc.QueueChange({RecordKind::Employee, ChangeOperation::Insert, 0, 1}, false);
         doc.Employees().clear();
-        doc.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kDelete, 0, 1, 0}, false);
+        doc.QueueChange({RecordKind::Employee, ChangeOperation::Delete, 0, 1}, false);
         const CommitResult result = doc.CommitChanges();
         QCOMPARE(result.written, 0);
         QVERIFY(result.Succeeded());
@@ -267,7 +267,7 @@ private slots:
         CGlobalDoc doc;
         QVERIFY(doc.OpenFirstCompany());
         doc.Employees().push_back(Employee(1, "Ann"));
-        doc.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kInsert, 0, 1, 0}, true);
+        doc.QueueChange({RecordKind::Employee, ChangeOperation::Insert, 0, 1}, true);
         QCOMPARE(RowCount(doc.CurrentStorePath, "Employees"), 0);
         QCOMPARE(int(doc.PendingChanges().size()), 1);
         doc.SetModified(1);
@@ -287,7 +287,7 @@ private slots:
 
         doc.Employees().push_back(Employee(1, "Ann"));
         doc.SetModified(1);
-        const CommitResult failed = doc.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kInsert, 0, 1, 0});
+        const CommitResult failed = doc.QueueChange({RecordKind::Employee, ChangeOperation::Insert, 0, 1});
         QVERIFY(!failed.Succeeded());
         QCOMPARE(int(failed.failed.size()), 1);
         QCOMPARE(doc.Modified(), 1); // Save stays enabled
@@ -317,16 +317,16 @@ private slots:
         const QString path = doc.CurrentStorePath;
         doc.Employees() = {Employee(1, "Ann"), Employee(2, "Bob")};
         doc.SetModified(1);
-        doc.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kInsert, 0, 1, 0}, false);
-        doc.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kInsert, 1, 2, 0}, true);
+        doc.QueueChange({RecordKind::Employee, ChangeOperation::Insert, 0, 1}, false);
+        doc.QueueChange({RecordKind::Employee, ChangeOperation::Insert, 1, 2}, true);
         QCOMPARE(RowCount(path, "Employees"), 2);
 
         QVERIFY(QFile::rename(path, path + ".away"));
         doc.Employees()[1].FirstName = "Robert";
         doc.SetModified(1);
-        doc.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kUpdate, 1, 2, 0});
+        doc.QueueChange({RecordKind::Employee, ChangeOperation::Update, 1, 2});
         doc.Employees().erase(doc.Employees().begin());
-        doc.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kDelete, 0, 1, 0});
+        doc.QueueChange({RecordKind::Employee, ChangeOperation::Delete, 0, 1});
         QVERIFY(QFile::rename(path + ".away", path));
         QVERIFY(doc.CommitChanges().Succeeded());
 
@@ -366,7 +366,7 @@ private slots:
 
         doc.Employees().push_back(Employee(1, "Ann"));
         doc.SetModified(1);
-        doc.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kInsert, 0, 1, 0}, false);
+        doc.QueueChange({RecordKind::Employee, ChangeOperation::Insert, 0, 1}, false);
         if (!storeReachable)
             QVERIFY(QFile::rename(path, path + ".away"));
         prompt.Then(answer);
@@ -510,7 +510,7 @@ private slots:
         QVERIFY(doc.OpenFirstCompany());
         doc.Employees().push_back(Employee(1, "Ann"));
         doc.SetModified(1);
-        doc.QueueChange({ChangeRecord::kEmployee, ChangeRecord::kInsert, 0, 1, 0}, false);
+        doc.QueueChange({RecordKind::Employee, ChangeOperation::Insert, 0, 1}, false);
         ScriptedDialogs dialogs;
         dialogs.selectName = "Acme";
 

@@ -7,7 +7,8 @@
 #include "gui/entry/RuleEdit.h"
 #include "core/records/ScreenQuestions.h"
 #include "gui/records/StateComboBox.h"
-#include "tests/support/ScreenFixture.h"
+#include "tests/support/DocumentFixture.h"
+#include "tests/support/WidgetDriving.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,7 +41,7 @@ CompanyData SeedCompany()
 
 // The view on a fixture's document, shown the way the main window shows it.
 struct CompanyScreen {
-    explicit CompanyScreen(ScreenFixture& fixture)
+    explicit CompanyScreen(DocumentFixture& fixture)
         : view(fixture.doc)
     {
         fixture.doc.SetView(DocumentView::kCompanySetupView, &view);
@@ -64,7 +65,7 @@ class CompanyViewTest : public QObject {
 private slots:
     void pagesShowTheCompanyRecord()
     {
-        ScreenFixture fixture(SeedCompany());
+        DocumentFixture fixture(SeedCompany());
         QVERIFY(fixture.ready);
         CompanyScreen screen(fixture);
         QCOMPARE(screen.view.Sheet().count(), 3);
@@ -85,7 +86,7 @@ private slots:
     // General Information page was ever looked at.
     void updateSavesAllThreePagesFromAnyPage()
     {
-        ScreenFixture fixture(SeedCompany());
+        DocumentFixture fixture(SeedCompany());
         CompanyScreen screen(fixture);
         QSignalSpy titles(&fixture.doc, &CGlobalDoc::titleChanged);
         screen.view.Sheet().setCurrentIndex(2);
@@ -133,7 +134,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, taken);
-        ScreenFixture fixture(SeedCompany());
+        DocumentFixture fixture(SeedCompany());
         CompanyScreen screen(fixture);
         // The General Information page is not the one shown.
         screen.view.Sheet().setCurrentIndex(1);
@@ -173,7 +174,7 @@ private slots:
     {
         QFETCH(QString, button);
         QFETCH(QString, question);
-        ScreenFixture fixture(SeedCompany());
+        DocumentFixture fixture(SeedCompany());
         CompanyScreen screen(fixture);
         const CompanyData before = fixture.Stored();
         Type(screen.Box("City"), "ia");
@@ -190,7 +191,7 @@ private slots:
     // the e-mail boxes keep 40.
     void keptLengths()
     {
-        ScreenFixture fixture(SeedCompany());
+        DocumentFixture fixture(SeedCompany());
         CompanyScreen screen(fixture);
         const QString name25 = "Abcdefghij Klmnopqrst Uvw";
         const QString mail40 = QString(31, u'm') + "@corp.org";
@@ -218,7 +219,7 @@ private slots:
 
     void resetShowsTheLastSavedValuesOnTheFirstPage()
     {
-        ScreenFixture fixture(SeedCompany());
+        DocumentFixture fixture(SeedCompany());
         CompanyScreen screen(fixture);
         Type(screen.Box("Address2"), "Unit 4");
         screen.Combo("State")->setCurrentIndex(0);
@@ -244,7 +245,7 @@ private slots:
 
     void clearThenResetRestoresEverything()
     {
-        ScreenFixture fixture(SeedCompany());
+        DocumentFixture fixture(SeedCompany());
         CompanyScreen screen(fixture);
         fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Yes);
         Click(screen.view.ClearButton());
@@ -265,7 +266,7 @@ private slots:
         CompanyData seed = SeedCompany();
         seed.company.FormW3CheckThirdPartySickPay = 1;
         seed.company.Form1096CheckIsThisYourFinalReturn = 1;
-        ScreenFixture fixture(seed);
+        DocumentFixture fixture(seed);
         CompanyScreen screen(fixture);
         fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Yes);
         Click(screen.view.ClearButton());
@@ -303,7 +304,7 @@ private slots:
     {
         QFETCH(QString, box);
         QFETCH(QString, shown);
-        ScreenFixture fixture(SeedCompany());
+        DocumentFixture fixture(SeedCompany());
         CompanyScreen screen(fixture);
         QLineEdit* edit = screen.Box(box.toLatin1());
         Erase(edit);
@@ -323,7 +324,7 @@ private slots:
         QFETCH(int, stored);
         CompanyData seed = SeedCompany();
         seed.company.FormW3RadioKindOfPayer = stored;
-        ScreenFixture fixture(seed);
+        DocumentFixture fixture(seed);
         CompanyScreen screen(fixture);
         QCOMPARE(screen.Combo("FormW3RadioKindOfPayer")->currentIndex(), -1);
         fixture.prompt.Then(PromptAnswer::Yes);
@@ -337,7 +338,7 @@ private slots:
     {
         CompanyData seed = SeedCompany();
         seed.company.EmployerName = "";
-        ScreenFixture fixture(seed);
+        DocumentFixture fixture(seed);
         CompanyScreen screen(fixture);
         fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Yes);
         Click(screen.view.ResetButton());
@@ -347,7 +348,7 @@ private slots:
 
     void refusedWriteIsReported()
     {
-        ScreenFixture fixture(SeedCompany());
+        DocumentFixture fixture(SeedCompany());
         CompanyScreen screen(fixture);
         QVERIFY(QFile::remove(fixture.path));
         Type(screen.Box("City"), "ia");

@@ -5,13 +5,14 @@
 // alone is a change), and deletion with the contractor's 1099-MISC.
 #include "gui/controls/ColorButton.h"
 #include "gui/records/ContractorDialog.h"
-#include "core/document/ContractorRecords.h"
+#include "core/records/RecordChecks.h"
 #include "gui/records/ContractorView.h"
 #include "gui/records/EmployeeView.h"
 #include "gui/entry/RuleEdit.h"
 #include "core/records/ScreenQuestions.h"
 #include "gui/records/StateComboBox.h"
-#include "tests/support/ScreenFixture.h"
+#include "tests/support/DocumentFixture.h"
+#include "tests/support/WidgetDriving.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -87,7 +88,7 @@ QList<std::pair<int, int>> FormOwners(const Form1099List& forms)
 }
 
 struct ContractorScreen {
-    explicit ContractorScreen(ScreenFixture& fixture)
+    explicit ContractorScreen(DocumentFixture& fixture)
         : view(fixture.doc)
     {
         fixture.doc.SetView(DocumentView::kContractorView, &view);
@@ -132,7 +133,7 @@ private slots:
 
     void screenShowsContractors()
     {
-        ScreenFixture fixture(Company({Contractor(3, "98-7654321", "Walt", "Ng"),
+        DocumentFixture fixture(Company({Contractor(3, "98-7654321", "Walt", "Ng"),
                                        Contractor(5, "123-45-6789", "Ada", "Ruiz")}));
         ContractorScreen screen(fixture);
         QCOMPARE(screen.view.List()->headerItem()->text(3), QStringLiteral("Identification Number"));
@@ -163,7 +164,7 @@ private slots:
         QTest::newRow("no last name") << Entry{"11-1111111", "Ada", "", "", "", "  ", ""} << QString(kLastNameEmpty);
         QTest::newRow("no address") << without(&Entry::address1) << QString(kAddress1Empty);
         QTest::newRow("no city") << without(&Entry::city) << QString(kCityEmpty);
-        QTest::newRow("blank state, all else filled") << without(&Entry::state) << QString(kNoState);
+        QTest::newRow("blank state, all else filled") << without(&Entry::state) << QString(kStateNotChosen);
         QTest::newRow("no zip") << without(&Entry::zip) << QString(kZipEmpty);
         QTest::newRow("city and zip missing: city first")
             << Entry{"11-1111111", "Ada", "Ruiz", "1 Elm", "", "  ", ""} << QString(kCityEmpty);
@@ -177,7 +178,7 @@ private slots:
     {
         QFETCH(Entry, entry);
         QFETCH(QString, message);
-        ScreenFixture fixture(Company({Contractor(2, "98-7654321", "Walt", "Ng"),
+        DocumentFixture fixture(Company({Contractor(2, "98-7654321", "Walt", "Ng"),
                                        Contractor(6, "55-5555555", "Lou", "Park")},
                                       {Form(4, 2), Form(9, 6)}));
         ContractorScreen screen(fixture);
@@ -214,7 +215,7 @@ private slots:
         using namespace ContractorMessages;
         QCOMPARE(QString(kIdNumberEmpty), QStringLiteral("Pease fill in the 'Contractor's identification number' Field"));
         QCOMPARE(QString(kCityEmpty), QStringLiteral("Pease fill in the 'City' Filed"));
-        QCOMPARE(QString(kNoState), QStringLiteral("Pease choose a valid 'State' "));
+        QCOMPARE(QString(kStateNotChosen), QStringLiteral("Pease choose a valid 'State' "));
         QCOMPARE(QString(kZipEmpty), QStringLiteral("Pease fill in the 'Zip' Filed"));
     }
 
@@ -235,7 +236,7 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        ScreenFixture fixture(Company());
+        DocumentFixture fixture(Company());
         CContractorDialog dialog(fixture.doc, -1, -1);
         Type(Box(dialog, box.toLatin1()), typed);
         QCOMPARE(Box(dialog, box.toLatin1())->text(), shown);
@@ -256,7 +257,7 @@ private slots:
         QFETCH(bool, tickSecondTin);
         QFETCH(bool, blankState);
         QFETCH(bool, written);
-        ScreenFixture fixture(Company({Contractor(2, "98-7654321", "Walt", "Ng")}, {Form(4, 2)}));
+        DocumentFixture fixture(Company({Contractor(2, "98-7654321", "Walt", "Ng")}, {Form(4, 2)}));
         ContractorScreen screen(fixture);
         QSignalSpy modified(&fixture.doc, &CGlobalDoc::modifiedChanged);
         QString caption;
@@ -287,7 +288,7 @@ private slots:
     // The contractor goes, and so does its 1099-MISC, in the store too.
     void deleteTakesTheFormAlong()
     {
-        ScreenFixture fixture(Company({Contractor(2, "98-7654321", "Walt", "Ng"),
+        DocumentFixture fixture(Company({Contractor(2, "98-7654321", "Walt", "Ng"),
                                        Contractor(6, "55-5555555", "Lou", "Park")},
                                       {Form(4, 2), Form(9, 6)}));
         ContractorScreen screen(fixture);
@@ -315,7 +316,7 @@ private slots:
         e.FirstName = "Eve";
         e.LastName = "Ross";
         seed.employees = {e};
-        ScreenFixture fixture(seed);
+        DocumentFixture fixture(seed);
         ContractorScreen screen(fixture);
         CEmployeeView employees(fixture.doc);
         fixture.doc.SetView(DocumentView::kEmployeeView, &employees);

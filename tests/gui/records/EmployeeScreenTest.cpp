@@ -5,12 +5,13 @@
 #include "gui/controls/ColorButton.h"
 #include "gui/records/CompanyView.h"
 #include "gui/records/EmployeeDialog.h"
-#include "core/document/EmployeeRecords.h"
+#include "core/records/RecordChecks.h"
 #include "gui/records/EmployeeView.h"
 #include "gui/entry/RuleEdit.h"
 #include "core/records/ScreenQuestions.h"
 #include "gui/records/StateComboBox.h"
-#include "tests/support/ScreenFixture.h"
+#include "tests/support/DocumentFixture.h"
+#include "tests/support/WidgetDriving.h"
 
 #include <QHeaderView>
 #include <QLocale>
@@ -61,7 +62,7 @@ public:
 };
 
 struct EmployeeScreen {
-    explicit EmployeeScreen(ScreenFixture& fixture)
+    explicit EmployeeScreen(DocumentFixture& fixture)
         : view(fixture.doc)
     {
         fixture.doc.SetView(DocumentView::kEmployeeView, &view);
@@ -148,7 +149,7 @@ private slots:
 
     void screenShowsEmployeesInFirstNameOrder()
     {
-        ScreenFixture fixture(Company({Employee(4, "444-44-4444", "Zoe", "Adams"),
+        DocumentFixture fixture(Company({Employee(4, "444-44-4444", "Zoe", "Adams"),
                                        Employee(9, "999-99-9999", "Bob", "Young")}));
         EmployeeScreen screen(fixture);
         QCOMPARE(screen.List()->columnCount(), 4);
@@ -174,7 +175,7 @@ private slots:
     // with its employee and goes with it.
     void employeesAndTheirW2sComeAndGoTogether()
     {
-        ScreenFixture fixture(Company());
+        DocumentFixture fixture(Company());
         EmployeeScreen screen(fixture);
         QVERIFY(AddThroughScreen(screen, "111111111", "Zoe", "Adams"));
         QVERIFY(AddThroughScreen(screen, "222222222", "Bob", "Young"));
@@ -234,7 +235,7 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, last);
         QFETCH(QString, message);
-        ScreenFixture fixture(Company({Employee(1, "123456789", "Old", "Record"),
+        DocumentFixture fixture(Company({Employee(1, "123456789", "Old", "Record"),
                                        Employee(2, "987-65-4321", "Other", "Record")},
                                       {W2(1, 1), W2(2, 2)}));
         EmployeeScreen screen(fixture);
@@ -269,7 +270,7 @@ private slots:
 
     void dialogBoxesFollowTheirRules()
     {
-        ScreenFixture fixture(Company());
+        DocumentFixture fixture(Company());
         CEmployeeDialog dialog(fixture.doc, -1, -1);
         Type(Box(dialog, "FirstName"), "d'Ar/cy");
         QCOMPARE(Box(dialog, "FirstName")->text(), QStringLiteral("dAr/cy"));
@@ -288,7 +289,7 @@ private slots:
     // empty last name are taken.
     void modifyWritesTheChangeUnchecked()
     {
-        ScreenFixture fixture(Company({Employee(1, "111-11-1111", "Alice", "Brennan"),
+        DocumentFixture fixture(Company({Employee(1, "111-11-1111", "Alice", "Brennan"),
                                        Employee(2, "222-22-2222", "Bob", "Young")},
                                       {W2(1, 1), W2(2, 2)}));
         EmployeeScreen screen(fixture);
@@ -320,7 +321,7 @@ private slots:
 
     void modifyWithoutChangesWritesNothing()
     {
-        ScreenFixture fixture(Company({Employee(1, "111-11-1111", "Alice", "Brennan")}, {W2(1, 1)}));
+        DocumentFixture fixture(Company({Employee(1, "111-11-1111", "Alice", "Brennan")}, {W2(1, 1)}));
         EmployeeScreen screen(fixture);
         QSignalSpy modified(&fixture.doc, &CGlobalDoc::modifiedChanged);
         auto script = OnNextModal([](QDialog& dialog) { Click(Child<QPushButton>(&dialog, "OK")); });
@@ -334,7 +335,7 @@ private slots:
 
     void modifyWithoutSelectionOpensNothing()
     {
-        ScreenFixture fixture(Company({Employee(1, "111-11-1111", "Alice", "Brennan")}, {W2(1, 1)}));
+        DocumentFixture fixture(Company({Employee(1, "111-11-1111", "Alice", "Brennan")}, {W2(1, 1)}));
         EmployeeScreen screen(fixture);
         auto script = OnNextModal([](QDialog&) {});
         Click(screen.view.ModifyButton());
@@ -357,7 +358,7 @@ private slots:
         QFETCH(bool, select);
         QFETCH(PromptAnswer, answer);
         QFETCH(int, employeesLeft);
-        ScreenFixture fixture(Company({Employee(1, "111-11-1111", "Alice", "Brennan"),
+        DocumentFixture fixture(Company({Employee(1, "111-11-1111", "Alice", "Brennan"),
                                        Employee(2, "222-22-2222", "Bob", "Young")},
                                       {W2(7, 2), W2(3, 1)}));
         EmployeeScreen screen(fixture);
@@ -375,13 +376,13 @@ private slots:
         if (employeesLeft == 1) {
             QCOMPARE(stored.employees[0].FirstName.Text(), QStringLiteral("Alice"));
             QCOMPARE(W2Owners(stored.w2s), (QList<std::pair<int, int>>{{3, 1}}));
-            QCOMPARE(fixture.doc.W2FormsOfEmployees().RememberedNextW2Id(), 8);
+            QCOMPARE(fixture.doc.Editor().RememberedNextW2Id(), 8);
         }
     }
 
     void headingClicksSortTheRows()
     {
-        ScreenFixture fixture(Company({Employee(1, "333", "maria", "Brennan"), Employee(2, "111", "Alice", "Young"),
+        DocumentFixture fixture(Company({Employee(1, "333", "maria", "Brennan"), Employee(2, "111", "Alice", "Young"),
                                        Employee(3, "222", "David", "Chen")},
                                       {W2(1, 1), W2(2, 2), W2(3, 3)}));
         EmployeeScreen screen(fixture);

@@ -4,24 +4,15 @@
 #include "core/store/CompanyData.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TestFolders.h"
-#include "tests/support/WidgetDriving.h"
 
 #include <QString>
-#include <QWidget>
-
-#include <functional>
-#include <memory>
-
-class QAbstractButton;
-class QDialog;
-class QLineEdit;
 
 // A company store of the test's own, opened in a document the way the
 // program opens it, with a scripted prompt. `seed` is written into the new
 // store first (its company row with id 1, then its lists).
-class ScreenFixture {
+class DocumentFixture {
 public:
-    explicit ScreenFixture(const CompanyData& seed = CompanyData());
+    explicit DocumentFixture(const CompanyData& seed = CompanyData());
 
     // What the store file holds now, read afresh.
     CompanyData Stored() const;
@@ -33,10 +24,3 @@ public:
     bool ready = false;
 };
 
-
-// The child of `parent` named `name` (QVERIFY-friendly: nullptr if none).
-template <class Widget>
-Widget* Child(const QWidget* parent, const char* name)
-{
-    return parent->findChild<Widget*>(QLatin1String(name));
-}

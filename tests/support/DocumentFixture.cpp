@@ -1,15 +1,9 @@
-#include "tests/support/ScreenFixture.h"
+#include "tests/support/DocumentFixture.h"
 
 #include "core/store/CompanyStore.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QLineEdit>
-#include <QTimer>
-#include <QtTest>
 
-ScreenFixture::ScreenFixture(const CompanyData& seed)
+DocumentFixture::DocumentFixture(const CompanyData& seed)
 {
     path = folders.DataFolder() + QStringLiteral("Test Company.pmt");
     if (!WriteCompanyStore(path, seed))
@@ -20,7 +14,7 @@ ScreenFixture::ScreenFixture(const CompanyData& seed)
     ready = doc.LoadCurrentCompany();
 }
 
-CompanyData ScreenFixture::Stored() const
+CompanyData DocumentFixture::Stored() const
 {
     CompanyStore store;
     CompanyData data;

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "core/store/Records.h"
+
+#include <QObject>
+#include <QString>
+
+class CGlobalDoc;
+
+// What became of a change the user confirmed.
+enum class SaveOutcome {
+    Unchanged, // nothing to change (equal to what is kept, or no such record)
+    Saved,     // changed in memory and written to the store
+    Kept,      // changed in memory; the store refused it, the user was told,
+               // and it stays queued for the next Save
+};
+
+// A new employee or contractor: refused with the message of the check it
+// failed, or added at `index` with `id`.
+struct AddedRecord {
+    QString refusal;
+    int index = -1;
+    int id = -1;
+    SaveOutcome outcome = SaveOutcome::Unchanged;
+    bool Added() const { return refusal.isEmpty(); }
+};
+
+// The one way the screens change the open company. Each operation is what
+// the user meant by one confirmed action: it changes the document's lists,
+// allocates ids, keeps one W-2 per employee and one 1099-MISC per contractor,
+// and writes all changes of the action to the store together.
+//
+// A new W-2 gets 1 + the largest W-2 id of the list; when the list is empty
+// it gets the remembered next id instead, which starts at 1 and is set to
+// 1 + the largest W-2 id just before each W-2 is deleted, so the id of a
+// W-2 deleted last is not handed out again while the program runs. A new
+// 1099-MISC gets 1 + the largest id of its list (1 for an empty list).
+class CompanyEditor : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CompanyEditor(CGlobalDoc& document, QObject* parent = nullptr);
+
+    // The company row: replaced by `record` (which keeps the company's id),
+    // and the company takes the record's employer name as its name.
+    SaveOutcome UpdateCompany(const CompanyRecord& record);
+
+    // Checks `record` as a new employee; if it passes, gives it the next id
+    // and adds it with its empty W-2.
+    AddedRecord AddEmployee(EmployeeRecord record);
+    // Replaces the employee of (index, id) by `record`, which keeps the
+    // stored id, unless every field is equal. Nothing is checked: a changed
+    // employee may share another's number.
+    SaveOutcome ModifyEmployee(int index, int id, EmployeeRecord record);
+    // Removes the employee of (index, id) with every W-2 of it.
+    SaveOutcome DeleteEmployee(int index, int id);
+    // Replaces the W-2 of the employee `employeeId` by `record`, which keeps
+    // the stored ids, unless the boxes are equal (the first state line is
+    // the company's and not compared). An employee without a W-2 (a damaged
+    // store) gets one.
+    SaveOutcome SaveW2(int employeeId, W2Record record);
+
+    // As for employees, with the contractor's 1099-MISC.
+    AddedRecord AddContractor(ContractorRecord record);
+    SaveOutcome ModifyContractor(int index, int id, ContractorRecord record);
+    SaveOutcome DeleteContractor(int index, int id);
+    SaveOutcome Save1099(int contractorId, Form1099Record record);
+
+    // The ids the next new forms get.
+    int NextW2Id() const;
+    int RememberedNextW2Id() const { return rememberedNextW2Id_; }
+    int NextForm1099Id() const;
+
+signals:
+    // The form screens choose the record they show from these.
+    void employeeAdded(int employeeId, int w2Index);
+    void employeeDeleted(int employeeId, int formerW2Index);
+    void contractorAdded(int contractorId, int formIndex);
+    void contractorDeleted(int contractorId, int formerFormIndex);
+
+private:
+    CGlobalDoc& document_;
+    int rememberedNextW2Id_ = 1;
+};

@@ -1,0 +1,293 @@
+// The operations by which the screens change a company: ids of new records
+// and forms, one form per owner, saves that write nothing when nothing
+// changed, and every change of an action in the store afterwards.
+#include "core/document/CompanyEditor.h"
+#include "core/document/GlobalDoc.h"
+#include "core/records/RecordChecks.h"
+#include "tests/support/DocumentFixture.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+using Owners = QList<std::pair<int, int>>; // (form id, owner id)
+
+template <class Form>
+Owners FormOwners(const std::vector<Form>& forms, int Form::*id, int Form::*owner)
+{
+    Owners owners;
+    for (const Form& f : forms)
+        owners.append({f.*id, f.*owner});
+    return owners;
+}
+
+Owners W2Owners(const W2List& forms)
+{
+    return FormOwners(forms, &W2Record::W2UniqueID, &W2Record::EmployeeUniqueID);
+}
+
+Owners Form1099Owners(const Form1099List& forms)
+{
+    return FormOwners(forms, &Form1099Record::Form1099UniqueID, &Form1099Record::ContractorUniqueID);
+}
+
+EmployeeRecord NewEmployee(int number)
+{
+    EmployeeRecord e;
+    e.SocialSecurityNumber = QStringLiteral("999-00-%1").arg(number, 4, 10, QLatin1Char('0'));
+    e.FirstName = "New";
+    e.LastName = "Hire";
+    return e;
+}
+
+ContractorRecord NewContractor(int number)
+{
+    ContractorRecord c;
+    c.IdentificationNumber = QStringLiteral("new %1").arg(number);
+    c.FirstName = "Ada";
+    c.LastName = "Ruiz";
+    c.Address1 = "1 Elm";
+    c.City = "Bend";
+    c.State = "OR";
+    c.Zip = "97701";
+    return c;
+}
+
+// A company with employees `employeeIds` and the W-2s `w2s`.
+CompanyData EmployeeSeed(const QList<int>& employeeIds, const Owners& w2s)
+{
+    CompanyData data;
+    data.company.EmployerName = "Harbor Tools";
+    for (int id : employeeIds) {
+        EmployeeRecord e = NewEmployee(id);
+        e.EmployeeUniqueID = id;
+        data.employees.push_back(e);
+    }
+    for (const auto& [w2Id, employeeId] : w2s) {
+        W2Record w;
+        w.W2UniqueID = w2Id;
+        w.EmployeeUniqueID = employeeId;
+        data.w2s.push_back(w);
+    }
+    return data;
+}
+
+// A company with one contractor per 1099-MISC of `forms`.
+CompanyData ContractorSeed(const Owners& forms)
+{
+    CompanyData data;
+    data.company.EmployerName = "Harbor Tools";
+    for (const auto& [formId, contractorId] : forms) {
+        ContractorRecord c = NewContractor(contractorId);
+        c.ContractorUniqueID = contractorId;
+        data.contractors.push_back(c);
+        Form1099Record f;
+        f.Form1099UniqueID = formId;
+        f.ContractorUniqueID = contractorId;
+        data.forms1099.push_back(f);
+    }
+    return data;
+}
+
+bool AllWritten(DocumentFixture& fixture)
+{
+    return fixture.doc.Modified() == 0 && fixture.doc.PendingChanges().empty();
+}
+
+} // namespace
+
+class CompanyEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Steps: a positive number adds a new employee (the number only makes
+    // its social security number unique), a negative one deletes the
+    // employee with that id.
+    void w2FollowsItsEmployee_data()
+    {
+        QTest::addColumn<QList<int>>("employees");
+        QTest::addColumn<Owners>("seeded");
+        QTest::addColumn<QList<int>>("steps");
+        QTest::addColumn<Owners>("expected");
+        QTest::addColumn<int>("remembered");
+
+        QTest::newRow("first W-2s of a company") << QList<int>{} << Owners{} << QList<int>{1, 2}
+                                                 << Owners{{1, 1}, {2, 2}} << 1;
+        QTest::newRow("an emptied list hands out the remembered id")
+            << QList<int>{} << Owners{} << QList<int>{1, 2, -2, -1, 3} << Owners{{2, 1}} << 2;
+        QTest::newRow("new ids continue from the largest stored")
+            << QList<int>{1} << Owners{{5, 1}} << QList<int>{2} << Owners{{5, 1}, {6, 2}} << 1;
+        QTest::newRow("the remembered id only serves an empty list")
+            << QList<int>{1, 2} << Owners{{5, 1}, {8, 2}} << QList<int>{-2, 3} << Owners{{5, 1}, {6, 2}} << 9;
+        QTest::newRow("every W-2 of a deleted employee goes")
+            << QList<int>{1, 2} << Owners{{1, 1}, {2, 1}, {3, 2}} << QList<int>{-1} << Owners{{3, 2}} << 4;
+        QTest::newRow("an employee without a W-2") << QList<int>{1, 2} << Owners{{4, 2}} << QList<int>{-1}
+                                                   << Owners{{4, 2}} << 1;
+    }
+
+    void w2FollowsItsEmployee()
+    {
+        QFETCH(QList<int>, employees);
+        QFETCH(Owners, seeded);
+        QFETCH(QList<int>, steps);
+        QFETCH(Owners, expected);
+        QFETCH(int, remembered);
+        DocumentFixture fixture(EmployeeSeed(employees, seeded));
+        QVERIFY(fixture.ready);
+        CompanyEditor& editor = fixture.doc.Editor();
+        for (int step : steps) {
+            if (step > 0)
+                QCOMPARE(editor.AddEmployee(NewEmployee(step)).outcome, SaveOutcome::Saved);
+            else
+                QCOMPARE(editor.DeleteEmployee(-1, -step), SaveOutcome::Saved);
+        }
+        QCOMPARE(W2Owners(fixture.doc.W2Forms()), expected);
+        QCOMPARE(W2Owners(fixture.Stored().w2s), expected);
+        QCOMPARE(editor.RememberedNextW2Id(), remembered);
+        QVERIFY(AllWritten(fixture));
+    }
+
+    void formFollowsItsContractor_data()
+    {
+        QTest::addColumn<Owners>("seeded");
+        QTest::addColumn<QList<int>>("steps"); // > 0 add, < 0 delete contractor -n
+        QTest::addColumn<Owners>("expected");
+        QTest::newRow("first form of a company") << Owners{} << QList<int>{1} << Owners{{1, 1}};
+        // The store hands its forms back in id order.
+        QTest::newRow("largest id + 1") << Owners{{9, 2}, {4, 5}} << QList<int>{1} << Owners{{4, 5}, {9, 2}, {10, 6}};
+        QTest::newRow("deleted with its contractor") << Owners{{9, 2}, {4, 5}} << QList<int>{-2} << Owners{{4, 5}};
+        QTest::newRow("emptied list starts at 1 again") << Owners{{3, 1}} << QList<int>{-1, 1} << Owners{{1, 1}};
+    }
+
+    void formFollowsItsContractor()
+    {
+        QFETCH(Owners, seeded);
+        QFETCH(QList<int>, steps);
+        QFETCH(Owners, expected);
+        DocumentFixture fixture(ContractorSeed(seeded));
+        QVERIFY(fixture.ready);
+        CompanyEditor& editor = fixture.doc.Editor();
+        for (int step : steps) {
+            if (step > 0)
+                QVERIFY(editor.AddContractor(NewContractor(step)).Added());
+            else
+                QCOMPARE(editor.DeleteContractor(-1, -step), SaveOutcome::Saved);
+        }
+        QCOMPARE(Form1099Owners(fixture.doc.Forms1099()), expected);
+        QCOMPARE(Form1099Owners(fixture.Stored().forms1099), expected);
+        QVERIFY(AllWritten(fixture));
+    }
+
+    // The form screens hear of each owner that came or went, with the index
+    // of its form.
+    void signalsNameTheOwnerAndTheFormIndex()
+    {
+        DocumentFixture fixture(EmployeeSeed({1}, {{3, 1}}));
+        CompanyEditor& editor = fixture.doc.Editor();
+        QSignalSpy added(&editor, &CompanyEditor::employeeAdded);
+        QSignalSpy deleted(&editor, &CompanyEditor::employeeDeleted);
+        QVERIFY(editor.AddEmployee(NewEmployee(7)).Added());
+        QCOMPARE(added.at(0), (QVariantList{2, 1}));
+        QCOMPARE(editor.DeleteEmployee(0, 1), SaveOutcome::Saved);
+        QCOMPARE(deleted.at(0), (QVariantList{1, 0}));
+        QCOMPARE(editor.DeleteEmployee(0, 1), SaveOutcome::Unchanged); // gone already
+
+        DocumentFixture contractors(ContractorSeed({{9, 2}, {4, 5}}));
+        CompanyEditor& contractorEditor = contractors.doc.Editor();
+        QSignalSpy formAdded(&contractorEditor, &CompanyEditor::contractorAdded);
+        QSignalSpy formDeleted(&contractorEditor, &CompanyEditor::contractorDeleted);
+        QVERIFY(contractorEditor.AddContractor(NewContractor(77)).Added());
+        QCOMPARE(formAdded.at(0), (QVariantList{6, 2}));
+        QCOMPARE(contractorEditor.DeleteContractor(1, 5), SaveOutcome::Saved);
+        QCOMPARE(formDeleted.at(0), (QVariantList{5, 0})); // forms in id order: 4, 9
+    }
+
+    void refusedRecordsChangeNothing()
+    {
+        DocumentFixture fixture(EmployeeSeed({1}, {{1, 1}}));
+        CompanyEditor& editor = fixture.doc.Editor();
+        const AddedRecord refused = editor.AddEmployee(NewEmployee(1)); // the number of employee 1
+        QCOMPARE(refused.refusal, QLatin1String(EmployeeMessages::kSsnAssigned));
+        QCOMPARE(fixture.doc.Employees().size(), size_t(1));
+        QCOMPARE(fixture.Stored().employees.size(), size_t(1));
+        QCOMPARE(W2Owners(fixture.Stored().w2s), (Owners{{1, 1}}));
+
+        ContractorRecord noState = NewContractor(2);
+        noState.State = "  ";
+        QCOMPARE(editor.AddContractor(noState).refusal, QLatin1String(ContractorMessages::kStateNotChosen));
+        QVERIFY(fixture.doc.Contractors().empty());
+        QVERIFY(AllWritten(fixture));
+    }
+
+    void savingAW2WritesOnlyAChange()
+    {
+        DocumentFixture fixture(EmployeeSeed({1, 2}, {{1, 1}, {2, 2}}));
+        CompanyEditor& editor = fixture.doc.Editor();
+        W2Record w2;
+        w2.Wages = "100.00";
+        QCOMPARE(editor.SaveW2(2, w2), SaveOutcome::Saved);
+        QCOMPARE(fixture.Stored().w2s[1].Wages.Text(), QStringLiteral("100.00"));
+        QCOMPARE(fixture.Stored().w2s[1].W2UniqueID, 2); // the stored ids stay
+        QCOMPARE(fixture.Stored().w2s[0].Wages.Text(), QString());
+
+        // The first state line is the company's: a difference there alone
+        // is no change.
+        w2.State1 = "OR";
+        QCOMPARE(editor.SaveW2(2, w2), SaveOutcome::Unchanged);
+        QCOMPARE(editor.SaveW2(9, w2), SaveOutcome::Unchanged); // no such employee
+        QVERIFY(AllWritten(fixture));
+    }
+
+    // A damaged store may hold an owner without its form: saving gives it
+    // one instead of writing nowhere.
+    void savingTheFormOfAnOwnerWithoutOneCreatesIt()
+    {
+        DocumentFixture fixture(EmployeeSeed({1, 2}, {{5, 1}}));
+        W2Record w2;
+        w2.FederalIncomeTaxWithdrawal = "12.50";
+        QCOMPARE(fixture.doc.Editor().SaveW2(2, w2), SaveOutcome::Saved);
+        QCOMPARE(W2Owners(fixture.Stored().w2s), (Owners{{5, 1}, {6, 2}}));
+        QCOMPARE(fixture.Stored().w2s[1].FederalIncomeTaxWithdrawal.Text(), QStringLiteral("12.50"));
+
+        CompanyData seed = ContractorSeed({{3, 4}});
+        seed.forms1099.clear();
+        DocumentFixture contractors(seed);
+        Form1099Record form;
+        QCOMPARE(contractors.doc.Editor().Save1099(4, form), SaveOutcome::Unchanged); // nothing typed
+        form.NonemployeeCompensation = "800.00";
+        QCOMPARE(contractors.doc.Editor().Save1099(4, form), SaveOutcome::Saved);
+        QCOMPARE(Form1099Owners(contractors.Stored().forms1099), (Owners{{1, 4}}));
+        QCOMPARE(contractors.Stored().forms1099[0].NonemployeeCompensation.Text(), QStringLiteral("800.00"));
+    }
+
+    void updatingTheCompanyKeepsItsIdAndRenamesIt()
+    {
+        DocumentFixture fixture(EmployeeSeed({}, {}));
+        CompanyRecord record = fixture.doc.Company();
+        record.EmployerName = "Harbor Tools West";
+        record.CompanyUniqueID = 42;
+        QCOMPARE(fixture.doc.Editor().UpdateCompany(record), SaveOutcome::Saved);
+        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Harbor Tools West"));
+        QCOMPARE(fixture.Stored().company.EmployerName.Text(), QStringLiteral("Harbor Tools West"));
+        QCOMPARE(fixture.Stored().company.CompanyUniqueID, 1);
+        QVERIFY(AllWritten(fixture));
+    }
+
+    void aRefusedWriteIsKeptForSave()
+    {
+        DocumentFixture fixture(EmployeeSeed({1}, {{1, 1}}));
+        QVERIFY(QFile::remove(fixture.path)); // the store went away under the program
+        W2Record w2;
+        w2.Wages = "5.00";
+        QCOMPARE(fixture.doc.Editor().SaveW2(1, w2), SaveOutcome::Kept);
+        QCOMPARE(fixture.doc.Modified(), 1);
+        QCOMPARE(fixture.doc.PendingChanges().size(), size_t(1));
+        QCOMPARE(fixture.doc.W2Forms()[0].Wages.Text(), QStringLiteral("5.00"));
+        QCOMPARE(fixture.prompt.asked.size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(CompanyEditorTest)
+#include "CompanyEditorTest.moc"
