@@ -4,18 +4,18 @@
 #include "render/HeadlessGui.h"
 #include "core/settings/Settings.h"
 #include "core/print/ContractorPrintOptions.h"
-#include "core/contractor/Form1096PageLayout.h"
+#include "core/contractor/Form1096PrintJob.h"
 #include "core/contractor/Form1099Copies.h"
 #include "core/contractor/Form1099EmptyFields.h"
-#include "core/contractor/Form1099PageLayout.h"
+#include "core/contractor/Form1099PrintJob.h"
 #include "core/records/DisplayOrder.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
 #include "render/FormPictures.h"
 #include "render/PagedOutput.h"
-#include "core/print/TwoFormSheets.h"
-#include "core/wage/W2PageLayout.h"
-#include "core/wage/W3PageLayout.h"
+#include "core/print/TwoFormSheetJob.h"
+#include "core/wage/W2PrintJob.h"
+#include "core/wage/W3PrintJob.h"
 #include "core/wage/WageCopies.h"
 #include "core/print/WagePrintOptions.h"
 
@@ -62,7 +62,7 @@ struct Failure {
 struct Arguments {
     QString company;
     QString form;
-    std::optional<int> target;
+    std::optional<PrintTarget> target;
     QString paper;
     std::optional<int> copy;
     std::optional<double> offsetX;
@@ -101,7 +101,7 @@ std::optional<Failure> ParseArguments(const QStringList& args, Arguments& out)
             continue;
         }
         if (name == QLatin1String("--all") || name == QLatin1String("--current")) {
-            const int target = name == QLatin1String("--all") ? kPrintAll : kPrintCurrent;
+            const PrintTarget target = name == QLatin1String("--all") ? PrintTarget::All : PrintTarget::Current;
             if (out.target && *out.target != target)
                 return usage(QStringLiteral("--all and --current exclude each other"));
             out.target = target;
@@ -186,11 +186,11 @@ void ApplyOffsets(const Arguments& a, Options& o)
 {
     if (a.offsetX) {
         o.HorizontalOffset = std::abs(*a.offsetX);
-        o.HorizontalDirection = *a.offsetX < 0 ? 0 : 1;
+        o.HorizontalDirection = *a.offsetX < 0 ? kLeftOrUp : kRightOrDown;
     }
     if (a.offsetY) {
         o.VerticalOffset = std::abs(*a.offsetY);
-        o.VerticalDirection = *a.offsetY < 0 ? 0 : 1;
+        o.VerticalDirection = *a.offsetY < 0 ? kLeftOrUp : kRightOrDown;
     }
 }
 
@@ -208,24 +208,24 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
         PrintW2Options o;
         ReadPrintW2Options(o);
         if (a.target)
-            o.PrintTarget = *a.target;
+            o.Target = *a.target;
         if (a.paper == QLatin1String("preprinted")) {
-            o.PaperType = kPreprintedPaper;
+            o.Paper = PaperType::Preprinted;
         } else if (a.paper == QLatin1String("laser")) {
-            o.PaperType = kBlankPaper;
-            o.BlankCopyType = kW2LaserCopyA;
+            o.Paper = PaperType::Blank;
+            o.BlankCopy = W2CopyType::LaserCopyA;
         } else if (a.paper == QLatin1String("copy")) {
-            o.PaperType = kBlankPaper;
+            o.Paper = PaperType::Blank;
             if (a.copy)
-                o.BlankCopyType = *a.copy;
-            else if (o.BlankCopyType < 0 || o.BlankCopyType >= kW2CopyCount)
-                o.BlankCopyType = 0;
+                o.BlankCopy = W2CopyType(*a.copy);
+            else if (o.BlankCopy == W2CopyType::LaserCopyA)
+                o.BlankCopy = W2CopyType::Copy1;
         }
         ApplyOffsets(a, o);
         if (a.verticalSpace)
             o.VerticalSpace = *a.verticalSpace;
-        if (o.PrintTarget == kPrintAll ? data.w2s.empty() : data.employees.empty())
-            result.nothingToPrint = o.PrintTarget == kPrintAll
+        if (o.Target == PrintTarget::All ? data.w2s.empty() : data.employees.empty())
+            result.nothingToPrint = o.Target == PrintTarget::All
                                         ? QStringLiteral("company \"%1\" has no W-2 forms to print").arg(company)
                                         : QStringLiteral("company \"%1\" has no employees").arg(company);
         const std::vector<int> order = FirstNameOrder(data.employees);
@@ -235,7 +235,9 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
         PrintW3Options o;
         ReadPrintW3Options(o);
         if (!a.paper.isEmpty())
-            o.PaperType = a.paper == QLatin1String("copy") ? 0 : a.paper == QLatin1String("laser") ? 2 : 1;
+            o.Paper = a.paper == QLatin1String("copy")    ? PaperType::Blank
+                      : a.paper == QLatin1String("laser") ? PaperType::LaserSubstitute
+                                                          : PaperType::Preprinted;
         ApplyOffsets(a, o);
         if (data.w2s.empty())
             result.nothingToPrint = QStringLiteral("company \"%1\" has no W-2 forms to total on a W-3").arg(company);
@@ -244,21 +246,21 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
         Print1099Options o;
         ReadPrint1099Options(o);
         if (a.target)
-            o.PrintTarget = *a.target;
+            o.Target = *a.target;
         if (a.paper == QLatin1String("preprinted"))
-            o.PaperType = kPreprintedPaper;
+            o.Paper = PaperType::Preprinted;
         else if (a.paper == QLatin1String("copy"))
-            o.PaperType = kBlankPaper;
+            o.Paper = PaperType::Blank;
         if (a.copy)
-            o.CopyType = *a.copy;
+            o.Copy = Form1099CopyType(*a.copy);
         ApplyOffsets(a, o);
         const std::vector<int> order = FirstNameOrder(data.contractors);
         const int current = order.empty() ? 0 : order.front();
-        if (o.PrintTarget == kPrintAll ? data.forms1099.empty() : data.contractors.empty()) {
-            result.nothingToPrint = o.PrintTarget == kPrintAll
+        if (o.Target == PrintTarget::All ? data.forms1099.empty() : data.contractors.empty()) {
+            result.nothingToPrint = o.Target == PrintTarget::All
                                         ? QStringLiteral("company \"%1\" has no 1099-MISC forms to print").arg(company)
                                         : QStringLiteral("company \"%1\" has no contractors").arg(company);
-        } else if (o.PrintTarget == kPrintAll) {
+        } else if (o.Target == PrintTarget::All) {
             if (AnyForm1099HasEmptyFields(data.forms1099))
                 result.warning = QStringLiteral("one or more 1099 forms contain empty fields");
         } else {
@@ -275,9 +277,9 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
         Print1096Options o;
         ReadPrint1096Options(o);
         if (a.paper == QLatin1String("preprinted"))
-            o.PaperType = kPreprintedPaper;
+            o.Paper = PaperType::Preprinted;
         else if (a.paper == QLatin1String("copy"))
-            o.PaperType = kBlankPaper;
+            o.Paper = PaperType::Blank;
         ApplyOffsets(a, o);
         if (data.forms1099.empty())
             result.nothingToPrint =

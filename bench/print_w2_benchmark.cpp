@@ -12,7 +12,7 @@
 #include "core/store/Records.h"
 #include "render/FormPictures.h"
 #include "render/PagedOutput.h"
-#include "core/wage/W2PageLayout.h"
+#include "core/wage/W2PrintJob.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -174,9 +174,9 @@ int main(int argc, char** argv)
     BuildEmployees(employeeCount, employees, w2s);
 
     PrintW2Options options;
-    options.PrintTarget = 1;
-    options.PaperType = paper == QLatin1String("preprinted") ? 1 : 0;
-    options.BlankCopyType = paper == QLatin1String("laser") ? 5 : 2;
+    options.Target = PrintTarget::All;
+    options.Paper = paper == QLatin1String("preprinted") ? PaperType::Preprinted : PaperType::Blank;
+    options.BlankCopy = paper == QLatin1String("laser") ? W2CopyType::LaserCopyA : W2CopyType::CopyB;
 
     std::printf("W-2 print benchmark: %d employees, paper %s, pictures %s\n", employeeCount, qPrintable(paper),
                 realPictures ? "of the program folder" : "stand-in");

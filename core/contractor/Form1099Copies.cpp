@@ -62,34 +62,32 @@ const QStringList& Form1099CopyNames()
     return names;
 }
 
-QString Form1099CopyName(int copyType)
+QString Form1099CopyName(Form1099CopyType copy)
 {
-    return Form1099CopyNames().value(copyType);
+    return Form1099CopyNames().value(int(copy));
 }
 
-void AddForm1099SideTexts(Page& page, int copyType, int halfTop)
+void AddForm1099SideTexts(Page& page, Form1099CopyType copy, int halfTop)
 {
-    switch (copyType) {
-    case k1099Copy1:
-    case k1099CopyB:
+    switch (copy) {
+    case Form1099CopyType::Copy1:
+    case Form1099CopyType::CopyB:
         page.AddWhiteRect(1670, halfTop + 350, 2000, halfTop + 590);
         page.AddWhiteRect(1680, halfTop + 610, 2000, halfTop + 1100);
         break;
-    case k1099Copy2:
+    case Form1099CopyType::Copy2:
         page.AddWhiteRect(1670, halfTop + 350, 2000, halfTop + 1100);
         break;
-    case k1099CopyC:
+    case Form1099CopyType::CopyC:
         page.AddWhiteRect(1680, halfTop + 350, 2000, halfTop + 590);
         break;
-    default:
-        return;
     }
 
-    switch (copyType) {
-    case k1099Copy1:
+    switch (copy) {
+    case Form1099CopyType::Copy1:
         AddCaptions(page, kCopy1, halfTop);
         break;
-    case k1099CopyB: {
+    case Form1099CopyType::CopyB: {
         AddCaptions(page, kCopyB, halfTop);
         int y = 620;
         for (const char16_t* line : kCopyBNotice) {
@@ -101,11 +99,11 @@ void AddForm1099SideTexts(Page& page, int copyType, int halfTop)
                      TextBackground::Transparent);
         break;
     }
-    case k1099Copy2:
+    case Form1099CopyType::Copy2:
         AddCaptions(page, kCopy2, halfTop);
         page.AddLine(QPoint(1665, halfTop + 895), QPoint(1944, halfTop + 895), 4);
         break;
-    case k1099CopyC:
+    case Form1099CopyType::CopyC:
         AddCaptions(page, kCopyC, halfTop);
         break;
     }

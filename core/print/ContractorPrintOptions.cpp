@@ -5,27 +5,30 @@
 
 namespace {
 
+// The offsets' boxes take two whole digits and two decimals.
+constexpr double kMaxOffset = 99.99;
+
 std::vector<PrintOptionValue> SettingsValues(Print1099Options& o)
 {
     return {
-        {"1099 Horizontal Offset Value", &o.HorizontalOffset},
-        {"1099 Vertical Offset Value", &o.VerticalOffset},
-        {"1099 Horizontal Offset Direction", nullptr, &o.HorizontalDirection},
-        {"1099 Vertical Offset Direction", nullptr, &o.VerticalDirection},
-        {"1099 Print Target", nullptr, &o.PrintTarget},
-        {"1099 Paper Type", nullptr, &o.PaperType},
-        {"1099 Copy Type", nullptr, &o.CopyType},
+        InchesValue("1099 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffset),
+        InchesValue("1099 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffset),
+        ChoiceValue("1099 Horizontal Offset Direction", o.HorizontalDirection, 2),
+        ChoiceValue("1099 Vertical Offset Direction", o.VerticalDirection, 2),
+        ChoiceValue("1099 Print Target", o.Target, 2),
+        ChoiceValue("1099 Paper Type", o.Paper, 2),
+        ChoiceValue("1099 Copy Type", o.Copy, 4),
     };
 }
 
 std::vector<PrintOptionValue> SettingsValues(Print1096Options& o)
 {
     return {
-        {"1096 Horizontal Offset Value", &o.HorizontalOffset},
-        {"1096 Vertical Offset Value", &o.VerticalOffset},
-        {"1096 Horizontal Offset Direction", nullptr, &o.HorizontalDirection},
-        {"1096 Vertical Offset Direction", nullptr, &o.VerticalDirection},
-        {"1096 Paper Type", nullptr, &o.PaperType},
+        InchesValue("1096 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffset),
+        InchesValue("1096 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffset),
+        ChoiceValue("1096 Horizontal Offset Direction", o.HorizontalDirection, 2),
+        ChoiceValue("1096 Vertical Offset Direction", o.VerticalDirection, 2),
+        ChoiceValue("1096 Paper Type", o.Paper, 2),
     };
 }
 

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "core/print/PrintChoices.h"
+
 // Print options of the 1099-MISC and 1096 jobs, kept like the W-2 ones.
+
+// The 1099-MISC copies printed on blank paper, in the order of their list.
+enum class Form1099CopyType { Copy1 = 0, CopyB = 1, Copy2 = 2, CopyC = 3 };
 
 struct Print1099Options {
     double HorizontalOffset = 0;
     double VerticalOffset = 0;
-    int HorizontalDirection = 1; // 0 Left, 1 Right
-    int VerticalDirection = 1;   // 0 Up, 1 Down
-    int PrintTarget = 0;         // 0 current contractor, 1 all contractors
-    int PaperType = 1;           // 0 copy on blank paper, 1 pre-printed
-    int CopyType = 0;            // index in the copy list
+    int HorizontalDirection = kRightOrDown;
+    int VerticalDirection = kRightOrDown;
+    PrintTarget Target = PrintTarget::Current;
+    PaperType Paper = PaperType::Preprinted; // Blank or Preprinted
+    Form1099CopyType Copy = Form1099CopyType::Copy1;
 
     bool operator==(const Print1099Options&) const = default;
 };
@@ -17,9 +22,9 @@ struct Print1099Options {
 struct Print1096Options {
     double HorizontalOffset = 0;
     double VerticalOffset = 0;
-    int HorizontalDirection = 1;
-    int VerticalDirection = 1;
-    int PaperType = 1; // 0 copy on blank paper, 1 pre-printed
+    int HorizontalDirection = kRightOrDown;
+    int VerticalDirection = kRightOrDown;
+    PaperType Paper = PaperType::Preprinted; // Blank or Preprinted
 
     bool operator==(const Print1096Options&) const = default;
 };

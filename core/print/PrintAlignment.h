@@ -10,10 +10,6 @@
 
 inline constexpr int kUnitsPerInch = 254;
 
-// Paper types of the option records.
-inline constexpr int kBlankPaper = 0;
-inline constexpr int kPreprintedPaper = 1;
-
 // trunc(inches x 254). Offsets and spaces are typed with at most two
 // decimals, so the value is taken to the nearest hundredth first: 0.75 read
 // back from the settings as 75 x 0.01 still gives -127 for (0.75 - 1.25),

@@ -5,28 +5,31 @@
 
 namespace {
 
+// The offsets' boxes take two whole digits and two decimals.
+constexpr double kMaxOffset = 99.99;
+
 std::vector<PrintOptionValue> SettingsValues(PrintW2Options& o)
 {
     return {
-        {"W2 Vertical Space Between forms", &o.VerticalSpace},
-        {"W2 Horizontal Offset Value", &o.HorizontalOffset},
-        {"W2 Horizontal Offset Direction", nullptr, &o.HorizontalDirection},
-        {"W2 Vertical Offset Value", &o.VerticalOffset},
-        {"W2 Vertical Offset Direction", nullptr, &o.VerticalDirection},
-        {"W2 Print Target", nullptr, &o.PrintTarget},
-        {"W2 Paper Type", nullptr, &o.PaperType},
-        {"W2 Blank Copy Type", nullptr, &o.BlankCopyType},
+        InchesValue("W2 Vertical Space Between forms", o.VerticalSpace, 0.75, 1.75),
+        InchesValue("W2 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffset),
+        ChoiceValue("W2 Horizontal Offset Direction", o.HorizontalDirection, 2),
+        InchesValue("W2 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffset),
+        ChoiceValue("W2 Vertical Offset Direction", o.VerticalDirection, 2),
+        ChoiceValue("W2 Print Target", o.Target, 2),
+        ChoiceValue("W2 Paper Type", o.Paper, 2),
+        ChoiceValue("W2 Blank Copy Type", o.BlankCopy, 6),
     };
 }
 
 std::vector<PrintOptionValue> SettingsValues(PrintW3Options& o)
 {
     return {
-        {"W3 Horizontal Offset Value", &o.HorizontalOffset},
-        {"W3 Horizontal Offset Direction", nullptr, &o.HorizontalDirection},
-        {"W3 Vertical Offset Value", &o.VerticalOffset},
-        {"W3 Vertical Offset Direction", nullptr, &o.VerticalDirection},
-        {"W3 Paper Type", nullptr, &o.PaperType},
+        InchesValue("W3 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffset),
+        ChoiceValue("W3 Horizontal Offset Direction", o.HorizontalDirection, 2),
+        InchesValue("W3 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffset),
+        ChoiceValue("W3 Vertical Offset Direction", o.VerticalDirection, 2),
+        ChoiceValue("W3 Paper Type", o.Paper, 3),
     };
 }
 

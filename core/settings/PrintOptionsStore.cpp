@@ -5,6 +5,16 @@
 #include <climits>
 #include <cmath>
 
+PrintOptionValue InchesValue(const char* name, double& inches, double min, double max)
+{
+    PrintOptionValue value;
+    value.name = name;
+    value.inches = &inches;
+    value.minInches = min;
+    value.maxInches = max;
+    return value;
+}
+
 void WriteInches(const QString& keyPath, const QString& valueName, double& inches)
 {
     if (inches < 0)
@@ -24,10 +34,17 @@ void ReadPrintOptionValues(int keyIndex, const std::vector<PrintOptionValue>& va
 {
     const QString key = SettingsKeyPath(keyIndex);
     for (const PrintOptionValue& v : values) {
-        if (v.inches)
-            ReadInches(key, QLatin1String(v.name), *v.inches);
-        else if (v.number)
-            *v.number = ReadSettingNumber(key, QLatin1String(v.name), *v.number);
+        const QString name = QLatin1String(v.name);
+        if (v.inches) {
+            double inches = *v.inches;
+            ReadInches(key, name, inches);
+            if (inches >= v.minInches && inches <= v.maxInches)
+                *v.inches = inches;
+        } else if (v.number) {
+            const int number = ReadSettingNumber(key, name, v.number());
+            if (number >= 0 && number < v.choiceCount)
+                v.setNumber(number);
+        }
     }
 }
 
@@ -38,6 +55,6 @@ void WritePrintOptionValues(int keyIndex, const std::vector<PrintOptionValue>& v
         if (v.inches)
             WriteInches(key, QLatin1String(v.name), *v.inches);
         else if (v.number)
-            WriteSettingNumber(key, QLatin1String(v.name), *v.number);
+            WriteSettingNumber(key, QLatin1String(v.name), v.number());
     }
 }

@@ -2,19 +2,41 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 // The print options of the four form kinds in the settings store: each
 // option record lists its values once, and the same list is read and
 // written.
 
-// One settings value of an option record: inches (kept as whole hundredths)
-// or a plain number.
+// One settings value of an option record: inches kept as whole hundredths
+// (an offset or a space, with the range it may take), or a choice from a
+// list kept as its number. A stored value outside its range or list is
+// taken as missing: the record keeps what it holds.
 struct PrintOptionValue {
-    const char* name;
+    const char* name = "";
     double* inches = nullptr;
-    int* number = nullptr;
+    double minInches = 0;
+    double maxInches = 0;
+    std::function<int()> number;          // a choice's number
+    std::function<void(int)> setNumber;
+    int choiceCount = 0; // numbers 0 .. choiceCount - 1
 };
+
+// An inches value between `min` and `max`.
+PrintOptionValue InchesValue(const char* name, double& inches, double min, double max);
+
+// A choice from the `count` numbers 0 .. count - 1: an int or an enum.
+template <class Choice>
+PrintOptionValue ChoiceValue(const char* name, Choice& choice, int count)
+{
+    PrintOptionValue value;
+    value.name = name;
+    value.number = [&choice] { return int(choice); };
+    value.setNumber = [&choice](int number) { choice = Choice(number); };
+    value.choiceCount = count;
+    return value;
+}
 
 // Reads the values under the key `keyIndex`; a missing value leaves its
 // field as it is.

@@ -20,7 +20,7 @@ const QStringList& W2CopyCaptions()
     return captions;
 }
 
-QString W2CopyCaption(int copyType)
+QString W2CopyCaption(W2CopyType copy)
 {
-    return W2CopyCaptions().value(copyType);
+    return W2CopyCaptions().value(int(copy));
 }

@@ -190,8 +190,8 @@ private slots:
         const CompanyData data = print_fixture::Data();
         QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", data));
         PrintW2Options saved;
-        saved.PaperType = kBlankPaper;
-        saved.BlankCopyType = 3;
+        saved.Paper = PaperType::Blank;
+        saved.BlankCopy = W2CopyType::CopyC;
         WritePrintW2Options(saved);
 
         const QString pdf = folders.Path("out.pdf");

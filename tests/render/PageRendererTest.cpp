@@ -3,7 +3,7 @@
 #include "render/FormPictures.h"
 #include "render/PagedOutput.h"
 #include "render/PageRenderer.h"
-#include "core/wage/W2PageLayout.h"
+#include "core/wage/W2PrintJob.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -205,9 +205,9 @@ private slots:
                           "<rect x='2' y='2' width='96' height='56' fill='none' stroke='black'/></svg>"));
         const CompanyData data = print_fixture::Data();
         PrintW2Options options;
-        options.PrintTarget = kPrintAll;
-        options.PaperType = kBlankPaper;
-        options.BlankCopyType = 2;
+        options.Target = PrintTarget::All;
+        options.Paper = PaperType::Blank;
+        options.BlankCopy = W2CopyType::CopyB;
         const W2PrintJob job(data.company, data.employees, data.w2s, options);
         QCOMPARE(job.PageCount(), 2);
         FormPictures pictures(folders.ProgramFolder(), 150);
@@ -243,7 +243,7 @@ private slots:
         FormPictures pictures(folders.ProgramFolder());
         const CompanyData data = print_fixture::Data();
         PrintW2Options options;
-        options.PrintTarget = kPrintAll;
+        options.Target = PrintTarget::All;
         const W2List none;
         const W2PrintJob empty(data.company, data.employees, none, options);
         const QString existing = folders.Path("old.pdf");

@@ -1,5 +1,5 @@
 #include "core/print/PrintAlignment.h"
-#include "core/print/TwoFormSheets.h"
+#include "core/print/TwoFormSheetJob.h"
 
 #include <QtTest>
 
@@ -47,7 +47,7 @@ private slots:
 
     void twoFormSheets_data()
     {
-        QTest::addColumn<int>("target");
+        QTest::addColumn<PrintTarget>("target");
         QTest::addColumn<int>("forms");
         QTest::addColumn<int>("current");
         QTest::addColumn<int>("pages");
@@ -55,17 +55,17 @@ private slots:
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("formsOnPage");
 
-        QTest::newRow("all, none") << kPrintAll << 0 << 0 << 0 << 1 << 0 << 0;
-        QTest::newRow("all, one") << kPrintAll << 1 << 0 << 1 << 1 << 0 << 1;
-        QTest::newRow("all, three, page 1") << kPrintAll << 3 << 0 << 2 << 1 << 0 << 2;
-        QTest::newRow("all, three, page 2") << kPrintAll << 3 << 0 << 2 << 2 << 2 << 1;
-        QTest::newRow("all, four, page 2") << kPrintAll << 4 << 0 << 2 << 2 << 2 << 2;
-        QTest::newRow("all, beyond the job") << kPrintAll << 4 << 0 << 2 << 3 << 0 << 0;
-        QTest::newRow("current") << kPrintCurrent << 1 << 5 << 1 << 1 << 5 << 1;
+        QTest::newRow("all, none") << PrintTarget::All << 0 << 0 << 0 << 1 << 0 << 0;
+        QTest::newRow("all, one") << PrintTarget::All << 1 << 0 << 1 << 1 << 0 << 1;
+        QTest::newRow("all, three, page 1") << PrintTarget::All << 3 << 0 << 2 << 1 << 0 << 2;
+        QTest::newRow("all, three, page 2") << PrintTarget::All << 3 << 0 << 2 << 2 << 2 << 1;
+        QTest::newRow("all, four, page 2") << PrintTarget::All << 4 << 0 << 2 << 2 << 2 << 2;
+        QTest::newRow("all, beyond the job") << PrintTarget::All << 4 << 0 << 2 << 3 << 0 << 0;
+        QTest::newRow("current") << PrintTarget::Current << 1 << 5 << 1 << 1 << 5 << 1;
     }
     void twoFormSheets()
     {
-        QFETCH(int, target);
+        QFETCH(PrintTarget, target);
         QFETCH(int, forms);
         QFETCH(int, current);
         QFETCH(int, pages);

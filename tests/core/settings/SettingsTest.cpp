@@ -23,18 +23,59 @@ class SettingsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void keyTable()
+    // Settings files of earlier runs and of other tools stay readable only
+    // while every value lands under the same key as always.
+    void everyValueLandsUnderItsVerbatimKey()
     {
-        QCOMPARE(SettingsKeyPath(0), QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\Last Active Company"));
-        QCOMPARE(SettingsKeyPath(1), QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W2 Print Options"));
-        QCOMPARE(SettingsKeyPath(2), QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W3 Print Options"));
-        QCOMPARE(SettingsKeyPath(3),
-                 QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\Form 1099 Print Options"));
-        QCOMPARE(SettingsKeyPath(4),
-                 QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\Form 1096 Print Options"));
-        QCOMPARE(SettingsKeyPath(5), QStringLiteral("SOFTWARE\\Brindlecove\\Formlark (2005)\\General Options"));
-        QCOMPARE(SettingsKeyPath(6), QStringLiteral("SOFTWARE\\Microsoft\\DCOM Settings\\Options"));
+        TestFolders folders;
+        WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), "Value", "Acme");
+        WriteSettingText(SettingsKeyPath(kKeyDcomOptions), "Company Data Path", "/data/");
+        PrintW2Options w2;
+        WritePrintW2Options(w2);
+        PrintW3Options w3;
+        WritePrintW3Options(w3);
+        Print1099Options f1099;
+        WritePrint1099Options(f1099);
+        Print1096Options f1096;
+        WritePrint1096Options(f1096);
+        const QString text = FileText(folders.SettingsFile());
+        for (const char* group : {"[SOFTWARE\\Brindlecove\\Formlark (2005)\\Last Active Company]\nValue=",
+                                  "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\nCompany Data Path=",
+                                  "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W2 Print Options]\nW2 ",
+                                  "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W3 Print Options]\nW3 ",
+                                  "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Form 1099 Print Options]\n1099 ",
+                                  "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Form 1096 Print Options]\n1096 "})
+            QVERIFY2(text.contains(QLatin1String(group)), group);
+        QVERIFY(!text.contains("General Options"));
         QCOMPARE(SettingsKeyPath(7), QString());
+    }
+
+    // Values written by hand or by another program may be out of range:
+    // the option keeps its default, so no job prints off the paper or
+    // with a paper kind that does not exist.
+    void outOfRangeOptionsKeepTheirDefaults_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("offset beyond 99.99 inches") << "W2 Horizontal Offset Value" << 10000;
+        QTest::newRow("negative offset") << "W2 Vertical Offset Value" << -5;
+        QTest::newRow("vertical space below 0.75") << "W2 Vertical Space Between forms" << 74;
+        QTest::newRow("vertical space above 1.75") << "W2 Vertical Space Between forms" << 176;
+        QTest::newRow("unknown paper") << "W2 Paper Type" << 2;
+        QTest::newRow("unknown copy") << "W2 Blank Copy Type" << 6;
+        QTest::newRow("unknown target") << "W2 Print Target" << -1;
+        QTest::newRow("unknown direction") << "W2 Horizontal Offset Direction" << 7;
+    }
+
+    void outOfRangeOptionsKeepTheirDefaults()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, stored);
+        TestFolders folders;
+        WriteSettingNumber(SettingsKeyPath(kKeyW2PrintOptions), name, stored);
+        PrintW2Options read;
+        ReadPrintW2Options(read);
+        QCOMPARE(read, PrintW2Options{});
     }
 
     void readsCreateTheKeyAndGiveTheDefault()
@@ -164,9 +205,9 @@ private slots:
         w2.HorizontalDirection = 0;
         w2.VerticalOffset = 0.13;
         w2.VerticalSpace = 1.5;
-        w2.PrintTarget = 1;
-        w2.PaperType = 0;
-        w2.BlankCopyType = 5;
+        w2.Target = PrintTarget::All;
+        w2.Paper = PaperType::Blank;
+        w2.BlankCopy = W2CopyType::LaserCopyA;
         WritePrintW2Options(w2);
         PrintW2Options readBack;
         ReadPrintW2Options(readBack);
@@ -176,19 +217,19 @@ private slots:
         Print1099Options f;
         f.VerticalOffset = -0.57;
         f.VerticalDirection = 0;
-        f.CopyType = 3;
-        f.PaperType = 0;
+        f.Copy = Form1099CopyType::CopyC;
+        f.Paper = PaperType::Blank;
         WritePrint1099Options(f);
         Print1099Options f2;
         ReadPrint1099Options(f2);
         QCOMPARE(f2, f);
 
         PrintW3Options w3;
-        w3.PaperType = 2;
+        w3.Paper = PaperType::LaserSubstitute;
         WritePrintW3Options(w3);
         PrintW3Options w3b;
         ReadPrintW3Options(w3b);
-        QCOMPARE(w3b.PaperType, 2);
+        QCOMPARE(w3b.Paper, PaperType::LaserSubstitute);
 
         Print1096Options p;
         p.HorizontalOffset = 1.01;

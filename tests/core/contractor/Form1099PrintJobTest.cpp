@@ -1,5 +1,5 @@
 #include "core/contractor/Form1099Copies.h"
-#include "core/contractor/Form1099PageLayout.h"
+#include "core/contractor/Form1099PrintJob.h"
 #include "tests/support/PageQuery.h"
 #include "tests/support/PrintFixture.h"
 
@@ -9,12 +9,12 @@ using namespace page_query;
 
 namespace {
 
-Print1099Options Options(int paperType, int copyType = 0, int target = kPrintAll)
+Print1099Options Options(int paperType, int copyType = 0, PrintTarget target = PrintTarget::All)
 {
     Print1099Options o;
-    o.PaperType = paperType;
-    o.CopyType = copyType;
-    o.PrintTarget = target;
+    o.Paper = PaperType(paperType);
+    o.Copy = Form1099CopyType(copyType);
+    o.Target = target;
     return o;
 }
 
@@ -26,7 +26,7 @@ Mark MarkAt(QPoint corner, int size)
 
 } // namespace
 
-class Form1099PageLayoutTest : public QObject {
+class Form1099PrintJobTest : public QObject {
     Q_OBJECT
 
 private:
@@ -202,7 +202,7 @@ private slots:
         QVERIFY(!HasLine(page, secondTin - QPoint(0, pitch), secondTin - QPoint(0, pitch) + QPoint(24, 24)));
         if (!secondTin.isNull())
             QVERIFY(HasMark(page, MarkAt(secondTin, 24)));
-        const int otherLines = copyType == k1099Copy2 && paperType == 0 ? 2 : 0; // the Copy 2 rules
+        const int otherLines = copyType == int(Form1099CopyType::Copy2) && paperType == 0 ? 2 : 0; // the Copy 2 rules
         QCOMPARE(int(Lines(page).size()), 4 + (secondTin.isNull() ? 0 : 2) + otherLines);
 
         const auto rects = WhiteRects(page);
@@ -240,7 +240,7 @@ private slots:
 
         // The current contractor alone: one sheet with the void mark.
         const Form1099PrintJob current(data_.company, data_.contractors, data_.forms1099,
-                                       Options(paperType, 3, kPrintCurrent), 2);
+                                       Options(paperType, 3, PrintTarget::Current), 2);
         QCOMPARE(current.PageCount(), 1);
         const Page only = current.LayOutPage(1);
         QCOMPARE(WhereIs(only, "Lena  Lopez").size(), 1);
@@ -318,7 +318,7 @@ private slots:
         for (int halfTop : {0, 1375})
             for (const QRect& r : whiteOuts)
                 expected << r.translated(0, halfTop);
-        if (copyType != k1099CopyC)
+        if (copyType != int(Form1099CopyType::CopyC))
             expected << QRect(QPoint(790, 989), QPoint(940, 1107)) << QRect(QPoint(790, 2362), QPoint(940, 2477));
         QList<QRect> rects;
         for (const PageWhiteRect& r : WhiteRects(page))
@@ -334,7 +334,7 @@ private slots:
         QVERIFY(std::holds_alternative<PageImage>(page.items[0]));
         QVERIFY(std::holds_alternative<PageWhiteRect>(page.items[2]));
 
-        if (copyType == k1099Copy2) {
+        if (copyType == int(Form1099CopyType::Copy2)) {
             QVERIFY(HasLine(page, {1665, 895}, {1944, 895}));
             QVERIFY(HasLine(page, {1665, 2270}, {1944, 2270}));
             for (const PageLine& l : Lines(page))
@@ -357,13 +357,13 @@ private slots:
 
     void copyNames()
     {
-        QCOMPARE(Form1099CopyName(0), QString("Copy 1-For State Tax Department"));
-        QCOMPARE(Form1099CopyName(1), QString("Copy B-For Recipient"));
-        QCOMPARE(Form1099CopyName(2), QString::fromUtf16(u"Copy 2-To be filed with recipient\u2019s state income tax"));
-        QCOMPARE(Form1099CopyName(3), QString("Copy C-For Payer"));
-        QVERIFY(Form1099CopyName(4).isEmpty());
+        using C = Form1099CopyType;
+        QCOMPARE(Form1099CopyName(C::Copy1), QString("Copy 1-For State Tax Department"));
+        QCOMPARE(Form1099CopyName(C::CopyB), QString("Copy B-For Recipient"));
+        QCOMPARE(Form1099CopyName(C::Copy2), QString::fromUtf16(u"Copy 2-To be filed with recipient\u2019s state income tax"));
+        QCOMPARE(Form1099CopyName(C::CopyC), QString("Copy C-For Payer"));
     }
 };
 
-QTEST_GUILESS_MAIN(Form1099PageLayoutTest)
-#include "Form1099PageLayoutTest.moc"
+QTEST_GUILESS_MAIN(Form1099PrintJobTest)
+#include "Form1099PrintJobTest.moc"

@@ -3,8 +3,7 @@
 #include "core/print/ContractorPrintOptions.h"
 #include "core/store/Records.h"
 #include "core/print/PrintAlignment.h"
-#include "core/print/PrintJob.h"
-#include "core/print/TwoFormSheets.h"
+#include "core/print/TwoFormSheetJob.h"
 
 #include <QHash>
 
@@ -29,27 +28,21 @@ QString RecipientNameLine(const ContractorRecord& contractor);
 QString PayerFederalId(const CompanyRecord& company);
 
 // A 1099-MISC job. The records must outlive the job.
-class Form1099PrintJob : public PrintJob {
+class Form1099PrintJob : public TwoFormSheetJob {
 public:
     Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
                      const Print1099Options& options, int currentContractorIndex = 0);
 
-    int FormsToPrint() const;
-    int PageCount() const override;
-    SheetForms Sheet(int page) const;
-    Page LayOutPage(int page) const override;
-    const std::vector<int>& DisplayOrder() const { return order_; }
-
 private:
-    void DrawForm(Page& page, int slot, int contractorIndex) const;
+    void DrawSheet(Page& page) const override;
+    void DrawForm(Page& page, int slot, int contractorIndex) const override;
+    void DrawEmptyFormMark(Page& page) const override;
 
     const CompanyRecord& company_;
     const ContractorList& contractors_;
     const Form1099List& forms_;
     Print1099Options options_;
     bool preprinted_ = true;
-    int currentPosition_ = 0;
-    std::vector<int> order_;
     QHash<int, int> formByContractor_;
     PointTable table_;
     int pitch_ = 0;

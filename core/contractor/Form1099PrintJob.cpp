@@ -1,4 +1,4 @@
-#include "core/contractor/Form1099PageLayout.h"
+#include "core/contractor/Form1099PrintJob.h"
 
 #include "core/contractor/Form1099Copies.h"
 #include "core/records/DisplayOrder.h"
@@ -40,7 +40,7 @@ const Entry kCopyMarks[] = {
 
 bool IsPreprinted(const Print1099Options& options)
 {
-    return options.PaperType != kBlankPaper;
+    return options.Paper != PaperType::Blank;
 }
 
 } // namespace
@@ -92,69 +92,33 @@ QString PayerFederalId(const CompanyRecord& company)
 Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors,
                                    const Form1099List& forms, const Print1099Options& options,
                                    int currentContractorIndex)
-    : company_(company),
+    : TwoFormSheetJob(options.Target, FirstNameOrder(contractors), int(forms.size()), currentContractorIndex),
+      company_(company),
       contractors_(contractors),
       forms_(forms),
       options_(options),
       preprinted_(IsPreprinted(options)),
-      order_(FirstNameOrder(contractors)),
+      formByContractor_(FormIndexByOwner(forms, &Form1099Record::ContractorUniqueID)),
       table_(Form1099PointTable(options)),
       pitch_(Form1099FormPitch(options)),
       font_(Form1099DataFont(options))
 {
-    const auto it = std::find(order_.begin(), order_.end(), currentContractorIndex);
-    currentPosition_ = it == order_.end() ? 0 : int(it - order_.begin());
-    formByContractor_.reserve(qsizetype(forms_.size()));
-    for (int i = int(forms_.size()) - 1; i >= 0; --i)
-        formByContractor_.insert(forms_[size_t(i)].ContractorUniqueID, i);
 }
 
-int Form1099PrintJob::FormsToPrint() const
+void Form1099PrintJob::DrawSheet(Page& page) const
 {
-    return options_.PrintTarget == kPrintAll ? int(forms_.size()) : 1;
+    if (preprinted_)
+        return;
+    page.AddImage(FormPicture::Form1099, 20, 10, 1980, 1370);
+    page.AddImage(FormPicture::Form1099, 20, 1380, 1980, 1370);
+    AddForm1099SideTexts(page, options_.Copy, 0);
+    AddForm1099SideTexts(page, options_.Copy, kLowerHalfTop);
 }
 
-int Form1099PrintJob::PageCount() const
+void Form1099PrintJob::DrawEmptyFormMark(Page& page) const
 {
-    if (options_.PrintTarget != kPrintAll && contractors_.empty())
-        return 0;
-    return TwoFormSheetCount(options_.PrintTarget, FormsToPrint());
-}
-
-SheetForms Form1099PrintJob::Sheet(int page) const
-{
-    if (page < 1 || page > PageCount())
-        return {};
-    return TwoFormSheetSetup(options_.PrintTarget, page, FormsToPrint(), currentPosition_);
-}
-
-Page Form1099PrintJob::LayOutPage(int pageNumber) const
-{
-    Page page;
-    const SheetForms sheet = Sheet(pageNumber);
-    if (sheet.formsOnPage == 0)
-        return page;
-    page.items.reserve(128);
-
-    if (!preprinted_) {
-        page.AddImage(FormPicture::Form1099, 20, 10, 1980, 1370);
-        page.AddImage(FormPicture::Form1099, 20, 1380, 1980, 1370);
-        AddForm1099SideTexts(page, options_.CopyType, 0);
-        AddForm1099SideTexts(page, options_.CopyType, kLowerHalfTop);
-    }
-
-    for (int slot = 0; slot < sheet.formsOnPage; ++slot) {
-        const int position = sheet.firstPosition + slot;
-        if (position < 0 || position >= int(order_.size()))
-            continue; // more 1099 records than contractors: nobody to print there
-        DrawForm(page, slot, order_[size_t(position)]);
-    }
-
-    if (sheet.formsOnPage == 1) {
-        FormWriter mark(page, table_, font_, TextBackground::Transparent, 0);
-        mark.Mark(41, 42, 43, 44);
-    }
-    return page;
+    FormWriter mark(page, table_, font_, TextBackground::Transparent, 0);
+    mark.Mark(41, 42, 43, 44);
 }
 
 void Form1099PrintJob::DrawForm(Page& page, int slot, int contractorIndex) const
@@ -204,7 +168,7 @@ void Form1099PrintJob::DrawForm(Page& page, int slot, int contractorIndex) const
     if (f.PayerMadeDirectSales != 0)
         form.Mark(28, 29, 30, 31, kBox9MarkDrop);
 
-    const bool copyWithoutTinBox = !preprinted_ && options_.CopyType >= k1099Copy1 && options_.CopyType <= k1099Copy2;
+    const bool copyWithoutTinBox = !preprinted_ && options_.Copy != Form1099CopyType::CopyC;
     if (copyWithoutTinBox) {
         // Copies 1, B and 2 carry no second-TIN box: blank it on both halves
         // (once a sheet is enough, the rectangles cover the same place).

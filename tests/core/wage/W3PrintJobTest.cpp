@@ -1,6 +1,6 @@
 #include "tests/support/PageQuery.h"
 #include "tests/support/PrintFixture.h"
-#include "core/wage/W3PageLayout.h"
+#include "core/wage/W3PrintJob.h"
 
 #include <QtTest>
 
@@ -11,13 +11,13 @@ namespace {
 PrintW3Options Options(int paperType)
 {
     PrintW3Options o;
-    o.PaperType = paperType;
+    o.Paper = PaperType(paperType);
     return o;
 }
 
 } // namespace
 
-class W3PageLayoutTest : public QObject {
+class W3PrintJobTest : public QObject {
     Q_OBJECT
 
 private:
@@ -175,5 +175,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(W3PageLayoutTest)
-#include "W3PageLayoutTest.moc"
+QTEST_GUILESS_MAIN(W3PrintJobTest)
+#include "W3PrintJobTest.moc"

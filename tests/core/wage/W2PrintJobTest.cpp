@@ -1,7 +1,7 @@
 #include "tests/support/TestFolders.h"
 #include "tests/support/PageQuery.h"
 #include "tests/support/PrintFixture.h"
-#include "core/wage/W2PageLayout.h"
+#include "core/wage/W2PrintJob.h"
 #include "core/wage/WageCopies.h"
 
 #include <QtTest>
@@ -10,12 +10,12 @@ using namespace page_query;
 
 namespace {
 
-PrintW2Options Options(int paperType, int copyType = 0, int target = kPrintAll)
+PrintW2Options Options(int paperType, int copyType = 0, PrintTarget target = PrintTarget::All)
 {
     PrintW2Options o;
-    o.PaperType = paperType;
-    o.BlankCopyType = copyType;
-    o.PrintTarget = target;
+    o.Paper = PaperType(paperType);
+    o.BlankCopy = W2CopyType(copyType);
+    o.Target = target;
     return o;
 }
 
@@ -26,7 +26,7 @@ QPoint Down(QPoint p, int dy)
 
 } // namespace
 
-class W2PageLayoutTest : public QObject {
+class W2PrintJobTest : public QObject {
     Q_OBJECT
 
 private:
@@ -218,14 +218,14 @@ private slots:
         QFETCH(int, copyType);
         QFETCH(QPoint, corner);
         // The current employee alone: one form, the mark on the bottom one.
-        const Page page = Lay(Options(paperType, copyType, kPrintCurrent));
+        const Page page = Lay(Options(paperType, copyType, PrintTarget::Current));
         QVERIFY(HasMark(page, {corner, corner + QPoint(21, 20), corner + QPoint(21, 0), corner + QPoint(0, 20)}));
     }
 
     void currentEmployeeIsTheOnlyForm()
     {
         // List index 2 is Mia.
-        const W2PrintJob job(data_.company, data_.employees, data_.w2s, Options(1, 0, kPrintCurrent), 2);
+        const W2PrintJob job(data_.company, data_.employees, data_.w2s, Options(1, 0, PrintTarget::Current), 2);
         QCOMPARE(job.PageCount(), 1);
         const Page page = job.LayOutPage(1);
         QCOMPARE(WhereIs(page, "Moreau").value(0), QPoint(609, 595));
@@ -238,7 +238,7 @@ private slots:
         const EmployeeList noEmployees;
         const W2List noW2s;
         QCOMPARE(W2PrintJob(data_.company, data_.employees, noW2s, Options(1)).PageCount(), 0);
-        QCOMPARE(W2PrintJob(data_.company, noEmployees, noW2s, Options(1, 0, kPrintCurrent)).PageCount(), 0);
+        QCOMPARE(W2PrintJob(data_.company, noEmployees, noW2s, Options(1, 0, PrintTarget::Current)).PageCount(), 0);
     }
 
     // Amounts of exactly "0.00" are left off; other texts are written as
@@ -285,7 +285,7 @@ private slots:
         d.w2s[1].StatutoryEmployee = 0;
         d.w2s[1].RetirementPlan = 1;
         d.w2s[1].ThirdPartySickpay = 0;
-        const Page page = W2PrintJob(d.company, d.employees, d.w2s, Options(0, 2, kPrintCurrent), 1).LayOutPage(1);
+        const Page page = W2PrintJob(d.company, d.employees, d.w2s, Options(0, 2, PrintTarget::Current), 1).LayOutPage(1);
         // Copy: (1244, 576) + (-7, +5) + (73, 50), shift 34, drop 63.
         const QPoint retirement(1310, 728);
         QVERIFY(HasMark(page, {retirement, retirement + QPoint(19, 24), retirement + QPoint(19, 0),
@@ -326,7 +326,7 @@ private slots:
         }
         QCOMPARE(QPoint(images[0].x, images[0].y), QPoint(50, 59));
         QCOMPARE(QPoint(images[1].x, images[1].y), QPoint(50, 1424));
-        QCOMPARE(W2CopyCaption(copyType), caption);
+        QCOMPARE(W2CopyCaption(W2CopyType(copyType)), caption);
         QCOMPARE(WhereIs(page, caption), (QList<QPoint>{{930, 94}, {930, 1458}}));
         const QList<QPoint> blankPlaces = WhereIs(page, "    ");
         QCOMPARE(blankPlaces.size(), blanks);
@@ -358,8 +358,7 @@ private slots:
     {
         QCOMPARE(W2CopyNames(), (QStringList{"Copy 1-State", "Copy 2-Employee State", "Copy B-Employee Federal",
                                              "Copy C-Employee Records", "Copy D-Employer"}));
-        QVERIFY(W2CopyCaption(5).isEmpty());
-        QVERIFY(W2CopyCaption(-1).isEmpty());
+        QVERIFY(W2CopyCaption(W2CopyType::LaserCopyA).isEmpty());
     }
 
     void otherPapersDrawNoCaption()
@@ -395,5 +394,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(W2PageLayoutTest)
-#include "W2PageLayoutTest.moc"
+QTEST_GUILESS_MAIN(W2PrintJobTest)
+#include "W2PrintJobTest.moc"

@@ -1,4 +1,4 @@
-#include "core/contractor/Form1096PageLayout.h"
+#include "core/contractor/Form1096PrintJob.h"
 
 #include "core/print/FormWriter.h"
 
@@ -12,7 +12,7 @@ const QPoint kEntries[24] = {
 
 bool IsPreprinted(const Print1096Options& options)
 {
-    return options.PaperType != kBlankPaper;
+    return options.Paper != PaperType::Blank;
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "core/contractor/Form1096PageLayout.h"
+#include "core/contractor/Form1096PrintJob.h"
 #include "tests/support/PageQuery.h"
 #include "tests/support/PrintFixture.h"
 
@@ -11,7 +11,7 @@ namespace {
 Print1096Options Options(int paperType)
 {
     Print1096Options o;
-    o.PaperType = paperType;
+    o.Paper = PaperType(paperType);
     return o;
 }
 
@@ -22,7 +22,7 @@ Mark MarkAt(QPoint corner, QPoint size)
 
 } // namespace
 
-class Form1096PageLayoutTest : public QObject {
+class Form1096PrintJobTest : public QObject {
     Q_OBJECT
 
 private:
@@ -164,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(Form1096PageLayoutTest)
-#include "Form1096PageLayoutTest.moc"
+QTEST_GUILESS_MAIN(Form1096PrintJobTest)
+#include "Form1096PrintJobTest.moc"

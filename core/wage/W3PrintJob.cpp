@@ -1,4 +1,4 @@
-#include "core/wage/W3PageLayout.h"
+#include "core/wage/W3PrintJob.h"
 
 #include "core/print/FormWriter.h"
 
@@ -65,14 +65,15 @@ const W3Point kW3Points[] = {
 
 W3Paper W3PaperOf(const PrintW3Options& options)
 {
-    switch (options.PaperType) {
-    case 0:
+    switch (options.Paper) {
+    case PaperType::Blank:
         return W3Paper::Copy;
-    case 2:
+    case PaperType::LaserSubstitute:
         return W3Paper::Laser;
-    default:
-        return W3Paper::Preprinted;
+    case PaperType::Preprinted:
+        break;
     }
+    return W3Paper::Preprinted;
 }
 
 PointTable W3PointTable(const PrintW3Options& options, const PrinterMargins& margins)

@@ -1,4 +1,4 @@
-#include "core/wage/W2PageLayout.h"
+#include "core/wage/W2PrintJob.h"
 
 #include "core/records/DisplayOrder.h"
 #include "core/print/FormWriter.h"
@@ -94,9 +94,9 @@ constexpr int kBox13MarkDrop = 63;
 
 W2Paper W2PaperOf(const PrintW2Options& options)
 {
-    if (options.PaperType != kBlankPaper)
+    if (options.Paper != PaperType::Blank)
         return W2Paper::Preprinted;
-    return options.BlankCopyType == kW2LaserCopyA ? W2Paper::LaserCopyA : W2Paper::Copy;
+    return options.BlankCopy == W2CopyType::LaserCopyA ? W2Paper::LaserCopyA : W2Paper::Copy;
 }
 
 PointTable W2PointTable(const PrintW2Options& options, const PrinterMargins& margins)
@@ -153,59 +153,29 @@ PageFont W2DataFont(const PrintW2Options& options)
 
 W2PrintJob::W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
                        const PrintW2Options& options, int currentEmployeeIndex, const PrinterMargins& margins)
-    : company_(company),
+    : TwoFormSheetJob(options.Target, FirstNameOrder(employees), int(w2s.size()), currentEmployeeIndex),
+      company_(company),
       employees_(employees),
       w2s_(w2s),
       options_(options),
       margins_(margins),
       paper_(W2PaperOf(options)),
-      order_(FirstNameOrder(employees)),
+      w2ByEmployee_(FormIndexByOwner(w2s, &W2Record::EmployeeUniqueID)),
       table_(W2PointTable(options, margins)),
       pitch_(W2FormPitch(options)),
       shift_(W2FormShift(options)),
       font_(W2DataFont(options))
 {
-    const auto it = std::find(order_.begin(), order_.end(), currentEmployeeIndex);
-    currentPosition_ = it == order_.end() ? 0 : int(it - order_.begin());
-    w2ByEmployee_.reserve(qsizetype(w2s_.size()));
-    // The first W-2 of an employee is the one printed, as a lookup by id finds it.
-    for (int i = int(w2s_.size()) - 1; i >= 0; --i)
-        w2ByEmployee_.insert(w2s_[size_t(i)].EmployeeUniqueID, i);
 }
 
-int W2PrintJob::FormsToPrint() const
+void W2PrintJob::DrawSheet(Page& page) const
 {
-    return options_.PrintTarget == kPrintAll ? int(w2s_.size()) : 1;
-}
-
-int W2PrintJob::PageCount() const
-{
-    if (options_.PrintTarget != kPrintAll && employees_.empty())
-        return 0;
-    return TwoFormSheetCount(options_.PrintTarget, FormsToPrint());
-}
-
-SheetForms W2PrintJob::Sheet(int page) const
-{
-    if (page < 1 || page > PageCount())
-        return {};
-    return TwoFormSheetSetup(options_.PrintTarget, page, FormsToPrint(), currentPosition_);
-}
-
-Page W2PrintJob::LayOutPage(int pageNumber) const
-{
-    Page page;
-    const SheetForms sheet = Sheet(pageNumber);
-    if (sheet.formsOnPage == 0)
-        return page;
-    page.items.reserve(128);
-
     switch (paper_) {
     case W2Paper::Copy: {
         page.AddImage(FormPicture::W2Form, 50, 59, 1980, 1340);
         page.AddImage(FormPicture::W2Form, 50, 1424, 1980, 1340);
         const PageFont captionFont{FontFace::Arial, 7, true};
-        if (options_.BlankCopyType == kW2CopyD) {
+        if (options_.BlankCopy == W2CopyType::CopyD) {
             // Blanks whose white background covers that part of the picture.
             // They go first: drawn after the caption they would wipe out the
             // end of "Copy D-For Employer.".
@@ -213,7 +183,7 @@ Page W2PrintJob::LayOutPage(int pageNumber) const
             for (const QPoint at : {QPoint(1190, 94), QPoint(1190, 84), QPoint(1190, 1458), QPoint(1190, 1448)})
                 page.AddText(at, blanks, captionFont, TextBackground::Opaque);
         }
-        const QString caption = W2CopyCaption(options_.BlankCopyType);
+        const QString caption = W2CopyCaption(options_.BlankCopy);
         page.AddText(QPoint(930, 94), caption, captionFont, TextBackground::Opaque);
         page.AddText(QPoint(930, 1458), caption, captionFont, TextBackground::Opaque);
         break;
@@ -225,19 +195,12 @@ Page W2PrintJob::LayOutPage(int pageNumber) const
     case W2Paper::Preprinted:
         break;
     }
+}
 
-    for (int slot = 0; slot < sheet.formsOnPage; ++slot) {
-        const int position = sheet.firstPosition + slot;
-        if (position < 0 || position >= int(order_.size()))
-            continue; // more W-2 records than employees: nobody to print there
-        DrawForm(page, slot, order_[size_t(position)]);
-    }
-
-    if (sheet.formsOnPage == 1) {
-        FormWriter mark(page, table_, font_, TextBackground::Opaque, shift_);
-        mark.Mark(63, 64, 65, 66);
-    }
-    return page;
+void W2PrintJob::DrawEmptyFormMark(Page& page) const
+{
+    FormWriter mark(page, table_, font_, TextBackground::Opaque, shift_);
+    mark.Mark(63, 64, 65, 66);
 }
 
 void W2PrintJob::DrawForm(Page& page, int slot, int employeeIndex) const

@@ -2,8 +2,7 @@
 
 #include "core/store/Records.h"
 #include "core/print/PrintAlignment.h"
-#include "core/print/PrintJob.h"
-#include "core/print/TwoFormSheets.h"
+#include "core/print/TwoFormSheetJob.h"
 #include "core/print/WagePrintOptions.h"
 
 #include <QHash>
@@ -31,23 +30,16 @@ int W2FormShift(const PrintW2Options& options);
 PageFont W2DataFont(const PrintW2Options& options);
 
 // A W-2 job. The records must outlive the job. `currentEmployeeIndex` is the
-// list index of the current employee (print target 0).
-class W2PrintJob : public PrintJob {
+// list index of the current employee (printing the current W-2).
+class W2PrintJob : public TwoFormSheetJob {
 public:
     W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
                const PrintW2Options& options, int currentEmployeeIndex = 0, const PrinterMargins& margins = {});
 
-    // The W-2s of the job: every W-2 record for all employees, else 1.
-    int FormsToPrint() const;
-    int PageCount() const override;
-    SheetForms Sheet(int page) const;
-    Page LayOutPage(int page) const override;
-
-    // The display order of the employees (list indexes).
-    const std::vector<int>& DisplayOrder() const { return order_; }
-
 private:
-    void DrawForm(Page& page, int slot, int employeeIndex) const;
+    void DrawSheet(Page& page) const override;
+    void DrawForm(Page& page, int slot, int employeeIndex) const override;
+    void DrawEmptyFormMark(Page& page) const override;
 
     const CompanyRecord& company_;
     const EmployeeList& employees_;
@@ -55,8 +47,6 @@ private:
     PrintW2Options options_;
     PrinterMargins margins_;
     W2Paper paper_;
-    int currentPosition_ = 0;
-    std::vector<int> order_;
     QHash<int, int> w2ByEmployee_;
     PointTable table_;
     int pitch_ = 0;
