@@ -1,21 +1,17 @@
 #pragma once
 
+#include "core/shell/Navigation.h"
+
 class CGlobalDoc;
 
 // A screen that shows the open company. The document hands its data to the
 // views after every switch of company and after every change, always in the
-// same order of roles (below), so totals are computed from saved records.
+// order below, so totals are computed from saved records.
 class DocumentView {
 public:
-    enum Role {
-        kCompanySetupView,
-        kEmployeeView,
-        kContractorView,
-        kW3View,
-        kW2View,
-        kForm1096View,
-        kForm1099View,
-        kRoleCount,
+    static constexpr Screen kRefreshOrder[] = {
+        Screen::CompanySetup, Screen::Employees, Screen::Contractors, Screen::W3,
+        Screen::W2,           Screen::Form1096,  Screen::Form1099,
     };
 
     virtual ~DocumentView() = default;

@@ -49,16 +49,16 @@ void CGlobalDoc::SetModified(int modified)
 
 // ---- views ----
 
-void CGlobalDoc::SetView(DocumentView::Role role, DocumentView* view)
+void CGlobalDoc::SetView(Screen screen, DocumentView* view)
 {
-    if (role >= 0 && role < DocumentView::kRoleCount)
-        views_[size_t(role)] = view;
+    if (screen != Screen::None)
+        views_[size_t(screen)] = view;
 }
 
 void CGlobalDoc::RefreshViews()
 {
-    for (DocumentView* view : views_)
-        if (view)
+    for (Screen screen : DocumentView::kRefreshOrder)
+        if (DocumentView* view = views_[size_t(screen)])
             view->RefreshFromDocument(*this);
 }
 
@@ -84,8 +84,8 @@ void CGlobalDoc::ClearCompanyData()
     // Changes of the company being left can never be written into the next
     // one's store.
     queue_.clear();
-    for (DocumentView* view : views_)
-        if (view)
+    for (Screen screen : DocumentView::kRefreshOrder)
+        if (DocumentView* view = views_[size_t(screen)])
             view->OnCompanyDataCleared();
 }
 

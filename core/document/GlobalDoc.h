@@ -65,9 +65,9 @@ public:
     void SetModified(int modified);
 
     // ---- views ----
-    // Registers the view shown for `role` (not owned; nullptr removes it).
-    void SetView(DocumentView::Role role, DocumentView* view);
-    // Hands the document to every view, in the order of the roles.
+    // Registers the view of `screen` (not owned; nullptr removes it).
+    void SetView(Screen screen, DocumentView* view);
+    // Hands the document to every view, in their refresh order.
     void RefreshViews();
 
     // ---- title ----
@@ -151,7 +151,7 @@ private:
     QStringList companyNames_;
     ChangeQueue queue_;
     int modified_ = 0;
-    std::array<DocumentView*, DocumentView::kRoleCount> views_{};
+    std::array<DocumentView*, kScreenCount> views_{};
     CompanyEditor editor_{*this};
 };
 

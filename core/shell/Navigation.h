@@ -1,22 +1,23 @@
 #pragma once
 
-// Which screen a navigation request shows. The navigation bar's items and
-// the screens that want another screen shown send an index:
+// The screens of the main window, in the order of the navigation indexes
+// that show them. The navigation bar's items and the screens that want
+// another screen shown send an index:
 //
 //   0 company (the welcome view on the very first request of the run)
 //   1 employees   2 contractors   3 W-2   4 W-3   5 1099-MISC   6 1096
 //   7 nothing     8 the W-4 view
 enum class Screen {
-    kWelcome,
-    kCompanySetup,
-    kEmployees,
-    kContractors,
-    kW2,
-    kW3,
-    kForm1096,
-    kForm1099,
-    kW4,
-    kNone,
+    Welcome,
+    CompanySetup,
+    Employees,
+    Contractors,
+    W2,
+    W3,
+    Form1099,
+    Form1096,
+    W4,
+    None,
 };
 
 inline constexpr int kScreenCount = 9;

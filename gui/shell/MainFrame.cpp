@@ -74,8 +74,8 @@ CMainFrame::CMainFrame(CGlobalDoc& document, CompanyDialogs* dialogs, QWidget* p
 
 CMainFrame::~CMainFrame()
 {
-    for (int role = 0; role < DocumentView::kRoleCount; ++role)
-        document_.SetView(DocumentView::Role(role), nullptr);
+    for (Screen screen : DocumentView::kRefreshOrder)
+        document_.SetView(screen, nullptr);
 }
 
 // ---- panes and screens ----
@@ -104,41 +104,29 @@ void CMainFrame::CreatePanes()
     auto add = [this](Screen screen, QWidget* view) {
         views_[size_t(screen)] = view;
         stack_->addWidget(view);
-        if (CFormView* formView = AsFormView(view))
+        if (CFormView* formView = AsFormView(view)) {
             connect(formView, &CFormView::navigateRequested, this, [this](int index) { Navigate(1, index); });
+            if (screen != Screen::W4)
+                document_.SetView(screen, formView);
+        }
     };
-    // Created in this order; the document refreshes them in its own.
-    add(Screen::kWelcome, new CWelcomeScreen(stack_));
-    auto* company = new CCompanyView(document_, stack_);
-    auto* employees = new CEmployeeView(document_, stack_);
-    auto* contractors = new CContractorView(document_, stack_);
-    auto* w2 = new CW2View(document_, stack_);
-    auto* w3 = new CW3View(document_, stack_);
-    auto* f1096 = new C1096View(document_, stack_);
-    auto* f1099 = new C1099View(document_, stack_);
-    add(Screen::kCompanySetup, company);
-    add(Screen::kEmployees, employees);
-    add(Screen::kContractors, contractors);
-    add(Screen::kW2, w2);
-    add(Screen::kW3, w3);
-    add(Screen::kForm1096, f1096);
-    add(Screen::kForm1099, f1099);
-    add(Screen::kW4, new CW4View(document_, stack_));
-    document_.SetView(DocumentView::kCompanySetupView, company);
-    document_.SetView(DocumentView::kEmployeeView, employees);
-    document_.SetView(DocumentView::kContractorView, contractors);
-    document_.SetView(DocumentView::kW3View, w3);
-    document_.SetView(DocumentView::kW2View, w2);
-    document_.SetView(DocumentView::kForm1096View, f1096);
-    document_.SetView(DocumentView::kForm1099View, f1099);
+    add(Screen::Welcome, new CWelcomeScreen(stack_));
+    add(Screen::CompanySetup, new CCompanyView(document_, stack_));
+    add(Screen::Employees, new CEmployeeView(document_, stack_));
+    add(Screen::Contractors, new CContractorView(document_, stack_));
+    add(Screen::W2, new CW2View(document_, stack_));
+    add(Screen::W3, new CW3View(document_, stack_));
+    add(Screen::Form1099, new C1099View(document_, stack_));
+    add(Screen::Form1096, new C1096View(document_, stack_));
+    add(Screen::W4, new CW4View(document_, stack_));
 
     splitter_->addWidget(bar_);
     splitter_->addWidget(stack_);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     connect(splitter_, &QSplitter::splitterMoved, this, [this] { paneDividerMoved_ = true; });
-    stack_->setCurrentWidget(views_[size_t(Screen::kWelcome)]);
-    current_ = Screen::kWelcome;
+    stack_->setCurrentWidget(views_[size_t(Screen::Welcome)]);
+    current_ = Screen::Welcome;
 
     // F6 and Shift+F6 move between the two panes.
     auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
@@ -172,7 +160,7 @@ void CMainFrame::LayOutPanes()
 
 QWidget* CMainFrame::View(Screen screen) const
 {
-    return screen == Screen::kNone ? nullptr : views_[size_t(screen)];
+    return screen == Screen::None ? nullptr : views_[size_t(screen)];
 }
 
 int CMainFrame::Navigate(int firstArgument, int index)
@@ -180,7 +168,7 @@ int CMainFrame::Navigate(int firstArgument, int index)
     if (firstArgument != 1)
         return NavigationAnswer(firstArgument);
     const Screen screen = ScreenForNavigationIndex(index, indexZeroRequests_);
-    if (screen != Screen::kNone)
+    if (screen != Screen::None)
         ShowScreen(screen);
     return NavigationAnswer(firstArgument);
 }

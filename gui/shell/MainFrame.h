@@ -81,7 +81,7 @@ private:
     COutBarCtrl* bar_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     std::array<QWidget*, kScreenCount> views_{};
-    Screen current_ = Screen::kWelcome;
+    Screen current_ = Screen::Welcome;
     int indexZeroRequests_ = 0;
     bool paneDividerMoved_ = false;
 };

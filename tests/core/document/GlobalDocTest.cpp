@@ -387,13 +387,13 @@ private slots:
             w3(log, "w3"), w2(log, "w2"), f1096(log, "1096"), f1099(log, "1099");
         CGlobalDoc doc;
         // Registered in another order; refreshed in the document's order.
-        doc.SetView(DocumentView::kForm1099View, &f1099);
-        doc.SetView(DocumentView::kW2View, &w2);
-        doc.SetView(DocumentView::kCompanySetupView, &company);
-        doc.SetView(DocumentView::kForm1096View, &f1096);
-        doc.SetView(DocumentView::kEmployeeView, &employees);
-        doc.SetView(DocumentView::kW3View, &w3);
-        doc.SetView(DocumentView::kContractorView, &contractors);
+        doc.SetView(Screen::Form1099, &f1099);
+        doc.SetView(Screen::W2, &w2);
+        doc.SetView(Screen::CompanySetup, &company);
+        doc.SetView(Screen::Form1096, &f1096);
+        doc.SetView(Screen::Employees, &employees);
+        doc.SetView(Screen::W3, &w3);
+        doc.SetView(Screen::Contractors, &contractors);
         doc.RefreshViews();
         QCOMPARE(log, QStringList({"company", "employees", "contractors", "w3", "w2", "1096", "1099"}));
     }
@@ -456,7 +456,7 @@ private slots:
         QVERIFY(doc.OpenFirstCompany());
         QStringList log;
         RecordingView view(log, "company");
-        doc.SetView(DocumentView::kCompanySetupView, &view);
+        doc.SetView(Screen::CompanySetup, &view);
         QSignalSpy navigation(&doc, &CGlobalDoc::navigateRequested);
         ScriptedDialogs dialogs;
         dialogs.newName = QStringLiteral("O'Neil Ltd");

@@ -44,7 +44,7 @@ struct CompanyScreen {
     explicit CompanyScreen(DocumentFixture& fixture)
         : view(fixture.doc)
     {
-        fixture.doc.SetView(DocumentView::kCompanySetupView, &view);
+        fixture.doc.SetView(Screen::CompanySetup, &view);
         fixture.doc.RefreshViews();
         view.resize(1000, 650);
         view.show();

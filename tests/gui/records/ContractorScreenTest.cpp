@@ -91,7 +91,7 @@ struct ContractorScreen {
     explicit ContractorScreen(DocumentFixture& fixture)
         : view(fixture.doc)
     {
-        fixture.doc.SetView(DocumentView::kContractorView, &view);
+        fixture.doc.SetView(Screen::Contractors, &view);
         fixture.doc.RefreshViews();
         view.resize(1000, 650);
         view.show();
@@ -319,7 +319,7 @@ private slots:
         DocumentFixture fixture(seed);
         ContractorScreen screen(fixture);
         CEmployeeView employees(fixture.doc);
-        fixture.doc.SetView(DocumentView::kEmployeeView, &employees);
+        fixture.doc.SetView(Screen::Employees, &employees);
         fixture.doc.RefreshViews();
         // Sorting the employees does not count as the contractors' click.
         employees.List()->header()->sectionClicked(2);

@@ -65,8 +65,8 @@ struct EmployeeScreen {
     explicit EmployeeScreen(DocumentFixture& fixture)
         : view(fixture.doc)
     {
-        fixture.doc.SetView(DocumentView::kEmployeeView, &view);
-        fixture.doc.SetView(DocumentView::kW3View, &refreshes);
+        fixture.doc.SetView(Screen::Employees, &view);
+        fixture.doc.SetView(Screen::W3, &refreshes);
         fixture.doc.RefreshViews();
         refreshes.count = 0;
         view.resize(1000, 650);
@@ -241,7 +241,7 @@ private slots:
         EmployeeScreen screen(fixture);
         // Unsaved typing on the company screen is dropped by every refresh.
         CCompanyView company(fixture.doc);
-        fixture.doc.SetView(DocumentView::kCompanySetupView, &company);
+        fixture.doc.SetView(Screen::CompanySetup, &company);
         fixture.doc.RefreshViews();
         Type(Child<QLineEdit>(&company, "City"), "ia");
 

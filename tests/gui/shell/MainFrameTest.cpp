@@ -69,17 +69,17 @@ private slots:
     {
         QTest::addColumn<QList<int>>("requests");
         QTest::addColumn<QList<int>>("screens");
-        const int none = int(Screen::kNone);
+        const int none = int(Screen::None);
         QTest::newRow("index 0: welcome first, company after")
-            << QList<int>{0, 0, 0} << QList<int>{int(Screen::kWelcome), int(Screen::kCompanySetup), int(Screen::kCompanySetup)};
+            << QList<int>{0, 0, 0} << QList<int>{int(Screen::Welcome), int(Screen::CompanySetup), int(Screen::CompanySetup)};
         QTest::newRow("the bar's items")
             << QList<int>{1, 2, 3, 4, 5, 6}
-            << QList<int>{int(Screen::kEmployees), int(Screen::kContractors), int(Screen::kW2), int(Screen::kW3),
-                          int(Screen::kForm1099), int(Screen::kForm1096)};
+            << QList<int>{int(Screen::Employees), int(Screen::Contractors), int(Screen::W2), int(Screen::W3),
+                          int(Screen::Form1099), int(Screen::Form1096)};
         QTest::newRow("7 shows nothing, 8 the W-4 view, others nothing")
-            << QList<int>{7, 8, 9, -1} << QList<int>{none, int(Screen::kW4), none, none};
+            << QList<int>{7, 8, 9, -1} << QList<int>{none, int(Screen::W4), none, none};
         QTest::newRow("the counter counts index 0 only")
-            << QList<int>{3, 0, 0} << QList<int>{int(Screen::kW2), int(Screen::kWelcome), int(Screen::kCompanySetup)};
+            << QList<int>{3, 0, 0} << QList<int>{int(Screen::W2), int(Screen::Welcome), int(Screen::CompanySetup)};
     }
 
     void navigationRules()
@@ -104,25 +104,25 @@ private slots:
         QCOMPARE(frame.minimumSize(), QSize(632, 400));
         QVERIFY(frame.findChildren<QToolBar*>().isEmpty());
         QVERIFY(!frame.findChild<QStatusBar*>());
-        QCOMPARE(frame.CurrentScreen(), Screen::kWelcome);
+        QCOMPARE(frame.CurrentScreen(), Screen::Welcome);
 
         // The bar's "Employees" item, clicked for real.
         COutBarCtrl* bar = frame.NavigationBar();
         QCOMPARE(bar->ItemCount(0), 7);
         const QRect employees = bar->Layout().IconRect(1);
         QTest::mouseClick(bar, Qt::LeftButton, {}, employees.center());
-        QCOMPARE(frame.CurrentScreen(), Screen::kEmployees);
-        QVERIFY(frame.View(Screen::kEmployees)->isVisible());
-        QVERIFY(!frame.View(Screen::kWelcome)->isVisible());
+        QCOMPARE(frame.CurrentScreen(), Screen::Employees);
+        QVERIFY(frame.View(Screen::Employees)->isVisible());
+        QVERIFY(!frame.View(Screen::Welcome)->isVisible());
 
         QCOMPARE(frame.Navigate(1, 7), 0);
-        QCOMPARE(frame.CurrentScreen(), Screen::kEmployees);
+        QCOMPARE(frame.CurrentScreen(), Screen::Employees);
         QCOMPARE(frame.Navigate(1, 0), 0); // the first index-0 request: welcome
-        QCOMPARE(frame.CurrentScreen(), Screen::kWelcome);
+        QCOMPARE(frame.CurrentScreen(), Screen::Welcome);
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->Layout().IconRect(0).center());
-        QCOMPARE(frame.CurrentScreen(), Screen::kCompanySetup);
+        QCOMPARE(frame.CurrentScreen(), Screen::CompanySetup);
         QCOMPARE(frame.Navigate(3, 1), 1);
-        QCOMPARE(frame.CurrentScreen(), Screen::kCompanySetup);
+        QCOMPARE(frame.CurrentScreen(), Screen::CompanySetup);
     }
 
     void paneWidthsFollowTheClientWidth()
@@ -186,11 +186,11 @@ private slots:
         QCOMPARE(p.frame->windowTitle(), QStringLiteral("Acme - Formlark (2005)"));
         QCOMPARE(p.document.Company().EmployerName.Text(), QStringLiteral("Acme Original"));
         // After New the company setup shows (start-up used the welcome view).
-        QCOMPARE(p.frame->CurrentScreen(), Screen::kWelcome);
+        QCOMPARE(p.frame->CurrentScreen(), Screen::Welcome);
         p.frame->Navigate(1, 3);
         p.dialogs.newName = QStringLiteral("Brand New");
         p.frame->Command("New")->trigger();
-        QCOMPARE(p.frame->CurrentScreen(), Screen::kCompanySetup);
+        QCOMPARE(p.frame->CurrentScreen(), Screen::CompanySetup);
         QVERIFY(QFile::exists(p.folders.DataFolder() + "Brand New.pmt"));
         QVERIFY(p.frame->Command("Save")->isEnabled());
     }
