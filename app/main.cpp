@@ -8,16 +8,45 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
 #include <cstring>
+
+namespace {
+
+// The one-line answers a shell user or a packaging check asks for; they need
+// neither a window nor a display.
+const char kVersionLine[] = "formlark " FORMLARK_VERSION "\n";
+const char kHelpLine[] = "usage: formlark (opens the window) | formlark print OPTIONS --pdf FILE "
+                         "(see formlark print --help) | formlark --version\n";
+
+bool Is(const char* argument, const char* option)
+{
+    return std::strcmp(argument, option) == 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    // Printing needs no window and no display.
-    if (argc > 1 && std::strcmp(argv[1], "print") == 0)
-        return RunPrintCommand(argc, argv);
+    if (argc > 1) {
+        // Printing needs no window and no display.
+        if (Is(argv[1], "print"))
+            return RunPrintCommand(argc, argv);
+        if (Is(argv[1], "--version") || Is(argv[1], "-v")) {
+            std::fputs(kVersionLine, stdout);
+            return 0;
+        }
+        if (Is(argv[1], "--help") || Is(argv[1], "-h")) {
+            std::fputs(kHelpLine, stdout);
+            return 0;
+        }
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(kApplicationTitle));
+    QApplication::setApplicationVersion(QLatin1String(FORMLARK_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QLatin1String(FORMLARK_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/formlark/program.svg")));
     MessageBoxPrompt prompt;
     SetAppPrompt(&prompt);

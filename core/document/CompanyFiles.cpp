@@ -3,6 +3,7 @@
 #include "core/settings/Settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& names)
@@ -54,14 +55,87 @@ QString WithTrailingSeparator(const QString& folder)
     return folder + u'/';
 }
 
-QString DefaultDataFolder()
+QString UserDataFolder()
+{
+    return XdgBaseFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) +
+           QStringLiteral("/Brindlecove/Formlark (2005)/") + QLatin1String(kDataFolderName) + u'/';
+}
+
+namespace {
+
+QString ProgramDataFolder()
 {
     return ProgramFolder() + QLatin1String(kDataFolderName) + u'/';
 }
 
+bool SameFolder(const QString& a, const QString& b)
+{
+    return QDir::cleanPath(QDir(a).absolutePath()) == QDir::cleanPath(QDir(b).absolutePath());
+}
+
+// Whether `path` is the folder `folder` or lies beneath it.
+bool IsWithinFolder(const QString& path, const QString& folder)
+{
+    const QString inner = QDir::cleanPath(QDir(path).absolutePath()) + u'/';
+    const QString outer = QDir::cleanPath(QDir(folder).absolutePath()) + u'/';
+    return inner.startsWith(outer);
+}
+
+// Only the build-folder program keeps its stores beside it; an installed
+// one is not asked, as its folder is the installation's even for root.
+bool ProgramMayKeepStores()
+{
+    if (ProgramIsInstalled())
+        return false;
+    const QFileInfo folder(ProgramDataFolder());
+    if (folder.exists())
+        return folder.isDir() && folder.isWritable();
+    const QFileInfo parent(ProgramFolder());
+    return parent.isDir() && parent.isWritable();
+}
+
+} // namespace
+
+QString DefaultDataFolder()
+{
+    return ProgramMayKeepStores() ? ProgramDataFolder() : UserDataFolder();
+}
+
 QString ReadDataFolder()
 {
-    const QString folder =
-        ReadSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kCompanyDataPathValue), DefaultDataFolder());
-    return WithTrailingSeparator(folder.isEmpty() ? DefaultDataFolder() : folder);
+    QString folder =
+        ReadSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kCompanyDataPathValue), QString());
+    folder = WithTrailingSeparator(folder.isEmpty() ? DefaultDataFolder() : folder);
+    if (ProgramIsInstalled() && IsWithinFolder(folder, ProgramFolder()))
+        folder = UserDataFolder();
+    if (SameFolder(folder, UserDataFolder()))
+        ProvideSampleCompany(folder);
+    return folder;
+}
+
+bool ProvideSampleCompany(const QString& folder)
+{
+    QStringList names;
+    if (ListCompanyStores(folder, false, names))
+        return true;
+    if (!QDir().mkpath(folder))
+        return false;
+    const QString fileName = QLatin1String(kSampleCompanyName) + QLatin1String(kStoreExtension);
+    const QString source = ProgramDataFolder() + fileName;
+    const QString target = WithTrailingSeparator(folder) + fileName;
+    if (!QFileInfo(source).isFile() || QFileInfo::exists(target))
+        return false;
+    // Copied under a name no listing takes for a store, then renamed, which
+    // never replaces a file that appeared meanwhile.
+    const QString partial = target + QStringLiteral(".copying");
+    QFile::remove(partial);
+    bool copied = QFile::copy(source, partial);
+    if (copied) {
+        // The installed copy is read-only; the user's own must not be.
+        QFile::setPermissions(partial, QFile::permissions(partial) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+        copied = QFile::rename(partial, target);
+    }
+    if (!copied)
+        QFile::remove(partial);
+    return copied;
 }

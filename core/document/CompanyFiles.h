@@ -27,8 +27,26 @@ bool IsUsableCompanyName(const QString& name);
 // spelled on disk), or an empty text when there is none.
 QString FindCompanyStoreFile(const QString& folder, const QString& company);
 
-// The data folder as the settings give it ("Company Data Path"), with the
-// program's "DatabaseFiles/" folder as the default; always ending in "/".
+// The per-user data folder of an installed program:
+// $XDG_DATA_HOME/Brindlecove/Formlark (2005)/DatabaseFiles/ (default
+// ~/.local/share/...), ending in "/".
+QString UserDataFolder();
+
+// The data folder when the settings name none: the program folder's
+// "DatabaseFiles/" when the program may write there (it is not installed and
+// the folder, or the program folder for a missing one, is writable), else
+// UserDataFolder(). Looks only; changes nothing.
 QString DefaultDataFolder();
+
+// The data folder for a run: "Company Data Path" of the settings, with
+// DefaultDataFolder() as the default; always ending in "/". An installed
+// program never keeps stores in its own folder, whatever the settings say.
+// When the folder is UserDataFolder(), it is created, and when it holds no
+// store yet, the program folder's "Sample Company" is copied into it.
 QString ReadDataFolder();
+
+// Copies the program folder's "Sample Company" store into `folder` when
+// that holds no store; never over an existing file, and whole or not at
+// all. Creates the folder. Returns whether the folder now holds a store.
+bool ProvideSampleCompany(const QString& folder);
 QString WithTrailingSeparator(const QString& folder);

@@ -25,6 +25,7 @@ const char* const kKeyPaths[] = {
 
 QString g_settingsFile;
 QString g_programFolder;
+bool g_programInstalled = false;
 
 struct Value {
     QString name;
@@ -227,10 +228,8 @@ QString SettingsFilePath()
     const QString fromEnvironment = qEnvironmentVariable("FORMLARK_SETTINGS_FILE");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty())
-        config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/Brindlecove/Formlark (2005).ini");
+    return XdgBaseFolder("XDG_CONFIG_HOME", QStringLiteral(".config")) +
+           QStringLiteral("/Brindlecove/Formlark (2005).ini");
 }
 
 void SetSettingsFile(const QString& path)
@@ -271,19 +270,51 @@ QString ReadSettingText(const QString& keyPath, const QString& valueName, const 
     return v->text;
 }
 
-QString ProgramFolder()
+ProgramLocation LocateProgramFolder(const QString& executableFolder)
 {
-    if (!g_programFolder.isEmpty())
-        return WithTrailingSlash(g_programFolder);
-    const QString fromEnvironment = qEnvironmentVariable("FORMLARK_PROGRAM_FOLDER");
-    if (!fromEnvironment.isEmpty())
-        return WithTrailingSlash(QDir(fromEnvironment).absolutePath());
-    if (QCoreApplication::instance())
-        return WithTrailingSlash(QCoreApplication::applicationDirPath());
-    return WithTrailingSlash(QDir::currentPath());
+    const QDir executable(executableFolder);
+    const QString shared = QDir::cleanPath(executable.absoluteFilePath(QStringLiteral("../share/formlark")));
+    if (QFileInfo(shared).isDir())
+        return {WithTrailingSlash(shared), true};
+    return {WithTrailingSlash(QDir::cleanPath(executable.absolutePath())), false};
 }
 
-void SetProgramFolder(const QString& folder)
+namespace {
+
+ProgramLocation CurrentProgramLocation()
+{
+    if (!g_programFolder.isEmpty())
+        return {WithTrailingSlash(g_programFolder), g_programInstalled};
+    const QString fromEnvironment = qEnvironmentVariable("FORMLARK_PROGRAM_FOLDER");
+    if (!fromEnvironment.isEmpty())
+        return {WithTrailingSlash(QDir(fromEnvironment).absolutePath()), false};
+    if (QCoreApplication::instance())
+        return LocateProgramFolder(QCoreApplication::applicationDirPath());
+    return {WithTrailingSlash(QDir::currentPath()), false};
+}
+
+} // namespace
+
+QString ProgramFolder()
+{
+    return CurrentProgramLocation().folder;
+}
+
+bool ProgramIsInstalled()
+{
+    return CurrentProgramLocation().installed;
+}
+
+void SetProgramFolder(const QString& folder, bool installed)
 {
     g_programFolder = folder;
+    g_programInstalled = installed;
+}
+
+QString XdgBaseFolder(const char* variable, const QString& homeFallback)
+{
+    const QString fromEnvironment = qEnvironmentVariable(variable);
+    if (!fromEnvironment.isEmpty() && QDir::isAbsolutePath(fromEnvironment))
+        return QDir::cleanPath(fromEnvironment);
+    return QDir::homePath() + u'/' + homeFallback;
 }

@@ -44,11 +44,29 @@ bool WriteSettingText(const QString& keyPath, const QString& valueName, const QS
 int ReadSettingNumber(const QString& keyPath, const QString& valueName, int defaultValue);
 QString ReadSettingText(const QString& keyPath, const QString& valueName, const QString& defaultValue);
 
-// The folder of the program's own executable, ending in "/". The
-// environment variable FORMLARK_PROGRAM_FOLDER names another folder (tests),
-// as does SetProgramFolder.
+// The program folder: where the form pictures, the help page and the
+// bundled "DatabaseFiles" are. An installed program finds them in
+// "../share/formlark/" beside its executable's folder; a program run from its
+// build folder has them in the executable's own folder.
+struct ProgramLocation {
+    QString folder;         // ends in "/"
+    bool installed = false; // the folder is the shared one of an installation
+};
+ProgramLocation LocateProgramFolder(const QString& executableFolder);
+
+// The program folder in use, ending in "/", and whether it is an installed
+// one (its files are the installation's, never written by the program). The
+// environment variable FORMLARK_PROGRAM_FOLDER names another, not installed
+// folder (tests), as does SetProgramFolder.
 QString ProgramFolder();
-void SetProgramFolder(const QString& folder);
+bool ProgramIsInstalled();
+void SetProgramFolder(const QString& folder, bool installed = false);
+
+// A per-user base folder of the desktop: the absolute path in the environment
+// variable `variable` (XDG_CONFIG_HOME, XDG_DATA_HOME), or the home folder
+// followed by `homeFallback` when it is unset, empty or relative. Without a
+// trailing "/".
+QString XdgBaseFolder(const char* variable, const QString& homeFallback);
 
 // Names used with the settings.
 inline constexpr char kApplicationTitle[] = "Formlark (2005)";

@@ -2,7 +2,11 @@
 
 #include "core/settings/Settings.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 
 TestFolders::TestFolders()
 {
@@ -35,4 +39,33 @@ QString TestFolders::SettingsFile() const
 QString TestFolders::Path(const QString& relative) const
 {
     return dir_.path() + u'/' + relative;
+}
+
+QStringList FolderSnapshot(const QString& folder)
+{
+    QStringList lines;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        lines << QStringLiteral("%1 %2 %3 %4")
+                     .arg(info.filePath())
+                     .arg(info.size())
+                     .arg(info.lastModified().toMSecsSinceEpoch())
+                     .arg(int(info.permissions()), 0, 16);
+    }
+    lines.sort();
+    return lines;
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteFileBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A program folder and a settings file of the test's own, in a temporary
@@ -20,3 +22,13 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// Every file and folder beneath `folder` with its size, time of change and
+// permissions, one line each in a fixed order: two snapshots differ when
+// anything beneath it was written, added, renamed or removed.
+QStringList FolderSnapshot(const QString& folder);
+
+// A file's bytes (empty when it can't be read), and a file written with
+// `bytes` (false when it can't be).
+QByteArray FileBytes(const QString& path);
+bool WriteFileBytes(const QString& path, const QByteArray& bytes);

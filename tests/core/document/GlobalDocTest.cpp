@@ -5,6 +5,7 @@
 #include "core/document/GlobalDoc.h"
 #include "core/settings/Settings.h"
 #include "core/store/CompanyData.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TestFolders.h"
 #include "tests/support/TestStores.h"
@@ -18,12 +19,6 @@ namespace {
 const QString kLastCompanyKey = SettingsKeyPath(kKeyLastActiveCompany);
 const QString kDataPathKey = SettingsKeyPath(kKeyDcomOptions);
 
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 int RowCount(const QString& path, const char* table)
 {
     CompanyStore store;
@@ -35,23 +30,6 @@ int RowCount(const QString& path, const char* table)
         });
     return count;
 }
-
-class ScriptedDialogs : public CompanyDialogs {
-public:
-    std::optional<QString> newName;
-    QString selectName; // chosen by name; empty = cancel
-    QStringList offered;
-
-    std::optional<QString> AskNewCompanyName() override { return newName; }
-    std::optional<int> SelectCompany(const QStringList& names) override
-    {
-        offered = names;
-        const int index = names.indexOf(selectName);
-        if (selectName.isEmpty() || index < 0)
-            return std::nullopt;
-        return index;
-    }
-};
 
 class RecordingView : public DocumentView {
 public:

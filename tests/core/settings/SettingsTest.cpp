@@ -167,6 +167,44 @@ private slots:
         QVERIFY(ProgramFolder().endsWith(u'/'));
     }
 
+    void programFolderOfAnInstalledProgram_data()
+    {
+        QTest::addColumn<QStringList>("folders"); // made beneath a temporary root
+        QTest::addColumn<QString>("file");        // and a file, when not empty
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("installed: ../share/formlark/")
+            << QStringList{"usr/bin", "usr/share/formlark"} << "" << "usr/bin" << "usr/share/formlark/" << true;
+        QTest::newRow("executable folder given with a slash")
+            << QStringList{"opt/x/bin", "opt/x/share/formlark"} << "" << "opt/x/bin/" << "opt/x/share/formlark/" << true;
+        QTest::newRow("build folder: its own folder")
+            << QStringList{"build/bin"} << "" << "build/bin" << "build/bin/" << false;
+        QTest::newRow("share without formlark")
+            << QStringList{"p/bin", "p/share/other"} << "" << "p/bin" << "p/bin/" << false;
+        QTest::newRow("share/formlark a file") << QStringList{"p/bin", "p/share"} << "p/share/formlark" << "p/bin"
+                                               << "p/bin/" << false;
+    }
+
+    void programFolderOfAnInstalledProgram()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, file);
+        QFETCH(QString, executable);
+        QFETCH(QString, expected);
+        QFETCH(bool, installed);
+        QTemporaryDir root;
+        for (const QString& folder : folders)
+            QVERIFY(QDir(root.path()).mkpath(folder));
+        if (!file.isEmpty()) {
+            QFile made(root.filePath(file));
+            QVERIFY(made.open(QIODevice::WriteOnly));
+        }
+        const ProgramLocation location = LocateProgramFolder(root.filePath(executable));
+        QCOMPARE(location.folder, root.path() + u'/' + expected);
+        QCOMPARE(location.installed, installed);
+    }
+
     void inchesComeBackAsTyped_data()
     {
         QTest::addColumn<double>("inches");

@@ -3,6 +3,7 @@
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
 #include "core/store/StoreFileVfs.h"
+#include "tests/support/TestFolders.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,19 +12,6 @@
 #include <sqlite3.h>
 
 namespace {
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Rows of a query as "a|b|c" lines, through the store's own Execute.
 QStringList Rows(CompanyStore& store, const QByteArray& sql, int* rc = nullptr)
@@ -55,7 +43,7 @@ private slots:
         QCOMPARE(CreateCompanyStore(store, path), 0);
         store.Close();
 
-        const QByteArray bytes = ReadFile(path);
+        const QByteArray bytes = FileBytes(path);
         QVERIFY(bytes.size() > kStoreImageOffset);
         QCOMPARE(bytes.left(54), QByteArray("** This is a Wagesparrow Database file version 1.0 **", 54));
         QCOMPARE(bytes.at(53), '\0');
@@ -78,7 +66,7 @@ private slots:
             QCOMPARE(store.InsertCompany(company, 1), 0);
         }
         const QString image = dir.filePath("image.db");
-        WriteFile(image, ReadFile(path).mid(kStoreImageOffset));
+        QVERIFY(WriteFileBytes(image, FileBytes(path).mid(kStoreImageOffset)));
         sqlite3* db = nullptr;
         QCOMPARE(sqlite3_open_v2(image.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
         sqlite3_stmt* statement = nullptr;
@@ -112,7 +100,7 @@ private slots:
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
         const QString path = dir.filePath("Foreign.pmt");
-        WriteFile(path, content);
+        QVERIFY(WriteFileBytes(path, content));
 
         CompanyStore store;
         QCOMPARE(store.Open(path), 0);
@@ -125,7 +113,7 @@ private slots:
         CompanyData data;
         QVERIFY(LoadCompany(store, path, data) != 0);
         store.Close();
-        QCOMPARE(ReadFile(path), content); // never touched
+        QCOMPARE(FileBytes(path), content); // never touched
     }
 
     void schemaAsTheEngineReadsItBack()

@@ -10,6 +10,7 @@
 #include "gui/shell/SplashWindow.h"
 #include "gui/controls/OutBarCtrl.h"
 #include "core/store/CompanyData.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TestFolders.h"
 #include "tests/support/TestStores.h"
@@ -27,18 +28,6 @@
 #include <QtTest>
 
 namespace {
-
-class ScriptedDialogs : public CompanyDialogs {
-public:
-    std::optional<QString> newName;
-    QString selectName;
-    std::optional<QString> AskNewCompanyName() override { return newName; }
-    std::optional<int> SelectCompany(const QStringList& names) override
-    {
-        const int index = names.indexOf(selectName);
-        return index < 0 ? std::nullopt : std::optional<int>(index);
-    }
-};
 
 // A running program over a data folder holding the Sample Company.
 struct Program {

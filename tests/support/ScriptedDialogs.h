@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/document/CompanyDialogs.h"
+
+#include <QStringList>
+
+// The company dialogs answered by a test: the name a "New Company" dialog
+// returns (none: Cancel) and the company a "Select a Company " dialog picks,
+// by name (empty or not offered: Cancel); the names last offered are kept.
+class ScriptedDialogs : public CompanyDialogs {
+public:
+    std::optional<QString> newName;
+    QString selectName;
+    QStringList offered;
+
+    std::optional<QString> AskNewCompanyName() override { return newName; }
+    std::optional<int> SelectCompany(const QStringList& names) override
+    {
+        offered = names;
+        const int index = names.indexOf(selectName);
+        if (selectName.isEmpty() || index < 0)
+            return std::nullopt;
+        return index;
+    }
+};
