@@ -10,46 +10,46 @@ int EndY(const QRect& r) { return r.top() + r.height(); }
 
 } // namespace
 
-OutBarLayout::OutBarLayout(Input input) : m_input(std::move(input))
+OutBarLayout::OutBarLayout(Input input) : input_(std::move(input))
 {
-    const QRect& client = m_input.client;
-    const int count = m_input.folderCount;
-    const int height = m_input.metrics.folderHeight;
-    m_input.currentFolder = count > 0 ? std::clamp(m_input.currentFolder, 0, count - 1) : 0;
-    m_input.firstVisibleItem = std::clamp(m_input.firstVisibleItem, 0, std::max(0, ItemCount() - 1));
+    const QRect& client = input_.client;
+    const int count = input_.folderCount;
+    const int height = input_.metrics.folderHeight;
+    input_.currentFolder = count > 0 ? std::clamp(input_.currentFolder, 0, count - 1) : 0;
+    input_.firstVisibleItem = std::clamp(input_.firstVisibleItem, 0, std::max(0, ItemCount() - 1));
 
     if (count == 0) {
-        m_itemArea = client;
+        itemArea_ = client;
     } else {
-        const int top = client.top() + (m_input.currentFolder + 1) * height;
-        const int end = EndY(client) - (count - 1 - m_input.currentFolder) * height;
-        m_itemArea = QRect(client.left(), top, client.width(), std::max(0, end - top));
+        const int top = client.top() + (input_.currentFolder + 1) * height;
+        const int end = EndY(client) - (count - 1 - input_.currentFolder) * height;
+        itemArea_ = QRect(client.left(), top, client.width(), std::max(0, end - top));
     }
-    if (m_input.hostsWindow)
+    if (input_.hostsWindow)
         return;
 
-    const OutBarMetrics& m = m_input.metrics;
-    const QSize icon = m_input.iconSize;
-    const int limit = CaptionWidthLimit(client, m_input.smallIcons, icon, m);
-    int y = m_itemArea.top() + (m_input.smallIcons ? m.itemInsetY : m.largeItemSpacing);
-    for (int i = m_input.firstVisibleItem; i < ItemCount(); ++i) {
-        QSize caption = m_input.captionSizes[i];
+    const OutBarMetrics& m = input_.metrics;
+    const QSize icon = input_.iconSize;
+    const int limit = CaptionWidthLimit(client, input_.smallIcons, icon, m);
+    int y = itemArea_.top() + (input_.smallIcons ? m.itemInsetY : m.largeItemSpacing);
+    for (int i = input_.firstVisibleItem; i < ItemCount(); ++i) {
+        QSize caption = input_.captionSizes[i];
         caption.setWidth(std::min(caption.width(), limit));
         ItemGeometry g;
-        if (m_input.smallIcons) {
+        if (input_.smallIcons) {
             const int row = std::max(icon.height(), caption.height());
-            g.icon = QRect(QPoint(m_itemArea.left() + m.itemInsetX, y + (row - icon.height()) / 2), icon);
+            g.icon = QRect(QPoint(itemArea_.left() + m.itemInsetX, y + (row - icon.height()) / 2), icon);
             g.caption = QRect(QPoint(g.icon.left() + icon.width() + m.smallIconGap, y + (row - caption.height()) / 2),
                               caption);
             y += row + m.smallItemSpacing;
         } else {
-            g.icon = QRect(QPoint(m_itemArea.left() + (m_itemArea.width() - icon.width()) / 2, y), icon);
-            g.caption = QRect(QPoint(m_itemArea.left() + (m_itemArea.width() - caption.width()) / 2,
+            g.icon = QRect(QPoint(itemArea_.left() + (itemArea_.width() - icon.width()) / 2, y), icon);
+            g.caption = QRect(QPoint(itemArea_.left() + (itemArea_.width() - caption.width()) / 2,
                                      y + icon.height() + m.largeIconGap),
                               caption);
             y = EndY(g.caption) + m.largeItemSpacing;
         }
-        m_items.append(g);
+        items_.append(g);
     }
 }
 
@@ -62,23 +62,23 @@ int OutBarLayout::CaptionWidthLimit(const QRect& client, bool smallIcons, QSize 
 
 QRect OutBarLayout::HeaderRect(int folder) const
 {
-    const int count = m_input.folderCount;
+    const int count = input_.folderCount;
     if (folder < 0 || folder >= count)
         return {};
-    const int height = m_input.metrics.folderHeight;
-    const QRect& client = m_input.client;
+    const int height = input_.metrics.folderHeight;
+    const QRect& client = input_.client;
     // The open folder and those before it sit at the top, the rest at the bottom.
-    const int top = folder <= m_input.currentFolder ? client.top() + folder * height
+    const int top = folder <= input_.currentFolder ? client.top() + folder * height
                                                     : EndY(client) - (count - folder) * height;
     return QRect(client.left(), top, client.width(), height);
 }
 
 const OutBarLayout::ItemGeometry* OutBarLayout::Geometry(int item) const
 {
-    const int at = item - m_input.firstVisibleItem;
-    if (at < 0 || at >= m_items.size())
+    const int at = item - input_.firstVisibleItem;
+    if (at < 0 || at >= items_.size())
         return nullptr;
-    return &m_items[at];
+    return &items_[at];
 }
 
 QRect OutBarLayout::IconRect(int item) const
@@ -102,14 +102,14 @@ QRect OutBarLayout::ItemRect(int item) const
 bool OutBarLayout::IsFullyVisible(int item) const
 {
     const ItemGeometry* g = Geometry(item);
-    return g && m_itemArea.contains(g->icon.united(g->caption));
+    return g && itemArea_.contains(g->icon.united(g->caption));
 }
 
 int OutBarLayout::LastShownItem() const
 {
-    int last = m_input.firstVisibleItem - 1;
-    for (int i = m_input.firstVisibleItem; i < ItemCount(); ++i) {
-        if (ItemRect(i).top() >= EndY(m_itemArea))
+    int last = input_.firstVisibleItem - 1;
+    for (int i = input_.firstVisibleItem; i < ItemCount(); ++i) {
+        if (ItemRect(i).top() >= EndY(itemArea_))
             break;
         last = i;
     }
@@ -118,34 +118,34 @@ int OutBarLayout::LastShownItem() const
 
 int OutBarLayout::LastFullyVisibleItem() const
 {
-    int last = m_input.firstVisibleItem - 1;
-    for (int i = m_input.firstVisibleItem; i < ItemCount() && IsFullyVisible(i); ++i)
+    int last = input_.firstVisibleItem - 1;
+    for (int i = input_.firstVisibleItem; i < ItemCount() && IsFullyVisible(i); ++i)
         last = i;
     return last;
 }
 
 bool OutBarLayout::UpButtonShown() const
 {
-    return !m_input.hostsWindow && m_input.firstVisibleItem > 0;
+    return !input_.hostsWindow && input_.firstVisibleItem > 0;
 }
 
 bool OutBarLayout::DownButtonShown() const
 {
-    return !m_input.hostsWindow && ItemCount() > 0 && LastFullyVisibleItem() != ItemCount() - 1;
+    return !input_.hostsWindow && ItemCount() > 0 && LastFullyVisibleItem() != ItemCount() - 1;
 }
 
 QRect OutBarLayout::UpButtonRect() const
 {
-    const int side = m_input.scrollButtonSide;
-    const int margin = m_input.metrics.scrollButtonMargin;
-    return QRect(m_itemArea.left() + m_itemArea.width() - margin - side, m_itemArea.top() + margin, side, side);
+    const int side = input_.scrollButtonSide;
+    const int margin = input_.metrics.scrollButtonMargin;
+    return QRect(itemArea_.left() + itemArea_.width() - margin - side, itemArea_.top() + margin, side, side);
 }
 
 QRect OutBarLayout::DownButtonRect() const
 {
-    const int side = m_input.scrollButtonSide;
-    const int margin = m_input.metrics.scrollButtonMargin;
-    return QRect(m_itemArea.left() + m_itemArea.width() - margin - side, EndY(m_itemArea) - margin - side, side,
+    const int side = input_.scrollButtonSide;
+    const int margin = input_.metrics.scrollButtonMargin;
+    return QRect(itemArea_.left() + itemArea_.width() - margin - side, EndY(itemArea_) - margin - side, side,
                  side);
 }
 
@@ -155,12 +155,12 @@ OutBarHit OutBarLayout::HitTest(const QPoint& point) const
         return {OutBarHitKind::UpButton, -1};
     if (DownButtonShown() && DownButtonRect().contains(point))
         return {OutBarHitKind::DownButton, -1};
-    for (int f = 0; f < m_input.folderCount; ++f)
+    for (int f = 0; f < input_.folderCount; ++f)
         if (HeaderRect(f).contains(point))
             return {OutBarHitKind::Folder, f};
-    if (!m_input.hostsWindow && m_itemArea.contains(point)) {
+    if (!input_.hostsWindow && itemArea_.contains(point)) {
         const int last = LastShownItem();
-        for (int i = m_input.firstVisibleItem; i <= last; ++i)
+        for (int i = input_.firstVisibleItem; i <= last; ++i)
             if (ItemRect(i).contains(point))
                 return {OutBarHitKind::Item, i};
     }
@@ -169,17 +169,17 @@ OutBarHit OutBarLayout::HitTest(const QPoint& point) const
 
 OutBarDropTarget OutBarLayout::DropTargetAt(const QPoint& point) const
 {
-    for (int f = 0; f < m_input.folderCount; ++f)
+    for (int f = 0; f < input_.folderCount; ++f)
         if (HeaderRect(f).contains(point))
             return {f, -1, std::nullopt};
-    if (m_input.hostsWindow || !m_itemArea.contains(point) || m_input.folderCount == 0)
+    if (input_.hostsWindow || !itemArea_.contains(point) || input_.folderCount == 0)
         return {};
 
-    const OutBarMetrics& m = m_input.metrics;
-    const int halfGap = (m_input.smallIcons ? m.smallItemSpacing : m.largeItemSpacing) / 2;
-    const int first = m_input.firstVisibleItem;
+    const OutBarMetrics& m = input_.metrics;
+    const int halfGap = (input_.smallIcons ? m.smallItemSpacing : m.largeItemSpacing) / 2;
+    const int first = input_.firstVisibleItem;
     const int last = LastShownItem();
-    OutBarDropTarget target{m_input.currentFolder, -1, std::nullopt};
+    OutBarDropTarget target{input_.currentFolder, -1, std::nullopt};
     for (int i = first; i <= last; ++i) {
         const QRect r = ItemRect(i);
         if (point.y() < r.center().y()) {
@@ -190,10 +190,10 @@ OutBarDropTarget OutBarLayout::DropTargetAt(const QPoint& point) const
     }
     if (target.index < 0) {
         target.index = last + 1;
-        target.markY = last >= first ? EndY(ItemRect(last)) + halfGap : m_itemArea.top() + halfGap;
+        target.markY = last >= first ? EndY(ItemRect(last)) + halfGap : itemArea_.top() + halfGap;
     }
-    const int lowest = m_itemArea.top() + 1;
-    const int highest = EndY(m_itemArea) - 2;
+    const int lowest = itemArea_.top() + 1;
+    const int highest = EndY(itemArea_) - 2;
     target.markY = std::clamp(*target.markY, lowest, std::max(lowest, highest));
     return target;
 }
@@ -254,8 +254,8 @@ int MovedItemIndex(int sourceFolder, int sourceItem, int targetFolder, int targe
 
 std::optional<QPoint> OutBarNudge::Tick()
 {
-    const int tick = m_counter;
-    m_counter = m_counter >= 10 ? -1 : m_counter + 1;
+    const int tick = counter_;
+    counter_ = counter_ >= 10 ? -1 : counter_ + 1;
     switch (tick) {
     case 0:
         return QPoint(-1, 1);

@@ -10,14 +10,15 @@
 // Geometry of the navigation bar, computed from sizes alone so that hit
 // tests, scrolling and the folder slide can be checked without a window.
 
-// Option bits of the bar (`BarFlags`). The bits 0x4 to 0x40 are kept as
-// given but change nothing.
+// Option bits of the bar (`BarFlags`).
 namespace OutBarFlag {
 inline constexpr unsigned kSmallIcons = 0x1;           // clear: large icons
+inline constexpr unsigned kInert = 0x7C;               // bits 0x4 to 0x40: kept as given, change nothing
 inline constexpr unsigned kDragItems = 0x80;           // items can be dragged to a new place
 inline constexpr unsigned kAnimateFolders = 0x100;     // slide when the open folder changes
 inline constexpr unsigned kSelectionHighlight = 0x200; // frame the selected item's icon
-inline constexpr unsigned kInitial = 0x3FC;            // before the owner sets its own
+// Before the owner sets its own (0x3FC).
+inline constexpr unsigned kInitial = kInert | kDragItems | kAnimateFolders | kSelectionHighlight;
 } // namespace OutBarFlag
 
 // Spacing of the bar, in pixels.
@@ -85,10 +86,10 @@ public:
                                  const OutBarMetrics& metrics = {});
 
     QRect HeaderRect(int folder) const;
-    QRect ItemArea() const { return m_itemArea; }
+    QRect ItemArea() const { return itemArea_; }
 
-    int ItemCount() const { return int(m_input.captionSizes.size()); }
-    int FirstVisibleItem() const { return m_input.firstVisibleItem; }
+    int ItemCount() const { return int(input_.captionSizes.size()); }
+    int FirstVisibleItem() const { return input_.firstVisibleItem; }
     // Items from the first visible one to the last that shows at least in part.
     int LastShownItem() const;
     // The last item whose whole rectangle is inside the item area; one less
@@ -117,9 +118,9 @@ private:
 
     const ItemGeometry* Geometry(int item) const;
 
-    Input m_input;
-    QRect m_itemArea;
-    QList<ItemGeometry> m_items; // from the first visible item on
+    Input input_;
+    QRect itemArea_;
+    QList<ItemGeometry> items_; // from the first visible item on
 };
 
 // The slide from folder `from` to folder `to` in a bar of `folderCount`
@@ -138,9 +139,9 @@ int MovedItemIndex(int sourceFolder, int sourceItem, int targetFolder, int targe
 // leave it where it is (no value).
 class OutBarNudge {
 public:
-    void Restart() { m_counter = 0; }
+    void Restart() { counter_ = 0; }
     std::optional<QPoint> Tick();
 
 private:
-    int m_counter = 0;
+    int counter_ = 0;
 };

@@ -52,31 +52,31 @@ CHyperlinkLabel::CHyperlinkLabel(const QString& text, QWidget* parent)
 void CHyperlinkLabel::SetText(const QString& text)
 {
     setText(text);
-    if (m_target.isEmpty())
+    if (target_.isEmpty())
         setToolTip(Target());
     FitToText();
 }
 
 QString CHyperlinkLabel::Target() const
 {
-    return m_target.isEmpty() ? text() : m_target;
+    return target_.isEmpty() ? text() : target_;
 }
 
 void CHyperlinkLabel::SetTarget(const QString& target)
 {
-    m_target = target;
+    target_ = target;
     setToolTip(Target());
 }
 
 void CHyperlinkLabel::SetLinkAppearance(bool on)
 {
-    m_linkAppearance = on;
+    linkAppearance_ = on;
     ApplyAppearance();
 }
 
 void CHyperlinkLabel::SetVisited(bool visited)
 {
-    m_visited = visited;
+    visited_ = visited;
     ApplyAppearance();
 }
 
@@ -87,18 +87,18 @@ QColor CHyperlinkLabel::TextColour() const
 
 void CHyperlinkLabel::ApplyAppearance()
 {
-    m_applying = true;
+    applying_ = true;
     QFont linkFont = font();
-    linkFont.setUnderline(m_linkAppearance);
+    linkFont.setUnderline(linkAppearance_);
     setFont(linkFont);
 
     QPalette colours = palette();
     QColor colour = QApplication::palette(this).color(QPalette::WindowText);
-    if (m_linkAppearance)
-        colour = m_hovered ? kHoverColour : m_visited ? kVisitedColour : kUnvisitedColour;
+    if (linkAppearance_)
+        colour = hovered_ ? kHoverColour : visited_ ? kVisitedColour : kUnvisitedColour;
     colours.setColor(QPalette::WindowText, colour);
     setPalette(colours);
-    m_applying = false;
+    applying_ = false;
     FitToText();
 }
 
@@ -127,14 +127,14 @@ bool CHyperlinkLabel::Open()
 
 void CHyperlinkLabel::enterEvent(QEnterEvent* event)
 {
-    m_hovered = true;
+    hovered_ = true;
     ApplyAppearance();
     QLabel::enterEvent(event);
 }
 
 void CHyperlinkLabel::leaveEvent(QEvent* event)
 {
-    m_hovered = false;
+    hovered_ = false;
     ApplyAppearance();
     QLabel::leaveEvent(event);
 }
@@ -142,7 +142,7 @@ void CHyperlinkLabel::leaveEvent(QEvent* event)
 void CHyperlinkLabel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        m_pressed = true;
+        pressed_ = true;
     QLabel::mousePressEvent(event);
 }
 
@@ -150,9 +150,9 @@ void CHyperlinkLabel::mousePressEvent(QMouseEvent* event)
 // way a button takes it.
 void CHyperlinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = event->button() == Qt::LeftButton && m_pressed && rect().contains(event->position().toPoint());
+    const bool click = event->button() == Qt::LeftButton && pressed_ && rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
-        m_pressed = false;
+        pressed_ = false;
     if (click) {
         Open();
         return;
@@ -163,6 +163,6 @@ void CHyperlinkLabel::mouseReleaseEvent(QMouseEvent* event)
 void CHyperlinkLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange && !m_applying)
+    if (event->type() == QEvent::FontChange && !applying_)
         ApplyAppearance();
 }

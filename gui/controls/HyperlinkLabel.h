@@ -39,11 +39,11 @@ public:
     // Link colours and underline on or off; off, the label looks like plain
     // text (it still opens its target when clicked).
     void SetLinkAppearance(bool on);
-    bool LinkAppearance() const { return m_linkAppearance; }
+    bool LinkAppearance() const { return linkAppearance_; }
 
-    bool Visited() const { return m_visited; }
+    bool Visited() const { return visited_; }
     void SetVisited(bool visited);
-    bool Hovered() const { return m_hovered; }
+    bool Hovered() const { return hovered_; }
     // The colour the text is drawn in now.
     QColor TextColour() const;
 
@@ -68,10 +68,10 @@ protected:
 private:
     void ApplyAppearance();
 
-    QString m_target;
-    bool m_linkAppearance = false;
-    bool m_visited = false;
-    bool m_hovered = false;
-    bool m_pressed = false;
-    bool m_applying = false;
+    QString target_;
+    bool linkAppearance_ = false;
+    bool visited_ = false;
+    bool hovered_ = false;
+    bool pressed_ = false;
+    bool applying_ = false;
 };

@@ -41,7 +41,7 @@ void Draw3dRect(QPainter& painter, const QRect& r, const QColor& topLeft, const 
 
 } // namespace
 
-COutBarCtrl::COutBarCtrl(QWidget* parent, unsigned barFlags) : QWidget(parent), m_flags(barFlags)
+COutBarCtrl::COutBarCtrl(QWidget* parent, unsigned barFlags) : QWidget(parent), flags_(barFlags)
 {
     // The static edge: one pixel all round.
     setContentsMargins(1, 1, 1, 1);
@@ -51,63 +51,63 @@ COutBarCtrl::COutBarCtrl(QWidget* parent, unsigned barFlags) : QWidget(parent), 
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     const QPalette& colors = palette();
-    m_background = colors.color(QPalette::Dark);
-    m_outline = colors.color(QPalette::Shadow);
-    m_text = colors.color(QPalette::Base);
-    m_face = colors.color(QPalette::Button);
-    m_light3d = colors.color(QPalette::Midlight);
-    m_highlight = colors.color(QPalette::Light);
-    m_shadow = colors.color(QPalette::Dark);
-    m_darkShadow = colors.color(QPalette::Shadow);
+    background_ = colors.color(QPalette::Dark);
+    outline_ = colors.color(QPalette::Shadow);
+    text_ = colors.color(QPalette::Base);
+    face_ = colors.color(QPalette::Button);
+    light3d_ = colors.color(QPalette::Midlight);
+    highlight_ = colors.color(QPalette::Light);
+    shadow_ = colors.color(QPalette::Dark);
+    darkShadow_ = colors.color(QPalette::Shadow);
 
-    m_hoverTimer.setInterval(kHoverCheckMs);
-    connect(&m_hoverTimer, &QTimer::timeout, this, &COutBarCtrl::CheckPointerLeft);
-    connect(&m_slideTimer, &QTimer::timeout, this, &COutBarCtrl::SlideTick);
-    connect(&m_nudgeTimer, &QTimer::timeout, this, &COutBarCtrl::NudgeTick);
+    hoverTimer_.setInterval(kHoverCheckMs);
+    connect(&hoverTimer_, &QTimer::timeout, this, &COutBarCtrl::CheckPointerLeft);
+    connect(&slideTimer_, &QTimer::timeout, this, &COutBarCtrl::SlideTick);
+    connect(&nudgeTimer_, &QTimer::timeout, this, &COutBarCtrl::NudgeTick);
 }
 
 COutBarCtrl::~COutBarCtrl()
 {
     // The editor dies with the bar; its last focus change must not reach us.
-    if (m_editor)
-        m_editor->removeEventFilter(this);
-    m_editor = nullptr;
+    if (editor_)
+        editor_->removeEventFilter(this);
+    editor_ = nullptr;
 }
 
 void COutBarCtrl::SetBarFlags(unsigned flags)
 {
-    m_flags = flags;
-    m_firstVisible = 0;
+    flags_ = flags;
+    firstVisible_ = 0;
     update();
 }
 
 void COutBarCtrl::SetBackgroundColor(const QColor& color)
 {
-    m_background = color;
+    background_ = color;
     update();
 }
 
 void COutBarCtrl::SetTextColor(const QColor& color)
 {
-    m_text = color;
+    text_ = color;
     update();
 }
 
 void COutBarCtrl::SetSelectedItemAnimation(int milliseconds)
 {
-    m_nudgeOffset = {};
+    nudgeOffset_ = {};
     if (milliseconds > 0) {
-        m_nudge.Restart();
-        m_nudgeTimer.start(milliseconds);
+        nudge_.Restart();
+        nudgeTimer_.start(milliseconds);
     } else {
-        m_nudgeTimer.stop();
+        nudgeTimer_.stop();
     }
     update();
 }
 
 void COutBarCtrl::SetBarImageList(const OutBarImageList& list, ImageListKind which)
 {
-    (which == LargeImages ? m_largeImages : m_smallImages) = list;
+    (which == LargeImages ? largeImages_ : smallImages_) = list;
     update();
 }
 
@@ -115,7 +115,7 @@ void COutBarCtrl::SetFolderImageList(int folder, const OutBarImageList& list, Im
 {
     if (folder < 0 || folder >= FolderCount())
         return;
-    OutBarFolder& f = m_folders[folder];
+    OutBarFolder& f = folders_[folder];
     (which == LargeImages ? f.largeImages : f.smallImages) = list;
     update();
 }
@@ -125,7 +125,7 @@ int COutBarCtrl::AppendFolder(const QString& name, int userValue)
     OutBarFolder folder;
     folder.name = name;
     folder.userValue = userValue;
-    m_folders.append(folder);
+    folders_.append(folder);
     update();
     return FolderCount() - 1;
 }
@@ -134,12 +134,12 @@ int COutBarCtrl::InsertFolderItem(int folder, int position, const QString& capti
 {
     if (folder < 0 || folder >= FolderCount())
         return -1;
-    QList<OutBarItem>& items = m_folders[folder].items;
+    QList<OutBarItem>& items = folders_[folder].items;
     if (position < 0 || position > items.size())
         position = int(items.size());
     items.insert(position, OutBarItem{caption, image, userValue});
-    if (m_selectedFolder == folder && m_selected >= position)
-        ++m_selected;
+    if (selectedFolder_ == folder && selected_ >= position)
+        ++selected_;
     update();
     return position;
 }
@@ -148,7 +148,7 @@ void COutBarCtrl::SetFolderWindow(int folder, QWidget* window)
 {
     if (folder < 0 || folder >= FolderCount())
         return;
-    OutBarFolder& f = m_folders[folder];
+    OutBarFolder& f = folders_[folder];
     if (f.window && f.window != window)
         f.window->hide();
     f.window = window;
@@ -160,24 +160,24 @@ void COutBarCtrl::SetFolderWindow(int folder, QWidget* window)
 
 int COutBarCtrl::ItemCount(int folder) const
 {
-    return folder >= 0 && folder < FolderCount() ? int(m_folders[folder].items.size()) : 0;
+    return folder >= 0 && folder < FolderCount() ? int(folders_[folder].items.size()) : 0;
 }
 
 bool COutBarCtrl::HostsWindow(int folder) const
 {
-    return folder >= 0 && folder < FolderCount() && m_folders[folder].window;
+    return folder >= 0 && folder < FolderCount() && folders_[folder].window;
 }
 
 const OutBarImageList& COutBarCtrl::Images(int folder) const
 {
-    const bool small = m_flags & OutBarFlag::kSmallIcons;
+    const bool small = flags_ & OutBarFlag::kSmallIcons;
     if (folder >= 0 && folder < FolderCount()) {
-        const OutBarFolder& f = m_folders[folder];
+        const OutBarFolder& f = folders_[folder];
         const std::optional<OutBarImageList>& own = small ? f.smallImages : f.largeImages;
         if (own)
             return *own;
     }
-    return small ? m_smallImages : m_largeImages;
+    return small ? smallImages_ : largeImages_;
 }
 
 OutBarLayout COutBarCtrl::LayoutFor(int folder, int firstVisible) const
@@ -187,18 +187,18 @@ OutBarLayout COutBarCtrl::LayoutFor(int folder, int firstVisible) const
     in.folderCount = FolderCount();
     in.currentFolder = folder;
     in.firstVisibleItem = firstVisible;
-    in.smallIcons = m_flags & OutBarFlag::kSmallIcons;
+    in.smallIcons = flags_ & OutBarFlag::kSmallIcons;
     in.hostsWindow = HostsWindow(folder);
     in.iconSize = Images(folder).imageSize;
     in.scrollButtonSide = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    in.metrics = m_metrics;
+    in.metrics = metrics_;
     if (folder >= 0 && folder < FolderCount()) {
         // Measured with fractions and rounded up, so that drawing the caption
         // into its rectangle never wraps or cuts it for want of a pixel.
         const QFontMetricsF metrics(font());
         const int lineHeight = qCeil(metrics.height());
-        const int limit = OutBarLayout::CaptionWidthLimit(in.client, in.smallIcons, in.iconSize, m_metrics);
-        for (const OutBarItem& item : m_folders[folder].items) {
+        const int limit = OutBarLayout::CaptionWidthLimit(in.client, in.smallIcons, in.iconSize, metrics_);
+        for (const OutBarItem& item : folders_[folder].items) {
             QSizeF size;
             if (in.smallIcons)
                 size = QSizeF(metrics.horizontalAdvance(item.caption), metrics.height());
@@ -213,7 +213,7 @@ OutBarLayout COutBarCtrl::LayoutFor(int folder, int firstVisible) const
 
 OutBarLayout COutBarCtrl::Layout() const
 {
-    return LayoutFor(m_current, m_firstVisible);
+    return LayoutFor(current_, firstVisible_);
 }
 
 OutBarHit COutBarCtrl::HitTest(const QPoint& point) const
@@ -234,7 +234,7 @@ QSize COutBarCtrl::sizeHint() const
 
 QSize COutBarCtrl::minimumSizeHint() const
 {
-    return QSize(40, m_metrics.folderHeight * std::max(1, FolderCount()) + 2);
+    return QSize(40, metrics_.folderHeight * std::max(1, FolderCount()) + 2);
 }
 
 // ---------------------------------------------------------------- painting
@@ -242,8 +242,8 @@ QSize COutBarCtrl::minimumSizeHint() const
 void COutBarCtrl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (m_slide) {
-        const Slide& slide = *m_slide;
+    if (slide_) {
+        const Slide& slide = *slide_;
         const QRect& block = slide.plan.block;
         const qreal ratio = slide.after.devicePixelRatio();
         painter.drawPixmap(0, 0, slide.before);
@@ -269,15 +269,15 @@ void COutBarCtrl::PaintBar(QPainter& painter) const
 {
     PaintEdge(painter);
     const OutBarLayout layout = Layout();
-    if (!HostsWindow(m_current))
-        painter.fillRect(layout.ItemArea(), m_background);
+    if (!HostsWindow(current_))
+        painter.fillRect(layout.ItemArea(), background_);
     for (int f = 0; f < FolderCount(); ++f)
         PaintHeader(painter, f, layout.HeaderRect(f));
-    if (FolderCount() == 0 || HostsWindow(m_current))
+    if (FolderCount() == 0 || HostsWindow(current_))
         return;
 
     PaintItems(painter, layout);
-    auto pushed = [this](OutBarHitKind kind) { return m_press && m_press->hit.kind == kind && m_press->over; };
+    auto pushed = [this](OutBarHitKind kind) { return press_ && press_->hit.kind == kind && press_->over; };
     if (layout.UpButtonShown())
         PaintScrollButton(painter, layout.UpButtonRect(), true, pushed(OutBarHitKind::UpButton));
     if (layout.DownButtonShown())
@@ -287,27 +287,27 @@ void COutBarCtrl::PaintBar(QPainter& painter) const
 void COutBarCtrl::PaintHeader(QPainter& painter, int folder, const QRect& r) const
 {
     const OutBarHit self{OutBarHitKind::Folder, folder};
-    const bool pressed = m_press && !m_press->dragging && m_press->hit == self && m_press->over;
+    const bool pressed = press_ && !press_->dragging && press_->hit == self && press_->over;
     // A header is hot under the pointer, and while a dragged item would be
     // appended to its folder.
-    const bool hot = m_press ? (m_press->dragging && m_press->drop.folder == folder && !m_press->drop.markY)
-                             : m_hotFolder == folder;
+    const bool hot = press_ ? (press_->dragging && press_->drop.folder == folder && !press_->drop.markY)
+                             : hotFolder_ == folder;
 
     // A hot face is lit a little towards the highlight colour.
-    QColor face = m_face;
+    QColor face = face_;
     if (hot && !pressed)
-        face = QColor((m_face.red() + m_highlight.red()) / 2, (m_face.green() + m_highlight.green()) / 2,
-                      (m_face.blue() + m_highlight.blue()) / 2);
+        face = QColor((face_.red() + highlight_.red()) / 2, (face_.green() + highlight_.green()) / 2,
+                      (face_.blue() + highlight_.blue()) / 2);
     painter.fillRect(r, face);
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), m_outline);
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), outline_);
     const QRect frame = r.adjusted(0, 1, 0, 0);
     if (pressed) {
-        Draw3dRect(painter, frame, m_darkShadow, m_highlight);
-        Draw3dRect(painter, frame.adjusted(1, 1, -1, -1), m_outline, m_face);
+        Draw3dRect(painter, frame, darkShadow_, highlight_);
+        Draw3dRect(painter, frame.adjusted(1, 1, -1, -1), outline_, face_);
     } else {
-        Draw3dRect(painter, frame, m_highlight, m_outline);
+        Draw3dRect(painter, frame, highlight_, outline_);
         if (hot)
-            Draw3dRect(painter, frame.adjusted(1, 1, -1, -1), m_light3d, m_shadow);
+            Draw3dRect(painter, frame.adjusted(1, 1, -1, -1), light3d_, shadow_);
     }
 
     QRect text = frame.adjusted(4, 0, -4, 0);
@@ -315,7 +315,7 @@ void COutBarCtrl::PaintHeader(QPainter& painter, int folder, const QRect& r) con
         text.translate(1, 1);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::ButtonText));
-    const QString name = painter.fontMetrics().elidedText(m_folders[folder].name, Qt::ElideRight, text.width());
+    const QString name = painter.fontMetrics().elidedText(folders_[folder].name, Qt::ElideRight, text.width());
     painter.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, name);
 }
 
@@ -331,21 +331,21 @@ void COutBarCtrl::PaintItems(QPainter& painter, const OutBarLayout& layout) cons
     painter.setClipRegion(clip);
     painter.setFont(font());
 
-    const OutBarFolder& folder = m_folders[m_current];
-    const OutBarImageList& images = Images(m_current);
-    const bool small = m_flags & OutBarFlag::kSmallIcons;
+    const OutBarFolder& folder = folders_[current_];
+    const OutBarImageList& images = Images(current_);
+    const bool small = flags_ & OutBarFlag::kSmallIcons;
     const int selected = SelectedItem();
-    const bool showHot = !m_press && !FocusInChild();
+    const bool showHot = !press_ && !FocusInChild();
     for (int i = layout.FirstVisibleItem(); i <= layout.LastShownItem(); ++i) {
         const OutBarItem& item = folder.items[i];
         const QRect icon = layout.IconRect(i);
         QRect iconAt = icon;
         if (i == selected && layout.IsFullyVisible(i))
-            iconAt.translate(m_nudgeOffset);
+            iconAt.translate(nudgeOffset_);
         if (item.image >= 0 && item.image < images.images.size())
             painter.drawPixmap(iconAt, images.images[item.image]);
 
-        painter.setPen(m_text);
+        painter.setPen(text_);
         const QRect caption = layout.CaptionRect(i);
         if (small)
             painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
@@ -355,21 +355,21 @@ void COutBarCtrl::PaintItems(QPainter& painter, const OutBarLayout& layout) cons
 
         // Frames sit one pixel outside the icon.
         const QRect frame = icon.adjusted(-1, -1, 1, 1);
-        const bool highlighted = (m_flags & OutBarFlag::kSelectionHighlight) && i == selected;
-        const bool pressed = m_press && !m_press->dragging && m_press->hit == OutBarHit{OutBarHitKind::Item, i};
-        if ((pressed && m_press->over) || highlighted)
-            Draw3dRect(painter, frame, m_darkShadow, m_face);
-        else if (!pressed && showHot && i == m_hotItem)
-            Draw3dRect(painter, frame, m_face, m_darkShadow);
+        const bool highlighted = (flags_ & OutBarFlag::kSelectionHighlight) && i == selected;
+        const bool pressed = press_ && !press_->dragging && press_->hit == OutBarHit{OutBarHitKind::Item, i};
+        if ((pressed && press_->over) || highlighted)
+            Draw3dRect(painter, frame, darkShadow_, face_);
+        else if (!pressed && showHot && i == hotItem_)
+            Draw3dRect(painter, frame, face_, darkShadow_);
     }
-    if (m_press && m_press->dragging && m_press->drop.IsValid() && m_press->drop.markY)
-        PaintInsertionMark(painter, area, *m_press->drop.markY);
+    if (press_ && press_->dragging && press_->drop.IsValid() && press_->drop.markY)
+        PaintInsertionMark(painter, area, *press_->drop.markY);
     painter.restore();
 }
 
 void COutBarCtrl::PaintScrollButton(QPainter& painter, const QRect& rect, bool up, bool pushed) const
 {
-    const QBrush face(m_face);
+    const QBrush face(face_);
     qDrawWinButton(&painter, rect, palette(), pushed, &face);
     QStyleOption arrow;
     arrow.initFrom(this);
@@ -398,11 +398,11 @@ QPixmap COutBarCtrl::RenderBar() const
     const qreal ratio = devicePixelRatioF();
     QPixmap picture(size() * ratio);
     picture.setDevicePixelRatio(ratio);
-    picture.fill(m_face);
+    picture.fill(face_);
     QPainter painter(&picture);
     PaintBar(painter);
-    if (HostsWindow(m_current)) {
-        QWidget* window = m_folders[m_current].window;
+    if (HostsWindow(current_)) {
+        QWidget* window = folders_[current_].window;
         window->resize(Layout().ItemArea().size());
         window->render(&painter, Layout().ItemArea().topLeft());
     }
@@ -427,20 +427,20 @@ void COutBarCtrl::mousePressEvent(QMouseEvent* event)
         return;
     Press press;
     press.hit = hit;
-    m_press = press;
+    press_ = press;
     update();
 }
 
 void COutBarCtrl::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
-    if (!m_press) {
+    if (!press_) {
         UpdateHover(point);
         return;
     }
-    Press& press = *m_press;
+    Press& press = *press_;
     press.over = HitTest(point) == press.hit;
-    if (press.hit.kind == OutBarHitKind::Item && (m_flags & OutBarFlag::kDragItems) && !press.over)
+    if (press.hit.kind == OutBarHitKind::Item && (flags_ & OutBarFlag::kDragItems) && !press.over)
         press.dragging = true;
     if (press.dragging) {
         press.drop = Layout().DropTargetAt(point);
@@ -451,11 +451,11 @@ void COutBarCtrl::mouseMoveEvent(QMouseEvent* event)
 
 void COutBarCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !m_press) {
+    if (event->button() != Qt::LeftButton || !press_) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    const Press press = *std::exchange(m_press, std::nullopt);
+    const Press press = *std::exchange(press_, std::nullopt);
     const QPoint point = event->position().toPoint();
     update();
     if (press.dragging) {
@@ -490,9 +490,9 @@ void COutBarCtrl::UpdateHover(const QPoint& point)
     const OutBarHit hit = rect().contains(point) ? HitTest(point) : OutBarHit{};
     const int hotFolder = hit.kind == OutBarHitKind::Folder ? hit.index : -1;
     const int hotItem = hit.kind == OutBarHitKind::Item ? hit.index : -1;
-    if (hotFolder != m_hotFolder || hotItem != m_hotItem) {
-        m_hotFolder = hotFolder;
-        m_hotItem = hotItem;
+    if (hotFolder != hotFolder_ || hotItem != hotItem_) {
+        hotFolder_ = hotFolder;
+        hotItem_ = hotItem;
         update();
     }
     if (hotFolder >= 0)
@@ -500,8 +500,8 @@ void COutBarCtrl::UpdateHover(const QPoint& point)
     else
         unsetCursor();
     // Leaving the bar sends no move to it, so a timer looks for the pointer.
-    if ((hotFolder >= 0 || hotItem >= 0) && !m_hoverTimer.isActive())
-        m_hoverTimer.start();
+    if ((hotFolder >= 0 || hotItem >= 0) && !hoverTimer_.isActive())
+        hoverTimer_.start();
 }
 
 void COutBarCtrl::leaveEvent(QEvent* event)
@@ -514,20 +514,20 @@ void COutBarCtrl::leaveEvent(QEvent* event)
 
 void COutBarCtrl::ClearHover()
 {
-    m_hoverTimer.stop();
-    if (m_hotFolder < 0 && m_hotItem < 0)
+    hoverTimer_.stop();
+    if (hotFolder_ < 0 && hotItem_ < 0)
         return;
-    m_hotFolder = -1;
-    m_hotItem = -1;
-    if (!m_press)
+    hotFolder_ = -1;
+    hotItem_ = -1;
+    if (!press_)
         unsetCursor();
     update();
 }
 
 void COutBarCtrl::CheckPointerLeft()
 {
-    if (m_hotFolder < 0 && m_hotItem < 0) {
-        m_hoverTimer.stop();
+    if (hotFolder_ < 0 && hotItem_ < 0) {
+        hoverTimer_.stop();
         return;
     }
     if (!rect().contains(mapFromGlobal(QCursor::pos())))
@@ -536,14 +536,14 @@ void COutBarCtrl::CheckPointerLeft()
 
 void COutBarCtrl::ClickItem(int item)
 {
-    m_selected = item;
-    m_selectedFolder = m_current;
-    m_nudge.Restart();
-    m_nudgeOffset = {};
+    selected_ = item;
+    selectedFolder_ = current_;
+    nudge_.Restart();
+    nudgeOffset_ = {};
     update();
     OutBarNotice notice;
     notice.code = OutBarNotify::ItemClicked;
-    notice.folder = m_current;
+    notice.folder = current_;
     notice.item = item;
     Ask(notice);
 }
@@ -553,14 +553,14 @@ void COutBarCtrl::Scroll(int delta)
     const OutBarLayout layout = Layout();
     if ((delta < 0 && !layout.UpButtonShown()) || (delta > 0 && !layout.DownButtonShown()))
         return;
-    m_firstVisible = std::max(0, m_firstVisible + delta);
-    m_hotItem = -1;
+    firstVisible_ = std::max(0, firstVisible_ + delta);
+    hotItem_ = -1;
     update();
 }
 
 void COutBarCtrl::MoveItem(int sourceItem, const OutBarDropTarget& drop)
 {
-    const int source = m_current;
+    const int source = current_;
     const int target = drop.folder;
     const int targetCount = ItemCount(target);
     const int place = drop.index < 0 ? targetCount : drop.index;
@@ -581,25 +581,25 @@ void COutBarCtrl::MoveItem(int sourceItem, const OutBarDropTarget& drop)
         ItemCount(target) != targetCount)
         return;
 
-    const OutBarItem item = m_folders[source].items.takeAt(sourceItem);
-    m_folders[target].items.insert(moved, item);
+    const OutBarItem item = folders_[source].items.takeAt(sourceItem);
+    folders_[target].items.insert(moved, item);
 
     // The selection stays with the item it was on.
-    if (m_selectedFolder == source && m_selected >= 0) {
-        if (m_selected == sourceItem) {
-            m_selectedFolder = target;
-            m_selected = moved;
+    if (selectedFolder_ == source && selected_ >= 0) {
+        if (selected_ == sourceItem) {
+            selectedFolder_ = target;
+            selected_ = moved;
         } else {
-            if (m_selected > sourceItem)
-                --m_selected;
-            if (target == source && m_selected >= moved)
-                ++m_selected;
+            if (selected_ > sourceItem)
+                --selected_;
+            if (target == source && selected_ >= moved)
+                ++selected_;
         }
-    } else if (m_selectedFolder == target && target != source && m_selected >= moved) {
-        ++m_selected;
+    } else if (selectedFolder_ == target && target != source && selected_ >= moved) {
+        ++selected_;
     }
-    m_firstVisible = std::min(m_firstVisible, std::max(0, ItemCount(m_current) - 1));
-    m_hotItem = -1;
+    firstVisible_ = std::min(firstVisible_, std::max(0, ItemCount(current_) - 1));
+    hotItem_ = -1;
     update();
 }
 
@@ -618,28 +618,28 @@ void COutBarCtrl::SelectFolder(int folder)
         return;
     FinishSlide();
     EndCaptionEdit(false);
-    if (QWidget* window = m_folders[m_current].window)
+    if (QWidget* window = folders_[current_].window)
         window->hide();
 
-    const int from = m_current;
-    const bool slide = folder != from && (m_flags & OutBarFlag::kAnimateFolders) && m_slideDelay >= 0 &&
+    const int from = current_;
+    const bool slide = folder != from && (flags_ & OutBarFlag::kAnimateFolders) && slideDelay_ >= 0 &&
                        isVisible() && !size().isEmpty();
     QPixmap before;
     if (slide)
         before = RenderBar();
 
-    m_current = folder;
-    m_firstVisible = 0;
-    m_hotItem = -1;
+    current_ = folder;
+    firstVisible_ = 0;
+    hotItem_ = -1;
 
     if (slide) {
-        OutBarSlide plan = PlanFolderSlide(contentsRect(), FolderCount(), from, folder, m_metrics.folderHeight);
+        OutBarSlide plan = PlanFolderSlide(contentsRect(), FolderCount(), from, folder, metrics_.folderHeight);
         if (!plan.tops.isEmpty()) {
-            m_slide = Slide{before, RenderBar(), plan, 0};
-            m_slideTimer.start(m_slideDelay);
+            slide_ = Slide{before, RenderBar(), plan, 0};
+            slideTimer_.start(slideDelay_);
         }
     }
-    if (!m_slide)
+    if (!slide_)
         PlaceFolderWindow();
 
     OutBarNotice notice;
@@ -651,9 +651,9 @@ void COutBarCtrl::SelectFolder(int folder)
 
 void COutBarCtrl::SlideTick()
 {
-    if (!m_slide)
+    if (!slide_)
         return;
-    if (++m_slide->step >= m_slide->plan.tops.size())
+    if (++slide_->step >= slide_->plan.tops.size())
         FinishSlide();
     else
         update();
@@ -661,10 +661,10 @@ void COutBarCtrl::SlideTick()
 
 void COutBarCtrl::FinishSlide()
 {
-    if (!m_slide)
+    if (!slide_)
         return;
-    m_slideTimer.stop();
-    m_slide.reset();
+    slideTimer_.stop();
+    slide_.reset();
     PlaceFolderWindow();
     update();
 }
@@ -673,10 +673,10 @@ void COutBarCtrl::PlaceFolderWindow()
 {
     const QRect area = Layout().ItemArea();
     for (int f = 0; f < FolderCount(); ++f) {
-        QWidget* window = m_folders[f].window;
+        QWidget* window = folders_[f].window;
         if (!window)
             continue;
-        if (f == m_current) {
+        if (f == current_) {
             window->setGeometry(area);
             window->show();
             window->raise();
@@ -696,14 +696,14 @@ void COutBarCtrl::resizeEvent(QResizeEvent* event)
 
 void COutBarCtrl::NudgeTick()
 {
-    const std::optional<QPoint> offset = m_nudge.Tick();
+    const std::optional<QPoint> offset = nudge_.Tick();
     const int selected = SelectedItem();
-    if (!offset || selected < 0 || HostsWindow(m_current))
+    if (!offset || selected < 0 || HostsWindow(current_))
         return;
     const OutBarLayout layout = Layout();
-    if (!layout.IsFullyVisible(selected) || *offset == m_nudgeOffset)
+    if (!layout.IsFullyVisible(selected) || *offset == nudgeOffset_)
         return;
-    m_nudgeOffset = *offset;
+    nudgeOffset_ = *offset;
     update(layout.IconRect(selected).adjusted(-2, -2, 2, 2));
 }
 
@@ -714,63 +714,63 @@ bool COutBarCtrl::EditFolderCaption(int folder)
     if (folder < 0 || folder >= FolderCount())
         return false;
     return StartCaptionEdit(EditTarget::Folder, folder, Layout().HeaderRect(folder).adjusted(2, 2, -2, -1),
-                            m_folders[folder].name);
+                            folders_[folder].name);
 }
 
 bool COutBarCtrl::EditItemCaption(int item)
 {
     const OutBarLayout layout = Layout();
-    if (HostsWindow(m_current) || item < layout.FirstVisibleItem() || item > layout.LastShownItem())
+    if (HostsWindow(current_) || item < layout.FirstVisibleItem() || item > layout.LastShownItem())
         return false;
     return StartCaptionEdit(EditTarget::Item, item, layout.CaptionRect(item),
-                            m_folders[m_current].items[item].caption);
+                            folders_[current_].items[item].caption);
 }
 
 bool COutBarCtrl::StartCaptionEdit(EditTarget target, int index, const QRect& over, const QString& text)
 {
     FinishSlide();
     EndCaptionEdit(false);
-    m_editTarget = target;
-    m_editIndex = index;
-    m_editFolder = m_current;
-    m_editAnchor = over;
+    editTarget_ = target;
+    editIndex_ = index;
+    editFolder_ = current_;
+    editAnchor_ = over;
 
-    m_editor = new QLineEdit(this);
-    m_editor->setFont(font());
-    m_editor->setText(text);
-    m_editor->selectAll();
-    m_editor->installEventFilter(this);
-    connect(m_editor, &QLineEdit::returnPressed, this, [this] { EndCaptionEdit(true); });
-    connect(m_editor, &QLineEdit::textChanged, this, &COutBarCtrl::FitCaptionEditor);
+    editor_ = new QLineEdit(this);
+    editor_->setFont(font());
+    editor_->setText(text);
+    editor_->selectAll();
+    editor_->installEventFilter(this);
+    connect(editor_, &QLineEdit::returnPressed, this, [this] { EndCaptionEdit(true); });
+    connect(editor_, &QLineEdit::textChanged, this, &COutBarCtrl::FitCaptionEditor);
     FitCaptionEditor();
-    m_editor->show();
-    m_editor->setFocus(Qt::OtherFocusReason);
+    editor_->show();
+    editor_->setFocus(Qt::OtherFocusReason);
     update();
     return true;
 }
 
 void COutBarCtrl::FitCaptionEditor()
 {
-    if (!m_editor)
+    if (!editor_)
         return;
     // The box grows with its text, up to the width of the bar, around the
     // middle of the caption it covers.
     const QRect client = contentsRect();
-    const QFontMetrics metrics(m_editor->font());
-    const int height = m_editor->sizeHint().height();
-    const int width = std::min(client.width(), std::max(48, metrics.horizontalAdvance(m_editor->text()) + 12));
-    int x = m_editAnchor.center().x() - width / 2;
+    const QFontMetrics metrics(editor_->font());
+    const int height = editor_->sizeHint().height();
+    const int width = std::min(client.width(), std::max(48, metrics.horizontalAdvance(editor_->text()) + 12));
+    int x = editAnchor_.center().x() - width / 2;
     x = std::clamp(x, client.left(), client.left() + client.width() - width);
-    const int line = std::min(m_editAnchor.height(), metrics.height());
-    const int y = m_editAnchor.top() + (line - height) / 2;
-    m_editor->setGeometry(x, y, width, height);
+    const int line = std::min(editAnchor_.height(), metrics.height());
+    const int y = editAnchor_.top() + (line - height) / 2;
+    editor_->setGeometry(x, y, width, height);
 }
 
 void COutBarCtrl::EndCaptionEdit(bool keep)
 {
-    if (!m_editor)
+    if (!editor_)
         return;
-    QLineEdit* editor = std::exchange(m_editor, nullptr);
+    QLineEdit* editor = std::exchange(editor_, nullptr);
     editor->removeEventFilter(this);
     const QString text = editor->text();
     if (editor->hasFocus())
@@ -783,24 +783,24 @@ void COutBarCtrl::EndCaptionEdit(bool keep)
 
     OutBarNotice notice;
     notice.text = text;
-    if (m_editTarget == EditTarget::Folder) {
+    if (editTarget_ == EditTarget::Folder) {
         notice.code = OutBarNotify::FolderCaptionEdited;
-        notice.folder = m_editIndex;
-        if (Ask(notice) && m_editIndex < FolderCount())
-            m_folders[m_editIndex].name = text;
+        notice.folder = editIndex_;
+        if (Ask(notice) && editIndex_ < FolderCount())
+            folders_[editIndex_].name = text;
     } else {
         notice.code = OutBarNotify::ItemCaptionEdited;
-        notice.folder = m_editFolder;
-        notice.item = m_editIndex;
-        if (Ask(notice) && m_editFolder < FolderCount() && m_editIndex < ItemCount(m_editFolder))
-            m_folders[m_editFolder].items[m_editIndex].caption = text;
+        notice.folder = editFolder_;
+        notice.item = editIndex_;
+        if (Ask(notice) && editFolder_ < FolderCount() && editIndex_ < ItemCount(editFolder_))
+            folders_[editFolder_].items[editIndex_].caption = text;
     }
     update();
 }
 
 bool COutBarCtrl::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_editor && watched == m_editor) {
+    if (editor_ && watched == editor_) {
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             EndCaptionEdit(false);
             return true;

@@ -66,19 +66,19 @@ public:
     explicit COutBarCtrl(QWidget* parent = nullptr, unsigned barFlags = OutBarFlag::kInitial);
     ~COutBarCtrl() override;
 
-    unsigned BarFlags() const { return m_flags; }
+    unsigned BarFlags() const { return flags_; }
     void SetBarFlags(unsigned flags);
 
     // The item area's background and the captions' colour; the rest follows
     // the palette.
-    QColor BackgroundColor() const { return m_background; }
+    QColor BackgroundColor() const { return background_; }
     void SetBackgroundColor(const QColor& color);
-    QColor TextColor() const { return m_text; }
+    QColor TextColor() const { return text_; }
     void SetTextColor(const QColor& color);
 
     // Pause between the steps of the folder slide; negative turns the slide off.
-    int SlideStepDelay() const { return m_slideDelay; }
-    void SetSlideStepDelay(int milliseconds) { m_slideDelay = milliseconds; }
+    int SlideStepDelay() const { return slideDelay_; }
+    void SetSlideStepDelay(int milliseconds) { slideDelay_ = milliseconds; }
     // Above 0 nudges the selected item's icon at that interval; 0 stops it.
     void SetSelectedItemAnimation(int milliseconds);
 
@@ -97,23 +97,23 @@ public:
     // the open folder. False when there is no such caption on show.
     bool EditFolderCaption(int folder);
     bool EditItemCaption(int item);
-    QLineEdit* CaptionEditor() const { return m_editor; }
+    QLineEdit* CaptionEditor() const { return editor_; }
 
     OutBarHit HitTest(const QPoint& point) const;
     OutBarLayout Layout() const;
 
-    int FolderCount() const { return int(m_folders.size()); }
-    const OutBarFolder& Folder(int folder) const { return m_folders.at(folder); }
+    int FolderCount() const { return int(folders_.size()); }
+    const OutBarFolder& Folder(int folder) const { return folders_.at(folder); }
     int ItemCount(int folder) const;
-    int CurrentFolder() const { return m_current; }
-    int FirstVisibleItem() const { return m_firstVisible; }
+    int CurrentFolder() const { return current_; }
+    int FirstVisibleItem() const { return firstVisible_; }
     // The item last clicked in the open folder; -1 when the click was in another.
-    int SelectedItem() const { return m_selectedFolder == m_current ? m_selected : -1; }
-    int HotItem() const { return m_hotItem; }
-    int HotFolder() const { return m_hotFolder; }
-    bool IsSliding() const { return m_slide.has_value(); }
+    int SelectedItem() const { return selectedFolder_ == current_ ? selected_ : -1; }
+    int HotItem() const { return hotItem_; }
+    int HotFolder() const { return hotFolder_; }
+    bool IsSliding() const { return slide_.has_value(); }
     // Where the selected item's icon is drawn, relative to its place.
-    QPoint SelectedItemOffset() const { return m_nudgeOffset; }
+    QPoint SelectedItemOffset() const { return nudgeOffset_; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -177,40 +177,40 @@ private:
     void FitCaptionEditor();
     void EndCaptionEdit(bool keep);
 
-    QList<OutBarFolder> m_folders;
-    int m_current = 0;
-    int m_firstVisible = 0;
-    int m_selected = -1;
-    int m_selectedFolder = -1;
-    int m_hotItem = -1;
-    int m_hotFolder = -1;
-    unsigned m_flags = OutBarFlag::kInitial;
-    OutBarMetrics m_metrics;
-    int m_slideDelay = 10;
+    QList<OutBarFolder> folders_;
+    int current_ = 0;
+    int firstVisible_ = 0;
+    int selected_ = -1;
+    int selectedFolder_ = -1;
+    int hotItem_ = -1;
+    int hotFolder_ = -1;
+    unsigned flags_ = OutBarFlag::kInitial;
+    OutBarMetrics metrics_;
+    int slideDelay_ = 10;
 
-    QColor m_background;   // item area
-    QColor m_outline;      // folder header outline
-    QColor m_text;         // item captions
-    QColor m_face;         // folder header face
-    QColor m_light3d;
-    QColor m_highlight;
-    QColor m_shadow;
-    QColor m_darkShadow;
+    QColor background_;   // item area
+    QColor outline_;      // folder header outline
+    QColor text_;         // item captions
+    QColor face_;         // folder header face
+    QColor light3d_;
+    QColor highlight_;
+    QColor shadow_;
+    QColor darkShadow_;
 
-    OutBarImageList m_largeImages;
-    OutBarImageList m_smallImages{QSize(16, 16), {}};
+    OutBarImageList largeImages_;
+    OutBarImageList smallImages_{QSize(16, 16), {}};
 
-    std::optional<Press> m_press;
-    std::optional<Slide> m_slide;
-    QTimer m_hoverTimer;
-    QTimer m_slideTimer;
-    QTimer m_nudgeTimer;
-    OutBarNudge m_nudge;
-    QPoint m_nudgeOffset;
+    std::optional<Press> press_;
+    std::optional<Slide> slide_;
+    QTimer hoverTimer_;
+    QTimer slideTimer_;
+    QTimer nudgeTimer_;
+    OutBarNudge nudge_;
+    QPoint nudgeOffset_;
 
-    QLineEdit* m_editor = nullptr;
-    EditTarget m_editTarget = EditTarget::Item;
-    int m_editIndex = -1;
-    int m_editFolder = -1;
-    QRect m_editAnchor; // the caption the editor covers
+    QLineEdit* editor_ = nullptr;
+    EditTarget editTarget_ = EditTarget::Item;
+    int editIndex_ = -1;
+    int editFolder_ = -1;
+    QRect editAnchor_; // the caption the editor covers
 };

@@ -34,7 +34,7 @@ constexpr std::array<LinkSpec, CWelcomeScreen::LinkCount> kLinkSpecs{{
 
 CWelcomeScreen::CWelcomeScreen(QWidget* parent)
     : QWidget(parent)
-    , m_picture(new QSvgRenderer(QStringLiteral(":/welcome/Welcome.svg"), this))
+    , picture_(new QSvgRenderer(QStringLiteral(":/welcome/Welcome.svg"), this))
 {
     setObjectName(QStringLiteral("welcomeScreen"));
     // Everything on this view sits on white, the links included.
@@ -47,7 +47,7 @@ CWelcomeScreen::CWelcomeScreen(QWidget* parent)
         auto* link = new CHyperlinkLabel(QString::fromLatin1(kLinkSpecs[i].label), this);
         link->SetTarget(QString::fromLatin1(kLinkSpecs[i].target));
         link->SetLinkAppearance(true);
-        m_links[i] = link;
+        links_[i] = link;
     }
     PlaceLinks();
 }
@@ -73,12 +73,12 @@ void CWelcomeScreen::paintEvent(QPaintEvent*)
         return QRectF(picture.left() + bounds.left() * scale, picture.top() + bounds.top() * scale,
                       bounds.width() * scale, bounds.height() * scale);
     };
-    QRectF backdrop = place(m_picture->boundsOnElement(QStringLiteral("backdrop")));
+    QRectF backdrop = place(picture_->boundsOnElement(QStringLiteral("backdrop")));
     // A pixel beyond each side, so that the band's own edges never show.
     backdrop.setLeft(-1);
     backdrop.setRight(width() + 1);
-    m_picture->render(&painter, QStringLiteral("backdrop"), backdrop);
-    m_picture->render(&painter, QStringLiteral("artwork"), place(m_picture->boundsOnElement(QStringLiteral("artwork"))));
+    picture_->render(&painter, QStringLiteral("backdrop"), backdrop);
+    picture_->render(&painter, QStringLiteral("artwork"), place(picture_->boundsOnElement(QStringLiteral("artwork"))));
 }
 
 void CWelcomeScreen::resizeEvent(QResizeEvent* event)
@@ -95,7 +95,7 @@ void CWelcomeScreen::PlaceLinks()
     QFont linkFont = font();
     linkFont.setPixelSize(std::max(8, static_cast<int>(std::lround(15 * scale))));
     for (int i = 0; i < LinkCount; ++i) {
-        CHyperlinkLabel* link = m_links[i];
+        CHyperlinkLabel* link = links_[i];
         link->setFont(linkFont);
         const QPointF left(picture.left() + kLinkLeft * scale, picture.top() + kLinkCentreY[i] * scale);
         const int rowHeight = static_cast<int>(std::lround(kLinkTextHeight * scale));

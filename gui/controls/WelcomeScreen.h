@@ -16,7 +16,7 @@ public:
 
     explicit CWelcomeScreen(QWidget* parent = nullptr);
 
-    CHyperlinkLabel* Link(LinkIndex index) const { return m_links[index]; }
+    CHyperlinkLabel* Link(LinkIndex index) const { return links_[index]; }
 
     // Where the picture is drawn: as large as the view allows, centred
     // along the top.
@@ -29,6 +29,6 @@ protected:
 private:
     void PlaceLinks();
 
-    QSvgRenderer* m_picture;
-    std::array<CHyperlinkLabel*, LinkCount> m_links{};
+    QSvgRenderer* picture_;
+    std::array<CHyperlinkLabel*, LinkCount> links_{};
 };

@@ -4,7 +4,7 @@
 #include "core/shell/Prompt.h"
 #include "gui/controls/ColorButton.h"
 #include "gui/records/CompanyPages.h"
-#include "gui/records/CompanySheet.h"
+#include "gui/records/PropSheetCompany.h"
 #include "gui/entry/RuleEdit.h"
 #include "core/records/ScreenQuestions.h"
 #include "gui/controls/WaitCursor.h"

@@ -38,7 +38,10 @@ namespace {
 
 constexpr char kHelpFile[] = "formlark2005.html";
 
-constexpr unsigned kMainFrameBarFlags = 380;
+// Large icons and the folder slide, without dragging or a selection frame
+// (380, with the inert bits).
+constexpr unsigned kMainFrameBarFlags = OutBarFlag::kInert | OutBarFlag::kAnimateFolders;
+static_assert(kMainFrameBarFlags == 380);
 
 CFormView* AsFormView(QWidget* view)
 {

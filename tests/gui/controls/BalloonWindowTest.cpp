@@ -1,4 +1,4 @@
-#include "gui/controls/Balloon.h"
+#include "gui/controls/BalloonWindow.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -77,19 +77,19 @@ private slots:
 
 private:
     void MoveMouseTo(QPoint global);
-    QPoint Centre() const { return m_host->geometry().center(); }
+    QPoint Centre() const { return host_->geometry().center(); }
 
-    QWidget* m_host = nullptr;
+    QWidget* host_ = nullptr;
 };
 
 void BalloonWindowTest::init()
 {
     // A window under the whole screen, so that every move lands in one of
     // the program's windows.
-    m_host = new QWidget;
-    m_host->setGeometry(QGuiApplication::primaryScreen()->geometry());
-    m_host->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_host));
+    host_ = new QWidget;
+    host_->setGeometry(QGuiApplication::primaryScreen()->geometry());
+    host_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(host_));
     QCursor::setPos(Centre());
     QCoreApplication::processEvents();
 }
@@ -98,13 +98,13 @@ void BalloonWindowTest::cleanup()
 {
     for (CBalloonWindow* balloon : OpenBalloons())
         delete balloon;
-    delete m_host;
-    m_host = nullptr;
+    delete host_;
+    host_ = nullptr;
 }
 
 void BalloonWindowTest::MoveMouseTo(QPoint global)
 {
-    QTest::mouseMove(m_host->windowHandle(), m_host->windowHandle()->mapFromGlobal(global));
+    QTest::mouseMove(host_->windowHandle(), host_->windowHandle()->mapFromGlobal(global));
 }
 
 void BalloonWindowTest::laidOutOnTheAnchorsScreen()
@@ -169,7 +169,7 @@ void BalloonWindowTest::keyClosesOnlyWithItsBit()
     QVERIFY(mouseOnly && keyed);
     QCoreApplication::processEvents();
 
-    QTest::keyClick(m_host->windowHandle(), Qt::Key_A);
+    QTest::keyClick(host_->windowHandle(), Qt::Key_A);
     QTRY_VERIFY(keyed.isNull());
     QVERIFY(mouseOnly && mouseOnly->isVisible());
 }
@@ -202,16 +202,16 @@ void BalloonWindowTest::buttonTriggers()
     QCoreApplication::processEvents();
 
     // Pressed and released where the mouse is, well away from the balloon.
-    const QPoint at = m_host->windowHandle()->mapFromGlobal(Centre());
+    const QPoint at = host_->windowHandle()->mapFromGlobal(Centre());
     const auto which = static_cast<Qt::MouseButton>(button);
     if (release) {
         // The press before the release must not be the trigger.
-        QTest::mousePress(m_host->windowHandle(), which, {}, at);
+        QTest::mousePress(host_->windowHandle(), which, {}, at);
         QTest::qWait(20);
         QVERIFY(balloon);
-        QTest::mouseRelease(m_host->windowHandle(), which, {}, at);
+        QTest::mouseRelease(host_->windowHandle(), which, {}, at);
     } else {
-        QTest::mousePress(m_host->windowHandle(), which, {}, at);
+        QTest::mousePress(host_->windowHandle(), which, {}, at);
     }
     if (closes) {
         QTRY_VERIFY(balloon.isNull());
@@ -220,31 +220,31 @@ void BalloonWindowTest::buttonTriggers()
         QVERIFY(balloon && balloon->isVisible());
     }
     if (!release)
-        QTest::mouseRelease(m_host->windowHandle(), which, {}, at);
+        QTest::mouseRelease(host_->windowHandle(), which, {}, at);
 }
 
 void BalloonWindowTest::inputThatOpenedTheBalloonDoesNotCloseIt()
 {
     // The key goes on to the parent after the child opened the balloon; the
     // balloon must not take that same key press for its closing key.
-    auto* child = new BalloonOnKey(m_host);
+    auto* child = new BalloonOnKey(host_);
     child->setGeometry(100, 100, 80, 24);
     child->setFocusPolicy(Qt::StrongFocus);
     child->show();
-    m_host->activateWindow();
+    host_->activateWindow();
     child->setFocus();
     QTRY_VERIFY(child->hasFocus());
 
-    QTest::keyPress(m_host->windowHandle(), Qt::Key_Return);
+    QTest::keyPress(host_->windowHandle(), Qt::Key_Return);
     QTest::qWait(50);
     QCOMPARE(OpenBalloons().size(), 1);
     QPointer<CBalloonWindow> balloon = OpenBalloons().first();
-    QTest::keyRelease(m_host->windowHandle(), Qt::Key_Return);
+    QTest::keyRelease(host_->windowHandle(), Qt::Key_Return);
     QTest::qWait(20);
     QVERIFY(balloon);
 
     // The next key does close it.
-    QTest::keyClick(m_host->windowHandle(), Qt::Key_Space);
+    QTest::keyClick(host_->windowHandle(), Qt::Key_Space);
     QTRY_VERIFY(balloon.isNull());
 }
 
@@ -254,7 +254,7 @@ void BalloonWindowTest::timeoutCloses()
     QVERIFY(balloon);
     QVERIFY(balloon->TimeoutRunning());
     // Input means nothing to a balloon without triggers.
-    QTest::keyClick(m_host->windowHandle(), Qt::Key_A);
+    QTest::keyClick(host_->windowHandle(), Qt::Key_A);
     MoveMouseTo(Centre() + QPoint(30, 30));
     QVERIFY(balloon);
     QTRY_VERIFY_WITH_TIMEOUT(balloon.isNull(), 5000);
@@ -287,7 +287,7 @@ void BalloonWindowTest::delayedCloseWithoutTimeoutWaitsForTheNextRequest()
     QVERIFY(balloon);
     QCoreApplication::processEvents();
 
-    QTest::keyClick(m_host->windowHandle(), Qt::Key_A);
+    QTest::keyClick(host_->windowHandle(), Qt::Key_A);
     QTest::qWait(50);
     QVERIFY(balloon && balloon->isVisible());
     QVERIFY(!balloon->TimeoutRunning());
@@ -296,7 +296,7 @@ void BalloonWindowTest::delayedCloseWithoutTimeoutWaitsForTheNextRequest()
     MoveMouseTo(Centre() + QPoint(50, 0));
     QTest::qWait(50);
     QVERIFY(balloon && balloon->isVisible());
-    QTest::keyClick(m_host->windowHandle(), Qt::Key_B);
+    QTest::keyClick(host_->windowHandle(), Qt::Key_B);
     QTRY_VERIFY(balloon.isNull());
 }
 
@@ -312,7 +312,7 @@ void BalloonWindowTest::twoBalloonsCloseIndependently()
     QTRY_VERIFY(first.isNull());
     QVERIFY(second && second->isVisible());
 
-    QTest::keyClick(m_host->windowHandle(), Qt::Key_Escape);
+    QTest::keyClick(host_->windowHandle(), Qt::Key_Escape);
     QTRY_VERIFY(second.isNull());
 }
 

@@ -2,7 +2,7 @@
 // against the document and against what the store file holds afterwards.
 #include "gui/controls/ColorButton.h"
 #include "gui/records/CompanyPages.h"
-#include "gui/records/CompanySheet.h"
+#include "gui/records/PropSheetCompany.h"
 #include "gui/records/CompanyView.h"
 #include "gui/entry/RuleEdit.h"
 #include "core/records/ScreenQuestions.h"

@@ -1,4 +1,4 @@
-#include "gui/records/CompanySheet.h"
+#include "gui/records/PropSheetCompany.h"
 
 #include "gui/records/CompanyPages.h"
 #include "gui/entry/RuleEdit.h"

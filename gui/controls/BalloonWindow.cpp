@@ -1,4 +1,4 @@
-#include "gui/controls/Balloon.h"
+#include "gui/controls/BalloonWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -123,13 +123,13 @@ CBalloonWindow::CBalloonWindow(const QString& title, const QString& content, Bal
     : QWidget(anchorWindow ? anchorWindow->window() : QApplication::activeWindow(),
               Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus
                   | ((options & BalloonTopmost) ? Qt::WindowStaysOnTopHint : Qt::WindowType(0)))
-    , m_title(title)
-    , m_content(content)
-    , m_command(command)
-    , m_options(options)
-    , m_timeoutMs(std::max(timeoutMs, 0))
-    , m_anchorWindow(anchorWindow)
-    , m_anchorTopLevel(anchorWindow ? anchorWindow->window() : nullptr)
+    , title_(title)
+    , content_(content)
+    , command_(command)
+    , options_(options)
+    , timeoutMs_(std::max(timeoutMs, 0))
+    , anchorWindow_(anchorWindow)
+    , anchorTopLevel_(anchorWindow ? anchorWindow->window() : nullptr)
 {
     setObjectName(QStringLiteral("balloon"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -145,25 +145,25 @@ CBalloonWindow::CBalloonWindow(const QString& title, const QString& content, Bal
     // draw a shadow into. Both kinds of balloon (with and without
     // BalloonNoShadow) therefore look the same.
 
-    m_contentFont = QApplication::font();
-    m_titleFont = m_contentFont;
-    m_titleFont.setWeight(QFont::Bold);
-    setFont(m_contentFont);
+    contentFont_ = QApplication::font();
+    titleFont_ = contentFont_;
+    titleFont_.setWeight(QFont::Bold);
+    setFont(contentFont_);
 
     if (icon != BalloonIcon::None) {
         const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
-        m_icon = style()->standardIcon(StandardPixmapOf(icon)).pixmap(QSize(size, size));
+        icon_ = style()->standardIcon(StandardPixmapOf(icon)).pixmap(QSize(size, size));
     }
 
-    m_timeout.setSingleShot(true);
-    connect(&m_timeout, &QTimer::timeout, this, &QWidget::close);
+    timeout_.setSingleShot(true);
+    connect(&timeout_, &QTimer::timeout, this, &QWidget::close);
 
-    if (m_anchorWindow) {
-        m_anchorWindow->installEventFilter(this);
-        if (m_anchorTopLevel != m_anchorWindow)
-            m_anchorTopLevel->installEventFilter(this);
+    if (anchorWindow_) {
+        anchorWindow_->installEventFilter(this);
+        if (anchorTopLevel_ != anchorWindow_)
+            anchorTopLevel_->installEventFilter(this);
         // Pointing at a window that is gone would point at nothing.
-        connect(m_anchorWindow, &QObject::destroyed, this, &QWidget::close);
+        connect(anchorWindow_, &QObject::destroyed, this, &QWidget::close);
     }
 }
 
@@ -175,77 +175,77 @@ CBalloonWindow::~CBalloonWindow()
 
 void CBalloonWindow::Open(QPoint anchor)
 {
-    m_anchor = anchor;
+    anchor_ = anchor;
     UpdateLayout();
-    m_mouseAtOpen = QCursor::pos();
+    mouseAtOpen_ = QCursor::pos();
     show();
 
-    if ((m_options & kBalloonReleaseTriggers) && !QWidget::mouseGrabber())
+    if ((options_ & kBalloonReleaseTriggers) && !QWidget::mouseGrabber())
         grabMouse();
-    if (m_timeoutMs > 0 && !(m_options & BalloonDelayedClose))
-        m_timeout.start(m_timeoutMs);
+    if (timeoutMs_ > 0 && !(options_ & BalloonDelayedClose))
+        timeout_.start(timeoutMs_);
 
     // The input being handled right now (the click or key that asked for the
     // balloon) must not close it, so the triggers watch from the next pass of
     // the event loop on.
-    if (m_options & (kBalloonMouseTriggers | BalloonCloseOnKey))
+    if (options_ & (kBalloonMouseTriggers | BalloonCloseOnKey))
         QTimer::singleShot(0, this, &CBalloonWindow::ArmTriggers);
 }
 
 void CBalloonWindow::ArmTriggers()
 {
-    if (!isVisible() || m_watchingInput)
+    if (!isVisible() || watchingInput_)
         return;
-    m_watchingInput = true;
+    watchingInput_ = true;
     qApp->installEventFilter(this);
 }
 
 void CBalloonWindow::UpdateLayout()
 {
-    const QPoint anchor = m_anchorWindow ? m_anchorWindow->mapToGlobal(m_anchor) : m_anchor;
+    const QPoint anchor = anchorWindow_ ? anchorWindow_->mapToGlobal(anchor_) : anchor_;
     QScreen* screen = QGuiApplication::screenAt(anchor);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect monitor = screen ? screen->geometry() : QRect(anchor - QPoint(400, 300), QSize(800, 600));
 
-    const QFontMetrics titleMetrics(m_titleFont);
-    const QFontMetrics contentMetrics(m_contentFont);
-    int titleWidth = titleMetrics.horizontalAdvance(m_title);
+    const QFontMetrics titleMetrics(titleFont_);
+    const QFontMetrics contentMetrics(contentFont_);
+    int titleWidth = titleMetrics.horizontalAdvance(title_);
     int titleHeight = titleMetrics.height();
-    if (!m_icon.isNull()) {
-        const QSize iconSize = m_icon.deviceIndependentSize().toSize();
+    if (!icon_.isNull()) {
+        const QSize iconSize = icon_.deviceIndependentSize().toSize();
         titleWidth += iconSize.width() + kIconGap;
         titleHeight = std::max(titleHeight, iconSize.height());
     }
-    if (m_options & BalloonShowCloseButton) {
+    if (options_ & BalloonShowCloseButton) {
         const int size = CloseButtonSize(style());
         titleWidth += kCloseButtonGap + size;
         titleHeight = std::max(titleHeight, size);
     }
-    const QSize content = m_content.isEmpty()
+    const QSize content = content_.isEmpty()
                               ? QSize(0, 0)
                               : contentMetrics.boundingRect(QRect(0, 0, 32767, 32767),
                                                             Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs,
-                                                            m_content).size();
+                                                            content_).size();
 
-    m_geometry = LayoutBalloon(anchor, BalloonTextSize(titleWidth, titleHeight, content), monitor);
-    setGeometry(m_geometry.window);
+    geometry_ = LayoutBalloon(anchor, BalloonTextSize(titleWidth, titleHeight, content), monitor);
+    setGeometry(geometry_.window);
 
-    const QRegion region = BalloonRegion(m_geometry);
-    if (region != m_region) {
-        m_region = region;
-        setMask(m_region);
+    const QRegion region = BalloonRegion(geometry_);
+    if (region != region_) {
+        region_ = region;
+        setMask(region_);
         update();
     }
 }
 
 bool CBalloonWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_anchorWindow && (watched == m_anchorWindow || watched == m_anchorTopLevel)
+    if (anchorWindow_ && (watched == anchorWindow_ || watched == anchorTopLevel_)
         && (event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible()) {
         UpdateLayout();
     }
-    if (m_watchingInput)
+    if (watchingInput_)
         WatchInput(event);
     return false; // the input goes on to where it was going
 }
@@ -280,7 +280,7 @@ void CBalloonWindow::WatchInput(QEvent* event)
         input.button = ButtonOf(mouse->button());
         input.position = mouse->globalPosition().toPoint();
     }
-    if (BalloonInputCloses(m_options, input, m_mouseAtOpen))
+    if (BalloonInputCloses(options_, input, mouseAtOpen_))
         RequestClose();
 }
 
@@ -289,25 +289,25 @@ void CBalloonWindow::WatchInput(QEvent* event)
 // a key as a shortcut check first); they all make one request.
 void CBalloonWindow::RequestClose()
 {
-    if (m_requestPending)
+    if (requestPending_)
         return;
-    m_requestPending = true;
+    requestPending_ = true;
     QMetaObject::invokeMethod(this, &CBalloonWindow::HandleCloseRequest, Qt::QueuedConnection);
 }
 
 void CBalloonWindow::HandleCloseRequest()
 {
-    m_requestPending = false;
+    requestPending_ = false;
     if (!isVisible())
         return;
-    if (m_options & BalloonDelayedClose) {
+    if (options_ & BalloonDelayedClose) {
         // The first request only starts the count-down; the mouse is free
         // from now on, a key (with BalloonCloseOnKey) still closes at once.
-        m_options = BalloonOptionsAfterFirstRequest(m_options);
-        if (m_timeoutMs > 0)
-            m_timeout.start(m_timeoutMs);
+        options_ = BalloonOptionsAfterFirstRequest(options_);
+        if (timeoutMs_ > 0)
+            timeout_.start(timeoutMs_);
         else
-            m_timeout.stop();
+            timeout_.stop();
         return;
     }
     close();
@@ -315,35 +315,35 @@ void CBalloonWindow::HandleCloseRequest()
 
 void CBalloonWindow::closeEvent(QCloseEvent* event)
 {
-    m_timeout.stop();
+    timeout_.stop();
     if (QWidget::mouseGrabber() == this)
         releaseMouse();
-    if (m_watchingInput) {
+    if (watchingInput_) {
         qApp->removeEventFilter(this);
-        m_watchingInput = false;
+        watchingInput_ = false;
     }
-    if (m_anchorWindow)
-        m_anchorWindow->removeEventFilter(this);
-    if (m_anchorTopLevel)
-        m_anchorTopLevel->removeEventFilter(this);
+    if (anchorWindow_)
+        anchorWindow_->removeEventFilter(this);
+    if (anchorTopLevel_)
+        anchorTopLevel_->removeEventFilter(this);
     event->accept();
 }
 
 QRect CBalloonWindow::CloseButtonRect() const
 {
-    if (!(m_options & BalloonShowCloseButton))
+    if (!(options_ & BalloonShowCloseButton))
         return QRect();
     const int size = CloseButtonSize(style());
-    const QRect& client = m_geometry.client;
+    const QRect& client = geometry_.client;
     return QRect(client.left() + client.width() - size, client.top(), size, size);
 }
 
 void CBalloonWindow::SetCloseButtonState(bool hot, bool pushed)
 {
-    if (hot == m_closeHot && pushed == m_closePushed)
+    if (hot == closeHot_ && pushed == closePushed_)
         return;
-    m_closeHot = hot;
-    m_closePushed = pushed;
+    closeHot_ = hot;
+    closePushed_ = pushed;
     update(CloseButtonRect());
 }
 
@@ -351,7 +351,7 @@ void CBalloonWindow::mousePressEvent(QMouseEvent* event)
 {
     const bool onButton = CloseButtonRect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton && onButton) {
-        m_closeArmed = true;
+        closeArmed_ = true;
         SetCloseButtonState(true, true);
     }
     QWidget::mousePressEvent(event);
@@ -360,14 +360,14 @@ void CBalloonWindow::mousePressEvent(QMouseEvent* event)
 void CBalloonWindow::mouseMoveEvent(QMouseEvent* event)
 {
     const bool onButton = CloseButtonRect().contains(event->position().toPoint());
-    SetCloseButtonState(onButton, onButton && m_closeArmed);
+    SetCloseButtonState(onButton, onButton && closeArmed_);
     QWidget::mouseMoveEvent(event);
 }
 
 void CBalloonWindow::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && m_closeArmed) {
-        m_closeArmed = false;
+    if (event->button() == Qt::LeftButton && closeArmed_) {
+        closeArmed_ = false;
         const bool onButton = CloseButtonRect().contains(event->position().toPoint());
         SetCloseButtonState(onButton, false);
         if (onButton) {
@@ -390,27 +390,27 @@ void CBalloonWindow::paintEvent(QPaintEvent*)
     PaintFrame(painter);
 
     const QColor text = palette().color(QPalette::ToolTipText);
-    const QRect& client = m_geometry.client;
+    const QRect& client = geometry_.client;
     const QRect closeButton = CloseButtonRect();
-    const int lineHeight = std::max({QFontMetrics(m_titleFont).height(),
-                                     m_icon.isNull() ? 0 : m_icon.deviceIndependentSize().toSize().height(),
+    const int lineHeight = std::max({QFontMetrics(titleFont_).height(),
+                                     icon_.isNull() ? 0 : icon_.deviceIndependentSize().toSize().height(),
                                      closeButton.height()});
     int x = client.left();
-    if (!m_icon.isNull()) {
-        const QSize iconSize = m_icon.deviceIndependentSize().toSize();
-        painter.drawPixmap(x, client.top() + (lineHeight - iconSize.height()) / 2, m_icon);
+    if (!icon_.isNull()) {
+        const QSize iconSize = icon_.deviceIndependentSize().toSize();
+        painter.drawPixmap(x, client.top() + (lineHeight - iconSize.height()) / 2, icon_);
         x += iconSize.width() + kIconGap;
     }
     painter.setPen(text);
-    painter.setFont(m_titleFont);
+    painter.setFont(titleFont_);
     const int titleRight = closeButton.isValid() ? closeButton.left() - kCloseButtonGap : client.right() + 1;
     painter.drawText(QRect(x, client.top(), titleRight - x, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     m_title);
+                     title_);
 
-    painter.setFont(m_contentFont);
+    painter.setFont(contentFont_);
     const int contentTop = client.top() + lineHeight + kBalloonTitleGap;
     painter.drawText(QRect(client.left(), contentTop, client.width(), client.bottom() + 1 - contentTop),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, m_content);
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, content_);
 
     if (closeButton.isValid())
         PaintCloseButton(painter);
@@ -424,11 +424,11 @@ void CBalloonWindow::PaintFrame(QPainter& painter)
     // The outline is the region's own outermost pixels, so that it follows
     // the mask exactly, steps and all.
     painter.fillRect(rect(), text);
-    const QRegion inside = Erode(m_region);
+    const QRegion inside = Erode(region_);
     painter.setClipRegion(inside);
     painter.fillRect(rect(), base);
 
-    if (m_options & BalloonShadedBorder) {
+    if (options_ & BalloonShadedBorder) {
         // Two pixels inside the outline: lit from the top left, shaded
         // towards the bottom right.
         painter.setClipRegion(inside - inside.translated(-2, -2));
@@ -446,17 +446,17 @@ void CBalloonWindow::PaintCloseButton(QPainter& painter)
     const QColor text = palette().color(QPalette::ToolTipText);
 
     painter.save();
-    if (m_closeHot || m_closePushed) {
+    if (closeHot_ || closePushed_) {
         // Flat until the mouse is over it; pushed in while pressed.
         painter.setPen(Blend(base, text, 0.5));
-        painter.setBrush(m_closePushed ? Blend(base, text, 0.2) : Blend(base, QColor(Qt::white), 0.6));
+        painter.setBrush(closePushed_ ? Blend(base, text, 0.2) : Blend(base, QColor(Qt::white), 0.6));
         painter.drawRect(button.adjusted(0, 0, -1, -1));
     }
     painter.setRenderHint(QPainter::Antialiasing);
     QPen pen(text, 1.6);
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
-    const QPointF offset = m_closePushed ? QPointF(1, 1) : QPointF(0, 0);
+    const QPointF offset = closePushed_ ? QPointF(1, 1) : QPointF(0, 0);
     const QRectF glyph = QRectF(button).adjusted(button.width() * 0.3, button.height() * 0.3,
                                                  -button.width() * 0.3, -button.height() * 0.3)
                              .translated(offset);

@@ -38,12 +38,12 @@ public:
     // taking the focus from the window the user works in.
     void Open(QPoint anchor);
 
-    BalloonOptions Options() const { return m_options; }
-    const BalloonGeometry& Layout() const { return m_geometry; }
-    QString Title() const { return m_title; }
-    QString Content() const { return m_content; }
-    QString Command() const { return m_command; }
-    bool TimeoutRunning() const { return m_timeout.isActive(); }
+    BalloonOptions Options() const { return options_; }
+    const BalloonGeometry& Layout() const { return geometry_; }
+    QString Title() const { return title_; }
+    QString Content() const { return content_; }
+    QString Command() const { return command_; }
+    bool TimeoutRunning() const { return timeout_.isActive(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,24 +65,24 @@ private:
     void PaintFrame(QPainter& painter);
     void PaintCloseButton(QPainter& painter);
 
-    QString m_title;
-    QString m_content;
-    QString m_command;
-    BalloonOptions m_options;
-    int m_timeoutMs;
-    QPixmap m_icon;
-    QFont m_contentFont;
-    QFont m_titleFont;
-    QPoint m_anchor; // as given: screen, or the anchor window's coordinates
-    QPointer<QWidget> m_anchorWindow;
-    QPointer<QWidget> m_anchorTopLevel;
-    QPoint m_mouseAtOpen;
-    BalloonGeometry m_geometry;
-    QRegion m_region;
-    QTimer m_timeout;
-    bool m_watchingInput = false;
-    bool m_requestPending = false;
-    bool m_closeHot = false;
-    bool m_closePushed = false;
-    bool m_closeArmed = false; // the press began on the close button
+    QString title_;
+    QString content_;
+    QString command_;
+    BalloonOptions options_;
+    int timeoutMs_;
+    QPixmap icon_;
+    QFont contentFont_;
+    QFont titleFont_;
+    QPoint anchor_; // as given: screen, or the anchor window's coordinates
+    QPointer<QWidget> anchorWindow_;
+    QPointer<QWidget> anchorTopLevel_;
+    QPoint mouseAtOpen_;
+    BalloonGeometry geometry_;
+    QRegion region_;
+    QTimer timeout_;
+    bool watchingInput_ = false;
+    bool requestPending_ = false;
+    bool closeHot_ = false;
+    bool closePushed_ = false;
+    bool closeArmed_ = false; // the press began on the close button
 };
