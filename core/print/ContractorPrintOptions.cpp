@@ -5,14 +5,11 @@
 
 namespace {
 
-// The offsets' boxes take two whole digits and two decimals.
-constexpr double kMaxOffset = 99.99;
-
 std::vector<PrintOptionValue> SettingsValues(Print1099Options& o)
 {
     return {
-        InchesValue("1099 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffset),
-        InchesValue("1099 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffset),
+        InchesValue("1099 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffsetInches),
+        InchesValue("1099 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffsetInches),
         ChoiceValue("1099 Horizontal Offset Direction", o.HorizontalDirection, 2),
         ChoiceValue("1099 Vertical Offset Direction", o.VerticalDirection, 2),
         ChoiceValue("1099 Print Target", o.Target, 2),
@@ -24,8 +21,8 @@ std::vector<PrintOptionValue> SettingsValues(Print1099Options& o)
 std::vector<PrintOptionValue> SettingsValues(Print1096Options& o)
 {
     return {
-        InchesValue("1096 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffset),
-        InchesValue("1096 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffset),
+        InchesValue("1096 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffsetInches),
+        InchesValue("1096 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffsetInches),
         ChoiceValue("1096 Horizontal Offset Direction", o.HorizontalDirection, 2),
         ChoiceValue("1096 Vertical Offset Direction", o.VerticalDirection, 2),
         ChoiceValue("1096 Paper Type", o.Paper, 2),

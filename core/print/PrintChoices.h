@@ -16,3 +16,6 @@ enum class PrintTarget { Current = 0, All = 1 };
 // (0) move the print left and up, Right / Down (1) right and down.
 inline constexpr int kLeftOrUp = 0;
 inline constexpr int kRightOrDown = 1;
+
+// The alignment offsets' boxes take two whole digits and two decimals.
+inline constexpr double kMaxOffsetInches = 99.99;

@@ -5,16 +5,13 @@
 
 namespace {
 
-// The offsets' boxes take two whole digits and two decimals.
-constexpr double kMaxOffset = 99.99;
-
 std::vector<PrintOptionValue> SettingsValues(PrintW2Options& o)
 {
     return {
         InchesValue("W2 Vertical Space Between forms", o.VerticalSpace, 0.75, 1.75),
-        InchesValue("W2 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffset),
+        InchesValue("W2 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffsetInches),
         ChoiceValue("W2 Horizontal Offset Direction", o.HorizontalDirection, 2),
-        InchesValue("W2 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffset),
+        InchesValue("W2 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffsetInches),
         ChoiceValue("W2 Vertical Offset Direction", o.VerticalDirection, 2),
         ChoiceValue("W2 Print Target", o.Target, 2),
         ChoiceValue("W2 Paper Type", o.Paper, 2),
@@ -25,9 +22,9 @@ std::vector<PrintOptionValue> SettingsValues(PrintW2Options& o)
 std::vector<PrintOptionValue> SettingsValues(PrintW3Options& o)
 {
     return {
-        InchesValue("W3 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffset),
+        InchesValue("W3 Horizontal Offset Value", o.HorizontalOffset, 0, kMaxOffsetInches),
         ChoiceValue("W3 Horizontal Offset Direction", o.HorizontalDirection, 2),
-        InchesValue("W3 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffset),
+        InchesValue("W3 Vertical Offset Value", o.VerticalOffset, 0, kMaxOffsetInches),
         ChoiceValue("W3 Vertical Offset Direction", o.VerticalDirection, 2),
         ChoiceValue("W3 Paper Type", o.Paper, 3),
     };

@@ -5,6 +5,7 @@
 #include "core/document/GlobalDoc.h"
 #include "core/records/RecordChecks.h"
 #include "tests/support/DocumentFixture.h"
+#include "tests/support/RecordBuilders.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -33,60 +34,40 @@ Owners Form1099Owners(const Form1099List& forms)
     return FormOwners(forms, &Form1099Record::Form1099UniqueID, &Form1099Record::ContractorUniqueID);
 }
 
+// A new employee or contractor; `number` makes its number unique.
 EmployeeRecord NewEmployee(int number)
 {
-    EmployeeRecord e;
-    e.SocialSecurityNumber = QStringLiteral("999-00-%1").arg(number, 4, 10, QLatin1Char('0'));
-    e.FirstName = "New";
-    e.LastName = "Hire";
-    return e;
+    return MakeEmployee(-1, QStringLiteral("999-00-%1").arg(number, 4, 10, QLatin1Char('0')), "New", "Hire");
 }
 
 ContractorRecord NewContractor(int number)
 {
-    ContractorRecord c;
-    c.IdentificationNumber = QStringLiteral("new %1").arg(number);
-    c.FirstName = "Ada";
-    c.LastName = "Ruiz";
-    c.Address1 = "1 Elm";
-    c.City = "Bend";
-    c.State = "OR";
-    c.Zip = "97701";
-    return c;
+    return MakeContractor(-1, QStringLiteral("new %1").arg(number), "Ada", "Ruiz");
 }
 
 // A company with employees `employeeIds` and the W-2s `w2s`.
 CompanyData EmployeeSeed(const QList<int>& employeeIds, const Owners& w2s)
 {
-    CompanyData data;
-    data.company.EmployerName = "Harbor Tools";
+    CompanyData data = MakeCompany("Harbor Tools");
     for (int id : employeeIds) {
         EmployeeRecord e = NewEmployee(id);
         e.EmployeeUniqueID = id;
         data.employees.push_back(e);
     }
-    for (const auto& [w2Id, employeeId] : w2s) {
-        W2Record w;
-        w.W2UniqueID = w2Id;
-        w.EmployeeUniqueID = employeeId;
-        data.w2s.push_back(w);
-    }
+    for (const auto& [w2Id, employeeId] : w2s)
+        data.w2s.push_back(MakeW2(w2Id, employeeId));
     return data;
 }
 
 // A company with one contractor per 1099-MISC of `forms`.
 CompanyData ContractorSeed(const Owners& forms)
 {
-    CompanyData data;
-    data.company.EmployerName = "Harbor Tools";
+    CompanyData data = MakeCompany("Harbor Tools");
     for (const auto& [formId, contractorId] : forms) {
         ContractorRecord c = NewContractor(contractorId);
         c.ContractorUniqueID = contractorId;
         data.contractors.push_back(c);
-        Form1099Record f;
-        f.Form1099UniqueID = formId;
-        f.ContractorUniqueID = contractorId;
-        data.forms1099.push_back(f);
+        data.forms1099.push_back(MakeForm1099(formId, contractorId));
     }
     return data;
 }

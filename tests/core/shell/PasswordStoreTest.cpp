@@ -4,6 +4,7 @@
 #include "core/shell/PasswordChecks.h"
 #include "core/shell/PasswordScramble.h"
 #include "core/settings/Settings.h"
+#include "tests/support/StoredPassword.h"
 #include "tests/support/TestFolders.h"
 
 #include <QDir>
@@ -14,10 +15,6 @@ namespace {
 
 const QString kZero(QChar(0));
 
-QString StoredValue()
-{
-    return ReadSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kPasswordValueName), "<missing>");
-}
 
 } // namespace
 
@@ -91,7 +88,7 @@ private slots:
         QFETCH(QString, plain);
         TestFolders folders;
         QVERIFY(WriteStoredPassword(plain));
-        QCOMPARE(StoredValue().size(), plain.size()); // never cut at a zero character
+        QCOMPARE(StoredPasswordValue().size(), plain.size()); // never cut at a zero character
         QCOMPARE(ReadStoredPassword(), plain);
     }
 
@@ -115,7 +112,7 @@ private slots:
         QCOMPARE(ReadStoredPassword(), QStringLiteral("secret"));
         // Writing the same password gives the same value as before.
         QVERIFY(WriteStoredPassword("12345"));
-        QCOMPARE(StoredValue(), QStringLiteral("`]AB]"));
+        QCOMPARE(StoredPasswordValue(), QStringLiteral("`]AB]"));
     }
 
     void noValueAndEmptyValueMeanNoPassword()
@@ -125,7 +122,7 @@ private slots:
         QVERIFY(WriteStoredPassword("pw"));
         QCOMPARE(ReadStoredPassword(), QStringLiteral("pw"));
         QVERIFY(WriteStoredPassword(QString()));
-        QCOMPARE(StoredValue(), QString()); // present and empty
+        QCOMPARE(StoredPasswordValue(), QString()); // present and empty
         QCOMPARE(ReadStoredPassword(), QString());
     }
 

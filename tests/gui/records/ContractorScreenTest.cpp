@@ -12,6 +12,7 @@
 #include "core/records/ScreenQuestions.h"
 #include "gui/records/StateComboBox.h"
 #include "tests/support/DocumentFixture.h"
+#include "tests/support/RecordBuilders.h"
 #include "tests/support/WidgetDriving.h"
 
 #include <QCheckBox>
@@ -26,35 +27,19 @@ namespace {
 
 ContractorRecord Contractor(int id, const char* number, const char* first, const char* last)
 {
-    ContractorRecord c;
-    c.ContractorUniqueID = id;
-    c.IdentificationNumber = number;
-    c.FirstName = first;
-    c.LastName = last;
-    c.Address1 = "77 Pine Hollow Lane";
-    c.City = "Lake Oswego";
-    c.State = "OR";
-    c.Zip = "97034-1902";
-    return c;
+    return MakeContractor(id, number, first, last);
 }
 
 Form1099Record Form(int id, int contractorId)
 {
-    Form1099Record f;
-    f.Form1099UniqueID = id;
-    f.ContractorUniqueID = contractorId;
+    Form1099Record f = MakeForm1099(id, contractorId);
     f.NonemployeeCompensation = "2500.00";
     return f;
 }
 
 CompanyData Company(const ContractorList& contractors = {}, const Form1099List& forms = {})
 {
-    CompanyData data;
-    data.company.EmployerName = "Harbor Tools";
-    data.company.CompanyUniqueID = 1;
-    data.contractors = contractors;
-    data.forms1099 = forms;
-    return data;
+    return MakeCompany("Harbor Tools", {}, {}, contractors, forms);
 }
 
 QLineEdit* Box(const QWidget& dialog, const char* name)

@@ -11,6 +11,7 @@
 #include "core/records/ScreenQuestions.h"
 #include "gui/records/StateComboBox.h"
 #include "tests/support/DocumentFixture.h"
+#include "tests/support/RecordBuilders.h"
 #include "tests/support/WidgetDriving.h"
 
 #include <QHeaderView>
@@ -24,11 +25,7 @@ namespace {
 
 EmployeeRecord Employee(int id, const char* ssn, const char* first, const char* last)
 {
-    EmployeeRecord e;
-    e.EmployeeUniqueID = id;
-    e.SocialSecurityNumber = ssn;
-    e.FirstName = first;
-    e.LastName = last;
+    EmployeeRecord e = MakeEmployee(id, ssn, first, last);
     e.City = "Salem";
     e.State = "OR";
     return e;
@@ -36,21 +33,15 @@ EmployeeRecord Employee(int id, const char* ssn, const char* first, const char* 
 
 W2Record W2(int id, int employeeId)
 {
-    W2Record w;
-    w.W2UniqueID = id;
-    w.EmployeeUniqueID = employeeId;
+    W2Record w = MakeW2(id, employeeId);
     w.Wages = "100.00";
     return w;
 }
 
 CompanyData Company(const EmployeeList& employees = {}, const W2List& w2s = {})
 {
-    CompanyData data;
-    data.company.EmployerName = "Harbor Tools";
+    CompanyData data = MakeCompany("Harbor Tools", employees, w2s);
     data.company.City = "Portland";
-    data.company.CompanyUniqueID = 1;
-    data.employees = employees;
-    data.w2s = w2s;
     return data;
 }
 

@@ -7,6 +7,7 @@
 #include "core/shell/PasswordScramble.h"
 #include "core/settings/Settings.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "tests/support/StoredPassword.h"
 #include "tests/support/TestFolders.h"
 #include "tests/support/WidgetDriving.h"
 
@@ -25,10 +26,6 @@ namespace {
 
 using Tries = QList<QStringList>;
 
-QString StoredValue()
-{
-    return ReadSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kPasswordValueName), "<missing>");
-}
 
 } // namespace
 
@@ -222,7 +219,7 @@ private slots:
             QCOMPARE(prompt.icons[i], prompt.asked[i] == kPasswordChangedMessage ? PromptIcon::Information
                                                                                  : PromptIcon::Exclamation);
         QCOMPARE(ReadStoredPassword(), after);
-        QCOMPARE(StoredValue(), storedValue);
+        QCOMPARE(StoredPasswordValue(), storedValue);
     }
 
     // The settings file cannot be written: the change is not reported as
