@@ -3,6 +3,7 @@
 #include "core/settings/Settings.h"
 
 #include <QDir>
+#include <QFile>
 
 TestFolders::TestFolders()
 {
@@ -35,4 +36,16 @@ QString TestFolders::SettingsFile() const
 QString TestFolders::Path(const QString& relative) const
 {
     return dir_.path() + u'/' + relative;
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteFileBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }

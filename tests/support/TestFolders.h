@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -20,3 +21,8 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// A file's bytes (empty when it can't be read), and a file written with
+// `bytes` (false when it can't be).
+QByteArray FileBytes(const QString& path);
+bool WriteFileBytes(const QString& path, const QByteArray& bytes);

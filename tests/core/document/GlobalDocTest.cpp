@@ -18,12 +18,6 @@ namespace {
 const QString kLastCompanyKey = SettingsKeyPath(kKeyLastActiveCompany);
 const QString kDataPathKey = SettingsKeyPath(kKeyDcomOptions);
 
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 int RowCount(const QString& path, const char* table)
 {
     CompanyStore store;

@@ -7,7 +7,6 @@
 #include "core/store/CompanyStore.h"
 #include "tests/support/TestFolders.h"
 #include "tests/support/TestStores.h"
-#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -149,14 +148,14 @@ private slots:
         Editions e;
         MakeStoreWithStaff(e.OldStores(), "Acme.pmt", "Acme", {3, 9, 12}, {4});
         MakeStoreWithStaff(e.OldStores(), "Birch.pmt", "Birch", {}, {7, 8});
-        const QByteArray sample = ReadFileBytes(e.DataFolder() + "Sample Company.pmt");
+        const QByteArray sample = FileBytes(e.DataFolder() + "Sample Company.pmt");
         ImportProcess import(e.DataFolder());
         RunToEnd(import);
         QCOMPARE(import.FailedStep(), -1);
         QCOMPARE(import.CopiedCount(), 2);
 
         QCOMPARE(e.DataFiles(), QStringList({"Acme.pmt", "Birch.pmt", "Sample Company.pmt"}));
-        QCOMPARE(ReadFileBytes(e.DataFolder() + "Sample Company.pmt"), sample);
+        QCOMPARE(FileBytes(e.DataFolder() + "Sample Company.pmt"), sample);
         const CompanyData acme = Load(e.DataFolder() + "Acme.pmt");
         QCOMPARE(acme.company.EmployerName.Text(), QString("Acme"));
         QCOMPARE(W2Ids(acme), QList<int>({1, 3, 2, 9, 3, 12}));
@@ -191,7 +190,7 @@ private slots:
             QDir(e.OldStores()).removeRecursively();
         } else if (previous == "no stores") {
             // Neither a deleted store nor a folder counts as one.
-            WriteFileBytes(e.OldStores() + "Gone.pmt.del", "x");
+            QVERIFY(WriteFileBytes(e.OldStores() + "Gone.pmt.del", "x"));
             QDir().mkpath(e.OldStores() + "Folder.pmt");
         } else {
             MakeStoreWithStaff(e.OldStores(), "Acme.pmt", "Acme", {1}, {});
@@ -202,9 +201,9 @@ private slots:
                 QCOMPARE(store.OpenExisting(bad), 0);
                 QCOMPARE(store.Execute("DROP TABLE W3;"), 0);
             } else {
-                QByteArray bytes = ReadFileBytes(bad);
+                QByteArray bytes = FileBytes(bad);
                 bytes.replace("Wagesparrow", "Otherwisely");
-                WriteFileBytes(bad, bytes);
+                QVERIFY(WriteFileBytes(bad, bytes));
             }
         }
         ImportProcess import(e.DataFolder());
@@ -236,7 +235,7 @@ private slots:
         QByteArray mine;
         if (!existing.isEmpty()) {
             MakeStoreWithStaff(e.DataFolder(), existing, "Acme 2005", {5}, {});
-            mine = ReadFileBytes(e.DataFolder() + existing);
+            mine = FileBytes(e.DataFolder() + existing);
         }
         ImportProcess import(e.DataFolder(), kept.isEmpty() ? QStringList() : QStringList{kept});
         RunToEnd(import);
@@ -250,7 +249,7 @@ private slots:
         expected.sort();
         QCOMPARE(e.DataFiles(), expected);
         if (!existing.isEmpty())
-            QCOMPARE(ReadFileBytes(e.DataFolder() + existing), mine);
+            QCOMPARE(FileBytes(e.DataFolder() + existing), mine);
         const CompanyData staged = Load(e.Staging() + "Acme.pmt");
         QCOMPARE(staged.company.EmployerName.Text(), QString("Acme 2004"));
         QCOMPARE(W2Ids(staged), QList<int>({1, 3, 2, 9, 3, 12}));
@@ -274,13 +273,13 @@ private slots:
         Editions e;
         MakeStoreWithStaff(e.OldStores(), "Acme.pmt", "Acme 2004", {3}, {});
         MakeStoreWithStaff(e.DataFolder(), "Acme.pmt", "Acme 2005", {5}, {});
-        const QByteArray mine = ReadFileBytes(e.DataFolder() + "Acme.pmt");
+        const QByteArray mine = FileBytes(e.DataFolder() + "Acme.pmt");
         if (staging == "linked folder") {
             QVERIFY(QFile::link(e.DataFolder(), e.DataFolder() + "2004"));
         } else {
             QDir().mkpath(e.Staging());
             if (staging == "older copy")
-                WriteFileBytes(e.Staging() + "Acme.pmt", "an older copy");
+                QVERIFY(WriteFileBytes(e.Staging() + "Acme.pmt", "an older copy"));
             else
                 QVERIFY(QFile::link(e.DataFolder() + "Acme.pmt", e.Staging() + "Acme.pmt"));
         }
@@ -288,7 +287,7 @@ private slots:
         ImportProcess import(e.DataFolder());
         RunToEnd(import);
         QCOMPARE(import.FailedStep(), succeeds ? -1 : 2);
-        QCOMPARE(ReadFileBytes(e.DataFolder() + "Acme.pmt"), mine);
+        QCOMPARE(FileBytes(e.DataFolder() + "Acme.pmt"), mine);
         QCOMPARE(Load(e.OldStores() + "Acme.pmt").w2s[0].Wages.Text(), QString("50000.00"));
         if (succeeds) {
             QVERIFY(!QFileInfo(e.Staging() + "Acme.pmt").isSymLink());

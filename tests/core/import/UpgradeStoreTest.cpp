@@ -4,8 +4,8 @@
 #include "core/import/UpgradeStore.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
+#include "tests/support/TestFolders.h"
 #include "tests/support/TestStores.h"
-#include "tests/support/FileBytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -124,10 +124,10 @@ private slots:
             QVERIFY(f.seek(0));
             f.write(bytes);
         }
-        const QByteArray before = ReadFileBytes(path);
+        const QByteArray before = FileBytes(path);
 
         QVERIFY(!UpgradeStore(path));
-        QCOMPARE(ReadFileBytes(path), before);
+        QCOMPARE(FileBytes(path), before);
     }
 
     void missingStoreIsNotCreated()

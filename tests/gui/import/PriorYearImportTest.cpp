@@ -15,7 +15,6 @@
 #include "tests/support/TestFolders.h"
 #include "tests/support/TestStores.h"
 #include "tests/support/WidgetDriving.h"
-#include "tests/support/FileBytes.h"
 
 #include <QAction>
 #include <QDir>
@@ -242,13 +241,13 @@ private slots:
         p.document.SetCompanyTitle(QStringLiteral("Birch"));
         p.document.Employees()[0].FirstName = "Changed";
         p.document.SetModified(1);
-        const QByteArray store = ReadFileBytes(p.folders.DataFolder() + "Acme.pmt");
+        const QByteArray store = FileBytes(p.folders.DataFolder() + "Acme.pmt");
 
         QVERIFY(p.RunImport());
         QCOMPARE(p.prompt.asked, QStringList{kSucceeded});
         QCOMPARE(p.document.Modified(), 1);
         QCOMPARE(p.document.Employees()[0].FirstName.Text(), QString("Changed"));
-        QCOMPARE(ReadFileBytes(p.folders.DataFolder() + "Acme.pmt"), store);
+        QCOMPARE(FileBytes(p.folders.DataFolder() + "Acme.pmt"), store);
         QCOMPARE(p.DataFiles(), QStringList({"Acme.pmt", "Sample Company.pmt"}));
         QCOMPARE(QDir(p.folders.DataFolder() + "2004").entryList(QDir::Files, QDir::Name),
                  QStringList({"Acme.pmt", "Birch.pmt"}));
