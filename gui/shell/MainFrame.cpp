@@ -15,6 +15,7 @@
 #include "core/controls/MakerLinks.h"
 #include "gui/controls/OutBarIcons.h"
 #include "gui/controls/WelcomeScreen.h"
+#include "gui/import/PriorYearImport.h"
 #include "gui/records/CompanyView.h"
 #include "gui/records/ContractorView.h"
 #include "gui/records/EmployeeView.h"
@@ -63,6 +64,7 @@ CMainFrame::CMainFrame(CGlobalDoc& document, CompanyDialogs* dialogs, QWidget* p
     setMinimumSize(632, 400);
     CreateMenus();
     CreatePanes();
+    import_ = new CPriorYearImport(this);
 
     connect(&document_, &CGlobalDoc::titleChanged, this, &QWidget::setWindowTitle);
     // Only Save depends on the modified flag; Delete's state needs a look at
@@ -321,10 +323,9 @@ void CMainFrame::OnDeleteCompany()
 
 void CMainFrame::OnImport()
 {
-    AppPrompt().Tell(QStringLiteral("Importing the clients of Formlark (2004) is not available in this version "
-                                    "yet.\n\nYour 2004 companies are not changed. Create this year's companies "
-                                    "with New on the Company menu."),
-                     PromptIcon::Information);
+    // The open company is never written by the import: its name counts as
+    // taken even while its store is still elsewhere.
+    import_->Start(document_.DataFolder, {document_.CurrentCompanyName});
 }
 
 void CMainFrame::OnChangePassword()

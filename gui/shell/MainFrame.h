@@ -9,6 +9,7 @@
 
 class CFormView;
 class CGlobalDoc;
+class CPriorYearImport;
 class COutBarCtrl;
 class CompanyDialogs;
 class QAction;
@@ -84,4 +85,5 @@ private:
     Screen current_ = Screen::Welcome;
     int indexZeroRequests_ = 0;
     bool paneDividerMoved_ = false;
+    CPriorYearImport* import_ = nullptr; // the prior-year import, idle between runs
 };
