@@ -44,6 +44,26 @@ QImage Compact(QImage image)
     return image;
 }
 
+// Line art in one bit per pixel, ink where the grey is darker than half.
+// The colour table is black, white, the one a PDF takes as a stencil: the
+// picture is stored as its ink alone, an eighth of the grey image, and
+// painted in the pen's colour.
+QImage InkBitmap(const QImage& grey)
+{
+    QImage bits(grey.size(), QImage::Format_Mono);
+    bits.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    const int width = grey.width();
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* in = grey.constScanLine(y);
+        uchar* out = bits.scanLine(y);
+        std::fill(out, out + bits.bytesPerLine(), uchar(0xff));
+        for (int x = 0; x < width; ++x)
+            if (in[x] < 128)
+                out[x >> 3] &= uchar(~(0x80 >> (x & 7)));
+    }
+    return bits;
+}
+
 } // namespace
 
 FormPictures::FormPictures(const QString& folder, double dotsPerInch) : folder_(folder), dotsPerInch_(dotsPerInch)
@@ -85,12 +105,12 @@ QImage FormPictures::Load(FormPicture picture, int widthUnits, int heightUnits) 
     const double pixelsPerUnit = dotsPerInch_ / kUnitsPerInch;
     const int width = std::max(1, int(std::lround(std::abs(widthUnits) * pixelsPerUnit)));
     const int height = std::max(1, int(std::lround(std::abs(heightUnits) * pixelsPerUnit)));
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width, height, QImage::Format_Grayscale8);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     svg.render(&painter, QRectF(0, 0, width, height));
     painter.end();
-    return Compact(image);
+    return InkBitmap(image);
 }

@@ -10,8 +10,9 @@
 // The pictures of the blank forms for one print job. Each picture file is
 // read by its content (SVG, or any image format Qt reads) whatever its name
 // says, drawn once into an image and handed out again for every page, so a
-// PDF holds it once. A missing or unreadable file gives a null image and the
-// page is printed without it.
+// PDF holds it once. SVG pictures (line art) become one-bit images, which a
+// PDF keeps as a small stencil of their ink. A missing or unreadable file
+// gives a null image and the page is printed without it.
 class FormPictures {
 public:
     // `folder` holds the picture files; SVG pictures are drawn at

@@ -3,6 +3,7 @@
 #include "core/print/PrintAlignment.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -34,11 +35,37 @@ const PageRenderer::CachedFont& PageRenderer::Font(const PageFont& font)
     CachedFont cached;
     cached.key = font;
     cached.font = CreateFontFromDecipoints(font);
+    cached.raw = QRawFont::fromFont(cached.font);
     const QFontMetricsF metrics(cached.font);
     cached.ascent = metrics.ascent();
+    cached.cellHeight = metrics.ascent() + metrics.descent();
+    if (cached.raw.isValid()) {
+        QString latin1(256, Qt::Uninitialized);
+        for (int c = 0; c < 256; ++c)
+            latin1[c] = QChar(c);
+        const QList<quint32> glyphs = cached.raw.glyphIndexesForString(latin1);
+        const QList<QPointF> advances = cached.raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+        for (int c = 0; c < 256 && c < glyphs.size() && c < advances.size(); ++c)
+            cached.latin1[size_t(c)] = {glyphs[c], advances[c].x()};
+    } else {
+        for (int c = 0; c < 256; ++c)
+            cached.latin1[size_t(c)] = {0, metrics.horizontalAdvance(QChar(c))};
+    }
     fonts_.push_back(cached);
     current_ = nullptr; // the vector may have moved
     return fonts_.back();
+}
+
+PageRenderer::Glyph PageRenderer::GlyphOf(const CachedFont& font, QChar c)
+{
+    if (c.unicode() < 256)
+        return font.latin1[c.unicode()];
+    if (!font.raw.isValid())
+        return {0, QFontMetricsF(font.font).horizontalAdvance(c)};
+    const QList<quint32> glyphs = font.raw.glyphIndexesForString(QString(c));
+    if (glyphs.size() != 1)
+        return {0, QFontMetricsF(font.font).horizontalAdvance(c)};
+    return {glyphs[0], font.raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics).value(0).x()};
 }
 
 void PageRenderer::Paint(QPainter& painter, const Page& page)
@@ -48,7 +75,7 @@ void PageRenderer::Paint(QPainter& painter, const Page& page)
     const qreal sx = device ? device->logicalDpiX() / qreal(kUnitsPerInch) : 1;
     const qreal sy = device ? device->logicalDpiY() / qreal(kUnitsPerInch) : 1;
     painter.scale(sx, sy);
-    painter.setBackground(Qt::white);
+    painter.setBackgroundMode(Qt::TransparentMode);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::LosslessImageRendering);
     current_ = nullptr;
@@ -61,6 +88,9 @@ void PageRenderer::Paint(QPainter& painter, const Page& page)
             painter.drawLine(line->from, line->to);
         } else if (const auto* image = std::get_if<PageImage>(&item)) {
             const QImage& picture = pictures_.Image(image->picture, image->width, image->height);
+            // A one-bit picture goes into a PDF as a stencil painted in the
+            // pen's colour.
+            painter.setPen(Qt::black);
             if (!picture.isNull())
                 painter.drawImage(QRectF(image->x, image->y, image->width, image->height), picture);
         } else if (const auto* rect = std::get_if<PageWhiteRect>(&item)) {
@@ -81,18 +111,62 @@ void PageRenderer::PaintText(QPainter& painter, const PageText& text)
     if (text.text.isEmpty())
         return;
     const CachedFont& font = Font(text.font);
-    if (current_ != &font) {
-        painter.setFont(font.font);
-        current_ = &font;
+
+    // The glyphs and their places along the line. Blanks are left as gaps:
+    // no blank glyph goes into a PDF (its fonts map that glyph back to a
+    // tab), so the text is copied out of it with spaces.
+    QList<quint32> glyphs;
+    QList<QPointF> places;
+    glyphs.reserve(text.text.size());
+    places.reserve(text.text.size());
+    qreal natural = 0;
+    bool complete = font.raw.isValid();
+    for (const QChar c : text.text) {
+        const Glyph glyph = GlyphOf(font, c);
+        if (c != QLatin1Char(' ')) {
+            complete = complete && glyph.index != 0;
+            glyphs.append(glyph.index);
+            places.append(QPointF(natural, 0));
+        }
+        natural += glyph.advance;
     }
-    painter.setPen(Qt::black);
+    const qreal scale = text.room > 0 && natural > text.room ? text.room / natural : 1;
+    const qreal width = natural * scale;
+    const qreal left = text.anchor == TextAnchor::TopRight ? text.at.x() - width : text.at.x();
+    const qreal top = text.at.y();
+
     // An opaque text paints its cell (its advance by the font's height) white
     // first, blanking what lies below, as printer text does by default.
-    painter.setBackgroundMode(text.background == TextBackground::Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
-    qreal x = text.at.x();
-    if (text.anchor == TextAnchor::TopRight)
-        x -= QFontMetricsF(font.font).horizontalAdvance(text.text);
-    painter.drawText(QPointF(x, text.at.y() + font.ascent), text.text);
+    if (text.background == TextBackground::Opaque)
+        painter.fillRect(QRectF(left, top, width, font.cellHeight), Qt::white);
+    if (glyphs.isEmpty())
+        return;
+    painter.setPen(Qt::black);
+
+    // Too wide for its room: condensed from its anchor, never cut.
+    const QTransform page = scale != 1 ? painter.transform() : QTransform();
+    QPointF origin(left, top + font.ascent);
+    if (scale != 1) {
+        painter.translate(origin);
+        painter.scale(scale, 1);
+        origin = QPointF();
+    }
+    if (complete) {
+        QGlyphRun run;
+        run.setRawFont(font.raw);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(places);
+        painter.drawGlyphRun(origin, run);
+    } else {
+        // A character the font lacks: the painter finds another font for it.
+        if (current_ != &font) {
+            painter.setFont(font.font);
+            current_ = &font;
+        }
+        painter.drawText(origin, text.text);
+    }
+    if (scale != 1)
+        painter.setTransform(page);
 }
 
 void PageRenderer::PaintOutlinedText(QPainter& painter, const PageOutlinedText& text)

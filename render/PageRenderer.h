@@ -4,7 +4,9 @@
 #include "core/print/PagePrimitives.h"
 
 #include <QFont>
+#include <QRawFont>
 
+#include <array>
 #include <vector>
 
 class QPainter;
@@ -14,7 +16,8 @@ class QPainter;
 // from the painter's current origin, the top-left corner of the printable
 // area. Fonts are asked for by their names ("Courier New", "Arial", "Times
 // New Roman"); the system's metric-compatible faces stand in where those are
-// not installed.
+// not installed. A text wider than its room is condensed horizontally to fit
+// it, its anchor kept.
 class PageRenderer {
 public:
     explicit PageRenderer(FormPictures& pictures);
@@ -26,12 +29,22 @@ public:
     static QFont CreateFontFromDecipoints(const PageFont& font);
 
 private:
+    struct Glyph {
+        quint32 index = 0; // 0: the font has none
+        qreal advance = 0;
+    };
     struct CachedFont {
         PageFont key;
         QFont font;
+        QRawFont raw;
         qreal ascent = 0;
+        qreal cellHeight = 0; // ascent and descent: what an opaque text blanks
+        std::array<Glyph, 256> latin1{};
     };
     const CachedFont& Font(const PageFont& font);
+    // A character's glyph, its advance as designed: printer text is neither
+    // kerned nor hinted.
+    static Glyph GlyphOf(const CachedFont& font, QChar c);
 
     void PaintText(QPainter& painter, const PageText& text);
     void PaintOutlinedText(QPainter& painter, const PageOutlinedText& text);

@@ -47,6 +47,7 @@ bool WriteJobToPdf(const PrintJob& job, FormPictures& pictures, const QString& f
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Formlark (2005)"));
+        writer.setTitle(job.DocumentTitle());
         writer.setResolution(1200);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         QPainter painter;

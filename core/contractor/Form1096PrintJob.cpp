@@ -2,6 +2,8 @@
 
 #include "core/print/FormWriter.h"
 
+#include <array>
+
 namespace {
 
 const QPoint kEntries[24] = {
@@ -9,6 +11,22 @@ const QPoint kEntries[24] = {
     {910, 690},  {820, 780},  {910, 780},  {110, 860},  {460, 860},  {947, 860},  {1180, 860}, {1530, 860},
     {1851, 894}, {1864, 913}, {1864, 894}, {1851, 913}, {135, 1188}, {159, 1212}, {159, 1188}, {135, 1212},
 };
+
+// The width a value may take from its entry: up to the next value on its
+// line or the edge of its box, less a small gap.
+constexpr std::array<int, std::size(kEntries)> k1096Rooms = [] {
+    std::array<int, std::size(kEntries)> room{};
+    room[0] = room[1] = room[2] = 887;
+    room[5] = room[6] = 674;  // contact and e-mail, up to the telephone box
+    room[7] = room[9] = 77;   // area codes, inside their parentheses
+    room[8] = room[10] = 219;
+    room[11] = 314;
+    room[12] = 451;
+    room[13] = 197;
+    room[14] = 314;
+    room[15] = 399;
+    return room;
+}();
 
 bool IsPreprinted(const Print1096Options& options)
 {
@@ -49,7 +67,7 @@ Page LayOutForm1096Page(const CompanyRecord& c, const Form1096Totals& totals, co
     }
 
     const PointTable table = Form1096PointTable(options);
-    FormWriter form(page, table, Form1096DataFont(options), TextBackground::Opaque, 0);
+    FormWriter form(page, table, Form1096DataFont(options), TextBackground::Transparent, 0, k1096Rooms);
     form.Text(0, c.EmployerName);
     form.Text(1, c.Address1);
     form.Text(2, CityStateZipLine(c.City, c.State, c.Zip));

@@ -27,6 +27,10 @@ public:
     {
         return page == 1 ? LayOutForm1096Page(company_, totals_, options_) : Page();
     }
+    QString DocumentTitle() const override
+    {
+        return FormDocumentTitle(QStringLiteral("Form 1096"), company_.EmployerName.Text());
+    }
     const Form1096Totals& Totals() const { return totals_; }
 
 private:

@@ -5,6 +5,7 @@
 #include "core/print/FormWriter.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -37,6 +38,27 @@ const Entry kCopyMarks[] = {
     {16, 910, 1122}, {17, 934, 1146}, {18, 934, 1122}, {19, 910, 1146},
     {41, 661, 1461}, {42, 684, 1484}, {43, 684, 1461}, {44, 661, 1484},
 };
+
+// The width a value may take from its entry: up to the next value on its
+// line or the edge of its box, less a small gap.
+constexpr std::array<int, k1099PointCount> k1099Rooms = [] {
+    std::array<int, k1099PointCount> room{};
+    for (int i : {0, 1, 2, 3, 6, 9, 10, 11, 12})
+        room[i] = 877; // payer and recipient blocks
+    room[7] = 402;
+    room[8] = 437;
+    room[15] = 652;
+    for (int i : {20, 21, 22, 24, 26, 33})
+        room[i] = 327; // boxes 1, 2, 3, 5, 7 and 13
+    for (int i : {23, 25, 27, 32, 34})
+        room[i] = 267; // boxes 4, 6, 8, 10 and 14
+    room[35] = room[37] = 317;
+    room[36] = room[38] = 322;
+    room[39] = room[40] = 254;
+    room[49] = 387;
+    room[50] = 377;
+    return room;
+}();
 
 bool IsPreprinted(const Print1099Options& options)
 {
@@ -105,6 +127,11 @@ Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const Contracto
 {
 }
 
+QString Form1099PrintJob::DocumentTitle() const
+{
+    return FormDocumentTitle(QStringLiteral("Form 1099-MISC"), company_.EmployerName.Text());
+}
+
 void Form1099PrintJob::DrawSheet(Page& page) const
 {
     if (preprinted_)
@@ -131,7 +158,7 @@ void Form1099PrintJob::DrawForm(Page& page, int slot, int contractorIndex) const
     const Form1099Record& f = formIndex >= 0 ? forms_[size_t(formIndex)] : kNoForm;
     const CompanyRecord& c = company_;
 
-    FormWriter form(page, table_, font_, TextBackground::Transparent, slot * pitch_);
+    FormWriter form(page, table_, font_, TextBackground::Transparent, slot * pitch_, k1099Rooms);
     form.Text(0, c.EmployerName);
     form.Text(1, c.Address1);
     form.Text(2, c.Address2);

@@ -33,6 +33,8 @@ public:
     Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
                      const Print1099Options& options, int currentContractorIndex = 0);
 
+    QString DocumentTitle() const override;
+
 private:
     void DrawSheet(Page& page) const override;
     void DrawForm(Page& page, int slot, int contractorIndex) const override;

@@ -3,12 +3,16 @@
 #include "core/print/PagePrimitives.h"
 #include "core/print/PrintAlignment.h"
 
+#include <span>
+
 // Writes the values of one form onto a page at the points of its table,
-// every position moved down by the form's shift on the sheet.
+// every position moved down by the form's shift on the sheet. `rooms` gives,
+// by point, the width a value may take there (0 or missing: no limit).
 class FormWriter {
 public:
-    FormWriter(Page& page, const PointTable& table, const PageFont& font, TextBackground background, int shiftDown)
-        : page_(page), table_(table), font_(font), background_(background), shift_(shiftDown)
+    FormWriter(Page& page, const PointTable& table, const PageFont& font, TextBackground background, int shiftDown,
+               std::span<const int> rooms = {})
+        : page_(page), table_(table), font_(font), background_(background), shift_(shiftDown), rooms_(rooms)
     {
     }
 
@@ -17,7 +21,8 @@ public:
     void Text(int index, const QString& text, int extraDown = 0)
     {
         const QPoint& p = table_[index];
-        page_.AddText(QPoint(p.x(), p.y() + shift_ + extraDown), text, font_, background_);
+        const int room = index < int(rooms_.size()) ? rooms_[size_t(index)] : 0;
+        page_.AddText(QPoint(p.x(), p.y() + shift_ + extraDown), text, font_, background_, TextAnchor::TopLeft, room);
     }
 
     // An amount: left off when it is exactly "0.00".
@@ -46,6 +51,7 @@ private:
     PageFont font_;
     TextBackground background_;
     int shift_;
+    std::span<const int> rooms_;
 };
 
 // "City, ST 12345", the address line of every form.

@@ -53,6 +53,10 @@ struct PageText {
     PageFont font;
     TextBackground background = TextBackground::Opaque;
     TextAnchor anchor = TextAnchor::TopLeft;
+    // The width the text may take from its anchor, up to the next value on
+    // its line or the edge of its box; 0 for no limit. A text wider than its
+    // room is painted condensed to fit it, never cut.
+    int room = 0;
 };
 
 // A solid black line.
@@ -100,9 +104,9 @@ struct Page {
     std::vector<PageItem> items;
 
     void AddText(QPoint at, const QString& text, const PageFont& font, TextBackground background,
-                 TextAnchor anchor = TextAnchor::TopLeft)
+                 TextAnchor anchor = TextAnchor::TopLeft, int room = 0)
     {
-        items.emplace_back(PageText{at, text, font, background, anchor});
+        items.emplace_back(PageText{at, text, font, background, anchor, room});
     }
     void AddLine(QPoint from, QPoint to, int penWidth = 5) { items.emplace_back(PageLine{from, to, penWidth}); }
     void AddImage(FormPicture picture, int x, int y, int width, int height)

@@ -5,7 +5,9 @@
 #include "core/wage/WageCopies.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -84,6 +86,30 @@ const W2Point kW2Points[67] = {
     {794, 1389, 796, 1398}, // 65
     {773, 1409, 775, 1418}, // 66
 };
+
+// The width a value may take from its point: up to the next value on its
+// line or the edge of its box, less a small gap. The same on every paper:
+// each table puts the values at the same place in their boxes.
+constexpr std::array<int, std::size(kW2Points)> kW2Rooms = [] {
+    std::array<int, std::size(kW2Points)> room{};
+    room[0] = 447; // control number, up to the Void box
+    for (int i : {1, 2, 3, 4, 5, 8, 12, 13, 14})
+        room[i] = 1000; // the left column
+    room[9] = 482;      // first name and initial, up to the last name
+    room[11] = 507;
+    for (int i : {17, 19, 21, 23, 25, 27, 48})
+        room[i] = 412; // boxes 1, 3, 5, 7, 9, 11 and 14
+    for (int i : {18, 20, 22, 24, 26})
+        room[i] = 385; // boxes 2, 4, 6, 8 and 10
+    for (int i : {28, 30, 32, 34})
+        room[i] = 87; // box-12 code and year
+    for (int i : {29, 31, 33, 35})
+        room[i] = 305; // box-12 amounts
+    const std::pair<int, int> lines[] = {{49, 79}, {51, 397}, {53, 277}, {55, 257}, {57, 287}, {59, 259}, {61, 175}};
+    for (const auto& [first, width] : lines)
+        room[first] = room[first + 1] = width; // boxes 15-20, both lines
+    return room;
+}();
 
 // Box 14 lines stand 56 units apart, the third at point 48.
 constexpr int kBox14LineStep = 56;
@@ -168,6 +194,11 @@ W2PrintJob::W2PrintJob(const CompanyRecord& company, const EmployeeList& employe
 {
 }
 
+QString W2PrintJob::DocumentTitle() const
+{
+    return FormDocumentTitle(QStringLiteral("Form W-2"), company_.EmployerName.Text());
+}
+
 void W2PrintJob::DrawSheet(Page& page) const
 {
     switch (paper_) {
@@ -213,7 +244,7 @@ void W2PrintJob::DrawForm(Page& page, int slot, int employeeIndex) const
     const W2Record& w = w2Index >= 0 ? w2s_[size_t(w2Index)] : kNoW2;
     const CompanyRecord& c = company_;
 
-    FormWriter form(page, table_, font_, TextBackground::Opaque, slot * pitch_ + shift_);
+    FormWriter form(page, table_, font_, TextBackground::Opaque, slot * pitch_ + shift_, kW2Rooms);
     form.Text(0, c.FormW3ControlNumber);
     form.Text(1, c.EmployerIdentificationNumber);
     form.Text(2, c.EmployerName);

@@ -36,6 +36,8 @@ public:
     W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
                const PrintW2Options& options, int currentEmployeeIndex = 0, const PrinterMargins& margins = {});
 
+    QString DocumentTitle() const override;
+
 private:
     void DrawSheet(Page& page) const override;
     void DrawForm(Page& page, int slot, int employeeIndex) const override;

@@ -3,16 +3,16 @@
 #include "core/print/FormWriter.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
 
 constexpr int kW3PointCount = 65;
-constexpr int kKindOfPayer941 = 0;
+constexpr int kKindsOfPayer = 7;
 
 // Anchor points as built: pre-printed form (A) and copy or laser substitute
-// (B). Points 1-4 of table B start from x1 (set per paper); 5-28 are kept for
-// the other kinds of payer and never drawn.
+// (B). Points 1-4 of table B start from x1 (set per paper).
 struct W3Point {
     int index, ax, ay, bx, by;
 };
@@ -61,6 +61,45 @@ const W3Point kW3Points[] = {
     {64, 1530, 1122, 1530, 1110}, // box 19
 };
 
+// The marks of the other kinds of payer, four points each from point 5 in
+// the order of the kinds (CT-1, Military, Hshld. emp., 943, Medicare govt.
+// emp., Third-party sick pay): the top-left corner of each mark, centred in
+// the kind's box of the form. The boxes stand in two rows, the "941" box
+// first in the top one; both tables and every paper place them alike.
+const QPoint kOtherKindMarks[kKindsOfPayer - 1] = {
+    {386, 358}, // CT-1, below "941"
+    {545, 274}, // Military
+    {545, 358}, // Hshld. emp.
+    {705, 274}, // 943
+    {705, 358}, // Medicare govt. emp.
+    {865, 358}, // Third-party sick pay
+};
+constexpr int kMarkSize = 24;
+
+// The width a value may take from its point: up to the next value on its
+// line or the edge of its box, less a small gap.
+constexpr std::array<int, kW3PointCount> kW3Rooms = [] {
+    std::array<int, kW3PointCount> room{};
+    room[0] = 462;
+    room[29] = 372;
+    room[30] = 374;
+    for (int i : {31, 32, 33, 34, 35, 38})
+        room[i] = 794; // e to h, across the left column
+    room[39] = 97;
+    room[40] = 654;
+    room[41] = room[42] = 802; // contact and e-mail, up to the telephone box
+    room[43] = room[45] = 77;  // area codes, inside their parentheses
+    room[44] = room[46] = 230;
+    for (int i = 47; i <= 58; i += 2) {
+        room[i] = 517;     // boxes 1, 3, ... 11
+        room[i + 1] = 474; // boxes 2, 4, ... 12
+    }
+    room[59] = room[60] = 1019; // boxes 13 and 14 span the right column
+    room[61] = room[63] = 517;
+    room[62] = room[64] = 474;
+    return room;
+}();
+
 } // namespace
 
 W3Paper W3PaperOf(const PrintW3Options& options)
@@ -86,6 +125,14 @@ PointTable W3PointTable(const PrintW3Options& options, const PrinterMargins& mar
             points[size_t(p.index)] = QPoint(p.ax, p.ay);
         else
             points[size_t(p.index)] = QPoint(p.index >= 1 && p.index <= 4 ? x1 + p.bx : p.bx, p.by);
+    }
+    for (int kind = 1; kind < kKindsOfPayer; ++kind) {
+        const QPoint corner = kOtherKindMarks[kind - 1];
+        const int first = 4 * kind + 1;
+        points[size_t(first)] = corner;
+        points[size_t(first + 1)] = corner + QPoint(kMarkSize, kMarkSize);
+        points[size_t(first + 2)] = corner + QPoint(kMarkSize, 0);
+        points[size_t(first + 3)] = corner + QPoint(0, kMarkSize);
     }
     PointTable table(std::move(points));
 
@@ -138,10 +185,13 @@ Page LayOutW3Page(const CompanyRecord& c, const W3Totals& totals, const PrintW3O
     }
 
     const PointTable table = W3PointTable(options, margins);
-    FormWriter form(page, table, W3DataFont(options), TextBackground::Opaque, 0);
+    // The values stand in empty boxes: drawn on transparent ground, they
+    // leave the ruling lines beside them whole.
+    FormWriter form(page, table, W3DataFont(options), TextBackground::Transparent, 0, kW3Rooms);
     form.Text(0, c.FormW3ControlNumber);
-    if (c.FormW3RadioKindOfPayer == kKindOfPayer941)
-        form.Mark(1, 2, 3, 4);
+    const int kind = c.FormW3RadioKindOfPayer;
+    if (kind >= 0 && kind < kKindsOfPayer)
+        form.Mark(4 * kind + 1, 4 * kind + 2, 4 * kind + 3, 4 * kind + 4);
     form.Text(29, totals.CountText());
     form.Text(30, c.FormW3EstablishmentNumber);
     form.Text(31, c.EmployerIdentificationNumber);

@@ -35,6 +35,10 @@ public:
     {
         return page == 1 ? LayOutW3Page(company_, totals_, options_, margins_) : Page();
     }
+    QString DocumentTitle() const override
+    {
+        return FormDocumentTitle(QStringLiteral("Form W-3"), company_.EmployerName.Text());
+    }
     const W3Totals& Totals() const { return totals_; }
 
 private:

@@ -3,40 +3,22 @@
 // pdftotext -bbox for where the values landed.
 #include "core/settings/Settings.h"
 #include "tests/support/TestFolders.h"
+#include "tests/support/PdfWords.h"
 #include "tests/support/PrintFixture.h"
 #include "core/print/PrintAlignment.h"
 #include "core/print/WagePrintOptions.h"
 
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtTest>
 
 namespace {
 
-struct Word {
-    int page = 0; // from 1
-    QString text;
-    double x = 0; // left and top, in page units (0.1 mm)
-    double y = 0;
-};
-
 struct Run {
     int exitCode = -1;
     QString standardError;
 };
-
-double PointsToUnits(double points)
-{
-    return points * 254 / 72;
-}
-
-QString Unescape(QString text)
-{
-    text.replace("&apos;", "'").replace("&quot;", "\"").replace("&lt;", "<").replace("&gt;", ">");
-    return text.replace("&amp;", "&");
-}
 
 } // namespace
 
@@ -66,39 +48,17 @@ private:
                 QString::fromLocal8Bit(process.readAllStandardError())};
     }
 
-    static QList<Word> Words(const QString& pdf)
-    {
-        QProcess process;
-        process.start("pdftotext", {"-bbox", pdf, "-"});
-        process.waitForFinished(60000);
-        const QString html = QString::fromUtf8(process.readAllStandardOutput());
-        static const QRegularExpression tag(
-            "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>");
-        QList<Word> words;
-        int page = 0;
-        for (auto it = tag.globalMatch(html); it.hasNext();) {
-            const auto m = it.next();
-            if (m.captured(0).startsWith("<page")) {
-                ++page;
-                continue;
-            }
-            words << Word{page, Unescape(m.captured(3)), PointsToUnits(m.captured(1).toDouble()),
-                          PointsToUnits(m.captured(2).toDouble())};
-        }
-        return words;
-    }
-
     // The word is on `page` with its top-left corner at `at` (within a unit;
     // a negative x takes any x).
-    static void CheckWord(const QList<Word>& words, int page, const QString& text, QPoint at)
+    static void CheckWord(const QList<PdfWord>& words, int page, const QString& text, QPoint at)
     {
         QStringList seen;
-        for (const Word& w : words) {
+        for (const PdfWord& w : words) {
             if (w.page != page || w.text != text)
                 continue;
-            if ((at.x() < 0 || qAbs(w.x - at.x()) < 1.5) && qAbs(w.y - at.y()) < 1.5)
+            if ((at.x() < 0 || qAbs(w.box.left() - at.x()) < 1.5) && qAbs(w.box.top() - at.y()) < 1.5)
                 return;
-            seen << QStringLiteral("(%1, %2)").arg(w.x, 0, 'f', 1).arg(w.y, 0, 'f', 1);
+            seen << QStringLiteral("(%1, %2)").arg(w.box.left(), 0, 'f', 1).arg(w.box.top(), 0, 'f', 1);
         }
         QFAIL(qPrintable(QStringLiteral("\"%1\" not at (%2, %3) on page %4; seen at %5")
                              .arg(text)
@@ -108,10 +68,10 @@ private:
                              .arg(seen.isEmpty() ? QStringLiteral("no place") : seen.join(", "))));
     }
 
-    static int PageCount(const QList<Word>& words)
+    static int PageCount(const QList<PdfWord>& words)
     {
         int pages = 0;
-        for (const Word& w : words)
+        for (const PdfWord& w : words)
             pages = qMax(pages, w.page);
         return pages;
     }
@@ -135,7 +95,7 @@ private slots:
                               folders.SettingsFile());
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         QVERIFY2(run.standardError.isEmpty(), qPrintable(run.standardError));
-        const QList<Word> words = Words(pdf);
+        const QList<PdfWord> words = PdfWords(pdf);
         QCOMPARE(PageCount(words), 2);
         CheckWord(words, 1, "2005-0001", {125, 120});
         CheckWord(words, 1, "52400.00", {1155, 207});  // Alice, box 1
@@ -144,6 +104,32 @@ private slots:
         CheckWord(words, 1, "Copy", {930, 94});        // the caption
         CheckWord(words, 2, "61200.00", {1155, 207});  // Maria
         CheckWord(words, 2, "95000.00", {1155, 1571}); // Thomas
+    }
+
+    // The Sample Company's pre-printed 1096 at 12 points: the e-mail address,
+    // too long for its box at that size, is condensed and ends before the
+    // fax number's area code, whole.
+    void sampleCompany1096EmailKeepsItsLastLetter()
+    {
+        TestFolders folders;
+        const QString pdf = folders.Path("sample-1096.pdf");
+        const Run run = Print({"--company", "Sample Company", "--form", "1096", "--paper", "preprinted", "--pdf", pdf},
+                              folders.SettingsFile());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        const QList<PdfWord> words = PdfWords(pdf);
+        const PdfWord* email = nullptr;
+        const PdfWord* faxAreaCode = nullptr;
+        for (const PdfWord& w : words) {
+            if (w.text == "payroll@samplecompany.example")
+                email = &w;
+            else if (w.text == "503" && qAbs(w.box.top() - 717) < 2)
+                faxAreaCode = &w;
+        }
+        QVERIFY(email && faxAreaCode);
+        QVERIFY2(email->box.right() < faxAreaCode->box.left(),
+                 qPrintable(QStringLiteral("e-mail ends at %1, area code starts at %2")
+                                .arg(email->box.right())
+                                .arg(faxAreaCode->box.left())));
     }
 
     // A company of a temporary data folder, pre-printed and moved by the
@@ -198,7 +184,7 @@ private slots:
         const Run run = Print(QStringList{"--company", "brindle tools INC", "--pdf", pdf} + arguments,
                               folders.SettingsFile(), folders.ProgramFolder());
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
-        const QList<Word> words = Words(pdf);
+        const QList<PdfWord> words = PdfWords(pdf);
         QCOMPARE(PageCount(words), pages);
         CheckWord(words, page, word, at);
     }

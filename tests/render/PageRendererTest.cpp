@@ -172,6 +172,60 @@ private slots:
         QVERIFY(left.top() > 620 && left.bottom() < 620 + 35);
     }
 
+    // A text wider than its room is condensed into it from its anchor, every
+    // letter kept; a text that fits is painted as it is. An opaque one blanks
+    // its room, not what lies beyond.
+    void textsKeepToTheirRooms_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<int>("room");
+        QTest::addColumn<double>("start"); // where the text's advance begins and ends
+        QTest::addColumn<double>("end");
+
+        // Anchored at x 300; Courier New 10 points: 21.17 units a letter.
+        QTest::newRow("fits") << "HHHH" << int(TextAnchor::TopLeft) << 200 << 300.0 << 384.7;
+        QTest::newRow("no room given") << "HHHHHHHHHH" << int(TextAnchor::TopLeft) << 0 << 300.0 << 511.7;
+        QTest::newRow("condensed to half") << "HHHHHHHHHH" << int(TextAnchor::TopLeft) << 106 << 300.0 << 406.0;
+        QTest::newRow("words condensed") << "HH HH HH" << int(TextAnchor::TopLeft) << 85 << 300.0 << 385.0;
+        QTest::newRow("ending at its anchor") << "HHHHHHHHHH" << int(TextAnchor::TopRight) << 106 << 194.0 << 300.0;
+    }
+    void textsKeepToTheirRooms()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, anchor);
+        QFETCH(int, room);
+        QFETCH(double, start);
+        QFETCH(double, end);
+        TestFolders folders;
+        QVERIFY(WriteFile(folders.ProgramFolder() + "Help1.svg", PngBytes(Filled({40, 20}, Qt::black))));
+        Page page;
+        page.AddImage(FormPicture::W2Form, 0, 300, 1000, 100); // black below the opaque copy
+        page.AddText({300, 100}, text, kCourier10, TextBackground::Transparent, TextAnchor(anchor), room);
+        page.AddText({300, 330}, text, kCourier10, TextBackground::Opaque, TextAnchor(anchor), room);
+        FormPictures pictures(folders.ProgramFolder());
+        const QImage image = RenderPageImage(page, pictures, 2 * kUnitDpi); // two pixels a unit
+        const QRect ink = DarkBounds(image, QRect(0, 180, 1200, 100));
+        // The letters' ink lies a little inside their advance.
+        const double left = ink.left() / 2.0;
+        const double right = (ink.right() + 1) / 2.0;
+        QVERIFY2(left >= start && left <= start + 5 && right <= end && right >= end - 6,
+                 qPrintable(QStringLiteral("ink from %1 to %2").arg(left).arg(right)));
+        // Every letter is there: above its bar each H is two stems.
+        int stems = 0;
+        const int row = ink.top() + ink.height() / 4;
+        for (int x = ink.left(); x <= ink.right(); ++x)
+            stems += IsDark(image, x, row) && !IsDark(image, x - 1, row);
+        QCOMPARE(stems, 2 * int(text.count(QLatin1Char('H'))));
+
+        // The opaque copy's white cell covers the text's advance, no more.
+        const int blankRow = 2 * 333; // above the capitals, inside the cell
+        QVERIFY(IsDark(image, int(2 * (start - 3)), blankRow));
+        QVERIFY(!IsDark(image, int(2 * (start + 3)), blankRow));
+        QVERIFY(!IsDark(image, int(2 * (end - 3)), blankRow));
+        QVERIFY(IsDark(image, int(2 * (end + 3)), blankRow));
+    }
+
     // "COPY" is stroked, not filled, and centred as placed.
     void outlinedCopyMark()
     {

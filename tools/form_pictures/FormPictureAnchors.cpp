@@ -234,6 +234,13 @@ QList<Entry> W3TableB(double x1)
     return {
         {0, 160, 185, 20, "a control number"},
         {1, x1, 274, 0, ""}, {2, x1 + 24, 298, 0, ""}, {3, x1 + 24, 274, 0, ""}, {4, x1, 298, 0, ""},
+        // The other kinds of payer, placed on these pictures' own boxes.
+        {5, 386, 358, 0, ""}, {6, 410, 382, 0, ""}, {7, 410, 358, 0, ""}, {8, 386, 382, 0, ""},
+        {9, 545, 274, 0, ""}, {10, 569, 298, 0, ""}, {11, 569, 274, 0, ""}, {12, 545, 298, 0, ""},
+        {13, 545, 358, 0, ""}, {14, 569, 382, 0, ""}, {15, 569, 358, 0, ""}, {16, 545, 382, 0, ""},
+        {17, 705, 274, 0, ""}, {18, 729, 298, 0, ""}, {19, 729, 274, 0, ""}, {20, 705, 298, 0, ""},
+        {21, 705, 358, 0, ""}, {22, 729, 382, 0, ""}, {23, 729, 358, 0, ""}, {24, 705, 382, 0, ""},
+        {25, 865, 358, 0, ""}, {26, 889, 382, 0, ""}, {27, 889, 358, 0, ""}, {28, 865, 382, 0, ""},
         {29, 160, 440, 6, "c total number of Forms W-2"},
         {30, 580, 440, 18, "d establishment number"},
         {31, 160, 520, 15, "e employer identification number"},
@@ -271,6 +278,17 @@ QList<Entry> W3TableB(double x1)
     };
 }
 
+// The kind-of-payer marks in the order of their points: "941" at 1-4, then
+// four points each.
+void AddKindOfPayerMarks(PictureUse& use, const Points& points, QPointF shift)
+{
+    static const char* const kinds[] = {"941",         "CT-1", "Military", "Hshld. emp.", "943",
+                                        "Medicare govt. emp.", "Third-party sick pay"};
+    for (int kind = 0; kind < 7; ++kind)
+        use.Marks.append({QStringLiteral("kind of payer %1").arg(QString::fromLatin1(kinds[kind])),
+                          MarkBox(points, 1 + 4 * kind, shift)});
+}
+
 QList<PictureUse> W3Uses()
 {
     QList<PictureUse> uses;
@@ -284,7 +302,7 @@ QList<PictureUse> W3Uses()
         use.Width = 1965;
         use.Height = 2630;
         AddTexts(use, table, p, -picture);
-        use.Marks.append({QStringLiteral("kind of payer 941"), MarkBox(p, 1, -picture)});
+        AddKindOfPayerMarks(use, p, -picture);
         uses.append(use);
     }
     {
@@ -303,7 +321,7 @@ QList<PictureUse> W3Uses()
         use.Width = 1981;
         use.Height = 2667;
         AddTexts(use, table, p, -picture);
-        use.Marks.append({QStringLiteral("kind of payer 941"), MarkBox(p, 1, -picture)});
+        AddKindOfPayerMarks(use, p, -picture);
         uses.append(use);
     }
     return uses;

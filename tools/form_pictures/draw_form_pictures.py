@@ -268,12 +268,21 @@ def w2_copy_a_page():
 # substitute page uses the same geometry moved 8 units right.
 # ---------------------------------------------------------------------------
 
-def draw_w3_form(d):
+def draw_w3_form(d, copy_mark=False):
     L, R, MID, SPLIT = 20, 1945, 895, 1440
 
     d.text(L, 30, "DO NOT STAPLE", 8, bold=True)
-    # a Control number row.
-    d.hline(42, L, R, HEAVY)
+    # a Control number row. On the copy the outlined "COPY" stands at the
+    # top right, reaching down to y 68 between x 1400 and 1862: there the
+    # top border steps down below it, so the mark covers none of the form.
+    top_right = 42
+    if copy_mark:
+        notch, top_right = 1380, 82
+        d.hline(42, L, notch, HEAVY)
+        d.vline(notch, 42, top_right, HEAVY)
+        d.hline(top_right, notch, R, HEAVY)
+    else:
+        d.hline(42, L, R, HEAVY)
     box_number(d, 28, 63, "a", "Control number")
     d.vline(560, 42, 128)
     d.text(680, 108, "33333", 16, bold=True, anchor="middle")
@@ -282,7 +291,7 @@ def draw_w3_form(d):
     d.text(815, 110, "OMB No. 1545-0008", 7)
     d.hline(128, L, R)
     d.vline(L, 42, 1232, HEAVY)
-    d.vline(R, 42, 1232, HEAVY)
+    d.vline(R, top_right, 1232, HEAVY)
     d.vline(MID, 128, 1055, HEAVY)
 
     # b Kind of Payer.
@@ -349,14 +358,14 @@ def draw_w3_form(d):
     d.vline(880, 1055, 1232)
     d.text(888, 1076, "Telephone number", 6)
     d.text(893, 1126, "(", 10)
-    d.text(985, 1126, ")", 10)
+    d.text(992, 1126, ")", 10)
     d.vline(1250, 1055, 1232)
     d.text(1258, 1076, "For Official Use Only", 6, bold=True)
     d.hline(1142, L, R)
     d.text(28, 1163, "E-mail address", 6)
     d.text(888, 1163, "Fax number", 6)
     d.text(893, 1211, "(", 10)
-    d.text(985, 1211, ")", 10)
+    d.text(992, 1211, ")", 10)
     for x in (1415, 1580, 1745):
         d.vline(x, 1090, 1232)
     d.hline(1232, L, R, HEAVY)
@@ -418,7 +427,7 @@ def draw_w3_form(d):
 
 def w3_copy_page():
     d = Drawing(1965, 2630, "Form W-3 Transmittal of Wage and Tax Statements 2005 (copy)")
-    draw_w3_form(d)
+    draw_w3_form(d, copy_mark=True)
     return d
 
 
@@ -469,8 +478,13 @@ def form_1099_misc():
     # Second TIN notice: label and check box inside the area the program
     # whites out on Copies 1, B and 2.
     d.text(854, 1010, "2nd TIN not.", 6, anchor="middle")
-    # Its bottom edge stays inside the white-out's pen (y 1099.5).
-    d.rect(834, 1060, 40, 38.75, 1.5)
+    # The check box stands on the row's bottom line (y 1102), which closes
+    # it: its own sides end inside the white-out (whose pen reaches y
+    # 1099.5), so no trace of them is left beside it, while the mark of the
+    # lower form (down to y 1097.5) still has a line below it.
+    d.line(834, 1098, 834, 1058, 1.5)
+    d.line(834, 1058, 874, 1058, 1.5)
+    d.line(874, 1058, 874, 1098, 1.5)
 
     # Money boxes.
     d.hline(235, MID, C2)
@@ -578,7 +592,7 @@ def form_1096():
     d.vline(727, 560, 735)
     d.text(735, 581, "Telephone number", 6)
     d.text(735, 628, "(", 10)
-    d.text(825, 628, ")", 10)
+    d.text(833, 628, ")", 10)
     d.vline(1080, 560, 735)
     d.text(1480, 590, "For Official Use Only", 7, bold=True, anchor="middle")
     for x in (1080 + i * 160 for i in range(1, 5)):
@@ -589,7 +603,7 @@ def form_1096():
     d.text(28, 669, "E-mail address", 6)
     d.text(735, 669, "Fax number", 6)
     d.text(735, 718, "(", 10)
-    d.text(825, 718, ")", 10)
+    d.text(833, 718, ")", 10)
     d.hline(735, L, R)
 
     # Boxes 1 to 5.
@@ -610,15 +624,17 @@ def form_1096():
     d.check_box(1774, 821, 37, 37)
 
     # Type-of-form grid: thirteen cells on the first row, ten on the second.
-    cell = 143
+    # The second row ends at x 1320: the copy's outlined "COPY" stands to its
+    # right (x 1335 to 1797, y 1050 to 1173).
+    cell = 130
     rows = ((870, TYPE_OF_FORM[:13]), (1015, TYPE_OF_FORM[13:]))
     for top, entries in rows:
         d.hline(top, L, L + cell * 13, HEAVY if top == 870 else THIN)
         for i, (name, code) in enumerate(entries):
             x = L + i * cell
             d.vline(x, top, top + 145)
-            d.text(x + 8, top + 30, name, 6.5, bold=True)
-            d.text(x + 8, top + 58, code, 6.5)
+            d.text(x + 6, top + 30, name, 6.2, bold=True)
+            d.text(x + 6, top + 58, code, 6.2)
             d.check_box(x + 42, top + 101, 40, 40)
         d.vline(L + cell * len(entries), top, top + 145)
     d.hline(1160, L, L + cell * len(rows[1][1]))

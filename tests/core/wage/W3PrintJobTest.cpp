@@ -70,31 +70,49 @@ private slots:
         QVERIFY(WhereIs(Lay(Options(paperType), {mx, my}), text).contains(at));
     }
 
-    // Only "941" is marked among the kinds of payer.
+    // The kind of payer the company chose is marked in its own box, on
+    // every paper; none when no kind (or no known kind) is chosen.
     void kindOfPayerMark_data()
     {
         QTest::addColumn<int>("paperType");
         QTest::addColumn<int>("kindOfPayer");
-        QTest::addColumn<bool>("marked");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QPoint>("corner");
 
-        QTest::newRow("941 preprinted") << 1 << 0 << true << QPoint(370, 215);
-        QTest::newRow("941 copy") << 0 << 0 << true << QPoint(388, 274);
-        QTest::newRow("941 laser") << 2 << 0 << true << QPoint(413, 257);
-        QTest::newRow("943") << 0 << 4 << false << QPoint();
-        QTest::newRow("CT-1") << 0 << 1 << false << QPoint();
-        QTest::newRow("not chosen") << 0 << -1 << false << QPoint();
+        // The mark's top-left corner on the copy; the pre-printed table is
+        // (-18, -59) off it. The laser page moves "941" by its own
+        // correction, the other six with the page (x + 30, y - 16).
+        struct Kind {
+            const char* name;
+            QPoint copy;
+            QPoint laser;
+        };
+        const Kind kinds[] = {
+            {"941", {388, 274}, {413, 257}},         {"CT-1", {386, 358}, {416, 342}},
+            {"Military", {545, 274}, {575, 258}},    {"Hshld. emp.", {545, 358}, {575, 342}},
+            {"943", {705, 274}, {735, 258}},         {"Medicare govt. emp.", {705, 358}, {735, 342}},
+            {"Third-party sick pay", {865, 358}, {895, 342}},
+        };
+        for (int k = 0; k < 7; ++k) {
+            const QString name = QString::fromLatin1(kinds[k].name);
+            QTest::addRow("%s pre-printed", kinds[k].name) << 1 << k << name << kinds[k].copy - QPoint(18, 59);
+            QTest::addRow("%s copy", kinds[k].name) << 0 << k << name << kinds[k].copy;
+            QTest::addRow("%s laser", kinds[k].name) << 2 << k << name << kinds[k].laser;
+        }
+        QTest::newRow("not chosen") << 0 << -1 << QString() << QPoint();
+        QTest::newRow("unknown kind") << 2 << 7 << QString() << QPoint();
     }
     void kindOfPayerMark()
     {
         QFETCH(int, paperType);
         QFETCH(int, kindOfPayer);
-        QFETCH(bool, marked);
+        QFETCH(QString, name);
         QFETCH(QPoint, corner);
+        QCOMPARE(KindOfPayerNames().value(kindOfPayer), name);
         CompanyRecord company = data_.company;
         company.FormW3RadioKindOfPayer = kindOfPayer;
         const Page page = Lay(Options(paperType), {}, &company);
-        if (!marked) {
+        if (corner.isNull()) {
             QVERIFY(Lines(page).empty());
             return;
         }
@@ -170,7 +188,9 @@ private slots:
         for (int paper : {0, 1, 2})
             for (const PageText& t : Texts(Lay(Options(paper)))) {
                 QCOMPARE(t.font, (PageFont{FontFace::CourierNew, paper == 1 ? 12 : 10, false}));
-                QCOMPARE(t.background, TextBackground::Opaque);
+                // The values stand in empty boxes: on transparent ground they
+                // leave the ruling lines beside them whole.
+                QCOMPARE(t.background, TextBackground::Transparent);
             }
     }
 };
