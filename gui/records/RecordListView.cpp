@@ -107,8 +107,8 @@ void CRecordListView::OnViewShown()
 
 void CRecordListView::Refresh()
 {
-    FillOrder(order_);
-    ShowRows();
+    if (FillOrder(order_))
+        ShowRows();
 }
 
 void CRecordListView::ShowRows()

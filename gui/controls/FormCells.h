@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QBoxLayout;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+// The paper form on a screen: a sheet of ruled cells, each with the small
+// caption of its box at the top-left and its entry boxes below, as the
+// W-2, W-3, 1099-MISC and 1096 screens show their forms.
+
+// One cell of a form: a thin rule along its right and bottom edges (the
+// sheet draws the outer frame), its caption, and its boxes below.
+class CFormCell : public QWidget {
+    Q_OBJECT
+
+public:
+    // A caption that starts with a short box number or letter ("1 ...",
+    // "12a ...", "c ...") shows that number in bold.
+    explicit CFormCell(const QString& caption = QString(), QWidget* parent = nullptr);
+
+    QLabel* Caption() const { return caption_; }
+    // Adds a row of widgets below the caption (the last one of a row
+    // takes the spare width unless `stretchLast` is false).
+    void AddRow(const QList<QWidget*>& widgets, bool stretchLast = true);
+    void AddWidget(QWidget* widget);
+    QBoxLayout* Body() const { return body_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* caption_;
+    QBoxLayout* body_;
+};
+
+// The sheet the cells lie on: a grid without gaps inside a black frame.
+class CFormSheet : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CFormSheet(QWidget* parent = nullptr);
+    QGridLayout* Grid() const { return grid_; }
+    // Puts `cell` at (row, column) spanning the rows and columns given.
+    CFormCell* Place(CFormCell* cell, int row, int column, int rowSpan = 1, int columnSpan = 1);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QGridLayout* grid_;
+};
+
+// A box the program fills and the user cannot type in (shown disabled),
+// named `name`, announced as `accessibleName`.
+QLineEdit* NewShownBox(const char* name, const QString& accessibleName, QWidget* parent);
+
+// The small caption font of the form cells.
+QFont FormCaptionFont(const QFont& base);
+// A caption of the form in that font; a leading box number or letter
+// shows in bold.
+QLabel* NewCaptionLabel(const QString& caption, QWidget* parent);
+
+// Text boxes and disabled boxes of a form stay readable: dark text on a
+// light grey ground when disabled.
+void UseFormPalette(QWidget* widget);

@@ -1,0 +1,98 @@
+#include "gui/controls/PrintOptionsDialog.h"
+
+#include "core/print/OffsetEntry.h"
+#include "gui/entry/RuleEdit.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+
+CPrintOptionsDialog::CPrintOptionsDialog(const QString& title, QWidget* parent)
+    : QDialog(parent)
+    , buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+    , preview_(new QPushButton(QStringLiteral("Pre&view..."), this))
+{
+    setWindowTitle(title);
+    buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OK"));
+    buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel"));
+    preview_->setObjectName(QStringLiteral("Preview"));
+    preview_->setAutoDefault(false);
+    preview_->setToolTip(QStringLiteral("Shows the pages these choices print, before anything is printed"));
+    preview_->hide();
+    buttons_->addButton(preview_, QDialogButtonBox::ActionRole);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(preview_, &QPushButton::clicked, this, [this] {
+        if (previewAction_ && ReadChoices())
+            previewAction_();
+    });
+}
+
+void CPrintOptionsDialog::SetPreview(std::function<void()> preview)
+{
+    previewAction_ = std::move(preview);
+    preview_->setVisible(bool(previewAction_));
+}
+
+void CPrintOptionsDialog::accept()
+{
+    if (ReadChoices())
+        QDialog::accept();
+}
+
+CAmountEdit* CPrintOptionsDialog::NewInchesBox(const char* name, const QString& accessibleName)
+{
+    auto* box = new CAmountEdit(this);
+    box->SetWholeDigits(kInchesBoxWholeDigits);
+    box->SetDecimalPlaces(kInchesBoxDecimals);
+    box->SetNegativeAllowed(false);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(accessibleName);
+    box->setMaximumWidth(80);
+    return box;
+}
+
+CPrintOptionsDialog::OffsetRow CPrintOptionsDialog::NewOffsetRow(const QString& caption, const char* name,
+                                                                  const QString& direction0,
+                                                                  const QString& direction1)
+{
+    OffsetRow row;
+    row.frame = new QGroupBox(caption, this);
+    row.box = NewInchesBox(name, caption);
+    row.direction0 = new QRadioButton(direction0, row.frame);
+    row.direction1 = new QRadioButton(direction1, row.frame);
+    row.direction0->setObjectName(QLatin1String(name) + direction0);
+    row.direction1->setObjectName(QLatin1String(name) + direction1);
+    // Each row's two buttons exclude each other, whatever else the dialog holds.
+    auto* group = new QButtonGroup(row.frame);
+    group->addButton(row.direction0);
+    group->addButton(row.direction1);
+    row.box->setParent(row.frame);
+    auto* layout = new QHBoxLayout(row.frame);
+    layout->addWidget(row.box);
+    layout->addWidget(row.direction0);
+    layout->addWidget(row.direction1);
+    layout->addStretch(1);
+    return row;
+}
+
+void CPrintOptionsDialog::OffsetRow::Show(const QString& text, int direction) const
+{
+    box->setText(text);
+    (direction == 0 ? direction0 : direction1)->setChecked(true);
+}
+
+int CPrintOptionsDialog::OffsetRow::Direction() const
+{
+    return direction0->isChecked() ? 0 : 1;
+}
+
+void CPrintOptionsDialog::OffsetRow::SetEnabled(bool enabled) const
+{
+    for (QWidget* widget : {static_cast<QWidget*>(frame), static_cast<QWidget*>(box),
+                            static_cast<QWidget*>(direction0), static_cast<QWidget*>(direction1)})
+        widget->setEnabled(enabled);
+}
