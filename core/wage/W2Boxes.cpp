@@ -79,11 +79,12 @@ W2BoxLeave LeaveW2AmountBox(const QString& name, const QString& text, bool edite
     leave.text = NormalizeAmountText(text);
     const double value = ParseAmountText(leave.text);
     if (name == QLatin1String("SocialSecurityWages")) {
-        if (value > kSocialSecurityWageBase) {
+        const bool capped = value > kSocialSecurityWageBase;
+        if (capped) {
             leave.message = CapMessage("Social security wages", kSocialSecurityWageBase);
             leave.text = QString::asprintf("%.2f", kSocialSecurityWageBase);
         }
-        if (edited) {
+        if (edited || capped) {
             leave.otherBox = QStringLiteral("SocialSecurityTaxWithheld");
             leave.otherText = SocialSecurityTaxFor(value);
         }

@@ -39,5 +39,6 @@ struct W2BoxLeave {
 
 // Leaving the amount box `name` with `text` in it. `edited` tells whether
 // the user changed the box while in it: boxes 3 and 5 fill boxes 4 and 6
-// only then, so walking through the form changes nothing.
+// only then (or when box 3 had to be cut to its cap), so walking through
+// the form changes nothing.
 W2BoxLeave LeaveW2AmountBox(const QString& name, const QString& text, bool edited);

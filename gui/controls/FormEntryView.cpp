@@ -257,6 +257,11 @@ void CFormEntryView::OnViewHidden()
         AskSaveChanges(texts_.saveBeforeLeaving);
 }
 
+void CFormEntryView::OnCompanyLeaving()
+{
+    OnViewHidden();
+}
+
 void CFormEntryView::OwnerAdded()
 {
     cursor_.OwnerAdded(lists_);

@@ -52,6 +52,7 @@ public:
     void OnCompanyDataCleared() override;
     void OnViewShown() override;
     void OnViewHidden() override;
+    void OnCompanyLeaving() override;
 
 public slots:
     void OnSelect();

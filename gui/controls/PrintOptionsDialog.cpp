@@ -22,7 +22,6 @@ CPrintOptionsDialog::CPrintOptionsDialog(const QString& title, QWidget* parent)
     preview_->setAutoDefault(false);
     preview_->setToolTip(QStringLiteral("Shows the pages these choices print, before anything is printed"));
     preview_->hide();
-    buttons_->addButton(preview_, QDialogButtonBox::ActionRole);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(preview_, &QPushButton::clicked, this, [this] {
@@ -34,6 +33,8 @@ CPrintOptionsDialog::CPrintOptionsDialog(const QString& title, QWidget* parent)
 void CPrintOptionsDialog::SetPreview(std::function<void()> preview)
 {
     previewAction_ = std::move(preview);
+    if (previewAction_ && !buttons_->buttons().contains(preview_))
+        buttons_->addButton(preview_, QDialogButtonBox::ActionRole);
     preview_->setVisible(bool(previewAction_));
 }
 

@@ -296,14 +296,22 @@ void CMainFrame::UpdateCommandStates()
 
 // ---- commands ----
 
+void CMainFrame::OfferToSaveShownScreen()
+{
+    if (CFormView* view = AsFormView(View(current_)))
+        view->OnCompanyLeaving();
+}
+
 void CMainFrame::OnNewCompany()
 {
+    OfferToSaveShownScreen();
     document_.OnNewCompany(*dialogs_);
     UpdateCommandStates();
 }
 
 void CMainFrame::OnOpenCompany()
 {
+    OfferToSaveShownScreen();
     document_.OnOpenCompany(*dialogs_);
     UpdateCommandStates();
 }
@@ -391,6 +399,7 @@ void CMainFrame::OnAbout()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    OfferToSaveShownScreen();
     if (!document_.SaveModified()) {
         event->ignore();
         return;

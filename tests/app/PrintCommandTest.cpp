@@ -3,6 +3,7 @@
 // pdftotext -bbox for where the values landed.
 #include "core/settings/Settings.h"
 #include "tests/support/TestFolders.h"
+#include "tests/support/PdfWords.h"
 #include "tests/support/PrintFixture.h"
 #include "core/print/PrintAlignment.h"
 #include "core/print/WagePrintOptions.h"
@@ -13,30 +14,14 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-namespace {
+using namespace pdf_words;
 
-struct Word {
-    int page = 0; // from 1
-    QString text;
-    double x = 0; // left and top, in page units (0.1 mm)
-    double y = 0;
-};
+namespace {
 
 struct Run {
     int exitCode = -1;
     QString standardError;
 };
-
-double PointsToUnits(double points)
-{
-    return points * 254 / 72;
-}
-
-QString Unescape(QString text)
-{
-    text.replace("&apos;", "'").replace("&quot;", "\"").replace("&lt;", "<").replace("&gt;", ">");
-    return text.replace("&amp;", "&");
-}
 
 } // namespace
 
@@ -64,56 +49,6 @@ private:
             return {};
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromLocal8Bit(process.readAllStandardError())};
-    }
-
-    static QList<Word> Words(const QString& pdf)
-    {
-        QProcess process;
-        process.start("pdftotext", {"-bbox", pdf, "-"});
-        process.waitForFinished(60000);
-        const QString html = QString::fromUtf8(process.readAllStandardOutput());
-        static const QRegularExpression tag(
-            "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>");
-        QList<Word> words;
-        int page = 0;
-        for (auto it = tag.globalMatch(html); it.hasNext();) {
-            const auto m = it.next();
-            if (m.captured(0).startsWith("<page")) {
-                ++page;
-                continue;
-            }
-            words << Word{page, Unescape(m.captured(3)), PointsToUnits(m.captured(1).toDouble()),
-                          PointsToUnits(m.captured(2).toDouble())};
-        }
-        return words;
-    }
-
-    // The word is on `page` with its top-left corner at `at` (within a unit;
-    // a negative x takes any x).
-    static void CheckWord(const QList<Word>& words, int page, const QString& text, QPoint at)
-    {
-        QStringList seen;
-        for (const Word& w : words) {
-            if (w.page != page || w.text != text)
-                continue;
-            if ((at.x() < 0 || qAbs(w.x - at.x()) < 1.5) && qAbs(w.y - at.y()) < 1.5)
-                return;
-            seen << QStringLiteral("(%1, %2)").arg(w.x, 0, 'f', 1).arg(w.y, 0, 'f', 1);
-        }
-        QFAIL(qPrintable(QStringLiteral("\"%1\" not at (%2, %3) on page %4; seen at %5")
-                             .arg(text)
-                             .arg(at.x())
-                             .arg(at.y())
-                             .arg(page)
-                             .arg(seen.isEmpty() ? QStringLiteral("no place") : seen.join(", "))));
-    }
-
-    static int PageCount(const QList<Word>& words)
-    {
-        int pages = 0;
-        for (const Word& w : words)
-            pages = qMax(pages, w.page);
-        return pages;
     }
 
 private slots:
