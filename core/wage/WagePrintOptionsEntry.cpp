@@ -19,11 +19,8 @@ W2PrintOptionsEntry W2EntryFromOptions(const PrintW2Options& o)
                   : laser                          ? W2PaperChoice::LaserCopyA
                                                    : W2PaperChoice::Copy;
     entry.copyIndex = laser ? 0 : int(o.BlankCopy);
-    entry.horizontal = InchesBoxText(o.HorizontalOffset);
-    entry.vertical = InchesBoxText(o.VerticalOffset);
+    entry.offsets = OffsetEntryOf(o);
     entry.verticalSpace = InchesBoxText(o.VerticalSpace);
-    entry.horizontalDirection = o.HorizontalDirection;
-    entry.verticalDirection = o.VerticalDirection;
     return entry;
 }
 
@@ -39,11 +36,8 @@ W2EntryResult AcceptW2Entry(const W2PrintOptionsEntry& entry)
     }
     PrintW2Options o;
     o.Target = entry.target;
-    o.HorizontalOffset = ReadInchesBox(entry.horizontal);
-    o.VerticalOffset = ReadInchesBox(entry.vertical);
+    TakeOffsetEntry(entry.offsets, o);
     o.VerticalSpace = space;
-    o.HorizontalDirection = entry.horizontalDirection;
-    o.VerticalDirection = entry.verticalDirection;
     o.BlankCopy = W2CopyType(qBound(0, entry.copyIndex, int(W2CopyType::CopyD)));
     switch (entry.paper) {
     case W2PaperChoice::LaserCopyA:
@@ -64,22 +58,13 @@ W2EntryResult AcceptW2Entry(const W2PrintOptionsEntry& entry)
 
 W3PrintOptionsEntry W3EntryFromOptions(const PrintW3Options& o)
 {
-    W3PrintOptionsEntry entry;
-    entry.paper = o.Paper;
-    entry.horizontal = InchesBoxText(o.HorizontalOffset);
-    entry.vertical = InchesBoxText(o.VerticalOffset);
-    entry.horizontalDirection = o.HorizontalDirection;
-    entry.verticalDirection = o.VerticalDirection;
-    return entry;
+    return {o.Paper, OffsetEntryOf(o)};
 }
 
 PrintW3Options AcceptW3Entry(const W3PrintOptionsEntry& entry)
 {
     PrintW3Options o;
     o.Paper = entry.paper;
-    o.HorizontalOffset = ReadInchesBox(entry.horizontal);
-    o.VerticalOffset = ReadInchesBox(entry.vertical);
-    o.HorizontalDirection = entry.horizontalDirection;
-    o.VerticalDirection = entry.verticalDirection;
+    TakeOffsetEntry(entry.offsets, o);
     return o;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/print/OffsetEntry.h"
 #include "core/print/WagePrintOptions.h"
 
 #include <QString>
@@ -16,11 +17,8 @@ struct W2PrintOptionsEntry {
     PrintTarget target = PrintTarget::Current;
     W2PaperChoice paper = W2PaperChoice::Preprinted;
     int copyIndex = 0; // selection of the copy list (0 .. 4)
-    QString horizontal; // the three inch boxes, as shown
-    QString vertical;
-    QString verticalSpace;
-    int horizontalDirection = kRightOrDown;
-    int verticalDirection = kRightOrDown;
+    OffsetEntry offsets;
+    QString verticalSpace; // as shown
 };
 
 // What the dialog shows for `options`.
@@ -43,10 +41,7 @@ inline constexpr char kSpaceTooLarge[] = "Vertical space between top and bottom 
 
 struct W3PrintOptionsEntry {
     PaperType paper = PaperType::Preprinted;
-    QString horizontal;
-    QString vertical;
-    int horizontalDirection = kRightOrDown;
-    int verticalDirection = kRightOrDown;
+    OffsetEntry offsets;
 };
 
 W3PrintOptionsEntry W3EntryFromOptions(const PrintW3Options& options);

@@ -29,6 +29,18 @@ QString CaptionMarkup(const QString& caption)
     return QStringLiteral("<b>%1</b>%2").arg(match.captured(1), Escaped(caption.mid(match.captured(1).size())));
 }
 
+// The thin black rules of the form: along the top and left edges of the
+// sheet, the right and bottom edges of each cell.
+void DrawRules(QWidget* widget, bool topLeft)
+{
+    QPainter painter(widget);
+    painter.setPen(QPen(Qt::black, 1));
+    const QRect r = widget->rect();
+    const QPoint corner = topLeft ? r.topLeft() : r.bottomRight();
+    painter.drawLine(corner, r.topRight());
+    painter.drawLine(corner, r.bottomLeft());
+}
+
 } // namespace
 
 QFont FormCaptionFont(const QFont& base)
@@ -92,11 +104,7 @@ void CFormCell::AddWidget(QWidget* widget)
 
 void CFormCell::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
-    const QRect r = rect();
-    painter.drawLine(r.topRight(), r.bottomRight());
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    DrawRules(this, false);
 }
 
 CFormSheet::CFormSheet(QWidget* parent)
@@ -115,11 +123,28 @@ CFormCell* CFormSheet::Place(CFormCell* cell, int row, int column, int rowSpan, 
 
 void CFormSheet::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
-    const QRect r = rect();
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
+    DrawRules(this, true);
+}
+
+void LayOutForm(QWidget* form, const QList<QWidget*>& parts, const QString& nameLine)
+{
+    auto* layout = new QVBoxLayout(form);
+    layout->setContentsMargins(0, 6, 0, 6);
+    layout->setSpacing(0);
+    for (QWidget* part : parts)
+        layout->addWidget(part);
+    layout->addSpacing(4);
+    layout->addWidget(new QLabel(nameLine, form));
+    layout->addStretch(1);
+    form->adjustSize();
+}
+
+QLineEdit* FindNamedBox(const std::vector<QLineEdit*>& boxes, const char* name)
+{
+    for (QLineEdit* box : boxes)
+        if (box->objectName() == QLatin1String(name))
+            return box;
+    return nullptr;
 }
 
 QLineEdit* NewShownBox(const char* name, const QString& accessibleName, QWidget* parent)

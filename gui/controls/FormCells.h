@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <QWidget>
+
+#include <vector>
 
 class QBoxLayout;
 class QGridLayout;
@@ -58,6 +61,22 @@ private:
 // A box the program fills and the user cannot type in (shown disabled),
 // named `name`, announced as `accessibleName`.
 QLineEdit* NewShownBox(const char* name, const QString& accessibleName, QWidget* parent);
+// The box named `name` among `boxes`, or nullptr.
+QLineEdit* FindNamedBox(const std::vector<QLineEdit*>& boxes, const char* name);
+// The names of a table of boxes (entries with a `name`), in its order.
+template <class Table>
+QStringList NamesOf(const Table& table)
+{
+    QStringList names;
+    for (const auto& entry : table)
+        names << QLatin1String(entry.name);
+    return names;
+}
+
+// Stacks the parts of a form (its sheets) on `form`, with the form's name
+// line below them ("Form W-2 Wage and Tax Statement 2005 ..."), given as
+// markup, and sizes the form to them.
+void LayOutForm(QWidget* form, const QList<QWidget*>& parts, const QString& nameLine);
 
 // The small caption font of the form cells.
 QFont FormCaptionFont(const QFont& base);

@@ -10,7 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-CPrintOptionsDialog::CPrintOptionsDialog(const QString& title, QWidget* parent)
+CPrintOptionsDialog::CPrintOptionsDialog(const QString& title, const QString& horizontalCaption,
+                                         const QString& verticalCaption, QWidget* parent)
     : QDialog(parent)
     , buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
     , preview_(new QPushButton(QStringLiteral("Pre&view..."), this))
@@ -28,6 +29,8 @@ CPrintOptionsDialog::CPrintOptionsDialog(const QString& title, QWidget* parent)
         if (previewAction_ && ReadChoices())
             previewAction_();
     });
+    horizontal_ = NewOffsetRow(horizontalCaption, "Horizontal", QStringLiteral("Left"), QStringLiteral("Right"));
+    vertical_ = NewOffsetRow(verticalCaption, "Vertical", QStringLiteral("Up"), QStringLiteral("Down"));
 }
 
 void CPrintOptionsDialog::SetPreview(std::function<void()> preview)
@@ -80,20 +83,25 @@ CPrintOptionsDialog::OffsetRow CPrintOptionsDialog::NewOffsetRow(const QString& 
     return row;
 }
 
-void CPrintOptionsDialog::OffsetRow::Show(const QString& text, int direction) const
+void CPrintOptionsDialog::ShowOffsets(const OffsetEntry& offsets) const
 {
-    box->setText(text);
-    (direction == 0 ? direction0 : direction1)->setChecked(true);
+    horizontal_.box->setText(offsets.horizontal);
+    (offsets.horizontalDirection == kLeftOrUp ? horizontal_.direction0 : horizontal_.direction1)->setChecked(true);
+    vertical_.box->setText(offsets.vertical);
+    (offsets.verticalDirection == kLeftOrUp ? vertical_.direction0 : vertical_.direction1)->setChecked(true);
 }
 
-int CPrintOptionsDialog::OffsetRow::Direction() const
+OffsetEntry CPrintOptionsDialog::ReadOffsets() const
 {
-    return direction0->isChecked() ? 0 : 1;
+    return {horizontal_.box->text(), vertical_.box->text(),
+            horizontal_.direction0->isChecked() ? kLeftOrUp : kRightOrDown,
+            vertical_.direction0->isChecked() ? kLeftOrUp : kRightOrDown};
 }
 
-void CPrintOptionsDialog::OffsetRow::SetEnabled(bool enabled) const
+void CPrintOptionsDialog::EnableOffsets(bool enabled) const
 {
-    for (QWidget* widget : {static_cast<QWidget*>(frame), static_cast<QWidget*>(box),
-                            static_cast<QWidget*>(direction0), static_cast<QWidget*>(direction1)})
-        widget->setEnabled(enabled);
+    for (const OffsetRow* row : {&horizontal_, &vertical_})
+        for (QWidget* widget : {static_cast<QWidget*>(row->frame), static_cast<QWidget*>(row->box),
+                                static_cast<QWidget*>(row->direction0), static_cast<QWidget*>(row->direction1)})
+            widget->setEnabled(enabled);
 }

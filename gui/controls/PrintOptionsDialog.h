@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/print/OffsetEntry.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -24,38 +26,52 @@ public:
     void SetPreview(std::function<void()> preview);
 
     QPushButton* PreviewButton() const { return preview_; }
+    CAmountEdit* HorizontalBox() const { return horizontal_.box; }
+    CAmountEdit* VerticalBox() const { return vertical_.box; }
+    QRadioButton* LeftRadio() const { return horizontal_.direction0; }
+    QRadioButton* UpRadio() const { return vertical_.direction0; }
 
     // OK: the choices are read; refused ones keep the dialog open.
     void accept() override;
 
 protected:
-    CPrintOptionsDialog(const QString& title, QWidget* parent);
+    // The dialog with its two alignment rows (captioned as given), OK,
+    // Cancel and the Preview button; the form kind lays them out.
+    CPrintOptionsDialog(const QString& title, const QString& horizontalCaption, const QString& verticalCaption,
+                        QWidget* parent);
 
     // Reads the controls into the dialog's options; false (after telling
     // the user why) when they can't be taken.
     virtual bool ReadChoices() = 0;
 
     QDialogButtonBox* Buttons() const { return buttons_; }
+    // The frames of the alignment rows, each with its inch box and its
+    // two direction buttons (Left/Right, Up/Down).
+    QGroupBox* HorizontalFrame() const { return horizontal_.frame; }
+    QGroupBox* VerticalFrame() const { return vertical_.frame; }
 
-    // An alignment row: the inch box (two whole digits, two decimals, no
-    // sign) in a frame captioned `caption`, and its two direction buttons
-    // (direction 0 and 1).
+    void ShowOffsets(const OffsetEntry& offsets) const;
+    OffsetEntry ReadOffsets() const;
+    // The offsets apply to pre-printed forms only: they are open for them
+    // alone.
+    void EnableOffsets(bool enabled) const;
+
+    // An inch box of the dialog (two whole digits, two decimals, no sign).
+    CAmountEdit* NewInchesBox(const char* name, const QString& accessibleName);
+
+private:
     struct OffsetRow {
         QGroupBox* frame = nullptr;
         CAmountEdit* box = nullptr;
         QRadioButton* direction0 = nullptr;
         QRadioButton* direction1 = nullptr;
-        void Show(const QString& text, int direction) const;
-        int Direction() const;
-        void SetEnabled(bool enabled) const;
     };
     OffsetRow NewOffsetRow(const QString& caption, const char* name, const QString& direction0,
                            const QString& direction1);
-    // An inch box of the dialog (two whole digits, two decimals, no sign).
-    CAmountEdit* NewInchesBox(const char* name, const QString& accessibleName);
 
-private:
     QDialogButtonBox* buttons_;
     QPushButton* preview_;
     std::function<void()> previewAction_;
+    OffsetRow horizontal_;
+    OffsetRow vertical_;
 };

@@ -1,16 +1,12 @@
 #include "gui/controls/SelectRecordDialog.h"
 
+#include "gui/controls/RecordRows.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int kIndexRole = Qt::UserRole;
-
-} // namespace
 
 CSelectRecordDialog::CSelectRecordDialog(const QString& title, RecordListOrder rows, int currentIndex,
                                          QWidget* parent)
@@ -22,18 +18,8 @@ CSelectRecordDialog::CSelectRecordDialog(const QString& title, RecordListOrder r
     setWindowTitle(title);
     list_->setObjectName(QStringLiteral("RecordList"));
     list_->setAccessibleName(title);
-    list_->setColumnCount(3);
-    list_->setHeaderLabels({QStringLiteral("First Name"), QStringLiteral("Middle Name"), QStringLiteral("Last Name")});
-    for (int column = 0; column < 3; ++column)
-        list_->setColumnWidth(column, kColumnWidths[column]);
-    list_->setRootIsDecorated(false);
-    list_->setItemsExpandable(false);
-    list_->setUniformRowHeights(true);
-    list_->setAllColumnsShowFocus(true);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->header()->setSectionsClickable(true);
-    list_->header()->setSectionsMovable(false);
+    SetUpRecordList(list_, {QStringLiteral("First Name"), QStringLiteral("Middle Name"), QStringLiteral("Last Name")},
+                    kColumnWidths);
     list_->header()->setStretchLastSection(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -50,40 +36,25 @@ CSelectRecordDialog::CSelectRecordDialog(const QString& title, RecordListOrder r
     resize(560, 320);
 
     order_.ResetSort();
-    ShowRows(currentIndex_);
+    const int row = order_.RowOfRecord(currentIndex_);
+    ShowRows(row >= 0 ? std::optional<int>(order_.Rows()[size_t(row)].id) : std::nullopt);
     list_->setFocus();
 }
 
 int CSelectRecordDialog::ChosenIndex() const
 {
-    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
-    return selected.isEmpty() ? currentIndex_ : selected.first()->data(0, kIndexRole).toInt();
+    const std::optional<std::pair<int, int>> selected = SelectedRecordRow(list_);
+    return selected ? selected->first : currentIndex_;
 }
 
-void CSelectRecordDialog::ShowRows(int selectIndex)
+void CSelectRecordDialog::ShowRows(std::optional<int> selectId)
 {
-    list_->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(order_.RowCount());
-    QTreeWidgetItem* selected = nullptr;
-    for (const RecordListOrder::Row& row : order_.Rows()) {
-        auto* item = new QTreeWidgetItem(QStringList{row.texts[0], row.texts[1], row.texts[2]});
-        item->setData(0, kIndexRole, row.index);
-        if (row.index == selectIndex)
-            selected = item;
-        items << item;
-    }
-    list_->addTopLevelItems(items);
-    if (selected) {
-        list_->setCurrentItem(selected);
-        list_->scrollToItem(selected);
-    }
+    ShowRecordRows(list_, order_, selectId);
 }
 
 void CSelectRecordDialog::OnHeadingClicked(int column)
 {
-    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
-    const int keep = selected.isEmpty() ? -1 : selected.first()->data(0, kIndexRole).toInt();
+    const std::optional<std::pair<int, int>> selected = SelectedRecordRow(list_);
     order_.SortByColumn(column);
-    ShowRows(keep);
+    ShowRows(selected ? std::optional<int>(selected->second) : std::nullopt);
 }

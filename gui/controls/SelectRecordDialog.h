@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -28,7 +30,7 @@ public:
     QTreeWidget* List() const { return list_; }
 
 private:
-    void ShowRows(int selectIndex);
+    void ShowRows(std::optional<int> selectId);
     void OnHeadingClicked(int column);
 
     RecordListOrder order_;

@@ -16,7 +16,8 @@
 #include <QVBoxLayout>
 
 CW2PrintOptionsDialog::CW2PrintOptionsDialog(const PrintW2Options& options, QWidget* parent)
-    : CPrintOptionsDialog(QStringLiteral("Set W2 Print Options"), parent)
+    : CPrintOptionsDialog(QStringLiteral("Set W2 Print Options"), QStringLiteral("Horizontal (inch)"),
+                          QStringLiteral("Vertical (inch)"), parent)
     , options_(options)
 {
     auto* targetFrame = new QGroupBox(QStringLiteral("Print W2 Data For : "), this);
@@ -54,14 +55,11 @@ CW2PrintOptionsDialog::CW2PrintOptionsDialog(const PrintW2Options& options, QWid
     typeColumn->addWidget(laser_);
 
     offsetFrame_ = new QGroupBox(QStringLiteral("Offset"), this);
-    horizontal_ = NewOffsetRow(QStringLiteral("Horizontal (inch)"), "Horizontal", QStringLiteral("Left"),
-                               QStringLiteral("Right"));
-    vertical_ = NewOffsetRow(QStringLiteral("Vertical (inch)"), "Vertical", QStringLiteral("Up"), QStringLiteral("Down"));
-    horizontal_.frame->setParent(offsetFrame_);
-    vertical_.frame->setParent(offsetFrame_);
+    HorizontalFrame()->setParent(offsetFrame_);
+    VerticalFrame()->setParent(offsetFrame_);
     auto* offsetRow = new QHBoxLayout(offsetFrame_);
-    offsetRow->addWidget(horizontal_.frame);
-    offsetRow->addWidget(vertical_.frame);
+    offsetRow->addWidget(HorizontalFrame());
+    offsetRow->addWidget(VerticalFrame());
 
     spaceLabel_ = new QLabel(QStringLiteral("Vertical space in inches between the Top and Bottom forms "), this);
     space_ = NewInchesBox("VerticalSpace", QStringLiteral("Vertical space in inches between the Top and Bottom forms"));
@@ -94,30 +92,18 @@ CW2PrintOptionsDialog::CW2PrintOptionsDialog(const PrintW2Options& options, QWid
         copy_->setChecked(true);
         break;
     }
-    horizontal_.Show(entry.horizontal, entry.horizontalDirection);
-    vertical_.Show(entry.vertical, entry.verticalDirection);
+    ShowOffsets(entry.offsets);
     space_->setText(entry.verticalSpace);
     ApplyTypeRule();
     for (QRadioButton* radio : {copy_, preprinted_, laser_})
         connect(radio, &QRadioButton::toggled, this, &CW2PrintOptionsDialog::ApplyTypeRule);
 }
 
-CAmountEdit* CW2PrintOptionsDialog::HorizontalBox() const
-{
-    return horizontal_.box;
-}
-
-CAmountEdit* CW2PrintOptionsDialog::VerticalBox() const
-{
-    return vertical_.box;
-}
-
 void CW2PrintOptionsDialog::ApplyTypeRule()
 {
     const bool preprinted = preprinted_->isChecked();
     offsetFrame_->setEnabled(preprinted);
-    horizontal_.SetEnabled(preprinted);
-    vertical_.SetEnabled(preprinted);
+    EnableOffsets(preprinted);
     spaceLabel_->setEnabled(preprinted);
     space_->setEnabled(preprinted);
     copies_->setEnabled(copy_->isChecked());
@@ -131,11 +117,8 @@ bool CW2PrintOptionsDialog::ReadChoices()
                   : preprinted_->isChecked() ? W2PaperChoice::Preprinted
                                              : W2PaperChoice::Copy;
     entry.copyIndex = copies_->currentIndex();
-    entry.horizontal = horizontal_.box->text();
-    entry.vertical = vertical_.box->text();
+    entry.offsets = ReadOffsets();
     entry.verticalSpace = space_->text();
-    entry.horizontalDirection = horizontal_.Direction();
-    entry.verticalDirection = vertical_.Direction();
     const W2EntryResult result = AcceptW2Entry(entry);
     if (!result.options) {
         AppPrompt().Tell(result.message, PromptIcon::Exclamation);

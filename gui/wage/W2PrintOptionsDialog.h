@@ -28,8 +28,6 @@ public:
     QRadioButton* PreprintedRadio() const { return preprinted_; }
     QRadioButton* LaserRadio() const { return laser_; }
     QComboBox* CopyList() const { return copies_; }
-    CAmountEdit* HorizontalBox() const;
-    CAmountEdit* VerticalBox() const;
     CAmountEdit* VerticalSpaceBox() const { return space_; }
 
 protected:
@@ -47,8 +45,6 @@ private:
     QRadioButton* laser_;
     QComboBox* copies_;
     QGroupBox* offsetFrame_;
-    OffsetRow horizontal_;
-    OffsetRow vertical_;
     QLabel* spaceLabel_;
     CAmountEdit* space_;
     QLabel* spaceNote_;

@@ -67,12 +67,7 @@ CW2View::CW2View(CGlobalDoc& document, QWidget* parent)
 
 const QStringList& CW2View::ShownBoxNames()
 {
-    static const QStringList names = [] {
-        QStringList list;
-        for (const ShownBox& box : kShownBoxes)
-            list << QLatin1String(box.name);
-        return list;
-    }();
+    static const QStringList names = NamesOf(kShownBoxes);
     return names;
 }
 
@@ -80,10 +75,7 @@ QLineEdit* CW2View::Box(const char* name) const
 {
     if (QLineEdit* edit = boxes_.Edit(name))
         return edit;
-    for (QLineEdit* box : shown_)
-        if (box->objectName() == QLatin1String(name))
-            return box;
-    return nullptr;
+    return FindNamedBox(shown_, name);
 }
 
 QCheckBox* CW2View::CheckBox(const char* name) const
@@ -222,19 +214,9 @@ QWidget* CW2View::BuildForm()
         }
     }
 
-    auto* footer = new QLabel(QStringLiteral("Form <b>W-2</b> Wage and Tax Statement <b>2005</b>"
-                                             "&nbsp;&nbsp;&nbsp;&nbsp;Department of the Treasury\u2014Internal "
-                                             "Revenue Service"),
-                              form_);
-    auto* layout = new QVBoxLayout(form_);
-    layout->setContentsMargins(0, 6, 0, 6);
-    layout->setSpacing(0);
-    layout->addWidget(sheet);
-    layout->addWidget(lines);
-    layout->addSpacing(4);
-    layout->addWidget(footer);
-    layout->addStretch(1);
-    form_->adjustSize();
+    LayOutForm(form_, {sheet, lines},
+               QStringLiteral("Form <b>W-2</b> Wage and Tax Statement <b>2005</b>&nbsp;&nbsp;&nbsp;&nbsp;"
+                              "Department of the Treasury\u2014Internal Revenue Service"));
     return form_;
 }
 

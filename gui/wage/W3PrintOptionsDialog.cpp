@@ -11,13 +11,10 @@
 #include <QVBoxLayout>
 
 CW3PrintOptionsDialog::CW3PrintOptionsDialog(const PrintW3Options& options, QWidget* parent)
-    : CPrintOptionsDialog(QStringLiteral(" "), parent)
+    : CPrintOptionsDialog(QStringLiteral(" "), QStringLiteral("Horizontal Offset (inch)"),
+                          QStringLiteral("Vertical Offset (inch)"), parent)
     , options_(options)
 {
-    horizontal_ = NewOffsetRow(QStringLiteral("Horizontal Offset (inch)"), "Horizontal", QStringLiteral("Left"),
-                               QStringLiteral("Right"));
-    vertical_ = NewOffsetRow(QStringLiteral("Vertical Offset (inch)"), "Vertical", QStringLiteral("Up"),
-                             QStringLiteral("Down"));
 
     auto* typeFrame = new QGroupBox(QStringLiteral("Type"), this);
     copy_ = new QRadioButton(QStringLiteral("Print a copy of form W3"), typeFrame);
@@ -34,16 +31,15 @@ CW3PrintOptionsDialog::CW3PrintOptionsDialog(const PrintW3Options& options, QWid
     }
 
     auto* offsets = new QHBoxLayout;
-    offsets->addWidget(horizontal_.frame);
-    offsets->addWidget(vertical_.frame);
+    offsets->addWidget(HorizontalFrame());
+    offsets->addWidget(VerticalFrame());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(offsets);
     layout->addWidget(typeFrame);
     layout->addWidget(Buttons());
 
     const W3PrintOptionsEntry entry = W3EntryFromOptions(options);
-    horizontal_.Show(entry.horizontal, entry.horizontalDirection);
-    vertical_.Show(entry.vertical, entry.verticalDirection);
+    ShowOffsets(entry.offsets);
     switch (entry.paper) {
     case PaperType::Blank:
         copy_->setChecked(true);
@@ -60,31 +56,9 @@ CW3PrintOptionsDialog::CW3PrintOptionsDialog(const PrintW3Options& options, QWid
         connect(radio, &QRadioButton::toggled, this, &CW3PrintOptionsDialog::ApplyTypeRule);
 }
 
-CAmountEdit* CW3PrintOptionsDialog::HorizontalBox() const
-{
-    return horizontal_.box;
-}
-
-CAmountEdit* CW3PrintOptionsDialog::VerticalBox() const
-{
-    return vertical_.box;
-}
-
-QRadioButton* CW3PrintOptionsDialog::LeftRadio() const
-{
-    return horizontal_.direction0;
-}
-
-QRadioButton* CW3PrintOptionsDialog::UpRadio() const
-{
-    return vertical_.direction0;
-}
-
 void CW3PrintOptionsDialog::ApplyTypeRule()
 {
-    const bool preprinted = preprinted_->isChecked();
-    horizontal_.SetEnabled(preprinted);
-    vertical_.SetEnabled(preprinted);
+    EnableOffsets(preprinted_->isChecked());
 }
 
 bool CW3PrintOptionsDialog::ReadChoices()
@@ -93,10 +67,7 @@ bool CW3PrintOptionsDialog::ReadChoices()
     entry.paper = copy_->isChecked() ? PaperType::Blank
                   : laser_->isChecked() ? PaperType::LaserSubstitute
                                         : PaperType::Preprinted;
-    entry.horizontal = horizontal_.box->text();
-    entry.vertical = vertical_.box->text();
-    entry.horizontalDirection = horizontal_.Direction();
-    entry.verticalDirection = vertical_.Direction();
+    entry.offsets = ReadOffsets();
     options_ = AcceptW3Entry(entry);
     return true;
 }

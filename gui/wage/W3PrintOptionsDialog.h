@@ -3,7 +3,6 @@
 #include "core/print/WagePrintOptions.h"
 #include "gui/controls/PrintOptionsDialog.h"
 
-class CAmountEdit;
 class QRadioButton;
 
 // The W-3 print options (a dialog titled " "): the alignment offsets and
@@ -20,10 +19,6 @@ public:
     QRadioButton* CopyRadio() const { return copy_; }
     QRadioButton* LaserRadio() const { return laser_; }
     QRadioButton* PreprintedRadio() const { return preprinted_; }
-    CAmountEdit* HorizontalBox() const;
-    CAmountEdit* VerticalBox() const;
-    QRadioButton* LeftRadio() const;
-    QRadioButton* UpRadio() const;
 
 protected:
     bool ReadChoices() override;
@@ -32,8 +27,6 @@ private:
     void ApplyTypeRule();
 
     PrintW3Options options_;
-    OffsetRow horizontal_;
-    OffsetRow vertical_;
     QRadioButton* copy_;
     QRadioButton* laser_;
     QRadioButton* preprinted_;

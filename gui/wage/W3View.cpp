@@ -149,21 +149,13 @@ CW3View::CW3View(CGlobalDoc& document, QWidget* parent)
 
 const QStringList& CW3View::BoxNames()
 {
-    static const QStringList names = [] {
-        QStringList list;
-        for (const W3Box& box : kW3Boxes)
-            list << QLatin1String(box.name);
-        return list;
-    }();
+    static const QStringList names = NamesOf(kW3Boxes);
     return names;
 }
 
 QLineEdit* CW3View::Box(const char* name) const
 {
-    for (QLineEdit* box : boxes_)
-        if (box->objectName() == QLatin1String(name))
-            return box;
-    return nullptr;
+    return FindNamedBox(boxes_, name);
 }
 
 QCheckBox* CW3View::KindOfPayerBox(int index) const
@@ -261,20 +253,9 @@ QWidget* CW3View::BuildForm()
         ++index;
     }
 
-    auto* footer = new QLabel(QStringLiteral("Form <b>W-3</b> Transmittal of Wage and Tax Statements <b>2005</b>"
-                                             "&nbsp;&nbsp;&nbsp;&nbsp;Department of the Treasury\u2014Internal "
-                                             "Revenue Service"),
-                              form_);
-    auto* layout = new QVBoxLayout(form_);
-    layout->setContentsMargins(0, 6, 0, 6);
-    layout->setSpacing(0);
-    layout->addWidget(sheet);
-    layout->addWidget(lines);
-    layout->addWidget(contact);
-    layout->addSpacing(4);
-    layout->addWidget(footer);
-    layout->addStretch(1);
-    form_->adjustSize();
+    LayOutForm(form_, {sheet, lines, contact},
+               QStringLiteral("Form <b>W-3</b> Transmittal of Wage and Tax Statements <b>2005</b>"
+                              "&nbsp;&nbsp;&nbsp;&nbsp;Department of the Treasury\u2014Internal Revenue Service"));
     return form_;
 }
 

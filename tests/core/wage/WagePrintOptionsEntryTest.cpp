@@ -12,11 +12,8 @@ W2PrintOptionsEntry Entry(W2PaperChoice paper, int copy, const QString& space)
     W2PrintOptionsEntry e;
     e.paper = paper;
     e.copyIndex = copy;
-    e.horizontal = "0.25";
-    e.vertical = "1.5";
+    e.offsets = {"0.25", "1.5", kLeftOrUp, kRightOrDown};
     e.verticalSpace = space;
-    e.horizontalDirection = kLeftOrUp;
-    e.verticalDirection = kRightOrDown;
     e.target = PrintTarget::All;
     return e;
 }
@@ -62,7 +59,7 @@ private slots:
         const W2PrintOptionsEntry entry = W2EntryFromOptions(o);
         QTEST(int(entry.paper), "choice");
         QTEST(entry.copyIndex, "listed");
-        QCOMPARE(entry.horizontal, QStringLiteral("0.10"));
+        QCOMPARE(entry.offsets.horizontal, QStringLiteral("0.10"));
         QCOMPARE(entry.verticalSpace, QStringLiteral("1.50"));
     }
 
@@ -129,8 +126,9 @@ private slots:
             o.VerticalOffset = 12.5;
             const W3PrintOptionsEntry entry = W3EntryFromOptions(o);
             QCOMPARE(entry.paper, paper);
-            QCOMPARE(entry.horizontal, QStringLiteral("0.30"));
-            QCOMPARE(entry.vertical, QStringLiteral("12.50"));
+            QCOMPARE(entry.offsets.horizontal, QStringLiteral("0.30"));
+            QCOMPARE(entry.offsets.vertical, QStringLiteral("12.50"));
+            QCOMPARE(entry.offsets.horizontalDirection, kLeftOrUp);
             QVERIFY(AcceptW3Entry(entry) == o);
         }
     }

@@ -20,6 +20,7 @@
 #include "tests/support/DocumentFixture.h"
 #include "tests/support/PdfWords.h"
 #include "tests/support/RecordBuilders.h"
+#include "tests/support/RefreshCounter.h"
 #include "tests/support/WidgetDriving.h"
 
 #include <QCheckBox>
@@ -81,13 +82,6 @@ CompanyData Company(int withoutW2 = 0)
     data.company.StateID = "OR-55";
     return data;
 }
-
-// Counts the document's refreshes from a role no screen of this test uses.
-class RefreshCounter : public DocumentView {
-public:
-    void RefreshFromDocument(CGlobalDoc&) override { ++count; }
-    int count = 0;
-};
 
 QList<CBalloonWindow*> OpenBalloons()
 {
