@@ -248,7 +248,10 @@ void CFormEntryView::OnViewShown()
         ShowBalloon(QLatin1String(FormScreenBalloons::kHelpTitle), QLatin1String(FormScreenBalloons::kHelpHint),
                     help_->rect().center(), BalloonIcon::Question, 0, help_, QString(),
                     FormScreenBalloons::kHelpHintMs);
-    ShowCurrent();
+    // Chosen again while the user is typing in it (the screen was never
+    // left): what was typed stays.
+    if (!modified_)
+        ShowCurrent();
 }
 
 void CFormEntryView::OnViewHidden()

@@ -558,6 +558,28 @@ private slots:
         QVERIFY(OpenBalloons()[0]->Content().startsWith("Below is a list of quick instructions"));
     }
 
+    // Choosing the W-2 screen again while typing in it keeps the typing.
+    void choosingTheScreenAgainKeepsTheTyping()
+    {
+        DocumentFixture fixture(Company());
+        CMainFrame frame(fixture.doc);
+        frame.RefreshAllViews();
+        frame.show();
+        frame.Navigate(1, 3);
+        auto* w2 = static_cast<CW2View*>(frame.View(Screen::W2));
+        w2->Box("AllocatedTips")->setText("12.00");
+        frame.Navigate(1, 3);
+        QCOMPARE(w2->Box("AllocatedTips")->text(), QStringLiteral("12.00"));
+        QVERIFY(w2->FormModified());
+        QCOMPARE(fixture.prompt.asked, QStringList());
+        CloseBalloons();
+        fixture.prompt.Then(PromptAnswer::No);
+        frame.Navigate(1, 4); // leaving asks
+        QCOMPARE(fixture.prompt.asked, QStringList({kLeaveQuestion}));
+        frame.Navigate(1, 3);
+        QCOMPARE(w2->Box("AllocatedTips")->text(), QStringLiteral("0.00"));
+    }
+
     // Typing not saved yet is offered for saving before the program ends
     // (and before another company is opened or made).
     void unsavedTypingIsOfferedBeforeTheProgramEnds()
