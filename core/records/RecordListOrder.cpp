@@ -28,16 +28,51 @@ std::vector<RecordListOrder::Row> RowsInFirstNameOrder(const List& list)
     return rows;
 }
 
-} // namespace
-
-void RecordListOrder::Refresh(const EmployeeList& employees)
+// Whether `rows` show exactly the records of `list`, each with its index,
+// id and texts.
+template <class List>
+bool RowsShow(const std::vector<RecordListOrder::Row>& rows, const List& list)
 {
-    rows_ = RowsInFirstNameOrder(employees);
+    if (rows.size() != list.size())
+        return false;
+    for (const RecordListOrder::Row& row : rows) {
+        if (row.index < 0 || size_t(row.index) >= list.size())
+            return false;
+        const RecordListOrder::Row now = RowOf(row.index, list[size_t(row.index)]);
+        if (now.id != row.id || now.texts != row.texts)
+            return false;
+    }
+    return true;
 }
 
-void RecordListOrder::Refresh(const ContractorList& contractors)
+} // namespace
+
+template <class List>
+bool RecordListOrder::RefreshFrom(const List& list)
 {
-    rows_ = RowsInFirstNameOrder(contractors);
+    // Equal records in equal places give equal first-name order, so rows
+    // that show the list already need no sorting.
+    if (firstNameOrder_ && RowsShow(rows_, list))
+        return false;
+    rows_ = RowsInFirstNameOrder(list);
+    firstNameOrder_ = true;
+    return true;
+}
+
+bool RecordListOrder::Refresh(const EmployeeList& employees)
+{
+    return RefreshFrom(employees);
+}
+
+bool RecordListOrder::Refresh(const ContractorList& contractors)
+{
+    return RefreshFrom(contractors);
+}
+
+void RecordListOrder::Clear()
+{
+    rows_.clear();
+    firstNameOrder_ = false;
 }
 
 void RecordListOrder::SortByColumn(int column)
@@ -47,6 +82,7 @@ void RecordListOrder::SortByColumn(int column)
     sortAscending_ = column == sortColumn_ ? !sortAscending_ : true;
     sortColumn_ = column;
     SortRows(sortColumn_, sortAscending_);
+    firstNameOrder_ = false;
 }
 
 void RecordListOrder::ResetSort()
@@ -54,6 +90,7 @@ void RecordListOrder::ResetSort()
     sortColumn_ = kLastName;
     sortAscending_ = true;
     SortRows(sortColumn_, sortAscending_);
+    firstNameOrder_ = false;
 }
 
 void RecordListOrder::SortRows(int column, bool ascending)

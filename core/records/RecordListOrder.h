@@ -30,9 +30,11 @@ public:
 
     // Rebuilds the rows from the list, in first-name order. The fourth
     // column is the social security number or identification number.
-    void Refresh(const EmployeeList& employees);
-    void Refresh(const ContractorList& contractors);
-    void Clear() { rows_.clear(); }
+    // Returns false when the rows stood so already (nothing to show anew):
+    // a list of thousands is refreshed after every saved form.
+    bool Refresh(const EmployeeList& employees);
+    bool Refresh(const ContractorList& contractors);
+    void Clear();
 
     // A click on the header of `column`.
     void SortByColumn(int column);
@@ -55,9 +57,13 @@ public:
     int PreviousRecordIndex(int index) const;
 
 private:
+    template <class List>
+    bool RefreshFrom(const List& list);
     void SortRows(int column, bool ascending);
 
     std::vector<Row> rows_;
+    // The rows are as a refresh leaves them (no column sorted since).
+    bool firstNameOrder_ = false;
     int sortColumn_ = kLastName;
     bool sortAscending_ = true;
 };

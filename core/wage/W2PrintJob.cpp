@@ -179,7 +179,14 @@ PageFont W2DataFont(const PrintW2Options& options)
 
 W2PrintJob::W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
                        const PrintW2Options& options, int currentEmployeeIndex, const PrinterMargins& margins)
-    : TwoFormSheetJob(options.Target, FirstNameOrder(employees), int(w2s.size()), currentEmployeeIndex),
+    : W2PrintJob(company, employees, w2s, options, FirstNameOrder(employees), currentEmployeeIndex, margins)
+{
+}
+
+W2PrintJob::W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
+                       const PrintW2Options& options, std::vector<int> displayOrder, int currentEmployeeIndex,
+                       const PrinterMargins& margins)
+    : TwoFormSheetJob(options.Target, std::move(displayOrder), int(w2s.size()), currentEmployeeIndex),
       company_(company),
       employees_(employees),
       w2s_(w2s),

@@ -35,6 +35,11 @@ class W2PrintJob : public TwoFormSheetJob {
 public:
     W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
                const PrintW2Options& options, int currentEmployeeIndex = 0, const PrinterMargins& margins = {});
+    // The same with the employees' display order given (list indexes), as
+    // the employee list on the screen shows them.
+    W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
+               const PrintW2Options& options, std::vector<int> displayOrder, int currentEmployeeIndex,
+               const PrinterMargins& margins = {});
 
     QString DocumentTitle() const override;
 

@@ -9,9 +9,9 @@ CContractorView::CContractorView(CGlobalDoc& document, QWidget* parent)
 {
 }
 
-void CContractorView::FillOrder(RecordListOrder& order)
+bool CContractorView::FillOrder(RecordListOrder& order)
 {
-    order.Refresh(document_.Contractors());
+    return order.Refresh(document_.Contractors());
 }
 
 bool CContractorView::RunRecordDialog(int index, int id)

@@ -9,9 +9,9 @@ CEmployeeView::CEmployeeView(CGlobalDoc& document, QWidget* parent)
 {
 }
 
-void CEmployeeView::FillOrder(RecordListOrder& order)
+bool CEmployeeView::FillOrder(RecordListOrder& order)
 {
-    order.Refresh(document_.Employees());
+    return order.Refresh(document_.Employees());
 }
 
 bool CEmployeeView::RunRecordDialog(int index, int id)

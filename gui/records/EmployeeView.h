@@ -12,7 +12,7 @@ public:
     explicit CEmployeeView(CGlobalDoc& document, QWidget* parent = nullptr);
 
 protected:
-    void FillOrder(RecordListOrder& order) override;
+    bool FillOrder(RecordListOrder& order) override;
     bool RunRecordDialog(int index, int id) override;
     void DeleteRecord(int index, int id) override;
 };

@@ -2,6 +2,7 @@
 
 #include "core/shell/Prompt.h"
 #include "gui/controls/ColorButton.h"
+#include "gui/controls/RecordRows.h"
 #include "core/records/ScreenQuestions.h"
 
 #include <QHeaderView>
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr int kIndexRole = Qt::UserRole;
-constexpr int kIdRole = Qt::UserRole + 1;
 constexpr int kButtonGap = 8;
 
 } // namespace
@@ -39,27 +38,11 @@ CRecordListView::CRecordListView(CGlobalDoc& document, const Captions& captions,
     setTabOrder(delete_, list_);
 
     list_->setObjectName(QStringLiteral("RecordList"));
-    list_->setColumnCount(RecordListOrder::kColumnCount);
-    list_->setHeaderLabels({QStringLiteral("First Name"), QStringLiteral("Middle Name"), QStringLiteral("Last Name"),
-                            QLatin1String(captions.numberHeading)});
-    for (int column = 0; column < RecordListOrder::kColumnCount; ++column)
-        list_->setColumnWidth(column, kColumnWidths[column]);
-    list_->setRootIsDecorated(false);
-    list_->setItemsExpandable(false);
-    list_->setUniformRowHeights(true);
-    list_->setAllColumnsShowFocus(true);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSortingEnabled(false);
-    list_->header()->setSectionsClickable(true);
-    list_->header()->setSectionsMovable(false);
+    SetUpRecordList(list_,
+                    {QStringLiteral("First Name"), QStringLiteral("Middle Name"), QStringLiteral("Last Name"),
+                     QLatin1String(captions.numberHeading)},
+                    kColumnWidths);
     list_->header()->setStretchLastSection(false);
-    list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // The selected row stays marked while the focus is elsewhere.
-    QPalette marked = list_->palette();
-    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
-        marked.setColor(QPalette::Inactive, role, marked.color(QPalette::Active, role));
-    list_->setPalette(marked);
 
     connect(list_->header(), &QHeaderView::sectionClicked, this, &CRecordListView::OnHeadingClicked);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { OnModify(); });
@@ -70,11 +53,7 @@ CRecordListView::CRecordListView(CGlobalDoc& document, const Captions& captions,
 
 std::optional<std::pair<int, int>> CRecordListView::SelectedRecord() const
 {
-    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
-    if (selected.isEmpty())
-        return std::nullopt;
-    const QTreeWidgetItem* item = selected.first();
-    return std::make_pair(item->data(0, kIndexRole).toInt(), item->data(0, kIdRole).toInt());
+    return SelectedRecordRow(list_);
 }
 
 bool CRecordListView::SelectRecord(int index)
@@ -107,32 +86,14 @@ void CRecordListView::OnViewShown()
 
 void CRecordListView::Refresh()
 {
-    FillOrder(order_);
-    ShowRows();
+    if (FillOrder(order_))
+        ShowRows();
 }
 
 void CRecordListView::ShowRows()
 {
     const std::optional<std::pair<int, int>> selected = SelectedRecord();
-    list_->clear();
-    QList<QTreeWidgetItem*> items;
-    QTreeWidgetItem* reselect = nullptr;
-    for (const RecordListOrder::Row& row : order_.Rows()) {
-        QStringList texts;
-        for (const QString& text : row.texts)
-            texts << text;
-        auto* item = new QTreeWidgetItem(texts);
-        item->setData(0, kIndexRole, row.index);
-        item->setData(0, kIdRole, row.id);
-        if (selected && selected->second == row.id)
-            reselect = item;
-        items << item;
-    }
-    list_->addTopLevelItems(items);
-    if (reselect) {
-        list_->setCurrentItem(reselect);
-        reselect->setSelected(true);
-    }
+    ShowRecordRows(list_, order_, selected ? std::optional<int>(selected->second) : std::nullopt);
 }
 
 void CRecordListView::OnHeadingClicked(int column)

@@ -54,8 +54,9 @@ protected:
     };
     CRecordListView(CGlobalDoc& document, const Captions& captions, QWidget* parent);
 
-    // The rows from the document's list, in first-name order.
-    virtual void FillOrder(RecordListOrder& order) = 0;
+    // The rows from the document's list, in first-name order; false when
+    // they stood so already.
+    virtual bool FillOrder(RecordListOrder& order) = 0;
     // Runs the record dialog for (index, id), (-1, -1) for a new record;
     // true when it ended with OK.
     virtual bool RunRecordDialog(int index, int id) = 0;
@@ -65,7 +66,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Rebuilds the rows from the document (first-name order).
+    // Rebuilds the rows from the document (first-name order); the list is
+    // filled anew only when they changed.
     void Refresh();
     // Shows the rows of the order, keeping the selected record selected.
     void ShowRows();

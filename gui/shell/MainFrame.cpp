@@ -119,7 +119,11 @@ void CMainFrame::CreatePanes()
     add(Screen::CompanySetup, new CCompanyView(document_, stack_));
     add(Screen::Employees, new CEmployeeView(document_, stack_));
     add(Screen::Contractors, new CContractorView(document_, stack_));
-    add(Screen::W2, new CW2View(document_, stack_));
+    auto* employees = static_cast<CEmployeeView*>(views_[size_t(Screen::Employees)]);
+    auto* w2 = new CW2View(document_, stack_);
+    // Next and Previous step through the employees as their list shows them.
+    w2->SetOwnerOrder(&employees->ListOrder());
+    add(Screen::W2, w2);
     add(Screen::W3, new CW3View(document_, stack_));
     add(Screen::Form1099, new C1099View(document_, stack_));
     add(Screen::Form1096, new C1096View(document_, stack_));
@@ -294,14 +298,22 @@ void CMainFrame::UpdateCommandStates()
 
 // ---- commands ----
 
+void CMainFrame::OfferToSaveShownScreen()
+{
+    if (CFormView* view = AsFormView(View(current_)))
+        view->OnCompanyLeaving();
+}
+
 void CMainFrame::OnNewCompany()
 {
+    OfferToSaveShownScreen();
     document_.OnNewCompany(*dialogs_);
     UpdateCommandStates();
 }
 
 void CMainFrame::OnOpenCompany()
 {
+    OfferToSaveShownScreen();
     document_.OnOpenCompany(*dialogs_);
     UpdateCommandStates();
 }
@@ -388,6 +400,7 @@ void CMainFrame::OnAbout()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    OfferToSaveShownScreen();
     if (!document_.SaveModified()) {
         event->ignore();
         return;

@@ -62,6 +62,9 @@ private:
     void ShowScreen(Screen screen);
     void OnBarNotice(const OutBarNotice& notice, bool* answer);
     void MovePaneFocus(int step);
+    // Unsaved typing on the shown screen is offered for saving before the
+    // company is left.
+    void OfferToSaveShownScreen();
 
     void OnNewCompany();
     void OnOpenCompany();

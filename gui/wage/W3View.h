@@ -1,11 +1,49 @@
 #pragma once
 
-#include "gui/controls/PlaceholderView.h"
+#include "core/print/WagePrintOptions.h"
+#include "gui/controls/FormPrinting.h"
+#include "gui/controls/FormView.h"
 
-// The W-3 summary of the open company.
-class CW3View : public CPlaceholderView {
+#include <QStringList>
+
+#include <vector>
+
+class CColorButton;
+class QCheckBox;
+class QLineEdit;
+
+// The company's W-3, laid out like the paper form and read-only: the
+// employer, contact and kind-of-payer data from the company, box c the
+// number of W-2s, and every money box the sum of that box over all W-2s,
+// recomputed at each refresh. "Print W3" prints it.
+class CW3View : public CFormView {
     Q_OBJECT
 
 public:
     explicit CW3View(CGlobalDoc& document, QWidget* parent = nullptr);
+
+    // A box by its name (see BoxNames), or nullptr.
+    QLineEdit* Box(const char* name) const;
+    static const QStringList& BoxNames();
+    // The kind-of-payer check box of index `index` (KindOfPayerNames).
+    QCheckBox* KindOfPayerBox(int index) const;
+    CColorButton* PrintButton() const { return print_; }
+
+    PrintJobMaker JobMaker(const PrintW3Options& options) const;
+
+    void RefreshFromDocument(CGlobalDoc& document) override;
+    void OnViewShown() override;
+
+public slots:
+    void OnPrint();
+
+private:
+    QWidget* BuildForm();
+    void ShowKindOfPayer(int index);
+
+    CColorButton* print_;
+    QWidget* form_;
+    std::vector<QLineEdit*> boxes_;
+    std::vector<QCheckBox*> kinds_;
+    bool kindBound_ = false;
 };

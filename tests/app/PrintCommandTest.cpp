@@ -48,34 +48,6 @@ private:
                 QString::fromLocal8Bit(process.readAllStandardError())};
     }
 
-    // The word is on `page` with its top-left corner at `at` (within a unit;
-    // a negative x takes any x).
-    static void CheckWord(const QList<PdfWord>& words, int page, const QString& text, QPoint at)
-    {
-        QStringList seen;
-        for (const PdfWord& w : words) {
-            if (w.page != page || w.text != text)
-                continue;
-            if ((at.x() < 0 || qAbs(w.box.left() - at.x()) < 1.5) && qAbs(w.box.top() - at.y()) < 1.5)
-                return;
-            seen << QStringLiteral("(%1, %2)").arg(w.box.left(), 0, 'f', 1).arg(w.box.top(), 0, 'f', 1);
-        }
-        QFAIL(qPrintable(QStringLiteral("\"%1\" not at (%2, %3) on page %4; seen at %5")
-                             .arg(text)
-                             .arg(at.x())
-                             .arg(at.y())
-                             .arg(page)
-                             .arg(seen.isEmpty() ? QStringLiteral("no place") : seen.join(", "))));
-    }
-
-    static int PageCount(const QList<PdfWord>& words)
-    {
-        int pages = 0;
-        for (const PdfWord& w : words)
-            pages = qMax(pages, w.page);
-        return pages;
-    }
-
 private slots:
     void initTestCase()
     {

@@ -2,6 +2,8 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStringList>
+#include <QtTest>
 
 namespace {
 
@@ -40,4 +42,30 @@ QList<PdfWord> PdfWords(const QString& pdf)
         words << PdfWord{page, Unescape(m.captured(5)), QRectF(topLeft, bottomRight)};
     }
     return words;
+}
+
+void CheckWord(const QList<PdfWord>& words, int page, const QString& text, QPoint at)
+{
+    QStringList seen;
+    for (const PdfWord& w : words) {
+        if (w.page != page || w.text != text)
+            continue;
+        if ((at.x() < 0 || qAbs(w.box.left() - at.x()) < 1.5) && qAbs(w.box.top() - at.y()) < 1.5)
+            return;
+        seen << QStringLiteral("(%1, %2)").arg(w.box.left(), 0, 'f', 1).arg(w.box.top(), 0, 'f', 1);
+    }
+    QFAIL(qPrintable(QStringLiteral("\"%1\" not at (%2, %3) on page %4; seen at %5")
+                         .arg(text)
+                         .arg(at.x())
+                         .arg(at.y())
+                         .arg(page)
+                         .arg(seen.isEmpty() ? QStringLiteral("no place") : seen.join(", "))));
+}
+
+int PageCount(const QList<PdfWord>& words)
+{
+    int pages = 0;
+    for (const PdfWord& w : words)
+        pages = qMax(pages, w.page);
+    return pages;
 }

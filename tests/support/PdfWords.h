@@ -4,6 +4,7 @@
 // their boxes in page units (0.1 mm from the page's top-left corner).
 
 #include <QList>
+#include <QPoint>
 #include <QRectF>
 #include <QString>
 
@@ -15,3 +16,10 @@ struct PdfWord {
 
 // Empty when pdftotext is missing or cannot read the file.
 QList<PdfWord> PdfWords(const QString& pdf);
+
+// The word is on `page` with its top-left corner at `at` (within a unit and
+// a half; a negative x takes any x); fails the test otherwise.
+void CheckWord(const QList<PdfWord>& words, int page, const QString& text, QPoint at);
+
+// The number of pages that hold a word.
+int PageCount(const QList<PdfWord>& words);

@@ -1,6 +1,8 @@
 #include "tests/support/WidgetDriving.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -52,5 +54,10 @@ void Erase(QLineEdit* box)
 
 void Click(QAbstractButton* button)
 {
-    QTest::mouseClick(button, Qt::LeftButton);
+    // A check box or radio button takes clicks on its mark and caption
+    // only, which a wide one does not have at its centre.
+    if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button))
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(std::min(8, button->width() / 2), button->height() / 2));
+    else
+        QTest::mouseClick(button, Qt::LeftButton);
 }

@@ -108,6 +108,32 @@ private slots:
         QCOMPARE(Column(order, RecordListOrder::kLastName), QStringList({"Whitaker", "Chen", "chen", "Brennan"}));
     }
 
+    // A refresh of an unchanged list leaves the rows as they stand (and
+    // says so, so a screen of thousands need not fill its list again);
+    // any change of the list, or a sorted column, makes new rows.
+    void refreshTellsWhetherTheRowsChanged()
+    {
+        RecordListOrder order;
+        QVERIFY(order.Refresh(Staff()));
+        QVERIFY(!order.Refresh(Staff()));
+
+        EmployeeList changed = Staff();
+        changed[2].LastName = "Cheng";
+        QVERIFY(order.Refresh(changed));
+        QCOMPARE(Column(order, RecordListOrder::kLastName), QStringList({"Whitaker", "Chen", "Cheng", "Brennan"}));
+        changed[3].EmployeeUniqueID = 20; // another record in the same place
+        QVERIFY(order.Refresh(changed));
+        changed.pop_back();
+        QVERIFY(order.Refresh(changed));
+        QCOMPARE(order.RowCount(), 3);
+
+        order.SortByColumn(RecordListOrder::kLastName);
+        QVERIFY(order.Refresh(changed));
+        QCOMPARE(Column(order, RecordListOrder::kFirstName), QStringList({"alice", "David", "Maria"}));
+        order.Clear();
+        QVERIFY(order.Refresh(changed));
+    }
+
     void rowQueries()
     {
         RecordListOrder order;

@@ -12,6 +12,7 @@
 #include "gui/records/StateComboBox.h"
 #include "tests/support/DocumentFixture.h"
 #include "tests/support/RecordBuilders.h"
+#include "tests/support/RefreshCounter.h"
 #include "tests/support/WidgetDriving.h"
 
 #include <QHeaderView>
@@ -44,13 +45,6 @@ CompanyData Company(const EmployeeList& employees = {}, const W2List& w2s = {})
     data.company.City = "Portland";
     return data;
 }
-
-// Counts the document's refreshes from a role no screen of this test uses.
-class RefreshCounter : public DocumentView {
-public:
-    void RefreshFromDocument(CGlobalDoc&) override { ++count; }
-    int count = 0;
-};
 
 struct EmployeeScreen {
     explicit EmployeeScreen(DocumentFixture& fixture)

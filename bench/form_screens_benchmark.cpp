@@ -1,0 +1,188 @@
+// The form screens with a large company (10,000 employees, each with a
+// W-2): bringing the W-2 screen up in the main window, Next, and Save of
+// one changed W-2 (the store write, the W-3 totals and the refresh of
+// every screen). Prints medians in milliseconds; each should stay under 30.
+#include "core/document/GlobalDoc.h"
+#include "core/settings/Settings.h"
+#include "core/shell/Prompt.h"
+#include "core/store/CompanyData.h"
+#include "core/store/CompanyStore.h"
+#include "gui/shell/MainFrame.h"
+#include "gui/wage/W2View.h"
+#include "gui/wage/W3View.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kEmployees = 10000;
+
+// Answers every question with Yes, as a user saving their changes does.
+class YesPrompt : public Prompt {
+public:
+    PromptAnswer Ask(const QString&, PromptButtons buttons, PromptIcon) override
+    {
+        ++asked;
+        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Yes;
+    }
+    int asked = 0;
+};
+
+CompanyData LargeCompany(int n)
+{
+    CompanyData data;
+    data.company.EmployerName = "Benchmark Company";
+    data.company.City = "Springfield";
+    data.company.State = "IL";
+    for (int id = 1; id <= n; ++id) {
+        EmployeeRecord e;
+        e.EmployeeUniqueID = id;
+        e.SocialSecurityNumber =
+            QStringLiteral("9%1-%2-%3").arg(id / 1000000 % 100, 2, 10, QChar('0')).arg(id / 10000 % 100, 2, 10, QChar('0')).arg(id % 10000, 4, 10, QChar('0'));
+        // Names out of id order, so the first-name order is a real sort.
+        e.FirstName = QStringLiteral("First%1").arg((id * 7919) % n, 5, 10, QChar('0'));
+        e.MiddleName = "Q";
+        e.LastName = QStringLiteral("Last%1").arg(id);
+        e.Address1 = "100 Main Street";
+        e.City = "Springfield";
+        e.State = "IL";
+        e.Zip = "62701-1234";
+        data.employees.push_back(e);
+        W2Record w;
+        w.W2UniqueID = id;
+        w.EmployeeUniqueID = id;
+        w.Wages = w.SocialSecurityWages = w.MedicareWages = w.StateWages1 = "45000.00";
+        w.FederalIncomeTaxWithdrawal = "5400.00";
+        w.SocialSecurityTaxWithheld = "2790.00";
+        w.MedicareTaxWithheld = "652.50";
+        w.StateIncomTax1 = "1800.00";
+        w.Field12aCode = "D";
+        w.Field12aAmount = "1500.00";
+        data.w2s.push_back(w);
+    }
+    return data;
+}
+
+// The company as one transaction (a statement each would wait for the
+// disk 20,000 times).
+bool WriteLargeStore(const QString& path, const CompanyData& data)
+{
+    CompanyStore store;
+    bool ok = CreateCompanyStore(store, path) == CompanyStore::kOk && store.Execute("BEGIN") == CompanyStore::kOk
+              && store.InsertCompany(data.company, 1) == CompanyStore::kOk;
+    for (size_t i = 0; ok && i < data.employees.size(); ++i)
+        ok = store.InsertEmployee(data.employees[i], data.employees[i].EmployeeUniqueID) == CompanyStore::kOk
+             && store.InsertW2(data.w2s[i], data.w2s[i].W2UniqueID) == CompanyStore::kOk;
+    ok = ok && store.Execute("COMMIT") == CompanyStore::kOk;
+    store.Close();
+    return ok;
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Runs `prepare` (untimed) and `step` (timed) `runs` times; the median.
+double Time(int runs, const std::function<void()>& prepare, const std::function<void()>& step)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        QApplication::processEvents();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return Median(times);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    SetSettingsFile(dir.filePath("settings.ini"));
+    YesPrompt prompt;
+    SetAppPrompt(&prompt);
+
+    const QString path = dir.filePath("Benchmark Company.pmt");
+    if (!WriteLargeStore(path, LargeCompany(kEmployees))) {
+        std::fprintf(stderr, "could not write the company\n");
+        return 1;
+    }
+    CGlobalDoc document;
+    document.DataFolder = dir.path() + u'/';
+    document.CurrentCompanyName = "Benchmark Company";
+    document.CurrentStorePath = path;
+    if (!document.LoadCurrentCompany()) {
+        std::fprintf(stderr, "could not load the company\n");
+        return 1;
+    }
+    CMainFrame frame(document);
+    frame.resize(1400, 900);
+    frame.show();
+    QElapsedTimer first;
+    first.start();
+    frame.RefreshAllViews();
+    const double firstRefresh = first.nsecsElapsed() / 1e6;
+    app.processEvents();
+
+    auto* w2 = static_cast<CW2View*>(frame.View(Screen::W2));
+    const int w2Index = 3;
+    const int w3Index = 4;
+
+    // Bringing the W-2 screen up, coming from the W-3 screen.
+    const double up = Time(
+        25, [&] { frame.Navigate(1, w3Index); }, [&] { frame.Navigate(1, w2Index); });
+
+    // Next through the employees in the list's order.
+    frame.Navigate(1, w2Index);
+    const double next = Time(
+        101, [] {}, [&] { w2->OnNext(); });
+
+    // Save of one changed W-2: box 1 typed anew, Save answered Yes.
+    int cents = 0;
+    const double save = Time(
+        25,
+        [&] {
+            QLineEdit* wages = w2->Box("Wages");
+            wages->setText(QStringLiteral("%1.%2").arg(50000 + cents / 100).arg(cents % 100, 2, 10, QChar('0')));
+            ++cents;
+        },
+        [&] { w2->OnSave(); });
+
+    auto* w3 = static_cast<CW3View*>(frame.View(Screen::W3));
+    const double totals = Time(
+        25, [] {}, [&] { w3->RefreshFromDocument(document); });
+    const double refreshAll = Time(
+        25, [] {}, [&] { document.RefreshViews(); });
+
+    const bool saved = document.Modified() == 0 && w2->Box("Wages")->text().startsWith(QLatin1String("50"));
+    std::printf("company of %d employees, each with a W-2 (medians, ms)\n", kEmployees);
+    std::printf("  first refresh of every screen       %8.2f (once)\n", firstRefresh);
+    std::printf("  W-2 screen brought up               %8.2f\n", up);
+    std::printf("  Next                                %8.2f\n", next);
+    std::printf("  Save of one changed W-2             %8.2f\n", save);
+    std::printf("    of which: W-3 totals and boxes    %8.2f\n", totals);
+    std::printf("    of which: refresh of every screen %8.2f\n", refreshAll);
+    SetAppPrompt(nullptr);
+    if (!saved) {
+        std::fprintf(stderr, "the saves did not reach the store\n");
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/print/PrintAlignment.h"
+#include "core/print/PrintJob.h"
+#include "core/print/WagePrintOptions.h"
+#include "core/store/CompanyData.h"
+
+#include <memory>
+#include <vector>
+
+// The print jobs the W-2 and W-3 screens start, once the options are
+// chosen. The pages depend on the printer only through its unprintable
+// margin (for the laser substitutes), so a job is made for the printer
+// it goes to: the same options give the same pages on paper, in a PDF
+// and in the preview.
+
+// Whether a W-2 print has anything to print: all W-2s need a W-2 row, the
+// current one an employee.
+bool W2PrintHasForms(const CompanyData& data, const PrintW2Options& options);
+
+// The W-2s in the employees' display order (list indexes; an order that
+// does not cover the list is replaced by first-name order) or the W-2 of
+// the current employee. An employee without a W-2 row prints with empty
+// boxes.
+std::unique_ptr<PrintJob> MakeW2ScreenJob(const CompanyData& data, const PrintW2Options& options,
+                                          const std::vector<int>& displayOrder, int currentEmployeeIndex,
+                                          const PrinterMargins& margins);
+
+// The W-3 with the totals of every W-2.
+std::unique_ptr<PrintJob> MakeW3ScreenJob(const CompanyData& data, const PrintW3Options& options,
+                                          const PrinterMargins& margins);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/print/PrintAlignment.h"
+#include "core/print/PrintJob.h"
+
+#include <functional>
+#include <memory>
+
+class FormPictures;
+class QPrinter;
+class QWidget;
+
+// Printing a form screen's job: the platform's print dialog, the pages on
+// the printer it returns, and a preview of the very same pages. A job is
+// made for the printer it goes to, as the laser substitutes depend on the
+// printer's unprintable margin.
+using PrintJobMaker = std::function<std::unique_ptr<PrintJob>(const PrinterMargins&)>;
+
+// Paints every page of the job made for `printer` onto it (the printable
+// area's top-left corner is the pages' origin). False when there was
+// nothing to print or the printer failed.
+bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPictures& pictures);
+
+// Letter paper, the page range not offered; the print dialog, then the
+// pages. False when the user cancelled or nothing could be printed (the
+// user is told why).
+bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob);
+
+// The pages as the default printer would get them, in a preview window
+// from which they can be printed as well.
+void PreviewPrintJob(QWidget* parent, const PrintJobMaker& makeJob);
