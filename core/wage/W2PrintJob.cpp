@@ -153,7 +153,7 @@ PageFont W2DataFont(const PrintW2Options& options)
 
 W2PrintJob::W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
                        const PrintW2Options& options, int currentEmployeeIndex, const PrinterMargins& margins)
-    : TwoFormSheetJob(options.Target, FirstNameOrder(employees), int(w2s.size()), currentEmployeeIndex),
+    : TwoFormSheetJob(options.Target, FirstNameOrder(employees), currentEmployeeIndex),
       company_(company),
       employees_(employees),
       w2s_(w2s),

@@ -125,15 +125,19 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("taken");
-        QTest::newRow("empty name refused") << QString() << false;
-        QTest::newRow("one blank passes") << QStringLiteral(" ") << true;
-        QTest::newRow("apostrophe kept and stored") << QStringLiteral("O'Brien Tools") << true;
+        QTest::addColumn<QString>("companyName"); // what names the store file
+        QTest::newRow("empty name refused") << QString() << false << "Test Company";
+        // Stored, but a blank can't name a file: the store keeps its name.
+        QTest::newRow("one blank passes") << QStringLiteral(" ") << true << "Test Company";
+        QTest::newRow("nor can \"..\"") << QStringLiteral("..") << true << "Test Company";
+        QTest::newRow("apostrophe kept and stored") << QStringLiteral("O'Brien Tools") << true << "O'Brien Tools";
     }
 
     void employerNameCheck()
     {
         QFETCH(QString, typed);
         QFETCH(bool, taken);
+        QFETCH(QString, companyName);
         DocumentFixture fixture(SeedCompany());
         CompanyScreen screen(fixture);
         // The General Information page is not the one shown.
@@ -157,8 +161,10 @@ private slots:
             return;
         }
         QCOMPARE(fixture.Stored().company.EmployerName.Text(), typed);
-        QCOMPARE(fixture.doc.CurrentCompanyName, typed);
-        QCOMPARE(fixture.doc.Title(), typed + " - Formlark (2005)");
+        QCOMPARE(fixture.doc.CurrentCompanyName, companyName);
+        QCOMPARE(fixture.doc.Title(), companyName + " - Formlark (2005)");
+        // A name that can't name the file is told once.
+        QCOMPARE(fixture.prompt.asked.size(), companyName == typed ? 1 : 2);
     }
 
     void answeringNoChangesNothing_data()
