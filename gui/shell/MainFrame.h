@@ -12,6 +12,7 @@ class CGlobalDoc;
 class COutBarCtrl;
 class CompanyDialogs;
 class QAction;
+class QKeyEvent;
 class QSplitter;
 class QStackedWidget;
 struct OutBarNotice;
@@ -50,11 +51,14 @@ public:
     void UpdateCommandStates();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The Company menu command whose key `key` is, if any.
+    QAction* CompanyCommandFor(const QKeyEvent* key) const;
     void CreateMenus();
     void CreatePanes();
     void LayOutPanes();
