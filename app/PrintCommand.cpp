@@ -11,6 +11,7 @@
 #include "core/records/DisplayOrder.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
+#include "core/store/RecordLookup.h"
 #include "render/FormPictures.h"
 #include "render/PagedOutput.h"
 #include "core/print/TwoFormSheetJob.h"
@@ -19,6 +20,8 @@
 #include "core/wage/WageCopies.h"
 #include "core/print/WagePrintOptions.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QStringList>
@@ -96,6 +99,10 @@ std::optional<Failure> ParseArguments(const QStringList& args, Arguments& out)
             name = name.left(equals);
             hasValue = true;
         }
+        const bool flag = name == QLatin1String("--help") || name == QLatin1String("-h")
+            || name == QLatin1String("--all") || name == QLatin1String("--current");
+        if (flag && hasValue)
+            return usage(QStringLiteral("%1 takes no value (\"%2\")").arg(name, args[i]));
         if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
             out.help = true;
             continue;
@@ -116,6 +123,9 @@ std::optional<Failure> ParseArguments(const QStringList& args, Arguments& out)
                 return usage(QStringLiteral("%1 needs a value").arg(name));
             value = args[++i];
         }
+        // "--pdf --all" forgot the file name; it never names a file "--all".
+        if (value.startsWith(QLatin1String("--")))
+            return usage(QStringLiteral("%1 needs a value, not the option \"%2\"").arg(name, value));
 
         if (name == QLatin1String("--company")) {
             out.company = value;
@@ -224,7 +234,7 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
         ApplyOffsets(a, o);
         if (a.verticalSpace)
             o.VerticalSpace = *a.verticalSpace;
-        if (o.Target == PrintTarget::All ? data.w2s.empty() : data.employees.empty())
+        if (data.employees.empty())
             result.nothingToPrint = o.Target == PrintTarget::All
                                         ? QStringLiteral("company \"%1\" has no W-2 forms to print").arg(company)
                                         : QStringLiteral("company \"%1\" has no employees").arg(company);
@@ -239,9 +249,9 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
                       : a.paper == QLatin1String("laser") ? PaperType::LaserSubstitute
                                                           : PaperType::Preprinted;
         ApplyOffsets(a, o);
-        if (data.w2s.empty())
+        if (ComputeW3Totals(data.employees, data.w2s).formCount == 0)
             result.nothingToPrint = QStringLiteral("company \"%1\" has no W-2 forms to total on a W-3").arg(company);
-        result.job = std::make_unique<W3PrintJob>(data.company, data.w2s, o);
+        result.job = std::make_unique<W3PrintJob>(data.company, data.employees, data.w2s, o);
     } else if (a.form == QLatin1String("1099")) {
         Print1099Options o;
         ReadPrint1099Options(o);
@@ -256,12 +266,16 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
         ApplyOffsets(a, o);
         const std::vector<int> order = FirstNameOrder(data.contractors);
         const int current = order.empty() ? 0 : order.front();
-        if (o.Target == PrintTarget::All ? data.forms1099.empty() : data.contractors.empty()) {
+        if (data.contractors.empty()) {
             result.nothingToPrint = o.Target == PrintTarget::All
                                         ? QStringLiteral("company \"%1\" has no 1099-MISC forms to print").arg(company)
                                         : QStringLiteral("company \"%1\" has no contractors").arg(company);
         } else if (o.Target == PrintTarget::All) {
-            if (AnyForm1099HasEmptyFields(data.forms1099))
+            Form1099List printed;
+            for (const Form1099Record* form : FormsOfOwners(data.contractors, &ContractorRecord::ContractorUniqueID,
+                                                            data.forms1099, &Form1099Record::ContractorUniqueID))
+                printed.push_back(*form);
+            if (AnyForm1099HasEmptyFields(printed))
                 result.warning = QStringLiteral("one or more 1099 forms contain empty fields");
         } else {
             const auto& id = data.contractors[size_t(current)].ContractorUniqueID;
@@ -281,12 +295,28 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
         else if (a.paper == QLatin1String("copy"))
             o.Paper = PaperType::Blank;
         ApplyOffsets(a, o);
-        if (data.forms1099.empty())
+        if (ComputeForm1096Totals(data.contractors, data.forms1099).formCount == 0)
             result.nothingToPrint =
                 QStringLiteral("company \"%1\" has no 1099-MISC forms to total on a 1096").arg(company);
-        result.job = std::make_unique<Form1096PrintJob>(data.company, data.forms1099, o);
+        result.job = std::make_unique<Form1096PrintJob>(data.company, data.contractors, data.forms1099, o);
     }
     return result;
+}
+
+// Whether writing `pdf` would replace a company store: a store (or a
+// deleted one) of the data folder, however the path is spelt.
+bool NamesACompanyStore(const QString& pdf, const QString& dataFolder)
+{
+    const QFileInfo target(pdf);
+    const QString resolved = target.exists() ? target.canonicalFilePath()
+                                             : QDir(target.absolutePath()).canonicalPath() + u'/' + target.fileName();
+    const QFileInfo file(resolved);
+    const QString folder = QDir(dataFolder).canonicalPath();
+    if (folder.isEmpty() || file.absolutePath() != folder)
+        return false;
+    const QString name = file.fileName();
+    return name.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive)
+        || name.endsWith(QLatin1String(kStoreExtension) + QLatin1String(kDeletedExtension), Qt::CaseInsensitive);
 }
 
 void PrintLine(std::FILE* stream, const QString& line)
@@ -306,6 +336,8 @@ int RunPrintCommand(int argc, char** argv)
 {
     PrepareHeadlessGui();
     QGuiApplication app(argc, argv);
+    // Printing only looks at the settings: the user's file stays as it is.
+    SetSettingsReadOnly(true);
 
     QStringList args;
     for (int i = 2; i < argc; ++i)
@@ -323,6 +355,10 @@ int RunPrintCommand(int argc, char** argv)
     const QString storeFile = FindCompanyStoreFile(folder, a.company);
     if (storeFile.isEmpty())
         return Fail({QStringLiteral("there is no company \"%1\" in %2").arg(a.company, folder)});
+    if (NamesACompanyStore(a.pdf, folder))
+        return Fail({QStringLiteral("--pdf \"%1\" names a company file of %2; choose another file name")
+                         .arg(a.pdf, folder),
+                     kExitUsage});
 
     CompanyData data;
     {
@@ -332,6 +368,11 @@ int RunPrintCommand(int argc, char** argv)
         store.Close();
     }
     const QString company = data.company.EmployerName.IsEmpty() ? a.company : data.company.EmployerName.Text();
+    const FormOwnerCheck owners = CheckFormOwners(data);
+    if (!owners.AllMatch())
+        PrintLine(stderr, QStringLiteral("formlark print: warning: in company \"%1\" %2; forms without an owner are "
+                                         "not printed or counted, owners without a form print with empty boxes")
+                              .arg(company, owners.Describe()));
 
     CommandJob job = BuildJob(a, data, company);
     if (!job.nothingToPrint.isEmpty())

@@ -1,11 +1,12 @@
 #include "render/PagedOutput.h"
 
+#include "core/files/CheckedSaveFile.h"
+
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -39,7 +40,7 @@ bool WriteJobToPdf(const PrintJob& job, FormPictures& pictures, const QString& f
     if (pages <= 0)
         return fail(QStringLiteral("there is nothing to print"));
 
-    QSaveFile file(fileName);
+    CheckedSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("cannot write \"%1\": %2").arg(fileName, file.errorString()));
 
@@ -57,12 +58,13 @@ bool WriteJobToPdf(const PrintJob& job, FormPictures& pictures, const QString& f
             painted = painter.end() && painted;
         }
     }
-    if (!painted || file.error() != QFileDevice::NoError) {
+    if (!painted) {
         file.cancelWriting();
-        return fail(QStringLiteral("cannot write \"%1\"").arg(fileName));
+        return fail(QStringLiteral("cannot write \"%1\": its pages could not be drawn").arg(fileName));
     }
-    if (!file.commit())
-        return fail(QStringLiteral("cannot write \"%1\": %2").arg(fileName, file.errorString()));
+    QString why;
+    if (!file.CommitWhole(&why))
+        return fail(QStringLiteral("cannot write \"%1\": %2").arg(fileName, why));
     return true;
 }
 

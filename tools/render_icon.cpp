@@ -3,12 +3,13 @@
 //
 //   render_icon SVG PNG SIZE
 
+#include "core/files/CheckedSaveFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgRenderer>
 
 #include <cstdio>
@@ -39,8 +40,8 @@ int main(int argc, char** argv)
     // Written whole or not at all, so a broken build never leaves half an icon.
     const QString path = args.at(2);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "PNG") || !out.commit()) {
+    CheckedSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "PNG") || !out.CommitWhole()) {
         std::fprintf(stderr, "render_icon: could not write %s\n", qPrintable(path));
         return 1;
     }

@@ -18,6 +18,13 @@ Page LayOutForm1096Page(const CompanyRecord& company, const Form1096Totals& tota
 
 class Form1096PrintJob : public PrintJob {
 public:
+    // The totals of the 1099-MISC of each contractor, found by its id.
+    Form1096PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
+                     const Print1096Options& options)
+        : company_(company), totals_(ComputeForm1096Totals(contractors, forms)), options_(options)
+    {
+    }
+    // The totals of exactly the forms given.
     Form1096PrintJob(const CompanyRecord& company, const Form1099List& forms, const Print1096Options& options)
         : company_(company), totals_(ComputeForm1096Totals(forms)), options_(options)
     {

@@ -18,4 +18,8 @@ struct Form1096Totals {
 
 // Box 5 adds boxes 1, 2, 3, 5, 6, 7, 8, 10, 13 and 14: not the tax withheld
 // (box 4), not the 409A boxes 15a/15b and not the state boxes 16-18.
+// The 1099-MISC of each contractor is found by the contractor's id: a form
+// without a contractor is neither counted nor added.
+Form1096Totals ComputeForm1096Totals(const ContractorList& contractors, const Form1099List& forms);
+// The totals of exactly the forms given.
 Form1096Totals ComputeForm1096Totals(const Form1099List& forms);

@@ -114,7 +114,7 @@ QString PayerFederalId(const CompanyRecord& company)
 Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors,
                                    const Form1099List& forms, const Print1099Options& options,
                                    int currentContractorIndex)
-    : TwoFormSheetJob(options.Target, FirstNameOrder(contractors), int(forms.size()), currentContractorIndex),
+    : TwoFormSheetJob(options.Target, FirstNameOrder(contractors), currentContractorIndex),
       company_(company),
       contractors_(contractors),
       forms_(forms),

@@ -104,6 +104,8 @@ int CompanyEditor::NextForm1099Id() const
 
 SaveOutcome CompanyEditor::UpdateCompany(const CompanyRecord& record)
 {
+    if (document_.RefuseWrite())
+        return SaveOutcome::Unchanged;
     CompanyRecord& company = document_.Company();
     const int id = company.CompanyUniqueID;
     company = record;
@@ -118,7 +120,7 @@ AddedRecord CompanyEditor::AddEmployee(EmployeeRecord record)
 {
     EmployeeList& employees = document_.Employees();
     AddedRecord added;
-    added.refusal = CheckNewEmployee(record, employees);
+    added.refusal = document_.CanWrite() ? CheckNewEmployee(record, employees) : document_.WriteRefusal();
     if (!added.Added())
         return added;
     record.EmployeeUniqueID = NextUniqueId(employees, &EmployeeRecord::EmployeeUniqueID);
@@ -141,6 +143,8 @@ AddedRecord CompanyEditor::AddEmployee(EmployeeRecord record)
 
 SaveOutcome CompanyEditor::ModifyEmployee(int index, int id, EmployeeRecord record)
 {
+    if (document_.RefuseWrite())
+        return SaveOutcome::Unchanged;
     const auto change = Replace(document_.Employees(), &EmployeeRecord::EmployeeUniqueID, RecordKind::Employee,
                                 index, id, std::move(record));
     return change ? document_.WriteChanges({*change}) : SaveOutcome::Unchanged;
@@ -148,6 +152,8 @@ SaveOutcome CompanyEditor::ModifyEmployee(int index, int id, EmployeeRecord reco
 
 SaveOutcome CompanyEditor::DeleteEmployee(int index, int id)
 {
+    if (document_.RefuseWrite())
+        return SaveOutcome::Unchanged;
     EmployeeList& employees = document_.Employees();
     index = FindRecordIndex(employees, &EmployeeRecord::EmployeeUniqueID, index, id);
     if (index < 0)
@@ -168,6 +174,8 @@ SaveOutcome CompanyEditor::DeleteEmployee(int index, int id)
 
 SaveOutcome CompanyEditor::SaveW2(int employeeId, W2Record record)
 {
+    if (document_.RefuseWrite())
+        return SaveOutcome::Unchanged;
     if (!HasId(document_.Employees(), &EmployeeRecord::EmployeeUniqueID, employeeId))
         return SaveOutcome::Unchanged;
     // The first state line shows the company's state and is not the W-2's
@@ -190,7 +198,7 @@ AddedRecord CompanyEditor::AddContractor(ContractorRecord record)
 {
     ContractorList& contractors = document_.Contractors();
     AddedRecord added;
-    added.refusal = CheckNewContractor(record, contractors);
+    added.refusal = document_.CanWrite() ? CheckNewContractor(record, contractors) : document_.WriteRefusal();
     if (!added.Added())
         return added;
     record.ContractorUniqueID = NextUniqueId(contractors, &ContractorRecord::ContractorUniqueID);
@@ -214,6 +222,8 @@ AddedRecord CompanyEditor::AddContractor(ContractorRecord record)
 
 SaveOutcome CompanyEditor::ModifyContractor(int index, int id, ContractorRecord record)
 {
+    if (document_.RefuseWrite())
+        return SaveOutcome::Unchanged;
     const auto change = Replace(document_.Contractors(), &ContractorRecord::ContractorUniqueID,
                                 RecordKind::Contractor, index, id, std::move(record));
     return change ? document_.WriteChanges({*change}) : SaveOutcome::Unchanged;
@@ -221,6 +231,8 @@ SaveOutcome CompanyEditor::ModifyContractor(int index, int id, ContractorRecord 
 
 SaveOutcome CompanyEditor::DeleteContractor(int index, int id)
 {
+    if (document_.RefuseWrite())
+        return SaveOutcome::Unchanged;
     ContractorList& contractors = document_.Contractors();
     index = FindRecordIndex(contractors, &ContractorRecord::ContractorUniqueID, index, id);
     if (index < 0)
@@ -237,6 +249,8 @@ SaveOutcome CompanyEditor::DeleteContractor(int index, int id)
 
 SaveOutcome CompanyEditor::Save1099(int contractorId, Form1099Record record)
 {
+    if (document_.RefuseWrite())
+        return SaveOutcome::Unchanged;
     if (!HasId(document_.Contractors(), &ContractorRecord::ContractorUniqueID, contractorId))
         return SaveOutcome::Unchanged;
     const auto sameBoxes = [](Form1099Record a, Form1099Record b) {

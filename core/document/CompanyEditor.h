@@ -28,7 +28,10 @@ struct AddedRecord {
 // The one way the screens change the open company. Each operation is what
 // the user meant by one confirmed action: it changes the document's lists,
 // allocates ids, keeps one W-2 per employee and one 1099-MISC per contractor,
-// and writes all changes of the action to the store together.
+// and writes all changes of the action to the store together, all or none.
+// While the document may not write (the company is open in another program),
+// every operation changes nothing: the user is told why (a new record is
+// refused with that reason instead) and Unchanged is returned.
 //
 // A new W-2 gets 1 + the largest W-2 id of the list; when the list is empty
 // it gets the remembered next id instead, which starts at 1 and is set to

@@ -29,8 +29,8 @@ QString CompanyNameOfStoreFile(const QString& fileName)
 
 bool IsUsableCompanyName(const QString& name)
 {
-    return !name.isEmpty() && !name.contains(u'/') && !name.contains(QChar(0)) && name != QLatin1String(".")
-        && name != QLatin1String("..");
+    return !name.trimmed().isEmpty() && !name.contains(u'/') && !name.contains(QChar(0))
+        && name != QLatin1String(".") && name != QLatin1String("..");
 }
 
 QString FindCompanyStoreFile(const QString& folder, const QString& company)

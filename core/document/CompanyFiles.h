@@ -19,8 +19,8 @@ bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& 
 // The company a store file names: the file name without its extension.
 QString CompanyNameOfStoreFile(const QString& fileName);
 
-// Whether `name` can name a store file in a data folder: not empty, no
-// path separator, not "." or "..".
+// Whether `name` can name a store file in a data folder: not empty nor only
+// blanks, no path separator or NUL, not "." or "..".
 bool IsUsableCompanyName(const QString& name);
 
 // The actual file name of the store of `company` in `folder` (as it is

@@ -47,6 +47,22 @@ void CGlobalDoc::SetModified(int modified)
         emit modifiedChanged(modified_ == 1);
 }
 
+bool CGlobalDoc::RefuseWrite()
+{
+    if (CanWrite())
+        return false;
+    AppPrompt().Tell(writeRefusal_, PromptIcon::Exclamation);
+    return true;
+}
+
+void CGlobalDoc::SetWriteRefusal(const QString& refusal)
+{
+    const bool changed = writeRefusal_.isEmpty() != refusal.isEmpty();
+    writeRefusal_ = refusal;
+    if (changed)
+        emit writableChanged(CanWrite());
+}
+
 // ---- views ----
 
 void CGlobalDoc::SetView(Screen screen, DocumentView* view)
@@ -66,8 +82,19 @@ void CGlobalDoc::RefreshViews()
 
 void CGlobalDoc::SetCompanyTitle(const std::optional<QString>& name)
 {
-    if (name)
-        CurrentCompanyName = CutToCharacters(*name, kCompanyNameCapacity);
+    if (name) {
+        const QString cut = CutToCharacters(*name, kCompanyNameCapacity);
+        if (IsUsableCompanyName(cut)) {
+            CurrentCompanyName = cut;
+        } else if (!unusableNameTold_) {
+            unusableNameTold_ = true;
+            AppPrompt().Tell(QStringLiteral("The employer name \"%1\" can't name a company file: a name must not be "
+                                            "empty, hold a \"/\", or be only dots or blanks.\n\nThe company keeps "
+                                            "its name \"%2\" and its file.")
+                                 .arg(cut, CurrentCompanyName),
+                             PromptIcon::Exclamation);
+        }
+    }
     emit titleChanged(Title());
 }
 
@@ -130,20 +157,35 @@ CommitResult CGlobalDoc::CommitChanges()
     if (modified_ == 0)
         return result;
     DropCancelledChanges(queue_);
-    for (const ChangeRecord& change : queue_) {
-        if (WriteChange(change))
-            ++result.written;
-        else
-            result.failed.push_back(change);
-    }
-    queue_ = result.failed;
-    if (result.Succeeded()) {
+    if (queue_.empty() || (CanWrite() && WriteQueue())) {
+        result.written = int(queue_.size());
+        queue_.clear();
         SetModified(0);
-    } else {
-        SetModified(1);
-        ReportFailedCommit(result);
+        return result;
     }
+    result.failed = queue_;
+    SetModified(1);
+    ReportFailedCommit(result);
     return result;
+}
+
+bool CGlobalDoc::WriteQueue()
+{
+    // Every commit opens the store anew (a store that vanished is not
+    // created again empty) and writes the whole queue or nothing of it.
+    if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk || store_.Begin() != CompanyStore::kOk)
+        return false;
+    for (const ChangeRecord& change : queue_) {
+        if (!WriteChange(change)) {
+            store_.Rollback();
+            return false;
+        }
+    }
+    if (store_.Commit() != CompanyStore::kOk) {
+        store_.Rollback();
+        return false;
+    }
+    return true;
 }
 
 // The statements of one kind of record: insert (record, id), update
@@ -160,21 +202,18 @@ template <class Record>
 bool CGlobalDoc::WriteRecordChange(const ChangeRecord& change, const std::vector<Record>& list,
                                    const RecordStatements<Record>& statements)
 {
-    // Every write opens the store anew; a store that vanished is not
-    // created again empty.
+    // An update or delete that finds no row wrote nothing the user meant.
     if (change.Operation == ChangeOperation::Delete)
-        return store_.OpenExisting(CurrentStorePath) == CompanyStore::kOk
-            && (store_.*statements.remove)(change.UniqueID) == CompanyStore::kOk;
+        return (store_.*statements.remove)(change.UniqueID) == CompanyStore::kOk && store_.ChangedRows() > 0;
     // The record at the change's index when it still carries the change's
     // id, else the one with that id (a change retried after the list moved on).
     const int index = FindRecordIndex(list, statements.id, change.ListIndex, change.UniqueID);
     if (index < 0)
         return true; // gone from memory: nothing left to write
-    const Record* record = &list[size_t(index)];
-    if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk)
-        return false;
-    auto write = change.Operation == ChangeOperation::Insert ? statements.insert : statements.update;
-    return (store_.*write)(*record, change.UniqueID) == CompanyStore::kOk;
+    const Record& record = list[size_t(index)];
+    if (change.Operation == ChangeOperation::Insert)
+        return (store_.*statements.insert)(record, change.UniqueID) == CompanyStore::kOk;
+    return (store_.*statements.update)(record, change.UniqueID) == CompanyStore::kOk && store_.ChangedRows() > 0;
 }
 
 bool CGlobalDoc::WriteChange(const ChangeRecord& change)
@@ -203,13 +242,15 @@ bool CGlobalDoc::WriteChange(const ChangeRecord& change)
                                                                   &CompanyStore::UpdateForm1099ById,
                                                                   &CompanyStore::DeleteForm1099});
     case RecordKind::Company: {
-        const bool insert = change.Operation == ChangeOperation::Insert;
-        if (!insert && change.Operation != ChangeOperation::Update)
+        if (change.Operation == ChangeOperation::Insert)
+            return store_.InsertCompany(data_.company, change.UniqueID) == CompanyStore::kOk;
+        if (change.Operation != ChangeOperation::Update)
             return true; // a company is never deleted through the queue
-        if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk)
+        if (store_.UpdateCompany(data_.company) != CompanyStore::kOk)
             return false;
-        return (insert ? store_.InsertCompany(data_.company, change.UniqueID) : store_.UpdateCompany(data_.company))
-            == CompanyStore::kOk;
+        // A store without its company row (written by other software) gets
+        // the row, which is always id 1.
+        return store_.ChangedRows() > 0 || store_.InsertCompany(data_.company, 1) == CompanyStore::kOk;
     }
     }
     return true;
@@ -220,10 +261,12 @@ void CGlobalDoc::ReportFailedCommit(const CommitResult& result)
     QStringList what;
     for (const ChangeRecord& change : result.failed)
         what << DescribeChange(change);
-    AppPrompt().Tell(QStringLiteral("Formlark could not save %1 change(s) to the company file \"%2\" (%3).\n\n"
-                                    "Your entries are kept. Use Save on the Company menu to try again.")
-                         .arg(result.failed.size())
-                         .arg(QDir::toNativeSeparators(CurrentStorePath), what.join(QStringLiteral(", "))),
+    const QString reason = CanWrite() ? QStringLiteral("Formlark could not save your changes (%1) to the company "
+                                                       "file \"%2\": none of them was written.")
+                                            .arg(what.join(QStringLiteral(", ")),
+                                                 QDir::toNativeSeparators(CurrentStorePath))
+                                      : writeRefusal_;
+    AppPrompt().Tell(reason + QStringLiteral("\n\nYour entries are kept. Use Save on the Company menu to try again."),
                      PromptIcon::Exclamation);
 }
 
@@ -248,11 +291,15 @@ bool CGlobalDoc::OpenFirstCompany()
     if (file.isEmpty())
         file = FindCompanyStoreFile(DataFolder, QLatin1String(kSampleCompanyName));
     if (file.isEmpty()) {
-        AppPrompt().Tell(QStringLiteral("Formlark can't start: the data folder \"%1\" holds neither the company "
-                                        "\"%2\" nor the \"%3\".\n\nChoose another data folder in the settings "
-                                        "file \"%4\", or restore the company files.")
-                             .arg(QDir::toNativeSeparators(DataFolder), CurrentCompanyName,
-                                  QLatin1String(kSampleCompanyName), QDir::toNativeSeparators(SettingsFilePath())),
+        const QString sample = QLatin1String(kSampleCompanyName);
+        const QString missing =
+            CurrentCompanyName.compare(sample, Qt::CaseInsensitive) == 0
+                ? QStringLiteral("the company \"%1\"").arg(sample)
+                : QStringLiteral("neither the company \"%1\" nor the \"%2\"").arg(CurrentCompanyName, sample);
+        AppPrompt().Tell(QStringLiteral("Formlark can't start: the data folder \"%1\" holds %2.\n\nChoose another "
+                                        "data folder in the settings file \"%3\", or restore the company files.")
+                             .arg(QDir::toNativeSeparators(DataFolder), missing,
+                                  QDir::toNativeSeparators(SettingsFilePath())),
                          PromptIcon::Stop);
         return false;
     }
@@ -271,11 +318,48 @@ bool CGlobalDoc::OpenFirstCompany()
 bool CGlobalDoc::LoadCurrentCompany()
 {
     SetCompanyTitle();
-    return LoadCompany(store_, CurrentStorePath, data_) == CompanyStore::kOk;
+    unusableNameTold_ = false;
+    const StoreLock::Result lock = lock_.Take(CurrentStorePath);
+    const bool loaded = LoadCompany(store_, CurrentStorePath, data_) == CompanyStore::kOk;
+    const QString file = QDir::toNativeSeparators(CurrentStorePath);
+    if (!loaded) {
+        // The caller tells why; nothing may be written into such a store.
+        lock_.Release();
+        SetWriteRefusal(QStringLiteral("The company file \"%1\" could not be read, so nothing can be saved to it.")
+                            .arg(file));
+        return false;
+    }
+    if (lock == StoreLock::Result::HeldElsewhere) {
+        SetWriteRefusal(QStringLiteral("The company \"%1\" is open in another Formlark window, so nothing can be "
+                                       "changed or saved here. Close it there and open it here again to make "
+                                       "changes.")
+                            .arg(CurrentCompanyName));
+        AppPrompt().Tell(QStringLiteral("The company \"%1\" is open in another Formlark window.\n\nYou can look at "
+                                        "it and print its forms here, but nothing can be changed or saved. To make "
+                                        "changes, close it there and open it here again.")
+                             .arg(CurrentCompanyName),
+                         PromptIcon::Information);
+    } else {
+        SetWriteRefusal(QString());
+    }
+    const FormOwnerCheck owners = CheckFormOwners(data_);
+    if (!owners.AllMatch())
+        AppPrompt().Tell(QStringLiteral("In the company file of \"%1\" not every form matches its owner: %2.\n\n"
+                                        "Forms without an owner are neither printed nor counted in the W-3 and 1096 "
+                                        "totals; an employee or contractor without a form prints with empty boxes "
+                                        "and gets a form when one is saved for them.")
+                             .arg(CurrentCompanyName, owners.Describe()),
+                         PromptIcon::Exclamation);
+    return true;
 }
 
 bool CGlobalDoc::SaveModified()
 {
+    // What is typed into a screen but not yet in the document first.
+    for (Screen screen : DocumentView::kRefreshOrder)
+        if (DocumentView* view = views_[size_t(screen)])
+            if (!view->OfferToSaveTypedEntries())
+                return false;
     if (modified_ != 1)
         return true;
     switch (AppPrompt().Ask(QLatin1String(DocumentMessages::kSaveChanges), PromptButtons::YesNoCancel,
@@ -293,9 +377,22 @@ bool CGlobalDoc::SaveModified()
 bool CGlobalDoc::CloseDocument()
 {
     store_.Close();
+    if (!CanWrite()) {
+        // Not this program's to move: the settings name it where it is.
+        const QFileInfo store(CurrentStorePath);
+        const bool inDataFolder = SameFile(CurrentStorePath, DataFolder + store.fileName());
+        if (inDataFolder) {
+            WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), QLatin1String(kLastActiveCompanyValue),
+                             CompanyNameOfStoreFile(store.fileName()));
+            WriteSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kCompanyDataPathValue), DataFolder);
+        }
+        WritePrintOptions();
+        lock_.Release();
+        return inDataFolder;
+    }
     const QString target = DataFolder + CurrentCompanyName + QLatin1String(kStoreExtension);
     bool moved = SameFile(CurrentStorePath, target);
-    if (!moved && QFileInfo(CurrentStorePath).isFile()) {
+    if (!moved && IsUsableCompanyName(CurrentCompanyName) && QFileInfo(CurrentStorePath).isFile()) {
         // Never over another company's store, whatever the letter case.
         const QString existing = FindCompanyStoreFile(DataFolder, CurrentCompanyName);
         if (existing.isEmpty() || SameFile(DataFolder + existing, CurrentStorePath))
@@ -313,6 +410,9 @@ bool CGlobalDoc::CloseDocument()
                          PromptIcon::Exclamation);
     }
     WritePrintOptions();
+    // Let go only now: until the file has its new name, no other program
+    // may take it up.
+    lock_.Release();
     return moved;
 }
 
@@ -332,45 +432,40 @@ void CGlobalDoc::OnNewCompany(CompanyDialogs& dialogs)
     const std::optional<QString> entered = dialogs.AskNewCompanyName();
     if (!entered)
         return;
-    const QString name = CutToCharacters(*entered, kEmployerNameCharacters);
+    // Blanks around the name would only make two companies look alike.
+    const QString name = CutToCharacters(entered->trimmed(), kEmployerNameCharacters).trimmed();
     if (!IsUsableCompanyName(name)) {
-        AppPrompt().Tell(QStringLiteral("Please enter a name for the new company"));
+        AppPrompt().Tell(QLatin1String(DocumentMessages::kNewCompanyName));
         return;
     }
     WritePrintOptions();
 
-    const QString previousName = CurrentCompanyName;
-    const QString previousPath = CurrentStorePath;
     const QString existing = FindCompanyStoreFile(DataFolder, name);
     const bool created = existing.isEmpty();
+    QString path = DataFolder + existing;
     if (!created) {
         AppPrompt().Tell(QLatin1String(DocumentMessages::kCompanyExists));
-        CurrentCompanyName = CompanyNameOfStoreFile(existing);
-        CurrentStorePath = DataFolder + existing;
     } else {
-        CurrentCompanyName = name;
-        CurrentStorePath = DataFolder + name + QLatin1String(kStoreExtension);
-        if (CreateCompanyStore(store_, CurrentStorePath) != CompanyStore::kOk) {
-            store_.Close();
-            QFile::remove(CurrentStorePath);
+        // The store with its company row, made whole before it takes the
+        // company's name.
+        path = DataFolder + name + QLatin1String(kStoreExtension);
+        CompanyData fresh;
+        fresh.company.EmployerName = name;
+        if (!WriteCompanyStore(path, fresh)) {
             AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be created.")
-                                 .arg(QDir::toNativeSeparators(CurrentStorePath)),
+                                 .arg(QDir::toNativeSeparators(path)),
                              PromptIcon::Stop);
-            CurrentCompanyName = previousName;
-            CurrentStorePath = previousPath;
-            SetCompanyTitle();
             return;
         }
     }
-
+    CurrentCompanyName = created ? name : CompanyNameOfStoreFile(existing);
+    CurrentStorePath = path;
     ClearCompanyData();
     if (!LoadCurrentCompany())
         ReportUnreadableStore(CurrentStorePath);
-    if (created) {
-        data_.company.EmployerName = name;
-        WriteChanges({{RecordKind::Company, ChangeOperation::Insert, -1, 1}});
+    // Save stays enabled once more after a new company.
+    if (created)
         SetModified(1);
-    }
     RefreshViews();
     emit navigateRequested(0);
 }
@@ -414,6 +509,13 @@ void CGlobalDoc::OnDeleteCompany(CompanyDialogs& dialogs)
     // file keeps that name until the end of the run).
     if (name == CurrentCompanyName || SameFile(path, CurrentStorePath)) {
         AppPrompt().Tell(QLatin1String(DocumentMessages::kCantDeleteOpenCompany));
+        return;
+    }
+    if (StoreLock::IsHeldElsewhere(path)) {
+        AppPrompt().Tell(QStringLiteral("The company \"%1\" is open in another Formlark window. It can't be deleted "
+                                        "while it is open there.")
+                             .arg(name),
+                         PromptIcon::Exclamation);
         return;
     }
     if (!AppPrompt().AskYesNo(QLatin1String(DocumentMessages::kConfirmDelete)))

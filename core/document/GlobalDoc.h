@@ -7,6 +7,7 @@
 #include "core/print/WagePrintOptions.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
+#include "core/store/StoreLock.h"
 
 #include <QObject>
 #include <QString>
@@ -64,6 +65,17 @@ public:
     int Modified() const { return modified_; }
     void SetModified(int modified);
 
+    // ---- writing ----
+    // Whether changes of the open company may be written: not while another
+    // program has the company open (this one may only look and print), nor
+    // when its store could not be read.
+    bool CanWrite() const { return writeRefusal_.isEmpty(); }
+    // Why not, as told to the user; empty when writing is allowed.
+    const QString& WriteRefusal() const { return writeRefusal_; }
+    // Tells the user why nothing can be written and returns true, or returns
+    // false when writing is allowed.
+    bool RefuseWrite();
+
     // ---- views ----
     // Registers the view of `screen` (not owned; nullptr removes it).
     void SetView(Screen screen, DocumentView* view);
@@ -72,6 +84,10 @@ public:
 
     // ---- title ----
     // Makes `name` the company's name when given; the window title follows.
+    // The name also names the store file at the end of the run, so a name
+    // that can't name a file of the data folder (a "/", only dots or blanks)
+    // is not taken: the company keeps its name and the user is told, once
+    // for each company opened.
     void SetCompanyTitle(const std::optional<QString>& name = std::nullopt);
     QString Title() const;
 
@@ -91,9 +107,11 @@ public:
     // The changes of one confirmed user action: marks the document modified
     // and writes them, with any still queued, at once.
     SaveOutcome WriteChanges(const std::vector<ChangeRecord>& changes);
-    // Writes the queued changes, each on a freshly opened store. Changes the
-    // store refuses stay queued and the document stays modified, so a later
-    // Save tries them again; the user is told which failed.
+    // Writes the queued changes on a freshly opened store in one
+    // transaction: all of them or none. When any is refused, none is
+    // written, all stay queued and the document stays modified, so a later
+    // Save tries them again; the user is told. An update or delete that
+    // finds no row counts as refused.
     CommitResult CommitChanges();
 
     // ---- start and end of a run ----
@@ -101,14 +119,20 @@ public:
     // print options) and loads that company, or "Sample Company". On
     // failure the user is told why and the program should end.
     bool OpenFirstCompany();
-    // Loads the company of CurrentStorePath (after ClearCompanyData).
+    // Loads the company of CurrentStorePath (after ClearCompanyData) and
+    // takes its lock. A company open in another program is loaded for
+    // looking and printing only (the user is told); a store whose forms
+    // don't all match their owners is loaded as it is (the user is told).
     bool LoadCurrentCompany();
-    // Asked before the document closes: the save question when modified.
-    // False keeps the program running.
+    // Asked before the document closes or switches company: the views first
+    // offer to save what is typed into them, then the save question when
+    // modified. False keeps the program running (or the company open).
     bool SaveModified();
     // The end of a run: closes the store, moves it to the company's current
     // name (and data folder), writes the settings when that worked, and the
-    // print options. Returns whether the store move worked.
+    // print options; then lets go of the company's lock. A company this
+    // program could not write stays where it is. Returns whether the store
+    // is where the settings now say.
     bool CloseDocument();
 
     // ---- company commands ----
@@ -117,7 +141,7 @@ public:
     void OnDeleteCompany(CompanyDialogs& dialogs);
     void OnSave();
     // Enabled rules of the menu commands.
-    bool CanSave() const { return modified_ == 1; }
+    bool CanSave() const { return modified_ == 1 && CanWrite(); }
     bool CanDeleteCompany();
 
     // Print options to and from the settings store.
@@ -130,11 +154,15 @@ public:
 signals:
     void titleChanged(const QString& title);
     void modifiedChanged(bool modified);
+    // Writing became allowed or refused (another company was opened).
+    void writableChanged(bool writable);
     // The main window is asked to show the screen with this navigation index.
     void navigateRequested(int index);
 
 private:
     bool AskSaveChangesFirst();
+    void SetWriteRefusal(const QString& refusal);
+    bool WriteQueue();
     bool WriteChange(const ChangeRecord& change);
     template <class Record>
     bool WriteRecordChange(const ChangeRecord& change, const std::vector<Record>& list,
@@ -143,6 +171,9 @@ private:
     void ReportUnreadableStore(const QString& path);
 
     CompanyStore store_;
+    StoreLock lock_;
+    QString writeRefusal_;
+    bool unusableNameTold_ = false;
     CompanyData data_;
     PrintW2Options printW2_;
     PrintW3Options printW3_;
@@ -161,4 +192,5 @@ inline constexpr char kSaveChanges[] = "Do you want to save the changes you made
 inline constexpr char kCompanyExists[] = "This company already exists";
 inline constexpr char kCantDeleteOpenCompany[] = "You can't delete currently opened company.";
 inline constexpr char kConfirmDelete[] = "Are you sure you want to delete this company?";
+inline constexpr char kNewCompanyName[] = "Please enter a name for the new company";
 } // namespace DocumentMessages

@@ -22,10 +22,9 @@ SheetForms TwoFormSheetSetup(PrintTarget target, int page, int formsToPrint, int
     return {2 * (page - 1), lastOfOdd ? 1 : 2};
 }
 
-TwoFormSheetJob::TwoFormSheetJob(PrintTarget target, std::vector<int> order, int formCount, int currentOwner)
+TwoFormSheetJob::TwoFormSheetJob(PrintTarget target, std::vector<int> order, int currentOwner)
     : target_(target)
     , order_(std::move(order))
-    , formCount_(formCount)
 {
     const auto it = std::find(order_.begin(), order_.end(), currentOwner);
     currentPosition_ = it == order_.end() ? 0 : int(it - order_.begin());
@@ -33,7 +32,7 @@ TwoFormSheetJob::TwoFormSheetJob(PrintTarget target, std::vector<int> order, int
 
 int TwoFormSheetJob::FormsToPrint() const
 {
-    return target_ == PrintTarget::All ? formCount_ : 1;
+    return target_ == PrintTarget::All ? int(order_.size()) : 1;
 }
 
 int TwoFormSheetJob::PageCount() const
@@ -60,9 +59,8 @@ Page TwoFormSheetJob::LayOutPage(int pageNumber) const
     DrawSheet(page);
     for (int slot = 0; slot < sheet.formsOnPage; ++slot) {
         const int position = sheet.firstPosition + slot;
-        if (position < 0 || position >= int(order_.size()))
-            continue; // more form records than owners: nobody to print there
-        DrawForm(page, slot, order_[size_t(position)]);
+        if (position >= 0 && position < int(order_.size()))
+            DrawForm(page, slot, order_[size_t(position)]);
     }
     if (sheet.formsOnPage == 1)
         DrawEmptyFormMark(page);

@@ -1,10 +1,11 @@
 #include "core/settings/Settings.h"
 
+#include "core/files/CheckedSaveFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -24,6 +25,7 @@ const char* const kKeyPaths[] = {
 };
 
 QString g_settingsFile;
+bool g_settingsReadOnly = false;
 QString g_programFolder;
 bool g_programInstalled = false;
 
@@ -96,13 +98,20 @@ std::optional<QString> UnescapeText(const QString& raw)
     return out;
 }
 
-SettingsFile Load()
+// The whole file; nullopt when it exists but can't be read, so nothing is
+// written over values that could not be seen.
+std::optional<SettingsFile> Load()
 {
     SettingsFile file;
     QFile f(SettingsFilePath());
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.exists())
         return file;
-    const QString content = QString::fromUtf8(f.readAll());
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    const QString content = QString::fromUtf8(bytes);
     Group* current = nullptr;
     for (QString line : content.split(u'\n')) {
         if (line.endsWith(u'\r'))
@@ -157,11 +166,13 @@ bool Save(const SettingsFile& file)
         }
         content += u'\n';
     }
-    QSaveFile out(path);
+    // Whole or not at all: a full disk must not leave a cut-off file in
+    // place of the password and the alignments.
+    CheckedSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return false;
     out.write(content.toUtf8());
-    return out.commit();
+    return out.CommitWhole();
 }
 
 Value* FindValue(Group& group, const QString& name)
@@ -176,11 +187,15 @@ Value* FindValue(Group& group, const QString& name)
 // nullptr when the key is new or has no such value.
 std::optional<Value> OpenAndRead(const QString& keyPath, const QString& valueName)
 {
-    SettingsFile file = Load();
-    Group* group = file.Find(keyPath);
+    std::optional<SettingsFile> file = Load();
+    if (!file)
+        return std::nullopt;
+    Group* group = file->Find(keyPath);
     if (!group) {
-        file.groups.push_back(Group{keyPath, {}});
-        Save(file); // a failed creation is no concern of the reader
+        if (!g_settingsReadOnly) {
+            file->groups.push_back(Group{keyPath, {}});
+            Save(*file); // a failed creation is no concern of the reader
+        }
         return std::nullopt;
     }
     if (Value* v = FindValue(*group, valueName))
@@ -190,11 +205,15 @@ std::optional<Value> OpenAndRead(const QString& keyPath, const QString& valueNam
 
 bool OpenAndWrite(const QString& keyPath, Value value)
 {
-    SettingsFile file = Load();
-    Group* group = file.Find(keyPath);
+    if (g_settingsReadOnly)
+        return false;
+    std::optional<SettingsFile> file = Load();
+    if (!file)
+        return false;
+    Group* group = file->Find(keyPath);
     if (!group) {
-        file.groups.push_back(Group{keyPath, {}});
-        group = &file.groups.back();
+        file->groups.push_back(Group{keyPath, {}});
+        group = &file->groups.back();
     }
     if (Value* existing = FindValue(*group, value.name)) {
         value.name = existing->name;
@@ -202,7 +221,7 @@ bool OpenAndWrite(const QString& keyPath, Value value)
     } else {
         group->values.push_back(std::move(value));
     }
-    return Save(file);
+    return Save(*file);
 }
 
 QString WithTrailingSlash(QString folder)
@@ -235,6 +254,11 @@ QString SettingsFilePath()
 void SetSettingsFile(const QString& path)
 {
     g_settingsFile = path;
+}
+
+void SetSettingsReadOnly(bool readOnly)
+{
+    g_settingsReadOnly = readOnly;
 }
 
 bool WriteSettingNumber(const QString& keyPath, const QString& valueName, int value)

@@ -36,9 +36,16 @@ QString SettingsKeyPath(int index);
 QString SettingsFilePath();
 void SetSettingsFile(const QString& path);
 
+// While set, the settings file is only read: a read never creates its key
+// and every write fails. Commands that only look at the settings (printing
+// from the command line) leave the user's file exactly as it is.
+void SetSettingsReadOnly(bool readOnly);
+
 // Each call opens the key (creating it when missing), works, and closes it.
 // A read returns the default when the key had to be created, when the value
-// is missing or when it has another type.
+// is missing or when it has another type. A write fails, and a read creates
+// nothing, when the file exists but can't be read; the file is replaced
+// whole or not at all.
 bool WriteSettingNumber(const QString& keyPath, const QString& valueName, int value);
 bool WriteSettingText(const QString& keyPath, const QString& valueName, const QString& text);
 int ReadSettingNumber(const QString& keyPath, const QString& valueName, int defaultValue);

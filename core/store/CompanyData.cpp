@@ -1,8 +1,13 @@
 #include "core/store/CompanyData.h"
 
 #include "core/store/CompanyStore.h"
+#include "core/store/RecordLookup.h"
 
 #include <QFile>
+#include <QRandomGenerator>
+#include <QStringList>
+
+#include <tuple>
 
 void CompanyData::Clear()
 {
@@ -15,24 +20,113 @@ void CompanyData::Clear()
     form1096 = Form1096Record{};
 }
 
-int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data)
+namespace {
+
+// Owners without a form, and forms that are no owner's.
+template <class Owner, class Form>
+std::pair<int, int> CountUnmatched(const std::vector<Owner>& owners, int Owner::*ownerId,
+                                   const std::vector<Form>& forms, int Form::*formOwner)
 {
-    store.Close();
-    if (store.OpenExisting(path) != CompanyStore::kOk)
-        return CompanyStore::kError;
-    store.SetTargets(&data.company, &data.employees, &data.contractors, &data.w2s, &data.forms1099, &data.w3s,
-                     &data.form1096);
-    int (CompanyStore::*const steps[])() = {
-        &CompanyStore::SelectCompany, &CompanyStore::SelectEmployees, &CompanyStore::SelectContractors,
-        &CompanyStore::SelectW2,      &CompanyStore::SelectForm1099,  &CompanyStore::SelectW3,
-        &CompanyStore::SelectForm1096,
-    };
-    for (auto step : steps) {
+    const int matched = int(FormsOfOwners(owners, ownerId, forms, formOwner).size());
+    return {int(owners.size()) - matched, int(forms.size()) - matched};
+}
+
+QString Counted(int count, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+}
+
+} // namespace
+
+bool FormOwnerCheck::AllMatch() const
+{
+    return w2sWithoutEmployee == 0 && employeesWithoutW2 == 0 && formsWithoutContractor == 0
+        && contractorsWithoutForm == 0;
+}
+
+QString FormOwnerCheck::Describe() const
+{
+    QStringList parts;
+    if (w2sWithoutEmployee > 0)
+        parts << Counted(w2sWithoutEmployee, "W-2 form belongs", "W-2 forms belong") + QStringLiteral(" to no employee");
+    if (employeesWithoutW2 > 0)
+        parts << Counted(employeesWithoutW2, "employee has", "employees have") + QStringLiteral(" no W-2 form");
+    if (formsWithoutContractor > 0)
+        parts << Counted(formsWithoutContractor, "1099-MISC form belongs", "1099-MISC forms belong")
+                     + QStringLiteral(" to no contractor");
+    if (contractorsWithoutForm > 0)
+        parts << Counted(contractorsWithoutForm, "contractor has", "contractors have")
+                     + QStringLiteral(" no 1099-MISC form");
+    return parts.join(QStringLiteral("; "));
+}
+
+FormOwnerCheck CheckFormOwners(const CompanyData& data)
+{
+    FormOwnerCheck check;
+    std::tie(check.employeesWithoutW2, check.w2sWithoutEmployee) =
+        CountUnmatched(data.employees, &EmployeeRecord::EmployeeUniqueID, data.w2s, &W2Record::EmployeeUniqueID);
+    std::tie(check.contractorsWithoutForm, check.formsWithoutContractor) = CountUnmatched(
+        data.contractors, &ContractorRecord::ContractorUniqueID, data.forms1099, &Form1099Record::ContractorUniqueID);
+    return check;
+}
+
+namespace {
+
+using Step = int (CompanyStore::*)();
+
+// Runs `steps` in order, stopping at the first failure; 0 or its result.
+template <size_t N>
+int RunSteps(CompanyStore& store, const Step (&steps)[N])
+{
+    for (Step step : steps) {
         const int rc = (store.*step)();
         if (rc != CompanyStore::kOk)
             return rc;
     }
     return CompanyStore::kOk;
+}
+
+int CreateTables(CompanyStore& store)
+{
+    const Step steps[] = {
+        &CompanyStore::CreateVersionTable,     &CompanyStore::CreateCompanyTable, &CompanyStore::CreateEmployeesTable,
+        &CompanyStore::CreateContractorsTable, &CompanyStore::CreateW2Table,      &CompanyStore::CreateForm1099Table,
+        &CompanyStore::CreateW3Table,          &CompanyStore::CreateForm1096Table,
+    };
+    return RunSteps(store, steps);
+}
+
+// The store file and the rollback journal the engine keeps beside it.
+void RemoveStoreFiles(const QString& path)
+{
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+
+} // namespace
+
+int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data)
+{
+    store.Close();
+    if (store.OpenExisting(path) != CompanyStore::kOk)
+        return CompanyStore::kError;
+    // One read of one state of the file: checked for damage first, so a
+    // damaged store is refused instead of half loaded.
+    int rc = store.Execute(QByteArrayLiteral("BEGIN"), CompanyStore::RowCallback());
+    if (rc == CompanyStore::kOk)
+        rc = store.QuickCheck();
+    if (rc == CompanyStore::kOk) {
+        store.SetTargets(&data.company, &data.employees, &data.contractors, &data.w2s, &data.forms1099, &data.w3s,
+                         &data.form1096);
+        const Step steps[] = {
+            &CompanyStore::SelectCompany, &CompanyStore::SelectEmployees, &CompanyStore::SelectContractors,
+            &CompanyStore::SelectW2,      &CompanyStore::SelectForm1099,  &CompanyStore::SelectW3,
+            &CompanyStore::SelectForm1096,
+        };
+        rc = RunSteps(store, steps);
+    }
+    store.Rollback(); // ends the read; nothing was written
+    return rc;
 }
 
 int CreateCompanyStore(CompanyStore& store, const QString& path)
@@ -40,26 +134,27 @@ int CreateCompanyStore(CompanyStore& store, const QString& path)
     store.Close();
     if (store.Open(path) != CompanyStore::kOk)
         return CompanyStore::kError;
-    int (CompanyStore::*const steps[])() = {
-        &CompanyStore::CreateVersionTable,  &CompanyStore::CreateCompanyTable, &CompanyStore::CreateEmployeesTable,
-        &CompanyStore::CreateContractorsTable, &CompanyStore::CreateW2Table,   &CompanyStore::CreateForm1099Table,
-        &CompanyStore::CreateW3Table,       &CompanyStore::CreateForm1096Table,
-    };
-    for (auto step : steps) {
-        const int rc = (store.*step)();
-        if (rc != CompanyStore::kOk)
-            return rc;
-    }
-    return CompanyStore::kOk;
+    int rc = store.Begin();
+    if (rc == CompanyStore::kOk)
+        rc = CreateTables(store);
+    if (rc == CompanyStore::kOk)
+        rc = store.Commit();
+    if (rc != CompanyStore::kOk)
+        store.Rollback();
+    return rc;
 }
 
 bool WriteCompanyStore(const QString& path, const CompanyData& data)
 {
     if (QFile::exists(path))
         return false;
+    // Built whole under a name no listing takes for a store, then renamed:
+    // a store that was cut short never takes the company's name.
+    const QString building = path + QStringLiteral(".new-%1").arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                                   QLatin1Char('0'));
     CompanyStore store;
-    bool ok = CreateCompanyStore(store, path) == CompanyStore::kOk;
-    ok = ok && store.InsertCompany(data.company, 1) == CompanyStore::kOk;
+    bool ok = store.Open(building) == CompanyStore::kOk && store.Begin() == CompanyStore::kOk
+        && CreateTables(store) == CompanyStore::kOk && store.InsertCompany(data.company, 1) == CompanyStore::kOk;
     for (const EmployeeRecord& e : data.employees)
         ok = ok && store.InsertEmployee(e, e.EmployeeUniqueID) == CompanyStore::kOk;
     for (const W2Record& w : data.w2s)
@@ -68,8 +163,13 @@ bool WriteCompanyStore(const QString& path, const CompanyData& data)
         ok = ok && store.InsertContractor(c, c.ContractorUniqueID) == CompanyStore::kOk;
     for (const Form1099Record& f : data.forms1099)
         ok = ok && store.InsertForm1099(f, f.Form1099UniqueID) == CompanyStore::kOk;
-    store.Close();
+    ok = ok && store.Commit() == CompanyStore::kOk;
     if (!ok)
-        QFile::remove(path);
+        store.Rollback();
+    store.Close();
+    // Never over a file that appeared meanwhile.
+    ok = ok && QFile::rename(building, path);
+    if (!ok)
+        RemoveStoreFiles(building);
     return ok;
 }

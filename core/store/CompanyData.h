@@ -2,6 +2,8 @@
 
 #include "core/store/Records.h"
 
+#include <QString>
+
 class CompanyStore;
 
 // Everything of one company that the store holds, in memory: the company row
@@ -21,19 +23,39 @@ struct CompanyData {
     void Clear();
 };
 
-// Reads a whole company: opens the existing store `path` with `store` and runs the seven
-// reading statements in the order company, employees, contractors, W-2,
-// 1099-MISC, W-3, 1096 into `data`, stopping at the first failure (the
-// targets keep what was read so far). The store stays open. Returns the
-// engine result of the failed step, or 0.
+// How the forms of a company match their owners by id (a store written by
+// other software, or damaged, may hold forms without an owner and owners
+// without a form).
+struct FormOwnerCheck {
+    int w2sWithoutEmployee = 0;    // no employee has their id, or a second W-2 of one
+    int employeesWithoutW2 = 0;
+    int formsWithoutContractor = 0; // the same for the 1099-MISC forms
+    int contractorsWithoutForm = 0;
+
+    bool AllMatch() const;
+    // What does not match, in words: "2 W-2 forms belong to no employee; 1
+    // contractor has no 1099-MISC form". Empty when all match.
+    QString Describe() const;
+};
+FormOwnerCheck CheckFormOwners(const CompanyData& data);
+
+// Reads a whole company: opens the existing store `path` with `store`,
+// checks the file for damage (the engine's quick check; a damaged file gives
+// kCorrupt and nothing is read) and runs the seven reading statements in the
+// order company, employees, contractors, W-2, 1099-MISC, W-3, 1096 into
+// `data`, all in one read, stopping at the first failure (the targets keep
+// what was read so far). The store stays open. Returns the engine result of
+// the failed step, or 0.
 int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data);
 
 // Writes a whole company as a new store at `path` (which must not exist):
-// the tables, the company row (id 1), then every record under its own id.
-// A failed write leaves no file behind. Returns false on any failure.
+// the tables, the company row (id 1), then every record under its own id,
+// all in one transaction on a file of another name that is renamed to
+// `path` only when complete, never over a file that exists. A failed write
+// leaves no file behind. Returns false on any failure.
 bool WriteCompanyStore(const QString& path, const CompanyData& data);
 
 // Creates the tables of a new store at `path`: Version (with its row "1"),
-// Company, Employees, Contractors, W2, Form1099, W3, Form1096, stopping at
-// the first failure. The store stays open. Returns 0 or the failed result.
+// Company, Employees, Contractors, W2, Form1099, W3, Form1096, all or none.
+// The store stays open. Returns 0 or the failed result.
 int CreateCompanyStore(CompanyStore& store, const QString& path);

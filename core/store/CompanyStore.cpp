@@ -195,6 +195,42 @@ int CompanyStore::Execute(const QByteArray& statement, const RowCallback& onRow)
     return sqlite3_exec(db_, statement.constData(), &CallerCallback, &context, nullptr);
 }
 
+int CompanyStore::ChangedRows() const
+{
+    return db_ ? sqlite3_changes(db_) : 0;
+}
+
+int CompanyStore::Begin()
+{
+    return Execute(QByteArrayLiteral("BEGIN IMMEDIATE"), RowCallback());
+}
+
+int CompanyStore::Commit()
+{
+    return Execute(QByteArrayLiteral("COMMIT"), RowCallback());
+}
+
+void CompanyStore::Rollback()
+{
+    if (db_ && !sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+int CompanyStore::QuickCheck()
+{
+    // One row "ok" for a sound file; otherwise one row per problem found.
+    bool sound = false;
+    int rows = 0;
+    const int rc = Execute(QByteArrayLiteral("PRAGMA quick_check"), [&](int columns, char** values, char**) {
+        ++rows;
+        sound = rows == 1 && columns == 1 && values[0] && qstrcmp(values[0], "ok") == 0;
+        return 0;
+    });
+    if (rc != kOk)
+        return rc;
+    return sound && rows == 1 ? kOk : kCorrupt;
+}
+
 void CompanyStore::SetTargets(CompanyRecord* company, EmployeeList* employees, ContractorList* contractors,
                               W2List* w2s, Form1099List* forms1099, W3List* w3s, Form1096Record* form1096)
 {

@@ -57,6 +57,22 @@ public:
     using RowCallback = std::function<int(int columns, char** values, char** names)>;
     int Execute(const QByteArray& statement, const RowCallback& onRow);
 
+    // Rows changed by the last INSERT, UPDATE or DELETE (0 when no store is
+    // open).
+    int ChangedRows() const;
+
+    // One transaction over several statements: Begin takes the write lock
+    // at once, so a store another program is writing is refused up front;
+    // Rollback undoes everything since Begin (and does nothing outside a
+    // transaction).
+    int Begin();
+    int Commit();
+    void Rollback();
+
+    // The engine's quick check of the whole file: 0 when it is sound,
+    // kCorrupt when it finds damage, or the engine's error.
+    int QuickCheck();
+
     // Where result rows go. Unset targets drop their rows.
     void SetTargets(CompanyRecord* company, EmployeeList* employees, ContractorList* contractors, W2List* w2s,
                     Form1099List* forms1099, W3List* w3s, Form1096Record* form1096);

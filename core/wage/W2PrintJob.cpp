@@ -186,7 +186,7 @@ W2PrintJob::W2PrintJob(const CompanyRecord& company, const EmployeeList& employe
 W2PrintJob::W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
                        const PrintW2Options& options, std::vector<int> displayOrder, int currentEmployeeIndex,
                        const PrinterMargins& margins)
-    : TwoFormSheetJob(options.Target, std::move(displayOrder), int(w2s.size()), currentEmployeeIndex),
+    : TwoFormSheetJob(options.Target, std::move(displayOrder), currentEmployeeIndex),
       company_(company),
       employees_(employees),
       w2s_(w2s),

@@ -25,6 +25,13 @@ Page LayOutW3Page(const CompanyRecord& company, const W3Totals& totals, const Pr
 
 class W3PrintJob : public PrintJob {
 public:
+    // The totals of the W-2 of each employee, found by the employee's id.
+    W3PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
+               const PrintW3Options& options, const PrinterMargins& margins = {})
+        : company_(company), totals_(ComputeW3Totals(employees, w2s)), options_(options), margins_(margins)
+    {
+    }
+    // The totals of exactly the forms given.
     W3PrintJob(const CompanyRecord& company, const W2List& w2s, const PrintW3Options& options,
                const PrinterMargins& margins = {})
         : company_(company), totals_(ComputeW3Totals(w2s)), options_(options), margins_(margins)

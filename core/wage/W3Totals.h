@@ -32,4 +32,8 @@ private:
     std::array<qint64, 16> cents_{};
 };
 
+// The totals of the W-2 of each employee, found by the employee's id: a W-2
+// without an employee is neither counted nor added.
+W3Totals ComputeW3Totals(const EmployeeList& employees, const W2List& w2s);
+// The totals of exactly the forms given.
 W3Totals ComputeW3Totals(const W2List& w2s);

@@ -22,9 +22,9 @@ bool CoversList(std::vector<int> order, int count)
 
 } // namespace
 
-bool W2PrintHasForms(const CompanyData& data, const PrintW2Options& options)
+bool W2PrintHasForms(const CompanyData& data)
 {
-    return options.Target == PrintTarget::All ? !data.w2s.empty() : !data.employees.empty();
+    return !data.employees.empty();
 }
 
 std::unique_ptr<PrintJob> MakeW2ScreenJob(const CompanyData& data, const PrintW2Options& options,
@@ -43,5 +43,5 @@ std::unique_ptr<PrintJob> MakeW2ScreenJob(const CompanyData& data, const PrintW2
 std::unique_ptr<PrintJob> MakeW3ScreenJob(const CompanyData& data, const PrintW3Options& options,
                                           const PrinterMargins& margins)
 {
-    return std::make_unique<W3PrintJob>(data.company, data.w2s, options, margins);
+    return std::make_unique<W3PrintJob>(data.company, data.employees, data.w2s, options, margins);
 }

@@ -126,6 +126,7 @@ int COutBarCtrl::AppendFolder(const QString& name, int userValue)
     folder.name = name;
     folder.userValue = userValue;
     folders_.append(folder);
+    updateGeometry();
     update();
     return FolderCount() - 1;
 }
@@ -140,6 +141,7 @@ int COutBarCtrl::InsertFolderItem(int folder, int position, const QString& capti
     items.insert(position, OutBarItem{caption, image, userValue});
     if (selectedFolder_ == folder && selected_ >= position)
         ++selected_;
+    updateGeometry();
     update();
     return position;
 }
@@ -234,7 +236,24 @@ QSize COutBarCtrl::sizeHint() const
 
 QSize COutBarCtrl::minimumSizeHint() const
 {
-    return QSize(40, metrics_.folderHeight * std::max(1, FolderCount()) + 2);
+    // Wide enough for every folder header and every caption on one line,
+    // so a narrow window never cuts them.
+    const QFontMetricsF metrics(font());
+    const bool small = flags_ & OutBarFlag::kSmallIcons;
+    qreal widest = 0;
+    for (int folder = 0; folder < FolderCount(); ++folder) {
+        const OutBarFolder& f = folders_[folder];
+        widest = std::max(widest, metrics.horizontalAdvance(f.name) + 2 * metrics_.itemInsetX);
+        const int iconWidth = Images(folder).imageSize.width();
+        for (const OutBarItem& item : f.items) {
+            const qreal caption = metrics.horizontalAdvance(item.caption);
+            widest = std::max(widest, small ? 2 * metrics_.itemInsetX + iconWidth + metrics_.smallIconGap + caption
+                                            : std::max<qreal>(iconWidth, caption) + 2 * metrics_.captionMargin);
+        }
+    }
+    const QMargins edge = contentsMargins();
+    return QSize(std::max(40, qCeil(widest) + edge.left() + edge.right()),
+                 metrics_.folderHeight * std::max(1, FolderCount()) + 2);
 }
 
 // ---------------------------------------------------------------- painting

@@ -50,13 +50,73 @@ CCompanyView::CCompanyView(CGlobalDoc& document, QWidget* parent)
     connect(reset_, &QPushButton::clicked, this, &CCompanyView::OnReset);
     connect(clear_, &QPushButton::clicked, this, &CCompanyView::OnClear);
 
-    sheet_->Load(document_.Company());
+    // Only a company this program may write can be updated here.
+    auto offerWrites = [this](bool writable) { update_->setEnabled(writable); };
+    connect(&document_, &CGlobalDoc::writableChanged, this, offerWrites);
+    offerWrites(document_.CanWrite());
+
+    ShowRecord();
 }
 
-void CCompanyView::RefreshFromDocument(CGlobalDoc& document)
+void CCompanyView::ShowRecord()
 {
     WaitCursor wait;
-    sheet_->Load(document.Company());
+    sheet_->Load(document_.Company());
+    shown_ = document_.Company();
+    sheet_->Save(shown_);
+    stale_ = false;
+}
+
+bool CCompanyView::HasTypedEntries() const
+{
+    CompanyRecord boxes = shown_;
+    sheet_->Save(boxes);
+    return !(boxes == shown_);
+}
+
+void CCompanyView::RefreshFromDocument(CGlobalDoc&)
+{
+    if (!stale_ && !AskToSaveTypedEntries(kSaveBeforeReplacing))
+        return; // kept in the boxes: they could not be saved
+    ShowRecord();
+}
+
+void CCompanyView::OnCompanyDataCleared()
+{
+    stale_ = true;
+}
+
+bool CCompanyView::OfferToSaveTypedEntries()
+{
+    return AskToSaveTypedEntries(kSaveBeforeReplacing);
+}
+
+bool CCompanyView::AskToSaveTypedEntries(const char* question)
+{
+    // Nothing typed, or nothing that could be saved anyway.
+    if (!document_.CanWrite() || !HasTypedEntries())
+        return true;
+    if (!AppPrompt().AskYesNo(QLatin1String(question)))
+        return true;
+    return SaveTypedEntries();
+}
+
+bool CCompanyView::SaveTypedEntries()
+{
+    if (sheet_->EmployerName().isEmpty()) {
+        AppPrompt().Tell(QLatin1String(kEmptyEmployerName), PromptIcon::Stop);
+        return false;
+    }
+    CompanyRecord record = document_.Company();
+    {
+        WaitCursor wait;
+        sheet_->Save(record);
+    }
+    document_.Editor().UpdateCompany(record);
+    // What the boxes hold is the record now.
+    shown_ = document_.Company();
+    sheet_->Save(shown_);
+    return true;
 }
 
 void CCompanyView::OnViewShown()
@@ -67,6 +127,19 @@ void CCompanyView::OnViewShown()
     sheet_->GeneralPage().EmployerNameBox()->setFocus(Qt::OtherFocusReason);
 }
 
+void CCompanyView::OnViewHidden()
+{
+    if (!document_.CanWrite() || !HasTypedEntries())
+        return;
+    if (AppPrompt().AskYesNo(QLatin1String(kSaveBeforeLeaving))) {
+        // The other screens show the saved company.
+        if (SaveTypedEntries())
+            document_.RefreshViews();
+    } else {
+        ShowRecord();
+    }
+}
+
 void CCompanyView::OnUpdate()
 {
     if (sheet_->EmployerName().isEmpty()) {
@@ -75,12 +148,7 @@ void CCompanyView::OnUpdate()
     }
     if (!AppPrompt().AskYesNo(QLatin1String(ScreenQuestions::kSaveFields)))
         return;
-    CompanyRecord record = document_.Company();
-    {
-        WaitCursor wait;
-        sheet_->Save(record);
-    }
-    document_.Editor().UpdateCompany(record);
+    SaveTypedEntries();
     document_.RefreshViews();
 }
 
@@ -88,10 +156,7 @@ void CCompanyView::OnReset()
 {
     if (!AppPrompt().AskYesNo(QLatin1String(ScreenQuestions::kResetFields)))
         return;
-    {
-        WaitCursor wait;
-        sheet_->Load(document_.Company());
-    }
+    ShowRecord();
     RetitleFromRecord();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/controls/FormView.h"
+#include "core/store/Records.h"
 
 class CColorButton;
 class CPropSheetCompany;
@@ -18,9 +19,23 @@ public:
 
     static constexpr char kEmptyEmployerName[] = "\"Employer Name\" in the \"General Information\" pane can't be empty!";
 
-    // Shows the document's company record.
+    static constexpr char kSaveBeforeLeaving[] =
+        "Would you like to save the changes you have done to the company setup before navigating away from this "
+        "form?";
+    static constexpr char kSaveBeforeReplacing[] =
+        "Would you like to save the changes you have done to the company setup before they are replaced?";
+
+    // Shows the document's company record. Entries typed since the record
+    // was last shown are not overwritten without the question whether to
+    // save them first.
     void RefreshFromDocument(CGlobalDoc& document) override;
+    void OnCompanyDataCleared() override;
+    bool OfferToSaveTypedEntries() override;
     void OnViewShown() override;
+    void OnViewHidden() override;
+
+    // Whether the boxes hold something the company record does not.
+    bool HasTypedEntries() const;
 
     CPropSheetCompany& Sheet() const { return *sheet_; }
     CColorButton* UpdateButton() const { return update_; }
@@ -35,10 +50,23 @@ public slots:
 private:
     // Reset and Clear: the title (and company name) from the record again.
     void RetitleFromRecord();
+    // Every box from the document's record.
+    void ShowRecord();
+    // The question about typed entries, and on Yes their saving. Returns
+    // false when they were to be saved but could not be (an empty employer
+    // name): they are still in the boxes.
+    bool AskToSaveTypedEntries(const char* question);
+    bool SaveTypedEntries();
 
     CPropSheetCompany* sheet_;
     CColorButton* update_;
     CColorButton* reset_;
     CColorButton* clear_;
     bool focusPlaced_ = false;
+    // The record as the boxes hold it right after it was shown: typed
+    // entries are whatever differs from it.
+    CompanyRecord shown_;
+    // The shown record belongs to a company that is being replaced: the
+    // next refresh shows the new one without asking.
+    bool stale_ = false;
 };

@@ -1,5 +1,6 @@
 #include "gui/records/RecordListView.h"
 
+#include "core/document/GlobalDoc.h"
 #include "core/shell/Prompt.h"
 #include "gui/controls/ColorButton.h"
 #include "gui/controls/RecordRows.h"
@@ -49,6 +50,13 @@ CRecordListView::CRecordListView(CGlobalDoc& document, const Captions& captions,
     connect(new_, &QPushButton::clicked, this, &CRecordListView::OnNew);
     connect(modify_, &QPushButton::clicked, this, &CRecordListView::OnModify);
     connect(delete_, &QPushButton::clicked, this, &CRecordListView::OnDelete);
+    // A company open in another program is only looked at here.
+    auto offerWrites = [this](bool writable) {
+        new_->setEnabled(writable);
+        delete_->setEnabled(writable);
+    };
+    connect(&document_, &CGlobalDoc::writableChanged, this, offerWrites);
+    offerWrites(document_.CanWrite());
 }
 
 std::optional<std::pair<int, int>> CRecordListView::SelectedRecord() const

@@ -13,11 +13,15 @@ CStateComboBox::CStateComboBox(QWidget* parent)
 
 bool CStateComboBox::SelectState(const QString& state)
 {
+    // A record without a state shows the blank entry, never the state of
+    // the record shown before.
+    if (state.trimmed().isEmpty()) {
+        setCurrentIndex(0);
+        return true;
+    }
     const int index = findText(state, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index < 0)
-        return false;
     setCurrentIndex(index);
-    return true;
+    return index >= 0;
 }
 
 QString CStateComboBox::SelectedState() const

@@ -1,5 +1,6 @@
 #include "gui/shell/CompanyDialogsWidgets.h"
 
+#include "core/document/GlobalDoc.h"
 #include "core/shell/Prompt.h"
 #include "gui/entry/RuleEdit.h"
 
@@ -68,8 +69,9 @@ QString CNewCompanyDialog::LegalName() const
 
 void CNewCompanyDialog::accept()
 {
-    if (employerName_->text().isEmpty()) {
-        AppPrompt().Tell(QStringLiteral("Please enter a name for the new company"));
+    // A name of blanks only names no company (nor a file).
+    if (employerName_->text().trimmed().isEmpty()) {
+        AppPrompt().Tell(QLatin1String(DocumentMessages::kNewCompanyName));
         employerName_->setFocus();
         return;
     }

@@ -23,6 +23,8 @@
 #include "gui/wage/W3View.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -30,6 +32,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTemporaryFile>
@@ -74,7 +77,46 @@ CMainFrame::CMainFrame(CGlobalDoc& document, CompanyDialogs* dialogs, QWidget* p
             save->setEnabled(modified);
     });
     connect(&document_, &CGlobalDoc::navigateRequested, this, [this](int index) { Navigate(1, index); });
+    connect(&document_, &CGlobalDoc::writableChanged, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
+    // The Company menu's keys must reach the menu from any box of the window.
+    qApp->installEventFilter(this);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // A text box claims some keys for its own editing (Ctrl+D deletes a
+    // character on some desktops), and a disabled command's key would reach
+    // the box as well: the Company menu's keys are the menu's everywhere in
+    // the window. Their key presses come here and run the command when its
+    // rule allows it.
+    const bool override = event->type() == QEvent::ShortcutOverride;
+    if (override || event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        QAction* command = widget && widget->window() == this ? CompanyCommandFor(static_cast<QKeyEvent*>(event))
+                                                              : nullptr;
+        if (command) {
+            event->accept();
+            if (!override) {
+                UpdateCommandStates();
+                if (command->isEnabled())
+                    command->trigger();
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QAction* CMainFrame::CompanyCommandFor(const QKeyEvent* key) const
+{
+    const QKeySequence pressed(key->keyCombination());
+    for (const char* name : {"New", "Open", "Save", "Delete"}) {
+        QAction* action = Command(QLatin1String(name));
+        if (action && action->shortcut() == pressed)
+            return action;
+    }
+    return nullptr;
 }
 
 CMainFrame::~CMainFrame()
@@ -105,7 +147,14 @@ void CMainFrame::CreatePanes()
     bar_->SelectFolder(0);
     connect(bar_, &COutBarCtrl::notify, this, &CMainFrame::OnBarNotice, Qt::DirectConnection);
 
-    stack_ = new QStackedWidget(splitter_);
+    // The screens give way in a narrow window: the bar keeps its width and
+    // the screen scrolls.
+    auto* screenPane = new QScrollArea(splitter_);
+    screenPane->setObjectName(QStringLiteral("ScreenPane"));
+    screenPane->setFrameShape(QFrame::NoFrame);
+    screenPane->setWidgetResizable(true);
+    stack_ = new QStackedWidget(screenPane);
+    screenPane->setWidget(stack_);
     auto add = [this](Screen screen, QWidget* view) {
         views_[size_t(screen)] = view;
         stack_->addWidget(view);
@@ -130,7 +179,7 @@ void CMainFrame::CreatePanes()
     add(Screen::W4, new CW4View(document_, stack_));
 
     splitter_->addWidget(bar_);
-    splitter_->addWidget(stack_);
+    splitter_->addWidget(screenPane);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     connect(splitter_, &QSplitter::splitterMoved, this, [this] { paneDividerMoved_ = true; });
@@ -163,8 +212,10 @@ void CMainFrame::LayOutPanes()
     // until the user moves the divider.
     if (paneDividerMoved_ || !isVisible())
         return;
+    // Never narrower than its captions need, though.
     const int width = centralWidget()->width();
-    splitter_->setSizes({std::max(0, width / 7), std::max(0, width - width / 7)});
+    const int bar = std::max(width / 7, bar_->minimumSizeHint().width());
+    splitter_->setSizes({bar, std::max(0, width - bar)});
 }
 
 QWidget* CMainFrame::View(Screen screen) const

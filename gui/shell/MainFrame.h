@@ -13,6 +13,7 @@ class CPriorYearImport;
 class COutBarCtrl;
 class CompanyDialogs;
 class QAction;
+class QKeyEvent;
 class QSplitter;
 class QStackedWidget;
 struct OutBarNotice;
@@ -51,11 +52,14 @@ public:
     void UpdateCommandStates();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The Company menu command whose key `key` is, if any.
+    QAction* CompanyCommandFor(const QKeyEvent* key) const;
     void CreateMenus();
     void CreatePanes();
     void LayOutPanes();

@@ -308,7 +308,7 @@ PrintJobMaker CW2View::JobMaker(const PrintW2Options& options) const
 
 bool CW2View::CanPrint(const PrintW2Options& options) const
 {
-    if (W2PrintHasForms(Document().Data(), options))
+    if (W2PrintHasForms(Document().Data()))
         return true;
     AppPrompt().Tell(options.Target == PrintTarget::All ? QStringLiteral("This company has no W-2 forms to print.")
                                                         : QLatin1String(Texts().noOwners));

@@ -280,7 +280,7 @@ void CW3View::RefreshFromDocument(CGlobalDoc& document)
     WaitCursor wait;
     const CompanyRecord& company = document.Company();
     ShowKindOfPayer(company.FormW3RadioKindOfPayer);
-    const W3Totals totals = ComputeW3Totals(document.W2Forms());
+    const W3Totals totals = ComputeW3Totals(document.Employees(), document.W2Forms());
     for (size_t i = 0; i < boxes_.size(); ++i) {
         const W3Box& box = kW3Boxes[i];
         QString text;

@@ -2,13 +2,16 @@
 // data folder and on the bundled Sample Company; the PDF read back with
 // pdftotext -bbox for where the values landed.
 #include "core/settings/Settings.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFolders.h"
 #include "tests/support/PdfWords.h"
 #include "tests/support/PrintFixture.h"
 #include "core/print/PrintAlignment.h"
 #include "core/print/WagePrintOptions.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
@@ -29,10 +32,16 @@ private:
     QString program_;
 
     // Runs the program with the settings file and, unless empty, the program
-    // folder given.
-    Run Print(const QStringList& arguments, const QString& settingsFile, const QString& programFolder = QString())
+    // folder given, in the settings file's folder; `fileSizeLimit` (bytes)
+    // makes every write beyond that size fail as on a full disk.
+    Run Print(const QStringList& arguments, const QString& settingsFile, const QString& programFolder = QString(),
+              qint64 fileSizeLimit = 0)
     {
         QProcess process;
+        QDir().mkpath(QFileInfo(settingsFile).absolutePath());
+        process.setWorkingDirectory(QFileInfo(settingsFile).absolutePath());
+        if (fileSizeLimit > 0)
+            process.setChildProcessModifier([fileSizeLimit] { LimitFileSize(fileSizeLimit, true); });
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("FORMLARK_SETTINGS_FILE", settingsFile);
@@ -193,6 +202,11 @@ private slots:
         QTest::newRow("target for the 1096") << QStringList{"--company", "Brindle Tools Inc", "--form", "1096", "--all"}
                                              << "--all";
         QTest::newRow("missing value") << w2 + QStringList{"--paper"} << "--paper";
+        // An option in place of a value is the user's slip, never a file name.
+        QTest::newRow("an option as the file") << w2 + QStringList{"--pdf", "--all"} << "--pdf needs a value";
+        QTest::newRow("an option as the company") << QStringList{"--company", "--form", "w2"} << "--company";
+        QTest::newRow("a value for --all") << w2 + QStringList{"--all=garbage"} << "--all takes no value";
+        QTest::newRow("a value for --current") << w2 + QStringList{"--current="} << "--current takes no value";
         QTest::newRow("no W-2s") << QStringList{"--company", "Empty Co", "--form", "w2", "--all"} << "no W-2";
         QTest::newRow("no employees") << QStringList{"--company", "Empty Co", "--form", "w2", "--current"}
                                       << "no employees";
@@ -219,6 +233,99 @@ private slots:
         QCOMPARE(run.standardError.count('\n'), 1);
         QVERIFY(!QFile::exists(pdf));
         QCOMPARE(QDir(folders.Path("")).entryList({"*.pdf*", "out*"}, QDir::Files), QStringList());
+        QVERIFY(!QFile::exists(QFileInfo(folders.SettingsFile()).absolutePath() + "/--all"));
+    }
+
+    // The PDF never replaces a company file, however its path is spelt.
+    void pdfNeverReplacesACompanyFile_data()
+    {
+        QTest::addColumn<QString>("target"); // relative to the data folder; "link" a link to the store
+        QTest::newRow("the company's store") << "Brindle Tools Inc.pmt";
+        QTest::newRow("by another way") << "../DatabaseFiles/Brindle Tools Inc.pmt";
+        QTest::newRow("another letter case") << "BRINDLE TOOLS INC.PMT";
+        QTest::newRow("a deleted company") << "Old Co.pmt.del";
+        QTest::newRow("a link to the store") << "link";
+    }
+
+    void pdfNeverReplacesACompanyFile()
+    {
+        QFETCH(QString, target);
+        TestFolders folders;
+        const QString store = folders.DataFolder() + "Brindle Tools Inc.pmt";
+        QVERIFY(print_fixture::SaveStore(store, print_fixture::Data()));
+        QVERIFY(WriteFileBytes(folders.DataFolder() + "Old Co.pmt.del", "a deleted company"));
+        QString pdf = folders.DataFolder() + target;
+        if (target == "link") {
+            pdf = folders.Path("forms.pdf");
+            QVERIFY(QFile::link(store, pdf));
+        }
+        const QStringList before = FolderSnapshot(folders.DataFolder());
+        const Run run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--pdf", pdf},
+                              folders.SettingsFile(), folders.ProgramFolder());
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.standardError.contains("names a company file"), qPrintable(run.standardError));
+        QCOMPARE(FolderSnapshot(folders.DataFolder()), before);
+    }
+
+    // Written whole or not at all: a PDF that can't be finished (here a
+    // file-size limit stands for a full disk) fails the command and leaves
+    // the older file as it was, with no half-written file beside it.
+    void aPdfThatCantBeFinishedFails()
+    {
+        TestFolders folders;
+        const QString pdf = folders.Path("forms.pdf");
+        const QByteArray old = "%PDF-1.4 the forms printed last week";
+        QVERIFY(WriteFileBytes(pdf, old));
+        // The Sample Company's W-2s with the pictures of the forms: far more
+        // than the limit.
+        const Run run = Print({"--company", "Sample Company", "--form", "w2", "--all", "--paper", "copy", "--pdf", pdf},
+                              folders.SettingsFile(), QString(), 20000);
+        QVERIFY2(run.exitCode > 0, qPrintable(run.standardError));
+        QVERIFY2(run.standardError.contains("cannot write"), qPrintable(run.standardError));
+        QCOMPARE(FileBytes(pdf), old);
+        QCOMPARE(QDir(folders.Path("")).entryList({"forms*"}, QDir::Files | QDir::Hidden), QStringList{"forms.pdf"});
+    }
+
+    // Forms belong to their owners by id: a W-2 of nobody prints nowhere
+    // and counts nowhere, an employee without one prints with empty boxes,
+    // and the command says once what doesn't match. Printing only reads the
+    // settings: the file, comments and all, stays as it was.
+    void formsAreMatchedToTheirOwners()
+    {
+        TestFolders folders;
+        CompanyData data = print_fixture::Data();
+        data.w2s.insert(data.w2s.begin(), print_fixture::W2(4, 99)); // nobody's, first in the list
+        data.w2s[1].EmployeeUniqueID = 42;                           // Zoe has none now
+        QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", data));
+        const QByteArray settings = "; my alignment notes\n"
+                                    "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W2 Print Options]\n"
+                                    "W2 Paper Type=dword:00000000\n";
+        QVERIFY(QDir().mkpath(QFileInfo(folders.SettingsFile()).absolutePath()));
+        QVERIFY(WriteFileBytes(folders.SettingsFile(), settings));
+
+        const QString w2 = folders.Path("w2.pdf");
+        Run run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--pdf", w2}, folders.SettingsFile(),
+                        folders.ProgramFolder());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        QCOMPARE(run.standardError.count("warning"), 1);
+        QVERIFY2(run.standardError.contains("2 W-2 forms belong to no employee; 1 employee has no W-2 form"),
+                 qPrintable(run.standardError));
+        const QList<PdfWord> words = PdfWords(w2);
+        QCOMPARE(PageCount(words), 2); // Adam and Mia, then Zoe
+        QStringList texts;
+        for (const PdfWord& w : words)
+            texts << w.text;
+        QVERIFY(texts.contains("Zimmer"));
+        for (const char* nobodys : {"991000.00", "11000.00"})
+            QVERIFY2(!texts.contains(nobodys), nobodys);
+        CheckWord(words, 1, "21000.00", {1155, 207}); // Adam's own
+
+        const QString w3 = folders.Path("w3.pdf");
+        run = Print({"--company", "Brindle Tools Inc", "--form", "w3", "--paper", "copy", "--pdf", w3},
+                    folders.SettingsFile(), folders.ProgramFolder());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        CheckWord(PdfWords(w3), 1, "52000.00", {985, 275}); // Adam's and Mia's wages only
+        QCOMPARE(FileBytes(folders.SettingsFile()), settings);
     }
 
     void missingPdfOption()

@@ -298,8 +298,8 @@ private slots:
         const CompanyData data = print_fixture::Data();
         PrintW2Options options;
         options.Target = PrintTarget::All;
-        const W2List none;
-        const W2PrintJob empty(data.company, data.employees, none, options);
+        const EmployeeList nobody;
+        const W2PrintJob empty(data.company, nobody, data.w2s, options);
         const QString existing = folders.Path("old.pdf");
         QVERIFY(WriteFile(existing, "old"));
         QString error;

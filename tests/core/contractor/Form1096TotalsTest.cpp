@@ -72,6 +72,25 @@ private slots:
         QCOMPARE(totals.reportedCents, 2 * ComputeForm1096Totals({f}).reportedCents);
     }
 
+    // Each contractor's form is found by the contractor's id: a form of
+    // nobody is neither counted nor added.
+    void onlyTheFormOfEachContractorCounts()
+    {
+        ContractorList contractors(2);
+        contractors[0].ContractorUniqueID = 4;
+        contractors[1].ContractorUniqueID = 2;
+        Form1099List forms(3);
+        const int owners[] = {3, 2, 4};
+        const char* rents[] = {"900.00", "20.00", "40.00"};
+        for (int i = 0; i < 3; ++i) {
+            forms[size_t(i)].ContractorUniqueID = owners[i];
+            forms[size_t(i)].Rents = rents[i];
+        }
+        const Form1096Totals totals = ComputeForm1096Totals(contractors, forms);
+        QCOMPARE(totals.FormCountText(), QString("2"));
+        QCOMPARE(totals.ReportedText(), QString("60.00"));
+    }
+
     void neverSavedFormsCount()
     {
         const Form1096Totals totals = ComputeForm1096Totals(Form1099List(3));

@@ -249,8 +249,9 @@ private slots:
 
     void nothingToPrint()
     {
-        const Form1099List none;
-        QCOMPARE(Form1099PrintJob(data_.company, data_.contractors, none, Options(1)).PageCount(), 0);
+        // Forms print for contractors only: without one they are nobody's.
+        const ContractorList nobody;
+        QCOMPARE(Form1099PrintJob(data_.company, nobody, data_.forms1099, Options(1)).PageCount(), 0);
     }
 
     // The side texts of each copy, on both halves, over white-outs of the

@@ -77,6 +77,13 @@ bool AllWritten(DocumentFixture& fixture)
     return fixture.doc.Modified() == 0 && fixture.doc.PendingChanges().empty();
 }
 
+// Runs `sql` on the store file behind the document's back.
+bool RunOnStore(const QString& path, const QByteArray& sql)
+{
+    CompanyStore store;
+    return store.OpenExisting(path) == CompanyStore::kOk && store.Execute(sql, {}) == CompanyStore::kOk;
+}
+
 } // namespace
 
 class CompanyEditorTest : public QObject {
@@ -254,6 +261,84 @@ private slots:
         QCOMPARE(fixture.Stored().company.EmployerName.Text(), QStringLiteral("Harbor Tools West"));
         QCOMPARE(fixture.Stored().company.CompanyUniqueID, 1);
         QVERIFY(AllWritten(fixture));
+    }
+
+    // One action is one transaction: when the second statement of an add
+    // or a delete fails, the first is undone as well, and both stay queued
+    // until a Save writes them together. An update or delete that finds no
+    // row is such a failure.
+    void anActionIsWrittenWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QByteArray>("interference"); // makes the second statement fail
+        QTest::addColumn<QByteArray>("repair");
+        QTest::addColumn<int>("ownersAfter");
+        QTest::addColumn<int>("pending"); // the action's changes
+        QTest::newRow("add employee: the new W-2's id is taken")
+            << "add employee" << QByteArray("INSERT INTO W2 (W2UniqueID, EmployeeUniqueID) VALUES (2, 99)")
+            << QByteArray("DELETE FROM W2 WHERE W2UniqueID = 2") << 2 << 2;
+        QTest::newRow("delete employee: the W-2 is gone from the store")
+            << "delete employee" << QByteArray("DELETE FROM W2 WHERE W2UniqueID = 1")
+            << QByteArray("INSERT INTO W2 (W2UniqueID, EmployeeUniqueID) VALUES (1, 1)") << 0 << 2;
+        QTest::newRow("add contractor: the new form's id is taken")
+            << "add contractor"
+            << QByteArray("INSERT INTO Form1099 (Form1099UniqueID, ContractorUniqueID) VALUES (2, 99)")
+            << QByteArray("DELETE FROM Form1099 WHERE Form1099UniqueID = 2") << 2 << 2;
+        QTest::newRow("delete contractor: the form is gone from the store")
+            << "delete contractor" << QByteArray("DELETE FROM Form1099 WHERE Form1099UniqueID = 1")
+            << QByteArray("INSERT INTO Form1099 (Form1099UniqueID, ContractorUniqueID) VALUES (1, 1)") << 0 << 2;
+        // Another program deleted the employee: the change found no row.
+        QTest::newRow("change employee: the row is gone")
+            << "change employee" << QByteArray("DELETE FROM Employees WHERE EmployeeUniqueID = 1")
+            << QByteArray("INSERT INTO Employees (EmployeeUniqueID) VALUES (1)") << 1 << 1;
+    }
+
+    void anActionIsWrittenWholeOrNotAtAll()
+    {
+        QFETCH(QString, action);
+        QFETCH(QByteArray, interference);
+        QFETCH(QByteArray, repair);
+        QFETCH(int, ownersAfter);
+        QFETCH(int, pending);
+        CompanyData seed = EmployeeSeed({1}, {{1, 1}});
+        const CompanyData contractors = ContractorSeed({{1, 1}});
+        seed.contractors = contractors.contractors;
+        seed.forms1099 = contractors.forms1099;
+        DocumentFixture fixture(seed);
+        QVERIFY(fixture.ready);
+        QVERIFY(RunOnStore(fixture.path, interference));
+        const bool employees = action.endsWith("employee");
+        auto owners = [&] {
+            const CompanyData stored = fixture.Stored();
+            return int(employees ? stored.employees.size() : stored.contractors.size());
+        };
+        const int ownersBefore = owners();
+
+        CompanyEditor& editor = fixture.doc.Editor();
+        SaveOutcome outcome = SaveOutcome::Unchanged;
+        if (action == "add employee")
+            outcome = editor.AddEmployee(NewEmployee(2)).outcome;
+        else if (action == "delete employee")
+            outcome = editor.DeleteEmployee(0, 1);
+        else if (action == "change employee")
+            outcome = editor.ModifyEmployee(0, 1, NewEmployee(7));
+        else if (action == "add contractor")
+            outcome = editor.AddContractor(NewContractor(2)).outcome;
+        else
+            outcome = editor.DeleteContractor(0, 1);
+        QCOMPARE(outcome, SaveOutcome::Kept);
+        QCOMPARE(owners(), ownersBefore); // nothing of the action reached the store
+        QCOMPARE(int(fixture.doc.PendingChanges().size()), pending);
+        QCOMPARE(fixture.doc.Modified(), 1);
+        QCOMPARE(fixture.prompt.asked.size(), 1); // told once
+        QVERIFY(fixture.prompt.asked[0].contains("none of them was written"));
+
+        QVERIFY(RunOnStore(fixture.path, repair));
+        QVERIFY(fixture.doc.CommitChanges().Succeeded());
+        QCOMPARE(owners(), ownersAfter);
+        QVERIFY(AllWritten(fixture));
+        const CompanyData stored = fixture.Stored();
+        QVERIFY(CheckFormOwners(stored).AllMatch());
     }
 
     void aRefusedWriteIsKeptForSave()

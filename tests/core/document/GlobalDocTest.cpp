@@ -5,6 +5,7 @@
 #include "core/document/GlobalDoc.h"
 #include "core/settings/Settings.h"
 #include "core/store/CompanyData.h"
+#include "tests/support/RecordBuilders.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TestFolders.h"
@@ -124,15 +125,55 @@ private slots:
         QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("Shared Sample"));
     }
 
+    void startWithoutAnyStoreSaysWhereItLooked_data()
+    {
+        QTest::addColumn<QString>("lastCompany"); // empty: none in the settings
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("first run") << QString() << "holds the company \"Sample Company\".";
+        QTest::newRow("the Sample Company was the last")
+            << "Sample Company" << "holds the company \"Sample Company\".";
+        QTest::newRow("another company was the last")
+            << "Acme" << "holds neither the company \"Acme\" nor the \"Sample Company\".";
+    }
+
     void startWithoutAnyStoreSaysWhereItLooked()
     {
+        QFETCH(QString, lastCompany);
+        QFETCH(QString, missing);
         TestFolders folders;
         ScriptedPrompt prompt;
+        if (!lastCompany.isEmpty())
+            WriteSettingText(kLastCompanyKey, "Value", lastCompany);
         CGlobalDoc doc;
         QVERIFY(!doc.OpenFirstCompany());
         QCOMPARE(prompt.asked.size(), 1);
         QVERIFY(prompt.asked[0].contains(folders.DataFolder()));
+        QVERIFY2(prompt.asked[0].contains(missing), qPrintable(prompt.asked[0]));
         QCOMPARE(prompt.icons[0], PromptIcon::Stop);
+    }
+
+    // A store whose forms don't all match their owners is opened as it is,
+    // and the user is told once, naming the company and what doesn't match.
+    void unmatchedFormsAreToldOncePerOpening()
+    {
+        TestFolders folders;
+        ScriptedPrompt prompt;
+        CompanyData data = MakeCompany("Acme", {Employee(1, "Ann"), Employee(2, "Bob")}, {MakeW2(1, 1), MakeW2(2, 9)},
+                                       {MakeContractor(3, "12-3456789", "Cy", "Dunn")}, {});
+        QVERIFY(WriteCompanyStore(folders.DataFolder() + "Acme.pmt", data));
+        WriteSettingText(kLastCompanyKey, "Value", "Acme");
+        CGlobalDoc doc;
+        QVERIFY(doc.OpenFirstCompany());
+        QCOMPARE(prompt.asked.size(), 1);
+        QVERIFY(prompt.asked[0].contains("\"Acme\""));
+        QVERIFY2(prompt.asked[0].contains("1 W-2 form belongs to no employee; 1 employee has no W-2 form; "
+                                          "1 contractor has no 1099-MISC form"),
+                 qPrintable(prompt.asked[0]));
+        QCOMPARE(doc.Employees().size(), size_t(2)); // everything is kept
+        QCOMPARE(doc.W2Forms().size(), size_t(2));
+        QVERIFY(doc.CanWrite());
+        QVERIFY(doc.LoadCurrentCompany());
+        QCOMPARE(prompt.asked.size(), 2);
     }
 
     void startWithADamagedStoreSaysSo()
@@ -195,6 +236,107 @@ private slots:
         QCOMPARE(ReadSettingText(kLastCompanyKey, "Value", "-"), QStringLiteral("Acme"));
         QCOMPARE(ReadSettingText(kDataPathKey, "Company Data Path", "-"), QStringLiteral("-"));
         QCOMPARE(prompt.asked.size(), 1);
+    }
+
+    // The company's name names its store file at the end, so a name that
+    // would take the file elsewhere or make no file name is never taken:
+    // the store keeps its name in the data folder, and the user is told once.
+    void storeNamesNeverLeaveTheDataFolder_data()
+    {
+        QTest::addColumn<QString>("employerName");
+        QTest::newRow("a path out of the folder") << "../Escaped";
+        QTest::newRow("a path into a folder") << "Sub/Acme";
+        QTest::newRow("the parent folder") << "..";
+        QTest::newRow("the folder itself") << ".";
+        QTest::newRow("blanks only") << "   ";
+    }
+
+    void storeNamesNeverLeaveTheDataFolder()
+    {
+        QFETCH(QString, employerName);
+        TestFolders folders;
+        ScriptedPrompt prompt;
+        MakeStore(folders.DataFolder(), "Acme.pmt", employerName);
+        QVERIFY(QDir().mkpath(folders.DataFolder() + "Sub"));
+        WriteSettingText(kLastCompanyKey, "Value", "Acme");
+        CGlobalDoc doc;
+        QVERIFY(doc.OpenFirstCompany());
+        // What Reset and Clear on the company screen do, twice.
+        doc.SetCompanyTitle(doc.Company().EmployerName.Text());
+        doc.SetCompanyTitle(doc.Company().EmployerName.Text());
+        QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Acme"));
+        QCOMPARE(prompt.asked.size(), 1);
+        QVERIFY(doc.CloseDocument());
+        QCOMPARE(QDir(folders.DataFolder()).entryList(QDir::Files), QStringList{"Acme.pmt"});
+        QCOMPARE(QDir(folders.DataFolder() + "Sub").entryList(QDir::Files), QStringList());
+        QVERIFY(!QFile::exists(folders.ProgramFolder() + "Escaped.pmt"));
+        QCOMPARE(ReadSettingText(kLastCompanyKey, "Value", "-"), QStringLiteral("Acme"));
+    }
+
+    // One program per company store: a second one opens the company for
+    // looking and printing only, is told so, and writes nothing, neither
+    // changes nor a rename at the end; nor may it delete the company. The
+    // first works on undisturbed, and once it has closed, the company is
+    // free again.
+    void aCompanyOpenElsewhereIsOnlyLookedAt()
+    {
+        TestFolders folders;
+        ScriptedPrompt prompt;
+        MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
+        QVERIFY(WriteCompanyStore(folders.DataFolder() + "Acme.pmt",
+                                  MakeCompany("Acme", {Employee(1, "Ann")}, {MakeW2(1, 1)})));
+        WriteSettingText(kLastCompanyKey, "Value", "Acme");
+        CGlobalDoc first;
+        QVERIFY(first.OpenFirstCompany());
+        QVERIFY(first.CanWrite());
+        QVERIFY(prompt.asked.isEmpty());
+
+        CGlobalDoc second;
+        QSignalSpy writable(&second, &CGlobalDoc::writableChanged);
+        QVERIFY(second.OpenFirstCompany());
+        QCOMPARE(prompt.asked.size(), 1);
+        QVERIFY(prompt.asked[0].contains("open in another Formlark window"));
+        QVERIFY(!second.CanWrite());
+        QCOMPARE(writable.size(), 1);
+        QCOMPARE(second.Employees().size(), size_t(1)); // it may look (and print)
+        const QByteArray before = FileBytes(folders.DataFolder() + "Acme.pmt");
+
+        const AddedRecord added = second.Editor().AddEmployee(Employee(-1, "Bob"));
+        QVERIFY(!added.Added());
+        QCOMPARE(added.refusal, second.WriteRefusal());
+        QVERIFY(second.Employees().size() == 1 && second.W2Forms().size() == 1);
+        QCOMPARE(second.Editor().DeleteEmployee(0, 1), SaveOutcome::Unchanged);
+        QCOMPARE(second.Employees().size(), size_t(1));
+        QCOMPARE(prompt.asked.size(), 2); // the delete was refused with the reason
+        second.SetModified(1);
+        QVERIFY(!second.CanSave());
+        second.SetModified(0);
+        second.SetCompanyTitle(QStringLiteral("Acme Renamed"));
+        second.CloseDocument();
+        QCOMPARE(FileBytes(folders.DataFolder() + "Acme.pmt"), before);
+
+        // Nor can another program delete it meanwhile.
+        CGlobalDoc third;
+        third.DataFolder = folders.DataFolder();
+        third.CurrentCompanyName = "Sample Company";
+        third.CurrentStorePath = folders.DataFolder() + "Sample Company.pmt";
+        QVERIFY(third.LoadCurrentCompany());
+        ScriptedDialogs dialogs;
+        dialogs.selectName = "Acme";
+        prompt.Then(PromptAnswer::Yes);
+        third.OnDeleteCompany(dialogs);
+        QVERIFY(prompt.asked.last().contains("can't be deleted while it is open there"));
+        QVERIFY(QFile::exists(folders.DataFolder() + "Acme.pmt"));
+
+        // The first one writes as before.
+        QVERIFY(first.Editor().AddEmployee(MakeEmployee(-1, "987-65-4321", "Bob", "Young")).Added());
+        QCOMPARE(RowCount(folders.DataFolder() + "Acme.pmt", "Employees"), 2);
+        QVERIFY(first.CloseDocument());
+
+        CGlobalDoc fourth;
+        QVERIFY(fourth.OpenFirstCompany());
+        QVERIFY(fourth.CanWrite());
+        QCOMPARE(fourth.Employees().size(), size_t(2));
     }
 
     void endMovesTheStoreIntoANewDataFolder()
@@ -457,6 +599,42 @@ private slots:
         QCOMPARE(data.company.FormW3CheckThirdPartySickPay, -1);
         QCOMPARE(data.company.Form1096CheckIsThisYourFinalReturn, 0);
         QVERIFY(prompt.asked.isEmpty());
+    }
+
+    // A name of blanks only names no company; blanks around a name are
+    // not part of it.
+    void newCompanyNamesAreTrimmed_data()
+    {
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("file"); // empty: refused
+        QTest::newRow("blanks only") << "   " << QString();
+        QTest::newRow("blanks around") << "  Delta Co  " << "Delta Co.pmt";
+    }
+
+    void newCompanyNamesAreTrimmed()
+    {
+        QFETCH(QString, entered);
+        QFETCH(QString, file);
+        TestFolders folders;
+        ScriptedPrompt prompt;
+        MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
+        CGlobalDoc doc;
+        QVERIFY(doc.OpenFirstCompany());
+        ScriptedDialogs dialogs;
+        dialogs.newName = entered;
+        doc.OnNewCompany(dialogs);
+        QStringList expected{"Sample Company.pmt"};
+        if (file.isEmpty()) {
+            QCOMPARE(prompt.asked, QStringList{"Please enter a name for the new company"});
+            QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+        } else {
+            expected << file;
+            QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("Delta Co"));
+        }
+        QStringList files = QDir(folders.DataFolder()).entryList({"*.pmt"}, QDir::Files);
+        files.sort();
+        expected.sort();
+        QCOMPARE(files, expected);
     }
 
     void newCompanyWithAnExistingNameOpensItUnchanged()

@@ -3,10 +3,13 @@
 #include "core/settings/PrintOptionsStore.h"
 #include "core/settings/Settings.h"
 #include "core/print/ContractorPrintOptions.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFolders.h"
 #include "core/print/WagePrintOptions.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtTest>
 
 namespace {
@@ -15,6 +18,15 @@ QString FileText(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Whether `read` leaves every option of its kind at its default.
+template <class Options>
+bool ReadsTheDefaults(void (*read)(Options&))
+{
+    Options options;
+    read(options);
+    return options == Options{};
 }
 
 } // namespace
@@ -55,27 +67,77 @@ private slots:
     // with a paper kind that does not exist.
     void outOfRangeOptionsKeepTheirDefaults_data()
     {
+        QTest::addColumn<int>("key");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("stored");
-        QTest::newRow("offset beyond 99.99 inches") << "W2 Horizontal Offset Value" << 10000;
-        QTest::newRow("negative offset") << "W2 Vertical Offset Value" << -5;
-        QTest::newRow("vertical space below 0.75") << "W2 Vertical Space Between forms" << 74;
-        QTest::newRow("vertical space above 1.75") << "W2 Vertical Space Between forms" << 176;
-        QTest::newRow("unknown paper") << "W2 Paper Type" << 2;
-        QTest::newRow("unknown copy") << "W2 Blank Copy Type" << 6;
-        QTest::newRow("unknown target") << "W2 Print Target" << -1;
-        QTest::newRow("unknown direction") << "W2 Horizontal Offset Direction" << 7;
+        QTest::newRow("offset beyond 99.99 inches") << 1 << "W2 Horizontal Offset Value" << 10000;
+        QTest::newRow("negative offset") << 1 << "W2 Vertical Offset Value" << -5;
+        QTest::newRow("vertical space below 0.75") << 1 << "W2 Vertical Space Between forms" << 74;
+        QTest::newRow("vertical space above 1.75") << 1 << "W2 Vertical Space Between forms" << 176;
+        QTest::newRow("unknown paper") << 1 << "W2 Paper Type" << 2;
+        QTest::newRow("unknown copy") << 1 << "W2 Blank Copy Type" << 6;
+        QTest::newRow("unknown target") << 1 << "W2 Print Target" << -1;
+        QTest::newRow("unknown direction") << 1 << "W2 Horizontal Offset Direction" << 7;
+        QTest::newRow("W-3 offset beyond 99.99 inches") << 2 << "W3 Vertical Offset Value" << 99999;
+        QTest::newRow("W-3 unknown paper") << 2 << "W3 Paper Type" << 3;
+        QTest::newRow("1099 offset far beyond") << 3 << "1099 Horizontal Offset Value" << 2147483647;
+        QTest::newRow("1099 unknown copy") << 3 << "1099 Copy Type" << 4;
+        QTest::newRow("1099 unknown target") << 3 << "1099 Print Target" << 2;
+        QTest::newRow("1096 unknown paper") << 4 << "1096 Paper Type" << -2;
+        QTest::newRow("1096 unknown direction") << 4 << "1096 Vertical Offset Direction" << 2;
     }
 
     void outOfRangeOptionsKeepTheirDefaults()
     {
+        QFETCH(int, key);
         QFETCH(QString, name);
         QFETCH(int, stored);
         TestFolders folders;
-        WriteSettingNumber(SettingsKeyPath(kKeyW2PrintOptions), name, stored);
-        PrintW2Options read;
-        ReadPrintW2Options(read);
-        QCOMPARE(read, PrintW2Options{});
+        WriteSettingNumber(SettingsKeyPath(key), name, stored);
+        QVERIFY(ReadsTheDefaults(&ReadPrintW2Options));
+        QVERIFY(ReadsTheDefaults(&ReadPrintW3Options));
+        QVERIFY(ReadsTheDefaults(&ReadPrint1099Options));
+        QVERIFY(ReadsTheDefaults(&ReadPrint1096Options));
+    }
+
+    // The file is replaced whole or not at all: a write that runs into a
+    // full disk (here a file-size limit) is reported as failed and leaves
+    // the file with every value it had, and no half-written file beside it.
+    void aFailedWriteLeavesTheFileAsItWas()
+    {
+        TestFolders folders;
+        const QString key = SettingsKeyPath(kKeyDcomOptions);
+        QVERIFY(WriteSettingText(key, "{A33CA0E7-34ED-409c-980D-2F844E7C8678}", "scrambled password"));
+        QVERIFY(WriteSettingNumber(SettingsKeyPath(kKeyW2PrintOptions), "W2 Horizontal Offset Value", 25));
+        const QByteArray before = FileBytes(folders.SettingsFile());
+        const int written = RunWithFileSizeLimit(before.size() + 100, true, [&] {
+            return WriteSettingText(key, "Company Data Path", QString(5000, u'x')) ? 0 : 1;
+        });
+        QCOMPARE(written, 1);
+        QCOMPARE(FileBytes(folders.SettingsFile()), before);
+        const QFileInfo file(folders.SettingsFile());
+        QCOMPARE(file.dir().entryList(QDir::Files | QDir::Hidden), QStringList{file.fileName()});
+    }
+
+    // Only looking at the settings leaves the file exactly as it is: no key
+    // is created, no comment line dropped, every write refused.
+    void readOnlySettingsLeaveTheFileAlone()
+    {
+        TestFolders folders;
+        const QByteArray text = "; the user's own note\n"
+                                "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\n"
+                                "Company Data Path=\"/data/\"\n";
+        QVERIFY(QDir().mkpath(QFileInfo(folders.SettingsFile()).absolutePath()));
+        QVERIFY(WriteFileBytes(folders.SettingsFile(), text));
+        SetSettingsReadOnly(true);
+        const QString read = ReadSettingText(SettingsKeyPath(kKeyDcomOptions), "Company Data Path", "-");
+        const QString missing = ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany), "Value", "Sample Company");
+        const bool wrote = WriteSettingNumber(SettingsKeyPath(kKeyW2PrintOptions), "W2 Paper Type", 1);
+        SetSettingsReadOnly(false);
+        QCOMPARE(read, QStringLiteral("/data/"));
+        QCOMPARE(missing, QStringLiteral("Sample Company"));
+        QVERIFY(!wrote);
+        QCOMPARE(FileBytes(folders.SettingsFile()), text);
     }
 
     void readsCreateTheKeyAndGiveTheDefault()

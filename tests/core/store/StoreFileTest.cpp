@@ -3,13 +3,18 @@
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
 #include "core/store/StoreFileVfs.h"
+#include "core/document/CompanyFiles.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFolders.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <sqlite3.h>
+
+#include <csignal>
 
 namespace {
 
@@ -207,6 +212,93 @@ private slots:
         QCOMPARE(Rows(store, "SELECT * FROM Version"), QStringList({"1"}));
         for (const char* table : {"Company", "Employees", "Contractors", "W2", "Form1099", "W3", "Form1096"})
             QCOMPARE(Rows(store, QByteArray("SELECT count(*) FROM ") + table), QStringList({"0"}));
+    }
+
+    // A damaged store is refused whole: the engine's check of the file runs
+    // before anything is read, so no half company is ever loaded, and
+    // damage that no reading statement would meet is found as well.
+    void damagedStoresAreRefusedWhole_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("a table's page overwritten") << "page";
+        QTest::newRow("the free list points past the end") << "free list";
+    }
+
+    void damagedStoresAreRefusedWhole()
+    {
+        QFETCH(QString, damage);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Damaged.pmt");
+        int pageSize = 0;
+        int w3Page = 0;
+        {
+            CompanyStore store;
+            QCOMPARE(CreateCompanyStore(store, path), 0);
+            CompanyRecord company;
+            company.EmployerName = "Damaged Inc";
+            QCOMPARE(store.InsertCompany(company, 1), 0);
+            for (int id = 1; id <= 300; ++id) {
+                EmployeeRecord e;
+                e.FirstName = QStringLiteral("Name%1").arg(id);
+                QCOMPARE(store.InsertEmployee(e, id), 0);
+            }
+            // Deleted rows leave their pages on the free list.
+            QCOMPARE(store.Execute("DELETE FROM Employees WHERE EmployeeUniqueID > 5", {}), 0);
+            pageSize = Rows(store, "PRAGMA page_size").value(0).toInt();
+            w3Page = Rows(store, "SELECT rootpage FROM sqlite_master WHERE name = 'W3'").value(0).toInt();
+            QVERIFY(Rows(store, "PRAGMA freelist_count").value(0).toInt() > 0);
+        }
+        QByteArray bytes = FileBytes(path);
+        if (damage == "page")
+            bytes.replace(kStoreImageOffset + (w3Page - 1) * pageSize, 64, QByteArray(64, '\xEE'));
+        else // the first free-list page, in the engine's own header
+            bytes.replace(kStoreImageOffset + 32, 4, QByteArray("\x7F\xFF\xFF\x00", 4));
+        QVERIFY(WriteFileBytes(path, bytes));
+
+        CompanyStore store;
+        CompanyData data;
+        QCOMPARE(LoadCompany(store, path, data), CompanyStore::kCorrupt);
+        QCOMPARE(data.company.EmployerName.Text(), QString());
+        QVERIFY(data.employees.empty());
+    }
+
+    // A new store is made whole under another name and takes the
+    // company's name only when complete: one cut short (the disk filled up,
+    // or the program was killed at that moment) leaves no store behind that
+    // would block the name, and the name can be created again.
+    void aStoreCutShortNeverTakesItsName_data()
+    {
+        QTest::addColumn<bool>("survives");
+        QTest::newRow("the write fails") << true;
+        QTest::newRow("the program is killed") << false;
+    }
+
+    void aStoreCutShortNeverTakesItsName()
+    {
+        QFETCH(bool, survives);
+        TestFolders folders;
+        const QString path = folders.DataFolder() + "Delta Co.pmt";
+        CompanyData data;
+        data.company.EmployerName = "Delta Co";
+        for (int id = 1; id <= 300; ++id) {
+            EmployeeRecord e;
+            e.EmployeeUniqueID = id;
+            e.FirstName = QStringLiteral("Name%1").arg(id);
+            data.employees.push_back(e);
+        }
+        const int result =
+            RunWithFileSizeLimit(3 * kStoreImageOffset, survives, [&] { return WriteCompanyStore(path, data) ? 0 : 1; });
+        QCOMPARE(result, survives ? 1 : -SIGXFSZ);
+        QStringList stores;
+        QVERIFY(!ListCompanyStores(folders.DataFolder(), true, stores));
+        if (survives) // nothing at all is left
+            QCOMPARE(QDir(folders.DataFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+        QVERIFY(WriteCompanyStore(path, data));
+        CompanyStore store;
+        CompanyData read;
+        QCOMPARE(LoadCompany(store, path, read), 0);
+        QCOMPARE(read.employees.size(), size_t(300));
     }
 
     void missingStoreIsNotCreatedByALoad()

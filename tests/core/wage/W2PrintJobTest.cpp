@@ -235,9 +235,10 @@ private slots:
 
     void nothingToPrint()
     {
+        // W-2s print for employees only: forms without one are nobody's.
         const EmployeeList noEmployees;
         const W2List noW2s;
-        QCOMPARE(W2PrintJob(data_.company, data_.employees, noW2s, Options(1)).PageCount(), 0);
+        QCOMPARE(W2PrintJob(data_.company, noEmployees, data_.w2s, Options(1)).PageCount(), 0);
         QCOMPARE(W2PrintJob(data_.company, noEmployees, noW2s, Options(1, 0, PrintTarget::Current)).PageCount(), 0);
     }
 
@@ -379,18 +380,26 @@ private slots:
             QCOMPARE(t.font, (PageFont{FontFace::CourierNew, 10, false}));
     }
 
-    // A store with more W-2s than employees, or an employee without a W-2,
-    // prints what is there instead of reading past the lists.
-    void damagedListsPrintWhatIsThere()
+    // A store with W-2s of nobody and an employee without a W-2: each
+    // employee prints with the W-2 of their own id, Zoe with empty boxes,
+    // and the other forms print nowhere, whatever their place in the list.
+    void formsAreMatchedToEmployeesById()
     {
         CompanyData d = data_;
-        d.w2s.push_back(print_fixture::W2(4, 99)); // nobody's W-2
-        d.w2s[0].EmployeeUniqueID = 42;            // Zoe has none now
+        d.w2s.insert(d.w2s.begin(), print_fixture::W2(4, 99)); // nobody's W-2, first in the list
+        d.w2s.push_back(print_fixture::W2(5, 77));             // and another one
+        d.w2s[1].EmployeeUniqueID = 42;                        // Zoe has none now
         const W2PrintJob job(d.company, d.employees, d.w2s, Options(1));
-        QCOMPARE(job.PageCount(), 2);
+        QCOMPARE(job.PageCount(), 2); // three employees
+        const Page first = job.LayOutPage(1);
         const Page second = job.LayOutPage(2);
         QCOMPARE(WhereIs(second, "Zimmer").size(), 1);
         QVERIFY(WhereIs(second, "11000.00").isEmpty());
+        for (const Page* page : {&first, &second})
+            QVERIFY(WhereIs(*page, "991000.00").isEmpty() && WhereIs(*page, "771000.00").isEmpty());
+        // Adam (id 2) and Mia (id 3) carry their own amounts.
+        QCOMPARE(WhereIs(first, "21000.00").size(), 1);
+        QCOMPARE(WhereIs(first, "31000.00").size(), 1);
     }
 };
 

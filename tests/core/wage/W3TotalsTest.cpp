@@ -94,6 +94,26 @@ private slots:
         QCOMPARE(totals.CountText(), QString("10000"));
     }
 
+    // Each employee's W-2 is found by the employee's id, wherever it stands
+    // in the list: a W-2 of nobody, or a second one of an employee, is
+    // neither counted nor added (a deleted employee's wages stay out).
+    void onlyTheW2OfEachEmployeeCounts()
+    {
+        EmployeeList employees(3);
+        for (int i = 0; i < 3; ++i)
+            employees[size_t(i)].EmployeeUniqueID = i + 1;
+        auto w2 = [](int employee, const char* wages) {
+            W2Record w;
+            w.EmployeeUniqueID = employee;
+            w.Wages = wages;
+            return w;
+        };
+        const W2List w2s = {w2(9, "500.00"), w2(3, "30.00"), w2(1, "10.00"), w2(1, "7.00")};
+        const W3Totals totals = ComputeW3Totals(employees, w2s);
+        QCOMPARE(totals.CountText(), QString("2"));
+        QCOMPARE(totals.Text(1), QString("40.00"));
+    }
+
     void noW2s()
     {
         const W3Totals totals = ComputeW3Totals({});

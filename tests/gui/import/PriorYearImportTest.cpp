@@ -86,7 +86,11 @@ struct Program {
             whileRunning();
         return !finished.isEmpty() || finished.wait(60000);
     }
-    QStringList DataFiles() const { return QDir(folders.DataFolder()).entryList(QDir::Files, QDir::Name); }
+    // The stores of the data folder (not the lock beside the open one).
+    QStringList DataFiles() const
+    {
+        return QDir(folders.DataFolder()).entryList({QStringLiteral("*.pmt")}, QDir::Files, QDir::Name);
+    }
 };
 
 QList<int> Statuses(QTreeWidget* tasks)

@@ -8,6 +8,7 @@
 #include "core/records/ScreenQuestions.h"
 #include "gui/records/StateComboBox.h"
 #include "tests/support/DocumentFixture.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/WidgetDriving.h"
 
 #include <QCheckBox>
@@ -125,15 +126,19 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("taken");
-        QTest::newRow("empty name refused") << QString() << false;
-        QTest::newRow("one blank passes") << QStringLiteral(" ") << true;
-        QTest::newRow("apostrophe kept and stored") << QStringLiteral("O'Brien Tools") << true;
+        QTest::addColumn<QString>("companyName"); // what names the store file
+        QTest::newRow("empty name refused") << QString() << false << "Test Company";
+        // Stored, but a blank can't name a file: the store keeps its name.
+        QTest::newRow("one blank passes") << QStringLiteral(" ") << true << "Test Company";
+        QTest::newRow("nor can \"..\"") << QStringLiteral("..") << true << "Test Company";
+        QTest::newRow("apostrophe kept and stored") << QStringLiteral("O'Brien Tools") << true << "O'Brien Tools";
     }
 
     void employerNameCheck()
     {
         QFETCH(QString, typed);
         QFETCH(bool, taken);
+        QFETCH(QString, companyName);
         DocumentFixture fixture(SeedCompany());
         CompanyScreen screen(fixture);
         // The General Information page is not the one shown.
@@ -157,8 +162,10 @@ private slots:
             return;
         }
         QCOMPARE(fixture.Stored().company.EmployerName.Text(), typed);
-        QCOMPARE(fixture.doc.CurrentCompanyName, typed);
-        QCOMPARE(fixture.doc.Title(), typed + " - Formlark (2005)");
+        QCOMPARE(fixture.doc.CurrentCompanyName, companyName);
+        QCOMPARE(fixture.doc.Title(), companyName + " - Formlark (2005)");
+        // A name that can't name the file is told once.
+        QCOMPARE(fixture.prompt.asked.size(), companyName == typed ? 1 : 2);
     }
 
     void answeringNoChangesNothing_data()
@@ -344,6 +351,85 @@ private slots:
         Click(screen.view.ResetButton());
         Click(screen.view.ClearButton());
         QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Test Company"));
+    }
+
+    // What is typed on the screen is never overwritten without a word:
+    // leaving the screen, a refresh of the screens (another screen's
+    // action) and opening a company (this one again) first ask whether to
+    // save it. Yes saves it, No drops it; nothing typed, nothing asked.
+    void typedEntriesAreOfferedForSaving_data()
+    {
+        QTest::addColumn<QString>("occasion");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<PromptAnswer>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("cityAfter");
+        const QString leaving = CCompanyView::kSaveBeforeLeaving;
+        const QString replacing = CCompanyView::kSaveBeforeReplacing;
+        QTest::newRow("leaving, Yes") << "leave" << true << PromptAnswer::Yes << leaving << "Portlandia";
+        QTest::newRow("leaving, No") << "leave" << true << PromptAnswer::No << leaving << "Portland";
+        QTest::newRow("refresh, Yes") << "refresh" << true << PromptAnswer::Yes << replacing << "Portlandia";
+        QTest::newRow("refresh, No") << "refresh" << true << PromptAnswer::No << replacing << "Portland";
+        QTest::newRow("reopening, Yes") << "reopen" << true << PromptAnswer::Yes << replacing << "Portlandia";
+        QTest::newRow("reopening, No") << "reopen" << true << PromptAnswer::No << replacing << "Portland";
+        QTest::newRow("nothing typed: no question") << "refresh" << false << PromptAnswer::Yes << QString()
+                                                    << "Portland";
+    }
+
+    void typedEntriesAreOfferedForSaving()
+    {
+        QFETCH(QString, occasion);
+        QFETCH(bool, typed);
+        QFETCH(PromptAnswer, answer);
+        QFETCH(QString, question);
+        QFETCH(QString, cityAfter);
+        DocumentFixture fixture(SeedCompany());
+        CompanyScreen screen(fixture);
+        if (typed)
+            Type(screen.Box("City"), "ia");
+        fixture.prompt.Then(answer);
+        if (occasion == "leave") {
+            screen.view.OnViewHidden();
+        } else if (occasion == "refresh") {
+            fixture.doc.RefreshViews();
+        } else {
+            ScriptedDialogs dialogs;
+            dialogs.selectName = "Test Company";
+            fixture.doc.OnOpenCompany(dialogs);
+        }
+        QCOMPARE(fixture.prompt.asked, question.isEmpty() ? QStringList() : QStringList{question});
+        QCOMPARE(screen.Box("City")->text(), cityAfter);
+        QCOMPARE(fixture.Stored().company.City.Text(), cityAfter);
+        QCOMPARE(fixture.doc.Company().City.Text(), cityAfter);
+        QVERIFY(!screen.view.HasTypedEntries());
+    }
+
+    // A record's state is always the one shown: an empty state selects the
+    // blank entry, not the state of the company shown before; a state the
+    // list lacks selects nothing and is kept by Update.
+    void stateShownIsTheRecordsOwn_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("shownIndex");
+        QTest::addColumn<QString>("stored"); // after Update
+        QTest::newRow("no state") << "" << 0 << "  ";
+        QTest::newRow("another state") << "WA" << 57 << "WA";
+        QTest::newRow("not in the list") << "ZZ" << -1 << "ZZ";
+    }
+
+    void stateShownIsTheRecordsOwn()
+    {
+        QFETCH(QString, state);
+        QFETCH(int, shownIndex);
+        QFETCH(QString, stored);
+        DocumentFixture fixture(SeedCompany()); // shows OR
+        CompanyScreen screen(fixture);
+        fixture.doc.Company().State = state; // as another company would bring it
+        fixture.doc.RefreshViews();
+        QCOMPARE(screen.Combo("State")->currentIndex(), shownIndex);
+        fixture.prompt.Then(PromptAnswer::Yes);
+        Click(screen.view.UpdateButton());
+        QCOMPARE(fixture.Stored().company.State.Text(), stored);
     }
 
     void refusedWriteIsReported()

@@ -8,6 +8,7 @@
 #include "core/records/RecordChecks.h"
 #include "gui/records/EmployeeView.h"
 #include "gui/entry/RuleEdit.h"
+#include "core/store/CompanyStore.h"
 #include "core/records/ScreenQuestions.h"
 #include "gui/records/StateComboBox.h"
 #include "tests/support/DocumentFixture.h"
@@ -224,11 +225,15 @@ private slots:
                                        Employee(2, "987-65-4321", "Other", "Record")},
                                       {W2(1, 1), W2(2, 2)}));
         EmployeeScreen screen(fixture);
-        // Unsaved typing on the company screen is dropped by every refresh.
+        // Typing on the company screen is never dropped by a refresh
+        // without a word: the refresh asks first, and No drops it.
         CCompanyView company(fixture.doc);
         fixture.doc.SetView(Screen::CompanySetup, &company);
         fixture.doc.RefreshViews();
         Type(Child<QLineEdit>(&company, "City"), "ia");
+        if (!message.isEmpty())
+            fixture.prompt.Then(PromptAnswer::Ok);
+        fixture.prompt.Then(PromptAnswer::No);
 
         CEmployeeDialog dialog(fixture.doc, -1, -1, &screen.view);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Employee"));
@@ -237,16 +242,17 @@ private slots:
         QCOMPARE(Child<QLineEdit>(&company, "City")->text(), QStringLiteral("Portland"));
         QVERIFY(screen.refreshes.count > 0);
         const CompanyData stored = fixture.Stored();
+        const QString question = CCompanyView::kSaveBeforeReplacing;
         if (!message.isEmpty()) {
-            QCOMPARE(fixture.prompt.asked, QStringList{message});
-            QCOMPARE(fixture.prompt.buttons, QList<PromptButtons>{PromptButtons::Ok});
+            QCOMPARE(fixture.prompt.asked, (QStringList{message, question}));
+            QCOMPARE(fixture.prompt.buttons, (QList<PromptButtons>{PromptButtons::Ok, PromptButtons::YesNo}));
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
             QCOMPARE(stored.employees.size(), size_t(2));
             QCOMPARE(stored.w2s.size(), size_t(2));
             QCOMPARE(fixture.doc.Employees().size(), size_t(2));
             return;
         }
-        QVERIFY(fixture.prompt.asked.isEmpty());
+        QCOMPARE(fixture.prompt.asked, QStringList{question});
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(stored.employees.size(), size_t(3));
         QCOMPARE(stored.employees.back().EmployeeUniqueID, 3);
@@ -363,6 +369,25 @@ private slots:
             QCOMPARE(W2Owners(stored.w2s), (QList<std::pair<int, int>>{{3, 1}}));
             QCOMPARE(fixture.doc.Editor().RememberedNextW2Id(), 8);
         }
+    }
+
+    // A New Employee the store refuses is told once, with nothing of it
+    // written; the employee stays on the screen and in the queue for Save.
+    void aFailedNewEmployeeIsToldOnce()
+    {
+        DocumentFixture fixture(Company({Employee(1, "111-11-1111", "Alice", "Brennan")}, {W2(1, 1)}));
+        EmployeeScreen screen(fixture);
+        {
+            // The new W-2's id is taken behind the program's back.
+            CompanyStore store;
+            QCOMPARE(store.OpenExisting(fixture.path), 0);
+            QCOMPARE(store.Execute("INSERT INTO W2 (W2UniqueID, EmployeeUniqueID) VALUES (2, 99)", {}), 0);
+        }
+        QVERIFY(AddThroughScreen(screen, "222222222", "Bob", "Young"));
+        QCOMPARE(fixture.prompt.asked.size(), 1);
+        QVERIFY(fixture.prompt.asked[0].contains("new employee, new W-2"));
+        QCOMPARE(fixture.Stored().employees.size(), size_t(1));
+        QCOMPARE(fixture.doc.PendingChanges().size(), size_t(2));
     }
 
     void headingClicksSortTheRows()

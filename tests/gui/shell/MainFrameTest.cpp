@@ -18,10 +18,12 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -114,13 +116,34 @@ private slots:
         QCOMPARE(frame.CurrentScreen(), Screen::CompanySetup);
     }
 
+    // The bar takes a seventh of the width, but never less than its
+    // widest caption needs: at the window's smallest the screen pane gives
+    // way (and scrolls) instead.
+    void paneWidthsFollowTheClientWidth_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("wide") << QSize(1400, 800);
+        QTest::newRow("smallest") << QSize(632, 400);
+    }
+
     void paneWidthsFollowTheClientWidth()
     {
+        QFETCH(QSize, size);
         Program p;
-        p.frame->resize(1400, 800);
+        p.frame->Navigate(1, 0);
+        p.frame->Navigate(1, 0); // the company setup, the widest screen
+        p.frame->resize(size);
         QApplication::processEvents();
+        QCOMPARE(p.frame->size(), size);
         const int width = p.frame->centralWidget()->width();
-        QCOMPARE(p.frame->Splitter()->sizes().first(), width / 7);
+        COutBarCtrl* bar = p.frame->NavigationBar();
+        const QFontMetrics metrics(bar->font());
+        int widest = metrics.horizontalAdvance(QStringLiteral("Shortcuts"));
+        for (const NavigationItem& item : kNavigationItems)
+            widest = std::max(widest, metrics.horizontalAdvance(QLatin1String(item.caption)));
+        QVERIFY2(bar->minimumSizeHint().width() > widest, qPrintable(QString::number(widest)));
+        QCOMPARE(p.frame->Splitter()->sizes().first(), std::max(width / 7, bar->minimumSizeHint().width()));
+        QCOMPARE(bar->width(), p.frame->Splitter()->sizes().first());
     }
 
     void menusCarryTheirTexts()
@@ -163,6 +186,73 @@ private slots:
         QFile::remove(p.folders.DataFolder() + "Acme.pmt");
         remove->trigger();
         QVERIFY(p.prompt.asked.isEmpty());
+    }
+
+    // The Company menu's keys reach the menu from every box of the window,
+    // even from one that claims every key for its own editing (as a text
+    // box does with Ctrl+D on some desktops).
+    void companyKeysWinOverTextBoxes_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("allowed"); // by the command's rule
+        QTest::newRow("New") << "New" << int(Qt::Key_N) << true;
+        QTest::newRow("Open") << "Open" << int(Qt::Key_O) << true;
+        QTest::newRow("Save") << "Save" << int(Qt::Key_S) << true;
+        QTest::newRow("Delete") << "Delete" << int(Qt::Key_D) << true;
+        // The rule is checked when the key is pressed, and a key whose
+        // command may not run still never reaches the box.
+        QTest::newRow("Delete, a company made meanwhile") << "Delete" << int(Qt::Key_D) << true;
+        QTest::newRow("Delete, nothing to delete") << "Delete" << int(Qt::Key_D) << false;
+        QTest::newRow("Save, nothing to save") << "Save" << int(Qt::Key_S) << false;
+    }
+
+    void companyKeysWinOverTextBoxes()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, key);
+        QFETCH(bool, allowed);
+        // A box that claims every key and deletes a character on Ctrl and a
+        // letter.
+        class GreedyBox : public QLineEdit {
+        public:
+            using QLineEdit::QLineEdit;
+            bool event(QEvent* event) override
+            {
+                if (event->type() == QEvent::ShortcutOverride) {
+                    event->accept();
+                    return true;
+                }
+                return QLineEdit::event(event);
+            }
+            void keyPressEvent(QKeyEvent* event) override
+            {
+                if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+                    del();
+                else
+                    QLineEdit::keyPressEvent(event);
+            }
+        };
+        Program p;
+        const bool meanwhile = QString(QTest::currentDataTag()).contains("meanwhile");
+        if (allowed && !meanwhile)
+            MakeStore(p.folders.DataFolder(), "Acme.pmt", "Acme"); // Delete has a company to offer
+        p.document.SetModified(allowed ? 1 : 0);                  // and Save something to save
+        p.frame->UpdateCommandStates();
+        if (meanwhile)
+            MakeStore(p.folders.DataFolder(), "Acme.pmt", "Acme");
+        p.frame->Navigate(1, 0);
+        p.frame->Navigate(1, 0); // the company setup
+        auto* box = new GreedyBox(QStringLiteral("abc"), p.frame->View(Screen::CompanySetup));
+        box->show();
+        p.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.frame.get()));
+        box->setFocus();
+        box->setCursorPosition(1);
+        QSignalSpy triggered(p.frame->Command(command), &QAction::triggered);
+        QTest::keyClick(box, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(triggered.size(), allowed ? 1 : 0);
+        QCOMPARE(box->text(), QStringLiteral("abc"));
     }
 
     void newCompanyFromTheMenu()

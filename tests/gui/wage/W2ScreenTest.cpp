@@ -669,12 +669,15 @@ private slots:
         QCOMPARE(StoredW2(fixture.Stored(), 9)->AllocatedTips.Text(), QStringLiteral("44.00"));
     }
 
-    // Printing all W-2s of a company without W-2 rows ends before the
-    // print dialog; the options of the dialog are kept.
+    // Printing all W-2s of a company without W-2s (and so without
+    // employees: each employee prints, with empty boxes should its W-2 row
+    // be lost) ends before the print dialog; the options of the dialog are
+    // kept.
     void printingAllWithoutW2sEndsBeforeThePrintDialog()
     {
         CompanyData data = Company();
         data.w2s.clear();
+        data.employees.clear();
         DocumentFixture fixture(data);
         Screens s(fixture);
         std::unique_ptr<ModalScript> printDialog;
