@@ -7,6 +7,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <type_traits>
 
 namespace {
@@ -176,10 +177,14 @@ void CsvImportPlan::BuildRows(const std::vector<CsvField<Row>>& fields, const Cs
             else
                 lineOfNumber.insert(key, planned.line);
         }
-        if (!update && planned.problems.empty()) {
+        if (!update) {
+            // Said once: a value refused above leaves its field empty.
             const QString refusal = CheckNewPerson(row);
-            if (!refusal.isEmpty())
-                problem(ColumnOf(mapping, FieldOfRefusal(refusal)), refusal);
+            const int column = ColumnOf(mapping, FieldOfRefusal(refusal));
+            const bool said = std::any_of(planned.problems.begin(), planned.problems.end(),
+                                          [column](const CsvProblem& p) { return column >= 0 && p.column == column; });
+            if (!refusal.isEmpty() && !said)
+                problem(column, refusal);
         }
 
         planned.number = numberField.get(row);
@@ -187,6 +192,9 @@ void CsvImportPlan::BuildRows(const std::vector<CsvField<Row>>& fields, const Cs
         if (!planned.problems.empty()) {
             planned.action = CsvRowAction::Refused;
             ++refused_;
+        } else if (update && row == stored[*match]) {
+            planned.action = CsvRowAction::Unchanged;
+            ++unchanged_;
         } else {
             planned.action = update ? CsvRowAction::Update : CsvRowAction::Add;
             ++(update ? updates_ : adds_);
@@ -200,7 +208,11 @@ void CsvImportPlan::BuildRows(const std::vector<CsvField<Row>>& fields, const Cs
 
 QString CsvImportPlan::Summary() const
 {
-    return QStringLiteral("%1 to add, %2 to update, %3 with errors (not imported)").arg(adds_).arg(updates_).arg(refused_);
+    return QStringLiteral("%1 to add, %2 to update, %3 unchanged, %4 with errors (not imported)")
+        .arg(adds_)
+        .arg(updates_)
+        .arg(unchanged_)
+        .arg(refused_);
 }
 
 QStringList UnmappedColumns(const QStringList& header, const std::vector<int>& mapping)

@@ -17,7 +17,7 @@
 // import are complete records: for an update, the stored person and form
 // with the file's values on top (an empty cell keeps the stored value).
 
-enum class CsvRowAction { Add, Update, Refused };
+enum class CsvRowAction { Add, Update, Unchanged, Refused };
 
 struct CsvProblem {
     int line = 0;    // the file line of the row
@@ -48,6 +48,7 @@ public:
     const std::vector<CsvPlanRow>& Rows() const { return rows_; }
     int Adds() const { return adds_; }
     int Updates() const { return updates_; }
+    int Unchanged() const { return unchanged_; } // updates that change nothing
     int Refused() const { return refused_; }
     bool Cancelled() const { return cancelled_; }
     // Why nothing at all can be imported (no column of the number), or empty.
@@ -58,7 +59,8 @@ public:
     const std::vector<EmployeeWithW2>& Employees() const { return employees_; }
     const std::vector<ContractorWith1099>& Contractors() const { return contractors_; }
 
-    // "38 to add, 2 to update, 1 refused": the plan in a line.
+    // "38 to add, 2 to update, 0 unchanged, 1 with errors (not imported)":
+    // the plan in a line.
     QString Summary() const;
 
 private:
@@ -72,6 +74,7 @@ private:
     std::vector<ContractorWith1099> contractors_;
     int adds_ = 0;
     int updates_ = 0;
+    int unchanged_ = 0;
     int refused_ = 0;
     bool cancelled_ = false;
     QString blocker_;

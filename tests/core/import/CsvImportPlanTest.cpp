@@ -219,7 +219,7 @@ private slots:
         const QByteArray csv = "SSN,First Name,Last Name,City,Box 1,Box 2,State\n"
                                "111111111,,,,\"$1,234.50\",,\n"            // line 2: Ann Lee, updated
                                "222-22-2222,Bo,Berg,Lund,500,7.5,ca\n"      // line 3: added
-                               "333-33-3333,Cy,,Oslo,1234;50,x,Texas\n"     // line 4: three problems
+                               "333-33-3333,Cy,,Oslo,1234;50,x,Texas\n"     // line 4: four problems
                                "222-22-2222,Bo,Again,,,,\n"                 // line 5: number twice
                                "444-44-4444,,Dahl,,,,\n";                   // line 6: no first name
         const CsvImportPlan plan = Plan(PeopleKind::Employees, csv, OneEmployee());
@@ -239,7 +239,8 @@ private slots:
         QCOMPARE(rows[2].action, CsvRowAction::Refused);
         QCOMPARE(Problems(rows[2]), (QStringList{"4:4 " + Message(kNotAmount, "1234;50"),
                                                   "4:5 " + Message(kNotAmount, "x"),
-                                                  "4:6 " + Message(kNotState, "Texas")}));
+                                                  "4:6 " + Message(kNotState, "Texas"),
+                                                  "4:2 " + QLatin1String(EmployeeMessages::kLastNameEmpty)}));
         QCOMPARE(Problems(rows[3]),
                  QStringList{"5:0 " + QString::fromUtf8(CsvPlanMessages::kSameNumber).arg("222-22-2222").arg(3)});
         QCOMPARE(Problems(rows[4]), QStringList{"6:1 " + QLatin1String(EmployeeMessages::kFirstNameEmpty)});
@@ -288,6 +289,16 @@ private slots:
         QCOMPARE(plan.Updates(), 1);
         QCOMPARE(plan.Contractors().front().person.IdentificationNumber.Text(), QStringLiteral("12-3456789"));
         QCOMPARE(plan.Contractors().front().form.Rents.Text(), QStringLiteral("75.00"));
+    }
+
+    void aRowAsStoredChangesNothing()
+    {
+        const CsvImportPlan plan =
+            Plan(PeopleKind::Employees, "SSN,First,Last,City,Wages\n111-11-1111,Ann,Lee,Dover,100\n", OneEmployee());
+        QCOMPARE(plan.Rows().front().action, CsvRowAction::Unchanged);
+        QCOMPARE(plan.Unchanged(), 1);
+        QVERIFY(plan.Employees().empty());
+        QCOMPARE(plan.Summary(), QStringLiteral("0 to add, 0 to update, 1 unchanged, 0 with errors (not imported)"));
     }
 
     void withoutTheNumberNothingCanBeImported()
