@@ -318,6 +318,45 @@ private slots:
                  QStringList{"3:-1 " + QString::fromUtf8(CsvPlanMessages::kExtraValues).arg(4).arg(3)});
     }
 
+    // The sample files the README and the help page show import as they are.
+    void theDocumentedSamplesImport()
+    {
+        struct Source {
+            QString file;
+            QRegularExpression block;
+        };
+        const Source sources[] = {
+            {"README.md", QRegularExpression("```csv\n(.*?)```", QRegularExpression::DotMatchesEverythingOption)},
+            {"resources/help/formlark2005.html",
+             QRegularExpression("<pre class=\"csv\"><code>(.*?)</code></pre>",
+                                QRegularExpression::DotMatchesEverythingOption)},
+        };
+        for (const Source& source : sources) {
+            QFile file(QStringLiteral(FORMLARK_SOURCE_DIR "/") + source.file);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            QStringList kinds;
+            for (auto it = source.block.globalMatch(text); it.hasNext();) {
+                QString sample = it.next().captured(1);
+                sample.replace("&#39;", "'").replace("&quot;", "\"").replace("&lt;", "<").replace("&gt;", ">");
+                sample.replace("&amp;", "&");
+                const CsvTable table = Table(sample.toUtf8());
+                const PeopleKind kind = table.header.value(0) == "SSN" ? PeopleKind::Employees : PeopleKind::Contractors;
+                kinds << table.header.value(0);
+                const std::vector<int> mapping = MatchCsvHeader(kind, table.header);
+                QCOMPARE(UnmappedColumns(table.header, mapping), QStringList());
+                const CsvImportPlan plan = CsvImportPlan::Build(kind, table, mapping, CompanyData());
+                QStringList problems;
+                for (const CsvPlanRow& row : plan.Rows())
+                    for (const CsvProblem& problem : row.problems)
+                        problems << DescribeCsvProblem(problem, table.header);
+                QVERIFY2(problems.isEmpty(), qPrintable(source.file + ": " + problems.join("; ")));
+                QCOMPARE(plan.Adds(), int(table.rows.size()));
+            }
+            QCOMPARE(kinds, (QStringList{"SSN", "TIN"}));
+        }
+    }
+
     void progressCanStopTheCheck()
     {
         QByteArray csv = "SSN,First,Last\n";
