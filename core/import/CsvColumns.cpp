@@ -296,11 +296,6 @@ QStringList CsvFieldHeaders(PeopleKind kind)
     return headers;
 }
 
-int CsvKeyField(PeopleKind)
-{
-    return 0; // the number comes first in both kinds
-}
-
 QString CsvHeaderKey(const QString& header)
 {
     QString key;

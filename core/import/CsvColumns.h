@@ -46,9 +46,12 @@ const std::vector<CsvField<ContractorWith1099>>& ContractorCsvFields();
 
 // The headers of the fields of `kind`, in field order.
 QStringList CsvFieldHeaders(PeopleKind kind);
-// The field whose number tells the people apart (social security number,
-// identification number).
-int CsvKeyField(PeopleKind kind);
+// Fields in the same place in both kinds: the number that tells the people
+// apart (social security number, identification number) comes first, then
+// the name.
+inline constexpr int kCsvNumberField = 0;
+inline constexpr int kCsvFirstNameField = 1;
+inline constexpr int kCsvLastNameField = 3;
 
 // A header as it is compared: letter case, blanks and punctuation do not
 // count ("Social Security Number" = "social_security_number").

@@ -12,30 +12,26 @@
 
 namespace {
 
-// Field numbers shared by both kinds: the number, then the name.
-constexpr int kNumberField = 0;
-constexpr int kFirstNameField = 1;
-constexpr int kLastNameField = 3;
-
 constexpr int kProgressStep = 500;
 
 // The field each refusal of a new person's check speaks of, so that the
 // preview can point at its column.
-int FieldOfRefusal(const QString& refusal)
+int FieldOfRefusal(PeopleKind kind, const QString& refusal)
 {
-    static const QHash<QString, int> fields = {
-        {QLatin1String(EmployeeMessages::kSsnEmpty), kNumberField},
-        {QLatin1String(EmployeeMessages::kFirstNameEmpty), kFirstNameField},
-        {QLatin1String(EmployeeMessages::kLastNameEmpty), kLastNameField},
-        {QLatin1String(ContractorMessages::kIdNumberEmpty), kNumberField},
-        {QLatin1String(ContractorMessages::kFirstNameEmpty), kFirstNameField},
-        {QLatin1String(ContractorMessages::kLastNameEmpty), kLastNameField},
-        {QLatin1String(ContractorMessages::kAddress1Empty), 4},
-        {QLatin1String(ContractorMessages::kCityEmpty), 6},
-        {QLatin1String(ContractorMessages::kStateNotChosen), 7},
-        {QLatin1String(ContractorMessages::kZipEmpty), 8},
+    static const QHash<QString, QString> headers = {
+        {QLatin1String(EmployeeMessages::kSsnEmpty), QStringLiteral("SSN")},
+        {QLatin1String(EmployeeMessages::kFirstNameEmpty), QStringLiteral("First Name")},
+        {QLatin1String(EmployeeMessages::kLastNameEmpty), QStringLiteral("Last Name")},
+        {QLatin1String(ContractorMessages::kIdNumberEmpty), QStringLiteral("TIN")},
+        {QLatin1String(ContractorMessages::kFirstNameEmpty), QStringLiteral("First Name")},
+        {QLatin1String(ContractorMessages::kLastNameEmpty), QStringLiteral("Last Name")},
+        {QLatin1String(ContractorMessages::kAddress1Empty), QStringLiteral("Address 1")},
+        {QLatin1String(ContractorMessages::kCityEmpty), QStringLiteral("City")},
+        {QLatin1String(ContractorMessages::kStateNotChosen), QStringLiteral("State")},
+        {QLatin1String(ContractorMessages::kZipEmpty), QStringLiteral("Zip")},
     };
-    return fields.value(refusal, -1);
+    const auto it = headers.constFind(refusal);
+    return it == headers.constEnd() ? -1 : int(CsvFieldHeaders(kind).indexOf(*it));
 }
 
 int ColumnOf(const std::vector<int>& mapping, int field)
@@ -115,13 +111,13 @@ void CsvImportPlan::BuildRows(const std::vector<CsvField<Row>>& fields, const Cs
                               const std::vector<int>& mapping, const std::vector<Row>& stored,
                               std::vector<Row>& accepted, const CsvProgress& progress)
 {
-    const int numberColumn = ColumnOf(mapping, kNumberField);
+    const int numberColumn = ColumnOf(mapping, kCsvNumberField);
     if (numberColumn < 0) {
         blocker_ = QLatin1String(std::is_same_v<Row, EmployeeWithW2> ? CsvPlanMessages::kNoEmployeeNumber
                                                                       : CsvPlanMessages::kNoContractorNumber);
         return;
     }
-    const CsvField<Row>& numberField = fields[kNumberField];
+    const CsvField<Row>& numberField = fields[kCsvNumberField];
     QHash<QString, size_t> storedByNumber;
     for (size_t i = 0; i < stored.size(); ++i) {
         const QString key = PersonKey(numberField.get(stored[i]));
@@ -180,7 +176,7 @@ void CsvImportPlan::BuildRows(const std::vector<CsvField<Row>>& fields, const Cs
         if (!update) {
             // Said once: a value refused above leaves its field empty.
             const QString refusal = CheckNewPerson(row);
-            const int column = ColumnOf(mapping, FieldOfRefusal(refusal));
+            const int column = ColumnOf(mapping, FieldOfRefusal(kind_, refusal));
             const bool said = std::any_of(planned.problems.begin(), planned.problems.end(),
                                           [column](const CsvProblem& p) { return column >= 0 && p.column == column; });
             if (!refusal.isEmpty() && !said)
@@ -188,7 +184,7 @@ void CsvImportPlan::BuildRows(const std::vector<CsvField<Row>>& fields, const Cs
         }
 
         planned.number = numberField.get(row);
-        planned.name = (fields[kFirstNameField].get(row) + u' ' + fields[kLastNameField].get(row)).trimmed();
+        planned.name = (fields[kCsvFirstNameField].get(row) + u' ' + fields[kCsvLastNameField].get(row)).trimmed();
         if (!planned.problems.empty()) {
             planned.action = CsvRowAction::Refused;
             ++refused_;
