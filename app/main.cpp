@@ -1,6 +1,7 @@
 #include "core/document/GlobalDoc.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/MessageBoxPrompt.h"
+#include "app/CsvCommands.h"
 #include "app/PrintCommand.h"
 #include "core/settings/Settings.h"
 #include "gui/shell/SplashWindow.h"
@@ -17,7 +18,8 @@ namespace {
 // neither a window nor a display.
 const char kVersionLine[] = "formlark " FORMLARK_VERSION "\n";
 const char kHelpLine[] = "usage: formlark (opens the window) | formlark print OPTIONS --pdf FILE "
-                         "(see formlark print --help) | formlark --version\n";
+                         "| formlark import-csv OPTIONS FILE | formlark export-csv OPTIONS FILE "
+                         "(see formlark COMMAND --help) | formlark --version\n";
 
 bool Is(const char* argument, const char* option)
 {
@@ -29,9 +31,13 @@ bool Is(const char* argument, const char* option)
 int main(int argc, char** argv)
 {
     if (argc > 1) {
-        // Printing needs no window and no display.
+        // The commands need no window and no display.
         if (Is(argv[1], "print"))
             return RunPrintCommand(argc, argv);
+        if (Is(argv[1], "import-csv"))
+            return RunImportCsvCommand(argc, argv);
+        if (Is(argv[1], "export-csv"))
+            return RunExportCsvCommand(argc, argv);
         if (Is(argv[1], "--version") || Is(argv[1], "-v")) {
             std::fputs(kVersionLine, stdout);
             return 0;

@@ -1,9 +1,12 @@
 #include "core/document/CompanyEditor.h"
 
 #include "core/document/GlobalDoc.h"
+#include "core/records/PersonKey.h"
 #include "core/records/RecordChecks.h"
 #include "core/store/IdAllocation.h"
 #include "core/store/RecordLookup.h"
+
+#include <QHash>
 
 #include <optional>
 #include <vector>
@@ -81,6 +84,113 @@ template <class Record>
 bool HasId(const std::vector<Record>& list, int Record::*idMember, int id)
 {
     return FindRecordIndex(list, idMember, -1, id) >= 0;
+}
+
+// Where a list of people with their forms keeps them, and how a new one is
+// checked.
+template <class Person, class Form>
+struct PeopleTables {
+    std::vector<Person>& people;
+    std::vector<Form>& forms;
+    int Person::*personId;
+    int Form::*formId;
+    int Form::*owner;
+    RecordKind personKind;
+    RecordKind formKind;
+    QString (*number)(const Person&);
+    QString (*checkNew)(const Person&);
+};
+
+// Adds or updates every row, matched by number; returns the changes in
+// `changes`. Ids are counted on from the largest, so a list of thousands
+// is gone through once.
+template <class Person, class Form>
+ImportedPeople ImportRows(const std::vector<PersonAndForm<Person, Form>>& rows, const PeopleTables<Person, Form>& t,
+                          int nextFormId, std::vector<ChangeRecord>& changes)
+{
+    QHash<QString, int> byNumber;
+    for (int i = int(t.people.size()) - 1; i >= 0; --i) // the first of a number wins
+        if (const QString key = PersonKey(t.number(t.people[size_t(i)])); !key.isEmpty())
+            byNumber.insert(key, i);
+    QHash<int, int> formOf;
+    for (int i = int(t.forms.size()) - 1; i >= 0; --i)
+        formOf.insert(t.forms[size_t(i)].*t.owner, i);
+    int nextPersonId = NextUniqueId(t.people, t.personId);
+
+    ImportedPeople result;
+    for (const PersonAndForm<Person, Form>& row : rows) {
+        const QString key = PersonKey(t.number(row.person));
+        Person person = row.person;
+        Form form = row.form;
+        const auto match = key.isEmpty() ? byNumber.constEnd() : byNumber.constFind(key);
+        if (match == byNumber.constEnd()) {
+            const QString refusal = t.checkNew(person);
+            if (!refusal.isEmpty()) {
+                result.refusals << refusal;
+                continue;
+            }
+            person.*t.personId = nextPersonId++;
+            t.people.push_back(person);
+            byNumber.insert(key, int(t.people.size()) - 1);
+            changes.push_back({t.personKind, ChangeOperation::Insert, int(t.people.size()) - 1, person.*t.personId});
+            form.*t.owner = person.*t.personId;
+            form.*t.formId = nextFormId++;
+            t.forms.push_back(form);
+            formOf.insert(form.*t.owner, int(t.forms.size()) - 1);
+            changes.push_back({t.formKind, ChangeOperation::Insert, int(t.forms.size()) - 1, form.*t.formId});
+            ++result.added;
+            continue;
+        }
+
+        const int index = *match;
+        Person& stored = t.people[size_t(index)];
+        person.*t.personId = stored.*t.personId;
+        const size_t before = changes.size();
+        if (!(person == stored)) {
+            stored = person;
+            changes.push_back({t.personKind, ChangeOperation::Update, index, person.*t.personId});
+        }
+        form.*t.owner = person.*t.personId;
+        const int formIndex = formOf.value(person.*t.personId, -1);
+        if (formIndex >= 0) {
+            Form& storedForm = t.forms[size_t(formIndex)];
+            form.*t.formId = storedForm.*t.formId;
+            if (!(form == storedForm)) {
+                storedForm = form;
+                changes.push_back({t.formKind, ChangeOperation::Update, formIndex, form.*t.formId});
+            }
+        } else {
+            // A person without a form (a damaged store) gets one.
+            form.*t.formId = nextFormId++;
+            t.forms.push_back(form);
+            formOf.insert(form.*t.owner, int(t.forms.size()) - 1);
+            changes.push_back({t.formKind, ChangeOperation::Insert, int(t.forms.size()) - 1, form.*t.formId});
+        }
+        ++(changes.size() > before ? result.updated : result.unchanged);
+    }
+    return result;
+}
+
+QString EmployeeNumber(const EmployeeRecord& employee)
+{
+    return employee.SocialSecurityNumber.Text();
+}
+
+QString ContractorNumber(const ContractorRecord& contractor)
+{
+    return contractor.IdentificationNumber.Text();
+}
+
+// The dialogs' checks of a new person; a number already in the company
+// became an update before these are asked.
+QString CheckImportedEmployee(const EmployeeRecord& employee)
+{
+    return CheckNewEmployee(employee, {});
+}
+
+QString CheckImportedContractor(const ContractorRecord& contractor)
+{
+    return CheckNewContractor(contractor, {});
 }
 
 } // namespace
@@ -262,4 +372,38 @@ SaveOutcome CompanyEditor::Save1099(int contractorId, Form1099Record record)
                                  &Form1099Record::Form1099UniqueID, RecordKind::Form1099, contractorId,
                                  NextForm1099Id(), std::move(record), sameBoxes);
     return change ? document_.WriteChanges({*change}) : SaveOutcome::Unchanged;
+}
+
+// ---- imports ----
+
+ImportedPeople CompanyEditor::ImportEmployees(const std::vector<EmployeeWithW2>& rows)
+{
+    std::vector<ChangeRecord> changes;
+    ImportedPeople result = ImportRows(rows,
+                                       PeopleTables<EmployeeRecord, W2Record>{document_.Employees(), document_.W2Forms(),
+                                                                              &EmployeeRecord::EmployeeUniqueID,
+                                                                              &W2Record::W2UniqueID,
+                                                                              &W2Record::EmployeeUniqueID,
+                                                                              RecordKind::Employee, RecordKind::W2,
+                                                                              &EmployeeNumber, &CheckImportedEmployee},
+                                       NextW2Id(), changes);
+    if (!changes.empty())
+        result.outcome = document_.WriteChanges(changes);
+    return result;
+}
+
+ImportedPeople CompanyEditor::ImportContractors(const std::vector<ContractorWith1099>& rows)
+{
+    std::vector<ChangeRecord> changes;
+    ImportedPeople result = ImportRows(
+        rows,
+        PeopleTables<ContractorRecord, Form1099Record>{document_.Contractors(), document_.Forms1099(),
+                                                       &ContractorRecord::ContractorUniqueID,
+                                                       &Form1099Record::Form1099UniqueID,
+                                                       &Form1099Record::ContractorUniqueID, RecordKind::Contractor,
+                                                       RecordKind::Form1099, &ContractorNumber, &CheckImportedContractor},
+        NextForm1099Id(), changes);
+    if (!changes.empty())
+        result.outcome = document_.WriteChanges(changes);
+    return result;
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "core/records/PersonAndForm.h"
 #include "core/store/Records.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 class CGlobalDoc;
 
@@ -23,6 +27,15 @@ struct AddedRecord {
     int id = -1;
     SaveOutcome outcome = SaveOutcome::Unchanged;
     bool Added() const { return refusal.isEmpty(); }
+};
+
+// What an import of people did with its rows.
+struct ImportedPeople {
+    int added = 0;
+    int updated = 0;
+    int unchanged = 0;    // rows equal to their person and form already
+    QStringList refusals; // the check each refused new person failed
+    SaveOutcome outcome = SaveOutcome::Unchanged;
 };
 
 // The one way the screens change the open company. Each operation is what
@@ -68,6 +81,15 @@ public:
     SaveOutcome ModifyContractor(int index, int id, ContractorRecord record);
     SaveOutcome DeleteContractor(int index, int id);
     SaveOutcome Save1099(int contractorId, Form1099Record record);
+
+    // People with their forms brought in from a list, as one action: a row
+    // whose number (social security or identification number) is that of a
+    // person of the company (see PersonKey) replaces that person and their
+    // form, which keep their ids; any other row is checked as a new person
+    // and, if it passes, added with its form under the next ids. All changes
+    // are written together.
+    ImportedPeople ImportEmployees(const std::vector<EmployeeWithW2>& rows);
+    ImportedPeople ImportContractors(const std::vector<ContractorWith1099>& rows);
 
     // The ids the next new forms get.
     int NextW2Id() const;

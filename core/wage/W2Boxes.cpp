@@ -73,6 +73,16 @@ QString CapMessage(const char* label, double cap)
 
 } // namespace
 
+QString SocialSecurityWagesCapMessage()
+{
+    return CapMessage("Social security wages", kSocialSecurityWageBase);
+}
+
+QString SocialSecurityTaxCapMessage()
+{
+    return CapMessage("Social security tax withheld", kSocialSecurityTaxCap);
+}
+
 W2BoxLeave LeaveW2AmountBox(const QString& name, const QString& text, bool edited)
 {
     W2BoxLeave leave;
@@ -81,7 +91,7 @@ W2BoxLeave LeaveW2AmountBox(const QString& name, const QString& text, bool edite
     if (name == QLatin1String("SocialSecurityWages")) {
         const bool capped = value > kSocialSecurityWageBase;
         if (capped) {
-            leave.message = CapMessage("Social security wages", kSocialSecurityWageBase);
+            leave.message = SocialSecurityWagesCapMessage();
             leave.text = QString::asprintf("%.2f", kSocialSecurityWageBase);
         }
         if (edited || capped) {
@@ -90,7 +100,7 @@ W2BoxLeave LeaveW2AmountBox(const QString& name, const QString& text, bool edite
         }
     } else if (name == QLatin1String("SocialSecurityTaxWithheld")) {
         if (value > kSocialSecurityTaxCap) {
-            leave.message = CapMessage("Social security tax withheld", kSocialSecurityTaxCap);
+            leave.message = SocialSecurityTaxCapMessage();
             leave.text = QString::asprintf("%.2f", kSocialSecurityTaxCap);
         }
     } else if (name == QLatin1String("MedicareWages") && edited) {

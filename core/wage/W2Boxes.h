@@ -14,6 +14,10 @@
 inline constexpr double kSocialSecurityWageBase = 90000.00; // cap of box 3
 inline constexpr double kSocialSecurityTaxCap = 5580.00;    // cap of box 4
 
+// What box 3 or box 4 says when a value goes beyond its cap.
+QString SocialSecurityWagesCapMessage();
+QString SocialSecurityTaxCapMessage();
+
 // Box 4 for box-3 wages: 6.2 percent, at most the cap. Box 6 for box-5
 // wages: 1.45 percent, without a cap. Both in their "%.2lf" form.
 QString SocialSecurityTaxFor(double wages);

@@ -15,6 +15,7 @@
 #include "core/controls/MakerLinks.h"
 #include "gui/controls/OutBarIcons.h"
 #include "gui/controls/WelcomeScreen.h"
+#include "gui/import/CsvTransfer.h"
 #include "gui/import/PriorYearImport.h"
 #include "gui/records/CompanyView.h"
 #include "gui/records/ContractorView.h"
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(CGlobalDoc& document, CompanyDialogs* dialogs, QWidget* p
     CreateMenus();
     CreatePanes();
     import_ = new CPriorYearImport(this);
+    csv_ = std::make_unique<CCsvTransfer>(document_, this);
 
     connect(&document_, &CGlobalDoc::titleChanged, this, &QWidget::setWindowTitle);
     // Only Save depends on the modified flag; Delete's state needs a look at
@@ -321,6 +323,24 @@ void CMainFrame::CreateMenus()
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     command(tools, "Import", QStringLiteral("&Import Clients From Tax Year 2004"), &CMainFrame::OnImport);
+    tools->addSeparator();
+    const struct {
+        const char* name;
+        const char* text;
+        PeopleKind kind;
+        bool import;
+    } csvCommands[] = {
+        {"ImportEmployeesCsv", CsvTransferTexts::kImportEmployees, PeopleKind::Employees, true},
+        {"ImportContractorsCsv", CsvTransferTexts::kImportContractors, PeopleKind::Contractors, true},
+        {"ExportEmployeesCsv", CsvTransferTexts::kExportEmployees, PeopleKind::Employees, false},
+        {"ExportContractorsCsv", CsvTransferTexts::kExportContractors, PeopleKind::Contractors, false},
+    };
+    for (const auto& c : csvCommands) {
+        QAction* action = tools->addAction(QString::fromUtf8(c.text));
+        action->setObjectName(c.name);
+        connect(action, &QAction::triggered, this,
+                [this, kind = c.kind, import = c.import] { import ? csv_->Import(kind) : csv_->Export(kind); });
+    }
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     command(options, "Password", QStringLiteral("&Password"), &CMainFrame::OnChangePassword);

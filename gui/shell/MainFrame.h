@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+class CCsvTransfer;
 class CFormView;
 class CGlobalDoc;
 class CPriorYearImport;
@@ -45,8 +46,9 @@ public:
     void RefreshAllViews();
 
     // The menu commands, by their command names ("New", "Open", "Save",
-    // "Delete", "Exit", "Import", "Password", "DataPath", "Help", "Web",
-    // "Update", "About").
+    // "Delete", "Exit", "Import", "ImportEmployeesCsv", "ImportContractorsCsv",
+    // "ExportEmployeesCsv", "ExportContractorsCsv", "Password", "DataPath",
+    // "Help", "Web", "Update", "About").
     QAction* Command(const QString& name) const;
     // Brings the enabled state of the Company menu up to date.
     void UpdateCommandStates();
@@ -93,4 +95,5 @@ private:
     int indexZeroRequests_ = 0;
     bool paneDividerMoved_ = false;
     CPriorYearImport* import_ = nullptr; // the prior-year import, idle between runs
+    std::unique_ptr<CCsvTransfer> csv_;  // the CSV import and export
 };

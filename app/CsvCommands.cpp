@@ -1,0 +1,275 @@
+#include "app/CsvCommands.h"
+
+#include "core/document/CompanyFiles.h"
+#include "core/document/GlobalDoc.h"
+#include "core/import/CsvExport.h"
+#include "core/import/CsvFile.h"
+#include "core/import/CsvImportPlan.h"
+#include "core/shell/Prompt.h"
+#include "core/store/CompanyData.h"
+#include "core/store/CompanyStore.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+const char kImportUsage[] =
+    "usage: formlark import-csv --company NAME --kind employees|contractors FILE [--dry-run]\n"
+    "\n"
+    "Brings the employees with their W-2 boxes, or the contractors with their\n"
+    "1099-MISC boxes, of a CSV file into a company of the data folder. Columns\n"
+    "are found by their headers; a row whose SSN (TIN) is a known person's\n"
+    "updates that person, any other adds one. Rows with problems are listed\n"
+    "and not imported; the others are written together.\n"
+    "  --dry-run   check and list everything, write nothing\n"
+    "Exits with 0 when every row was imported (or would be).\n";
+
+const char kExportUsage[] =
+    "usage: formlark export-csv --company NAME --kind employees|contractors FILE\n"
+    "\n"
+    "Writes the employees with their W-2 boxes, or the contractors with their\n"
+    "1099-MISC boxes, of a company of the data folder to a CSV file (UTF-8),\n"
+    "with the headers import-csv reads.\n";
+
+struct Failure {
+    QString message;
+    int exitCode = kExitFailure;
+};
+
+struct Arguments {
+    QString company;
+    std::optional<PeopleKind> kind;
+    QString file;
+    bool dryRun = false;
+    bool help = false;
+};
+
+// Options as the print command takes them: "--name value" or
+// "--name=value"; a value that looks like an option is refused, so that a
+// forgotten value never swallows the next option.
+std::optional<Failure> ParseArguments(const QStringList& args, bool import, const QString& command, Arguments& out)
+{
+    auto usage = [](const QString& message) { return Failure{message, kExitUsage}; };
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString name = args[i];
+        QString value;
+        bool hasValue = false;
+        const qsizetype equals = name.indexOf(u'=');
+        if (name.startsWith(QLatin1String("--")) && equals > 0) {
+            value = name.mid(equals + 1);
+            name = name.left(equals);
+            hasValue = true;
+        }
+        if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+            out.help = true;
+            continue;
+        }
+        if (import && name == QLatin1String("--dry-run") && !hasValue) {
+            out.dryRun = true;
+            continue;
+        }
+        if (name != QLatin1String("--company") && name != QLatin1String("--kind")) {
+            if (name.startsWith(u'-') && name != QLatin1String("-"))
+                return usage(QStringLiteral("unknown option \"%1\" (see formlark %2 --help)").arg(args[i], command));
+            if (!out.file.isEmpty())
+                return usage(QStringLiteral("one FILE only, not \"%1\" as well as \"%2\"").arg(out.file, args[i]));
+            out.file = args[i];
+            continue;
+        }
+        if (!hasValue) {
+            if (i + 1 >= args.size() || args[i + 1].startsWith(QLatin1String("--")))
+                return usage(QStringLiteral("%1 needs a value").arg(name));
+            value = args[++i];
+        }
+        if (name == QLatin1String("--company")) {
+            out.company = value;
+        } else if (value.compare(QLatin1String("employees"), Qt::CaseInsensitive) == 0) {
+            out.kind = PeopleKind::Employees;
+        } else if (value.compare(QLatin1String("contractors"), Qt::CaseInsensitive) == 0) {
+            out.kind = PeopleKind::Contractors;
+        } else {
+            return usage(QStringLiteral("--kind must be employees or contractors, not \"%1\"").arg(value));
+        }
+    }
+    if (out.help)
+        return std::nullopt;
+    if (out.company.isEmpty())
+        return usage(QStringLiteral("--company NAME is required"));
+    if (!out.kind)
+        return usage(QStringLiteral("--kind employees|contractors is required"));
+    if (out.file.isEmpty())
+        return usage(QStringLiteral("the CSV FILE is required"));
+    return std::nullopt;
+}
+
+void PrintLine(std::FILE* stream, const QString& line)
+{
+    std::fprintf(stream, "%s\n", line.toLocal8Bit().constData());
+}
+
+QString OneLine(QString text)
+{
+    return text.replace(QStringLiteral("\n\n"), QStringLiteral(" ")).replace(u'\n', u' ');
+}
+
+// The store file of the company `name` of the data folder, or a failure.
+std::optional<Failure> FindStore(const QString& name, QString& folder, QString& storeFile)
+{
+    folder = ReadDataFolder();
+    storeFile = FindCompanyStoreFile(folder, name);
+    if (storeFile.isEmpty())
+        return Failure{QStringLiteral("there is no company \"%1\" in %2").arg(name, folder)};
+    return std::nullopt;
+}
+
+// Collects what the document would tell the user, to say it in one line.
+class CollectingPrompt : public Prompt {
+public:
+    CollectingPrompt() { SetAppPrompt(this); }
+    ~CollectingPrompt() override { SetAppPrompt(nullptr); }
+    PromptAnswer Ask(const QString& text, PromptButtons buttons, PromptIcon) override
+    {
+        told << OneLine(text);
+        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
+    }
+    QStringList told;
+};
+
+class Command {
+public:
+    Command(const char* name, const char* usage)
+        : name_(QLatin1String(name))
+        , usage_(usage)
+    {
+    }
+
+    int Fail(const Failure& failure) const
+    {
+        PrintLine(stderr, QStringLiteral("formlark %1: %2").arg(name_, failure.message));
+        return failure.exitCode;
+    }
+    void Warn(const QString& message) const { PrintLine(stderr, QStringLiteral("formlark %1: %2").arg(name_, message)); }
+
+    // Parses the arguments after the command's name; answers --help.
+    std::optional<int> Parse(int argc, char** argv, Arguments& a) const
+    {
+        QStringList args;
+        for (int i = 2; i < argc; ++i)
+            args << QString::fromLocal8Bit(argv[i]);
+        if (auto failure = ParseArguments(args, name_ == QLatin1String("import-csv"), name_, a))
+            return Fail(*failure);
+        if (a.help) {
+            std::fputs(usage_, stdout);
+            return 0;
+        }
+        return std::nullopt;
+    }
+
+private:
+    QString name_;
+    const char* usage_;
+};
+
+QString KindName(PeopleKind kind)
+{
+    return kind == PeopleKind::Employees ? QStringLiteral("employees") : QStringLiteral("contractors");
+}
+
+} // namespace
+
+int RunImportCsvCommand(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const Command command("import-csv", kImportUsage);
+    Arguments a;
+    if (auto exitCode = command.Parse(argc, argv, a))
+        return *exitCode;
+
+    const CsvTable table = ReadCsvFile(a.file);
+    if (!table.Readable())
+        return command.Fail({OneLine(table.error)});
+
+    QString folder;
+    QString storeFile;
+    if (auto failure = FindStore(a.company, folder, storeFile))
+        return command.Fail(*failure);
+    CollectingPrompt prompt;
+    CGlobalDoc document;
+    document.DataFolder = folder;
+    document.CurrentCompanyName = CompanyNameOfStoreFile(storeFile);
+    document.CurrentStorePath = folder + storeFile;
+    if (!document.LoadCurrentCompany())
+        return command.Fail({QStringLiteral("cannot read the store of company \"%1\" (%2)")
+                                 .arg(a.company, document.CurrentStorePath)});
+
+    const PeopleKind kind = *a.kind;
+    const std::vector<int> mapping = MatchCsvHeader(kind, table.header);
+    const CsvImportPlan plan = CsvImportPlan::Build(kind, table, mapping, document.Data());
+    if (!plan.Blocker().isEmpty())
+        return command.Fail({plan.Blocker()});
+    const QStringList unmapped = UnmappedColumns(table.header, mapping);
+    if (!unmapped.isEmpty())
+        command.Warn(QStringLiteral("warning: columns not imported: \"%1\"").arg(unmapped.join(QStringLiteral("\", \""))));
+    for (const CsvPlanRow& row : plan.Rows())
+        for (const CsvProblem& problem : row.problems)
+            command.Warn(a.file + QStringLiteral(": ") + OneLine(DescribeCsvProblem(problem, table.header)));
+
+    const QString company = document.CurrentCompanyName;
+    if (a.dryRun) {
+        PrintLine(stdout, QStringLiteral("%1 of \"%2\" from %3: %4; dry run, nothing written")
+                              .arg(KindName(kind), company, a.file, plan.Summary()));
+        return plan.Refused() > 0 ? kExitFailure : 0;
+    }
+    const ImportedPeople imported = kind == PeopleKind::Employees
+                                        ? document.Editor().ImportEmployees(plan.Employees())
+                                        : document.Editor().ImportContractors(plan.Contractors());
+    if (imported.outcome == SaveOutcome::Kept)
+        return command.Fail({QStringLiteral("the store of company \"%1\" refused the import: %2")
+                                 .arg(company, prompt.told.join(QStringLiteral(" ")))});
+    for (const QString& refusal : imported.refusals)
+        command.Warn(refusal);
+    PrintLine(stdout, QStringLiteral("%1 of \"%2\" from %3: %4 added, %5 updated, %6 unchanged, %7 with errors "
+                                     "(not imported)")
+                          .arg(KindName(kind), company, a.file)
+                          .arg(imported.added)
+                          .arg(imported.updated)
+                          .arg(plan.Unchanged() + imported.unchanged)
+                          .arg(plan.Refused() + int(imported.refusals.size())));
+    return plan.Refused() > 0 || !imported.refusals.isEmpty() ? kExitFailure : 0;
+}
+
+int RunExportCsvCommand(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const Command command("export-csv", kExportUsage);
+    Arguments a;
+    if (auto exitCode = command.Parse(argc, argv, a))
+        return *exitCode;
+
+    QString folder;
+    QString storeFile;
+    if (auto failure = FindStore(a.company, folder, storeFile))
+        return command.Fail(*failure);
+    CompanyData data;
+    {
+        CompanyStore store;
+        if (LoadCompany(store, folder + storeFile, data) != CompanyStore::kOk)
+            return command.Fail({QStringLiteral("cannot read the store of company \"%1\" (%2)")
+                                     .arg(a.company, folder + storeFile)});
+    }
+    QString error;
+    if (!WriteCsvFile(a.file, ExportPeopleCsv(*a.kind, data), &error))
+        return command.Fail({error});
+    const size_t count = *a.kind == PeopleKind::Employees ? data.employees.size() : data.contractors.size();
+    PrintLine(stdout, QStringLiteral("%1 %2 of \"%3\" written to %4")
+                          .arg(count)
+                          .arg(KindName(*a.kind), CompanyNameOfStoreFile(storeFile), a.file));
+    return 0;
+}

@@ -1,0 +1,41 @@
+#include "core/import/CsvFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+// Far beyond any company's people (10,000 rows of every box are 3 MB).
+constexpr qint64 kLargestFile = 256LL * 1024 * 1024;
+
+} // namespace
+
+CsvTable ReadCsvFile(const QString& path)
+{
+    QFile file(path);
+    CsvTable failed;
+    if (!file.open(QIODevice::ReadOnly)) {
+        failed.error = QStringLiteral("The file \"%1\" could not be read: %2.")
+                           .arg(QDir::toNativeSeparators(path), file.errorString());
+        return failed;
+    }
+    if (file.size() > kLargestFile) {
+        failed.error = QStringLiteral("The file \"%1\" is too large to be a list of people (%2 MB).")
+                           .arg(QDir::toNativeSeparators(path))
+                           .arg(file.size() / (1024 * 1024));
+        return failed;
+    }
+    return ReadCsvTable(file.readAll());
+}
+
+bool WriteCsvFile(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (error)
+        *error = QStringLiteral("The file \"%1\" could not be written: %2.")
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
+    return false;
+}

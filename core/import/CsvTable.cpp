@@ -1,0 +1,217 @@
+#include "core/import/CsvTable.h"
+
+#include <QStringDecoder>
+
+#include <array>
+
+namespace {
+
+constexpr QChar kQuote = u'"';
+
+// Windows-1252 at 0x80-0x9F, where it differs from Latin-1; the five
+// unused codes stay as they are.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString DecodeWindows1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = (b >= 0x80 && b <= 0x9F) ? QChar(kWindows1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+// The separator of the first record: a semicolon when it has more of them
+// than commas outside quotes, else a comma.
+QChar DetectSeparator(const QString& text, qsizetype from)
+{
+    int commas = 0;
+    int semicolons = 0;
+    bool quoted = false;
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == kQuote)
+            quoted = !quoted;
+        else if (quoted)
+            continue;
+        else if (c == u'\n' || c == u'\r')
+            break;
+        else if (c == u',')
+            ++commas;
+        else if (c == u';')
+            ++semicolons;
+    }
+    return semicolons > commas ? QChar(u';') : QChar(u',');
+}
+
+bool IsBlankRecord(const QStringList& record)
+{
+    for (const QString& field : record)
+        if (!field.trimmed().isEmpty())
+            return false;
+    return true;
+}
+
+bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+} // namespace
+
+QString DecodeCsvText(const QByteArray& bytes, QString* encoding)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        if (encoding)
+            *encoding = QStringLiteral("UTF-8");
+        if (text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        return text;
+    }
+    if (encoding)
+        *encoding = QStringLiteral("Windows-1252");
+    return DecodeWindows1252(bytes);
+}
+
+CsvTable ReadCsvTable(const QByteArray& bytes)
+{
+    CsvTable table;
+    if (bytes.contains('\0')) {
+        // UTF-16 ("Unicode text") and spreadsheet files themselves.
+        table.error = QStringLiteral("The file is not a CSV text file. Save the spreadsheet as \"CSV UTF-8\" or "
+                                     "\"CSV (comma delimited)\" and choose that file.");
+        return table;
+    }
+    const QString text = DecodeCsvText(bytes, &table.encoding);
+
+    int line = 1;
+    qsizetype i = 0;
+    // Excel's hint of the separator: "sep=;" on a line of its own.
+    if (text.startsWith(QLatin1String("sep="), Qt::CaseInsensitive) && text.size() >= 5
+        && (text.size() == 5 || text.at(5) == u'\r' || text.at(5) == u'\n')) {
+        table.separator = text.at(4);
+        i = 5;
+        if (i < text.size() && text.at(i) == u'\r')
+            ++i;
+        if (i < text.size() && text.at(i) == u'\n')
+            ++i;
+        line = 2;
+    } else {
+        table.separator = DetectSeparator(text, 0);
+    }
+    const QChar separator = table.separator;
+
+    bool haveHeader = false;
+    QStringList record;
+    QString field;
+    bool quoted = false;      // inside a quoted value
+    bool afterQuote = false;  // a quoted value ended; blanks up to the separator are dropped
+    int recordLine = line;
+
+    auto endField = [&] {
+        record.push_back(field);
+        field.clear();
+        afterQuote = false;
+    };
+    auto endRecord = [&] {
+        endField();
+        if (!IsBlankRecord(record)) {
+            if (!haveHeader) {
+                table.header = record;
+                table.headerLine = recordLine;
+                haveHeader = true;
+            } else {
+                table.rows.push_back(record);
+                table.lines.push_back(recordLine);
+            }
+        }
+        record.clear();
+    };
+
+    const qsizetype n = text.size();
+    for (; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == kQuote) {
+                if (i + 1 < n && text.at(i + 1) == kQuote) {
+                    field += kQuote;
+                    ++i;
+                } else {
+                    quoted = false;
+                    afterQuote = true;
+                }
+            } else if (c == u'\r' || c == u'\n') {
+                if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+                    ++i;
+                field += u'\n';
+                ++line;
+            } else {
+                field += c;
+            }
+            continue;
+        }
+        if (c == separator) {
+            endField();
+        } else if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+                ++i;
+            endRecord();
+            ++line;
+            recordLine = line;
+        } else if (c == kQuote && !afterQuote && field.trimmed().isEmpty()) {
+            field.clear(); // blanks before an opening quote
+            quoted = true;
+        } else if (afterQuote && IsBlank(c)) {
+            continue;
+        } else {
+            // A quote inside an unquoted value, or text after a closing
+            // quote, is kept as it stands.
+            field += c;
+        }
+    }
+    if (quoted) {
+        table.error = QStringLiteral("A value in quotes that starts on line %1 has no closing quote (\"), so the "
+                                     "rest of the file would be read as part of it.")
+                          .arg(recordLine);
+        table.errorLine = recordLine;
+        return table;
+    }
+    if (!field.isEmpty() || !record.isEmpty())
+        endRecord();
+    if (!haveHeader)
+        table.error = QStringLiteral("The file is empty: it holds no header line and no rows.");
+    return table;
+}
+
+QByteArray WriteCsvRecords(const std::vector<QStringList>& records)
+{
+    QString text;
+    for (const QStringList& record : records) {
+        for (qsizetype f = 0; f < record.size(); ++f) {
+            if (f > 0)
+                text += u',';
+            const QString& value = record.at(f);
+            const bool quote = value.contains(u',') || value.contains(u';') || value.contains(kQuote)
+                || value.contains(u'\n') || value.contains(u'\r')
+                || (!value.isEmpty() && (IsBlank(value.front()) || IsBlank(value.back())));
+            if (!quote) {
+                text += value;
+                continue;
+            }
+            QString escaped = value;
+            escaped.replace(kQuote, QStringLiteral("\"\""));
+            escaped.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
+            text += kQuote + escaped + kQuote;
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}

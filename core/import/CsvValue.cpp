@@ -1,0 +1,233 @@
+#include "core/import/CsvValue.h"
+
+#include "core/entry/EntryPresets.h"
+#include "core/entry/EntryRules.h"
+#include "core/records/StateTable.h"
+#include "core/store/AmountText.h"
+#include "core/wage/W2Boxes.h"
+
+namespace {
+
+using namespace CsvValueMessages;
+
+constexpr int kAmountWholeDigits = 9;
+constexpr int kAmountDecimals = 2;
+
+CsvValue Accept(const QString& text)
+{
+    return {text, QString()};
+}
+
+CsvValue Refuse(const char* message, const QString& cell)
+{
+    return {QString(), QString::fromUtf8(message).arg(cell)};
+}
+
+bool IsDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+int CountDigits(const QString& text)
+{
+    int digits = 0;
+    for (const QChar c : text)
+        digits += IsDigit(c) ? 1 : 0;
+    return digits;
+}
+
+QString WithoutBlanks(const QString& text)
+{
+    QString out = text;
+    out.remove(u' ');
+    out.remove(u'\t');
+    return out;
+}
+
+CsvValue CheckText(const QString& cell, int maxChars)
+{
+    const CharFilterRule rule(maxChars, QLatin1String(kForbiddenCommon));
+    if (rule.GetValidText(cell) == cell)
+        return Accept(cell);
+    for (const QChar c : cell) {
+        if (!IsTextChar(c))
+            return Refuse(kLineBreak, cell);
+        if (rule.ForbiddenChars().contains(c))
+            return {QString(), QString::fromUtf8(kRefusedCharacter).arg(cell, QString(c))};
+    }
+    return {QString(), QString::fromUtf8(kTooLong).arg(cell).arg(maxChars)};
+}
+
+// The digits must all find their place in the mask, none dropped.
+QString MaskedDigits(const char* mask, const QString& cell)
+{
+    const QString candidate = WithoutBlanks(cell);
+    const QString valid = DigitMaskRule(QLatin1String(mask)).GetValidText(candidate);
+    return CountDigits(valid) == CountDigits(candidate) ? valid : QString();
+}
+
+CsvValue CheckSsn(const QString& cell)
+{
+    const QString valid = MaskedDigits(kMaskSsn, cell);
+    if (valid.size() == qsizetype(sizeof kMaskSsn) - 1)
+        return Accept(valid);
+    CsvValue refused = Refuse(kNotSsn, cell);
+    // Read as a number, 012-34-5678 loses its zero.
+    const int digits = CountDigits(cell);
+    if (digits >= 7 && digits < 9 && CountDigits(cell) == WithoutBlanks(cell).size())
+        refused.problem += QLatin1String(kLeadingZero);
+    return refused;
+}
+
+CsvValue CheckZip(const QString& cell)
+{
+    QString valid = MaskedDigits(kMaskZip, cell);
+    const int digits = CountDigits(valid);
+    if (digits == 5)
+        return Accept(valid.left(5));
+    if (digits == 9)
+        return Accept(valid);
+    CsvValue refused = Refuse(kNotZip, cell);
+    if (digits == 4 || digits == 8)
+        refused.problem += QLatin1String(kLeadingZero);
+    return refused;
+}
+
+CsvValue CheckAccount(const QString& cell)
+{
+    const QString valid = DigitMaskRule(QLatin1String(kMaskAccount)).GetValidText(cell);
+    return valid == cell ? Accept(cell) : Refuse(kNotAccount, cell);
+}
+
+CsvValue CheckState(const QString& cell)
+{
+    const QString upper = cell.toUpper();
+    for (size_t i = 1; i < kStateTable.size(); ++i)
+        if (upper == QLatin1String(kStateTable[i]))
+            return Accept(upper);
+    return Refuse(kNotState, cell);
+}
+
+// Money as spreadsheets write it: a sign, a dollar sign, digits grouped by
+// commas in threes, a point and cents. A comma anywhere else is refused:
+// "1234,50" is a decimal comma, and the box would read it as 123450.
+CsvValue CheckAmount(const QString& cell, double cap = -1, const QString& capMessage = QString())
+{
+    const QString s = WithoutBlanks(cell);
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < n && s.at(i) == u'-') {
+        negative = true;
+        ++i;
+    }
+    if (i < n && s.at(i) == u'$')
+        ++i;
+    if (!negative && i < n && s.at(i) == u'-') {
+        negative = true;
+        ++i;
+    }
+    QString whole;
+    int group = 0;       // digits since the last comma
+    bool grouped = false;
+    for (; i < n && (IsDigit(s.at(i)) || s.at(i) == u','); ++i) {
+        if (s.at(i) == u',') {
+            if ((grouped ? group != 3 : (group < 1 || group > 3)))
+                return Refuse(kNotAmount, cell);
+            grouped = true;
+            group = 0;
+        } else {
+            whole += s.at(i);
+            ++group;
+        }
+    }
+    if (grouped && group != 3)
+        return Refuse(kNotAmount, cell);
+    QString decimals;
+    const bool point = i < n && s.at(i) == u'.';
+    if (point)
+        for (++i; i < n && IsDigit(s.at(i)); ++i)
+            decimals += s.at(i);
+    if (i != n || (whole.isEmpty() && decimals.isEmpty()))
+        return Refuse(kNotAmount, cell);
+
+    while (whole.size() > 1 && whole.front() == u'0')
+        whole.remove(0, 1);
+    if (whole.size() > kAmountWholeDigits)
+        return Refuse(kAmountTooLarge, cell);
+    if (decimals.size() > kAmountDecimals) {
+        for (qsizetype d = kAmountDecimals; d < decimals.size(); ++d)
+            if (decimals.at(d) != u'0')
+                return Refuse(kFractionOfCent, cell);
+        decimals.truncate(kAmountDecimals);
+    }
+    QString plain = (negative ? QStringLiteral("-") : QString()) + whole;
+    if (point)
+        plain += u'.' + decimals;
+    // What the box makes of it, in the form every screen shows.
+    const QString shown = AmountRule(kAmountWholeDigits, kAmountDecimals).GetValidText(plain);
+    if (cap >= 0 && ParseAmountCents(shown) > qRound64(cap * 100))
+        return {QString(), capMessage};
+    return Accept(NormalizeAmountText(shown));
+}
+
+CsvValue CheckFlag(const QString& cell)
+{
+    static const QStringList checked = {"1", "x", "yes", "y", "true", "checked", "on"};
+    static const QStringList unchecked = {"0", "no", "n", "false", "unchecked", "off"};
+    const QString lower = cell.toLower();
+    if (checked.contains(lower))
+        return Accept(QStringLiteral("1"));
+    if (unchecked.contains(lower))
+        return Accept(QStringLiteral("0"));
+    return Refuse(kNotFlag, cell);
+}
+
+CsvValue CheckBox12Code(const QString& cell)
+{
+    const QChar c = cell.size() == 1 ? cell.at(0).toUpper() : QChar();
+    if (c >= u'A' && c <= u'Z')
+        return Accept(QString(c));
+    return Refuse(kNotBox12Code, cell);
+}
+
+CsvValue CheckBox12Year(const QString& cell)
+{
+    if (cell.size() <= 2 && CountDigits(cell) == cell.size())
+        return Accept(cell);
+    return Refuse(kNotBox12Year, cell);
+}
+
+} // namespace
+
+CsvValue CheckCsvValue(CsvValueRule rule, int maxChars, const QString& rawCell)
+{
+    const QString cell = rawCell.trimmed();
+    if (cell.isEmpty())
+        return Accept(QString());
+    switch (rule) {
+    case CsvValueRule::Text:
+        return CheckText(cell, maxChars);
+    case CsvValueRule::Ssn:
+        return CheckSsn(cell);
+    case CsvValueRule::Zip:
+        return CheckZip(cell);
+    case CsvValueRule::Account:
+        return CheckAccount(cell);
+    case CsvValueRule::State:
+        return CheckState(cell);
+    case CsvValueRule::Amount:
+        return CheckAmount(cell);
+    case CsvValueRule::SocialSecurityWages:
+        return CheckAmount(cell, kSocialSecurityWageBase, SocialSecurityWagesCapMessage());
+    case CsvValueRule::SocialSecurityTax:
+        return CheckAmount(cell, kSocialSecurityTaxCap, SocialSecurityTaxCapMessage());
+    case CsvValueRule::Flag:
+        return CheckFlag(cell);
+    case CsvValueRule::Box12Code:
+        return CheckBox12Code(cell);
+    case CsvValueRule::Box12Year:
+        return CheckBox12Year(cell);
+    }
+    return Accept(cell);
+}

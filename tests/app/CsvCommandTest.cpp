@@ -1,0 +1,209 @@
+// "formlark import-csv" and "formlark export-csv": the real executable on
+// companies of a temporary data folder.
+#include "core/import/CsvFile.h"
+#include "core/store/CompanyData.h"
+#include "core/store/CompanyStore.h"
+#include "tests/support/RecordBuilders.h"
+#include "tests/support/TestFolders.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString standardOutput;
+    QString standardError;
+};
+
+const char kEmployeesCsv[] = "SSN,First Name,Last Name,Wages,Dept\n"
+                             "111-11-1111,Ann,Lee,\"$52,000.00\",Shop\n" // updates Ann
+                             "222222222,Bo,Berg,18000,Office\n"         // adds Bo
+                             "333-33-3333,Cy,,12.345,Shop\n";           // refused
+
+CompanyData OneEmployee()
+{
+    W2Record w2 = MakeW2(1, 1);
+    w2.Wages = "100.00";
+    return MakeCompany("Harbor Tools", {MakeEmployee(1, "111-11-1111", "Ann", "Lee")}, {w2});
+}
+
+CompanyData Stored(const QString& path)
+{
+    CompanyStore store;
+    CompanyData data;
+    LoadCompany(store, path, data);
+    return data;
+}
+
+} // namespace
+
+class CsvCommandTest : public QObject {
+    Q_OBJECT
+
+private:
+    QString program_;
+    TestFolders* folders_ = nullptr;
+    QString store_;
+
+    Run Formlark(const QStringList& arguments)
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("FORMLARK_SETTINGS_FILE", folders_->SettingsFile());
+        env.insert("FORMLARK_PROGRAM_FOLDER", folders_->ProgramFolder());
+        process.setProcessEnvironment(env);
+        process.start(program_, arguments);
+        if (!process.waitForFinished(60000))
+            return {};
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QString CsvFile(const QByteArray& bytes)
+    {
+        const QString path = folders_->Path("people.csv");
+        WriteFileBytes(path, bytes);
+        return path;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        program_ = qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + "/formlark";
+        QVERIFY2(QFile::exists(program_), "run through ctest, which names the program folder");
+    }
+
+    void init()
+    {
+        folders_ = new TestFolders;
+        store_ = folders_->DataFolder() + "Harbor Tools.pmt";
+        QVERIFY(WriteCompanyStore(store_, OneEmployee()));
+    }
+
+    void cleanup()
+    {
+        delete folders_;
+        folders_ = nullptr;
+    }
+
+    void dryRunListsEverythingAndWritesNothing()
+    {
+        const QString csv = CsvFile(kEmployeesCsv);
+        const QByteArray before = FileBytes(store_);
+        const Run run = Formlark({"import-csv", "--company", "harbor tools", "--kind", "employees", csv, "--dry-run"});
+        QCOMPARE(run.exitCode, 1); // a row has errors
+        QCOMPARE(run.standardOutput, QStringLiteral("employees of \"Harbor Tools\" from %1: 1 to add, 1 to update, "
+                                                    "0 unchanged, 1 with errors (not imported); dry run, nothing "
+                                                    "written\n")
+                                         .arg(csv));
+        const QStringList errors = run.standardError.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(errors.size(), 3);
+        QCOMPARE(errors[0], QStringLiteral("formlark import-csv: warning: columns not imported: \"Dept\""));
+        QVERIFY2(errors[1].startsWith("formlark import-csv: " + csv + ": Line 4, column 4 \"Wages\": \"12.345\""),
+                 qPrintable(errors[1]));
+        QVERIFY2(errors[2].contains("Line 4, column 3 \"Last Name\""), qPrintable(errors[2]));
+        QCOMPARE(FileBytes(store_), before);
+    }
+
+    void importWritesTheRowsWithoutProblems()
+    {
+        const QString csv = CsvFile(kEmployeesCsv);
+        const Run run = Formlark({"import-csv", "--company=Harbor Tools", "--kind=employees", csv});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.standardOutput.endsWith(": 1 added, 1 updated, 0 unchanged, 1 with errors (not imported)\n"),
+                 qPrintable(run.standardOutput));
+        const CompanyData data = Stored(store_);
+        QCOMPARE(data.employees.size(), size_t(2));
+        QCOMPARE(data.employees[1].SocialSecurityNumber.Text(), QStringLiteral("222-22-2222"));
+        QCOMPARE(data.w2s[0].Wages.Text(), QStringLiteral("52000.00"));
+        QCOMPARE(data.w2s[1].Wages.Text(), QStringLiteral("18000.00"));
+
+        // The same file again changes nothing but still names the bad row.
+        const QByteArray after = FileBytes(store_);
+        const Run again = Formlark({"import-csv", "--company", "Harbor Tools", "--kind", "employees", csv});
+        QVERIFY2(again.standardOutput.endsWith(": 0 added, 0 updated, 2 unchanged, 1 with errors (not imported)\n"),
+                 qPrintable(again.standardOutput));
+        QCOMPARE(FileBytes(store_), after);
+    }
+
+    void exportImportsIntoAnotherCompanyUnchanged()
+    {
+        CompanyData source = MakeCompany("Harbor Tools", {}, {}, {MakeContractor(3, "12-3456789", "Ada", "Ruiz")},
+                                         {MakeForm1099(3, 3)});
+        source.forms1099[0].NonemployeeCompensation = "2500.00";
+        source.forms1099[0].PayerMadeDirectSales = 1;
+        QVERIFY(QFile::remove(store_));
+        QVERIFY(WriteCompanyStore(store_, source));
+        QVERIFY(WriteCompanyStore(folders_->DataFolder() + "Empty Co.pmt", MakeCompany("Empty Co")));
+
+        const QString exported = folders_->Path("contractors.csv");
+        Run run = Formlark({"export-csv", "--company", "Harbor Tools", "--kind", "contractors", exported});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.standardOutput, QStringLiteral("1 contractors of \"Harbor Tools\" written to %1\n").arg(exported));
+        run = Formlark({"import-csv", "--company", "Empty Co", "--kind", "contractors", exported});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        QCOMPARE(run.standardError, QString());
+
+        const QString again = folders_->Path("again.csv");
+        QCOMPARE(Formlark({"export-csv", "--company", "Empty Co", "--kind", "contractors", again}).exitCode, 0);
+        QCOMPARE(FileBytes(again), FileBytes(exported));
+    }
+
+    // Bad input: one line on stderr, a non-zero exit, the store as it was.
+    void badInputIsSaidInOneLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error");
+        const QByteArray fine = "SSN,First,Last\n444-44-4444,Di,Dahl\n";
+        QTest::newRow("unknown company") << QStringList{"--company", "Nobody", "--kind", "employees", "@csv"} << fine
+                                         << 1 << "there is no company \"Nobody\"";
+        QTest::newRow("bad kind") << QStringList{"--company", "Harbor Tools", "--kind", "staff", "@csv"} << fine << 2
+                                  << "--kind must be employees or contractors, not \"staff\"";
+        QTest::newRow("value forgotten") << QStringList{"--company", "--kind", "employees", "@csv"} << fine << 2
+                                         << "--company needs a value";
+        QTest::newRow("no file") << QStringList{"--company", "Harbor Tools", "--kind", "employees"} << fine << 2
+                                 << "the CSV FILE is required";
+        QTest::newRow("two files") << QStringList{"--company", "Harbor Tools", "--kind", "employees", "@csv", "x.csv"}
+                                   << fine << 2 << "one FILE only";
+        QTest::newRow("missing file") << QStringList{"--company", "Harbor Tools", "--kind", "employees", "nope.csv"}
+                                      << fine << 1 << "The file \"nope.csv\" could not be read";
+        QTest::newRow("no number column") << QStringList{"--company", "Harbor Tools", "--kind", "employees", "@csv"}
+                                          << QByteArray("First,Last\nDi,Dahl\n") << 1
+                                          << "No column holds the social security number";
+        QTest::newRow("open quote") << QStringList{"--company", "Harbor Tools", "--kind", "employees", "@csv"}
+                                    << QByteArray("SSN,First\n\"444-44-4444,Di\n") << 1
+                                    << "A value in quotes that starts on line 2 has no closing quote";
+    }
+
+    void badInputIsSaidInOneLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, error);
+        arguments.replaceInStrings("@csv", CsvFile(csv));
+        const QByteArray before = FileBytes(store_);
+        const Run run = Formlark(QStringList{"import-csv"} + arguments);
+        QTEST(run.exitCode, "exitCode");
+        QVERIFY2(run.standardError.startsWith("formlark import-csv: "), qPrintable(run.standardError));
+        QVERIFY2(run.standardError.contains(error), qPrintable(run.standardError));
+        QCOMPARE(run.standardError.count('\n'), 1);
+        QCOMPARE(FileBytes(store_), before);
+    }
+
+    void exportRefusesAFileItCannotWrite()
+    {
+        const Run run = Formlark({"export-csv", "--company", "Harbor Tools", "--kind", "employees",
+                                  folders_->Path("no such folder/out.csv")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.standardError.startsWith("formlark export-csv: The file "), qPrintable(run.standardError));
+        QCOMPARE(run.standardError.count('\n'), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(CsvCommandTest)
+#include "CsvCommandTest.moc"
