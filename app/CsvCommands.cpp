@@ -227,6 +227,8 @@ int RunImportCsvCommand(int argc, char** argv)
                               .arg(KindName(kind), company, a.file, plan.Summary()));
         return plan.Refused() > 0 ? kExitFailure : 0;
     }
+    if (!document.CanWrite())
+        return command.Fail({OneLine(document.WriteRefusal())});
     const ImportedPeople imported = kind == PeopleKind::Employees
                                         ? document.Editor().ImportEmployees(plan.Employees())
                                         : document.Editor().ImportContractors(plan.Contractors());

@@ -378,6 +378,8 @@ SaveOutcome CompanyEditor::Save1099(int contractorId, Form1099Record record)
 
 ImportedPeople CompanyEditor::ImportEmployees(const std::vector<EmployeeWithW2>& rows)
 {
+    if (document_.RefuseWrite())
+        return {};
     std::vector<ChangeRecord> changes;
     ImportedPeople result = ImportRows(rows,
                                        PeopleTables<EmployeeRecord, W2Record>{document_.Employees(), document_.W2Forms(),
@@ -394,6 +396,8 @@ ImportedPeople CompanyEditor::ImportEmployees(const std::vector<EmployeeWithW2>&
 
 ImportedPeople CompanyEditor::ImportContractors(const std::vector<ContractorWith1099>& rows)
 {
+    if (document_.RefuseWrite())
+        return {};
     std::vector<ChangeRecord> changes;
     ImportedPeople result = ImportRows(
         rows,

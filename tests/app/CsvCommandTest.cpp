@@ -3,6 +3,7 @@
 #include "core/import/CsvFile.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
+#include "core/store/StoreLock.h"
 #include "tests/support/RecordBuilders.h"
 #include "tests/support/TestFolders.h"
 
@@ -127,6 +128,20 @@ private slots:
         QVERIFY2(again.standardOutput.endsWith(": 0 added, 0 updated, 2 unchanged, 1 with errors (not imported)\n"),
                  qPrintable(again.standardOutput));
         QCOMPARE(FileBytes(store_), after);
+    }
+
+    // A company open in a window of the program is only looked at from
+    // elsewhere: the import writes nothing and says why.
+    void importIntoACompanyOpenElsewhereWritesNothing()
+    {
+        StoreLock window;
+        QCOMPARE(window.Take(store_), StoreLock::Result::Taken);
+        const QString csv = CsvFile(kEmployeesCsv);
+        const QByteArray before = FileBytes(store_);
+        const Run run = Formlark({"import-csv", "--company", "Harbor Tools", "--kind", "employees", csv});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.standardError.contains("is open in another Formlark window"), qPrintable(run.standardError));
+        QCOMPARE(FileBytes(store_), before);
     }
 
     void exportImportsIntoAnotherCompanyUnchanged()
