@@ -3,14 +3,20 @@
 #include "core/shell/Prompt.h"
 #include "gui/controls/WaitCursor.h"
 #include "render/FormPictures.h"
+#include "render/PageRenderer.h"
 #include "render/PagedOutput.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -31,20 +37,52 @@ void DisablePageRange(QPrintDialog& dialog)
             control->setEnabled(false);
 }
 
+// A PDF the printer finished: it ends with the end-of-file mark, which a
+// file cut short by a full disk lacks.
+bool PdfIsWhole(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 8)
+        return false;
+    file.seek(std::max<qint64>(0, file.size() - 64));
+    return file.readAll().contains("%%EOF");
+}
+
+bool PaintJob(QPrinter& printer, PrintJob& job, FormPictures& pictures)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    PageRenderer renderer(pictures);
+    const bool painted = PaintJobPages(painter, printer, job, renderer, 1, job.PageCount());
+    return painter.end() && painted;
+}
+
 } // namespace
 
 bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPictures& pictures)
 {
     const std::unique_ptr<PrintJob> job = makeJob(PageLayoutMargins(printer.pageLayout()));
-    const int pages = job ? job->PageCount() : 0;
-    if (pages <= 0)
+    if (!job || job->PageCount() <= 0)
         return false;
-    QPainter painter;
-    if (!painter.begin(&printer))
+    printer.setDocName(job->DocumentTitle());
+    const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (target.isEmpty())
+        return PaintJob(printer, *job, pictures);
+
+    // Printed to a file: written beside it under another name, and put in
+    // its place only when whole, so a full disk never leaves half a file
+    // where an older one was.
+    QTemporaryFile part(target + QStringLiteral(".part-XXXXXX"));
+    if (!part.open())
         return false;
-    PageRenderer renderer(pictures);
-    const bool painted = PaintJobPages(painter, printer, *job, renderer, 1, pages);
-    return painter.end() && painted;
+    const QString partPath = part.fileName();
+    part.close();
+    printer.setOutputFileName(partPath);
+    const bool painted = PaintJob(printer, *job, pictures);
+    printer.setOutputFileName(target);
+    return painted && PdfIsWhole(partPath)
+        && std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(target).constData()) == 0;
 }
 
 bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob)

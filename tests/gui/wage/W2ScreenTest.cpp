@@ -21,9 +21,11 @@
 #include "tests/support/PdfWords.h"
 #include "tests/support/RecordBuilders.h"
 #include "tests/support/RefreshCounter.h"
+#include "tests/support/TestFolders.h"
 #include "tests/support/WidgetDriving.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLocale>
@@ -716,7 +718,9 @@ private slots:
         options.Target = PrintTarget::All;
         options.Paper = PaperType::Blank;
         options.BlankCopy = W2CopyType::CopyB;
+        // An older file of that name is replaced only by a whole new one.
         const QString pdf = fixture.folders.Path("w2.pdf");
+        WriteFileBytes(pdf, "an older print");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -724,6 +728,8 @@ private slots:
         printer.setPageMargins(QMarginsF(5, 4, 5, 4), QPageLayout::Millimeter);
         FormPictures pictures(qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + u'/');
         QVERIFY(PrintJobOnPrinter(printer, s.w2.JobMaker(options), pictures));
+        QCOMPARE(QDir(fixture.folders.Path(QString())).entryList({"w2.pdf*"}, QDir::Files), QStringList{"w2.pdf"});
+        QCOMPARE(printer.outputFileName(), pdf);
 
         const QList<PdfWord> words = PdfWords(pdf);
         QCOMPARE(PageCount(words), 2);
