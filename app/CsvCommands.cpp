@@ -1,5 +1,6 @@
 #include "app/CsvCommands.h"
 
+#include "app/CommandLine.h"
 #include "core/document/CompanyFiles.h"
 #include "core/document/GlobalDoc.h"
 #include "core/import/CsvExport.h"
@@ -16,9 +17,6 @@
 #include <optional>
 
 namespace {
-
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
 
 const char kImportUsage[] =
     "usage: formlark import-csv --company NAME --kind employees|contractors FILE [--dry-run]\n"
@@ -38,10 +36,7 @@ const char kExportUsage[] =
     "1099-MISC boxes, of a company of the data folder to a CSV file (UTF-8),\n"
     "with the headers import-csv reads.\n";
 
-struct Failure {
-    QString message;
-    int exitCode = kExitFailure;
-};
+using Failure = CommandFailure;
 
 struct Arguments {
     QString company;
@@ -56,17 +51,12 @@ struct Arguments {
 // forgotten value never swallows the next option.
 std::optional<Failure> ParseArguments(const QStringList& args, bool import, const QString& command, Arguments& out)
 {
-    auto usage = [](const QString& message) { return Failure{message, kExitUsage}; };
+    const auto usage = &UsageFailure;
     for (qsizetype i = 0; i < args.size(); ++i) {
-        QString name = args[i];
-        QString value;
-        bool hasValue = false;
-        const qsizetype equals = name.indexOf(u'=');
-        if (name.startsWith(QLatin1String("--")) && equals > 0) {
-            value = name.mid(equals + 1);
-            name = name.left(equals);
-            hasValue = true;
-        }
+        CommandOption option = SplitOption(args[i]);
+        const QString& name = option.name;
+        const QString& value = option.value;
+        const bool hasValue = option.hasValue;
         if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
             out.help = true;
             continue;
@@ -83,11 +73,8 @@ std::optional<Failure> ParseArguments(const QStringList& args, bool import, cons
             out.file = args[i];
             continue;
         }
-        if (!hasValue) {
-            if (i + 1 >= args.size() || args[i + 1].startsWith(QLatin1String("--")))
-                return usage(QStringLiteral("%1 needs a value").arg(name));
-            value = args[++i];
-        }
+        if (auto failure = TakeOptionValue(option, args, i))
+            return failure;
         if (name == QLatin1String("--company")) {
             out.company = value;
         } else if (value.compare(QLatin1String("employees"), Qt::CaseInsensitive) == 0) {
@@ -107,11 +94,6 @@ std::optional<Failure> ParseArguments(const QStringList& args, bool import, cons
     if (out.file.isEmpty())
         return usage(QStringLiteral("the CSV FILE is required"));
     return std::nullopt;
-}
-
-void PrintLine(std::FILE* stream, const QString& line)
-{
-    std::fprintf(stream, "%s\n", line.toLocal8Bit().constData());
 }
 
 QString OneLine(QString text)

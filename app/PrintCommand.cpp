@@ -1,5 +1,6 @@
 #include "app/PrintCommand.h"
 
+#include "app/CommandLine.h"
 #include "core/document/CompanyFiles.h"
 #include "render/HeadlessGui.h"
 #include "core/settings/Settings.h"
@@ -33,9 +34,6 @@
 
 namespace {
 
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
-
 const char kUsage[] =
     "usage: formlark print --company NAME --form w2|w3|1099|1096 [--all | --current]\n"
     "                      [--paper preprinted|copy|laser] [--copy INDEX]\n"
@@ -56,11 +54,7 @@ const char kUsage[] =
     "  --vertical-space      inches between the two W-2 forms of a sheet,\n"
     "                        0.75 to 1.75 (w2 only)\n";
 
-// A bad command line or input: one line for stderr and the exit code.
-struct Failure {
-    QString message;
-    int exitCode = kExitFailure;
-};
+using Failure = CommandFailure;
 
 struct Arguments {
     QString company;
@@ -88,17 +82,12 @@ std::optional<double> ParseInches(const QString& text, bool allowSign)
 
 std::optional<Failure> ParseArguments(const QStringList& args, Arguments& out)
 {
-    auto usage = [](const QString& message) { return Failure{message, kExitUsage}; };
+    const auto usage = &UsageFailure;
     for (qsizetype i = 0; i < args.size(); ++i) {
-        QString name = args[i];
-        QString value;
-        bool hasValue = false;
-        const qsizetype equals = name.indexOf(u'=');
-        if (name.startsWith(QLatin1String("--")) && equals > 0) {
-            value = name.mid(equals + 1);
-            name = name.left(equals);
-            hasValue = true;
-        }
+        CommandOption option = SplitOption(args[i]);
+        const QString& name = option.name;
+        const QString& value = option.value;
+        const bool hasValue = option.hasValue;
         const bool flag = name == QLatin1String("--help") || name == QLatin1String("-h")
             || name == QLatin1String("--all") || name == QLatin1String("--current");
         if (flag && hasValue)
@@ -118,14 +107,8 @@ std::optional<Failure> ParseArguments(const QStringList& args, Arguments& out)
                                               "--offset-y", "--vertical-space", "--pdf"};
         if (!withValue.contains(name))
             return usage(QStringLiteral("unknown option \"%1\" (see formlark print --help)").arg(args[i]));
-        if (!hasValue) {
-            if (i + 1 >= args.size())
-                return usage(QStringLiteral("%1 needs a value").arg(name));
-            value = args[++i];
-        }
-        // "--pdf --all" forgot the file name; it never names a file "--all".
-        if (value.startsWith(QLatin1String("--")))
-            return usage(QStringLiteral("%1 needs a value, not the option \"%2\"").arg(name, value));
+        if (auto failure = TakeOptionValue(option, args, i))
+            return failure;
 
         if (name == QLatin1String("--company")) {
             out.company = value;
@@ -317,11 +300,6 @@ bool NamesACompanyStore(const QString& pdf, const QString& dataFolder)
     const QString name = file.fileName();
     return name.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive)
         || name.endsWith(QLatin1String(kStoreExtension) + QLatin1String(kDeletedExtension), Qt::CaseInsensitive);
-}
-
-void PrintLine(std::FILE* stream, const QString& line)
-{
-    std::fprintf(stream, "%s\n", line.toLocal8Bit().constData());
 }
 
 int Fail(const Failure& failure)

@@ -1,0 +1,32 @@
+#include "app/CommandLine.h"
+
+CommandOption SplitOption(const QString& argument)
+{
+    CommandOption option;
+    option.name = argument;
+    const qsizetype equals = argument.indexOf(u'=');
+    if (argument.startsWith(QLatin1String("--")) && equals > 0) {
+        option.name = argument.left(equals);
+        option.value = argument.mid(equals + 1);
+        option.hasValue = true;
+    }
+    return option;
+}
+
+std::optional<CommandFailure> TakeOptionValue(CommandOption& option, const QStringList& args, qsizetype& index)
+{
+    if (!option.hasValue) {
+        if (index + 1 >= args.size())
+            return UsageFailure(QStringLiteral("%1 needs a value").arg(option.name));
+        option.value = args[++index];
+        option.hasValue = true;
+    }
+    if (option.value.startsWith(QLatin1String("--")))
+        return UsageFailure(QStringLiteral("%1 needs a value, not the option \"%2\"").arg(option.name, option.value));
+    return std::nullopt;
+}
+
+void PrintLine(std::FILE* stream, const QString& line)
+{
+    std::fprintf(stream, "%s\n", line.toLocal8Bit().constData());
+}

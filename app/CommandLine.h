@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+// What the window-less commands (print, import-csv, export-csv) share:
+// their exit codes, one-line failures, and options written "--name value"
+// or "--name=value".
+
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+// A bad command line or input: one line for stderr and the exit code.
+struct CommandFailure {
+    QString message;
+    int exitCode = kExitFailure;
+};
+
+inline CommandFailure UsageFailure(const QString& message)
+{
+    return {message, kExitUsage};
+}
+
+// One option of the command line, "--name=value" split at the sign.
+struct CommandOption {
+    QString name;
+    QString value;
+    bool hasValue = false;
+};
+
+CommandOption SplitOption(const QString& argument);
+
+// Gives `option` the next argument as its value when it had none. A value
+// that looks like an option is refused, so that a forgotten value never
+// swallows the next option ("--pdf --all" never names a file "--all").
+std::optional<CommandFailure> TakeOptionValue(CommandOption& option, const QStringList& args, qsizetype& index);
+
+void PrintLine(std::FILE* stream, const QString& line);
