@@ -114,7 +114,23 @@ QString PayerFederalId(const CompanyRecord& company)
 Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors,
                                    const Form1099List& forms, const Print1099Options& options,
                                    int currentContractorIndex)
-    : TwoFormSheetJob(options.Target, FirstNameOrder(contractors), int(forms.size()), currentContractorIndex),
+    : Form1099PrintJob(company, contractors, forms, options, FirstNameOrder(contractors), int(forms.size()),
+                       currentContractorIndex)
+{
+}
+
+Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors,
+                                   const Form1099List& forms, const Print1099Options& options,
+                                   const std::vector<int>& displayOrder, int currentContractorIndex)
+    : Form1099PrintJob(company, contractors, forms, options, displayOrder,
+                       forms.empty() ? 0 : int(displayOrder.size()), currentContractorIndex)
+{
+}
+
+Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors,
+                                   const Form1099List& forms, const Print1099Options& options,
+                                   std::vector<int> order, int formCount, int currentContractorIndex)
+    : TwoFormSheetJob(options.Target, std::move(order), formCount, currentContractorIndex),
       company_(company),
       contractors_(contractors),
       forms_(forms),

@@ -32,10 +32,21 @@ class Form1099PrintJob : public TwoFormSheetJob {
 public:
     Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
                      const Print1099Options& options, int currentContractorIndex = 0);
+    // The forms in the contractors' display order (list indexes), as the
+    // contractor list on the screen shows them. Every contractor of the
+    // order prints, one without a 1099 row with empty boxes, so none is
+    // left out unseen; a company without any 1099 row prints nothing.
+    Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
+                     const Print1099Options& options, const std::vector<int>& displayOrder,
+                     int currentContractorIndex);
 
     QString DocumentTitle() const override;
 
 private:
+    Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
+                     const Print1099Options& options, std::vector<int> order, int formCount,
+                     int currentContractorIndex);
+
     void DrawSheet(Page& page) const override;
     void DrawForm(Page& page, int slot, int contractorIndex) const override;
     void DrawEmptyFormMark(Page& page) const override;
