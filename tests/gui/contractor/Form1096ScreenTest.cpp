@@ -6,11 +6,10 @@
 #include "core/document/GlobalDoc.h"
 #include "gui/contractor/Form1096View.h"
 #include "gui/controls/ColorButton.h"
-#include "gui/controls/FormPrinting.h"
-#include "render/FormPictures.h"
 #include "tests/support/DocumentFixture.h"
 #include "tests/support/PdfWords.h"
 #include "tests/support/RecordBuilders.h"
+#include "tests/support/ScreenTesting.h"
 #include "tests/support/WidgetDriving.h"
 
 #include <QCheckBox>
@@ -18,8 +17,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageLayout>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -190,17 +187,11 @@ private slots:
         C1096View view(fixture.doc);
         view.RefreshFromDocument(fixture.doc);
         const QString pdf = fixture.folders.Path("1096.pdf");
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setPageSize(QPageSize(QPageSize::Letter));
-        printer.setPageMargins(QMarginsF(5, 4, 5, 4), QPageLayout::Millimeter);
-        FormPictures pictures(qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + u'/');
-        QVERIFY(PrintJobOnPrinter(printer, view.JobMaker(Print1096Options()), pictures));
+        QVERIFY(PrintIntoPdf(view.JobMaker(Print1096Options()), pdf));
         const QList<PdfWord> words = PdfWords(pdf);
         QCOMPARE(PageCount(words), 1);
         // Entries 13 and 15 moved up 63 units, from the printable area's corner.
-        const QPoint margin(50, 40);
+        const QPoint margin = kPdfPrintableCorner;
         CheckWord(words, 1, view.Box("FormCount")->text(), QPoint(947, 797) + margin);
         CheckWord(words, 1, view.Box("TotalAmountReported")->text(), QPoint(1530, 797) + margin);
         QCOMPARE(view.Box("TotalAmountReported")->text(), QStringLiteral("12.25"));

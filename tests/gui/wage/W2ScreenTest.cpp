@@ -9,26 +9,23 @@
 #include "core/wage/W2Boxes.h"
 #include "gui/controls/BalloonWindow.h"
 #include "gui/controls/ColorButton.h"
-#include "gui/controls/FormPrinting.h"
 #include "gui/records/EmployeeView.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/wage/W2PrintOptionsDialog.h"
 #include "gui/wage/W2View.h"
 #include "gui/wage/W3View.h"
-#include "render/FormPictures.h"
 #include "render/PagedOutput.h"
 #include "tests/support/DocumentFixture.h"
 #include "tests/support/PdfWords.h"
 #include "tests/support/RecordBuilders.h"
-#include "tests/support/RefreshCounter.h"
+#include "tests/support/FormScreenFixture.h"
+#include "tests/support/ScreenTesting.h"
 #include "tests/support/WidgetDriving.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QLocale>
-#include <QPageLayout>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -83,21 +80,6 @@ CompanyData Company(int withoutW2 = 0)
     return data;
 }
 
-QList<CBalloonWindow*> OpenBalloons()
-{
-    QList<CBalloonWindow*> found;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* balloon = qobject_cast<CBalloonWindow*>(window); balloon && balloon->isVisible())
-            found << balloon;
-    return found;
-}
-
-void CloseBalloons()
-{
-    for (CBalloonWindow* balloon : OpenBalloons())
-        delete balloon;
-}
-
 const W2Record* StoredW2(const CompanyData& data, int employeeId)
 {
     for (const W2Record& w : data.w2s)
@@ -108,43 +90,16 @@ const W2Record* StoredW2(const CompanyData& data, int employeeId)
 
 // The screens as the main window has them: the employee list (whose order
 // the W-2 screen follows), the W-3 and the W-2.
-struct Screens {
+struct Screens : FormScreenFixture<CEmployeeView, CW3View, CW2View> {
     explicit Screens(DocumentFixture& fixture)
-        : doc(fixture.doc), employees(doc), w3(doc), w2(doc)
+        : FormScreenFixture(fixture, {Screen::Employees, Screen::W3, Screen::W2, Screen::Form1096})
     {
-        doc.SetView(Screen::Employees, &employees);
-        doc.SetView(Screen::W3, &w3);
-        doc.SetView(Screen::W2, &w2);
-        doc.SetView(Screen::Form1096, &refreshes);
-        w2.SetOwnerOrder(&employees.ListOrder());
-        doc.RefreshViews();
-        refreshes.count = 0;
-        w2.resize(1200, 900);
-        w2.show();
-        w2.activateWindow();
-        active = QTest::qWaitForWindowActive(&w2);
     }
-    ~Screens() { CloseBalloons(); }
-
-    QLineEdit* Box(const char* name) const { return w2.Box(name); }
-    QString Text(const char* name) const { return Box(name)->text(); }
     QString ShownEmployee() const { return Text("FirstName"); }
 
-    // Types into a box as the user does and leaves it with Tab.
-    void TypeAndLeave(const char* name, const QString& text) const
-    {
-        QLineEdit* box = Box(name);
-        Erase(box);
-        Type(box, text);
-        QTest::keyClick(box, Qt::Key_Tab);
-    }
-
-    CGlobalDoc& doc;
-    CEmployeeView employees;
-    CW3View w3;
-    CW2View w2;
-    RefreshCounter refreshes;
-    bool active = false;
+    CEmployeeView& employees = owners;
+    CW3View& w3 = summary;
+    CW2View& w2 = form;
 };
 
 } // namespace
@@ -714,19 +669,13 @@ private slots:
         options.Paper = PaperType::Blank;
         options.BlankCopy = W2CopyType::CopyB;
         const QString pdf = fixture.folders.Path("w2.pdf");
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setPageSize(QPageSize(QPageSize::Letter));
-        printer.setPageMargins(QMarginsF(5, 4, 5, 4), QPageLayout::Millimeter);
-        FormPictures pictures(qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + u'/');
-        QVERIFY(PrintJobOnPrinter(printer, s.w2.JobMaker(options), pictures));
+        QVERIFY(PrintIntoPdf(s.w2.JobMaker(options), pdf));
 
         const QList<PdfWord> words = PdfWords(pdf);
         QCOMPARE(PageCount(words), 2);
         // Copy B's points (table A + (73, 50), shift 34), from the printable
         // area's corner, 5 mm and 4 mm into the page.
-        const QPoint margin(50, 40);
+        const QPoint margin = kPdfPrintableCorner;
         CheckWord(words, 1, "CN-7", QPoint(125, 120) + margin);
         CheckWord(words, 1, "2000.50", QPoint(1155, 207) + margin);     // Bob, box 1
         CheckWord(words, 1, "Young", QPoint(620, 626) + margin);        // his last name
