@@ -501,7 +501,8 @@ private slots:
     }
 
     // In the main window: chosen again while typing the typing stays;
-    // another screen chosen asks once.
+    // another screen chosen asks once; the steps follow the contractor
+    // list as the user sorted it.
     void inTheMainWindow()
     {
         DocumentFixture fixture(Company());
@@ -522,6 +523,20 @@ private slots:
         frame.Navigate(1, 5);
         QCOMPARE(view->Box("SubstitutePayments")->text(), QStringLiteral("0.00"));
         QCOMPARE(Stored(fixture.Stored(), 9, "SubstitutePayments"), QStringLiteral("0.00"));
+
+        // The contractor list sorted by number (Zoe, Mia, Bob): Next and
+        // Previous follow it.
+        frame.Navigate(1, 2);
+        auto* contractors = static_cast<CContractorView*>(frame.View(Screen::Contractors));
+        QHeaderView* header = contractors->List()->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(3) + 10, header->height() / 2));
+        frame.Navigate(1, 5);
+        CloseBalloons();
+        Click(view->NextButton());
+        QCOMPARE(OpenBalloons().size(), 1); // Bob is the last one now
+        Click(view->PreviousButton());
+        QCOMPARE(view->Box("FirstName")->text(), QStringLiteral("Mia"));
     }
 
     // Contractors added and deleted on the contractor screen: the
