@@ -77,6 +77,8 @@ CFormEntryView::CFormEntryView(CGlobalDoc& document, const FormScreenTexts& text
         formRow->addWidget(button);
     }
     lastButton_ = print_;
+    // The buttons keep their size; the spare width goes to the right.
+    formRow->addStretch(1);
     if (texts.quickHelp) {
         help_ = new QToolButton(formGroup);
         help_->setObjectName(QStringLiteral("Help"));
@@ -86,7 +88,6 @@ CFormEntryView::CFormEntryView(CGlobalDoc& document, const FormScreenTexts& text
         help_->setFocusPolicy(Qt::StrongFocus);
         help_->setAccessibleName(QStringLiteral("Quick help"));
         help_->setToolTip(QStringLiteral("Quick help"));
-        formRow->addStretch(1);
         formRow->addWidget(help_);
         lastButton_ = help_;
         connect(help_, &QToolButton::clicked, this, &CFormEntryView::OnQuickHelp);
