@@ -122,8 +122,8 @@ Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const Contracto
 Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors,
                                    const Form1099List& forms, const Print1099Options& options,
                                    const std::vector<int>& displayOrder, int currentContractorIndex)
-    : Form1099PrintJob(company, contractors, forms, options, displayOrder,
-                       forms.empty() ? 0 : int(displayOrder.size()), currentContractorIndex)
+    : Form1099PrintJob(company, contractors, forms, options, displayOrder, int(displayOrder.size()),
+                       currentContractorIndex)
 {
 }
 

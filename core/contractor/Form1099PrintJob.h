@@ -35,7 +35,7 @@ public:
     // The forms in the contractors' display order (list indexes), as the
     // contractor list on the screen shows them. Every contractor of the
     // order prints, one without a 1099 row with empty boxes, so none is
-    // left out unseen; a company without any 1099 row prints nothing.
+    // left out unseen.
     Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
                      const Print1099Options& options, const std::vector<int>& displayOrder,
                      int currentContractorIndex);

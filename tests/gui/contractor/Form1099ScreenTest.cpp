@@ -677,6 +677,7 @@ private slots:
         data.forms1099.clear();
         DocumentFixture fixture(data);
         Screens s(fixture);
+        fixture.prompt.asked.clear(); // whatever opening such a store says
         PrintScript script(true, false);
         Click(s.form1099.PrintButton());
         QVERIFY(script.options->shown);
