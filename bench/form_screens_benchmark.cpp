@@ -1,13 +1,17 @@
 // The form screens with a large company (10,000 employees, each with a
-// W-2): bringing the W-2 screen up in the main window, Next, and Save of
-// one changed W-2 (the store write, the W-3 totals and the refresh of
-// every screen). Prints medians in milliseconds; each should stay under 30.
+// W-2, and 10,000 contractors, each with a 1099-MISC): bringing the W-2
+// and 1099-MISC screens up in the main window, Next, and Save of one
+// changed form (the store write, the W-3 or 1096 totals and the refresh
+// of every screen). Prints medians in milliseconds; each should stay
+// under 30.
 #include "core/document/GlobalDoc.h"
 #include "core/settings/Settings.h"
 #include "core/shell/Prompt.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
 #include "gui/shell/MainFrame.h"
+#include "gui/contractor/Form1096View.h"
+#include "gui/contractor/Form1099View.h"
 #include "gui/wage/W2View.h"
 #include "gui/wage/W3View.h"
 
@@ -24,6 +28,7 @@
 namespace {
 
 constexpr int kEmployees = 10000;
+constexpr int kContractors = 10000;
 
 // Answers every question with Yes, as a user saving their changes does.
 class YesPrompt : public Prompt {
@@ -36,7 +41,7 @@ public:
     int asked = 0;
 };
 
-CompanyData LargeCompany(int n)
+CompanyData LargeCompany(int n, int contractors)
 {
     CompanyData data;
     data.company.EmployerName = "Benchmark Company";
@@ -68,6 +73,30 @@ CompanyData LargeCompany(int n)
         w.Field12aAmount = "1500.00";
         data.w2s.push_back(w);
     }
+    for (int id = 1; id <= contractors; ++id) {
+        ContractorRecord c;
+        c.ContractorUniqueID = id;
+        c.IdentificationNumber = QStringLiteral("8%1-%2").arg(id / 10000000 % 10).arg(id % 10000000, 7, 10, QChar('0'));
+        c.FirstName = QStringLiteral("Payee%1").arg((id * 7919) % contractors, 5, 10, QChar('0'));
+        c.LastName = QStringLiteral("Vendor%1").arg(id);
+        c.Address1 = "200 Market Street";
+        c.City = "Springfield";
+        c.State = "IL";
+        c.Zip = "62701";
+        data.contractors.push_back(c);
+        Form1099Record f;
+        f.Form1099UniqueID = id;
+        f.ContractorUniqueID = id;
+        f.Rents = f.Royalities = f.OtherIncome = f.FishingBoatProceeds = f.MedicalAndHealthCarePayments = "0.00";
+        f.SubstitutePayments = f.CropInsuranceProceeds = f.ExcessGoldenParachutePayments = "0.00";
+        f.GrossProceedsPaidToAttorney = f.StateTaxWithheld2 = f.StateIncome2 = f.Field15A = f.Field15B = "0.00";
+        f.NonemployeeCompensation = "12000.00";
+        f.FederalIncomeTaxWithheld = "0.00";
+        f.StateTaxWithheld1 = "360.00";
+        f.StateIncome1 = "12000.00";
+        f.PayerStateID1 = "IL-5550001";
+        data.forms1099.push_back(f);
+    }
     return data;
 }
 
@@ -81,6 +110,9 @@ bool WriteLargeStore(const QString& path, const CompanyData& data)
     for (size_t i = 0; ok && i < data.employees.size(); ++i)
         ok = store.InsertEmployee(data.employees[i], data.employees[i].EmployeeUniqueID) == CompanyStore::kOk
              && store.InsertW2(data.w2s[i], data.w2s[i].W2UniqueID) == CompanyStore::kOk;
+    for (size_t i = 0; ok && i < data.contractors.size(); ++i)
+        ok = store.InsertContractor(data.contractors[i], data.contractors[i].ContractorUniqueID) == CompanyStore::kOk
+             && store.InsertForm1099(data.forms1099[i], data.forms1099[i].Form1099UniqueID) == CompanyStore::kOk;
     ok = ok && store.Execute("COMMIT") == CompanyStore::kOk;
     store.Close();
     return ok;
@@ -107,6 +139,35 @@ double Time(int runs, const std::function<void()>& prepare, const std::function<
     return Median(times);
 }
 
+struct ScreenTimes {
+    double up = 0;
+    double next = 0;
+    double save = 0;
+};
+
+// A form screen (navigation index `screen`) brought up from the screen of
+// `from`, Next through the owners in the list's order, and Save of the
+// form with `box` typed anew (dollars from `dollars` on), answered Yes.
+ScreenTimes TimeFormScreen(CMainFrame& frame, int screen, int from, CFormEntryView& view, QLineEdit* box,
+                           int dollars)
+{
+    ScreenTimes times;
+    times.up = Time(
+        25, [&] { frame.Navigate(1, from); }, [&] { frame.Navigate(1, screen); });
+    frame.Navigate(1, screen);
+    times.next = Time(
+        101, [] {}, [&] { view.OnNext(); });
+    int cents = 0;
+    times.save = Time(
+        25,
+        [&] {
+            box->setText(QStringLiteral("%1.%2").arg(dollars + cents / 100).arg(cents % 100, 2, 10, QChar('0')));
+            ++cents;
+        },
+        [&] { view.OnSave(); });
+    return times;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -120,7 +181,7 @@ int main(int argc, char** argv)
     SetAppPrompt(&prompt);
 
     const QString path = dir.filePath("Benchmark Company.pmt");
-    if (!WriteLargeStore(path, LargeCompany(kEmployees))) {
+    if (!WriteLargeStore(path, LargeCompany(kEmployees, kContractors))) {
         std::fprintf(stderr, "could not write the company\n");
         return 1;
     }
@@ -141,44 +202,45 @@ int main(int argc, char** argv)
     const double firstRefresh = first.nsecsElapsed() / 1e6;
     app.processEvents();
 
+    // The W-2 screen coming from the W-3 screen, the 1099-MISC screen from
+    // the 1096 screen; box 1 typed anew before each Save.
     auto* w2 = static_cast<CW2View*>(frame.View(Screen::W2));
-    const int w2Index = 3;
-    const int w3Index = 4;
-
-    // Bringing the W-2 screen up, coming from the W-3 screen.
-    const double up = Time(
-        25, [&] { frame.Navigate(1, w3Index); }, [&] { frame.Navigate(1, w2Index); });
-
-    // Next through the employees in the list's order.
-    frame.Navigate(1, w2Index);
-    const double next = Time(
-        101, [] {}, [&] { w2->OnNext(); });
-
-    // Save of one changed W-2: box 1 typed anew, Save answered Yes.
-    int cents = 0;
-    const double save = Time(
-        25,
-        [&] {
-            QLineEdit* wages = w2->Box("Wages");
-            wages->setText(QStringLiteral("%1.%2").arg(50000 + cents / 100).arg(cents % 100, 2, 10, QChar('0')));
-            ++cents;
-        },
-        [&] { w2->OnSave(); });
-
+    const ScreenTimes w2Times = TimeFormScreen(frame, 3, 4, *w2, w2->Box("Wages"), 50000);
     auto* w3 = static_cast<CW3View*>(frame.View(Screen::W3));
-    const double totals = Time(
+    const double w3Totals = Time(
         25, [] {}, [&] { w3->RefreshFromDocument(document); });
     const double refreshAll = Time(
         25, [] {}, [&] { document.RefreshViews(); });
 
-    const bool saved = document.Modified() == 0 && w2->Box("Wages")->text().startsWith(QLatin1String("50"));
-    std::printf("company of %d employees, each with a W-2 (medians, ms)\n", kEmployees);
+    auto* form1099 = static_cast<C1099View*>(frame.View(Screen::Form1099));
+    const ScreenTimes form1099Times = TimeFormScreen(frame, 5, 6, *form1099, form1099->Box("Rents"), 700);
+    auto* form1096 = static_cast<C1096View*>(frame.View(Screen::Form1096));
+    const double form1096Totals = Time(
+        25, [] {}, [&] { form1096->RefreshFromDocument(document); });
+    // The store write alone: the form through the document, no screen.
+    const int contractorId = form1099->Cursor().OwnerId();
+    Form1099Record changed = document.Forms1099()[size_t(form1099->Cursor().FormIndex())];
+    int royalties = 0;
+    const double write1099 = Time(
+        25, [&] { changed.Royalities = QStringLiteral("%1.00").arg(++royalties); },
+        [&] { document.Editor().Save1099(contractorId, changed); });
+
+    const bool saved = document.Modified() == 0 && w2->Box("Wages")->text().startsWith(QLatin1String("50"))
+                       && form1099->Box("Rents")->text().startsWith(QLatin1String("70"));
+    std::printf("company of %d employees, each with a W-2, and %d contractors, each with a 1099-MISC "
+                "(medians, ms)\n",
+                kEmployees, kContractors);
     std::printf("  first refresh of every screen       %8.2f (once)\n", firstRefresh);
-    std::printf("  W-2 screen brought up               %8.2f\n", up);
-    std::printf("  Next                                %8.2f\n", next);
-    std::printf("  Save of one changed W-2             %8.2f\n", save);
-    std::printf("    of which: W-3 totals and boxes    %8.2f\n", totals);
+    std::printf("  W-2 screen brought up               %8.2f\n", w2Times.up);
+    std::printf("  Next                                %8.2f\n", w2Times.next);
+    std::printf("  Save of one changed W-2             %8.2f\n", w2Times.save);
+    std::printf("    of which: W-3 totals and boxes    %8.2f\n", w3Totals);
     std::printf("    of which: refresh of every screen %8.2f\n", refreshAll);
+    std::printf("  1099-MISC screen brought up         %8.2f\n", form1099Times.up);
+    std::printf("  Next                                %8.2f\n", form1099Times.next);
+    std::printf("  Save of one changed 1099-MISC       %8.2f\n", form1099Times.save);
+    std::printf("    of which: store write             %8.2f\n", write1099);
+    std::printf("    of which: 1096 totals and boxes   %8.2f\n", form1096Totals);
     SetAppPrompt(nullptr);
     if (!saved) {
         std::fprintf(stderr, "the saves did not reach the store\n");

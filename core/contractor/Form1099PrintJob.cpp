@@ -114,7 +114,14 @@ QString PayerFederalId(const CompanyRecord& company)
 Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors,
                                    const Form1099List& forms, const Print1099Options& options,
                                    int currentContractorIndex)
-    : TwoFormSheetJob(options.Target, FirstNameOrder(contractors), currentContractorIndex),
+    : Form1099PrintJob(company, contractors, forms, options, FirstNameOrder(contractors), currentContractorIndex)
+{
+}
+
+Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors,
+                                   const Form1099List& forms, const Print1099Options& options,
+                                   const std::vector<int>& displayOrder, int currentContractorIndex)
+    : TwoFormSheetJob(options.Target, displayOrder, currentContractorIndex),
       company_(company),
       contractors_(contractors),
       forms_(forms),

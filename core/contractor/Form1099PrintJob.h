@@ -32,6 +32,13 @@ class Form1099PrintJob : public TwoFormSheetJob {
 public:
     Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
                      const Print1099Options& options, int currentContractorIndex = 0);
+    // The forms in the contractors' display order (list indexes), as the
+    // contractor list on the screen shows them. Every contractor of the
+    // order prints, one without a 1099 row with empty boxes, so none is
+    // left out unseen.
+    Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
+                     const Print1099Options& options, const std::vector<int>& displayOrder,
+                     int currentContractorIndex);
 
     QString DocumentTitle() const override;
 

@@ -20,6 +20,18 @@ std::vector<int> OrderByFirstName(const List& list)
     return order;
 }
 
+// An order that names every list index once.
+bool CoversList(std::vector<int> order, int count)
+{
+    if (int(order.size()) != count)
+        return false;
+    std::sort(order.begin(), order.end());
+    for (int i = 0; i < count; ++i)
+        if (order[size_t(i)] != i)
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::vector<int> FirstNameOrder(const EmployeeList& employees)
@@ -30,4 +42,14 @@ std::vector<int> FirstNameOrder(const EmployeeList& employees)
 std::vector<int> FirstNameOrder(const ContractorList& contractors)
 {
     return OrderByFirstName(contractors);
+}
+
+std::vector<int> WholeDisplayOrder(std::vector<int> order, const EmployeeList& employees)
+{
+    return CoversList(order, int(employees.size())) ? order : FirstNameOrder(employees);
+}
+
+std::vector<int> WholeDisplayOrder(std::vector<int> order, const ContractorList& contractors)
+{
+    return CoversList(order, int(contractors.size())) ? order : FirstNameOrder(contractors);
 }

@@ -10,3 +10,8 @@
 // Printing "all" forms and stepping through forms follow the lists' order.
 std::vector<int> FirstNameOrder(const EmployeeList& employees);
 std::vector<int> FirstNameOrder(const ContractorList& contractors);
+
+// `order` when it names every index of `list` once (a screen's display
+// order taken for a print), else the list's first-name order.
+std::vector<int> WholeDisplayOrder(std::vector<int> order, const EmployeeList& employees);
+std::vector<int> WholeDisplayOrder(std::vector<int> order, const ContractorList& contractors);

@@ -14,10 +14,10 @@
 // it goes to: the same options give the same pages on paper, in a PDF
 // and in the preview.
 
-// Whether a W-2 print has anything to print: every employee prints, with
-// its W-2 or, when a damaged store lost it, with empty boxes; a W-2 without
-// an employee never prints.
-bool W2PrintHasForms(const CompanyData& data);
+// Whether a W-2 print has anything to print: all W-2s need W-2 rows (and
+// then every employee prints, one whose row a damaged store lost with
+// empty boxes), the current one an employee.
+bool W2PrintHasForms(const CompanyData& data, const PrintW2Options& options);
 
 // The W-2s in the employees' display order (list indexes; an order that
 // does not cover the list is replaced by first-name order) or the W-2 of

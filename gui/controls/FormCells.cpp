@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -154,4 +155,16 @@ QLineEdit* NewShownBox(const char* name, const QString& accessibleName, QWidget*
     box->setAccessibleName(accessibleName);
     box->setEnabled(false);
     return box;
+}
+
+QScrollArea* NewFormArea(QWidget* parent)
+{
+    auto* area = new QScrollArea(parent);
+    area->setObjectName(QStringLiteral("FormArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidgetResizable(false);
+    area->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    area->viewport()->setAutoFillBackground(false);
+    return area;
 }

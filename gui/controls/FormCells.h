@@ -11,6 +11,7 @@ class QBoxLayout;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 
 // The paper form on a screen: a sheet of ruled cells, each with the small
 // caption of its box at the top-left and its entry boxes below, as the
@@ -83,6 +84,11 @@ QFont FormCaptionFont(const QFont& base);
 // A caption of the form in that font; a leading box number or letter
 // shows in bold.
 QLabel* NewCaptionLabel(const QString& caption, QWidget* parent);
+
+// The area a form screen shows its form in, scrolled when the screen is
+// smaller: no frame, no focus of its own, the form at the top left on the
+// screen's white.
+QScrollArea* NewFormArea(QWidget* parent);
 
 // Text boxes and disabled boxes of a form stay readable: dark text on a
 // light grey ground when disabled.

@@ -5,6 +5,7 @@
 #include "core/shell/Prompt.h"
 #include "gui/controls/BalloonWindow.h"
 #include "gui/controls/ColorButton.h"
+#include "gui/controls/FormCells.h"
 #include "gui/controls/SelectRecordDialog.h"
 #include "gui/controls/WaitCursor.h"
 
@@ -58,7 +59,7 @@ CFormEntryView::CFormEntryView(CGlobalDoc& document, const FormScreenTexts& text
     , reset_(NewCommandButton("Reset", this))
     , clear_(NewCommandButton("Clear", this))
     , print_(NewCommandButton("Print", this))
-    , scroll_(new QScrollArea(this))
+    , scroll_(NewFormArea(this))
 {
     auto* ownerGroup = new QGroupBox(QLatin1String(texts.ownerCaption), this);
     ownerGroup->setObjectName(QStringLiteral("OwnerGroup"));
@@ -76,6 +77,8 @@ CFormEntryView::CFormEntryView(CGlobalDoc& document, const FormScreenTexts& text
         formRow->addWidget(button);
     }
     lastButton_ = print_;
+    // The buttons keep their size; the spare width goes to the right.
+    formRow->addStretch(1);
     if (texts.quickHelp) {
         help_ = new QToolButton(formGroup);
         help_->setObjectName(QStringLiteral("Help"));
@@ -85,7 +88,6 @@ CFormEntryView::CFormEntryView(CGlobalDoc& document, const FormScreenTexts& text
         help_->setFocusPolicy(Qt::StrongFocus);
         help_->setAccessibleName(QStringLiteral("Quick help"));
         help_->setToolTip(QStringLiteral("Quick help"));
-        formRow->addStretch(1);
         formRow->addWidget(help_);
         lastButton_ = help_;
         connect(help_, &QToolButton::clicked, this, &CFormEntryView::OnQuickHelp);
@@ -96,13 +98,6 @@ CFormEntryView::CFormEntryView(CGlobalDoc& document, const FormScreenTexts& text
     auto* top = new QHBoxLayout;
     top->addWidget(ownerGroup);
     top->addWidget(formGroup, 1);
-
-    scroll_->setObjectName(QStringLiteral("FormArea"));
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setFocusPolicy(Qt::NoFocus);
-    scroll_->setWidgetResizable(false);
-    scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scroll_->viewport()->setAutoFillBackground(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 8, 12, 8);
@@ -196,6 +191,15 @@ void CFormEntryView::BoxLeft(QLineEdit*, bool)
 {
 }
 
+std::vector<int> CFormEntryView::OwnerDisplayOrder() const
+{
+    std::vector<int> order;
+    order.reserve(size_t(OwnerOrder().RowCount()));
+    for (const RecordListOrder::Row& row : OwnerOrder().Rows())
+        order.push_back(row.index);
+    return order;
+}
+
 // ---- showing ----
 
 void CFormEntryView::ShowCurrent()
@@ -238,10 +242,8 @@ void CFormEntryView::OnViewShown()
         filling_ = true;
         EmptyAllBoxes();
         filling_ = false;
-        AppPrompt().Tell(QLatin1String(texts_.noOwners));
-        emit navigateRequested(texts_.ownersScreenIndex);
         // The owners' screen took this one's place: nothing to point at.
-        if (!isVisible())
+        if (!SendToOwnersScreen(texts_.noOwners, texts_.ownersScreenIndex))
             return;
     }
     if (help_)

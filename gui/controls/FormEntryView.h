@@ -47,6 +47,8 @@ public:
     // first-name order of its own.
     void SetOwnerOrder(const RecordListOrder* order) { ownerOrder_ = order; }
     const RecordListOrder& OwnerOrder() const { return ownerOrder_ ? *ownerOrder_ : ownOrder_; }
+    // The owners' list indexes in that order, as the print takes them.
+    std::vector<int> OwnerDisplayOrder() const;
 
     void RefreshFromDocument(CGlobalDoc& document) override;
     void OnCompanyDataCleared() override;

@@ -29,5 +29,11 @@ signals:
     void navigateRequested(int index);
 
 protected:
+    // Coming up in a company without the owners of this screen's forms
+    // (employees, contractors): says `message`, then asks for the owners'
+    // screen (navigation index `ownersScreenIndex`). False when that screen
+    // took this one's place.
+    bool SendToOwnersScreen(const char* message, int ownersScreenIndex);
+
     CGlobalDoc& document_;
 };

@@ -176,7 +176,11 @@ void CMainFrame::CreatePanes()
     w2->SetOwnerOrder(&employees->ListOrder());
     add(Screen::W2, w2);
     add(Screen::W3, new CW3View(document_, stack_));
-    add(Screen::Form1099, new C1099View(document_, stack_));
+    auto* contractors = static_cast<CContractorView*>(views_[size_t(Screen::Contractors)]);
+    auto* form1099 = new C1099View(document_, stack_);
+    // Next and Previous step through the contractors as their list shows them.
+    form1099->SetOwnerOrder(&contractors->ListOrder());
+    add(Screen::Form1099, form1099);
     add(Screen::Form1096, new C1096View(document_, stack_));
     add(Screen::W4, new CW4View(document_, stack_));
 

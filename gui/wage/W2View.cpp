@@ -295,20 +295,16 @@ void CW2View::BoxLeft(QLineEdit* box, bool edited)
 
 PrintJobMaker CW2View::JobMaker(const PrintW2Options& options) const
 {
-    std::vector<int> order;
-    order.reserve(size_t(OwnerOrder().RowCount()));
-    for (const RecordListOrder::Row& row : OwnerOrder().Rows())
-        order.push_back(row.index);
-    const int current = Cursor().OwnerIndex();
     CGlobalDoc& document = Document();
-    return [&document, options, order, current](const PrinterMargins& margins) {
+    return [&document, options, order = OwnerDisplayOrder(), current = Cursor().OwnerIndex()](
+               const PrinterMargins& margins) {
         return MakeW2ScreenJob(document.Data(), options, order, current, margins);
     };
 }
 
 bool CW2View::CanPrint(const PrintW2Options& options) const
 {
-    if (W2PrintHasForms(Document().Data()))
+    if (W2PrintHasForms(Document().Data(), options))
         return true;
     AppPrompt().Tell(options.Target == PrintTarget::All ? QStringLiteral("This company has no W-2 forms to print.")
                                                         : QLatin1String(Texts().noOwners));

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "core/print/WagePrintOptions.h"
-#include "gui/controls/PrintOptionsDialog.h"
+#include "gui/controls/PaperPrintOptionsDialog.h"
 
 class QRadioButton;
 
 // The W-3 print options (a dialog titled " "): the alignment offsets and
 // the paper: a copy of form W3, the complete laser substitute, or the
 // pre-printed red-ink form (the only one the offsets apply to).
-class CW3PrintOptionsDialog : public CPrintOptionsDialog {
+class CW3PrintOptionsDialog : public CPaperPrintOptionsDialog {
     Q_OBJECT
 
 public:
@@ -16,18 +16,13 @@ public:
 
     const PrintW3Options& Options() const { return options_; }
 
-    QRadioButton* CopyRadio() const { return copy_; }
-    QRadioButton* LaserRadio() const { return laser_; }
-    QRadioButton* PreprintedRadio() const { return preprinted_; }
+    QRadioButton* CopyRadio() const { return PaperRadio(PaperType::Blank); }
+    QRadioButton* LaserRadio() const { return PaperRadio(PaperType::LaserSubstitute); }
+    QRadioButton* PreprintedRadio() const { return PaperRadio(PaperType::Preprinted); }
 
 protected:
     bool ReadChoices() override;
 
 private:
-    void ApplyTypeRule();
-
     PrintW3Options options_;
-    QRadioButton* copy_;
-    QRadioButton* laser_;
-    QRadioButton* preprinted_;
 };

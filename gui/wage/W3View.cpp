@@ -1,7 +1,6 @@
 #include "gui/wage/W3View.h"
 
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
 #include "core/wage/W2ScreenTexts.h"
 #include "core/wage/W3Totals.h"
 #include "core/wage/WageScreenPrint.h"
@@ -128,12 +127,7 @@ CW3View::CW3View(CGlobalDoc& document, QWidget* parent)
     BuildForm();
     UseFormPalette(form_);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("FormArea"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scroll->viewport()->setAutoFillBackground(false);
+    QScrollArea* scroll = NewFormArea(this);
     scroll->setWidget(form_);
 
     auto* top = new QHBoxLayout;
@@ -296,12 +290,9 @@ void CW3View::RefreshFromDocument(CGlobalDoc& document)
 
 void CW3View::OnViewShown()
 {
-    if (document_.Employees().empty()) {
-        AppPrompt().Tell(QLatin1String(kW2ScreenTexts.noOwners));
-        emit navigateRequested(kW2ScreenTexts.ownersScreenIndex);
-        if (!isVisible())
-            return;
-    }
+    if (document_.Employees().empty()
+        && !SendToOwnersScreen(kW2ScreenTexts.noOwners, kW2ScreenTexts.ownersScreenIndex))
+        return;
     // Employees deleted since the last refresh no longer count.
     RefreshFromDocument(document_);
 }

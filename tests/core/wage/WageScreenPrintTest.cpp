@@ -68,8 +68,8 @@ private slots:
     }
 
     // Damaged data: Mia has no W-2 row. Her form prints her and the
-    // company with empty boxes; a company of employees without W-2 rows
-    // still prints them all.
+    // company with empty boxes; all W-2s of a company without W-2 rows
+    // print nothing.
     void anEmployeeWithoutAW2PrintsWithEmptyBoxes()
     {
         CompanyData data = print_fixture::Data();
@@ -80,12 +80,14 @@ private slots:
         QVERIFY(!WhereIs(page, "CN-0042").isEmpty());
         for (const PageText& text : Texts(page))
             QVERIFY2(!text.text.contains("1000.0"), qPrintable(text.text)); // nobody's box 1
-        QVERIFY(W2PrintHasForms(data));
+        QVERIFY(W2PrintHasForms(data, Options(PrintTarget::Current)));
+        QVERIFY(W2PrintHasForms(data, Options(PrintTarget::All)));
 
         data.w2s.clear();
-        QVERIFY(W2PrintHasForms(data));
+        QVERIFY(!W2PrintHasForms(data, Options(PrintTarget::All)));
+        QVERIFY(W2PrintHasForms(data, Options(PrintTarget::Current)));
         data.employees.clear();
-        QVERIFY(!W2PrintHasForms(data));
+        QVERIFY(!W2PrintHasForms(data, Options(PrintTarget::Current)));
     }
 };
 

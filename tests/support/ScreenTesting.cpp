@@ -1,0 +1,34 @@
+#include "tests/support/ScreenTesting.h"
+
+#include "gui/controls/BalloonWindow.h"
+#include "render/FormPictures.h"
+
+#include <QApplication>
+#include <QPageLayout>
+#include <QPrinter>
+
+QList<CBalloonWindow*> OpenBalloons()
+{
+    QList<CBalloonWindow*> found;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* balloon = qobject_cast<CBalloonWindow*>(window); balloon && balloon->isVisible())
+            found << balloon;
+    return found;
+}
+
+void CloseBalloons()
+{
+    for (CBalloonWindow* balloon : OpenBalloons())
+        delete balloon;
+}
+
+bool PrintIntoPdf(const PrintJobMaker& makeJob, const QString& pdf)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageMargins(QMarginsF(5, 4, 5, 4), QPageLayout::Millimeter);
+    FormPictures pictures(qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + u'/');
+    return PrintJobOnPrinter(printer, makeJob, pictures);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+// What the tests of the form screens share: the balloons they show, and
+// their print jobs printed through a printer into a PDF.
+
+#include "gui/controls/FormPrinting.h"
+
+#include <QList>
+#include <QPoint>
+#include <QString>
+
+class CBalloonWindow;
+
+// The balloons shown at the moment; closing them all.
+QList<CBalloonWindow*> OpenBalloons();
+void CloseBalloons();
+
+// Prints the job into the PDF `pdf` on Letter paper with a printable area
+// 5 mm and 4 mm into the page (kPdfPrintableCorner, in page units), with
+// the form pictures built beside the program. False when nothing printed.
+bool PrintIntoPdf(const PrintJobMaker& makeJob, const QString& pdf);
+inline constexpr QPoint kPdfPrintableCorner(50, 40);
