@@ -89,6 +89,8 @@ const W2Record* StoredW2(const CompanyData& data, int employeeId)
             return &w;
     return nullptr;
 }
+// Never on a store read for the call alone: the form would go with it.
+const W2Record* StoredW2(CompanyData&& data, int ownerId) = delete;
 
 // The screens as the main window has them: the employee list (whose order
 // the W-2 screen follows), the W-3 and the W-2.
@@ -270,7 +272,9 @@ private slots:
         fixture.prompt.Then(PromptAnswer::Yes);
         Click(s.w2.SaveButton());
         QCOMPARE(s.refreshes.count, 1);
-        QCOMPARE(StoredW2(fixture.Stored(), 9)->MedicareWages.Text(), QStringLiteral("0.00"));
+        const CompanyData stored = fixture.Stored();
+
+        QCOMPARE(StoredW2(stored, 9)->MedicareWages.Text(), QStringLiteral("0.00"));
 
         const QByteArray before = FileBytes(fixture.path);
         fixture.prompt.Then(PromptAnswer::Yes);
@@ -309,7 +313,9 @@ private slots:
         Click(s.w2.SaveButton());
         QCOMPARE(fixture.prompt.asked,
                  QStringList({ScreenQuestions::kClearFields, ScreenQuestions::kClearFields, ScreenQuestions::kSaveFields}));
-        const W2Record* w = StoredW2(fixture.Stored(), 9);
+        const CompanyData stored = fixture.Stored();
+
+        const W2Record* w = StoredW2(stored, 9);
         QCOMPARE(w->Wages.Text(), QString());
         QCOMPARE(w->MedicareWages.Text(), QString());
         QCOMPARE(s.Text("Wages"), QStringLiteral("0.00"));
@@ -430,7 +436,9 @@ private slots:
         act();
         QCOMPARE(fixture.prompt.asked, QStringList({question}));
         QVERIFY(!s.w2.FormModified());
-        const W2Record* w = StoredW2(fixture.Stored(), shown == "Mia" ? 5 : 9);
+        const CompanyData stored = fixture.Stored();
+
+        const W2Record* w = StoredW2(stored, shown == "Mia" ? 5 : 9);
         QCOMPARE(w->NonQualifiedPlans.Text(), yes ? QStringLiteral("321.00") : QString());
         QCOMPARE(fixture.doc.Modified(), 0);
     }
@@ -553,7 +561,9 @@ private slots:
         fixture.prompt.Then(PromptAnswer::Yes);
         QVERIFY(frame.close());
         QCOMPARE(fixture.prompt.asked, QStringList({kLeaveQuestion}));
-        QCOMPARE(StoredW2(fixture.Stored(), 9)->DependentCareBenefits.Text(), QStringLiteral("88"));
+        const CompanyData stored = fixture.Stored();
+
+        QCOMPARE(StoredW2(stored, 9)->DependentCareBenefits.Text(), QStringLiteral("88"));
     }
 
     // Employees added and deleted on the employee screen: the W-2 screen
@@ -596,7 +606,9 @@ private slots:
         s.TypeAndLeave("Wages", "10");
         fixture.prompt.Then(PromptAnswer::Yes);
         Click(s.w2.SaveButton());
-        const W2Record* w = StoredW2(fixture.Stored(), 9);
+        const CompanyData stored = fixture.Stored();
+
+        const W2Record* w = StoredW2(stored, 9);
         QVERIFY(w);
         QCOMPARE(w->Wages.Text(), QStringLiteral("10.00"));
         QCOMPARE(w->W2UniqueID, 4);
@@ -623,7 +635,9 @@ private slots:
         // The store back, the Company's Save writes it.
         QVERIFY(QFile::rename(fixture.path + ".away", fixture.path));
         fixture.doc.OnSave();
-        QCOMPARE(StoredW2(fixture.Stored(), 9)->AllocatedTips.Text(), QStringLiteral("44.00"));
+        const CompanyData stored = fixture.Stored();
+
+        QCOMPARE(StoredW2(stored, 9)->AllocatedTips.Text(), QStringLiteral("44.00"));
     }
 
     // Printing all W-2s of a company without W-2 rows ends before the
