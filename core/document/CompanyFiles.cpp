@@ -1,5 +1,6 @@
 #include "core/document/CompanyFiles.h"
 
+#include "core/files/FileCopy.h"
 #include "core/settings/Settings.h"
 
 #include <QDir>
@@ -123,19 +124,12 @@ bool ProvideSampleCompany(const QString& folder)
     const QString fileName = QLatin1String(kSampleCompanyName) + QLatin1String(kStoreExtension);
     const QString source = ProgramDataFolder() + fileName;
     const QString target = WithTrailingSeparator(folder) + fileName;
-    if (!QFileInfo(source).isFile() || QFileInfo::exists(target))
+    if (!QFileInfo(source).isFile())
         return false;
-    // Copied under a name no listing takes for a store, then renamed, which
-    // never replaces a file that appeared meanwhile.
-    const QString partial = target + QStringLiteral(".copying");
-    QFile::remove(partial);
-    bool copied = QFile::copy(source, partial);
-    if (copied) {
-        // The installed copy is read-only; the user's own must not be.
-        QFile::setPermissions(partial, QFile::permissions(partial) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
-        copied = QFile::rename(partial, target);
-    }
-    if (!copied)
-        QFile::remove(partial);
-    return copied;
+    // What a start that was cut short left of its copy goes first.
+    QDir dir(folder);
+    const QString partial = fileName + QLatin1String(kPartialCopySuffix) + u'*';
+    for (const QString& left : dir.entryList({partial}, QDir::Files | QDir::Hidden))
+        dir.remove(left);
+    return CopyFileWithoutReplacing(source, target) == CopyOutcome::Copied;
 }

@@ -1,29 +1,12 @@
 #include "core/import/StoreCopies.h"
 
 #include "core/document/CompanyFiles.h"
+#include "core/files/FileCopy.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
-
-#include <unistd.h>
 
 namespace {
-
-bool CopyContents(QFile& from, QFileDevice& to)
-{
-    constexpr qint64 kChunk = 1 << 20;
-    while (!from.atEnd()) {
-        const QByteArray chunk = from.read(kChunk);
-        if (chunk.isEmpty() && from.error() != QFileDevice::NoError)
-            return false;
-        if (to.write(chunk) != chunk.size())
-            return false;
-    }
-    return from.error() == QFileDevice::NoError;
-}
 
 // Both name the same existing folder, links resolved.
 bool SameFolder(const QString& a, const QString& b)
@@ -48,17 +31,7 @@ bool StageStoreCopy(const QString& source, const QString& stagingFolder, const Q
     if (existing.exists() && !existing.isSymLink() && !existing.isFile())
         return false;
 
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile out(staged);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (!CopyContents(in, out)) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return CopyFileWhole(source, staged);
 }
 
 StoreCopyResult CopyStoreWithoutReplacing(const QString& staged, const QString& dataFolder, const QString& fileName)
@@ -68,18 +41,14 @@ StoreCopyResult CopyStoreWithoutReplacing(const QString& staged, const QString& 
     if (!FindCompanyStoreFile(dataFolder, CompanyNameOfStoreFile(fileName)).isEmpty())
         return StoreCopyResult::Kept;
 
-    QFile in(staged);
-    if (!in.open(QIODevice::ReadOnly))
-        return StoreCopyResult::Failed;
-    // A hidden name without the store extension: never listed as a company
-    // while it is written.
-    QTemporaryFile out(dataFolder + QStringLiteral(".import-XXXXXX"));
-    if (!out.open() || !CopyContents(in, out) || !out.flush() || ::fsync(out.handle()) != 0)
-        return StoreCopyResult::Failed;
-    // The rename never replaces: a store that appeared meanwhile is kept.
-    if (!out.rename(dataFolder + fileName))
-        return FindCompanyStoreFile(dataFolder, CompanyNameOfStoreFile(fileName)).isEmpty() ? StoreCopyResult::Failed
-                                                                                             : StoreCopyResult::Kept;
-    out.setAutoRemove(false);
-    return StoreCopyResult::Copied;
+    switch (CopyFileWithoutReplacing(staged, dataFolder + fileName)) {
+    case CopyOutcome::Copied:
+        return StoreCopyResult::Copied;
+    case CopyOutcome::TargetExists:
+        // A store that appeared meanwhile is kept.
+        return StoreCopyResult::Kept;
+    case CopyOutcome::Failed:
+        break;
+    }
+    return StoreCopyResult::Failed;
 }

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The file copies of the import. Both write a file whole or not at all: the
-// copy goes into a temporary file beside the target first.
+// The file copies of the import. Both write a file whole or not at all
+// (see FileCopy).
 
 // Copies `source` to `stagingFolder` + "/" + `fileName`, replacing an older
 // staged copy, and nothing else: a staged name that is a link is removed
