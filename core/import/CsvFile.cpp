@@ -1,8 +1,9 @@
 #include "core/import/CsvFile.h"
 
+#include "core/files/CheckedSaveFile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -31,11 +32,16 @@ CsvTable ReadCsvFile(const QString& path)
 
 bool WriteCsvFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
+    CheckedSaveFile file(path);
+    QString why;
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes); // a write that fails is caught by CommitWhole
+        if (file.CommitWhole(&why))
+            return true;
+    } else {
+        why = file.errorString();
+    }
     if (error)
-        *error = QStringLiteral("The file \"%1\" could not be written: %2.")
-                     .arg(QDir::toNativeSeparators(path), file.errorString());
+        *error = QStringLiteral("The file \"%1\" could not be written: %2.").arg(QDir::toNativeSeparators(path), why);
     return false;
 }
