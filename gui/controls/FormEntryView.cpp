@@ -262,9 +262,11 @@ void CFormEntryView::OnViewHidden()
         AskSaveChanges(texts_.saveBeforeLeaving);
 }
 
-void CFormEntryView::OnCompanyLeaving()
+bool CFormEntryView::OfferToSaveTypedEntries()
 {
+    // A Yes/No question: the company may always be left.
     OnViewHidden();
+    return true;
 }
 
 void CFormEntryView::OwnerAdded()

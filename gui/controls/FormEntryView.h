@@ -54,7 +54,7 @@ public:
     void OnCompanyDataCleared() override;
     void OnViewShown() override;
     void OnViewHidden() override;
-    void OnCompanyLeaving() override;
+    bool OfferToSaveTypedEntries() override;
 
 public slots:
     void OnSelect();

@@ -19,11 +19,6 @@ public:
     virtual void OnViewShown() {}
     // Another view is taking this one's place.
     virtual void OnViewHidden() {}
-    // The open company is about to be left (another one opened or made,
-    // or the program ends) while this view is shown: typing not saved yet
-    // is offered for saving.
-    virtual void OnCompanyLeaving() {}
-
 signals:
     // Asks the main window to show the screen of a navigation index.
     void navigateRequested(int index);

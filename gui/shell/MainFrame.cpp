@@ -373,22 +373,14 @@ void CMainFrame::UpdateCommandStates()
 
 // ---- commands ----
 
-void CMainFrame::OfferToSaveShownScreen()
-{
-    if (CFormView* view = AsFormView(View(current_)))
-        view->OnCompanyLeaving();
-}
-
 void CMainFrame::OnNewCompany()
 {
-    OfferToSaveShownScreen();
     document_.OnNewCompany(*dialogs_);
     UpdateCommandStates();
 }
 
 void CMainFrame::OnOpenCompany()
 {
-    OfferToSaveShownScreen();
     document_.OnOpenCompany(*dialogs_);
     UpdateCommandStates();
 }
@@ -475,7 +467,6 @@ void CMainFrame::OnAbout()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    OfferToSaveShownScreen();
     if (!document_.SaveModified()) {
         event->ignore();
         return;

@@ -70,7 +70,6 @@ private:
     void MovePaneFocus(int step);
     // Unsaved typing on the shown screen is offered for saving before the
     // company is left.
-    void OfferToSaveShownScreen();
 
     void OnNewCompany();
     void OnOpenCompany();
