@@ -128,19 +128,17 @@ void CFormEntryView::SetForm(QWidget* form)
 
 void CFormEntryView::WatchBoxes(const std::vector<QWidget*>& boxes)
 {
+    const auto userChange = [this] {
+        if (!filling_)
+            modified_ = true;
+    };
     QWidget* previous = lastButton_;
     for (QWidget* box : boxes) {
         box->installEventFilter(this);
         if (auto* edit = qobject_cast<QLineEdit*>(box))
-            connect(edit, &QLineEdit::textChanged, this, [this] {
-                if (!filling_)
-                    modified_ = true;
-            });
+            connect(edit, &QLineEdit::textChanged, this, userChange);
         else if (auto* check = qobject_cast<QAbstractButton*>(box))
-            connect(check, &QAbstractButton::toggled, this, [this] {
-                if (!filling_)
-                    modified_ = true;
-            });
+            connect(check, &QAbstractButton::toggled, this, userChange);
         setTabOrder(previous, box);
         previous = box;
     }
