@@ -29,6 +29,13 @@ bool SameFile(const QString& a, const QString& b)
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
+// The company the next start opens, in the data folder it is kept in.
+void WriteLastActiveCompany(const QString& company, const QString& dataFolder)
+{
+    WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), QLatin1String(kLastActiveCompanyValue), company);
+    WriteSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kCompanyDataPathValue), dataFolder);
+}
+
 } // namespace
 
 CGlobalDoc::CGlobalDoc(QObject* parent)
@@ -381,11 +388,8 @@ bool CGlobalDoc::CloseDocument()
         // Not this program's to move: the settings name it where it is.
         const QFileInfo store(CurrentStorePath);
         const bool inDataFolder = SameFile(CurrentStorePath, DataFolder + store.fileName());
-        if (inDataFolder) {
-            WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), QLatin1String(kLastActiveCompanyValue),
-                             CompanyNameOfStoreFile(store.fileName()));
-            WriteSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kCompanyDataPathValue), DataFolder);
-        }
+        if (inDataFolder)
+            WriteLastActiveCompany(CompanyNameOfStoreFile(store.fileName()), DataFolder);
         WritePrintOptions();
         lock_.Release();
         return inDataFolder;
@@ -400,9 +404,7 @@ bool CGlobalDoc::CloseDocument()
     }
     if (moved) {
         CurrentStorePath = target;
-        WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), QLatin1String(kLastActiveCompanyValue),
-                         CurrentCompanyName);
-        WriteSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kCompanyDataPathValue), DataFolder);
+        WriteLastActiveCompany(CurrentCompanyName, DataFolder);
     } else {
         AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be renamed to \"%2\", because that file "
                                         "exists already or can't be written. It keeps its present name.")
