@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "core/document/CompanyFiles.h"
+
 CommandOption SplitOption(const QString& argument)
 {
     CommandOption option;
@@ -23,6 +25,15 @@ std::optional<CommandFailure> TakeOptionValue(CommandOption& option, const QStri
     }
     if (option.value.startsWith(QLatin1String("--")))
         return UsageFailure(QStringLiteral("%1 needs a value, not the option \"%2\"").arg(option.name, option.value));
+    return std::nullopt;
+}
+
+std::optional<CommandFailure> FindCompanyStore(const QString& name, QString& folder, QString& storeFile)
+{
+    folder = ReadDataFolder();
+    storeFile = FindCompanyStoreFile(folder, name);
+    if (storeFile.isEmpty())
+        return CommandFailure{QStringLiteral("there is no company \"%1\" in %2").arg(name, folder)};
     return std::nullopt;
 }
 

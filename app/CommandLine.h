@@ -39,3 +39,8 @@ CommandOption SplitOption(const QString& argument);
 std::optional<CommandFailure> TakeOptionValue(CommandOption& option, const QStringList& args, qsizetype& index);
 
 void PrintLine(std::FILE* stream, const QString& line);
+
+// The store of company `name` (any letter case) in the data folder the
+// settings name: the folder and the store's file name, or why there is
+// none.
+std::optional<CommandFailure> FindCompanyStore(const QString& name, QString& folder, QString& storeFile);

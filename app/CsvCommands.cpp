@@ -6,6 +6,7 @@
 #include "core/import/CsvExport.h"
 #include "core/import/CsvFile.h"
 #include "core/import/CsvImportPlan.h"
+#include "core/settings/Settings.h"
 #include "core/shell/Prompt.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
@@ -102,15 +103,6 @@ QString OneLine(QString text)
 }
 
 // The store file of the company `name` of the data folder, or a failure.
-std::optional<Failure> FindStore(const QString& name, QString& folder, QString& storeFile)
-{
-    folder = ReadDataFolder();
-    storeFile = FindCompanyStoreFile(folder, name);
-    if (storeFile.isEmpty())
-        return Failure{QStringLiteral("there is no company \"%1\" in %2").arg(name, folder)};
-    return std::nullopt;
-}
-
 // Collects what the document would tell the user, to say it in one line.
 class CollectingPrompt : public Prompt {
 public:
@@ -169,6 +161,8 @@ QString KindName(PeopleKind kind)
 int RunImportCsvCommand(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // A command only looks at the settings: the user's file stays as it is.
+    SetSettingsReadOnly(true);
     const Command command("import-csv", kImportUsage);
     Arguments a;
     if (auto exitCode = command.Parse(argc, argv, a))
@@ -180,7 +174,7 @@ int RunImportCsvCommand(int argc, char** argv)
 
     QString folder;
     QString storeFile;
-    if (auto failure = FindStore(a.company, folder, storeFile))
+    if (auto failure = FindCompanyStore(a.company, folder, storeFile))
         return command.Fail(*failure);
     CollectingPrompt prompt;
     CGlobalDoc document;
@@ -232,6 +226,8 @@ int RunImportCsvCommand(int argc, char** argv)
 int RunExportCsvCommand(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // A command only looks at the settings: the user's file stays as it is.
+    SetSettingsReadOnly(true);
     const Command command("export-csv", kExportUsage);
     Arguments a;
     if (auto exitCode = command.Parse(argc, argv, a))
@@ -239,7 +235,7 @@ int RunExportCsvCommand(int argc, char** argv)
 
     QString folder;
     QString storeFile;
-    if (auto failure = FindStore(a.company, folder, storeFile))
+    if (auto failure = FindCompanyStore(a.company, folder, storeFile))
         return command.Fail(*failure);
     CompanyData data;
     {

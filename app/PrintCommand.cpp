@@ -314,7 +314,7 @@ int RunPrintCommand(int argc, char** argv)
 {
     PrepareHeadlessGui();
     QGuiApplication app(argc, argv);
-    // Printing only looks at the settings: the user's file stays as it is.
+    // A command only looks at the settings: the user's file stays as it is.
     SetSettingsReadOnly(true);
 
     QStringList args;
@@ -329,10 +329,10 @@ int RunPrintCommand(int argc, char** argv)
         return 0;
     }
 
-    const QString folder = ReadDataFolder();
-    const QString storeFile = FindCompanyStoreFile(folder, a.company);
-    if (storeFile.isEmpty())
-        return Fail({QStringLiteral("there is no company \"%1\" in %2").arg(a.company, folder)});
+    QString folder;
+    QString storeFile;
+    if (auto failure = FindCompanyStore(a.company, folder, storeFile))
+        return Fail(*failure);
     if (NamesACompanyStore(a.pdf, folder))
         return Fail({QStringLiteral("--pdf \"%1\" names a company file of %2; choose another file name")
                          .arg(a.pdf, folder),

@@ -7,6 +7,8 @@
 #include "tests/support/RecordBuilders.h"
 #include "tests/support/TestFolders.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QtTest>
 
@@ -144,8 +146,15 @@ private slots:
         QCOMPARE(FileBytes(store_), before);
     }
 
+    // The commands only read the settings: the user's file, comments and
+    // all, stays as it was.
     void exportImportsIntoAnotherCompanyUnchanged()
     {
+        const QByteArray settings = "; my own notes\n"
+                                    "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Last Active Company]\n"
+                                    "Value=\"Harbor Tools\"\n";
+        QVERIFY(QDir().mkpath(QFileInfo(folders_->SettingsFile()).absolutePath()));
+        QVERIFY(WriteFileBytes(folders_->SettingsFile(), settings));
         CompanyData source = MakeCompany("Harbor Tools", {}, {}, {MakeContractor(3, "12-3456789", "Ada", "Ruiz")},
                                          {MakeForm1099(3, 3)});
         source.forms1099[0].NonemployeeCompensation = "2500.00";
@@ -165,6 +174,7 @@ private slots:
         const QString again = folders_->Path("again.csv");
         QCOMPARE(Formlark({"export-csv", "--company", "Empty Co", "--kind", "contractors", again}).exitCode, 0);
         QCOMPARE(FileBytes(again), FileBytes(exported));
+        QCOMPARE(FileBytes(folders_->SettingsFile()), settings);
     }
 
     // Bad input: one line on stderr, a non-zero exit, the store as it was.
