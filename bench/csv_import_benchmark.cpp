@@ -4,6 +4,7 @@
 // store. Prints the median of the whole and of its two halves, and of the
 // same rows' statements run in one transaction on one opened store (what
 // the import's write costs once the document commits that way).
+#include "bench/BenchCompany.h"
 #include "core/document/GlobalDoc.h"
 #include "core/import/CsvExport.h"
 #include "core/import/CsvFile.h"
@@ -26,43 +27,19 @@ namespace {
 constexpr int kRows = 10000;
 constexpr int kRuns = 5;
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 // A payroll export of `n` employees, every W-2 column filled in.
 QByteArray PayrollFile(int n)
 {
-    CompanyData data;
-    for (int id = 1; id <= n; ++id) {
-        EmployeeRecord e;
-        e.EmployeeUniqueID = id;
-        e.SocialSecurityNumber =
-            QStringLiteral("%1-%2-%3").arg(100 + id / 10000).arg(id / 100 % 100, 2, 10, QChar('0')).arg(id % 10000, 4, 10, QChar('0'));
-        e.FirstName = QStringLiteral("First%1").arg(id);
-        e.MiddleName = "Q";
-        e.LastName = QStringLiteral("Last%1").arg(id);
-        e.Address1 = "100 Main Street, Apt 4";
-        e.City = "Springfield";
-        e.State = "IL";
-        e.Zip = "62701-1234";
-        data.employees.push_back(e);
-        W2Record w;
-        w.EmployeeUniqueID = id;
-        w.Wages = w.SocialSecurityWages = w.MedicareWages = w.StateWages1 = w.LocalWages1 = "45000.00";
-        w.FederalIncomeTaxWithdrawal = "5400.00";
-        w.SocialSecurityTaxWithheld = "2790.00";
-        w.MedicareTaxWithheld = "652.50";
-        w.StateIncomTax1 = "1800.00";
+    CompanyData data = LargeCompany(n, 0);
+    for (size_t i = 0; i < data.employees.size(); ++i) {
+        data.employees[i].Address1 = "100 Main Street, Apt 4"; // a comma to quote
+        W2Record& w = data.w2s[i];
+        w.LocalWages1 = "45000.00";
         w.LocalIncomeTax1 = "450.00";
-        w.Field12aCode = "D";
         w.Field12aAmount = "3000.00";
         w.RetirementPlan = 1;
         w.Other1 = "UNION 120.00";
         w.LocalityName1 = "SPRFLD";
-        data.w2s.push_back(w);
     }
     return ExportPeopleCsv(PeopleKind::Employees, data);
 }

@@ -4,11 +4,11 @@
 // changed form (the store write, the W-3 or 1096 totals and the refresh
 // of every screen). Prints medians in milliseconds; each should stay
 // under 30.
+#include "bench/BenchCompany.h"
 #include "core/document/GlobalDoc.h"
 #include "core/settings/Settings.h"
 #include "core/shell/Prompt.h"
 #include "core/store/CompanyData.h"
-#include "core/store/CompanyStore.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/contractor/Form1096View.h"
 #include "gui/contractor/Form1099View.h"
@@ -41,88 +41,6 @@ public:
     int asked = 0;
 };
 
-CompanyData LargeCompany(int n, int contractors)
-{
-    CompanyData data;
-    data.company.EmployerName = "Benchmark Company";
-    data.company.City = "Springfield";
-    data.company.State = "IL";
-    for (int id = 1; id <= n; ++id) {
-        EmployeeRecord e;
-        e.EmployeeUniqueID = id;
-        e.SocialSecurityNumber =
-            QStringLiteral("9%1-%2-%3").arg(id / 1000000 % 100, 2, 10, QChar('0')).arg(id / 10000 % 100, 2, 10, QChar('0')).arg(id % 10000, 4, 10, QChar('0'));
-        // Names out of id order, so the first-name order is a real sort.
-        e.FirstName = QStringLiteral("First%1").arg((id * 7919) % n, 5, 10, QChar('0'));
-        e.MiddleName = "Q";
-        e.LastName = QStringLiteral("Last%1").arg(id);
-        e.Address1 = "100 Main Street";
-        e.City = "Springfield";
-        e.State = "IL";
-        e.Zip = "62701-1234";
-        data.employees.push_back(e);
-        W2Record w;
-        w.W2UniqueID = id;
-        w.EmployeeUniqueID = id;
-        w.Wages = w.SocialSecurityWages = w.MedicareWages = w.StateWages1 = "45000.00";
-        w.FederalIncomeTaxWithdrawal = "5400.00";
-        w.SocialSecurityTaxWithheld = "2790.00";
-        w.MedicareTaxWithheld = "652.50";
-        w.StateIncomTax1 = "1800.00";
-        w.Field12aCode = "D";
-        w.Field12aAmount = "1500.00";
-        data.w2s.push_back(w);
-    }
-    for (int id = 1; id <= contractors; ++id) {
-        ContractorRecord c;
-        c.ContractorUniqueID = id;
-        c.IdentificationNumber = QStringLiteral("8%1-%2").arg(id / 10000000 % 10).arg(id % 10000000, 7, 10, QChar('0'));
-        c.FirstName = QStringLiteral("Payee%1").arg((id * 7919) % contractors, 5, 10, QChar('0'));
-        c.LastName = QStringLiteral("Vendor%1").arg(id);
-        c.Address1 = "200 Market Street";
-        c.City = "Springfield";
-        c.State = "IL";
-        c.Zip = "62701";
-        data.contractors.push_back(c);
-        Form1099Record f;
-        f.Form1099UniqueID = id;
-        f.ContractorUniqueID = id;
-        f.Rents = f.Royalities = f.OtherIncome = f.FishingBoatProceeds = f.MedicalAndHealthCarePayments = "0.00";
-        f.SubstitutePayments = f.CropInsuranceProceeds = f.ExcessGoldenParachutePayments = "0.00";
-        f.GrossProceedsPaidToAttorney = f.StateTaxWithheld2 = f.StateIncome2 = f.Field15A = f.Field15B = "0.00";
-        f.NonemployeeCompensation = "12000.00";
-        f.FederalIncomeTaxWithheld = "0.00";
-        f.StateTaxWithheld1 = "360.00";
-        f.StateIncome1 = "12000.00";
-        f.PayerStateID1 = "IL-5550001";
-        data.forms1099.push_back(f);
-    }
-    return data;
-}
-
-// The company as one transaction (a statement each would wait for the
-// disk 20,000 times).
-bool WriteLargeStore(const QString& path, const CompanyData& data)
-{
-    CompanyStore store;
-    bool ok = CreateCompanyStore(store, path) == CompanyStore::kOk && store.Execute("BEGIN") == CompanyStore::kOk
-              && store.InsertCompany(data.company, 1) == CompanyStore::kOk;
-    for (size_t i = 0; ok && i < data.employees.size(); ++i)
-        ok = store.InsertEmployee(data.employees[i], data.employees[i].EmployeeUniqueID) == CompanyStore::kOk
-             && store.InsertW2(data.w2s[i], data.w2s[i].W2UniqueID) == CompanyStore::kOk;
-    for (size_t i = 0; ok && i < data.contractors.size(); ++i)
-        ok = store.InsertContractor(data.contractors[i], data.contractors[i].ContractorUniqueID) == CompanyStore::kOk
-             && store.InsertForm1099(data.forms1099[i], data.forms1099[i].Form1099UniqueID) == CompanyStore::kOk;
-    ok = ok && store.Execute("COMMIT") == CompanyStore::kOk;
-    store.Close();
-    return ok;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // Runs `prepare` (untimed) and `step` (timed) `runs` times; the median.
 double Time(int runs, const std::function<void()>& prepare, const std::function<void()>& step)
@@ -181,7 +99,7 @@ int main(int argc, char** argv)
     SetAppPrompt(&prompt);
 
     const QString path = dir.filePath("Benchmark Company.pmt");
-    if (!WriteLargeStore(path, LargeCompany(kEmployees, kContractors))) {
+    if (!WriteCompanyStore(path, LargeCompany(kEmployees, kContractors))) {
         std::fprintf(stderr, "could not write the company\n");
         return 1;
     }

@@ -8,6 +8,7 @@
 // they are not there, a stand-in picture of similar weight is drawn.
 
 #include "render/HeadlessGui.h"
+#include "bench/BenchCompany.h"
 #include "core/settings/Settings.h"
 #include "core/store/Records.h"
 #include "render/FormPictures.h"
@@ -120,13 +121,6 @@ bool WriteStandInPicture(const QString& path)
     svg += QStringLiteral("</svg>");
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(svg.toUtf8()) > 0;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace

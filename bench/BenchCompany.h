@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/store/CompanyData.h"
+
+#include <vector>
+
+// What the benchmarks share: the middle of their timings and a large
+// company to time.
+
+// The median (the mean of the two middle values for an even count).
+double Median(std::vector<double> values);
+
+// A company of `n` employees, each with a filled W-2, and `contractors`
+// contractors, each with a filled 1099-MISC. The first names are out of id
+// order, so the lists' first-name order is a real sort.
+CompanyData LargeCompany(int n, int contractors);
