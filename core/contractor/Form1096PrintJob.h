@@ -24,11 +24,6 @@ public:
         : company_(company), totals_(ComputeForm1096Totals(contractors, forms)), options_(options)
     {
     }
-    // The totals of exactly the forms given.
-    Form1096PrintJob(const CompanyRecord& company, const Form1099List& forms, const Print1096Options& options)
-        : company_(company), totals_(ComputeForm1096Totals(forms)), options_(options)
-    {
-    }
     int PageCount() const override { return 1; }
     Page LayOutPage(int page) const override
     {

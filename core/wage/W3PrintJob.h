@@ -31,12 +31,6 @@ public:
         : company_(company), totals_(ComputeW3Totals(employees, w2s)), options_(options), margins_(margins)
     {
     }
-    // The totals of exactly the forms given.
-    W3PrintJob(const CompanyRecord& company, const W2List& w2s, const PrintW3Options& options,
-               const PrinterMargins& margins = {})
-        : company_(company), totals_(ComputeW3Totals(w2s)), options_(options), margins_(margins)
-    {
-    }
     int PageCount() const override { return 1; }
     Page LayOutPage(int page) const override
     {

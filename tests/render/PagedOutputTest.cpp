@@ -110,7 +110,7 @@ private slots:
         } else if (form == "W-3") {
             PrintW3Options o;
             o.Paper = PaperType(paper);
-            job = std::make_unique<W3PrintJob>(data_.company, data_.w2s, o);
+            job = std::make_unique<W3PrintJob>(data_.company, data_.employees, data_.w2s, o);
         } else if (form == "1099-MISC") {
             Print1099Options o;
             o.Paper = PaperType::Blank;
@@ -119,7 +119,7 @@ private slots:
         } else {
             Print1096Options o;
             o.Paper = PaperType::Blank;
-            job = std::make_unique<Form1096PrintJob>(data_.company, data_.forms1099, o);
+            job = std::make_unique<Form1096PrintJob>(data_.company, data_.contractors, data_.forms1099, o);
         }
         QCOMPARE(job->PageCount(), 1);
         QCOMPARE(job->DocumentTitle(), title);

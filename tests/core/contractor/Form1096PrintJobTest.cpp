@@ -30,7 +30,8 @@ private:
 
     Page Lay(const Print1096Options& o, const CompanyRecord* company = nullptr, const Form1099List* forms = nullptr) const
     {
-        return Form1096PrintJob(company ? *company : data_.company, forms ? *forms : data_.forms1099, o).LayOutPage(1);
+        return Form1096PrintJob(company ? *company : data_.company, data_.contractors, forms ? *forms : data_.forms1099, o)
+            .LayOutPage(1);
     }
 
 private slots:

@@ -25,7 +25,7 @@ private:
 
     Page Lay(const PrintW3Options& o, PrinterMargins margins = {}, const CompanyRecord* company = nullptr) const
     {
-        return W3PrintJob(company ? *company : data_.company, data_.w2s, o, margins).LayOutPage(1);
+        return W3PrintJob(company ? *company : data_.company, data_.employees, data_.w2s, o, margins).LayOutPage(1);
     }
 
 private slots:
