@@ -5,9 +5,9 @@
 #include "render/HeadlessGui.h"
 #include "core/settings/Settings.h"
 #include "core/print/ContractorPrintOptions.h"
+#include "core/contractor/ContractorScreenPrint.h"
 #include "core/contractor/Form1096PrintJob.h"
 #include "core/contractor/Form1099Copies.h"
-#include "core/contractor/Form1099EmptyFields.h"
 #include "core/contractor/Form1099PrintJob.h"
 #include "core/records/DisplayOrder.h"
 #include "core/store/CompanyData.h"
@@ -253,21 +253,11 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
             result.nothingToPrint = o.Target == PrintTarget::All
                                         ? QStringLiteral("company \"%1\" has no 1099-MISC forms to print").arg(company)
                                         : QStringLiteral("company \"%1\" has no contractors").arg(company);
-        } else if (o.Target == PrintTarget::All) {
-            Form1099List printed;
-            for (const Form1099Record* form : FormsOfOwners(data.contractors, &ContractorRecord::ContractorUniqueID,
-                                                            data.forms1099, &Form1099Record::ContractorUniqueID))
-                printed.push_back(*form);
-            if (AnyForm1099HasEmptyFields(printed))
-                result.warning = QStringLiteral("one or more 1099 forms contain empty fields");
-        } else {
-            const auto& id = data.contractors[size_t(current)].ContractorUniqueID;
-            for (const Form1099Record& f : data.forms1099)
-                if (f.ContractorUniqueID == id) {
-                    if (Form1099HasEmptyFields(f))
-                        result.warning = QStringLiteral("the 1099 form contains empty fields");
-                    break;
-                }
+        } else if (!Form1099EmptyFieldsQuestion(data, o, current).isEmpty()) {
+            // What the 1099-MISC screen asks about before it prints.
+            result.warning = o.Target == PrintTarget::All
+                                 ? QStringLiteral("one or more 1099 forms contain empty fields")
+                                 : QStringLiteral("the 1099 form contains empty fields");
         }
         result.job = std::make_unique<Form1099PrintJob>(data.company, data.contractors, data.forms1099, o, current);
     } else {
