@@ -4,6 +4,7 @@
 #include "core/contractor/Form1099EmptyFields.h"
 #include "core/contractor/Form1099PrintJob.h"
 #include "core/records/DisplayOrder.h"
+#include "core/store/RecordLookup.h"
 
 #include <QSet>
 
@@ -13,9 +14,8 @@ namespace {
 
 const Form1099Record* FormOf(const Form1099List& forms, int contractorId)
 {
-    const auto it = std::find_if(forms.begin(), forms.end(),
-                                 [contractorId](const Form1099Record& f) { return f.ContractorUniqueID == contractorId; });
-    return it == forms.end() ? nullptr : &*it;
+    const int index = FindRecordIndex(forms, &Form1099Record::ContractorUniqueID, -1, contractorId);
+    return index < 0 ? nullptr : &forms[size_t(index)];
 }
 
 bool AnyContractorWithoutForm(const CompanyData& data)

@@ -61,10 +61,7 @@ template <class Form, class Same>
 std::optional<ChangeRecord> SaveForm(std::vector<Form>& forms, int Form::*owner, int Form::*idMember,
                                      RecordKind kind, int ownerId, int newId, Form form, Same same)
 {
-    int index = -1;
-    for (size_t i = 0; i < forms.size() && index < 0; ++i)
-        if (forms[i].*owner == ownerId)
-            index = int(i);
+    const int index = FindRecordIndex(forms, owner, -1, ownerId);
     const Form empty;
     const Form& stored = index >= 0 ? forms[size_t(index)] : empty;
     if (same(form, stored))
