@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/records/RecordListOrder.h"
+#include "core/store/RecordLookup.h"
 
 #include <vector>
 
@@ -32,19 +33,10 @@ public:
     {
         return index >= 0 && index < OwnerCount() ? owners_[size_t(index)].*ownerId_ : -1;
     }
-    int OwnerIndexOf(int ownerId) const override { return Find(owners_, ownerId_, ownerId); }
-    int FormIndexOf(int ownerId) const override { return Find(forms_, formOwner_, ownerId); }
+    int OwnerIndexOf(int ownerId) const override { return FindRecordIndex(owners_, ownerId_, -1, ownerId); }
+    int FormIndexOf(int ownerId) const override { return FindRecordIndex(forms_, formOwner_, -1, ownerId); }
 
 private:
-    template <class Record>
-    static int Find(const std::vector<Record>& list, int Record::*member, int id)
-    {
-        for (size_t i = 0; i < list.size(); ++i)
-            if (list[i].*member == id)
-                return int(i);
-        return -1;
-    }
-
     const std::vector<Owner>& owners_;
     int Owner::*ownerId_;
     const std::vector<Form>& forms_;
