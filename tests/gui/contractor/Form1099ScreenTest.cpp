@@ -600,7 +600,6 @@ private slots:
         s.TypeAndLeave("Rents", "10");
         s.Save();
         const CompanyData stored = fixture.Stored();
-
         const Form1099Record* f = StoredForm(stored, 9);
         QVERIFY(f);
         QCOMPARE(f->Rents.Text(), QStringLiteral("10.00"));

@@ -273,7 +273,6 @@ private slots:
         Click(s.w2.SaveButton());
         QCOMPARE(s.refreshes.count, 1);
         const CompanyData stored = fixture.Stored();
-
         QCOMPARE(StoredW2(stored, 9)->MedicareWages.Text(), QStringLiteral("0.00"));
 
         const QByteArray before = FileBytes(fixture.path);
@@ -314,7 +313,6 @@ private slots:
         QCOMPARE(fixture.prompt.asked,
                  QStringList({ScreenQuestions::kClearFields, ScreenQuestions::kClearFields, ScreenQuestions::kSaveFields}));
         const CompanyData stored = fixture.Stored();
-
         const W2Record* w = StoredW2(stored, 9);
         QCOMPARE(w->Wages.Text(), QString());
         QCOMPARE(w->MedicareWages.Text(), QString());
@@ -437,7 +435,6 @@ private slots:
         QCOMPARE(fixture.prompt.asked, QStringList({question}));
         QVERIFY(!s.w2.FormModified());
         const CompanyData stored = fixture.Stored();
-
         const W2Record* w = StoredW2(stored, shown == "Mia" ? 5 : 9);
         QCOMPARE(w->NonQualifiedPlans.Text(), yes ? QStringLiteral("321.00") : QString());
         QCOMPARE(fixture.doc.Modified(), 0);
@@ -562,7 +559,6 @@ private slots:
         QVERIFY(frame.close());
         QCOMPARE(fixture.prompt.asked, QStringList({kLeaveQuestion}));
         const CompanyData stored = fixture.Stored();
-
         QCOMPARE(StoredW2(stored, 9)->DependentCareBenefits.Text(), QStringLiteral("88"));
     }
 
@@ -607,7 +603,6 @@ private slots:
         fixture.prompt.Then(PromptAnswer::Yes);
         Click(s.w2.SaveButton());
         const CompanyData stored = fixture.Stored();
-
         const W2Record* w = StoredW2(stored, 9);
         QVERIFY(w);
         QCOMPARE(w->Wages.Text(), QStringLiteral("10.00"));
@@ -636,7 +631,6 @@ private slots:
         QVERIFY(QFile::rename(fixture.path + ".away", fixture.path));
         fixture.doc.OnSave();
         const CompanyData stored = fixture.Stored();
-
         QCOMPARE(StoredW2(stored, 9)->AllocatedTips.Text(), QStringLiteral("44.00"));
     }
 
