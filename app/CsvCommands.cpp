@@ -9,7 +9,7 @@
 #include "core/settings/Settings.h"
 #include "core/shell/Prompt.h"
 #include "core/store/CompanyData.h"
-#include "core/store/CompanyStore.h"
+#include "core/store/StoreFileKind.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -176,6 +176,10 @@ int RunImportCsvCommand(int argc, char** argv)
     QString storeFile;
     if (auto failure = FindCompanyStore(a.company, folder, storeFile))
         return command.Fail(*failure);
+    if (StoreFileKindOf(folder + storeFile) == StoreFileKind::Earlier)
+        return command.Fail({QStringLiteral("the store of company \"%1\" was saved by an earlier edition of the "
+                                            "program; convert it first (formlark convert --company \"%1\")")
+                                 .arg(CompanyNameOfStoreFile(storeFile))});
     CollectingPrompt prompt;
     CGlobalDoc document;
     document.DataFolder = folder;
@@ -238,12 +242,9 @@ int RunExportCsvCommand(int argc, char** argv)
     if (auto failure = FindCompanyStore(a.company, folder, storeFile))
         return command.Fail(*failure);
     CompanyData data;
-    {
-        CompanyStore store;
-        if (LoadCompany(store, folder + storeFile, data) != CompanyStore::kOk)
-            return command.Fail({QStringLiteral("cannot read the store of company \"%1\" (%2)")
-                                     .arg(a.company, folder + storeFile)});
-    }
+    QString problem;
+    if (!ReadCompanyFile(folder + storeFile, data, &problem))
+        return command.Fail({OneLine(problem)});
     QString error;
     if (!WriteCsvFile(a.file, ExportPeopleCsv(*a.kind, data), &error))
         return command.Fail({error});

@@ -11,7 +11,6 @@
 #include "core/contractor/Form1099PrintJob.h"
 #include "core/records/DisplayOrder.h"
 #include "core/store/CompanyData.h"
-#include "core/store/CompanyStore.h"
 #include "core/store/RecordLookup.h"
 #include "render/FormPictures.h"
 #include "render/PagedOutput.h"
@@ -329,12 +328,9 @@ int RunPrintCommand(int argc, char** argv)
                      kExitUsage});
 
     CompanyData data;
-    {
-        CompanyStore store;
-        if (LoadCompany(store, folder + storeFile, data) != CompanyStore::kOk)
-            return Fail({QStringLiteral("cannot read the store of company \"%1\" (%2)").arg(a.company, folder + storeFile)});
-        store.Close();
-    }
+    QString problem;
+    if (!ReadCompanyFile(folder + storeFile, data, &problem))
+        return Fail({problem.replace(u'\n', u' ')});
     const QString company = data.company.EmployerName.IsEmpty() ? a.company : data.company.EmployerName.Text();
     const FormOwnerCheck owners = CheckFormOwners(data);
     if (!owners.AllMatch())

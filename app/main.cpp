@@ -1,6 +1,7 @@
 #include "core/document/GlobalDoc.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/MessageBoxPrompt.h"
+#include "app/ConvertCommand.h"
 #include "app/CsvCommands.h"
 #include "app/PrintCommand.h"
 #include "core/settings/Settings.h"
@@ -19,6 +20,7 @@ namespace {
 const char kVersionLine[] = "formlark " FORMLARK_VERSION "\n";
 const char kHelpLine[] = "usage: formlark (opens the window) | formlark print OPTIONS --pdf FILE "
                          "| formlark import-csv OPTIONS FILE | formlark export-csv OPTIONS FILE "
+                         "| formlark convert --company NAME | --all "
                          "(see formlark COMMAND --help) | formlark --version\n";
 
 bool Is(const char* argument, const char* option)
@@ -38,6 +40,8 @@ int main(int argc, char** argv)
             return RunImportCsvCommand(argc, argv);
         if (Is(argv[1], "export-csv"))
             return RunExportCsvCommand(argc, argv);
+        if (Is(argv[1], "convert"))
+            return RunConvertCommand(argc, argv);
         if (Is(argv[1], "--version") || Is(argv[1], "-v")) {
             std::fputs(kVersionLine, stdout);
             return 0;
@@ -68,6 +72,11 @@ int main(int argc, char** argv)
         SetAppPrompt(nullptr);
         return 1;
     }
+    // A company file to open (the desktop's "Open with"): opened once the
+    // start is through, so the password is asked first.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1 && !arguments.at(1).startsWith(u'-'))
+        frame.OpenFileAfterStartUp(arguments.at(1));
     frame.showMaximized();
     frame.RefreshAllViews();
     QObject::connect(&splash, &CSplashWindow::finished, &frame, [&frame] { frame.ContinueStartUp(); },

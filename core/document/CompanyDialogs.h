@@ -17,4 +17,10 @@ public:
     // "Select a Company ": the index in `names` of the chosen company, or
     // nullopt when cancelled. The dialog shows the names sorted.
     virtual std::optional<int> SelectCompany(const QStringList& names) = 0;
+
+    // Another name for a company brought in from `file`, whose own name
+    // `taken` can't be used in the data folder (a company of that name
+    // exists, or it can't name a file): the entered name, or nullopt when
+    // cancelled.
+    virtual std::optional<QString> AskCompanyName(const QString& file, const QString& taken) = 0;
 };

@@ -4,8 +4,11 @@
 #include "core/document/CompanyFiles.h"
 #include "core/shell/Prompt.h"
 #include "core/settings/Settings.h"
+#include "core/files/FileCopy.h"
 #include "core/store/FixedText.h"
 #include "core/store/RecordLookup.h"
+#include "core/store/StoreConversion.h"
+#include "core/store/StoreFileKind.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +30,14 @@ QString DescribeChange(const ChangeRecord& change)
 bool SameFile(const QString& a, const QString& b)
 {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+// Whether `file` is a store of the data folder `folder` (links resolved).
+bool IsStoreOfFolder(const QFileInfo& file, const QString& folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return !canonical.isEmpty() && QFileInfo(file.absolutePath()).canonicalFilePath() == canonical
+        && file.fileName().endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive);
 }
 
 // The company the next start opens, in the data folder it is kept in.
@@ -294,9 +305,28 @@ bool CGlobalDoc::OpenFirstCompany()
                                          QLatin1String(kLastActiveCompanyValue), QLatin1String(kSampleCompanyName));
     ReadPrintOptions();
 
-    QString file = FindCompanyStoreFile(DataFolder, CurrentCompanyName);
-    if (file.isEmpty())
-        file = FindCompanyStoreFile(DataFolder, QLatin1String(kSampleCompanyName));
+    // A store of the earlier editions opens once it is converted; when the
+    // user doesn't want that, the Sample Company opens instead.
+    bool declined = false;
+    auto usable = [&](const QString& file) {
+        if (file.isEmpty() || OpensAsCurrent(DataFolder + file))
+            return file;
+        declined = true;
+        return QString();
+    };
+    const QString last = FindCompanyStoreFile(DataFolder, CurrentCompanyName);
+    QString file = usable(last);
+    if (file.isEmpty()) {
+        const QString sampleFile = FindCompanyStoreFile(DataFolder, QLatin1String(kSampleCompanyName));
+        if (sampleFile != last)
+            file = usable(sampleFile);
+    }
+    if (file.isEmpty() && declined) {
+        AppPrompt().Tell(QStringLiteral("Formlark can't start: the company to open was saved by an earlier edition "
+                                        "of the program and was not converted."),
+                         PromptIcon::Stop);
+        return false;
+    }
     if (file.isEmpty()) {
         const QString sample = QLatin1String(kSampleCompanyName);
         const QString missing =
@@ -447,6 +477,8 @@ void CGlobalDoc::OnNewCompany(CompanyDialogs& dialogs)
     QString path = DataFolder + existing;
     if (!created) {
         AppPrompt().Tell(QLatin1String(DocumentMessages::kCompanyExists));
+        if (!OpensAsCurrent(path))
+            return;
     } else {
         // The store with its company row, made whole before it takes the
         // company's name.
@@ -482,15 +514,124 @@ void CGlobalDoc::OnOpenCompany(CompanyDialogs& dialogs)
     const std::optional<int> chosen = dialogs.SelectCompany(names);
     if (!chosen || *chosen < 0 || *chosen >= names.size())
         return;
+    const QString path = StorePathFor(names.at(*chosen));
+    if (OpensAsCurrent(path))
+        OpenStore(path);
+}
+
+void CGlobalDoc::OnOpenFile(const QString& path, CompanyDialogs& dialogs)
+{
+    const QFileInfo info(path);
+    const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
+    const StoreFileKind kind = StoreFileKindOf(path);
+    if (kind == StoreFileKind::Missing) {
+        AppPrompt().Tell(QStringLiteral("The file \"%1\" does not exist.").arg(shown), PromptIcon::Exclamation);
+        return;
+    }
+    if (kind != StoreFileKind::Current && kind != StoreFileKind::Earlier) {
+        AppPrompt().Tell(QStringLiteral("The file \"%1\" is not a Formlark company file, so it can't be opened.")
+                             .arg(shown),
+                         PromptIcon::Exclamation);
+        return;
+    }
+    if (!AskSaveChangesFirst())
+        return;
+    if (IsStoreOfFolder(info, DataFolder)) {
+        const QString store = DataFolder + info.fileName();
+        if (OpensAsCurrent(store))
+            OpenStore(store);
+        return;
+    }
+    // From elsewhere: the original stays where it is, untouched.
+    if (kind == StoreFileKind::Earlier
+        && !AppPrompt().AskYesNo(QString::fromLatin1(DocumentMessages::kConvertEarlierStore).arg(shown)))
+        return;
+    QString name = info.fileName();
+    if (name.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive))
+        name = CompanyNameOfStoreFile(name);
+    name = CutToCharacters(name, kCompanyNameCapacity);
+    while (!IsUsableCompanyName(name) || CompanyStoreExists(name)) {
+        const std::optional<QString> other = dialogs.AskCompanyName(shown, name);
+        if (!other)
+            return;
+        name = CutToCharacters(other->trimmed(), kCompanyNameCapacity);
+    }
+    const QString store = BringIntoDataFolder(path, name);
+    if (!store.isEmpty())
+        OpenStore(store);
+}
+
+QString CGlobalDoc::BringIntoDataFolder(const QString& source, const QString& name)
+{
+    const QString target = DataFolder + name + QLatin1String(kStoreExtension);
+    const QString shown = QDir::toNativeSeparators(QFileInfo(source).absoluteFilePath());
+    QString problem;
+    if (StoreFileKindOf(source) == StoreFileKind::Earlier) {
+        if (ConvertEarlierStoreTo(source, target, &problem))
+            return target;
+        AppPrompt().Tell(problem, PromptIcon::Stop);
+        return QString();
+    }
+    // A copy without the journal of a change that was cut short would be
+    // half of that change.
+    const QFileInfo journal(StoreJournalPath(source));
+    if (journal.exists() && (!journal.isFile() || journal.size() > 0)) {
+        AppPrompt().Tell(QStringLiteral("The company file \"%1\" was being changed when a program stopped (the "
+                                        "file \"%2\" beside it holds the unfinished change), so it can't be copied "
+                                        "as it is. Open it once in the program it belongs to, or restore a backup.")
+                             .arg(shown, QDir::toNativeSeparators(journal.absoluteFilePath())),
+                         PromptIcon::Stop);
+        return QString();
+    }
+    switch (CopyFileWithoutReplacing(source, target)) {
+    case CopyOutcome::Copied: return target;
+    case CopyOutcome::TargetExists:
+        AppPrompt().Tell(QStringLiteral("A company \"%1\" appeared in the data folder meanwhile; nothing was copied.")
+                             .arg(name),
+                         PromptIcon::Exclamation);
+        break;
+    case CopyOutcome::Failed:
+        AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be copied into the data folder \"%2\".")
+                             .arg(shown, QDir::toNativeSeparators(DataFolder)),
+                         PromptIcon::Stop);
+        break;
+    }
+    return QString();
+}
+
+void CGlobalDoc::OpenStore(const QString& path)
+{
     WritePrintOptions();
-    CurrentCompanyName = names.at(*chosen);
-    CurrentStorePath = StorePathFor(CurrentCompanyName);
+    CurrentCompanyName = CompanyNameOfStoreFile(QFileInfo(path).fileName());
+    CurrentStorePath = path;
     ClearCompanyData();
     if (!LoadCurrentCompany())
         ReportUnreadableStore(CurrentStorePath);
     RefreshViews();
     SetModified(0);
     emit navigateRequested(0);
+}
+
+CGlobalDoc::Conversion CGlobalDoc::OfferConversion(const QString& path)
+{
+    if (StoreFileKindOf(path) != StoreFileKind::Earlier)
+        return Conversion::NotNeeded;
+    const QString kept = KeptOriginalPath(path);
+    if (!AppPrompt().AskYesNo(
+            QString::fromLatin1(DocumentMessages::kConvertEarlierStore).arg(QFileInfo(kept).fileName())))
+        return Conversion::Declined;
+    QString problem;
+    if (!ConvertEarlierStore(path, kept, &problem)) {
+        AppPrompt().Tell(problem, PromptIcon::Stop);
+        return Conversion::Failed;
+    }
+    return Conversion::Converted;
+}
+
+bool CGlobalDoc::OpensAsCurrent(const QString& path)
+{
+    const Conversion conversion = OfferConversion(path);
+    return conversion == Conversion::NotNeeded || conversion == Conversion::Converted;
 }
 
 void CGlobalDoc::OnDeleteCompany(CompanyDialogs& dialogs)

@@ -140,6 +140,13 @@ public:
     void OnOpenCompany(CompanyDialogs& dialogs);
     void OnDeleteCompany(CompanyDialogs& dialogs);
     void OnSave();
+    // Opens the company store `path` named on the command line (the file
+    // manager's "Open with"): a store of the data folder as itself; a file
+    // elsewhere is brought into the data folder first, under its own name
+    // or, when that can't be used there, a name the user gives, and never
+    // over a store. A store of the earlier editions is converted when the
+    // user agrees; its original is never changed.
+    void OnOpenFile(const QString& path, CompanyDialogs& dialogs);
     // Enabled rules of the menu commands.
     bool CanSave() const { return modified_ == 1 && CanWrite(); }
     bool CanDeleteCompany();
@@ -160,6 +167,19 @@ signals:
     void navigateRequested(int index);
 
 private:
+    enum class Conversion { NotNeeded, Converted, Declined, Failed };
+    // For a store of the earlier editions at `path`: asks whether to
+    // convert it (the original kept beside it) and does so; tells the user
+    // why when that fails.
+    Conversion OfferConversion(const QString& path);
+    // Whether the store at `path` is (now) one this program opens.
+    bool OpensAsCurrent(const QString& path);
+    // Brings the company file `source` from outside the data folder in as
+    // company `name`: converted or copied. Returns the new store, or an
+    // empty text when nothing was brought in.
+    QString BringIntoDataFolder(const QString& source, const QString& name);
+    // Makes the store `path` of the data folder the open company.
+    void OpenStore(const QString& path);
     bool AskSaveChangesFirst();
     void SetWriteRefusal(const QString& refusal);
     bool WriteQueue();
@@ -193,4 +213,8 @@ inline constexpr char kCompanyExists[] = "This company already exists";
 inline constexpr char kCantDeleteOpenCompany[] = "You can't delete currently opened company.";
 inline constexpr char kConfirmDelete[] = "Are you sure you want to delete this company?";
 inline constexpr char kNewCompanyName[] = "Please enter a name for the new company";
+// %1: where the original file is kept.
+inline constexpr char kConvertEarlierStore[] =
+    "This company was saved by an earlier edition of the program. Convert it now? The original file is kept as "
+    "%1.";
 } // namespace DocumentMessages

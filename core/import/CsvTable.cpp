@@ -1,31 +1,12 @@
 #include "core/import/CsvTable.h"
 
-#include <QStringDecoder>
+#include "core/store/Windows1252Text.h"
 
-#include <array>
+#include <QStringDecoder>
 
 namespace {
 
 constexpr QChar kQuote = u'"';
-
-// Windows-1252 at 0x80-0x9F, where it differs from Latin-1; the five
-// unused codes stay as they are.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-QString DecodeWindows1252(const QByteArray& bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        *out++ = (b >= 0x80 && b <= 0x9F) ? QChar(kWindows1252High[b - 0x80]) : QChar(b);
-    }
-    return text;
-}
 
 // The separator of the first record: a semicolon when it has more of them
 // than commas outside quotes, else a comma.

@@ -2,6 +2,8 @@
 
 #include "core/document/CompanyFiles.h"
 #include "core/files/FileCopy.h"
+#include "core/store/StoreConversion.h"
+#include "core/store/StoreFileKind.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +33,10 @@ bool StageStoreCopy(const QString& source, const QString& stagingFolder, const Q
     if (existing.exists() && !existing.isSymLink() && !existing.isFile())
         return false;
 
+    // A store of the earlier editions becomes one of this edition on its
+    // way in; the upgrade then treats it like any other.
+    if (StoreFileKindOf(source) == StoreFileKind::Earlier)
+        return ConvertEarlierStoreOver(source, staged);
     return CopyFileWhole(source, staged);
 }
 

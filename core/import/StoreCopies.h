@@ -9,7 +9,10 @@
 // staged copy, and nothing else: a staged name that is a link is removed
 // (never followed), and a staging folder that is the data folder itself or
 // the source's folder (through a link, say) is refused, so a store of this
-// edition or the previous edition's original is never written over.
+// edition or the previous edition's original is never written over. A store
+// of the earlier Windows editions is converted into a store of this edition
+// as it is copied (and refused when it is damaged or was left in the middle
+// of a change).
 bool StageStoreCopy(const QString& source, const QString& stagingFolder, const QString& fileName,
                     const QString& dataFolder);
 

@@ -1,9 +1,13 @@
 #include "core/store/CompanyData.h"
 
 #include "core/store/CompanyStore.h"
+#include "core/store/EarlierStoreReader.h"
+#include "core/store/StoreFileKind.h"
 #include "core/store/RecordLookup.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -129,6 +133,35 @@ int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data)
     return rc;
 }
 
+bool ReadCompanyFile(const QString& path, CompanyData& data, QString* problem)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    QString why;
+    switch (StoreFileKindOf(path)) {
+    case StoreFileKind::Missing:
+        why = QStringLiteral("The company file \"%1\" does not exist.").arg(file);
+        break;
+    case StoreFileKind::Earlier:
+        if (ReadEarlierStore(path, data, &why))
+            return true;
+        break;
+    case StoreFileKind::Empty:
+    case StoreFileKind::Current:
+    case StoreFileKind::Foreign: {
+        CompanyStore store;
+        if (LoadCompany(store, path, data) == CompanyStore::kOk)
+            return true;
+        why = QStringLiteral("The company file \"%1\" could not be read. It may be damaged, or it is not a "
+                             "Formlark company file.")
+                  .arg(file);
+        break;
+    }
+    }
+    if (problem)
+        *problem = why;
+    return false;
+}
+
 int CreateCompanyStore(CompanyStore& store, const QString& path)
 {
     store.Close();
@@ -144,14 +177,19 @@ int CreateCompanyStore(CompanyStore& store, const QString& path)
     return rc;
 }
 
-bool WriteCompanyStore(const QString& path, const CompanyData& data)
+QString BuildCompanyStoreBeside(const QString& path, const CompanyData& data)
 {
-    if (QFile::exists(path))
-        return false;
-    // Built whole under a name no listing takes for a store, then renamed:
-    // a store that was cut short never takes the company's name.
-    const QString building = path + QStringLiteral(".new-%1").arg(QRandomGenerator::global()->generate(), 8, 16,
-                                                                   QLatin1Char('0'));
+    // Built whole under a name no listing takes for a store: a store that
+    // was cut short never takes the company's name.
+    // A name of its own: never a file another write left behind.
+    QString building;
+    for (int attempt = 0; attempt < 16 && (building.isEmpty() || QFileInfo::exists(building)
+                                           || QFileInfo::exists(building + QStringLiteral("-journal")));
+         ++attempt)
+        building = path + QStringLiteral(".new-%1").arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                         QLatin1Char('0'));
+    if (QFileInfo::exists(building) || QFileInfo::exists(building + QStringLiteral("-journal")))
+        return QString();
     CompanyStore store;
     bool ok = store.Open(building) == CompanyStore::kOk && store.Begin() == CompanyStore::kOk
         && CreateTables(store) == CompanyStore::kOk && store.InsertCompany(data.company, 1) == CompanyStore::kOk;
@@ -167,9 +205,28 @@ bool WriteCompanyStore(const QString& path, const CompanyData& data)
     if (!ok)
         store.Rollback();
     store.Close();
+    if (!ok) {
+        DiscardBuiltStore(building);
+        return QString();
+    }
+    return building;
+}
+
+void DiscardBuiltStore(const QString& building)
+{
+    RemoveStoreFiles(building);
+}
+
+bool WriteCompanyStore(const QString& path, const CompanyData& data)
+{
+    if (QFile::exists(path))
+        return false;
+    const QString building = BuildCompanyStoreBeside(path, data);
+    if (building.isEmpty())
+        return false;
     // Never over a file that appeared meanwhile.
-    ok = ok && QFile::rename(building, path);
-    if (!ok)
-        RemoveStoreFiles(building);
-    return ok;
+    if (QFile::rename(building, path))
+        return true;
+    DiscardBuiltStore(building);
+    return false;
 }

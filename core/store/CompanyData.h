@@ -48,12 +48,27 @@ FormOwnerCheck CheckFormOwners(const CompanyData& data);
 // the failed step, or 0.
 int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data);
 
+// Reads a whole company from the store file `path`, whichever edition
+// wrote it: a store of this edition through LoadCompany, one of the earlier
+// editions directly (never converted, never written; see
+// ReadEarlierStore). False, with what to tell the user in `problem`, when
+// it can't be read. Every command that only reads a company reads it so.
+bool ReadCompanyFile(const QString& path, CompanyData& data, QString* problem = nullptr);
+
 // Writes a whole company as a new store at `path` (which must not exist):
 // the tables, the company row (id 1), then every record under its own id,
 // all in one transaction on a file of another name that is renamed to
 // `path` only when complete, never over a file that exists. A failed write
 // leaves no file behind. Returns false on any failure.
 bool WriteCompanyStore(const QString& path, const CompanyData& data);
+
+// Builds the store of `data` whole under a temporary name beside `path`
+// ("<path>.new-" and eight letters, which no listing takes for a store)
+// and returns that name for the caller to rename into place, or an empty
+// text when it failed (nothing is left behind then).
+QString BuildCompanyStoreBeside(const QString& path, const CompanyData& data);
+// Removes a store built by BuildCompanyStoreBeside that is not wanted.
+void DiscardBuiltStore(const QString& building);
 
 // Creates the tables of a new store at `path`: Version (with its row "1"),
 // Company, Employees, Contractors, W2, Form1099, W3, Form1096, all or none.

@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include <climits>
+#include <optional>
 #include <unordered_set>
 
 namespace {
@@ -448,6 +449,59 @@ int CompanyStore::SelectW3()
 int CompanyStore::SelectForm1096()
 {
     return Run(kForm1096Query, kLoad, Statements::kSelectForm1096);
+}
+
+void CompanyStore::CollectRows(QueryKind kind, const std::function<void(const RowSink&)>& feed)
+{
+    statement_.clear();
+    queryKind_ = kind;
+    operation_ = kLoad;
+    if (kind == kCompanyQuery && company_)
+        company_->CompanyUniqueID = 1;
+    std::optional<Form1099Seen> seen;
+    if (kind == kForm1099Query && forms1099_)
+        form1099Seen_ = &seen.emplace(*forms1099_);
+    feed([this](int columns, char** values) { OnRow(columns, values, nullptr); });
+    form1099Seen_ = nullptr;
+}
+
+CompanyStore::ReadingColumns CompanyStore::ReadingColumnsOf(QueryKind kind)
+{
+    QByteArray statement;
+    switch (kind) {
+    case kCompanyQuery: statement = Statements::kSelectCompany; break;
+    case kEmployeesQuery: statement = Statements::kSelectEmployees; break;
+    case kContractorsQuery: statement = Statements::kSelectContractors; break;
+    case kW2Query: statement = SelectW2Statement(); break;
+    case kForm1099Query: statement = SelectForm1099Statement(); break;
+    case kW3Query: statement = Statements::kSelectW3; break;
+    case kForm1096Query: statement = Statements::kSelectForm1096; break;
+    case kNoQuery:
+    case kSchemaQuery: return {};
+    }
+    // "SELECT Table.Column,... FROM Table"
+    const qsizetype from = statement.indexOf(" FROM ");
+    ReadingColumns reading;
+    reading.table = statement.mid(from + 6).trimmed();
+    for (const QByteArray& column : statement.mid(7, from - 7).split(','))
+        reading.columns << column.mid(column.lastIndexOf('.') + 1).trimmed();
+    return reading;
+}
+
+QByteArray CompanyStore::TableDefinition(QueryKind kind)
+{
+    switch (kind) {
+    case kCompanyQuery: return Statements::kCreateCompany;
+    case kEmployeesQuery: return Statements::kCreateEmployees;
+    case kContractorsQuery: return Statements::kCreateContractors;
+    case kW2Query: return CreateW2Statement();
+    case kForm1099Query: return CreateForm1099Statement();
+    case kW3Query: return Statements::kCreateW3;
+    case kForm1096Query: return Statements::kCreateForm1096;
+    case kNoQuery:
+    case kSchemaQuery: break;
+    }
+    return {};
 }
 
 // ---- writing ----

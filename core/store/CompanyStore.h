@@ -3,6 +3,7 @@
 #include "core/store/Records.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -125,6 +126,25 @@ public:
     const QByteArray& Statement() const { return statement_; }
     QueryKind CurrentQueryKind() const { return queryKind_; }
     Operation CurrentOperation() const { return operation_; }
+
+    // Rows read by other means (the stores of the earlier editions) are
+    // collected into the targets exactly as the reading statement of
+    // `kind` collects its result rows: `feed` hands every row to the sink
+    // it is given, the values (UTF-8 texts, nullptr for NULL) in the order
+    // of that statement's columns. No store needs to be open.
+    using RowSink = std::function<void(int columns, char** values)>;
+    void CollectRows(QueryKind kind, const std::function<void(const RowSink&)>& feed);
+
+    // The table a reading statement reads and its columns, in the order
+    // its result rows hand them over.
+    struct ReadingColumns {
+        QByteArray table;
+        QList<QByteArray> columns;
+    };
+    static ReadingColumns ReadingColumnsOf(QueryKind kind);
+    // The CREATE TABLE text of the table of `kind` (widths left as "%d"
+    // where the record capacities fill them in).
+    static QByteArray TableDefinition(QueryKind kind);
 
     // The statement texts the store builds from the record layouts.
     static QByteArray SelectW2Statement();

@@ -1,5 +1,9 @@
 #include "core/store/StoreFileVfs.h"
 
+#include "core/store/StoreFileKind.h"
+
+#include <QFile>
+
 #include <sqlite3.h>
 
 #include <cstring>
@@ -213,6 +217,14 @@ int ShimOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int*
         // Journals and temporary files are the engine's own business: the
         // real file object takes over the whole allocation.
         return real->xOpen(real, name, file, flags, outFlags);
+    }
+    // A store of the earlier editions is never handed to this engine: it
+    // would take the earlier engine's journal beside the store for a stale
+    // one of its own and delete it, and with it the only way back from a
+    // change that was cut short.
+    if (name && StoreFileKindOf(QFile::decodeName(name)) == StoreFileKind::Earlier) {
+        file->pMethods = nullptr;
+        return SQLITE_CANTOPEN;
     }
     auto* self = reinterpret_cast<StoreFile*>(file);
     std::memset(self, 0, sizeof(StoreFile));

@@ -15,7 +15,8 @@
 // the header when the engine first writes an empty file, shifts every access
 // of the database file past it, and refuses a file whose first 60 bytes are
 // different: every read of such a file fails with the engine's "damaged
-// database" result (11), so every statement on it fails. Journal files are
+// database" result (11), so every statement on it fails. A store of the
+// earlier editions (see StoreFileKind) is not opened at all. Journal files are
 // the engine's own and pass through unchanged. The shim offers neither
 // shared memory nor memory mapping, so stores always use a rollback journal.
 

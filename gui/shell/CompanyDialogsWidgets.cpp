@@ -1,5 +1,6 @@
 #include "gui/shell/CompanyDialogsWidgets.h"
 
+#include "core/document/CompanyFiles.h"
 #include "core/document/GlobalDoc.h"
 #include "core/shell/Prompt.h"
 #include "gui/entry/RuleEdit.h"
@@ -115,6 +116,53 @@ void CSelectCompanyDialog::accept()
     QDialog::accept();
 }
 
+CCompanyNameDialog::CCompanyNameDialog(const QString& file, const QString& taken, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Company Name"));
+    const QString why = IsUsableCompanyName(taken)
+                            ? QStringLiteral("The data folder has a company \"%1\" already.").arg(taken)
+                            : QStringLiteral("\"%1\" can't name a company.").arg(taken);
+    auto* text = new QLabel(QStringLiteral("%1\nEnter another name for the company of the file\n\"%2\":")
+                                .arg(why, file),
+                            this);
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    name_ = new CCharFilterEdit(kEmployerNameLength, QLatin1String(kForbiddenNewCompany), this);
+    name_->setMinimumWidth(300);
+
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(text);
+    column->addWidget(new QLabel(QStringLiteral("Company Name"), this));
+    column->addWidget(name_);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(column, 1);
+    layout->addSpacing(12);
+    layout->addWidget(buttons, 0, Qt::AlignTop);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString CCompanyNameDialog::Name() const
+{
+    return name_->text();
+}
+
+void CCompanyNameDialog::accept()
+{
+    if (name_->text().trimmed().isEmpty()) {
+        AppPrompt().Tell(QLatin1String(DocumentMessages::kNewCompanyName));
+        name_->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
 std::optional<QString> CompanyDialogsWidgets::AskNewCompanyName()
 {
     CNewCompanyDialog dialog(parent_);
@@ -131,4 +179,12 @@ std::optional<int> CompanyDialogsWidgets::SelectCompany(const QStringList& names
     if (dialog.exec() != QDialog::Accepted || dialog.SelectedIndex() < 0)
         return std::nullopt;
     return dialog.SelectedIndex();
+}
+
+std::optional<QString> CompanyDialogsWidgets::AskCompanyName(const QString& file, const QString& taken)
+{
+    CCompanyNameDialog dialog(file, taken, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Name();
 }

@@ -47,6 +47,23 @@ private:
     int selected_ = -1;
 };
 
+// "Company Name": another name for a company brought in from a file whose
+// own name is taken in the data folder.
+class CCompanyNameDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    CCompanyNameDialog(const QString& file, const QString& taken, QWidget* parent = nullptr);
+
+    QString Name() const;
+    QLineEdit* NameBox() const { return name_; }
+
+    void accept() override;
+
+private:
+    QLineEdit* name_;
+};
+
 // The company commands' dialogs shown for real, over `parent`.
 class CompanyDialogsWidgets : public CompanyDialogs {
 public:
@@ -56,6 +73,7 @@ public:
     }
     std::optional<QString> AskNewCompanyName() override;
     std::optional<int> SelectCompany(const QStringList& names) override;
+    std::optional<QString> AskCompanyName(const QString& file, const QString& taken) override;
 
 private:
     QWidget* parent_;

@@ -39,6 +39,8 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 constexpr char kHelpFile[] = "formlark2005.html";
@@ -296,7 +298,15 @@ bool CMainFrame::ContinueStartUp()
         return false;
     }
     Navigate(1, 0);
+    if (!fileToOpen_.isEmpty())
+        OpenFile(std::exchange(fileToOpen_, QString()));
     return true;
+}
+
+void CMainFrame::OpenFile(const QString& path)
+{
+    document_.OnOpenFile(path, *dialogs_);
+    UpdateCommandStates();
 }
 
 // ---- menus ----

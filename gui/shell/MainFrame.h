@@ -39,9 +39,15 @@ public:
     COutBarCtrl* NavigationBar() const { return bar_; }
     QSplitter* Splitter() const { return splitter_; }
 
-    // After the splash: the password question, then the first screen.
-    // False when the user cancelled the password (the window closes).
+    // After the splash: the password question, then the first screen, then
+    // the company file given to open (if any). False when the user
+    // cancelled the password (the window closes).
     bool ContinueStartUp();
+    // A company file to open once the start is through (the file manager's
+    // "Open with", or a file named on the command line).
+    void OpenFileAfterStartUp(const QString& path) { fileToOpen_ = path; }
+    // Opens the company file `path` (see CGlobalDoc::OnOpenFile).
+    void OpenFile(const QString& path);
     // Hands the document to every view (after the first company opened).
     void RefreshAllViews();
 
@@ -95,4 +101,5 @@ private:
     bool paneDividerMoved_ = false;
     CPriorYearImport* import_ = nullptr; // the prior-year import, idle between runs
     std::unique_ptr<CCsvTransfer> csv_;  // the CSV import and export
+    QString fileToOpen_;
 };

@@ -3,6 +3,7 @@
 // executable run with a home and XDG folders of the test's own. It must find
 // its files in the prefix, keep the user's data in the XDG data folder and
 // never write under the prefix.
+#include "tests/support/EarlierStoreWriter.h"
 #include "tests/support/TestFolders.h"
 
 #include <QDir>
@@ -94,6 +95,7 @@ private slots:
               QStringLiteral("share/formlark/Contactus.msg"), QStringLiteral("share/formlark/formlark2005.html"),
               QStringLiteral("share/formlark/DatabaseFiles/Sample Company.pmt"),
               "share/applications/" + kAppId + ".desktop", "share/metainfo/" + kAppId + ".metainfo.xml",
+              "share/mime/packages/" + kAppId + ".xml",
               "share/icons/hicolor/scalable/apps/" + kAppId + ".svg",
               "share/icons/hicolor/256x256/apps/" + kAppId + ".png", QStringLiteral("share/man/man1/formlark.1")})
             QTest::newRow(qPrintable(path)) << path;
@@ -132,8 +134,52 @@ private slots:
 
         const QString text = QString::fromUtf8(FileBytes(entry));
         for (const QString& line : {QStringLiteral("Exec=formlark %F"), "Icon=" + kAppId,
-                                    QStringLiteral("Categories=Office;Finance;")})
+                                    QStringLiteral("Categories=Office;Finance;"),
+                                    QStringLiteral("MimeType=application/x-formlark-company;")})
             QVERIFY2(text.split(u'\n').contains(line), qPrintable(line));
+    }
+
+    // The company stores' file type, as the desktop's own tools build their
+    // database from the installed description: found by name, and by
+    // content for the stores of both editions (either byte order) whatever
+    // their name.
+    void companyStoresHaveTheirFileType()
+    {
+        const QString update = QStandardPaths::findExecutable("update-mime-database");
+        QVERIFY2(!update.isEmpty(), "update-mime-database (shared-mime-info) is needed; see scripts/setup.sh");
+        QTemporaryDir share;
+        QVERIFY(QDir().mkpath(share.filePath("mime/packages")));
+        QVERIFY(QFile::copy(prefix_ + "/share/mime/packages/" + kAppId + ".xml",
+                            share.filePath("mime/packages/" + kAppId + ".xml")));
+        const Run run = RunProgram(update, {share.filePath("mime")});
+        QVERIFY2(run.exitCode == 0 && run.standardError.isEmpty(), qPrintable(Describe(run)));
+
+        QTemporaryDir files;
+        const QString current = files.filePath("current.data");
+        QVERIFY(QFile::copy(prefix_ + "/share/formlark/DatabaseFiles/Sample Company.pmt", current));
+        const QString earlier = files.filePath("earlier.data");
+        QVERIFY(QFile::copy(EarlierStoreFixture("Legacy Sample.pmt"), earlier));
+        const QString bigEndian = files.filePath("big-endian.data");
+        QVERIFY(WriteFileBytes(bigEndian, EarlierStoreOf(CompanyData{}, {true, 3})));
+        const QString other = files.filePath("other.data");
+        QVERIFY(WriteFileBytes(other, QByteArray("** This is a Wagesparrow Database file version 1.0 **\0\0\0\0", 58)));
+        // A process of its own, so the desktop's folders are read afresh.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_DIRS", share.path() + ":/usr/share");
+        env.insert("XDG_DATA_HOME", share.filePath("none"));
+        const QString probe = QStringLiteral(FORMLARK_MIME_PROBE);
+        for (const auto& [file, expected] :
+             std::initializer_list<std::pair<QString, QString>>{{current, "application/x-formlark-company"},
+                                                                {earlier, "application/x-formlark-company"},
+                                                                {bigEndian, "application/x-formlark-company"},
+                                                                {files.filePath("named.pmt"), "application/x-formlark-company"},
+                                                                {other, "application/octet-stream"}}) {
+            if (!QFileInfo::exists(file))
+                QVERIFY(WriteFileBytes(file, "x"));
+            const Run type = RunProgram(probe, {file}, env);
+            QVERIFY2(type.exitCode == 0, qPrintable(Describe(type)));
+            QVERIFY2(type.standardOutput.trimmed() == expected, qPrintable(file + ": " + type.standardOutput));
+        }
     }
 
     void metainfoValidates()

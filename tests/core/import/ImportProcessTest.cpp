@@ -5,6 +5,7 @@
 #include "core/import/PreviousEditionFolder.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
+#include "tests/support/EarlierStoreWriter.h"
 #include "tests/support/TestFolders.h"
 #include "tests/support/TestStores.h"
 
@@ -169,6 +170,61 @@ private slots:
         // The upgraded copies stay in the staging folder; the originals are untouched.
         QCOMPARE(QDir(e.Staging()).entryList(QDir::Files, QDir::Name), QStringList({"Acme.pmt", "Birch.pmt"}));
         QCOMPARE(Load(e.OldStores() + "Acme.pmt").w2s[0].Wages.Text(), QString("50000.00"));
+    }
+
+    // A 2004 store of the earlier Windows editions is converted on its way
+    // into the staging folder and then upgraded like any other; the
+    // original is only read.
+    void carriesEarlierEditionStoresOver()
+    {
+        Editions e;
+        const QByteArray cedar = FileBytes(EarlierStoreFixture("Legacy Sample.pmt"));
+        QVERIFY(WriteFileBytes(e.OldStores() + "Cedar.pmt", cedar));
+        MakeStoreWithStaff(e.OldStores(), "Acme.pmt", "Acme", {3}, {});
+        const QStringList old = FolderSnapshot(e.OldStores());
+        ImportProcess import(e.DataFolder());
+        RunToEnd(import);
+        QCOMPARE(import.FailedStep(), -1);
+        QCOMPARE(import.CopiedCount(), 2);
+
+        QCOMPARE(e.DataFiles(), QStringList({"Acme.pmt", "Cedar.pmt", "Sample Company.pmt"}));
+        const CompanyData imported = Load(e.DataFolder() + "Cedar.pmt");
+        QCOMPARE(imported.company.EmployerName.Text(), QString("Cedar Hollow Bakery"));
+        QCOMPARE(imported.employees.at(1).LastName.Text(), QString("Okafor"));
+        QCOMPARE(W2Ids(imported), QList<int>({1, 1, 2, 2, 3, 3, 4, 4}));
+        QCOMPARE(imported.w2s[0].Wages.Text(), QString()); // a new year's blank W-2
+        QCOMPARE(int(imported.contractors.size()), 3);
+        QCOMPARE(imported.forms1099[1].Rents.Text(), QString());
+        QCOMPARE(FolderSnapshot(e.OldStores()), old);
+        QCOMPARE(FileBytes(e.OldStores() + "Cedar.pmt"), cedar);
+    }
+
+    // One that is damaged, or was left in the middle of a change, fails the
+    // upgrade step: nothing reaches the data folder, nothing of the
+    // previous edition is touched.
+    void aDamagedEarlierStoreFailsTheUpgrade_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("journal");
+        const QByteArray cedar = FileBytes(EarlierStoreFixture("Legacy Sample.pmt"));
+        QTest::newRow("cut short") << cedar.left(15 * 1024) << QByteArray();
+        QTest::newRow("journal left beside it") << cedar << QByteArray(1040, '\x05');
+    }
+
+    void aDamagedEarlierStoreFailsTheUpgrade()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, journal);
+        Editions e;
+        QVERIFY(WriteFileBytes(e.OldStores() + "Cedar.pmt", bytes));
+        if (!journal.isEmpty())
+            QVERIFY(WriteFileBytes(e.OldStores() + "Cedar.pmt-journal", journal));
+        const QStringList old = FolderSnapshot(e.OldStores());
+        ImportProcess import(e.DataFolder());
+        RunToEnd(import);
+        QCOMPARE(import.FailedStep(), 2);
+        QCOMPARE(e.DataFiles(), QStringList{"Sample Company.pmt"});
+        QCOMPARE(FolderSnapshot(e.OldStores()), old);
     }
 
     void aFailedStepEndsTheImportWithoutCopying_data()

@@ -1,0 +1,123 @@
+#include "core/store/StoreConversion.h"
+
+#include "core/files/FileCopy.h"
+#include "core/store/CompanyData.h"
+#include "core/store/EarlierStoreReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+constexpr char kKeptSuffix[] = ".2005";
+constexpr char kStoreSuffix[] = ".pmt";
+
+void SetProblem(QString* problem, const QString& text)
+{
+    if (problem)
+        *problem = text;
+}
+
+QString NotWritten(const QString& path)
+{
+    return QStringLiteral("The converted company file \"%1\" could not be written. Nothing was changed.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+// Keeps the original under `kept` without changing it: a second name of
+// the same file, or (where the file system has no such names) a copy made
+// whole. Never over an existing file.
+bool KeepOriginal(const QString& path, const QString& kept)
+{
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0)
+        return true;
+    if (errno == EEXIST)
+        return false;
+    return CopyFileWithoutReplacing(path, kept) == CopyOutcome::Copied;
+}
+
+// Renames `from` to `to`, replacing a file there in one step.
+bool RenameOver(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+} // namespace
+
+QString KeptOriginalPath(const QString& storePath)
+{
+    const QString first = storePath + QLatin1String(kKeptSuffix);
+    if (!QFileInfo::exists(first) && !QFileInfo(first).isSymLink())
+        return first;
+    QString stem = storePath;
+    QString extension;
+    if (stem.endsWith(QLatin1String(kStoreSuffix), Qt::CaseInsensitive)) {
+        extension = stem.right(4);
+        stem.chop(4);
+    }
+    for (int n = 2;; ++n) {
+        const QString candidate = QStringLiteral("%1 (%2)%3%4").arg(stem).arg(n).arg(extension, QLatin1String(kKeptSuffix));
+        if (!QFileInfo::exists(candidate) && !QFileInfo(candidate).isSymLink())
+            return candidate;
+    }
+}
+
+bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem)
+{
+    CompanyData data;
+    if (!ReadEarlierStore(path, data, problem))
+        return false;
+    const QString building = BuildCompanyStoreBeside(path, data);
+    if (building.isEmpty()) {
+        SetProblem(problem, NotWritten(path));
+        return false;
+    }
+    if (!KeepOriginal(path, keptPath)) {
+        DiscardBuiltStore(building);
+        SetProblem(problem, QStringLiteral("The original company file could not be kept as \"%1\". Nothing was "
+                                           "changed.")
+                                .arg(QDir::toNativeSeparators(keptPath)));
+        return false;
+    }
+    // The company's name goes over to the new store in one step: at no
+    // moment is there no file of that name.
+    if (!RenameOver(building, path)) {
+        QFile::remove(keptPath);
+        DiscardBuiltStore(building);
+        SetProblem(problem, NotWritten(path));
+        return false;
+    }
+    return true;
+}
+
+bool ConvertEarlierStoreTo(const QString& source, const QString& target, QString* problem)
+{
+    CompanyData data;
+    if (!ReadEarlierStore(source, data, problem))
+        return false;
+    if (!WriteCompanyStore(target, data)) {
+        SetProblem(problem, NotWritten(target));
+        return false;
+    }
+    return true;
+}
+
+bool ConvertEarlierStoreOver(const QString& source, const QString& target, QString* problem)
+{
+    CompanyData data;
+    if (!ReadEarlierStore(source, data, problem))
+        return false;
+    const QString building = BuildCompanyStoreBeside(target, data);
+    if (building.isEmpty() || !RenameOver(building, target)) {
+        if (!building.isEmpty())
+            DiscardBuiltStore(building);
+        SetProblem(problem, NotWritten(target));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// Turning a store of the earlier Windows editions into a store of this
+// edition. The earlier file is only ever read; the new store is written
+// through this edition's store writer, whole under a temporary name, and
+// takes its name only when complete. Ids are kept.
+
+// The name the original of a converted store is kept under:
+// "<store>.2005" ("Acme.pmt.2005"), or when that is taken
+// "Acme (2).pmt.2005", "Acme (3).pmt.2005", ... (no listing of stores
+// takes such a file for a company).
+QString KeptOriginalPath(const QString& storePath);
+
+// Converts the store of the earlier editions at `path` in place: the new
+// store takes the name `path`, and the original file, unchanged (the very
+// file, not a copy, where the file system allows), is kept as `keptPath`,
+// which must be free. On failure nothing has changed and `problem` says why
+// (a damaged file, a journal left beside it, ...).
+bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem = nullptr);
+
+// Writes the company of the earlier store `source` as the new store
+// `target` of this edition, never over an existing file; `source` is only
+// read.
+bool ConvertEarlierStoreTo(const QString& source, const QString& target, QString* problem = nullptr);
+
+// The same, replacing an older file at `target` (the import's staging
+// copies).
+bool ConvertEarlierStoreOver(const QString& source, const QString& target, QString* problem = nullptr);

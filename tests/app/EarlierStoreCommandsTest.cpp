@@ -1,0 +1,202 @@
+// The commands and the stores of the earlier Windows editions, run as the
+// user runs them: "convert" turns them into stores of this edition (the
+// originals kept), "print" and "export-csv" read them directly and write
+// nothing beside them (a journal the earlier edition left is never taken
+// for this engine's own and deleted), "import-csv" refuses to write into one.
+#include "core/store/StoreFileKind.h"
+#include "tests/support/EarlierStoreWriter.h"
+#include "tests/support/PdfWords.h"
+#include "tests/support/TestFolders.h"
+#include "tests/support/TestStores.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString standardOutput;
+    QString standardError;
+};
+
+const QByteArray& Sample()
+{
+    static const QByteArray bytes = FileBytes(EarlierStoreFixture("Legacy Sample.pmt"));
+    return bytes;
+}
+
+// The earlier edition stopped in the middle of a change: its journal (the
+// format of that engine) holds the original of page 6.
+QByteArray LeftJournal()
+{
+    return QByteArray("\xd9\xd5\x05\xf9\x20\xa1\x63\xd5\x00\x00\x00\x15\x00\x00\x00\x06", 16) + Sample().mid(5 * 1024, 1024);
+}
+
+} // namespace
+
+class EarlierStoreCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QString program_;
+    TestFolders* folders_ = nullptr;
+
+    Run Formlark(const QStringList& arguments)
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("FORMLARK_SETTINGS_FILE", folders_->SettingsFile());
+        env.insert("FORMLARK_PROGRAM_FOLDER", folders_->ProgramFolder());
+        process.setProcessEnvironment(env);
+        process.start(program_, arguments);
+        if (!process.waitForFinished(60000))
+            return {};
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QString Store(const QString& name) const { return folders_->DataFolder() + name + ".pmt"; }
+
+private slots:
+    void initTestCase()
+    {
+        program_ = qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + "/formlark";
+        QVERIFY2(QFile::exists(program_), "run through ctest, which names the program folder");
+    }
+
+    void init()
+    {
+        folders_ = new TestFolders;
+        QVERIFY(WriteFileBytes(Store("Cedar"), Sample()));
+    }
+
+    void cleanup()
+    {
+        delete folders_;
+        folders_ = nullptr;
+    }
+
+    // The direct read and the converted store export the same CSV.
+    void exportReadsDirectlyAndConvertingKeepsIt()
+    {
+        const QStringList before = FolderSnapshot(folders_->DataFolder());
+        for (const char* kind : {"employees", "contractors"}) {
+            const QString csv = folders_->Path(QStringLiteral("direct-%1.csv").arg(kind));
+            const Run run = Formlark({"export-csv", "--company", "cedar", "--kind", kind, csv});
+            QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        }
+        QCOMPARE(FolderSnapshot(folders_->DataFolder()), before);
+
+        const Run convert = Formlark({"convert", "--company", "Cedar"});
+        QVERIFY2(convert.exitCode == 0, qPrintable(convert.standardError));
+        QCOMPARE(convert.standardOutput, QStringLiteral("converted \"Cedar\": Cedar.pmt is a store of this edition "
+                                                        "now; the original is kept as Cedar.pmt.2005\n"));
+        QCOMPARE(FileBytes(Store("Cedar") + ".2005"), Sample());
+        QCOMPARE(StoreFileKindOf(Store("Cedar")), StoreFileKind::Current);
+        for (const char* kind : {"employees", "contractors"}) {
+            const QString csv = folders_->Path(QStringLiteral("converted-%1.csv").arg(kind));
+            const Run run = Formlark({"export-csv", "--company", "Cedar", "--kind", kind, csv});
+            QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+            const QByteArray direct = FileBytes(folders_->Path(QStringLiteral("direct-%1.csv").arg(kind)));
+            QVERIFY(direct.count('\n') >= 4);
+            QCOMPARE(FileBytes(csv), direct);
+        }
+        const Run again = Formlark({"convert", "--company", "Cedar"});
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(again.standardOutput, QStringLiteral("\"Cedar\" is a store of this edition already; nothing to "
+                                                      "convert\n"));
+    }
+
+    void printReadsDirectly()
+    {
+        const QStringList before = FolderSnapshot(folders_->DataFolder());
+        const QString pdf = folders_->Path("cedar-1099.pdf");
+        const Run run = Formlark({"print", "--company", "Cedar", "--form", "1099", "--all", "--paper", "preprinted",
+                                  "--pdf", pdf});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        QStringList words;
+        for (const PdfWord& word : PdfWords(pdf))
+            words << word.text;
+        QVERIFY2(words.contains("Keller") && words.contains("14400.00"), qPrintable(words.join(' ')));
+        QCOMPARE(FolderSnapshot(folders_->DataFolder()), before);
+    }
+
+    // The fault this guards against: the engine of this edition took the
+    // earlier engine's journal for a stale one of its own and deleted it.
+    void aLeftJournalIsNeverTouched_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("export-csv") << QStringList{"export-csv", "--company", "Cedar", "--kind", "employees", "out.csv"};
+        QTest::newRow("print") << QStringList{"print", "--company", "Cedar", "--form", "w3", "--pdf", "out.pdf"};
+        QTest::newRow("convert") << QStringList{"convert", "--company", "Cedar"};
+        QTest::newRow("import-csv") << QStringList{"import-csv", "--company", "Cedar", "--kind", "employees", "in.csv"};
+    }
+
+    void aLeftJournalIsNeverTouched()
+    {
+        QFETCH(QStringList, arguments);
+        QVERIFY(WriteFileBytes(Store("Cedar") + "-journal", LeftJournal()));
+        QVERIFY(WriteFileBytes(folders_->Path("in.csv"), "SSN,First Name,Last Name\n111-11-1111,Ann,Lee\n"));
+        arguments.replaceInStrings(QRegularExpression("^(out|in)\\."), folders_->Path("\\1."));
+        const QStringList before = FolderSnapshot(folders_->DataFolder());
+        const Run run = Formlark(arguments);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.standardError.contains("was being changed when the earlier edition stopped")
+                     || run.standardError.contains("convert it first"),
+                 qPrintable(run.standardError));
+        QCOMPARE(FolderSnapshot(folders_->DataFolder()), before);
+        QCOMPARE(FileBytes(Store("Cedar") + "-journal"), LeftJournal());
+        QVERIFY(!QFileInfo::exists(folders_->Path("out.csv")) && !QFileInfo::exists(folders_->Path("out.pdf")));
+    }
+
+    void importIntoAnEarlierStoreSaysToConvertFirst()
+    {
+        QVERIFY(WriteFileBytes(folders_->Path("in.csv"), "SSN,First Name,Last Name\n111-11-1111,Ann,Lee\n"));
+        const QStringList before = FolderSnapshot(folders_->DataFolder());
+        const Run run =
+            Formlark({"import-csv", "--company", "Cedar", "--kind", "employees", folders_->Path("in.csv")});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.standardError, QStringLiteral("formlark import-csv: the store of company \"Cedar\" was saved by "
+                                                   "an earlier edition of the program; convert it first (formlark "
+                                                   "convert --company \"Cedar\")\n"));
+        QCOMPARE(FolderSnapshot(folders_->DataFolder()), before);
+    }
+
+    // --all converts every earlier store it can, says why it can't the
+    // others, and leaves the stores of this edition alone.
+    void convertAll()
+    {
+        QVERIFY(WriteFileBytes(Store("Text Co"), FileBytes(EarlierStoreFixture("Legacy Text.pmt"))));
+        QVERIFY(WriteFileBytes(Store("Broken"), Sample().left(20 * 1024)));
+        MakeStore(folders_->DataFolder(), "Acme.pmt", "Acme");
+        const QByteArray acme = FileBytes(Store("Acme"));
+
+        const Run run = Formlark({"convert", "--all"});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.standardOutput.split('\n', Qt::SkipEmptyParts),
+                 QStringList({"converted \"Cedar\": Cedar.pmt is a store of this edition now; the original is kept "
+                              "as Cedar.pmt.2005",
+                              "converted \"Text Co\": Text Co.pmt is a store of this edition now; the original is "
+                              "kept as Text Co.pmt.2005",
+                              "2 of 3 stores converted"}));
+        QVERIFY2(run.standardError.startsWith("formlark convert: The company file \"" +
+                                              QDir::toNativeSeparators(Store("Broken")) + "\""),
+                 qPrintable(run.standardError));
+        QCOMPARE(FileBytes(Store("Broken")), Sample().left(20 * 1024));
+        QVERIFY(!QFileInfo::exists(Store("Broken") + ".2005"));
+        QCOMPARE(FileBytes(Store("Acme")), acme);
+
+        const Run none = Formlark({"convert", "--all"});
+        QCOMPARE(none.exitCode, 1); // Broken still can't be converted
+        QCOMPARE(Formlark({"convert"}).exitCode, 2);
+        QCOMPARE(Formlark({"convert", "--all", "--company", "Acme"}).exitCode, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(EarlierStoreCommandsTest)
+#include "EarlierStoreCommandsTest.moc"
