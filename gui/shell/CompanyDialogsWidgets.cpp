@@ -128,6 +128,7 @@ CCompanyNameDialog::CCompanyNameDialog(const QString& file, const QString& taken
                             this);
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
+    text->setMinimumWidth(420);
     name_ = new CCharFilterEdit(kEmployerNameLength, QLatin1String(kForbiddenNewCompany), this);
     name_->setMinimumWidth(300);
 

@@ -151,7 +151,11 @@ private slots:
         QVERIFY(QDir().mkpath(share.filePath("mime/packages")));
         QVERIFY(QFile::copy(prefix_ + "/share/mime/packages/" + kAppId + ".xml",
                             share.filePath("mime/packages/" + kAppId + ".xml")));
-        const Run run = RunProgram(update, {share.filePath("mime")});
+        // A process of its own, so the desktop's folders are read afresh.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_DIRS", share.path() + ":/usr/share");
+        env.insert("XDG_DATA_HOME", share.filePath("none"));
+        const Run run = RunProgram(update, {share.filePath("mime")}, env);
         QVERIFY2(run.exitCode == 0 && run.standardError.isEmpty(), qPrintable(Describe(run)));
 
         QTemporaryDir files;
@@ -163,10 +167,6 @@ private slots:
         QVERIFY(WriteFileBytes(bigEndian, EarlierStoreOf(CompanyData{}, {true, 3})));
         const QString other = files.filePath("other.data");
         QVERIFY(WriteFileBytes(other, QByteArray("** This is a Wagesparrow Database file version 1.0 **\0\0\0\0", 58)));
-        // A process of its own, so the desktop's folders are read afresh.
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_DIRS", share.path() + ":/usr/share");
-        env.insert("XDG_DATA_HOME", share.filePath("none"));
         const QString probe = QStringLiteral(FORMLARK_MIME_PROBE);
         for (const auto& [file, expected] :
              std::initializer_list<std::pair<QString, QString>>{{current, "application/x-formlark-company"},
