@@ -36,7 +36,7 @@ bool StageStoreCopy(const QString& source, const QString& stagingFolder, const Q
     // A store of the earlier editions becomes one of this edition on its
     // way in; the upgrade then treats it like any other.
     if (StoreFileKindOf(source) == StoreFileKind::Earlier)
-        return ConvertEarlierStoreOver(source, staged);
+        return ConvertEarlierStoreTo(source, staged, nullptr, ConvertedTarget::Replacing);
     return CopyFileWhole(source, staged);
 }
 

@@ -95,29 +95,21 @@ bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* 
     return true;
 }
 
-bool ConvertEarlierStoreTo(const QString& source, const QString& target, QString* problem)
+bool ConvertEarlierStoreTo(const QString& source, const QString& target, QString* problem, ConvertedTarget rule)
 {
     CompanyData data;
     if (!ReadEarlierStore(source, data, problem))
         return false;
-    if (!WriteCompanyStore(target, data)) {
+    const bool written = rule == ConvertedTarget::New ? WriteCompanyStore(target, data) : [&] {
+        const QString building = BuildCompanyStoreBeside(target, data);
+        if (building.isEmpty())
+            return false;
+        if (RenameOver(building, target))
+            return true;
+        DiscardBuiltStore(building);
+        return false;
+    }();
+    if (!written)
         SetProblem(problem, NotWritten(target));
-        return false;
-    }
-    return true;
-}
-
-bool ConvertEarlierStoreOver(const QString& source, const QString& target, QString* problem)
-{
-    CompanyData data;
-    if (!ReadEarlierStore(source, data, problem))
-        return false;
-    const QString building = BuildCompanyStoreBeside(target, data);
-    if (building.isEmpty() || !RenameOver(building, target)) {
-        if (!building.isEmpty())
-            DiscardBuiltStore(building);
-        SetProblem(problem, NotWritten(target));
-        return false;
-    }
-    return true;
+    return written;
 }

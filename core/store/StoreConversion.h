@@ -20,11 +20,12 @@ QString KeptOriginalPath(const QString& storePath);
 // (a damaged file, a journal left beside it, ...).
 bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem = nullptr);
 
-// Writes the company of the earlier store `source` as the new store
-// `target` of this edition, never over an existing file; `source` is only
-// read.
-bool ConvertEarlierStoreTo(const QString& source, const QString& target, QString* problem = nullptr);
+enum class ConvertedTarget {
+    New,      // never over an existing file
+    Replacing // over an older file of that name (the import's staging copies)
+};
 
-// The same, replacing an older file at `target` (the import's staging
-// copies).
-bool ConvertEarlierStoreOver(const QString& source, const QString& target, QString* problem = nullptr);
+// Writes the company of the earlier store `source` as the store `target` of
+// this edition; `source` is only read.
+bool ConvertEarlierStoreTo(const QString& source, const QString& target, QString* problem = nullptr,
+                           ConvertedTarget rule = ConvertedTarget::New);

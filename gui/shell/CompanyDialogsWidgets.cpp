@@ -17,6 +17,17 @@ namespace {
 // The record keeps 30 characters of the name; the store is named after it.
 constexpr int kEmployerNameLength = 30;
 
+// OK (the default) and Cancel, one above the other, for `dialog`.
+QDialogButtonBox* OkCancelButtons(QDialog* dialog)
+{
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, dialog);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
 } // namespace
 
 CNewCompanyDialog::CNewCompanyDialog(QWidget* parent)
@@ -37,11 +48,7 @@ CNewCompanyDialog::CNewCompanyDialog(QWidget* parent)
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(10);
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid, 1);
@@ -92,11 +99,7 @@ CSelectCompanyDialog::CSelectCompanyDialog(const QStringList& names, QWidget* pa
     if (list_->count() > 0)
         list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
 
     auto* layout = new QHBoxLayout(this);
@@ -132,11 +135,7 @@ CCompanyNameDialog::CCompanyNameDialog(const QString& file, const QString& taken
     name_ = new CCharFilterEdit(kEmployerNameLength, QLatin1String(kForbiddenNewCompany), this);
     name_->setMinimumWidth(300);
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
 
     auto* column = new QVBoxLayout;
     column->addWidget(text);

@@ -6,21 +6,15 @@
 #include "core/store/StoreFileKind.h"
 #include "tests/support/EarlierStoreWriter.h"
 #include "tests/support/PdfWords.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestFolders.h"
 #include "tests/support/TestStores.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString standardOutput;
-    QString standardError;
-};
 
 const QByteArray& Sample()
 {
@@ -41,32 +35,16 @@ class EarlierStoreCommandsTest : public QObject {
     Q_OBJECT
 
 private:
-    QString program_;
     TestFolders* folders_ = nullptr;
 
-    Run Formlark(const QStringList& arguments)
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("FORMLARK_SETTINGS_FILE", folders_->SettingsFile());
-        env.insert("FORMLARK_PROGRAM_FOLDER", folders_->ProgramFolder());
-        process.setProcessEnvironment(env);
-        process.start(program_, arguments);
-        if (!process.waitForFinished(60000))
-            return {};
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
-    }
+    ProgramRun Formlark(const QStringList& arguments) { return RunFormlark(arguments, *folders_); }
 
     QString Store(const QString& name) const { return folders_->DataFolder() + name + ".pmt"; }
 
 private slots:
     void initTestCase()
     {
-        program_ = qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + "/formlark";
-        QVERIFY2(QFile::exists(program_), "run through ctest, which names the program folder");
+        QVERIFY2(QFile::exists(BuiltFormlark()), "run through ctest, which names the program folder");
     }
 
     void init()
@@ -87,12 +65,12 @@ private slots:
         const QStringList before = FolderSnapshot(folders_->DataFolder());
         for (const char* kind : {"employees", "contractors"}) {
             const QString csv = folders_->Path(QStringLiteral("direct-%1.csv").arg(kind));
-            const Run run = Formlark({"export-csv", "--company", "cedar", "--kind", kind, csv});
+            const ProgramRun run = Formlark({"export-csv", "--company", "cedar", "--kind", kind, csv});
             QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         }
         QCOMPARE(FolderSnapshot(folders_->DataFolder()), before);
 
-        const Run convert = Formlark({"convert", "--company", "Cedar"});
+        const ProgramRun convert = Formlark({"convert", "--company", "Cedar"});
         QVERIFY2(convert.exitCode == 0, qPrintable(convert.standardError));
         QCOMPARE(convert.standardOutput, QStringLiteral("converted \"Cedar\": Cedar.pmt is a store of this edition "
                                                         "now; the original is kept as Cedar.pmt.2005\n"));
@@ -100,13 +78,13 @@ private slots:
         QCOMPARE(StoreFileKindOf(Store("Cedar")), StoreFileKind::Current);
         for (const char* kind : {"employees", "contractors"}) {
             const QString csv = folders_->Path(QStringLiteral("converted-%1.csv").arg(kind));
-            const Run run = Formlark({"export-csv", "--company", "Cedar", "--kind", kind, csv});
+            const ProgramRun run = Formlark({"export-csv", "--company", "Cedar", "--kind", kind, csv});
             QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
             const QByteArray direct = FileBytes(folders_->Path(QStringLiteral("direct-%1.csv").arg(kind)));
             QVERIFY(direct.count('\n') >= 4);
             QCOMPARE(FileBytes(csv), direct);
         }
-        const Run again = Formlark({"convert", "--company", "Cedar"});
+        const ProgramRun again = Formlark({"convert", "--company", "Cedar"});
         QCOMPARE(again.exitCode, 0);
         QCOMPARE(again.standardOutput, QStringLiteral("\"Cedar\" is a store of this edition already; nothing to "
                                                       "convert\n"));
@@ -116,7 +94,7 @@ private slots:
     {
         const QStringList before = FolderSnapshot(folders_->DataFolder());
         const QString pdf = folders_->Path("cedar-1099.pdf");
-        const Run run = Formlark({"print", "--company", "Cedar", "--form", "1099", "--all", "--paper", "preprinted",
+        const ProgramRun run = Formlark({"print", "--company", "Cedar", "--form", "1099", "--all", "--paper", "preprinted",
                                   "--pdf", pdf});
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         QStringList words;
@@ -144,7 +122,7 @@ private slots:
         QVERIFY(WriteFileBytes(folders_->Path("in.csv"), "SSN,First Name,Last Name\n111-11-1111,Ann,Lee\n"));
         arguments.replaceInStrings(QRegularExpression("^(out|in)\\."), folders_->Path("\\1."));
         const QStringList before = FolderSnapshot(folders_->DataFolder());
-        const Run run = Formlark(arguments);
+        const ProgramRun run = Formlark(arguments);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.standardError.contains("was being changed when the earlier edition stopped")
                      || run.standardError.contains("convert it first"),
@@ -158,7 +136,7 @@ private slots:
     {
         QVERIFY(WriteFileBytes(folders_->Path("in.csv"), "SSN,First Name,Last Name\n111-11-1111,Ann,Lee\n"));
         const QStringList before = FolderSnapshot(folders_->DataFolder());
-        const Run run =
+        const ProgramRun run =
             Formlark({"import-csv", "--company", "Cedar", "--kind", "employees", folders_->Path("in.csv")});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.standardError, QStringLiteral("formlark import-csv: the store of company \"Cedar\" was saved by "
@@ -176,7 +154,7 @@ private slots:
         MakeStore(folders_->DataFolder(), "Acme.pmt", "Acme");
         const QByteArray acme = FileBytes(Store("Acme"));
 
-        const Run run = Formlark({"convert", "--all"});
+        const ProgramRun run = Formlark({"convert", "--all"});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.standardOutput.split('\n', Qt::SkipEmptyParts),
                  QStringList({"converted \"Cedar\": Cedar.pmt is a store of this edition now; the original is kept "
@@ -191,7 +169,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(Store("Broken") + ".2005"));
         QCOMPARE(FileBytes(Store("Acme")), acme);
 
-        const Run none = Formlark({"convert", "--all"});
+        const ProgramRun none = Formlark({"convert", "--all"});
         QCOMPARE(none.exitCode, 1); // Broken still can't be converted
         QCOMPARE(Formlark({"convert"}).exitCode, 2);
         QCOMPARE(Formlark({"convert", "--all", "--company", "Acme"}).exitCode, 2);

@@ -155,29 +155,22 @@ private slots:
     void fixturesReadIntoRecords()
     {
         using Check = std::function<QString(const CompanyData&)>;
-        auto employee = [](int id, auto field) {
+        // The text `field` of the record with id `id` in the list `list`.
+        auto text = [](auto list, auto idField, int id, auto field) {
             return [=](const CompanyData& d) {
-                const auto* e = WithId(d.employees, &EmployeeRecord::EmployeeUniqueID, id);
-                return e ? QString((*e).*field) : QStringLiteral("<none>");
+                const auto* record = WithId(d.*list, idField, id);
+                return record ? QString((*record).*field) : QStringLiteral("<none>");
             };
         };
-        auto w2 = [](int id, auto field) {
-            return [=](const CompanyData& d) {
-                const auto* w = WithId(d.w2s, &W2Record::W2UniqueID, id);
-                return w ? QString((*w).*field) : QStringLiteral("<none>");
-            };
+        auto employee = [&](int id, auto field) {
+            return text(&CompanyData::employees, &EmployeeRecord::EmployeeUniqueID, id, field);
         };
-        auto contractor = [](int id, auto field) {
-            return [=](const CompanyData& d) {
-                const auto* c = WithId(d.contractors, &ContractorRecord::ContractorUniqueID, id);
-                return c ? QString((*c).*field) : QStringLiteral("<none>");
-            };
+        auto w2 = [&](int id, auto field) { return text(&CompanyData::w2s, &W2Record::W2UniqueID, id, field); };
+        auto contractor = [&](int id, auto field) {
+            return text(&CompanyData::contractors, &ContractorRecord::ContractorUniqueID, id, field);
         };
-        auto form = [](int id, auto field) {
-            return [=](const CompanyData& d) {
-                const auto* f = WithId(d.forms1099, &Form1099Record::Form1099UniqueID, id);
-                return f ? QString((*f).*field) : QStringLiteral("<none>");
-            };
+        auto form = [&](int id, auto field) {
+            return text(&CompanyData::forms1099, &Form1099Record::Form1099UniqueID, id, field);
         };
         auto number = [](auto get) { return [=](const CompanyData& d) { return QString::number(get(d)); }; };
         auto ids = [](auto list, auto id, int count) {

@@ -10,6 +10,7 @@
 #include "gui/shell/SplashWindow.h"
 #include "gui/controls/OutBarCtrl.h"
 #include "core/store/CompanyData.h"
+#include "tests/support/EarlierStoreWriter.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TestFolders.h"
@@ -26,6 +27,7 @@
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
@@ -274,6 +276,24 @@ private slots:
         QCOMPARE(p.frame->CurrentScreen(), Screen::CompanySetup);
         QVERIFY(QFile::exists(p.folders.DataFolder() + "Brand New.pmt"));
         QVERIFY(p.frame->Command("Save")->isEnabled());
+    }
+
+    // A company file given to the program (the file manager's "Open with")
+    // opens only once the start is through: after the password question.
+    void fileGivenToOpenOpensAfterTheStart()
+    {
+        Program p;
+        QTemporaryDir elsewhere;
+        const QString file = elsewhere.filePath("Cedar Hollow.pmt");
+        QVERIFY(QFile::copy(EarlierStoreFixture("Legacy Sample.pmt"), file));
+        p.frame->OpenFileAfterStartUp(file);
+        QCOMPARE(p.frame->windowTitle(), QStringLiteral("Sample Company - Formlark (2005)"));
+        QVERIFY(p.frame->ContinueStartUp()); // converting: Yes
+        QCOMPARE(p.prompt.asked.size(), 1);
+        QVERIFY(p.prompt.asked[0].startsWith("This company was saved by an earlier edition of the program."));
+        QCOMPARE(p.frame->windowTitle(), QStringLiteral("Cedar Hollow - Formlark (2005)"));
+        QCOMPARE(p.document.CurrentStorePath, p.folders.DataFolder() + "Cedar Hollow.pmt");
+        QCOMPARE(FileBytes(file), FileBytes(EarlierStoreFixture("Legacy Sample.pmt")));
     }
 
     void closingRenamesTheStoreAndAsksToSave()

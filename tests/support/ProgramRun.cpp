@@ -1,0 +1,29 @@
+#include "tests/support/ProgramRun.h"
+
+#include "tests/support/TestFolders.h"
+
+#include <QProcess>
+
+QString BuiltFormlark()
+{
+    return qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + QStringLiteral("/formlark");
+}
+
+ProgramRun RunFormlark(const QStringList& arguments, const TestFolders& folders)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("FORMLARK_SETTINGS_FILE"), folders.SettingsFile());
+    env.insert(QStringLiteral("FORMLARK_PROGRAM_FOLDER"), folders.ProgramFolder());
+    process.setProcessEnvironment(env);
+    process.start(BuiltFormlark(), arguments);
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
