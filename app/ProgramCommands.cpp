@@ -7,16 +7,15 @@
 #include <QStringList>
 
 #include <cstring>
-#include <iterator>
 
+namespace {
+
+// Every command, in the order the usage line lists them.
 const ProgramCommand kProgramCommands[] = {
     {"print", &RunPrintCommand},
     {"import-csv", &RunImportCsvCommand},
     {"export-csv", &RunExportCsvCommand},
 };
-const int kProgramCommandCount = int(std::size(kProgramCommands));
-
-namespace {
 
 bool Is(const char* argument, const char* option)
 {

@@ -5,16 +5,14 @@
 // What the program is asked to do, read from its first argument in one
 // place: a command that needs no window, the version or usage line, the
 // window (no argument, an option of the window toolkit, or a company file
-// to open, as a desktop file manager passes it), or nothing known.
+// to open, as a desktop file manager passes it), or nothing known. The
+// commands are one table (ProgramCommands.cpp), which the usage line and
+// the "unknown command" message list.
 
 struct ProgramCommand {
     const char* name;
     int (*run)(int argc, char** argv); // gets the whole command line
 };
-
-// Every command, in the order the usage line lists them.
-extern const ProgramCommand kProgramCommands[];
-extern const int kProgramCommandCount;
 
 enum class ProgramRequestKind { Window, Command, Version, Help, Unknown };
 

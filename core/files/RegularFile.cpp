@@ -80,7 +80,6 @@ FileContents ReadRegularFile(const QString& path, qint64 maxBytes)
         const int error = errno;
         return Refused(error == ENOENT ? FileReadOutcome::Missing : FileReadOutcome::Failed, SystemErrorText(error));
     }
-    FileContents contents;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return Refused(FileReadOutcome::NotRegular, NotRegularReason(KindOfMode(st.st_mode)));
@@ -111,6 +110,7 @@ FileContents ReadRegularFile(const QString& path, qint64 maxBytes)
     if (total > maxBytes)
         return Refused(FileReadOutcome::TooLarge, TooLargeReason(maxBytes));
     bytes.resize(qsizetype(total));
+    FileContents contents;
     contents.outcome = FileReadOutcome::Read;
     contents.bytes = std::move(bytes);
     return contents;
