@@ -2,8 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "core/document/CompanyFiles.h"
-#include "core/settings/Settings.h"
-#include "core/store/StoreConversion.h"
+#include "core/document/StoreConversion.h"
 #include "core/store/StoreFileKind.h"
 
 #include <QCoreApplication>
@@ -52,8 +51,7 @@ bool Convert(const QString& folder, const QString& storeFile)
 int RunConvertCommand(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    // A command only looks at the settings: the user's file stays as it is.
-    SetSettingsReadOnly(true);
+    StartCommand(QStringLiteral("convert"));
     QStringList args;
     for (int i = 2; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);

@@ -2,7 +2,7 @@
 
 #include "core/document/CompanyFiles.h"
 #include "core/files/FileCopy.h"
-#include "core/store/StoreConversion.h"
+#include "core/document/StoreConversion.h"
 #include "core/store/StoreFileKind.h"
 
 #include <QFile>
@@ -44,7 +44,7 @@ StoreCopyResult CopyStoreWithoutReplacing(const QString& staged, const QString& 
 {
     if (!IsUsableCompanyName(fileName))
         return StoreCopyResult::Failed;
-    if (!FindCompanyStoreFile(dataFolder, CompanyNameOfStoreFile(fileName)).isEmpty())
+    if (!CompanyStoreCandidates(dataFolder, CompanyNameOfStoreFile(fileName)).isEmpty())
         return StoreCopyResult::Kept;
 
     switch (CopyFileWithoutReplacing(staged, dataFolder + fileName)) {

@@ -151,9 +151,11 @@ bool ReadCompanyFile(const QString& path, CompanyData& data, QString* problem)
         CompanyStore store;
         if (LoadCompany(store, path, data) == CompanyStore::kOk)
             return true;
-        why = QStringLiteral("The company file \"%1\" could not be read. It may be damaged, or it is not a "
-                             "Formlark company file.")
-                  .arg(file);
+        why = store.LastFailure().isEmpty()
+                  ? QStringLiteral("The company file \"%1\" could not be read. It may be damaged, or it is not a "
+                                   "Formlark company file.")
+                        .arg(file)
+                  : QStringLiteral("The company file \"%1\" could not be read: %2.").arg(file, store.LastFailure());
         break;
     }
     }

@@ -4,6 +4,7 @@
 #include "core/store/CompanyStore.h"
 #include "core/store/EarlierStoreFile.h"
 #include "core/store/StoreFileKind.h"
+#include "core/store/StoreFileNames.h"
 #include "core/store/Windows1252Text.h"
 
 #include <QDir>
@@ -28,7 +29,7 @@ constexpr CompanyStore::QueryKind kReadings[] = {
 // engine can take back. An empty one holds nothing to take back.
 bool JournalLeftBeside(const QString& path)
 {
-    const QFileInfo journal(StoreJournalPath(path));
+    const QFileInfo journal(StoreCompanionPath(path, StoreFileRole::Journal));
     return journal.exists() && (!journal.isFile() || journal.size() > 0);
 }
 

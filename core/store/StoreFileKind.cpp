@@ -57,8 +57,3 @@ StoreFileKind StoreFileKindOf(const QString& path)
     const qint64 size = file.size();
     return StoreFileKindOfBytes(file.read(kStoreKindProbeSize), size);
 }
-
-QString StoreJournalPath(const QString& storePath)
-{
-    return storePath + QStringLiteral("-journal");
-}

@@ -28,7 +28,3 @@ StoreFileKind StoreFileKindOfBytes(const QByteArray& start, qint64 fileSize);
 // The kind of the file at `path` (Missing when there is none, Foreign for
 // a folder or a file that can't be read).
 StoreFileKind StoreFileKindOf(const QString& path);
-
-// The rollback journal either engine keeps beside a store while it changes
-// it: the store's name followed by "-journal".
-QString StoreJournalPath(const QString& storePath);

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <mutex>
+#include <sys/stat.h>
 
 static_assert(sizeof(kStoreHeaderText) == 54, "53 characters and the zero byte");
 
@@ -218,11 +219,15 @@ int ShimOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int*
         // real file object takes over the whole allocation.
         return real->xOpen(real, name, file, flags, outFlags);
     }
-    // A store of the earlier editions is never handed to this engine: it
-    // would take the earlier engine's journal beside the store for a stale
-    // one of its own and delete it, and with it the only way back from a
-    // change that was cut short.
-    if (name && StoreFileKindOf(QFile::decodeName(name)) == StoreFileKind::Earlier) {
+    // A pipe or a device in a store's place would be read without end (or
+    // block the program for ever): only a regular file, or a new one, is a
+    // store. A store of the earlier editions is never handed to this engine:
+    // it would take the earlier engine's journal beside the store for a
+    // stale one of its own and delete it, and with it the only way back
+    // from a change that was cut short.
+    struct stat st = {};
+    if (name && ((::stat(name, &st) == 0 && !S_ISREG(st.st_mode))
+                 || StoreFileKindOf(QFile::decodeName(name)) == StoreFileKind::Earlier)) {
         file->pMethods = nullptr;
         return SQLITE_CANTOPEN;
     }

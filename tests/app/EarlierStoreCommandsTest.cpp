@@ -37,14 +37,20 @@ class EarlierStoreCommandsTest : public QObject {
 private:
     TestFolders* folders_ = nullptr;
 
-    ProgramRun Formlark(const QStringList& arguments) { return RunFormlark(arguments, *folders_); }
+    ProgramRun Formlark(const QStringList& arguments)
+    {
+        ProgramEnvironment environment;
+        environment.settingsFile = folders_->SettingsFile();
+        environment.programFolder = folders_->ProgramFolder();
+        return RunFormlark(arguments, environment);
+    }
 
     QString Store(const QString& name) const { return folders_->DataFolder() + name + ".pmt"; }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY2(QFile::exists(BuiltFormlark()), "run through ctest, which names the program folder");
+        QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder");
     }
 
     void init()

@@ -3,19 +3,29 @@
 #include <QString>
 #include <QStringList>
 
-class TestFolders;
+// The program as a user runs it (the build's formlark, found through
+// FORMLARK_RUNTIME_DIR, which ctest sets), with the test's own settings
+// file and program folder, under the offscreen platform.
 
-// A run of the program of the build, as a user runs it from a shell.
 struct ProgramRun {
-    int exitCode = -1; // -1 when it crashed or did not end within a minute
+    int exitCode = -1; // -1: killed by a signal, or not ended within its time
     QString standardOutput;
     QString standardError;
 };
 
-// The program of the build: FORMLARK_RUNTIME_DIR (which ctest names) +
-// "/formlark".
-QString BuiltFormlark();
+struct ProgramEnvironment {
+    QString settingsFile;
+    QString programFolder; // empty: the program's own
+    QString workingFolder; // empty: the test's
+    // A file-size limit in bytes (0: none); unless `survivesFileSizeLimit`,
+    // SIGXFSZ is left as a shell leaves it, deadly to a program that does
+    // not ignore it itself.
+    qint64 fileSizeLimit = 0;
+    bool survivesFileSizeLimit = true;
+};
 
-// Runs it with `arguments`, the settings file and program folder of
-// `folders` and no display.
-ProgramRun RunFormlark(const QStringList& arguments, const TestFolders& folders);
+QString FormlarkProgram();
+
+// Runs the program with `arguments`; one that runs longer than `timeoutMs`
+// is killed.
+ProgramRun RunFormlark(const QStringList& arguments, const ProgramEnvironment& environment, int timeoutMs = 60000);

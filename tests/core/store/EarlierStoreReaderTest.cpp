@@ -8,7 +8,7 @@
 #include "core/store/CompanyStore.h"
 #include "core/store/EarlierStoreFile.h"
 #include "core/store/EarlierStoreReader.h"
-#include "core/store/StoreConversion.h"
+#include "core/document/StoreConversion.h"
 #include "core/store/StoreFileKind.h"
 #include "tests/support/EarlierStoreWriter.h"
 #include "tests/support/RecordBuilders.h"
@@ -399,7 +399,7 @@ private slots:
         QVERIFY(WriteFileBytes(store + ".2005", "older"));
 
         const QString kept = KeptOriginalPath(store);
-        QCOMPARE(kept, dir.filePath(name + " (2).pmt.2005"));
+        QCOMPARE(kept, dir.filePath(name + ".pmt.2005-2"));
         QString problem;
         QVERIFY2(ConvertEarlierStore(store, kept, &problem), qPrintable(problem));
 
@@ -407,7 +407,7 @@ private slots:
         QCOMPARE(FileBytes(kept), original);
         QCOMPARE(FileBytes(store + ".2005"), QByteArray("older"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-                 QStringList({name + " (2).pmt.2005", name + ".pmt", name + ".pmt.2005"}));
+                 QStringList({name + ".pmt", name + ".pmt.2005", name + ".pmt.2005-2"}));
         CompanyData converted;
         CompanyStore engine;
         QCOMPARE(LoadCompany(engine, store, converted), 0);

@@ -9,8 +9,8 @@
 
 // The name the original of a converted store is kept under:
 // "<store>.2005" ("Acme.pmt.2005"), or when that is taken
-// "Acme (2).pmt.2005", "Acme (3).pmt.2005", ... (no listing of stores
-// takes such a file for a company).
+// "Acme.pmt.2005-2", "Acme.pmt.2005-3", ... (no listing of stores takes
+// such a file for a company).
 QString KeptOriginalPath(const QString& storePath);
 
 // Converts the store of the earlier editions at `path` in place: the new

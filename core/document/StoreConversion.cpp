@@ -1,8 +1,9 @@
-#include "core/store/StoreConversion.h"
+#include "core/document/StoreConversion.h"
 
 #include "core/files/FileCopy.h"
 #include "core/store/CompanyData.h"
 #include "core/store/EarlierStoreReader.h"
+#include "core/store/StoreFileNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,9 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr char kKeptSuffix[] = ".2005";
-constexpr char kStoreSuffix[] = ".pmt";
 
 void SetProblem(QString* problem, const QString& text)
 {
@@ -51,20 +49,13 @@ bool RenameOver(const QString& from, const QString& to)
 
 QString KeptOriginalPath(const QString& storePath)
 {
-    const QString first = storePath + QLatin1String(kKeptSuffix);
-    if (!QFileInfo::exists(first) && !QFileInfo(first).isSymLink())
+    const QString first = StoreCompanionPath(storePath, StoreFileRole::PreviousEditionOriginal);
+    auto taken = [](const QString& path) { return QFileInfo::exists(path) || QFileInfo(path).isSymLink(); };
+    if (!taken(first))
         return first;
-    QString stem = storePath;
-    QString extension;
-    if (stem.endsWith(QLatin1String(kStoreSuffix), Qt::CaseInsensitive)) {
-        extension = stem.right(4);
-        stem.chop(4);
-    }
-    for (int n = 2;; ++n) {
-        const QString candidate = QStringLiteral("%1 (%2)%3%4").arg(stem).arg(n).arg(extension, QLatin1String(kKeptSuffix));
-        if (!QFileInfo::exists(candidate) && !QFileInfo(candidate).isSymLink())
-            return candidate;
-    }
+    for (int n = 2;; ++n)
+        if (const QString numbered = first + QStringLiteral("-%1").arg(n); !taken(numbered))
+            return numbered;
 }
 
 bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem)
