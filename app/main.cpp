@@ -1,6 +1,7 @@
 #include "core/document/GlobalDoc.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/MessageBoxPrompt.h"
+#include "app/CheckCommand.h"
 #include "app/CsvCommands.h"
 #include "app/PrintCommand.h"
 #include "core/settings/Settings.h"
@@ -19,6 +20,7 @@ namespace {
 const char kVersionLine[] = "formlark " FORMLARK_VERSION "\n";
 const char kHelpLine[] = "usage: formlark (opens the window) | formlark print OPTIONS --pdf FILE "
                          "| formlark import-csv OPTIONS FILE | formlark export-csv OPTIONS FILE "
+                         "| formlark check OPTIONS "
                          "(see formlark COMMAND --help) | formlark --version\n";
 
 bool Is(const char* argument, const char* option)
@@ -38,6 +40,8 @@ int main(int argc, char** argv)
             return RunImportCsvCommand(argc, argv);
         if (Is(argv[1], "export-csv"))
             return RunExportCsvCommand(argc, argv);
+        if (Is(argv[1], "check"))
+            return RunCheckCommand(argc, argv);
         if (Is(argv[1], "--version") || Is(argv[1], "-v")) {
             std::fputs(kVersionLine, stdout);
             return 0;
