@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+class CCheckFormsWindow;
 class CCsvTransfer;
 class CFormView;
 class CGlobalDoc;
@@ -36,6 +37,9 @@ public:
     int Navigate(int firstArgument, int index);
     Screen CurrentScreen() const { return current_; }
     QWidget* View(Screen screen) const;
+    // Shows the screen (the one shown before is left as on any switch).
+    void ShowScreen(Screen screen);
+    CGlobalDoc& Document() const { return document_; }
     COutBarCtrl* NavigationBar() const { return bar_; }
     QSplitter* Splitter() const { return splitter_; }
 
@@ -47,11 +51,15 @@ public:
 
     // The menu commands, by their command names ("New", "Open", "Save",
     // "Delete", "Exit", "Import", "ImportEmployeesCsv", "ImportContractorsCsv",
-    // "ExportEmployeesCsv", "ExportContractorsCsv", "Password", "DataPath",
-    // "Help", "Web", "Update", "About").
+    // "ExportEmployeesCsv", "ExportContractorsCsv", "CheckForms", "Password",
+    // "DataPath", "Help", "Web", "Update", "About").
     QAction* Command(const QString& name) const;
     // Brings the enabled state of the Company menu up to date.
     void UpdateCommandStates();
+    // "Check Forms…": the window with the findings of the check, checked
+    // anew and brought to the front (made when first asked for).
+    void OnCheckForms();
+    CCheckFormsWindow* CheckFormsWindow() const { return check_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,7 +73,6 @@ private:
     void CreateMenus();
     void CreatePanes();
     void LayOutPanes();
-    void ShowScreen(Screen screen);
     void OnBarNotice(const OutBarNotice& notice, bool* answer);
     void MovePaneFocus(int step);
     // Unsaved typing on the shown screen is offered for saving before the
@@ -95,4 +102,5 @@ private:
     bool paneDividerMoved_ = false;
     CPriorYearImport* import_ = nullptr; // the prior-year import, idle between runs
     std::unique_ptr<CCsvTransfer> csv_;  // the CSV import and export
+    CCheckFormsWindow* check_ = nullptr; // the check of the forms, once asked for
 };
