@@ -5,7 +5,6 @@
 #include "core/check/FormCheck.h"
 #include "core/settings/Settings.h"
 #include "core/store/CompanyData.h"
-#include "core/store/CompanyStore.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -94,11 +93,8 @@ int RunCheckCommand(int argc, char** argv)
     // A command only looks at the settings: the user's file stays as it is.
     SetSettingsReadOnly(true);
 
-    QStringList args;
-    for (int i = 2; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
     Arguments a;
-    if (auto failure = ParseArguments(args, a))
+    if (auto failure = ParseArguments(CommandArguments(argc, argv), a))
         return Fail(*failure);
     if (a.help) {
         std::fputs(kUsage, stdout);
@@ -110,14 +106,8 @@ int RunCheckCommand(int argc, char** argv)
     if (auto failure = FindCompanyStore(a.company, folder, storeFile))
         return Fail(*failure);
     CompanyData data;
-    {
-        // Read in one go, as the print command reads it; nothing is written.
-        CompanyStore store;
-        if (LoadCompany(store, folder + storeFile, data) != CompanyStore::kOk)
-            return Fail({QStringLiteral("cannot read the store of company \"%1\" (%2)")
-                             .arg(a.company, folder + storeFile)});
-        store.Close();
-    }
+    if (auto failure = ReadCompanyStore(a.company, folder + storeFile, data))
+        return Fail(*failure);
 
     const FormCheckResult result = CheckCompanyForms(data, a.scope);
     if (a.json) {

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "core/document/CompanyFiles.h"
+#include "core/store/CompanyStore.h"
 
 CommandOption SplitOption(const QString& argument)
 {
@@ -35,6 +36,23 @@ std::optional<CommandFailure> FindCompanyStore(const QString& name, QString& fol
     if (storeFile.isEmpty())
         return CommandFailure{QStringLiteral("there is no company \"%1\" in %2").arg(name, folder)};
     return std::nullopt;
+}
+
+std::optional<CommandFailure> ReadCompanyStore(const QString& name, const QString& path, CompanyData& data)
+{
+    CompanyStore store;
+    if (LoadCompany(store, path, data) != CompanyStore::kOk)
+        return CommandFailure{QStringLiteral("cannot read the store of company \"%1\" (%2)").arg(name, path)};
+    store.Close();
+    return std::nullopt;
+}
+
+QStringList CommandArguments(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 2; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
 }
 
 void PrintLine(std::FILE* stream, const QString& line)

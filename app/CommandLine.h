@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/CompanyData.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -44,3 +46,11 @@ void PrintLine(std::FILE* stream, const QString& line);
 // settings name: the folder and the store's file name, or why there is
 // none.
 std::optional<CommandFailure> FindCompanyStore(const QString& name, QString& folder, QString& storeFile);
+
+// Reads the whole company of the store `path` (of the company `name` as the
+// command line gives it) in one read that writes nothing, or says why it
+// can't.
+std::optional<CommandFailure> ReadCompanyStore(const QString& name, const QString& path, CompanyData& data);
+
+// The arguments after the command's name.
+QStringList CommandArguments(int argc, char** argv);

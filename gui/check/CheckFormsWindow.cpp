@@ -45,6 +45,8 @@ CCheckFormsWindow::CCheckFormsWindow(CGlobalDoc& document, QWidget* parent)
     setObjectName(QStringLiteral("CheckForms"));
     setWindowTitle(QLatin1String(kTitle));
     setModal(false);
+    // Open beside the main window, it never keeps the program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setSizeGripEnabled(true);
     resize(960, 480);
 

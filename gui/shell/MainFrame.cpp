@@ -382,8 +382,8 @@ void CMainFrame::UpdateCommandStates()
 void CMainFrame::OnCheckForms()
 {
     if (!check_) {
-        check_ = new CCheckFormsWindow(document_, this);
-        connect(check_, &CCheckFormsWindow::findingChosen, this,
+        check_ = std::make_unique<CCheckFormsWindow>(document_);
+        connect(check_.get(), &CCheckFormsWindow::findingChosen, this,
                 [this](const FormFinding& finding) {
                     // The main window comes forward with the box, ready for typing.
                     if (ShowFinding(*this, finding)) {

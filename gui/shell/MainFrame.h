@@ -59,7 +59,7 @@ public:
     // "Check Forms…": the window with the findings of the check, checked
     // anew and brought to the front (made when first asked for).
     void OnCheckForms();
-    CCheckFormsWindow* CheckFormsWindow() const { return check_; }
+    CCheckFormsWindow* CheckFormsWindow() const { return check_.get(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -102,5 +102,7 @@ private:
     bool paneDividerMoved_ = false;
     CPriorYearImport* import_ = nullptr; // the prior-year import, idle between runs
     std::unique_ptr<CCsvTransfer> csv_;  // the CSV import and export
-    CCheckFormsWindow* check_ = nullptr; // the check of the forms, once asked for
+    // The check of the forms, once asked for: a window of its own, so that
+    // this one can come in front of it with the box of a finding.
+    std::unique_ptr<CCheckFormsWindow> check_;
 };

@@ -2,22 +2,16 @@
 // folder, as a bureau runs it over its companies.
 #include "core/store/CompanyData.h"
 #include "tests/support/FilingCompany.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestFolders.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString standardOutput;
-    QString standardError;
-};
 
 // Harbor Tools with an error on Ann's W-2 and a warning on the W-3.
 CompanyData WithErrors()
@@ -43,29 +37,14 @@ class CheckCommandTest : public QObject {
     Q_OBJECT
 
 private:
-    QString program_;
     TestFolders* folders_ = nullptr;
 
-    Run Formlark(const QStringList& arguments)
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("FORMLARK_SETTINGS_FILE", folders_->SettingsFile());
-        env.insert("FORMLARK_PROGRAM_FOLDER", folders_->ProgramFolder());
-        process.setProcessEnvironment(env);
-        process.start(program_, arguments);
-        if (!process.waitForFinished(60000))
-            return {};
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
-    }
+    ProgramRun Formlark(const QStringList& arguments) const { return RunFormlark(*folders_, arguments); }
 
 private slots:
     void initTestCase()
     {
-        program_ = qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + "/formlark";
-        QVERIFY2(QFile::exists(program_), "run through ctest, which names the program folder");
+        QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder");
     }
 
     void init()
@@ -120,7 +99,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, error);
-        const Run run = Formlark(QStringList{"check"} + arguments);
+        const ProgramRun run = Formlark(QStringList{"check"} + arguments);
         QTEST(run.exitCode, "exitCode");
         QTEST(int(run.standardOutput.count('\n')), "lines");
         QCOMPARE(run.standardError, error.contains("%1") ? error.arg(folders_->DataFolder()) : error);
@@ -129,7 +108,7 @@ private slots:
     // One line per finding: severity, form, person, box and message.
     void linesSayEachFinding()
     {
-        const Run run = Formlark({"check", "--company", "Tide Errors"});
+        const ProgramRun run = Formlark({"check", "--company", "Tide Errors"});
         QCOMPARE(run.standardOutput,
                  QStringLiteral("warning\tW-3\tTide Errors (93-1234567)\tTelephone number\tThe W-3 has no contact "
                                 "telephone number.\n"
@@ -139,7 +118,7 @@ private slots:
 
     void jsonListsEachFindingWithItsRule()
     {
-        const Run run = Formlark({"check", "--company", "Tide Errors", "--json"});
+        const ProgramRun run = Formlark({"check", "--company", "Tide Errors", "--json"});
         QCOMPARE(run.exitCode, 1);
         QJsonParseError error;
         const QJsonDocument json = QJsonDocument::fromJson(run.standardOutput.toUtf8(), &error);
@@ -152,7 +131,7 @@ private slots:
         QCOMPARE(tips.value("tin").toString(), QStringLiteral("123-45-6789"));
         QCOMPARE(array[0].toObject().value("rule").toString(), QStringLiteral("w3.contact-missing"));
 
-        const Run clean = Formlark({"check", "--company", "Harbor Tools", "--json"});
+        const ProgramRun clean = Formlark({"check", "--company", "Harbor Tools", "--json"});
         QCOMPARE(clean.exitCode, 0);
         QCOMPARE(QJsonDocument::fromJson(clean.standardOutput.toUtf8()).array().size(), 0);
     }
@@ -170,7 +149,7 @@ private slots:
 
     void helpSaysHowToRunIt()
     {
-        const Run run = Formlark({"check", "--help"});
+        const ProgramRun run = Formlark({"check", "--help"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.standardOutput.startsWith("usage: formlark check --company NAME [--form w2|1099|all] [--json]\n"));
         QVERIFY(Formlark({"--help"}).standardOutput.contains("formlark check OPTIONS"));
