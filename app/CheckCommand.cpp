@@ -3,7 +3,6 @@
 #include "app/CommandLine.h"
 #include "core/check/FindingText.h"
 #include "core/check/FormCheck.h"
-#include "core/settings/Settings.h"
 #include "core/store/CompanyData.h"
 
 #include <QCoreApplication>
@@ -90,8 +89,7 @@ int Fail(const CommandFailure& failure)
 int RunCheckCommand(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    // A command only looks at the settings: the user's file stays as it is.
-    SetSettingsReadOnly(true);
+    StartCommand(QStringLiteral("check"));
 
     Arguments a;
     if (auto failure = ParseArguments(CommandArguments(argc, argv), a))

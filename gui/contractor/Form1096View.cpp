@@ -246,12 +246,13 @@ PrintJobMaker C1096View::JobMaker(const Print1096Options& options) const
 void C1096View::OnPrint()
 {
     CForm1096PrintOptionsDialog dialog(document_.Form1096PrintOptions(), this);
-    dialog.SetPreview([this, &dialog] { PreviewPrintJob(&dialog, JobMaker(dialog.Options())); });
+    dialog.SetPreview(
+        [this, &dialog] { PreviewPrintJob(&dialog, JobMaker(dialog.Options()), document_.DataFolder); });
     if (dialog.exec() != QDialog::Accepted)
         return;
     document_.Form1096PrintOptions() = dialog.Options();
     const QString errors = Form1096PrintErrorsQuestion(document_.Data());
     if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
         return;
-    PrintWithDialog(this, JobMaker(dialog.Options()));
+    PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder);
 }

@@ -1,5 +1,6 @@
 #include "gui/controls/FormPrinting.h"
 
+#include "core/files/OutputTarget.h"
 #include "core/shell/Prompt.h"
 #include "gui/controls/WaitCursor.h"
 #include "render/FormPictures.h"
@@ -60,7 +61,8 @@ bool PaintJob(QPrinter& printer, PrintJob& job, FormPictures& pictures)
 
 } // namespace
 
-bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPictures& pictures)
+bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPictures& pictures,
+                       const QString& dataFolder, QString* refusal)
 {
     const std::unique_ptr<PrintJob> job = makeJob(PageLayoutMargins(printer.pageLayout()));
     if (!job || job->PageCount() <= 0)
@@ -69,6 +71,12 @@ bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPict
     const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     if (target.isEmpty())
         return PaintJob(printer, *job, pictures);
+    const QString refused = OutputTargetRefusal(target, dataFolder);
+    if (!refused.isEmpty()) {
+        if (refusal)
+            *refusal = refused;
+        return false;
+    }
 
     // Printed to a file: written beside it under another name, and put in
     // its place only when whole, so a full disk never leaves half a file
@@ -85,7 +93,7 @@ bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPict
         && std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(target).constData()) == 0;
 }
 
-bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob)
+bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob, const QString& dataFolder)
 {
     QPrinter printer(QPrinter::HighResolution);
     UseLetterPaper(printer);
@@ -109,11 +117,14 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob)
 
     FormPictures pictures = FormPictures::FromProgramFolder();
     bool printed = false;
+    QString refusal;
     {
         WaitCursor wait;
-        printed = PrintJobOnPrinter(printer, makeJob, pictures);
+        printed = PrintJobOnPrinter(printer, makeJob, pictures, dataFolder, &refusal);
     }
-    if (!printed)
+    if (!refusal.isEmpty())
+        AppPrompt().Tell(refusal, PromptIcon::Exclamation);
+    else if (!printed)
         AppPrompt().Tell(QStringLiteral("The forms could not be printed on \"%1\". Check the printer (or the "
                                         "file name) and try again.")
                              .arg(printer.outputFileName().isEmpty() ? printer.printerName()
@@ -122,7 +133,7 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob)
     return printed;
 }
 
-void PreviewPrintJob(QWidget* parent, const PrintJobMaker& makeJob)
+void PreviewPrintJob(QWidget* parent, const PrintJobMaker& makeJob, const QString& dataFolder)
 {
     QPrinter printer(QPrinter::HighResolution);
     UseLetterPaper(printer);
@@ -130,7 +141,13 @@ void PreviewPrintJob(QWidget* parent, const PrintJobMaker& makeJob)
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&](QPrinter* target) { PrintJobOnPrinter(*target, makeJob, pictures); });
+                     [&](QPrinter* target) {
+                         // Printed from the preview to a file: the same check as from the dialog.
+                         QString refusal;
+                         PrintJobOnPrinter(*target, makeJob, pictures, dataFolder, &refusal);
+                         if (!refusal.isEmpty())
+                             AppPrompt().Tell(refusal, PromptIcon::Exclamation);
+                     });
     preview.resize(900, 1000);
     preview.exec();
 }

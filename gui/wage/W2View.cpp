@@ -324,7 +324,7 @@ void CW2View::PrintForms()
     CW2PrintOptionsDialog dialog(Document().W2PrintOptions(), this);
     dialog.SetPreview([this, &dialog] {
         if (CanPrint(dialog.Options()))
-            PreviewPrintJob(&dialog, JobMaker(dialog.Options()));
+            PreviewPrintJob(&dialog, JobMaker(dialog.Options()), Document().DataFolder);
     });
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -334,5 +334,5 @@ void CW2View::PrintForms()
     const QString errors = W2PrintErrorsQuestion(Document().Data(), PrintedOwners(dialog.Options().Target));
     if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
         return;
-    PrintWithDialog(this, JobMaker(dialog.Options()));
+    PrintWithDialog(this, JobMaker(dialog.Options()), Document().DataFolder);
 }

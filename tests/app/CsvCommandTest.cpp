@@ -4,13 +4,15 @@
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
 #include "core/store/StoreLock.h"
-#include "tests/support/RecordBuilders.h"
 #include "tests/support/ProgramRun.h"
+#include "tests/support/RecordBuilders.h"
 #include "tests/support/TestFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -43,7 +45,13 @@ private:
     TestFolders* folders_ = nullptr;
     QString store_;
 
-    ProgramRun Formlark(const QStringList& arguments) const { return RunFormlark(*folders_, arguments); }
+    ProgramRun Formlark(const QStringList& arguments)
+    {
+        ProgramEnvironment environment;
+        environment.settingsFile = folders_->SettingsFile();
+        environment.programFolder = folders_->ProgramFolder();
+        return RunFormlark(arguments, environment);
+    }
 
     QString CsvFile(const QByteArray& bytes)
     {
@@ -53,10 +61,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder");
-    }
+    void initTestCase() { QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder"); }
 
     void init()
     {
@@ -112,16 +117,41 @@ private slots:
     }
 
     // A company open in a window of the program is only looked at from
-    // elsewhere: the import writes nothing and says why.
+    // elsewhere, under any name of its store: the import writes nothing and
+    // says why. A store with a second name in the data folder (a hard link)
+    // is written under neither.
+    void importIntoACompanyOpenElsewhereWritesNothing_data()
+    {
+        QTest::addColumn<QString>("name");  // the company the import names
+        QTest::addColumn<QString>("link");  // how that name is made
+        QTest::addColumn<bool>("open");     // whether a window has the store open
+        QTest::addColumn<QString>("said");
+        QTest::newRow("its own name") << "Harbor Tools" << "" << true << "is open in another Formlark window";
+        QTest::newRow("a link to it") << "Harbor Link" << "symbolic" << true << "is open in another Formlark window";
+        QTest::newRow("a second name of it") << "Harbor Twin" << "hard" << true
+                                             << "is open in another Formlark window";
+        QTest::newRow("a second name, not open") << "Harbor Twin" << "hard" << false << "is the same file as";
+    }
+
     void importIntoACompanyOpenElsewhereWritesNothing()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, link);
+        QFETCH(bool, open);
+        QFETCH(QString, said);
+        const QString named = folders_->DataFolder() + name + ".pmt";
+        if (link == "symbolic")
+            QVERIFY(QFile::link(store_, named));
+        else if (link == "hard")
+            QCOMPARE(::link(QFile::encodeName(store_).constData(), QFile::encodeName(named).constData()), 0);
         StoreLock window;
-        QCOMPARE(window.Take(store_), StoreLock::Result::Taken);
+        if (open)
+            QCOMPARE(window.Take(store_), StoreLock::Result::Taken);
         const QString csv = CsvFile(kEmployeesCsv);
         const QByteArray before = FileBytes(store_);
-        const ProgramRun run = Formlark({"import-csv", "--company", "Harbor Tools", "--kind", "employees", csv});
+        const ProgramRun run = Formlark({"import-csv", "--company", name, "--kind", "employees", csv});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.standardError.contains("is open in another Formlark window"), qPrintable(run.standardError));
+        QVERIFY2(run.standardError.contains(said), qPrintable(run.standardError));
         QCOMPARE(FileBytes(store_), before);
     }
 

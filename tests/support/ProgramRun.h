@@ -3,14 +3,29 @@
 #include <QString>
 #include <QStringList>
 
-class TestFolders;
+// The program as a user runs it (the build's formlark, found through
+// FORMLARK_RUNTIME_DIR, which ctest sets), with the test's own settings
+// file and program folder, under the offscreen platform.
 
-// The program beside the tests (ctest names its folder) run as a user runs
-// a command: with the settings file and the program folder of `folders`.
 struct ProgramRun {
-    int exitCode = -1; // -1: it crashed or did not end within a minute
+    int exitCode = -1; // -1: killed by a signal, or not ended within its time
     QString standardOutput;
     QString standardError;
 };
+
+struct ProgramEnvironment {
+    QString settingsFile;
+    QString programFolder; // empty: the program's own
+    QString workingFolder; // empty: the test's
+    // A file-size limit in bytes (0: none); unless `survivesFileSizeLimit`,
+    // SIGXFSZ is left as a shell leaves it, deadly to a program that does
+    // not ignore it itself.
+    qint64 fileSizeLimit = 0;
+    bool survivesFileSizeLimit = true;
+};
+
 QString FormlarkProgram();
-ProgramRun RunFormlark(const TestFolders& folders, const QStringList& arguments);
+
+// Runs the program with `arguments`; one that runs longer than `timeoutMs`
+// is killed.
+ProgramRun RunFormlark(const QStringList& arguments, const ProgramEnvironment& environment, int timeoutMs = 60000);
