@@ -3,6 +3,7 @@
 #include "core/document/CompanyFiles.h"
 #include "core/files/OutputTarget.h"
 #include "core/settings/Settings.h"
+#include "core/store/CompanyStore.h"
 
 CommandOption SplitOption(const QString& argument)
 {
@@ -48,6 +49,26 @@ CommandFailure StoreReadFailure(const QString& company, const QString& path, con
     if (!reason.isEmpty())
         message += QStringLiteral(": ") + reason;
     return {message};
+}
+
+std::optional<CommandFailure> ReadCompanyStore(const QString& name, const QString& path, CompanyData& data)
+{
+    CompanyFileRead read = ReadCompanyFile(path, data);
+    if (read.read)
+        return std::nullopt;
+    // A store of the earlier editions says in a sentence what keeps it from
+    // being read.
+    if (read.earlierEdition)
+        return CommandFailure{read.problem.replace(u'\n', u' ')};
+    return StoreReadFailure(name, path, read.problem);
+}
+
+QStringList CommandArguments(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 2; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
 }
 
 void StartCommand(const QString& command)

@@ -71,7 +71,8 @@ int RunConvertCommand(int argc, char** argv)
                 return Fail(*failure);
             company = option.value;
         } else {
-            return Fail(UsageFailure(QStringLiteral("unknown option \"%1\" (see formlark convert --help)").arg(args[i])));
+            return Fail(
+                UsageFailure(QStringLiteral("unknown option \"%1\" (see formlark convert --help)").arg(args[i])));
         }
     }
     if (all == !company.isEmpty())

@@ -133,10 +133,7 @@ public:
     // Parses the arguments after the command's name; answers --help.
     std::optional<int> Parse(int argc, char** argv, Arguments& a) const
     {
-        QStringList args;
-        for (int i = 2; i < argc; ++i)
-            args << QString::fromLocal8Bit(argv[i]);
-        if (auto failure = ParseArguments(args, name_ == QLatin1String("import-csv"), name_, a))
+        if (auto failure = ParseArguments(CommandArguments(argc, argv), name_ == QLatin1String("import-csv"), name_, a))
             return Fail(*failure);
         if (a.help) {
             std::fputs(usage_, stdout);
@@ -243,9 +240,8 @@ int RunExportCsvCommand(int argc, char** argv)
     if (auto failure = CheckOutputFile(a.file, folder))
         return command.Fail(*failure);
     CompanyData data;
-    QString problem;
-    if (!ReadCompanyFile(folder + storeFile, data, &problem))
-        return command.Fail({OneLine(problem)});
+    if (auto failure = ReadCompanyStore(a.company, folder + storeFile, data))
+        return command.Fail(*failure);
     QString error;
     if (!WriteCsvFile(a.file, ExportPeopleCsv(*a.kind, data), folder, &error))
         return command.Fail({error});

@@ -289,12 +289,8 @@ int RunPrintCommand(int argc, char** argv)
     QGuiApplication app(argc, argv);
     StartCommand(QStringLiteral("print"));
 
-    QStringList args;
-    for (int i = 2; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-
     Arguments a;
-    if (auto failure = ParseArguments(args, a))
+    if (auto failure = ParseArguments(CommandArguments(argc, argv), a))
         return Fail(*failure);
     if (a.help) {
         std::fputs(kUsage, stdout);
@@ -309,9 +305,8 @@ int RunPrintCommand(int argc, char** argv)
         return Fail(*failure);
 
     CompanyData data;
-    QString problem;
-    if (!ReadCompanyFile(folder + storeFile, data, &problem))
-        return Fail({problem.replace(u'\n', u' ')});
+    if (auto failure = ReadCompanyStore(a.company, folder + storeFile, data))
+        return Fail(*failure);
     const QString company = data.company.EmployerName.IsEmpty() ? a.company : data.company.EmployerName.Text();
     const FormOwnerCheck owners = CheckFormOwners(data);
     if (!owners.AllMatch())

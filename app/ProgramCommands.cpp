@@ -1,5 +1,6 @@
 #include "app/ProgramCommands.h"
 
+#include "app/CheckCommand.h"
 #include "app/ConvertCommand.h"
 #include "app/CsvCommands.h"
 #include "app/PrintCommand.h"
@@ -16,6 +17,7 @@ const ProgramCommand kProgramCommands[] = {
     {"print", &RunPrintCommand},
     {"import-csv", &RunImportCsvCommand},
     {"export-csv", &RunExportCsvCommand},
+    {"check", &RunCheckCommand},
     {"convert", &RunConvertCommand},
 };
 

@@ -5,7 +5,6 @@
 #include "core/store/StoreFileKind.h"
 #include "core/store/RecordLookup.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -133,35 +132,19 @@ int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data)
     return rc;
 }
 
-bool ReadCompanyFile(const QString& path, CompanyData& data, QString* problem)
+CompanyFileRead ReadCompanyFile(const QString& path, CompanyData& data)
 {
-    const QString file = QDir::toNativeSeparators(path);
-    QString why;
-    switch (StoreFileKindOf(path)) {
-    case StoreFileKind::Missing:
-        why = QStringLiteral("The company file \"%1\" does not exist.").arg(file);
-        break;
-    case StoreFileKind::Earlier:
-        if (ReadEarlierStore(path, data, &why))
-            return true;
-        break;
-    case StoreFileKind::Empty:
-    case StoreFileKind::Current:
-    case StoreFileKind::Foreign: {
-        CompanyStore store;
-        if (LoadCompany(store, path, data) == CompanyStore::kOk)
-            return true;
-        why = store.LastFailure().isEmpty()
-                  ? QStringLiteral("The company file \"%1\" could not be read. It may be damaged, or it is not a "
-                                   "Formlark company file.")
-                        .arg(file)
-                  : QStringLiteral("The company file \"%1\" could not be read: %2.").arg(file, store.LastFailure());
-        break;
+    CompanyFileRead result;
+    if (StoreFileKindOf(path) == StoreFileKind::Earlier) {
+        result.earlierEdition = true;
+        result.read = ReadEarlierStore(path, data, &result.problem);
+        return result;
     }
-    }
-    if (problem)
-        *problem = why;
-    return false;
+    CompanyStore store;
+    result.read = LoadCompany(store, path, data) == CompanyStore::kOk;
+    if (!result.read)
+        result.problem = store.LastFailure();
+    return result;
 }
 
 int CreateCompanyStore(CompanyStore& store, const QString& path)

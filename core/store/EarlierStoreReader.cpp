@@ -133,7 +133,8 @@ bool ReadEarlierStore(const QString& path, CompanyData& data, QString* problem)
     }
     QFile store(path);
     if (!store.open(QIODevice::ReadOnly)) {
-        SetProblem(problem, QStringLiteral("The company file \"%1\" could not be read: %2.").arg(file, store.errorString()));
+        SetProblem(problem,
+                   QStringLiteral("The company file \"%1\" could not be read: %2.").arg(file, store.errorString()));
         return false;
     }
     const qint64 size = store.size();

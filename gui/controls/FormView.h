@@ -22,6 +22,8 @@ public:
 signals:
     // Asks the main window to show the screen of a navigation index.
     void navigateRequested(int index);
+    // Asks the main window for the check of the company's forms.
+    void checkFormsRequested();
 
 protected:
     // Coming up in a company without the owners of this screen's forms

@@ -376,8 +376,8 @@ QByteArray EarlierStoreOf(const CompanyData& data, const EarlierStoreOptions& op
 
     EarlierTableRows forms{Definition(CompanyStore::kForm1099Query), {}};
     for (const Form1099Record& f : data.forms1099)
-        forms.rows.push_back(
-            {f.Form1099UniqueID, ColumnValues(f, [](const Form1099Record& r, auto&& v) { VisitForm1099Columns(r, v); })});
+        forms.rows.push_back({f.Form1099UniqueID,
+                              ColumnValues(f, [](const Form1099Record& r, auto&& v) { VisitForm1099Columns(r, v); })});
     tables.push_back(forms);
 
     tables.push_back({Definition(CompanyStore::kW3Query), {}});

@@ -191,7 +191,8 @@ private slots:
         const Expected table[] = {
             {"Legacy Sample", "company name", [](const CompanyData& d) { return d.company.EmployerName.Text(); },
              "Cedar Hollow Bakery"},
-            {"Legacy Sample", "company id", number([](const CompanyData& d) { return d.company.CompanyUniqueID; }), "1"},
+            {"Legacy Sample", "company id", number([](const CompanyData& d) { return d.company.CompanyUniqueID; }),
+             "1"},
             {"Legacy Sample", "EIN", [](const CompanyData& d) { return d.company.EmployerIdentificationNumber.Text(); },
              "12-3456789"},
             {"Legacy Sample", "state ID", [](const CompanyData& d) { return d.company.StateID.Text(); }, "0412-7788"},
@@ -394,7 +395,7 @@ private slots:
         const QByteArray original = FileBytes(Fixture(name + ".pmt"));
         QVERIFY(WriteFileBytes(store, original));
         CompanyData direct;
-        QVERIFY(ReadCompanyFile(store, direct));
+        QVERIFY(ReadCompanyFile(store, direct).read);
         // An older original kept from before: the new one goes beside it.
         QVERIFY(WriteFileBytes(store + ".2005", "older"));
 
@@ -434,7 +435,8 @@ private slots:
         QTest::newRow("cut at a page boundary")
             << many.left(900 * kPage) << QByteArray() << damaged + "a tree page";
         QTest::newRow("page number outside the file")
-            << Patched(sample, kPage, Le32(99)) << QByteArray() << damaged + "a tree page 99 lies outside the file of 21 pages";
+            << Patched(sample, kPage, Le32(99)) << QByteArray()
+            << damaged + "a tree page 99 lies outside the file of 21 pages";
         QTest::newRow("cycle: a page is its own child")
             << Patched(sample, kPage, Le32(2)) << QByteArray() << damaged + "page 2 is used twice";
         QTest::newRow("cycle: a deeper child points back to the root")
@@ -444,7 +446,8 @@ private slots:
             << Patched(sample, 5 * kPage + 8 + 10, QByteArray("\x84\x03", 2)) << QByteArray()
             << damaged + "page 6 holds what no page may";
         QTest::newRow("overflow chain longer than its row")
-            << Patched(sample, 8 * kPage, Le32(9)) << QByteArray() << damaged + "a row's overflow pages go on past its end";
+            << Patched(sample, 8 * kPage, Le32(9)) << QByteArray()
+            << damaged + "a row's overflow pages go on past its end";
         QTest::newRow("format of a later engine")
             << Patched(sample, 72, Le32(5)) << QByteArray()
             << QStringLiteral("written by an engine generation this program doesn't read (file format 5)");
@@ -468,8 +471,9 @@ private slots:
         const QStringList before = FolderSnapshot(dir.path());
 
         CompanyData data = MakeCompany("Kept");
-        QString problem;
-        QVERIFY(!ReadCompanyFile(store, data, &problem));
+        const CompanyFileRead read = ReadCompanyFile(store, data);
+        QVERIFY(!read.read && read.earlierEdition);
+        QString problem = read.problem;
         QVERIFY2(problem.contains(message), qPrintable(problem));
         QVERIFY2(problem.startsWith(QStringLiteral("The company file \"%1\"").arg(QDir::toNativeSeparators(store))),
                  qPrintable(problem));
@@ -497,8 +501,8 @@ private slots:
         QVERIFY(QFile::copy(Fixture("Legacy Sample.pmt"), store));
         QVERIFY(WriteFileBytes(store + "-journal", QByteArray()));
         CompanyData data;
-        QString problem;
-        QVERIFY2(ReadCompanyFile(store, data, &problem), qPrintable(problem));
+        const CompanyFileRead read = ReadCompanyFile(store, data);
+        QVERIFY2(read.read, qPrintable(read.problem));
         QCOMPARE(int(data.employees.size()), 4);
         QVERIFY(QFileInfo::exists(store + "-journal"));
     }
