@@ -48,6 +48,18 @@ bool PdfIsWhole(const QString& path)
     return file.readAll().contains("%%EOF");
 }
 
+// Where the user printed last in this run: a file, or a printer.
+struct Destination {
+    QString file;
+    QString printer;
+};
+
+Destination& LastDestination()
+{
+    static Destination last;
+    return last;
+}
+
 bool PaintJob(QPrinter& printer, PrintJob& job, FormPictures& pictures)
 {
     QPainter painter;
@@ -59,6 +71,11 @@ bool PaintJob(QPrinter& printer, PrintJob& job, FormPictures& pictures)
 }
 
 } // namespace
+
+void PlaceOriginForOutput(QPrinter& printer)
+{
+    printer.setFullPage(printer.outputFormat() == QPrinter::PdfFormat);
+}
 
 bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPictures& pictures)
 {
@@ -95,6 +112,13 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob)
         return false;
 
 
+    // The dialog offers where the last print of the run went.
+    const Destination& last = LastDestination();
+    if (!last.file.isEmpty())
+        printer.setOutputFileName(last.file);
+    else if (!last.printer.isEmpty())
+        printer.setPrinterName(last.printer);
+
     // The job prints whole: no page range, selection or current page.
     QPrintDialog dialog(&printer, parent);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
@@ -106,6 +130,11 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob)
         return false;
     // The dialog may leave a range behind: the job prints whole.
     printer.setPrintRange(QPrinter::AllPages);
+    PlaceOriginForOutput(printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        LastDestination() = {printer.outputFileName(), QString()};
+    else
+        LastDestination() = {QString(), printer.printerName()};
 
     FormPictures pictures = FormPictures::FromProgramFolder();
     bool printed = false;
@@ -129,8 +158,10 @@ void PreviewPrintJob(QWidget* parent, const PrintJobMaker& makeJob)
     FormPictures pictures = FormPictures::FromProgramFolder();
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("Print Preview"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&](QPrinter* target) { PrintJobOnPrinter(*target, makeJob, pictures); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
+        PlaceOriginForOutput(*target);
+        PrintJobOnPrinter(*target, makeJob, pictures);
+    });
     preview.resize(900, 1000);
     preview.exec();
 }
