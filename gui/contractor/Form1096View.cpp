@@ -15,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -101,16 +100,10 @@ C1096View::C1096View(CGlobalDoc& document, QWidget* parent)
     auto* noteLayout = new QVBoxLayout(note);
     noteLayout->addWidget(noteText);
 
-    QScrollArea* scroll = NewFormArea(this);
-    scroll->setWidget(form_);
-
     auto* top = new QHBoxLayout;
     top->addWidget(print_, 0, Qt::AlignTop);
     top->addWidget(note, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 8, 12, 8);
-    layout->addLayout(top);
-    layout->addWidget(scroll, 1);
+    SetScrolledPage(top, form_);
 
     connect(print_, &QPushButton::clicked, this, &C1096View::OnPrint);
 }
@@ -246,4 +239,9 @@ void C1096View::OnPrint()
         return;
     document_.Form1096PrintOptions() = dialog.Options();
     PrintWithDialog(this, JobMaker(dialog.Options()));
+}
+
+QAbstractButton* C1096View::PrintCommand() const
+{
+    return print_;
 }

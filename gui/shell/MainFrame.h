@@ -2,12 +2,14 @@
 
 #include "core/shell/Navigation.h"
 
+#include <QList>
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
 
 class CCsvTransfer;
+class QAbstractButton;
 class CFormView;
 class CGlobalDoc;
 class CPriorYearImport;
@@ -46,7 +48,7 @@ public:
     void RefreshAllViews();
 
     // The menu commands, by their command names ("New", "Open", "Save",
-    // "Delete", "Exit", "Import", "ImportEmployeesCsv", "ImportContractorsCsv",
+    // "Delete", "Print", "Exit", "Go0" to "Go6", "Import", "ImportEmployeesCsv", "ImportContractorsCsv",
     // "ExportEmployeesCsv", "ExportContractorsCsv", "Password", "DataPath",
     // "Help", "Web", "Update", "About").
     QAction* Command(const QString& name) const;
@@ -60,8 +62,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The Company menu command whose key `key` is, if any.
-    QAction* CompanyCommandFor(const QKeyEvent* key) const;
+    // The command of the Company and Go menus whose key `key` is, if any.
+    QAction* CommandForKey(const QKeyEvent* key) const;
+    // The Print button of the shown screen, when it has one to press.
+    QAbstractButton* PrintButtonShown() const;
     void CreateMenus();
     void CreatePanes();
     void LayOutPanes();
@@ -74,6 +78,7 @@ private:
     void OnNewCompany();
     void OnOpenCompany();
     void OnSaveCompany();
+    void OnPrint();
     void OnDeleteCompany();
     void OnImport();
     void OnChangePassword();
@@ -90,6 +95,8 @@ private:
     COutBarCtrl* bar_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     std::array<QWidget*, kScreenCount> views_{};
+    std::array<QWidget*, kScreenCount> pages_{}; // what the stack shows for each: the view or its scroll area
+    QList<QAction*> keyedCommands_;
     Screen current_ = Screen::Welcome;
     int indexZeroRequests_ = 0;
     bool paneDividerMoved_ = false;

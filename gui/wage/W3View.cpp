@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -127,16 +126,10 @@ CW3View::CW3View(CGlobalDoc& document, QWidget* parent)
     BuildForm();
     UseFormPalette(form_);
 
-    QScrollArea* scroll = NewFormArea(this);
-    scroll->setWidget(form_);
-
     auto* top = new QHBoxLayout;
     top->addWidget(print_);
     top->addStretch(1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 8, 12, 8);
-    layout->addLayout(top);
-    layout->addWidget(scroll, 1);
+    SetScrolledPage(top, form_);
 
     connect(print_, &QPushButton::clicked, this, &CW3View::OnPrint);
 }
@@ -313,4 +306,9 @@ void CW3View::OnPrint()
         return;
     document_.W3PrintOptions() = dialog.Options();
     PrintWithDialog(this, JobMaker(dialog.Options()));
+}
+
+QAbstractButton* CW3View::PrintCommand() const
+{
+    return print_;
 }
