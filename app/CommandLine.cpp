@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 
 #include "core/document/CompanyFiles.h"
+#include "core/files/OutputTarget.h"
+#include "core/settings/Settings.h"
 
 CommandOption SplitOption(const QString& argument)
 {
@@ -32,9 +34,37 @@ std::optional<CommandFailure> FindCompanyStore(const QString& name, QString& fol
 {
     folder = ReadDataFolder();
     storeFile = FindCompanyStoreFile(folder, name);
-    if (storeFile.isEmpty())
-        return CommandFailure{QStringLiteral("there is no company \"%1\" in %2").arg(name, folder)};
-    return std::nullopt;
+    if (!storeFile.isEmpty())
+        return std::nullopt;
+    const QStringList candidates = CompanyStoreCandidates(folder, name);
+    if (candidates.size() > 1)
+        return CommandFailure{AmbiguousCompanyMessage(name, candidates)};
+    return CommandFailure{QStringLiteral("there is no company \"%1\" in %2").arg(name, folder)};
+}
+
+CommandFailure StoreReadFailure(const QString& company, const QString& path, const QString& reason)
+{
+    QString message = QStringLiteral("cannot read the store of company \"%1\" (%2)").arg(company, path);
+    if (!reason.isEmpty())
+        message += QStringLiteral(": ") + reason;
+    return {message};
+}
+
+void StartCommand(const QString& command)
+{
+    // A command only looks at the settings: the user's file stays as it is.
+    SetSettingsReadOnly(true);
+    const QString problem = SettingsFileProblem();
+    if (!problem.isEmpty())
+        PrintLine(stderr, QStringLiteral("formlark %1: warning: %2 Its settings are not used.").arg(command, problem));
+}
+
+std::optional<CommandFailure> CheckOutputFile(const QString& file, const QString& dataFolder)
+{
+    const QString refusal = OutputTargetRefusal(file, dataFolder);
+    if (refusal.isEmpty())
+        return std::nullopt;
+    return UsageFailure(refusal);
 }
 
 void PrintLine(std::FILE* stream, const QString& line)

@@ -40,7 +40,20 @@ std::optional<CommandFailure> TakeOptionValue(CommandOption& option, const QStri
 
 void PrintLine(std::FILE* stream, const QString& line);
 
-// The store of company `name` (any letter case) in the data folder the
-// settings name: the folder and the store's file name, or why there is
-// none.
+// The store of company `name` in the data folder the settings name: the
+// folder and the store's file name, or why there is none. The name spelt
+// exactly wins; else the one store whose name differs in letter case only.
+// Several that differ only in case are refused, with their names.
 std::optional<CommandFailure> FindCompanyStore(const QString& name, QString& folder, QString& storeFile);
+
+// The store of `company` at `path` could not be read; `reason` is the
+// store's (CompanyStore::LastFailure), said when known.
+CommandFailure StoreReadFailure(const QString& company, const QString& path, const QString& reason);
+
+// Where a command starts: it only reads the settings, and says once on
+// stderr when the settings file can't be used (its defaults are used then).
+void StartCommand(const QString& command);
+
+// The file a command writes for the user: refused (a usage failure) when
+// it is a company's file or not a regular file (see OutputTarget.h).
+std::optional<CommandFailure> CheckOutputFile(const QString& file, const QString& dataFolder);

@@ -102,18 +102,17 @@ QString OneLine(QString text)
     return text.replace(QStringLiteral("\n\n"), QStringLiteral(" ")).replace(u'\n', u' ');
 }
 
-// The store file of the company `name` of the data folder, or a failure.
-// Collects what the document would tell the user, to say it in one line.
-class CollectingPrompt : public Prompt {
+// Takes what the document would tell a window's user: the command says in
+// its own lines what went wrong (the document keeps it for that), and
+// answers every question with No, so nothing is done that was not asked.
+class QuietPrompt : public Prompt {
 public:
-    CollectingPrompt() { SetAppPrompt(this); }
-    ~CollectingPrompt() override { SetAppPrompt(nullptr); }
-    PromptAnswer Ask(const QString& text, PromptButtons buttons, PromptIcon) override
+    QuietPrompt() { SetAppPrompt(this); }
+    ~QuietPrompt() override { SetAppPrompt(nullptr); }
+    PromptAnswer Ask(const QString&, PromptButtons buttons, PromptIcon) override
     {
-        told << OneLine(text);
         return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
     }
-    QStringList told;
 };
 
 class Command {
@@ -161,8 +160,7 @@ QString KindName(PeopleKind kind)
 int RunImportCsvCommand(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    // A command only looks at the settings: the user's file stays as it is.
-    SetSettingsReadOnly(true);
+    StartCommand(QStringLiteral("import-csv"));
     const Command command("import-csv", kImportUsage);
     Arguments a;
     if (auto exitCode = command.Parse(argc, argv, a))
@@ -176,14 +174,13 @@ int RunImportCsvCommand(int argc, char** argv)
     QString storeFile;
     if (auto failure = FindCompanyStore(a.company, folder, storeFile))
         return command.Fail(*failure);
-    CollectingPrompt prompt;
+    QuietPrompt prompt;
     CGlobalDoc document;
     document.DataFolder = folder;
     document.CurrentCompanyName = CompanyNameOfStoreFile(storeFile);
     document.CurrentStorePath = folder + storeFile;
     if (!document.LoadCurrentCompany())
-        return command.Fail({QStringLiteral("cannot read the store of company \"%1\" (%2)")
-                                 .arg(a.company, document.CurrentStorePath)});
+        return command.Fail(StoreReadFailure(a.company, document.CurrentStorePath, document.Store().LastFailure()));
 
     const PeopleKind kind = *a.kind;
     const std::vector<int> mapping = MatchCsvHeader(kind, table.header);
@@ -208,9 +205,10 @@ int RunImportCsvCommand(int argc, char** argv)
     const ImportedPeople imported = kind == PeopleKind::Employees
                                         ? document.Editor().ImportEmployees(plan.Employees())
                                         : document.Editor().ImportContractors(plan.Contractors());
+    // Said once, with the system's reason; what the window would add (use
+    // Save to try again) means nothing here.
     if (imported.outcome == SaveOutcome::Kept)
-        return command.Fail({QStringLiteral("the store of company \"%1\" refused the import: %2")
-                                 .arg(company, prompt.told.join(QStringLiteral(" ")))});
+        return command.Fail({OneLine(document.CommitFailure())});
     for (const QString& refusal : imported.refusals)
         command.Warn(refusal);
     PrintLine(stdout, QStringLiteral("%1 of \"%2\" from %3: %4 added, %5 updated, %6 unchanged, %7 with errors "
@@ -226,8 +224,7 @@ int RunImportCsvCommand(int argc, char** argv)
 int RunExportCsvCommand(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    // A command only looks at the settings: the user's file stays as it is.
-    SetSettingsReadOnly(true);
+    StartCommand(QStringLiteral("export-csv"));
     const Command command("export-csv", kExportUsage);
     Arguments a;
     if (auto exitCode = command.Parse(argc, argv, a))
@@ -237,15 +234,18 @@ int RunExportCsvCommand(int argc, char** argv)
     QString storeFile;
     if (auto failure = FindCompanyStore(a.company, folder, storeFile))
         return command.Fail(*failure);
+    // Refused before the store is even read: an export never lands on a
+    // company's files.
+    if (auto failure = CheckOutputFile(a.file, folder))
+        return command.Fail(*failure);
     CompanyData data;
     {
         CompanyStore store;
         if (LoadCompany(store, folder + storeFile, data) != CompanyStore::kOk)
-            return command.Fail({QStringLiteral("cannot read the store of company \"%1\" (%2)")
-                                     .arg(a.company, folder + storeFile)});
+            return command.Fail(StoreReadFailure(a.company, folder + storeFile, store.LastFailure()));
     }
     QString error;
-    if (!WriteCsvFile(a.file, ExportPeopleCsv(*a.kind, data), &error))
+    if (!WriteCsvFile(a.file, ExportPeopleCsv(*a.kind, data), folder, &error))
         return command.Fail({error});
     const size_t count = *a.kind == PeopleKind::Employees ? data.employees.size() : data.contractors.size();
     PrintLine(stdout, QStringLiteral("%1 %2 of \"%3\" written to %4")

@@ -276,22 +276,6 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
     return result;
 }
 
-// Whether writing `pdf` would replace a company store: a store (or a
-// deleted one) of the data folder, however the path is spelt.
-bool NamesACompanyStore(const QString& pdf, const QString& dataFolder)
-{
-    const QFileInfo target(pdf);
-    const QString resolved = target.exists() ? target.canonicalFilePath()
-                                             : QDir(target.absolutePath()).canonicalPath() + u'/' + target.fileName();
-    const QFileInfo file(resolved);
-    const QString folder = QDir(dataFolder).canonicalPath();
-    if (folder.isEmpty() || file.absolutePath() != folder)
-        return false;
-    const QString name = file.fileName();
-    return name.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive)
-        || name.endsWith(QLatin1String(kStoreExtension) + QLatin1String(kDeletedExtension), Qt::CaseInsensitive);
-}
-
 int Fail(const Failure& failure)
 {
     PrintLine(stderr, QStringLiteral("formlark print: ") + failure.message);
@@ -304,8 +288,7 @@ int RunPrintCommand(int argc, char** argv)
 {
     PrepareHeadlessGui();
     QGuiApplication app(argc, argv);
-    // A command only looks at the settings: the user's file stays as it is.
-    SetSettingsReadOnly(true);
+    StartCommand(QStringLiteral("print"));
 
     QStringList args;
     for (int i = 2; i < argc; ++i)
@@ -323,16 +306,14 @@ int RunPrintCommand(int argc, char** argv)
     QString storeFile;
     if (auto failure = FindCompanyStore(a.company, folder, storeFile))
         return Fail(*failure);
-    if (NamesACompanyStore(a.pdf, folder))
-        return Fail({QStringLiteral("--pdf \"%1\" names a company file of %2; choose another file name")
-                         .arg(a.pdf, folder),
-                     kExitUsage});
+    if (auto failure = CheckOutputFile(a.pdf, folder))
+        return Fail(*failure);
 
     CompanyData data;
     {
         CompanyStore store;
         if (LoadCompany(store, folder + storeFile, data) != CompanyStore::kOk)
-            return Fail({QStringLiteral("cannot read the store of company \"%1\" (%2)").arg(a.company, folder + storeFile)});
+            return Fail(StoreReadFailure(a.company, folder + storeFile, store.LastFailure()));
         store.Close();
     }
     const QString company = data.company.EmployerName.IsEmpty() ? a.company : data.company.EmployerName.Text();

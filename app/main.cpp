@@ -1,51 +1,39 @@
 #include "core/document/GlobalDoc.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/MessageBoxPrompt.h"
-#include "app/CsvCommands.h"
-#include "app/PrintCommand.h"
+#include "app/CommandLine.h"
+#include "app/ProgramCommands.h"
 #include "core/settings/Settings.h"
 #include "gui/shell/SplashWindow.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include <csignal>
 #include <cstdio>
-#include <cstring>
-
-namespace {
-
-// The one-line answers a shell user or a packaging check asks for; they need
-// neither a window nor a display.
-const char kVersionLine[] = "formlark " FORMLARK_VERSION "\n";
-const char kHelpLine[] = "usage: formlark (opens the window) | formlark print OPTIONS --pdf FILE "
-                         "| formlark import-csv OPTIONS FILE | formlark export-csv OPTIONS FILE "
-                         "(see formlark COMMAND --help) | formlark --version\n";
-
-bool Is(const char* argument, const char* option)
-{
-    return std::strcmp(argument, option) == 0;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc > 1) {
-        // The commands need no window and no display.
-        if (Is(argv[1], "print"))
-            return RunPrintCommand(argc, argv);
-        if (Is(argv[1], "import-csv"))
-            return RunImportCsvCommand(argc, argv);
-        if (Is(argv[1], "export-csv"))
-            return RunExportCsvCommand(argc, argv);
-        if (Is(argv[1], "--version") || Is(argv[1], "-v")) {
-            std::fputs(kVersionLine, stdout);
-            return 0;
-        }
-        if (Is(argv[1], "--help") || Is(argv[1], "-h")) {
-            std::fputs(kHelpLine, stdout);
-            return 0;
-        }
+    // A file-size limit (ulimit -f) makes a write fail, which is reported
+    // like a full disk, instead of killing the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    // The commands and the one-line answers need no window and no display.
+    const ProgramRequest request = ClassifyProgramArguments(argc, argv);
+    switch (request.kind) {
+    case ProgramRequestKind::Command:
+        return request.command->run(argc, argv);
+    case ProgramRequestKind::Version:
+        std::fputs("formlark " FORMLARK_VERSION "\n", stdout);
+        return 0;
+    case ProgramRequestKind::Help:
+        PrintLine(stdout, ProgramUsageLine());
+        return 0;
+    case ProgramRequestKind::Unknown:
+        PrintLine(stderr, UnknownCommandMessage(QString::fromLocal8Bit(argv[1])));
+        return kExitUsage;
+    case ProgramRequestKind::Window:
+        break;
     }
 
     QApplication app(argc, argv);

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& names)
 {
     names.clear();
@@ -15,7 +17,9 @@ bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& 
         return false;
     const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
     for (const QString& file : files) {
-        if (!file.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive))
+        // Only a regular file (or a link to one) is a store: a pipe of that
+        // name would block whoever reads it.
+        if (!file.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive) || !QFileInfo(dir.filePath(file)).isFile())
             continue;
         // Only the extension goes: "A.pmt Sales.pmt" is the company "A.pmt Sales".
         names << (stripExtension ? CompanyNameOfStoreFile(file) : file);
@@ -34,18 +38,60 @@ bool IsUsableCompanyName(const QString& name)
         && name != QLatin1String(".") && name != QLatin1String("..");
 }
 
-QString FindCompanyStoreFile(const QString& folder, const QString& company)
+QStringList CompanyStoreCandidates(const QString& folder, const QString& company)
 {
     if (!IsUsableCompanyName(company))
+        return {};
+    const QString wanted = company + QLatin1String(kStoreExtension);
+    QStringList candidates;
+    if (QFileInfo(folder + wanted).isFile())
+        candidates << wanted;
+    QDir dir(folder);
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& file : files)
+        if (file != wanted && file.compare(wanted, Qt::CaseInsensitive) == 0 && QFileInfo(dir.filePath(file)).isFile())
+            candidates << file;
+    return candidates;
+}
+
+QString FindCompanyStoreFile(const QString& folder, const QString& company)
+{
+    const QStringList candidates = CompanyStoreCandidates(folder, company);
+    if (candidates.isEmpty())
         return QString();
     const QString wanted = company + QLatin1String(kStoreExtension);
-    if (QFileInfo(folder + wanted).isFile())
-        return wanted;
-    QDir dir(folder);
-    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    for (const QString& file : files)
-        if (file.compare(wanted, Qt::CaseInsensitive) == 0)
+    if (candidates.front() == wanted || candidates.size() == 1)
+        return candidates.front();
+    return QString();
+}
+
+QString AmbiguousCompanyMessage(const QString& company, const QStringList& candidates)
+{
+    QStringList names;
+    for (const QString& file : candidates)
+        names << QStringLiteral("\"%1\"").arg(CompanyNameOfStoreFile(file));
+    return QStringLiteral("The company name \"%1\" fits %2 companies that differ only in letter case: %3. Give the "
+                          "name exactly as it is spelt.")
+        .arg(company)
+        .arg(candidates.size())
+        .arg(names.join(QStringLiteral(", ")));
+}
+
+QString OtherNameOfStore(const QString& folder, const QString& storePath)
+{
+    struct stat store = {};
+    if (::stat(QFile::encodeName(storePath).constData(), &store) != 0 || store.st_nlink < 2)
+        return QString();
+    const QString ownName = QFileInfo(storePath).fileName();
+    const QDir dir(folder);
+    for (const QString& file : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
+        if (file == ownName || !file.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive))
+            continue;
+        struct stat other = {};
+        if (::lstat(QFile::encodeName(dir.filePath(file)).constData(), &other) == 0 && other.st_dev == store.st_dev
+            && other.st_ino == store.st_ino)
             return file;
+    }
     return QString();
 }
 

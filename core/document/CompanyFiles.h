@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/StoreFileNames.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,9 +9,6 @@
 // company, named by the file name without the extension. File names are
 // compared without regard to case, as the stores were kept on a file system
 // that ignores case.
-
-inline constexpr char kStoreExtension[] = ".pmt";
-inline constexpr char kDeletedExtension[] = ".del";
 
 // Store file names (or, with stripExtension, company names) of `folder`, in
 // the order the file system lists them. Fails (returns false) when the
@@ -23,9 +22,27 @@ QString CompanyNameOfStoreFile(const QString& fileName);
 // blanks, no path separator or NUL, not "." or "..".
 bool IsUsableCompanyName(const QString& name);
 
+// The store files of `folder` whose company is `company` in any letter
+// case (the one spelt exactly first). More than one means the name alone
+// does not say which company is meant.
+QStringList CompanyStoreCandidates(const QString& folder, const QString& company);
+
 // The actual file name of the store of `company` in `folder` (as it is
-// spelled on disk), or an empty text when there is none.
+// spelled on disk): the one spelt exactly as asked, else the only one that
+// differs in letter case. Empty when there is none, and when several
+// differ only in case and none is spelt exactly (see
+// CompanyStoreCandidates); two such stores are never mixed up.
 QString FindCompanyStoreFile(const QString& folder, const QString& company);
+
+// What to tell the user when `company` fits several stores in letter case
+// only: the name and the candidates, and how to choose.
+QString AmbiguousCompanyMessage(const QString& company, const QStringList& candidates);
+
+// Another store file of `folder` that is the very file `storePath` is (a
+// hard link: a second name of one store), or empty. The engine keeps its
+// journal by name, so a store written under two names could be rolled back
+// from the wrong one after a crash.
+QString OtherNameOfStore(const QString& folder, const QString& storePath);
 
 // The per-user data folder of an installed program:
 // $XDG_DATA_HOME/Brindlecove/Formlark (2005)/DatabaseFiles/ (default

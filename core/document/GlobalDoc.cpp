@@ -6,22 +6,50 @@
 #include "core/settings/Settings.h"
 #include "core/store/FixedText.h"
 #include "core/store/RecordLookup.h"
+#include "core/store/StoreLeftovers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kCompanyNameCapacity = 259;
 constexpr int kEmployerNameCharacters = 30;
 
-QString DescribeChange(const ChangeRecord& change)
+// The changes of a queue in a few words, however long it is: "50 new
+// employees, 50 new W-2s, changed company".
+QString DescribeChanges(const ChangeQueue& changes)
 {
     static const char* const kinds[] = {"employee", "contractor", "W-2", "1099-MISC", "company"};
+    static const char* const plurals[] = {"employees", "contractors", "W-2s", "1099-MISCs", "companies"};
     static const char* const operations[] = {"new", "deleted", "changed"};
-    return QStringLiteral("%1 %2").arg(QLatin1String(operations[int(change.Operation)]),
-                                       QLatin1String(kinds[int(change.Kind)]));
+    struct Count {
+        int operation;
+        int kind;
+        int count;
+    };
+    std::vector<Count> counts;
+    for (const ChangeRecord& change : changes) {
+        const int operation = int(change.Operation);
+        const int kind = int(change.Kind);
+        auto it = std::find_if(counts.begin(), counts.end(),
+                               [&](const Count& c) { return c.operation == operation && c.kind == kind; });
+        if (it == counts.end())
+            counts.push_back({operation, kind, 1});
+        else
+            ++it->count;
+    }
+    QStringList parts;
+    for (const Count& c : counts)
+        parts << (c.count == 1 ? QStringLiteral("%1 %2").arg(QLatin1String(operations[c.operation]),
+                                                             QLatin1String(kinds[c.kind]))
+                               : QStringLiteral("%1 %2 %3")
+                                     .arg(c.count)
+                                     .arg(QLatin1String(operations[c.operation]), QLatin1String(plurals[c.kind])));
+    return parts.join(QStringLiteral(", "));
 }
 
 bool SameFile(const QString& a, const QString& b)
@@ -130,7 +158,7 @@ bool CGlobalDoc::EnumerateCompanies(const QString& folder, bool stripExtension)
 
 bool CGlobalDoc::CompanyStoreExists(const QString& name) const
 {
-    return !FindCompanyStoreFile(DataFolder, name).isEmpty();
+    return !CompanyStoreCandidates(DataFolder, name).isEmpty();
 }
 
 QString CGlobalDoc::StorePathFor(const QString& name) const
@@ -180,18 +208,21 @@ bool CGlobalDoc::WriteQueue()
 {
     // Every commit opens the store anew (a store that vanished is not
     // created again empty) and writes the whole queue or nothing of it.
-    if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk || store_.Begin() != CompanyStore::kOk)
-        return false;
-    for (const ChangeRecord& change : queue_) {
-        if (!WriteChange(change)) {
-            store_.Rollback();
-            return false;
-        }
-    }
-    if (store_.Commit() != CompanyStore::kOk) {
+    store_.ForgetLastFailure();
+    auto fail = [this] {
+        writeFailure_ = store_.LastFailure().isEmpty()
+                            ? QStringLiteral("a record to change or delete is no longer in the file")
+                            : store_.LastFailure();
         store_.Rollback();
         return false;
-    }
+    };
+    if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk || store_.Begin() != CompanyStore::kOk)
+        return fail();
+    for (const ChangeRecord& change : queue_)
+        if (!WriteChange(change))
+            return fail();
+    if (store_.Commit() != CompanyStore::kOk)
+        return fail();
     return true;
 }
 
@@ -265,15 +296,13 @@ bool CGlobalDoc::WriteChange(const ChangeRecord& change)
 
 void CGlobalDoc::ReportFailedCommit(const CommitResult& result)
 {
-    QStringList what;
-    for (const ChangeRecord& change : result.failed)
-        what << DescribeChange(change);
-    const QString reason = CanWrite() ? QStringLiteral("Formlark could not save your changes (%1) to the company "
-                                                       "file \"%2\": none of them was written.")
-                                            .arg(what.join(QStringLiteral(", ")),
-                                                 QDir::toNativeSeparators(CurrentStorePath))
-                                      : writeRefusal_;
-    AppPrompt().Tell(reason + QStringLiteral("\n\nYour entries are kept. Use Save on the Company menu to try again."),
+    commitFailure_ = CanWrite() ? QStringLiteral("Formlark could not save your changes (%1) to the company file "
+                                                 "\"%2\", so none of them was written: %3.")
+                                      .arg(DescribeChanges(result.failed), QDir::toNativeSeparators(CurrentStorePath),
+                                           writeFailure_)
+                                : writeRefusal_;
+    AppPrompt().Tell(commitFailure_ +
+                         QStringLiteral("\n\nYour entries are kept. Use Save on the Company menu to try again."),
                      PromptIcon::Exclamation);
 }
 
@@ -289,6 +318,12 @@ void CGlobalDoc::ReportUnreadableStore(const QString& path)
 
 bool CGlobalDoc::OpenFirstCompany()
 {
+    const QString settingsProblem = SettingsFileProblem();
+    if (!settingsProblem.isEmpty())
+        AppPrompt().Tell(settingsProblem + QStringLiteral("\n\nFormlark starts with its default settings and can't "
+                                                          "keep any settings until that file is an ordinary file "
+                                                          "again (or is removed)."),
+                         PromptIcon::Exclamation);
     DataFolder = ReadDataFolder();
     CurrentCompanyName = ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany),
                                          QLatin1String(kLastActiveCompanyValue), QLatin1String(kSampleCompanyName));
@@ -327,6 +362,10 @@ bool CGlobalDoc::LoadCurrentCompany()
     SetCompanyTitle();
     unusableNameTold_ = false;
     const StoreLock::Result lock = lock_.Take(CurrentStorePath);
+    // What a killed program left beside the store goes while nobody else
+    // has the company open.
+    if (lock == StoreLock::Result::Taken)
+        RemoveStoreLeftovers(CurrentStorePath);
     const bool loaded = LoadCompany(store_, CurrentStorePath, data_) == CompanyStore::kOk;
     const QString file = QDir::toNativeSeparators(CurrentStorePath);
     if (!loaded) {
@@ -336,6 +375,7 @@ bool CGlobalDoc::LoadCurrentCompany()
                             .arg(file));
         return false;
     }
+    const QString otherName = OtherNameOfStore(DataFolder, CurrentStorePath);
     if (lock == StoreLock::Result::HeldElsewhere) {
         SetWriteRefusal(QStringLiteral("The company \"%1\" is open in another Formlark window, so nothing can be "
                                        "changed or saved here. Close it there and open it here again to make "
@@ -346,6 +386,14 @@ bool CGlobalDoc::LoadCurrentCompany()
                                         "changes, close it there and open it here again.")
                              .arg(CurrentCompanyName),
                          PromptIcon::Information);
+    } else if (!otherName.isEmpty()) {
+        // Two companies on one file would each write it from their own copy.
+        SetWriteRefusal(QStringLiteral("The company file \"%1\" is the same file as \"%2\" in the data folder (a "
+                                       "second name of it), so nothing can be saved to it under either name. Remove "
+                                       "one of the two names to make changes.")
+                            .arg(file, otherName));
+        AppPrompt().Tell(writeRefusal_ + QStringLiteral("\n\nYou can look at the company and print its forms."),
+                         PromptIcon::Exclamation);
     } else {
         SetWriteRefusal(QString());
     }
@@ -398,8 +446,9 @@ bool CGlobalDoc::CloseDocument()
     bool moved = SameFile(CurrentStorePath, target);
     if (!moved && IsUsableCompanyName(CurrentCompanyName) && QFileInfo(CurrentStorePath).isFile()) {
         // Never over another company's store, whatever the letter case.
-        const QString existing = FindCompanyStoreFile(DataFolder, CurrentCompanyName);
-        if (existing.isEmpty() || SameFile(DataFolder + existing, CurrentStorePath))
+        const QStringList existing = CompanyStoreCandidates(DataFolder, CurrentCompanyName);
+        if (std::all_of(existing.begin(), existing.end(),
+                        [&](const QString& file) { return SameFile(DataFolder + file, CurrentStorePath); }))
             moved = QFile::rename(CurrentStorePath, target);
     }
     if (moved) {
@@ -442,7 +491,13 @@ void CGlobalDoc::OnNewCompany(CompanyDialogs& dialogs)
     }
     WritePrintOptions();
 
+    const QStringList candidates = CompanyStoreCandidates(DataFolder, name);
     const QString existing = FindCompanyStoreFile(DataFolder, name);
+    if (existing.isEmpty() && !candidates.isEmpty()) {
+        // Neither is the one meant, and a third one would only add to it.
+        AppPrompt().Tell(AmbiguousCompanyMessage(name, candidates), PromptIcon::Exclamation);
+        return;
+    }
     const bool created = existing.isEmpty();
     QString path = DataFolder + existing;
     if (!created) {

@@ -113,6 +113,10 @@ public:
     // Save tries them again; the user is told. An update or delete that
     // finds no row counts as refused.
     CommitResult CommitChanges();
+    // What the last commit that failed could not write and why, in one
+    // sentence naming the company file and the system's reason (the window
+    // adds its advice to it when it tells the user).
+    const QString& CommitFailure() const { return commitFailure_; }
 
     // ---- start and end of a run ----
     // The first open: reads the settings (data folder, last active company,
@@ -173,6 +177,8 @@ private:
     CompanyStore store_;
     StoreLock lock_;
     QString writeRefusal_;
+    QString writeFailure_;  // why the store refused the last commit
+    QString commitFailure_; // see CommitFailure()
     bool unusableNameTold_ = false;
     CompanyData data_;
     PrintW2Options printW2_;

@@ -9,7 +9,8 @@
 // commit() can report success after its final flush failed. This one notes
 // every write that falls short, flushes before the rename, and refuses the
 // rename after any failure: the old file stays untouched and the temporary
-// one is removed.
+// one is removed. A failure is told by the system's reason ("No space left
+// on device", "File too large").
 class CheckedSaveFile : public QSaveFile {
 public:
     using QSaveFile::QSaveFile;
@@ -22,5 +23,7 @@ protected:
     qint64 writeData(const char* data, qint64 length) override;
 
 private:
+    void NoteFailure(int systemError);
+
     QString failure_; // the first failed write's reason
 };

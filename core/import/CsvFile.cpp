@@ -1,9 +1,10 @@
 #include "core/import/CsvFile.h"
 
 #include "core/files/CheckedSaveFile.h"
+#include "core/files/OutputTarget.h"
+#include "core/files/RegularFile.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -14,24 +15,29 @@ constexpr qint64 kLargestFile = 256LL * 1024 * 1024;
 
 CsvTable ReadCsvFile(const QString& path)
 {
-    QFile file(path);
+    // A pipe or a device (/dev/zero) is refused before it is read from.
+    FileContents contents = ReadRegularFile(path, kLargestFile);
+    if (contents.Ok())
+        return ReadCsvTable(contents.bytes);
     CsvTable failed;
-    if (!file.open(QIODevice::ReadOnly)) {
-        failed.error = QStringLiteral("The file \"%1\" could not be read: %2.")
-                           .arg(QDir::toNativeSeparators(path), file.errorString());
-        return failed;
-    }
-    if (file.size() > kLargestFile) {
-        failed.error = QStringLiteral("The file \"%1\" is too large to be a list of people (%2 MB).")
+    if (contents.outcome == FileReadOutcome::TooLarge)
+        failed.error = QStringLiteral("The file \"%1\" is too large to be a list of people (more than %2 MB).")
                            .arg(QDir::toNativeSeparators(path))
-                           .arg(file.size() / (1024 * 1024));
-        return failed;
-    }
-    return ReadCsvTable(file.readAll());
+                           .arg(kLargestFile / (1024 * 1024));
+    else
+        failed.error = QStringLiteral("The file \"%1\" could not be read: %2.")
+                           .arg(QDir::toNativeSeparators(path), contents.reason);
+    return failed;
 }
 
-bool WriteCsvFile(const QString& path, const QByteArray& bytes, QString* error)
+bool WriteCsvFile(const QString& path, const QByteArray& bytes, const QString& dataFolder, QString* error)
 {
+    const QString refusal = OutputTargetRefusal(path, dataFolder);
+    if (!refusal.isEmpty()) {
+        if (error)
+            *error = refusal;
+        return false;
+    }
     CheckedSaveFile file(path);
     QString why;
     if (file.open(QIODevice::WriteOnly)) {

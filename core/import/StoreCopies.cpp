@@ -38,7 +38,7 @@ StoreCopyResult CopyStoreWithoutReplacing(const QString& staged, const QString& 
 {
     if (!IsUsableCompanyName(fileName))
         return StoreCopyResult::Failed;
-    if (!FindCompanyStoreFile(dataFolder, CompanyNameOfStoreFile(fileName)).isEmpty())
+    if (!CompanyStoreCandidates(dataFolder, CompanyNameOfStoreFile(fileName)).isEmpty())
         return StoreCopyResult::Kept;
 
     switch (CopyFileWithoutReplacing(staged, dataFolder + fileName)) {

@@ -1,6 +1,7 @@
 #include "core/settings/Settings.h"
 
 #include "core/files/CheckedSaveFile.h"
+#include "core/files/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,27 +30,46 @@ bool g_settingsReadOnly = false;
 QString g_programFolder;
 bool g_programInstalled = false;
 
+// The largest settings file read: a few paths, names and numbers take a
+// few hundred bytes.
+constexpr qint64 kLargestSettingsFile = 1024 * 1024;
+
 struct Value {
     QString name;
     bool isNumber = false;
     quint32 number = 0;
     QString text;
-};
 
-struct Group {
-    QString path;
-    std::vector<Value> values;
-};
-
-// The whole file in memory: read, changed and written back by each call.
-struct SettingsFile {
-    std::vector<Group> groups;
-
-    Group* Find(const QString& path)
+    bool SameAs(const Value& other) const
     {
-        for (auto& g : groups)
-            if (g.path.compare(path, Qt::CaseInsensitive) == 0)
-                return &g;
+        return isNumber == other.isNumber && (isNumber ? number == other.number : text == other.text);
+    }
+};
+
+// One line of the file as it was read. Only the lines of values the program
+// changes are ever written anew; every other line (comments, lines before
+// the first group, lines that are neither a group nor a value, values as
+// the user quoted them) goes back into the file byte for byte.
+struct Line {
+    enum Kind { kOther, kGroup, kValue };
+    QByteArray raw; // without its "\n"; a "\r" before it stays part of it
+    Kind kind = kOther;
+    QString group; // the group's path (of the line itself, or of the group it is in)
+    Value value;   // for kValue
+};
+
+// The whole file in memory: read, changed and written back by each write.
+struct SettingsFile {
+    std::vector<Line> lines;
+    bool endsWithNewline = true;
+
+    // The line of `name` under `group`: the first one, as reads see it.
+    Line* Find(const QString& group, const QString& name)
+    {
+        for (Line& line : lines)
+            if (line.kind == Line::kValue && line.group.compare(group, Qt::CaseInsensitive) == 0
+                && line.value.name.compare(name, Qt::CaseInsensitive) == 0)
+                return &line;
         return nullptr;
     }
 };
@@ -98,53 +118,77 @@ std::optional<QString> UnescapeText(const QString& raw)
     return out;
 }
 
-// The whole file; nullopt when it exists but can't be read, so nothing is
-// written over values that could not be seen.
+// What a line is: a group, a value of the group `current`, or neither.
+Line ParseLine(const QByteArray& raw, const QString& current)
+{
+    Line line;
+    line.raw = raw;
+    line.group = current;
+    QString text = QString::fromUtf8(raw).trimmed();
+    if (text.isEmpty() || text.startsWith(u';') || text.startsWith(u'#'))
+        return line;
+    if (text.startsWith(u'[') && text.endsWith(u']')) {
+        line.kind = Line::kGroup;
+        line.group = text.mid(1, text.size() - 2);
+        return line;
+    }
+    const qsizetype eq = text.indexOf(u'=');
+    if (current.isNull() || eq <= 0)
+        return line;
+    Value v;
+    v.name = text.left(eq).trimmed();
+    const QString rawValue = text.mid(eq + 1).trimmed();
+    if (rawValue.startsWith(QLatin1String("dword:"))) {
+        bool ok = false;
+        v.number = rawValue.mid(6).toUInt(&ok, 16);
+        if (!ok)
+            return line;
+        v.isNumber = true;
+    } else if (auto quoted = UnescapeText(rawValue)) {
+        v.text = *quoted;
+    } else {
+        v.text = rawValue; // an unquoted text written by hand
+    }
+    line.kind = Line::kValue;
+    line.value = std::move(v);
+    return line;
+}
+
+QString FormatValue(const Value& v)
+{
+    if (v.isNumber)
+        return v.name + QStringLiteral("=dword:%1").arg(v.number, 8, 16, QChar(u'0'));
+    return v.name + u'=' + EscapeText(v.text);
+}
+
+// Why the settings file can't be used, or empty.
+QString g_settingsProblem;
+
+// The whole file; nullopt when it exists but can't be read (a pipe, a
+// device, a folder, too large, no permission), so nothing is written over
+// values that could not be seen. Never waits for a pipe.
 std::optional<SettingsFile> Load()
 {
     SettingsFile file;
-    QFile f(SettingsFilePath());
-    if (!f.exists())
+    const QString path = SettingsFilePath();
+    const FileContents contents = ReadRegularFile(path, kLargestSettingsFile);
+    g_settingsProblem.clear();
+    if (contents.outcome == FileReadOutcome::Missing)
         return file;
-    if (!f.open(QIODevice::ReadOnly))
+    if (!contents.Ok()) {
+        g_settingsProblem = QStringLiteral("The settings file \"%1\" can't be used: %2.")
+                                .arg(QDir::toNativeSeparators(path), contents.reason);
         return std::nullopt;
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    const QString content = QString::fromUtf8(bytes);
-    Group* current = nullptr;
-    for (QString line : content.split(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
-            continue;
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            const QString path = line.mid(1, line.size() - 2);
-            current = file.Find(path);
-            if (!current) {
-                file.groups.push_back(Group{path, {}});
-                current = &file.groups.back();
-            }
-            continue;
-        }
-        const qsizetype eq = line.indexOf(u'=');
-        if (!current || eq <= 0)
-            continue;
-        Value v;
-        v.name = line.left(eq);
-        const QString raw = line.mid(eq + 1);
-        if (raw.startsWith(QLatin1String("dword:"))) {
-            bool ok = false;
-            v.number = raw.mid(6).toUInt(&ok, 16);
-            if (!ok)
-                continue;
-            v.isNumber = true;
-        } else if (auto text = UnescapeText(raw)) {
-            v.text = *text;
-        } else {
-            v.text = raw; // an unquoted text written by hand
-        }
-        current->values.push_back(std::move(v));
+    }
+    QList<QByteArray> raws = contents.bytes.split('\n');
+    file.endsWithNewline = contents.bytes.isEmpty() || contents.bytes.endsWith('\n');
+    if (file.endsWithNewline)
+        raws.removeLast(); // what follows the last "\n"
+    QString current;
+    for (const QByteArray& raw : raws) {
+        file.lines.push_back(ParseLine(raw, current));
+        if (file.lines.back().kind == Line::kGroup)
+            current = file.lines.back().group;
     }
     return file;
 }
@@ -153,53 +197,29 @@ bool Save(const SettingsFile& file)
 {
     const QString path = SettingsFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QString content;
-    for (const auto& g : file.groups) {
-        content += u'[' + g.path + QStringLiteral("]\n");
-        for (const auto& v : g.values) {
-            content += v.name + u'=';
-            if (v.isNumber)
-                content += QStringLiteral("dword:%1").arg(v.number, 8, 16, QChar(u'0'));
-            else
-                content += EscapeText(v.text);
-            content += u'\n';
-        }
-        content += u'\n';
+    QByteArray content;
+    for (size_t i = 0; i < file.lines.size(); ++i) {
+        content += file.lines[i].raw;
+        if (i + 1 < file.lines.size() || file.endsWithNewline)
+            content += '\n';
     }
     // Whole or not at all: a full disk must not leave a cut-off file in
     // place of the password and the alignments.
     CheckedSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    out.write(content.toUtf8());
+    out.write(content);
     return out.CommitWhole();
 }
 
-Value* FindValue(Group& group, const QString& name)
-{
-    for (auto& v : group.values)
-        if (v.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &v;
-    return nullptr;
-}
-
-// Opens a key for reading: creates it when missing. Returns the value, or
-// nullptr when the key is new or has no such value.
 std::optional<Value> OpenAndRead(const QString& keyPath, const QString& valueName)
 {
+    // Reading creates nothing: the file changes only when a value does.
     std::optional<SettingsFile> file = Load();
     if (!file)
         return std::nullopt;
-    Group* group = file->Find(keyPath);
-    if (!group) {
-        if (!g_settingsReadOnly) {
-            file->groups.push_back(Group{keyPath, {}});
-            Save(*file); // a failed creation is no concern of the reader
-        }
-        return std::nullopt;
-    }
-    if (Value* v = FindValue(*group, valueName))
-        return *v;
+    if (const Line* line = file->Find(keyPath, valueName))
+        return line->value;
     return std::nullopt;
 }
 
@@ -210,17 +230,55 @@ bool OpenAndWrite(const QString& keyPath, Value value)
     std::optional<SettingsFile> file = Load();
     if (!file)
         return false;
-    Group* group = file->Find(keyPath);
-    if (!group) {
-        file->groups.push_back(Group{keyPath, {}});
-        group = &file->groups.back();
+    // A line ends as the file's lines end ("\r\n" in a file from Windows).
+    const bool crlf = !file->lines.empty() && file->lines.front().raw.endsWith('\r');
+    auto encode = [&](const QString& text) { return text.toUtf8() + (crlf ? QByteArray("\r") : QByteArray()); };
+
+    if (Line* existing = file->Find(keyPath, value.name)) {
+        if (existing->value.SameAs(value))
+            return true; // nothing changes, nothing is written
+        value.name = existing->value.name; // the name as the file spells it
+        const bool lineCrlf = existing->raw.endsWith('\r');
+        existing->raw = FormatValue(value).toUtf8() + (lineCrlf ? QByteArray("\r") : QByteArray());
+        existing->value = std::move(value);
+        return Save(*file);
     }
-    if (Value* existing = FindValue(*group, value.name)) {
-        value.name = existing->name;
-        *existing = std::move(value);
+    Line line;
+    line.kind = Line::kValue;
+    line.group = keyPath;
+    line.raw = encode(FormatValue(value));
+    line.value = std::move(value);
+
+    // Into the key's group, after its last value; else a new group at the end.
+    std::optional<size_t> after;
+    bool inGroup = false;
+    for (size_t i = 0; i < file->lines.size(); ++i) {
+        const Line& l = file->lines[i];
+        if (l.kind == Line::kGroup) {
+            if (after)
+                break; // the first group of that path only
+            inGroup = l.group.compare(keyPath, Qt::CaseInsensitive) == 0;
+            if (inGroup)
+                after = i;
+        } else if (inGroup && l.kind == Line::kValue) {
+            after = i;
+        }
+    }
+    if (after) {
+        line.group = file->lines[*after].group;
+        file->lines.insert(file->lines.begin() + qsizetype(*after) + 1, std::move(line));
     } else {
-        group->values.push_back(std::move(value));
+        if (!file->lines.empty() && !file->lines.back().raw.trimmed().isEmpty())
+            file->lines.push_back(ParseLine(encode(QString()), QString()));
+        Line header;
+        header.kind = Line::kGroup;
+        header.group = keyPath;
+        header.raw = encode(u'[' + keyPath + u']');
+        file->lines.push_back(std::move(header));
+        file->lines.push_back(std::move(line));
     }
+    // A line added after a last line without "\n" starts on a line of its own.
+    file->endsWithNewline = true;
     return Save(*file);
 }
 
@@ -259,6 +317,12 @@ void SetSettingsFile(const QString& path)
 void SetSettingsReadOnly(bool readOnly)
 {
     g_settingsReadOnly = readOnly;
+}
+
+QString SettingsFileProblem()
+{
+    Load();
+    return g_settingsProblem;
 }
 
 bool WriteSettingNumber(const QString& keyPath, const QString& valueName, int value)

@@ -15,6 +15,13 @@
 // may hold any character; numbers are 32-bit "dword:" values in hex. Key
 // paths and value names compare without regard to case, as in a registry.
 //
+// The file is the user's as much as the program's: it is written only when
+// a value changes, and then only that value's line is written anew. Comment
+// lines, lines before the first group, lines that are neither, and values
+// as the user quoted them stay as they are. Reading creates nothing. The
+// file is read only when it is a regular file of a sane size, so a pipe or
+// a device in its place never blocks the program.
+//
 // The file is $XDG_CONFIG_HOME/Brindlecove/Formlark (2005).ini (default
 // ~/.config/...). The environment variable FORMLARK_SETTINGS_FILE names
 // another file; tests use it, or SetSettingsFile.
@@ -36,16 +43,20 @@ QString SettingsKeyPath(int index);
 QString SettingsFilePath();
 void SetSettingsFile(const QString& path);
 
-// While set, the settings file is only read: a read never creates its key
-// and every write fails. Commands that only look at the settings (printing
-// from the command line) leave the user's file exactly as it is.
+// While set, every write fails. Commands that only look at the settings
+// (printing from the command line) leave the user's file exactly as it is.
 void SetSettingsReadOnly(bool readOnly);
 
-// Each call opens the key (creating it when missing), works, and closes it.
-// A read returns the default when the key had to be created, when the value
-// is missing or when it has another type. A write fails, and a read creates
-// nothing, when the file exists but can't be read; the file is replaced
-// whole or not at all.
+// Why the settings file can't be used (a pipe, a device or a folder in its
+// place, a file too large or unreadable), as one sentence; empty when it can
+// be used or does not exist yet. While it can't, reads give their defaults
+// and writes fail, leaving it as it is.
+QString SettingsFileProblem();
+
+// Each call reads the file, works, and (for a write that changes the value)
+// writes it back. A read returns the default when the key or the value is
+// missing or the value has another type. A write of the value the file
+// holds already changes nothing; the file is replaced whole or not at all.
 bool WriteSettingNumber(const QString& keyPath, const QString& valueName, int value);
 bool WriteSettingText(const QString& keyPath, const QString& valueName, const QString& text);
 int ReadSettingNumber(const QString& keyPath, const QString& valueName, int defaultValue);

@@ -8,6 +8,9 @@
 #include <sqlite3.h>
 
 #include <climits>
+#include <cerrno>
+#include <cstring>
+#include <sys/resource.h>
 #include <unordered_set>
 
 namespace {
@@ -154,6 +157,7 @@ int CompanyStore::OpenWithFlags(const QString& path, int flags)
     const QByteArray file = path.toUtf8();
     const int rc = sqlite3_open_v2(file.constData(), &db, flags, kStoreVfsName);
     if (rc != SQLITE_OK) {
+        NoteResult(rc, db);
         if (db)
             sqlite3_close(db);
         return kError;
@@ -182,7 +186,7 @@ int CompanyStore::Execute(const QByteArray& statement)
             return static_cast<CompanyStore*>(self)->OnRow(columns, values, names);
         }
     };
-    return sqlite3_exec(db_, statement.constData(), &Bridge::Call, this, nullptr);
+    return NoteResult(sqlite3_exec(db_, statement.constData(), &Bridge::Call, this, nullptr), db_);
 }
 
 int CompanyStore::Execute(const QByteArray& statement, const RowCallback& onRow)
@@ -190,9 +194,40 @@ int CompanyStore::Execute(const QByteArray& statement, const RowCallback& onRow)
     if (!db_)
         return kError;
     if (!onRow)
-        return sqlite3_exec(db_, statement.constData(), nullptr, nullptr, nullptr);
+        return NoteResult(sqlite3_exec(db_, statement.constData(), nullptr, nullptr, nullptr), db_);
     CallerContext context{&onRow};
-    return sqlite3_exec(db_, statement.constData(), &CallerCallback, &context, nullptr);
+    return NoteResult(sqlite3_exec(db_, statement.constData(), &CallerCallback, &context, nullptr), db_);
+}
+
+int CompanyStore::NoteResult(int rc, sqlite3* db)
+{
+    if (rc == SQLITE_OK || rc == SQLITE_ABORT)
+        return rc; // success, or a row callback that asked to stop
+    // The system's reason is what tells the user what to do about it; the
+    // engine keeps the error number of its last failed system call, and the
+    // store file that of its own last failure.
+    const int primary = rc & 0xFF;
+    int systemError = db ? sqlite3_system_errno(db) : 0;
+    if (systemError == 0 && db) // the store file's own, where the engine did not pass it on
+        sqlite3_file_control(db, "main", SQLITE_FCNTL_LAST_ERRNO, &systemError);
+    const bool fileFailure = primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_CANTOPEN
+        || primary == SQLITE_READONLY || primary == SQLITE_PERM;
+    if (fileFailure && systemError != 0) {
+        lastFailure_ = QString::fromLocal8Bit(std::strerror(systemError));
+    } else if (primary == SQLITE_FULL) {
+        // A write cut short sets no error number: the disk is full, or the
+        // file reached the process's file-size limit.
+        lastFailure_ = QString::fromLocal8Bit(std::strerror(ENOSPC));
+        rlimit limit = {};
+        if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
+            lastFailure_ += QStringLiteral(" (or the file-size limit is reached: %1)")
+                                .arg(QString::fromLocal8Bit(std::strerror(EFBIG)));
+    } else if (db) {
+        lastFailure_ = QString::fromUtf8(sqlite3_errmsg(db));
+    } else {
+        lastFailure_ = QString::fromUtf8(sqlite3_errstr(rc));
+    }
+    return rc;
 }
 
 int CompanyStore::ChangedRows() const

@@ -69,6 +69,13 @@ public:
     int Commit();
     void Rollback();
 
+    // Why the last open or statement that failed did, in words: the
+    // system's reason when the engine met one on the file ("No space left on
+    // device", "File too large", "Permission denied"), else the engine's
+    // ("database is locked"). Kept until the next failure.
+    const QString& LastFailure() const { return lastFailure_; }
+    void ForgetLastFailure() { lastFailure_.clear(); }
+
     // The engine's quick check of the whole file: 0 when it is sound,
     // kCorrupt when it finds damage, or the engine's error.
     int QuickCheck();
@@ -139,9 +146,11 @@ protected:
 
 private:
     int OpenWithFlags(const QString& path, int flags);
+    int NoteResult(int rc, sqlite3* db);
     int Run(QueryKind kind, Operation operation, QByteArray statement);
 
     sqlite3* db_ = nullptr;
+    QString lastFailure_;
     QByteArray statement_;
     QueryKind queryKind_ = kNoQuery;
     Operation operation_ = kLoad;

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <mutex>
+#include <sys/stat.h>
 
 static_assert(sizeof(kStoreHeaderText) == 54, "53 characters and the zero byte");
 
@@ -213,6 +214,14 @@ int ShimOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int*
         // Journals and temporary files are the engine's own business: the
         // real file object takes over the whole allocation.
         return real->xOpen(real, name, file, flags, outFlags);
+    }
+    // A pipe or a device in a store's place would be read without end (or
+    // block the program for ever): only a regular file, or a new one, is a
+    // store.
+    struct stat st = {};
+    if (name && ::stat(name, &st) == 0 && !S_ISREG(st.st_mode)) {
+        file->pMethods = nullptr;
+        return SQLITE_CANTOPEN;
     }
     auto* self = reinterpret_cast<StoreFile*>(file);
     std::memset(self, 0, sizeof(StoreFile));

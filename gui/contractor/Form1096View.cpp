@@ -234,11 +234,12 @@ PrintJobMaker C1096View::JobMaker(const Print1096Options& options) const
 void C1096View::OnPrint()
 {
     CForm1096PrintOptionsDialog dialog(document_.Form1096PrintOptions(), this);
-    dialog.SetPreview([this, &dialog] { PreviewPrintJob(&dialog, JobMaker(dialog.Options())); });
+    dialog.SetPreview(
+        [this, &dialog] { PreviewPrintJob(&dialog, JobMaker(dialog.Options()), document_.DataFolder); });
     if (dialog.exec() != QDialog::Accepted)
         return;
     document_.Form1096PrintOptions() = dialog.Options();
-    PrintWithDialog(this, JobMaker(dialog.Options()));
+    PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder);
 }
 
 QAbstractButton* C1096View::PrintCommand() const

@@ -1,5 +1,6 @@
 #include "gui/controls/FormPrinting.h"
 
+#include "core/files/OutputTarget.h"
 #include "core/shell/Prompt.h"
 #include "gui/controls/WaitCursor.h"
 #include "render/FormPictures.h"
@@ -77,7 +78,8 @@ void PlaceOriginForOutput(QPrinter& printer)
     printer.setFullPage(printer.outputFormat() == QPrinter::PdfFormat);
 }
 
-bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPictures& pictures)
+bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPictures& pictures,
+                       const QString& dataFolder, QString* refusal)
 {
     const std::unique_ptr<PrintJob> job = makeJob(PageLayoutMargins(printer.pageLayout()));
     if (!job || job->PageCount() <= 0)
@@ -86,6 +88,12 @@ bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPict
     const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     if (target.isEmpty())
         return PaintJob(printer, *job, pictures);
+    const QString refused = OutputTargetRefusal(target, dataFolder);
+    if (!refused.isEmpty()) {
+        if (refusal)
+            *refusal = refused;
+        return false;
+    }
 
     // Printed to a file: written beside it under another name, and put in
     // its place only when whole, so a full disk never leaves half a file
@@ -102,7 +110,7 @@ bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPict
         && std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(target).constData()) == 0;
 }
 
-bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob)
+bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob, const QString& dataFolder)
 {
     QPrinter printer(QPrinter::HighResolution);
     UseLetterPaper(printer);
@@ -110,7 +118,6 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob)
     const int pages = probe ? probe->PageCount() : 0;
     if (pages <= 0)
         return false;
-
 
     // The dialog offers where the last print of the run went.
     const Destination& last = LastDestination();
@@ -131,18 +138,23 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob)
     // The dialog may leave a range behind: the job prints whole.
     printer.setPrintRange(QPrinter::AllPages);
     PlaceOriginForOutput(printer);
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        LastDestination() = {printer.outputFileName(), QString()};
-    else
-        LastDestination() = {QString(), printer.printerName()};
+    const Destination chosen = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()
+                                   ? Destination{printer.outputFileName(), QString()}
+                                   : Destination{QString(), printer.printerName()};
 
     FormPictures pictures = FormPictures::FromProgramFolder();
     bool printed = false;
+    QString refusal;
     {
         WaitCursor wait;
-        printed = PrintJobOnPrinter(printer, makeJob, pictures);
+        printed = PrintJobOnPrinter(printer, makeJob, pictures, dataFolder, &refusal);
     }
-    if (!printed)
+    // A file refused as a company's is not offered again.
+    if (refusal.isEmpty())
+        LastDestination() = chosen;
+    if (!refusal.isEmpty())
+        AppPrompt().Tell(refusal, PromptIcon::Exclamation);
+    else if (!printed)
         AppPrompt().Tell(QStringLiteral("The forms could not be printed on \"%1\". Check the printer (or the "
                                         "file name) and try again.")
                              .arg(printer.outputFileName().isEmpty() ? printer.printerName()
@@ -151,7 +163,7 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob)
     return printed;
 }
 
-void PreviewPrintJob(QWidget* parent, const PrintJobMaker& makeJob)
+void PreviewPrintJob(QWidget* parent, const PrintJobMaker& makeJob, const QString& dataFolder)
 {
     QPrinter printer(QPrinter::HighResolution);
     UseLetterPaper(printer);
@@ -160,7 +172,11 @@ void PreviewPrintJob(QWidget* parent, const PrintJobMaker& makeJob)
     preview.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         PlaceOriginForOutput(*target);
-        PrintJobOnPrinter(*target, makeJob, pictures);
+        // Printed from the preview to a file: the same check as from the dialog.
+        QString refusal;
+        PrintJobOnPrinter(*target, makeJob, pictures, dataFolder, &refusal);
+        if (!refusal.isEmpty())
+            AppPrompt().Tell(refusal, PromptIcon::Exclamation);
     });
     preview.resize(900, 1000);
     preview.exec();

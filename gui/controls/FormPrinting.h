@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include <QString>
+
 class FormPictures;
 class QPrinter;
 class QWidget;
@@ -23,16 +25,20 @@ using PrintJobMaker = std::function<std::unique_ptr<PrintJob>(const PrinterMargi
 void PlaceOriginForOutput(QPrinter& printer);
 
 // Paints every page of the job made for `printer` onto it, from the origin
-// the printer is set to (see PlaceOriginForOutput). False when there was
-// nothing to print or the printer failed.
-bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPictures& pictures);
+// the printer is set to (see PlaceOriginForOutput). A printer that prints to
+// a file never writes onto a company's files of `dataFolder` nor over what
+// is not a regular file (OutputTarget.h): that is refused, with the reason
+// in `refusal`. False when there was nothing to print, the file was refused
+// or the printer failed.
+bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPictures& pictures,
+                       const QString& dataFolder, QString* refusal = nullptr);
 
 // Letter paper, the page range not offered; the print dialog (offering
 // the file or printer the last print of the run went to), then the pages.
 // False when the user cancelled or nothing could be printed (the user is
 // told why).
-bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob);
+bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob, const QString& dataFolder);
 
 // The pages as the default printer would get them, in a preview window
 // from which they can be printed as well.
-void PreviewPrintJob(QWidget* parent, const PrintJobMaker& makeJob);
+void PreviewPrintJob(QWidget* parent, const PrintJobMaker& makeJob, const QString& dataFolder);

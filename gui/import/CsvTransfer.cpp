@@ -95,7 +95,7 @@ bool CCsvTransfer::ExportFile(PeopleKind kind, const QString& path)
     bool written = false;
     {
         const WaitCursor wait;
-        written = WriteCsvFile(path, ExportPeopleCsv(kind, document_.Data()), &error);
+        written = WriteCsvFile(path, ExportPeopleCsv(kind, document_.Data()), document_.DataFolder, &error);
     }
     if (!written) {
         AppPrompt().Tell(error, PromptIcon::Exclamation);

@@ -319,12 +319,12 @@ void CW2View::PrintForms()
     CW2PrintOptionsDialog dialog(Document().W2PrintOptions(), this);
     dialog.SetPreview([this, &dialog] {
         if (CanPrint(dialog.Options()))
-            PreviewPrintJob(&dialog, JobMaker(dialog.Options()));
+            PreviewPrintJob(&dialog, JobMaker(dialog.Options()), Document().DataFolder);
     });
     if (dialog.exec() != QDialog::Accepted)
         return;
     Document().W2PrintOptions() = dialog.Options();
     if (!CanPrint(dialog.Options()))
         return;
-    PrintWithDialog(this, JobMaker(dialog.Options()));
+    PrintWithDialog(this, JobMaker(dialog.Options()), Document().DataFolder);
 }

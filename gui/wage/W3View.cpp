@@ -301,11 +301,12 @@ PrintJobMaker CW3View::JobMaker(const PrintW3Options& options) const
 void CW3View::OnPrint()
 {
     CW3PrintOptionsDialog dialog(document_.W3PrintOptions(), this);
-    dialog.SetPreview([this, &dialog] { PreviewPrintJob(&dialog, JobMaker(dialog.Options())); });
+    dialog.SetPreview(
+        [this, &dialog] { PreviewPrintJob(&dialog, JobMaker(dialog.Options()), document_.DataFolder); });
     if (dialog.exec() != QDialog::Accepted)
         return;
     document_.W3PrintOptions() = dialog.Options();
-    PrintWithDialog(this, JobMaker(dialog.Options()));
+    PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder);
 }
 
 QAbstractButton* CW3View::PrintCommand() const

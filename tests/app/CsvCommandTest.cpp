@@ -4,21 +4,17 @@
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
 #include "core/store/StoreLock.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/RecordBuilders.h"
 #include "tests/support/TestFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QtTest>
 
-namespace {
+#include <unistd.h>
 
-struct Run {
-    int exitCode = -1;
-    QString standardOutput;
-    QString standardError;
-};
+namespace {
 
 const char kEmployeesCsv[] = "SSN,First Name,Last Name,Wages,Dept\n"
                              "111-11-1111,Ann,Lee,\"$52,000.00\",Shop\n" // updates Ann
@@ -46,23 +42,15 @@ class CsvCommandTest : public QObject {
     Q_OBJECT
 
 private:
-    QString program_;
     TestFolders* folders_ = nullptr;
     QString store_;
 
-    Run Formlark(const QStringList& arguments)
+    ProgramRun Formlark(const QStringList& arguments)
     {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("FORMLARK_SETTINGS_FILE", folders_->SettingsFile());
-        env.insert("FORMLARK_PROGRAM_FOLDER", folders_->ProgramFolder());
-        process.setProcessEnvironment(env);
-        process.start(program_, arguments);
-        if (!process.waitForFinished(60000))
-            return {};
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        ProgramEnvironment environment;
+        environment.settingsFile = folders_->SettingsFile();
+        environment.programFolder = folders_->ProgramFolder();
+        return RunFormlark(arguments, environment);
     }
 
     QString CsvFile(const QByteArray& bytes)
@@ -73,11 +61,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        program_ = qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + "/formlark";
-        QVERIFY2(QFile::exists(program_), "run through ctest, which names the program folder");
-    }
+    void initTestCase() { QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder"); }
 
     void init()
     {
@@ -96,7 +80,7 @@ private slots:
     {
         const QString csv = CsvFile(kEmployeesCsv);
         const QByteArray before = FileBytes(store_);
-        const Run run = Formlark({"import-csv", "--company", "harbor tools", "--kind", "employees", csv, "--dry-run"});
+        const ProgramRun run = Formlark({"import-csv", "--company", "harbor tools", "--kind", "employees", csv, "--dry-run"});
         QCOMPARE(run.exitCode, 1); // a row has errors
         QCOMPARE(run.standardOutput, QStringLiteral("employees of \"Harbor Tools\" from %1: 1 to add, 1 to update, "
                                                     "0 unchanged, 1 with errors (not imported); dry run, nothing "
@@ -114,7 +98,7 @@ private slots:
     void importWritesTheRowsWithoutProblems()
     {
         const QString csv = CsvFile(kEmployeesCsv);
-        const Run run = Formlark({"import-csv", "--company=Harbor Tools", "--kind=employees", csv});
+        const ProgramRun run = Formlark({"import-csv", "--company=Harbor Tools", "--kind=employees", csv});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.standardOutput.endsWith(": 1 added, 1 updated, 0 unchanged, 1 with errors (not imported)\n"),
                  qPrintable(run.standardOutput));
@@ -126,23 +110,48 @@ private slots:
 
         // The same file again changes nothing but still names the bad row.
         const QByteArray after = FileBytes(store_);
-        const Run again = Formlark({"import-csv", "--company", "Harbor Tools", "--kind", "employees", csv});
+        const ProgramRun again = Formlark({"import-csv", "--company", "Harbor Tools", "--kind", "employees", csv});
         QVERIFY2(again.standardOutput.endsWith(": 0 added, 0 updated, 2 unchanged, 1 with errors (not imported)\n"),
                  qPrintable(again.standardOutput));
         QCOMPARE(FileBytes(store_), after);
     }
 
     // A company open in a window of the program is only looked at from
-    // elsewhere: the import writes nothing and says why.
+    // elsewhere, under any name of its store: the import writes nothing and
+    // says why. A store with a second name in the data folder (a hard link)
+    // is written under neither.
+    void importIntoACompanyOpenElsewhereWritesNothing_data()
+    {
+        QTest::addColumn<QString>("name");  // the company the import names
+        QTest::addColumn<QString>("link");  // how that name is made
+        QTest::addColumn<bool>("open");     // whether a window has the store open
+        QTest::addColumn<QString>("said");
+        QTest::newRow("its own name") << "Harbor Tools" << "" << true << "is open in another Formlark window";
+        QTest::newRow("a link to it") << "Harbor Link" << "symbolic" << true << "is open in another Formlark window";
+        QTest::newRow("a second name of it") << "Harbor Twin" << "hard" << true
+                                             << "is open in another Formlark window";
+        QTest::newRow("a second name, not open") << "Harbor Twin" << "hard" << false << "is the same file as";
+    }
+
     void importIntoACompanyOpenElsewhereWritesNothing()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, link);
+        QFETCH(bool, open);
+        QFETCH(QString, said);
+        const QString named = folders_->DataFolder() + name + ".pmt";
+        if (link == "symbolic")
+            QVERIFY(QFile::link(store_, named));
+        else if (link == "hard")
+            QCOMPARE(::link(QFile::encodeName(store_).constData(), QFile::encodeName(named).constData()), 0);
         StoreLock window;
-        QCOMPARE(window.Take(store_), StoreLock::Result::Taken);
+        if (open)
+            QCOMPARE(window.Take(store_), StoreLock::Result::Taken);
         const QString csv = CsvFile(kEmployeesCsv);
         const QByteArray before = FileBytes(store_);
-        const Run run = Formlark({"import-csv", "--company", "Harbor Tools", "--kind", "employees", csv});
+        const ProgramRun run = Formlark({"import-csv", "--company", name, "--kind", "employees", csv});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.standardError.contains("is open in another Formlark window"), qPrintable(run.standardError));
+        QVERIFY2(run.standardError.contains(said), qPrintable(run.standardError));
         QCOMPARE(FileBytes(store_), before);
     }
 
@@ -164,7 +173,7 @@ private slots:
         QVERIFY(WriteCompanyStore(folders_->DataFolder() + "Empty Co.pmt", MakeCompany("Empty Co")));
 
         const QString exported = folders_->Path("contractors.csv");
-        Run run = Formlark({"export-csv", "--company", "Harbor Tools", "--kind", "contractors", exported});
+        ProgramRun run = Formlark({"export-csv", "--company", "Harbor Tools", "--kind", "contractors", exported});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.standardOutput, QStringLiteral("1 contractors of \"Harbor Tools\" written to %1\n").arg(exported));
         run = Formlark({"import-csv", "--company", "Empty Co", "--kind", "contractors", exported});
@@ -212,7 +221,7 @@ private slots:
         QFETCH(QString, error);
         arguments.replaceInStrings("@csv", CsvFile(csv));
         const QByteArray before = FileBytes(store_);
-        const Run run = Formlark(QStringList{"import-csv"} + arguments);
+        const ProgramRun run = Formlark(QStringList{"import-csv"} + arguments);
         QTEST(run.exitCode, "exitCode");
         QVERIFY2(run.standardError.startsWith("formlark import-csv: "), qPrintable(run.standardError));
         QVERIFY2(run.standardError.contains(error), qPrintable(run.standardError));
@@ -222,7 +231,7 @@ private slots:
 
     void exportRefusesAFileItCannotWrite()
     {
-        const Run run = Formlark({"export-csv", "--company", "Harbor Tools", "--kind", "employees",
+        const ProgramRun run = Formlark({"export-csv", "--company", "Harbor Tools", "--kind", "employees",
                                   folders_->Path("no such folder/out.csv")});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.standardError.startsWith("formlark export-csv: The file "), qPrintable(run.standardError));

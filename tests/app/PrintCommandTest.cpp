@@ -1,8 +1,9 @@
 // "formlark print": the real executable, run on a company of a temporary
 // data folder and on the bundled Sample Company; the PDF read back with
 // pdftotext -bbox for where the values landed.
+#include "core/files/RegularFile.h"
 #include "core/settings/Settings.h"
-#include "tests/support/FileSizeLimit.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestFolders.h"
 #include "tests/support/PdfWords.h"
 #include "tests/support/PrintFixture.h"
@@ -12,56 +13,34 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
 
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString standardError;
-};
-
-} // namespace
+#include <cerrno>
 
 class PrintCommandTest : public QObject {
     Q_OBJECT
 
 private:
-    QString program_;
-
     // Runs the program with the settings file and, unless empty, the program
     // folder given, in the settings file's folder; `fileSizeLimit` (bytes)
     // makes every write beyond that size fail as on a full disk.
-    Run Print(const QStringList& arguments, const QString& settingsFile, const QString& programFolder = QString(),
-              qint64 fileSizeLimit = 0)
+    ProgramRun Print(const QStringList& arguments, const QString& settingsFile, const QString& programFolder = QString(),
+                     qint64 fileSizeLimit = 0)
     {
-        QProcess process;
         QDir().mkpath(QFileInfo(settingsFile).absolutePath());
-        process.setWorkingDirectory(QFileInfo(settingsFile).absolutePath());
-        if (fileSizeLimit > 0)
-            process.setChildProcessModifier([fileSizeLimit] { LimitFileSize(fileSizeLimit, true); });
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("FORMLARK_SETTINGS_FILE", settingsFile);
-        if (programFolder.isEmpty())
-            env.remove("FORMLARK_PROGRAM_FOLDER");
-        else
-            env.insert("FORMLARK_PROGRAM_FOLDER", programFolder);
-        process.setProcessEnvironment(env);
-        process.start(program_, QStringList{"print"} + arguments);
-        if (!process.waitForFinished(60000))
-            return {};
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        ProgramEnvironment environment;
+        environment.settingsFile = settingsFile;
+        environment.programFolder = programFolder;
+        environment.workingFolder = QFileInfo(settingsFile).absolutePath();
+        environment.fileSizeLimit = fileSizeLimit;
+        return RunFormlark(QStringList{"print"} + arguments, environment);
     }
 
 private slots:
     void initTestCase()
     {
-        program_ = qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + "/formlark";
-        QVERIFY2(QFile::exists(program_), "run through ctest, which names the program folder");
+        QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder");
         QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(), "pdftotext (poppler-utils) is needed");
     }
 
@@ -71,7 +50,7 @@ private slots:
     {
         TestFolders folders;
         const QString pdf = folders.Path("sample-w2.pdf");
-        const Run run = Print({"--company", "Sample Company", "--form", "w2", "--all", "--paper", "copy", "--copy",
+        const ProgramRun run = Print({"--company", "Sample Company", "--form", "w2", "--all", "--paper", "copy", "--copy",
                                "2", "--pdf", pdf},
                               folders.SettingsFile());
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
@@ -94,7 +73,7 @@ private slots:
     {
         TestFolders folders;
         const QString pdf = folders.Path("sample-1096.pdf");
-        const Run run = Print({"--company", "Sample Company", "--form", "1096", "--paper", "preprinted", "--pdf", pdf},
+        const ProgramRun run = Print({"--company", "Sample Company", "--form", "1096", "--paper", "preprinted", "--pdf", pdf},
                               folders.SettingsFile());
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         const QList<PdfWord> words = PdfWords(pdf);
@@ -162,7 +141,7 @@ private slots:
         WritePrintW2Options(saved);
 
         const QString pdf = folders.Path("out.pdf");
-        const Run run = Print(QStringList{"--company", "brindle tools INC", "--pdf", pdf} + arguments,
+        const ProgramRun run = Print(QStringList{"--company", "brindle tools INC", "--pdf", pdf} + arguments,
                               folders.SettingsFile(), folders.ProgramFolder());
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         const QList<PdfWord> words = PdfWords(pdf);
@@ -226,7 +205,7 @@ private slots:
         QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Empty Co.pmt", empty));
 
         const QString pdf = folders.Path("out.pdf");
-        const Run run = Print(arguments + QStringList{"--pdf", pdf}, folders.SettingsFile(), folders.ProgramFolder());
+        const ProgramRun run = Print(arguments + QStringList{"--pdf", pdf}, folders.SettingsFile(), folders.ProgramFolder());
         QVERIFY(run.exitCode > 0);
         QVERIFY2(run.standardError.startsWith("formlark print: "), qPrintable(run.standardError));
         QVERIFY2(run.standardError.contains(message), qPrintable(run.standardError));
@@ -260,7 +239,7 @@ private slots:
             QVERIFY(QFile::link(store, pdf));
         }
         const QStringList before = FolderSnapshot(folders.DataFolder());
-        const Run run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--pdf", pdf},
+        const ProgramRun run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--pdf", pdf},
                               folders.SettingsFile(), folders.ProgramFolder());
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.standardError.contains("names a company file"), qPrintable(run.standardError));
@@ -278,10 +257,12 @@ private slots:
         QVERIFY(WriteFileBytes(pdf, old));
         // The Sample Company's W-2s with the pictures of the forms: far more
         // than the limit.
-        const Run run = Print({"--company", "Sample Company", "--form", "w2", "--all", "--paper", "copy", "--pdf", pdf},
+        const ProgramRun run = Print({"--company", "Sample Company", "--form", "w2", "--all", "--paper", "copy", "--pdf", pdf},
                               folders.SettingsFile(), QString(), 20000);
         QVERIFY2(run.exitCode > 0, qPrintable(run.standardError));
         QVERIFY2(run.standardError.contains("cannot write"), qPrintable(run.standardError));
+        // The system's reason, not "Unknown error".
+        QVERIFY2(run.standardError.contains(SystemErrorText(EFBIG)), qPrintable(run.standardError));
         QCOMPARE(FileBytes(pdf), old);
         QCOMPARE(QDir(folders.Path("")).entryList({"forms*"}, QDir::Files | QDir::Hidden), QStringList{"forms.pdf"});
     }
@@ -304,7 +285,7 @@ private slots:
         QVERIFY(WriteFileBytes(folders.SettingsFile(), settings));
 
         const QString w2 = folders.Path("w2.pdf");
-        Run run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--pdf", w2}, folders.SettingsFile(),
+        ProgramRun run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--pdf", w2}, folders.SettingsFile(),
                         folders.ProgramFolder());
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         QCOMPARE(run.standardError.count("warning"), 1);
@@ -331,7 +312,7 @@ private slots:
     void missingPdfOption()
     {
         TestFolders folders;
-        const Run run = Print({"--company", "Sample Company", "--form", "w2"}, folders.SettingsFile());
+        const ProgramRun run = Print({"--company", "Sample Company", "--form", "w2"}, folders.SettingsFile());
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.standardError.contains("--pdf"), qPrintable(run.standardError));
         QCOMPARE(run.standardError.count('\n'), 1);
@@ -345,7 +326,7 @@ private slots:
         data.forms1099[2].PayerStateID1 = "";
         QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", data));
         const QString pdf = folders.Path("out.pdf");
-        const Run run = Print({"--company", "Brindle Tools Inc", "--form", "1099", "--all", "--pdf", pdf},
+        const ProgramRun run = Print({"--company", "Brindle Tools Inc", "--form", "1099", "--all", "--pdf", pdf},
                               folders.SettingsFile(), folders.ProgramFolder());
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.standardError.contains("empty fields"), qPrintable(run.standardError));

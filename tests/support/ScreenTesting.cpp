@@ -22,7 +22,7 @@ void CloseBalloons()
         delete balloon;
 }
 
-bool PrintIntoPdf(const PrintJobMaker& makeJob, const QString& pdf)
+bool PrintIntoPdf(const PrintJobMaker& makeJob, const QString& pdf, const QString& dataFolder, QString* refusal)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -30,5 +30,5 @@ bool PrintIntoPdf(const PrintJobMaker& makeJob, const QString& pdf)
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageMargins(QMarginsF(5, 4, 5, 4), QPageLayout::Millimeter);
     FormPictures pictures(qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + u'/');
-    return PrintJobOnPrinter(printer, makeJob, pictures);
+    return PrintJobOnPrinter(printer, makeJob, pictures, dataFolder, refusal);
 }

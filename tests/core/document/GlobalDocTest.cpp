@@ -11,9 +11,14 @@
 #include "tests/support/TestFolders.h"
 #include "tests/support/TestStores.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -339,6 +344,64 @@ private slots:
         QCOMPARE(fourth.Employees().size(), size_t(2));
     }
 
+    // A link to a store is the same store: both names share one lock. A
+    // second name of the very file (a hard link) would let the engine keep
+    // two journals for one store, so neither name may write.
+    void aStoreUnderTwoNamesHasOneWriter()
+    {
+        TestFolders folders;
+        ScriptedPrompt prompt;
+        const QString data = folders.DataFolder();
+        MakeStore(data, "Sample Company.pmt", "Sample Company");
+        MakeStore(data, "Held.pmt", "Held");
+        MakeStore(data, "Twin.pmt", "Twin");
+        QVERIFY(QFile::link(data + "Held.pmt", data + "HeldLink.pmt"));
+        QCOMPARE(::link(QFile::encodeName(data + "Twin.pmt").constData(), QFile::encodeName(data + "Second.pmt").constData()),
+                 0);
+
+        auto open = [&](CGlobalDoc& doc, const QString& name) {
+            doc.DataFolder = data;
+            doc.CurrentCompanyName = name;
+            doc.CurrentStorePath = doc.StorePathFor(name);
+            return doc.LoadCurrentCompany();
+        };
+        CGlobalDoc window;
+        QVERIFY(open(window, "Held"));
+        QVERIFY(window.CanWrite());
+        CGlobalDoc second;
+        QVERIFY(open(second, "HeldLink"));
+        QVERIFY(!second.CanWrite());
+        QVERIFY(prompt.asked.last().contains("open in another Formlark window"));
+
+        for (const char* name : {"Twin", "Second"}) {
+            CGlobalDoc doc;
+            QVERIFY(open(doc, name));
+            QVERIFY(!doc.CanWrite());
+            QVERIFY2(doc.WriteRefusal().contains("is the same file as"), qPrintable(doc.WriteRefusal()));
+            QVERIFY(prompt.asked.last().contains(doc.WriteRefusal()));
+        }
+    }
+
+    // Opening a company cleans away what a killed program left beside its
+    // store, but only while nobody else has it open.
+    void openingCleansLeftovers()
+    {
+        TestFolders folders;
+        ScriptedPrompt prompt;
+        const QString store = folders.DataFolder() + "Sample Company.pmt";
+        MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
+        QVERIFY(WriteFileBytes(store + "-journal", QByteArray(512, '\0')));
+        QVERIFY(WriteFileBytes(store + ".lock", QByteArray()));
+        CGlobalDoc first;
+        QVERIFY(first.OpenFirstCompany());
+        QCOMPARE(QDir(folders.DataFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Sample Company.pmt"});
+
+        QVERIFY(WriteFileBytes(store + "-journal", QByteArray(512, '\0')));
+        CGlobalDoc second;
+        QVERIFY(second.OpenFirstCompany());
+        QVERIFY(QFile::exists(store + "-journal")); // the first one has it open
+    }
+
     void endMovesTheStoreIntoANewDataFolder()
     {
         TestFolders folders;
@@ -352,6 +415,49 @@ private slots:
         QVERIFY(doc.CloseDocument());
         QVERIFY(QFile::exists(other + "Sample Company.pmt"));
         QCOMPARE(ReadSettingText(kDataPathKey, "Company Data Path", "-"), other);
+    }
+
+    // Starting and ending a run without a change leaves the user's settings
+    // file byte for byte: comments, lines before the first group, lines the
+    // program does not understand and values as the user quoted them.
+    void aRunWithoutChangesLeavesTheSettingsFileAsItWas()
+    {
+        TestFolders folders;
+        ScriptedPrompt prompt;
+        MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
+        {
+            CGlobalDoc doc;
+            QVERIFY(doc.OpenFirstCompany());
+            QVERIFY(doc.CloseDocument()); // every value the program keeps is in the file now
+        }
+        QByteArray edited = "written before any group\n; the user's notes\n" + FileBytes(folders.SettingsFile());
+        edited.replace("Value=\"Sample Company\"", "Value = Sample Company\n# a comment inside\nnot a value");
+        QVERIFY(WriteFileBytes(folders.SettingsFile(), edited));
+
+        CGlobalDoc doc;
+        QVERIFY(doc.OpenFirstCompany());
+        QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+        QVERIFY(doc.CloseDocument());
+        QCOMPARE(FileBytes(folders.SettingsFile()), edited);
+        QVERIFY(prompt.asked.isEmpty());
+    }
+
+    // A settings file that can't be used (here a pipe no one writes to) is
+    // said at the start; the run goes on with the defaults and leaves it.
+    void anUnusableSettingsFileIsToldAtTheStart()
+    {
+        TestFolders folders;
+        ScriptedPrompt prompt;
+        MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
+        QVERIFY(QDir().mkpath(QFileInfo(folders.SettingsFile()).absolutePath()));
+        QCOMPARE(::mkfifo(QFile::encodeName(folders.SettingsFile()).constData(), 0600), 0);
+        CGlobalDoc doc;
+        QVERIFY(doc.OpenFirstCompany());
+        QCOMPARE(prompt.asked.size(), 1);
+        QVERIFY2(prompt.asked[0].contains("it is a pipe (FIFO), not a regular file"), qPrintable(prompt.asked[0]));
+        QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+        doc.CloseDocument();
+        QVERIFY(QFileInfo(folders.SettingsFile()).exists() && !QFileInfo(folders.SettingsFile()).isFile());
     }
 
     // ---- changes ----
@@ -654,6 +760,50 @@ private slots:
         QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("Acme Original"));
         QCOMPARE(FileBytes(folders.DataFolder() + "Acme.pmt"), before);
         QVERIFY(!QFile::exists(folders.DataFolder() + "ACME.pmt"));
+    }
+
+    // Two stores whose names differ only in letter case are never mixed
+    // up: the exact spelling wins, and a name that fits both is refused.
+    void namesThatDifferOnlyInCase_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("opened"); // at start, from the settings
+        QTest::newRow("spelt as one of them") << "ACME" << "ACME";
+        QTest::newRow("spelt as the other") << "Acme" << "Acme";
+        QTest::newRow("fits both") << "acme" << "Sample Company";
+    }
+
+    void namesThatDifferOnlyInCase()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, opened);
+        TestFolders folders;
+        ScriptedPrompt prompt;
+        MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
+        MakeStore(folders.DataFolder(), "Acme.pmt", "Acme");
+        MakeStore(folders.DataFolder(), "ACME.pmt", "ACME");
+        const QStringList before = FolderSnapshot(folders.DataFolder());
+        WriteSettingText(kLastCompanyKey, "Value", name);
+        CGlobalDoc doc;
+        QVERIFY(doc.OpenFirstCompany());
+        QCOMPARE(doc.CurrentCompanyName, opened);
+        QCOMPARE(doc.Company().EmployerName.Text(), opened);
+
+        ScriptedDialogs dialogs;
+        dialogs.newName = name;
+        doc.OnNewCompany(dialogs);
+        if (opened == "Sample Company") {
+            QCOMPARE(prompt.asked.size(), 1);
+            QVERIFY2(prompt.asked[0].contains("\"acme\" fits 2 companies that differ only in letter case: \"ACME\", "
+                                              "\"Acme\""),
+                     qPrintable(prompt.asked[0]));
+            QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+        } else {
+            QCOMPARE(prompt.asked, QStringList({"This company already exists"}));
+            QCOMPARE(doc.Company().EmployerName.Text(), opened);
+        }
+        doc.ClearCompanyData();
+        QCOMPARE(FolderSnapshot(folders.DataFolder()), before);
     }
 
     void switchingCompanyAsksToSaveFirst()

@@ -8,9 +8,12 @@
 #include "core/print/WagePrintOptions.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -140,15 +143,170 @@ private slots:
         QCOMPARE(FileBytes(folders.SettingsFile()), text);
     }
 
-    void readsCreateTheKeyAndGiveTheDefault()
+    // Reading gives the default for what is missing and creates nothing.
+    void readsCreateNothing()
     {
         TestFolders folders;
         const QString key = SettingsKeyPath(kKeyLastActiveCompany);
         QCOMPARE(ReadSettingText(key, "Value", "Sample Company"), QStringLiteral("Sample Company"));
-        // The key exists now, still without the value.
-        QVERIFY(FileText(folders.SettingsFile()).contains("[" + key + "]"));
+        QVERIFY(!QFile::exists(folders.SettingsFile()));
+        const QByteArray text = "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\nCompany Data Path=\"/data/\"\n";
+        QVERIFY(QDir().mkpath(QFileInfo(folders.SettingsFile()).absolutePath()));
+        QVERIFY(WriteFileBytes(folders.SettingsFile(), text));
         QCOMPARE(ReadSettingText(key, "Value", "other default"), QStringLiteral("other default"));
-        QCOMPARE(ReadSettingNumber(key, "Missing", 17), 17);
+        QCOMPARE(ReadSettingNumber(SettingsKeyPath(kKeyDcomOptions), "Missing", 17), 17);
+        QCOMPARE(FileBytes(folders.SettingsFile()), text);
+    }
+
+    // The file is the user's too: writing the values it holds already
+    // leaves it byte for byte as it was (not even written anew), and a
+    // changed value rewrites its own line only.
+    void onlyAChangedValueIsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("valueLine"); // the line of the last active company
+
+        QTest::newRow("comments and a line before the first group")
+            << QByteArray("written by hand, before any group\n"
+                          "; my notes\n"
+                          "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Last Active Company]\n"
+                          "# which company\n"
+                          "Value=\"Acme\"\n"
+                          "\n"
+                          "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\n"
+                          "Company Data Path=\"/data/\"\n"
+                          "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W2 Print Options]\n"
+                          "W2 Paper Type=dword:00000001\n")
+            << QByteArray("Value=\"Acme\"");
+        QTest::newRow("values quoted and spaced as the user likes")
+            << QByteArray("[software\\brindlecove\\formlark (2005)\\last active company]\n"
+                          "  value = Acme\n"
+                          "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\n"
+                          "Company Data Path=/data/\n"
+                          "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W2 Print Options]\n"
+                          "W2 Paper Type = dword:1\n")
+            << QByteArray("  value = Acme");
+        QTest::newRow("lines that are neither group nor value")
+            << QByteArray("[SOFTWARE\\Brindlecove\\Formlark (2005)\\Last Active Company]\n"
+                          "=no name\n"
+                          "just some words\n"
+                          "Value=\"Acme\"\n"
+                          "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\n"
+                          "Company Data Path=\"/data/\"\n"
+                          "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W2 Print Options]\n"
+                          "Broken=dword:zz\n"
+                          "W2 Paper Type=dword:00000001\n"
+                          "\xff\xfe not UTF-8\n")
+            << QByteArray("Value=\"Acme\"");
+        QTest::newRow("Windows line ends, none at the end")
+            << QByteArray("; notes\r\n"
+                          "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Last Active Company]\r\n"
+                          "Value=\"Acme\"\r\n"
+                          "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\r\n"
+                          "Company Data Path=\"/data/\"\r\n"
+                          "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W2 Print Options]\r\n"
+                          "W2 Paper Type=dword:00000001")
+            << QByteArray("Value=\"Acme\"");
+    }
+
+    void onlyAChangedValueIsWritten()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, valueLine);
+        TestFolders folders;
+        const QString path = folders.SettingsFile();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QVERIFY(WriteFileBytes(path, file));
+        struct stat before = {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+
+        QCOMPARE(ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany), "Value", "-"), QStringLiteral("Acme"));
+        QVERIFY(WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), "Value", "Acme"));
+        QVERIFY(WriteSettingText(SettingsKeyPath(kKeyDcomOptions), "Company Data Path", "/data/"));
+        QVERIFY(WriteSettingNumber(SettingsKeyPath(kKeyW2PrintOptions), "W2 Paper Type", 1));
+        QCOMPARE(FileBytes(path), file);
+        struct stat after = {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino); // not even written anew
+
+        QVERIFY(WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), "Value", "Beta Co"));
+        QByteArray expected = file;
+        const QByteArray name = valueLine.trimmed().left(valueLine.trimmed().indexOf('=')).trimmed();
+        expected.replace(valueLine, name + "=\"Beta Co\"");
+        QCOMPARE(FileBytes(path), expected);
+        QCOMPARE(ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany), "Value", "-"), QStringLiteral("Beta Co"));
+    }
+
+    // A new value joins its group after the group's last value; a new group
+    // comes at the end. Every other line stays where it was.
+    void newValuesJoinTheirGroup()
+    {
+        TestFolders folders;
+        const QString path = folders.SettingsFile();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QVERIFY(WriteFileBytes(path, "; mine\n"
+                                     "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\n"
+                                     "Company Data Path=\"/data/\"\n"
+                                     "; about the next group\n"
+                                     "[Somebody Else]\n"
+                                     "x=1\n"));
+        QVERIFY(WriteSettingText(SettingsKeyPath(kKeyDcomOptions), "Other", "o"));
+        QVERIFY(WriteSettingNumber(SettingsKeyPath(kKeyW3PrintOptions), "W3 Paper Type", 2));
+        QCOMPARE(FileBytes(path), QByteArray("; mine\n"
+                                             "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\n"
+                                             "Company Data Path=\"/data/\"\n"
+                                             "Other=\"o\"\n"
+                                             "; about the next group\n"
+                                             "[Somebody Else]\n"
+                                             "x=1\n"
+                                             "\n"
+                                             "[SOFTWARE\\Brindlecove\\Formlark (2005)\\Form W3 Print Options]\n"
+                                             "W3 Paper Type=dword:00000002\n"));
+    }
+
+    // A settings file that is a pipe, a device, a folder or far too large is
+    // never read (so nothing waits for it), gives the defaults, is said to
+    // be unusable, and is left as it is.
+    void unusableSettingsFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a pipe") << "pipe" << "it is a pipe (FIFO), not a regular file";
+        QTest::newRow("a link to an endless device") << "device" << "it is a device, not a regular file";
+        QTest::newRow("a folder") << "folder" << "it is a folder, not a regular file";
+        QTest::newRow("far too large") << "large" << "it is larger than 1 MB";
+    }
+
+    void unusableSettingsFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        TestFolders folders;
+        const QString path = folders.SettingsFile();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        const QByteArray large = "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\nCompany Data Path=\"/data/\"\n" +
+                                 QByteArray(2 * 1024 * 1024, ';');
+        if (kind == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "device")
+            QVERIFY(QFile::link("/dev/zero", path));
+        else if (kind == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else
+            QVERIFY(WriteFileBytes(path, large));
+        const QStringList before = FolderSnapshot(QFileInfo(path).absolutePath());
+
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(ReadSettingText(SettingsKeyPath(kKeyDcomOptions), "Company Data Path", "default"),
+                 QStringLiteral("default"));
+        QVERIFY(!WriteSettingText(SettingsKeyPath(kKeyDcomOptions), "Company Data Path", "/elsewhere/"));
+        const QString problem = SettingsFileProblem();
+        QVERIFY(timer.elapsed() < 5000);
+        QVERIFY2(problem.contains("The settings file \"" + path + "\" can't be used: " + reason), qPrintable(problem));
+        QCOMPARE(FolderSnapshot(QFileInfo(path).absolutePath()), before);
+        if (kind == "large")
+            QCOMPARE(FileBytes(path), large);
     }
 
     void valuesRoundTrip_data()

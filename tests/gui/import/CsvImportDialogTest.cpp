@@ -13,6 +13,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -188,6 +190,22 @@ private slots:
                  QStringList{"1 employee(s) with their W-2s were written to \"" + QDir::toNativeSeparators(csv) + "\"."});
         QVERIFY(!transfer.ExportFile(PeopleKind::Employees, fixture.folders.Path("missing/out.csv")));
         QVERIFY(fixture.prompt.asked.last().startsWith("The file "));
+    }
+
+    // The export never lands on a company's files, however it is named.
+    void exportNeverLandsOnTheCompanysFiles()
+    {
+        DocumentFixture fixture(OneEmployee());
+        QVERIFY(fixture.ready);
+        const QStringList before = FolderSnapshot(fixture.doc.DataFolder);
+        CCsvTransfer transfer(fixture.doc, nullptr);
+        const QString otherCase = fixture.doc.DataFolder + QFileInfo(fixture.path).fileName().toUpper();
+        for (const QString& target : {fixture.path, otherCase, fixture.path + ".lock"}) {
+            QVERIFY(!transfer.ExportFile(PeopleKind::Employees, target));
+            QVERIFY2(fixture.prompt.asked.last().contains("names a company file"), qPrintable(fixture.prompt.asked.last()));
+        }
+        QCOMPARE(fixture.prompt.asked.size(), 3);
+        QCOMPARE(FolderSnapshot(fixture.doc.DataFolder), before);
     }
 };
 

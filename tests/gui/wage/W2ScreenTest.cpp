@@ -872,6 +872,29 @@ private slots:
         QCOMPARE(QFileInfo(offeredFile).absoluteFilePath(), QFileInfo(pdf).absoluteFilePath());
     }
 
+    // Print to File never writes onto the company's files: the store and
+    // its journal are refused with the reason, and nothing is written.
+    void printingToAFileNeverLandsOnTheCompanysFiles_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("the store") << "";
+        QTest::newRow("its journal") << "-journal";
+    }
+
+    void printingToAFileNeverLandsOnTheCompanysFiles()
+    {
+        QFETCH(QString, suffix);
+        DocumentFixture fixture(Company());
+        Screens s(fixture);
+        const QStringList before = FolderSnapshot(fixture.doc.DataFolder);
+        PrintW2Options options;
+        options.Target = PrintTarget::All;
+        QString refusal;
+        QVERIFY(!PrintIntoPdf(s.w2.JobMaker(options), fixture.path + suffix, fixture.doc.DataFolder, &refusal));
+        QVERIFY2(refusal.contains("names a company file"), qPrintable(refusal));
+        QCOMPARE(FolderSnapshot(fixture.doc.DataFolder), before);
+    }
+
     // The pages the screen prints, through a printer into a PDF (the path a
     // real printer takes): all three W-2s on blank paper, Copy B, two
     // sheets in the list's order, the values where the layout puts them.

@@ -1,0 +1,38 @@
+#include "tests/support/ProgramRun.h"
+
+#include "tests/support/FileSizeLimit.h"
+
+#include <QProcess>
+
+QString FormlarkProgram()
+{
+    return qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + QStringLiteral("/formlark");
+}
+
+ProgramRun RunFormlark(const QStringList& arguments, const ProgramEnvironment& environment, int timeoutMs)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("FORMLARK_SETTINGS_FILE"), environment.settingsFile);
+    if (environment.programFolder.isEmpty())
+        env.remove(QStringLiteral("FORMLARK_PROGRAM_FOLDER"));
+    else
+        env.insert(QStringLiteral("FORMLARK_PROGRAM_FOLDER"), environment.programFolder);
+    process.setProcessEnvironment(env);
+    if (!environment.workingFolder.isEmpty())
+        process.setWorkingDirectory(environment.workingFolder);
+    if (environment.fileSizeLimit > 0)
+        process.setChildProcessModifier([limit = environment.fileSizeLimit, survive = environment.survivesFileSizeLimit] {
+            LimitFileSize(limit, survive);
+        });
+    process.start(FormlarkProgram(), arguments);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program as a user runs it (the build's formlark, found through
+// FORMLARK_RUNTIME_DIR, which ctest sets), with the test's own settings
+// file and program folder, under the offscreen platform.
+
+struct ProgramRun {
+    int exitCode = -1; // -1: killed by a signal, or not ended within its time
+    QString standardOutput;
+    QString standardError;
+};
+
+struct ProgramEnvironment {
+    QString settingsFile;
+    QString programFolder; // empty: the program's own
+    QString workingFolder; // empty: the test's
+    // A file-size limit in bytes (0: none); unless `survivesFileSizeLimit`,
+    // SIGXFSZ is left as a shell leaves it, deadly to a program that does
+    // not ignore it itself.
+    qint64 fileSizeLimit = 0;
+    bool survivesFileSizeLimit = true;
+};
+
+QString FormlarkProgram();
+
+// Runs the program with `arguments`; one that runs longer than `timeoutMs`
+// is killed.
+ProgramRun RunFormlark(const QStringList& arguments, const ProgramEnvironment& environment, int timeoutMs = 60000);
