@@ -3,6 +3,7 @@
 #include "core/document/CompanyFiles.h"
 #include "core/files/OutputTarget.h"
 #include "core/settings/Settings.h"
+#include "core/store/CompanyStore.h"
 
 CommandOption SplitOption(const QString& argument)
 {
@@ -48,6 +49,23 @@ CommandFailure StoreReadFailure(const QString& company, const QString& path, con
     if (!reason.isEmpty())
         message += QStringLiteral(": ") + reason;
     return {message};
+}
+
+std::optional<CommandFailure> ReadCompanyStore(const QString& name, const QString& path, CompanyData& data)
+{
+    CompanyStore store;
+    if (LoadCompany(store, path, data) != CompanyStore::kOk)
+        return StoreReadFailure(name, path, store.LastFailure());
+    store.Close();
+    return std::nullopt;
+}
+
+QStringList CommandArguments(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 2; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
 }
 
 void StartCommand(const QString& command)

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/store/CompanyData.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
 #include <optional>
 
-// What the window-less commands (print, import-csv, export-csv) share:
+// What the window-less commands (print, import-csv, export-csv, check) share:
 // their exit codes, one-line failures, and options written "--name value"
 // or "--name=value".
 
@@ -49,6 +51,14 @@ std::optional<CommandFailure> FindCompanyStore(const QString& name, QString& fol
 // The store of `company` at `path` could not be read; `reason` is the
 // store's (CompanyStore::LastFailure), said when known.
 CommandFailure StoreReadFailure(const QString& company, const QString& path, const QString& reason);
+
+// Reads the whole company of the store `path` (of the company `name` as the
+// command line gives it) in one read that writes nothing, or says why it
+// can't (StoreReadFailure).
+std::optional<CommandFailure> ReadCompanyStore(const QString& name, const QString& path, CompanyData& data);
+
+// The arguments after the command's name.
+QStringList CommandArguments(int argc, char** argv);
 
 // Where a command starts: it only reads the settings, and says once on
 // stderr when the settings file can't be used (its defaults are used then).

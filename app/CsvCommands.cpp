@@ -9,7 +9,6 @@
 #include "core/settings/Settings.h"
 #include "core/shell/Prompt.h"
 #include "core/store/CompanyData.h"
-#include "core/store/CompanyStore.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -133,10 +132,7 @@ public:
     // Parses the arguments after the command's name; answers --help.
     std::optional<int> Parse(int argc, char** argv, Arguments& a) const
     {
-        QStringList args;
-        for (int i = 2; i < argc; ++i)
-            args << QString::fromLocal8Bit(argv[i]);
-        if (auto failure = ParseArguments(args, name_ == QLatin1String("import-csv"), name_, a))
+        if (auto failure = ParseArguments(CommandArguments(argc, argv), name_ == QLatin1String("import-csv"), name_, a))
             return Fail(*failure);
         if (a.help) {
             std::fputs(usage_, stdout);
@@ -239,11 +235,8 @@ int RunExportCsvCommand(int argc, char** argv)
     if (auto failure = CheckOutputFile(a.file, folder))
         return command.Fail(*failure);
     CompanyData data;
-    {
-        CompanyStore store;
-        if (LoadCompany(store, folder + storeFile, data) != CompanyStore::kOk)
-            return command.Fail(StoreReadFailure(a.company, folder + storeFile, store.LastFailure()));
-    }
+    if (auto failure = ReadCompanyStore(a.company, folder + storeFile, data))
+        return command.Fail(*failure);
     QString error;
     if (!WriteCsvFile(a.file, ExportPeopleCsv(*a.kind, data), folder, &error))
         return command.Fail({error});

@@ -11,7 +11,6 @@
 #include "core/contractor/Form1099PrintJob.h"
 #include "core/records/DisplayOrder.h"
 #include "core/store/CompanyData.h"
-#include "core/store/CompanyStore.h"
 #include "core/store/RecordLookup.h"
 #include "render/FormPictures.h"
 #include "render/PagedOutput.h"
@@ -290,12 +289,8 @@ int RunPrintCommand(int argc, char** argv)
     QGuiApplication app(argc, argv);
     StartCommand(QStringLiteral("print"));
 
-    QStringList args;
-    for (int i = 2; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-
     Arguments a;
-    if (auto failure = ParseArguments(args, a))
+    if (auto failure = ParseArguments(CommandArguments(argc, argv), a))
         return Fail(*failure);
     if (a.help) {
         std::fputs(kUsage, stdout);
@@ -310,12 +305,8 @@ int RunPrintCommand(int argc, char** argv)
         return Fail(*failure);
 
     CompanyData data;
-    {
-        CompanyStore store;
-        if (LoadCompany(store, folder + storeFile, data) != CompanyStore::kOk)
-            return Fail(StoreReadFailure(a.company, folder + storeFile, store.LastFailure()));
-        store.Close();
-    }
+    if (auto failure = ReadCompanyStore(a.company, folder + storeFile, data))
+        return Fail(*failure);
     const QString company = data.company.EmployerName.IsEmpty() ? a.company : data.company.EmployerName.Text();
     const FormOwnerCheck owners = CheckFormOwners(data);
     if (!owners.AllMatch())

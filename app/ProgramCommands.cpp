@@ -1,5 +1,6 @@
 #include "app/ProgramCommands.h"
 
+#include "app/CheckCommand.h"
 #include "app/CsvCommands.h"
 #include "app/PrintCommand.h"
 
@@ -15,6 +16,7 @@ const ProgramCommand kProgramCommands[] = {
     {"print", &RunPrintCommand},
     {"import-csv", &RunImportCsvCommand},
     {"export-csv", &RunExportCsvCommand},
+    {"check", &RunCheckCommand},
 };
 
 bool Is(const char* argument, const char* option)

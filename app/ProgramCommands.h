@@ -23,7 +23,7 @@ struct ProgramRequest {
 
 ProgramRequest ClassifyProgramArguments(int argc, char** argv);
 
-// "print, import-csv, export-csv"
+// "print, import-csv, export-csv, check"
 QString ProgramCommandNames();
 
 // The one-line answers that need no window.

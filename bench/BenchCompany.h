@@ -12,5 +12,6 @@ double Median(std::vector<double> values);
 
 // A company of `n` employees, each with a filled W-2, and `contractors`
 // contractors, each with a filled 1099-MISC. The first names are out of id
-// order, so the lists' first-name order is a real sort.
+// order, so the lists' first-name order is a real sort. Every number is
+// one of its own and the forms are filled consistently.
 CompanyData LargeCompany(int n, int contractors);

@@ -120,12 +120,14 @@ CompanyData SampleCompanyData()
     c.Form1096Email = "payroll@samplecompany.example";
     c.Form1096CheckIsThisYourFinalReturn = 0;
 
+    // Numbers the SSA could issue (the advertising range 987-65-4320 to
+    // 4329 it never does), so the check before filing passes the company.
     d.employees = {
-        Employee(1, "987-65-4321", "Alice", "M", "Brennan", "415 Alder Street", "Apt 2B", "Portland", "OR",
+        Employee(1, "123-45-6781", "Alice", "M", "Brennan", "415 Alder Street", "Apt 2B", "Portland", "OR",
                  "97205-3321"),
-        Employee(2, "987-65-4322", "David", "R", "Chen", "88 Laurelhurst Place", "", "Portland", "OR", "97232-1170"),
-        Employee(3, "987-65-4323", "Maria", "L", "Gonzalez", "2710 River Road", "", "Milwaukie", "OR", "97222-0415"),
-        Employee(4, "987-65-4324", "Thomas", "J", "Whitaker", "19 Skyline Court", "", "Beaverton", "OR",
+        Employee(2, "123-45-6782", "David", "R", "Chen", "88 Laurelhurst Place", "", "Portland", "OR", "97232-1170"),
+        Employee(3, "123-45-6783", "Maria", "L", "Gonzalez", "2710 River Road", "", "Milwaukie", "OR", "97222-0415"),
+        Employee(4, "123-45-6784", "Thomas", "J", "Whitaker", "19 Skyline Court", "", "Beaverton", "OR",
                  "97005-2208"),
     };
     d.w2s = {
@@ -144,11 +146,11 @@ CompanyData SampleCompanyData()
     d.w2s[2].Other1 = "UNION 480.00";
 
     d.contractors = {
-        Contractor(1, "987-65-4330", "Rachel", "K", "Summers", "77 Pine Hollow Lane", "Lake Oswego", "OR", "97034-1902",
+        Contractor(1, "123-45-6790", "Rachel", "K", "Summers", "77 Pine Hollow Lane", "Lake Oswego", "OR", "97034-1902",
                    "10021"),
-        Contractor(2, "98-7654321", "Samuel", "", "Ortega", "5400 Commerce Way", "Tigard", "OR", "97223-6611",
+        Contractor(2, "93-4567812", "Samuel", "", "Ortega", "5400 Commerce Way", "Tigard", "OR", "97223-6611",
                    "10022"),
-        Contractor(3, "987-65-4332", "Linda", "F", "Park", "301 Maple Avenue", "Salem", "OR", "97301-2250", ""),
+        Contractor(3, "123-45-6792", "Linda", "F", "Park", "301 Maple Avenue", "Salem", "OR", "97301-2250", ""),
     };
     d.forms1099 = {Empty1099(1, 1), Empty1099(2, 2), Empty1099(3, 3)};
     d.forms1099[0].NonemployeeCompensation = "12500.00";

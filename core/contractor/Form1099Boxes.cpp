@@ -1,44 +1,175 @@
 #include "core/contractor/Form1099Boxes.h"
 
-const std::vector<FormBox<Form1099Record>>& Form1099EntryBoxes()
+#include "core/records/PersonBoxes.h"
+
+namespace {
+
+using B = Form1099Box;
+using R = CsvValueRule;
+using C = ContractorRecord;
+using F = Form1099Record;
+
+// The amount boxes keep the construction defaults of an amount box.
+constexpr int kNoLimit = 0;
+constexpr int kDecimals = 4;
+
+template <auto Member>
+Form1099Box Amount(const char* name, const char* label, const char* header, std::initializer_list<const char*> spellings)
 {
-    using R = Form1099Record;
-    constexpr BoxRule A = BoxRule::Amount;
-    constexpr BoxRule T = BoxRule::Text;
-    // The amount boxes keep the construction defaults of an amount box.
-    constexpr int kNoLimit = 0;
-    constexpr int kDecimals = 4;
-    static const std::vector<FormBox<Form1099Record>> boxes = {
-        Box<&R::Rents>("Rents", "1 Rents", A, kNoLimit, kDecimals),
-        Box<&R::Royalities>("Royalities", "2 Royalties", A, kNoLimit, kDecimals),
-        Box<&R::OtherIncome>("OtherIncome", "3 Other income", A, kNoLimit, kDecimals),
-        Box<&R::FederalIncomeTaxWithheld>("FederalIncomeTaxWithheld", "4 Federal income tax withheld", A, kNoLimit,
-                                          kDecimals),
-        Box<&R::FishingBoatProceeds>("FishingBoatProceeds", "5 Fishing boat proceeds", A, kNoLimit, kDecimals),
-        Box<&R::MedicalAndHealthCarePayments>("MedicalAndHealthCarePayments", "6 Medical and health care payments",
-                                              A, kNoLimit, kDecimals),
-        Box<&R::NonemployeeCompensation>("NonemployeeCompensation", "7 Nonemployee compensation", A, kNoLimit,
-                                         kDecimals),
-        Box<&R::SubstitutePayments>("SubstitutePayments", "8 Substitute payments in lieu of dividends or interest",
-                                    A, kNoLimit, kDecimals),
-        CheckBox<R>("PayerMadeDirectSales",
+    return MakeBox<B, Member>(name, label)
+        .Typed(BoxRule::Amount, kNoLimit, kDecimals)
+        .Csv(header, R::Amount, spellings)
+        .Checked({"1099.negative-amount"});
+}
+
+std::vector<Form1099Box> MakeForm1099Boxes()
+{
+    std::vector<Form1099Box> b;
+    b.push_back(MakeBox<B, &C::IdentificationNumber>("IdentificationNumber", "RECIPIENT'S ID number")
+                    .Csv("TIN", R::Text,
+                         {"Recipient TIN", "Recipient's Identification Number", "Recipient's ID Number",
+                          "Identification Number", "ID Number", "Taxpayer Identification Number", "Taxpayer ID",
+                          "Tax ID", "Tax ID Number", "SSN", "EIN", "SSN/EIN", "Social Security Number", "Federal ID",
+                          "Federal ID Number", "FEIN", "IdentificationNumber"})
+                    .Checked({"1099.tin-missing", "1099.tin-invalid", "1099.tin-duplicate"}));
+    AddNameAndAddressBoxes(b,
+                           {"RECIPIENT'S first name", "RECIPIENT'S initial", "RECIPIENT'S last name",
+                            "Street address (including apt. no.), line 1",
+                            "Street address (including apt. no.), line 2", "City", "State", "ZIP code"},
+                           {"1099.name-missing", "1099.name-missing", "1099.address-missing", "1099.state-invalid"});
+    b.push_back(MakeBox<B, &C::AccountNumber>("AccountNumber", "Account number (optional)")
+                    .Csv("Account Number", R::Account,
+                         {"Account", "Account No", "Acct", "Acct No", "Account Number (optional)", "AccountNumber"}));
+    b.push_back(MakeBox<B, &C::SecondTIN>("SecondTIN", "2nd TIN not.")
+                    .Csv("2nd TIN Notice", R::Flag,
+                         {"2nd TIN not.", "2nd TIN", "Second TIN Notice", "Second TIN", "SecondTIN"}));
+
+    b.push_back(Amount<&F::Rents>("Rents", "1 Rents", "Box 1 Rents", {"Box 1", "Rents", "Rent"}));
+    b.push_back(Amount<&F::Royalities>("Royalities", "2 Royalties", "Box 2 Royalties", {"Box 2", "Royalties"}));
+    b.push_back(
+        Amount<&F::OtherIncome>("OtherIncome", "3 Other income", "Box 3 Other Income", {"Box 3", "Other Income"}));
+    b.push_back(Amount<&F::FederalIncomeTaxWithheld>(
+        "FederalIncomeTaxWithheld", "4 Federal income tax withheld", "Box 4 Federal Income Tax Withheld",
+        {"Box 4", "Federal Income Tax Withheld", "Federal Income Tax", "Federal Tax Withheld", "Federal Withholding",
+         "Backup Withholding"}));
+    b.push_back(Amount<&F::FishingBoatProceeds>("FishingBoatProceeds", "5 Fishing boat proceeds",
+                                                "Box 5 Fishing Boat Proceeds", {"Box 5", "Fishing Boat Proceeds"}));
+    b.push_back(Amount<&F::MedicalAndHealthCarePayments>(
+        "MedicalAndHealthCarePayments", "6 Medical and health care payments", "Box 6 Medical and Health Care Payments",
+        {"Box 6", "Medical and Health Care Payments", "Medical & Health Care Payments", "Medical Payments"}));
+    b.push_back(Amount<&F::NonemployeeCompensation>("NonemployeeCompensation", "7 Nonemployee compensation",
+                                                    "Box 7 Nonemployee Compensation",
+                                                    {"Box 7", "Nonemployee Compensation", "NEC"}));
+    b.push_back(Amount<&F::SubstitutePayments>(
+        "SubstitutePayments", "8 Substitute payments in lieu of dividends or interest", "Box 8 Substitute Payments",
+        {"Box 8", "Substitute Payments", "Substitute Payments in Lieu of Dividends or Interest"}));
+    b.push_back(MakeBox<B, &F::PayerMadeDirectSales>(
+                    "PayerMadeDirectSales",
                     "9 Payer made direct sales of $5,000 or more of consumer products to a buyer (recipient) for "
-                    "resale",
-                    &R::PayerMadeDirectSales),
-        Box<&R::CropInsuranceProceeds>("CropInsuranceProceeds", "10 Crop insurance proceeds", A, kNoLimit,
-                                       kDecimals),
-        Box<&R::ExcessGoldenParachutePayments>("ExcessGoldenParachutePayments",
-                                               "13 Excess golden parachute payments", A, kNoLimit, kDecimals),
-        Box<&R::GrossProceedsPaidToAttorney>("GrossProceedsPaidToAttorney", "14 Gross proceeds paid to an attorney",
-                                             A, kNoLimit, kDecimals),
-        Box<&R::Field15A>("Field15A", "15a Section 409A deferrals", A, kNoLimit, kDecimals),
-        Box<&R::Field15B>("Field15B", "15b Section 409A income", A, kNoLimit, kDecimals),
-        Box<&R::StateTaxWithheld1>("StateTaxWithheld1", "16 State tax withheld, line 1", A, kNoLimit, kDecimals),
-        Box<&R::PayerStateID1>("PayerStateID1", "17 State/Payer's state no., line 1", T),
-        Box<&R::StateIncome1>("StateIncome1", "18 State income, line 1", A, kNoLimit, kDecimals),
-        Box<&R::StateTaxWithheld2>("StateTaxWithheld2", "16 State tax withheld, line 2", A, kNoLimit, kDecimals),
-        Box<&R::PayerStateID2>("PayerStateID2", "17 State/Payer's state no., line 2", T),
-        Box<&R::StateIncome2>("StateIncome2", "18 State income, line 2", A, kNoLimit, kDecimals),
-    };
+                    "resale")
+                    .Csv("Box 9 Direct Sales", R::Flag,
+                         {"Box 9", "Direct Sales", "Payer Made Direct Sales", "Direct Sales of $5,000 or More"}));
+    b.push_back(Amount<&F::CropInsuranceProceeds>("CropInsuranceProceeds", "10 Crop insurance proceeds",
+                                                  "Box 10 Crop Insurance Proceeds",
+                                                  {"Box 10", "Crop Insurance Proceeds"}));
+    b.push_back(Amount<&F::ExcessGoldenParachutePayments>(
+        "ExcessGoldenParachutePayments", "13 Excess golden parachute payments", "Box 13 Excess Golden Parachute Payments",
+        {"Box 13", "Excess Golden Parachute Payments", "Golden Parachute Payments"}));
+    b.push_back(Amount<&F::GrossProceedsPaidToAttorney>(
+        "GrossProceedsPaidToAttorney", "14 Gross proceeds paid to an attorney",
+        "Box 14 Gross Proceeds Paid to an Attorney",
+        {"Box 14", "Gross Proceeds Paid to an Attorney", "Gross Proceeds Paid to Attorney", "Attorney Proceeds"}));
+    b.push_back(Amount<&F::Field15A>("Field15A", "15a Section 409A deferrals", "Box 15a Section 409A Deferrals",
+                                     {"Box 15a", "15a", "Section 409A Deferrals", "409A Deferrals"}));
+    b.push_back(Amount<&F::Field15B>("Field15B", "15b Section 409A income", "Box 15b Section 409A Income",
+                                     {"Box 15b", "15b", "Section 409A Income", "409A Income"}));
+    b.push_back(Amount<&F::StateTaxWithheld1>("StateTaxWithheld1", "16 State tax withheld, line 1",
+                                              "Box 16 State Tax Withheld 1",
+                                              {"Box 16", "Box 16 State Tax Withheld", "Box 16 Line 1",
+                                               "State Tax Withheld", "State Tax Withheld 1", "State Withholding",
+                                               "State Tax"})
+                    .OnLine(1));
+    b.push_back(Amount<&F::StateTaxWithheld2>("StateTaxWithheld2", "16 State tax withheld, line 2",
+                                              "Box 16 State Tax Withheld 2", {"Box 16 Line 2", "State Tax Withheld 2"})
+                    .OnLine(2));
+    b.push_back(MakeBox<B, &F::PayerStateID1>("PayerStateID1", "17 State/Payer's state no., line 1")
+                    .OnLine(1)
+                    .Csv("Box 17 Payer's State No. 1", R::Text,
+                         {"Box 17", "Box 17 State/Payer's State No.", "Box 17 Payer's State No.", "Box 17 Line 1",
+                          "Payer's State No.", "Payer's State Number", "State/Payer's State No.",
+                          "Payer's State No. 1", "Payer State ID", "State ID"})
+                    .Checked({"1099.state-line-no-state-number"}));
+    b.push_back(MakeBox<B, &F::PayerStateID2>("PayerStateID2", "17 State/Payer's state no., line 2")
+                    .OnLine(2)
+                    .Csv("Box 17 Payer's State No. 2", R::Text,
+                         {"Box 17 Line 2", "Payer's State No. 2", "Payer State ID 2", "State ID 2"})
+                    .Checked({"1099.state-line-no-state-number"}));
+    b.push_back(Amount<&F::StateIncome1>("StateIncome1", "18 State income, line 1", "Box 18 State Income 1",
+                                         {"Box 18", "Box 18 State Income", "Box 18 Line 1", "State Income",
+                                          "State Income 1"})
+                    .OnLine(1));
+    b.push_back(Amount<&F::StateIncome2>("StateIncome2", "18 State income, line 2", "Box 18 State Income 2",
+                                         {"Box 18 Line 2", "State Income 2"})
+                    .OnLine(2));
+    return b;
+}
+
+} // namespace
+
+const std::vector<Form1099Box>& Form1099Boxes()
+{
+    static const std::vector<Form1099Box> boxes = MakeForm1099Boxes();
     return boxes;
+}
+
+const std::vector<Form1099Box>& Form1099ScreenBoxes()
+{
+    static const std::vector<Form1099Box> boxes = FormScreenBoxes(Form1099Boxes());
+    return boxes;
+}
+
+const std::vector<CheckRule>& Form1099CheckRules()
+{
+    using S = Severity;
+    constexpr CheckedForm F1099 = CheckedForm::Form1099;
+    static const std::vector<CheckRule> rules = {
+        {"1099.tin-missing", S::Error, F1099, RuleTest::Missing, "The recipient has no identification number (TIN)."},
+        {"1099.tin-invalid", S::Error, F1099, RuleTest::NineDigits,
+         "%1 is not an identification number of 9 digits (as 123-45-6789 or 12-3456789)."},
+        {"1099.tin-duplicate", S::Warning, F1099, RuleTest::Form, "The contractor %1 has the same identification number."},
+        {"1099.name-missing", S::Error, F1099, RuleTest::AllMissing, "The recipient's name is missing."},
+        {"1099.address-missing", S::Error, F1099, RuleTest::AnyMissing, "The recipient's address has no %1."},
+        {"1099.state-invalid", S::Error, F1099, RuleTest::State, "\"%1\" is not the postal abbreviation of a US state or territory."},
+        {"1099.negative-amount", S::Error, F1099, RuleTest::Negative,
+         "The amount %1 is negative; no box of the 1099-MISC takes a negative amount."},
+        {"1099.empty", S::Warning, F1099, RuleTest::Form, "Every amount of the 1099-MISC is empty."},
+        {"1099.below-threshold", S::Warning, F1099, RuleTest::Form,
+         "Every amount is below its 2005 filing threshold (10.00 for royalties and substitute payments, 600.00 for "
+         "rents, other income, medical and health care payments, nonemployee compensation, crop insurance and "
+         "attorney proceeds) and no federal income tax was withheld, so the form may not be required."},
+        {"1099.state-line-no-state-number", S::Warning, F1099, RuleTest::Form,
+         "Line %1 has state tax or state income but no state and payer's state number."},
+        {"1099.no-contractor", S::Error, F1099, RuleTest::Form,
+         "This 1099-MISC belongs to no contractor of the company: the store was damaged or changed outside the "
+         "program."},
+    };
+    return rules;
+}
+
+const std::vector<FilingThreshold>& Form1099FilingThresholds()
+{
+    static const std::vector<FilingThreshold> thresholds = {
+        {"Rents", 60'000},
+        {"Royalities", 1'000},
+        {"OtherIncome", 60'000},
+        {"FederalIncomeTaxWithheld", 0},
+        {"FishingBoatProceeds", 0},
+        {"MedicalAndHealthCarePayments", 60'000},
+        {"NonemployeeCompensation", 60'000},
+        {"SubstitutePayments", 1'000},
+        {"CropInsuranceProceeds", 60'000},
+        {"ExcessGoldenParachutePayments", 0},
+        {"GrossProceedsPaidToAttorney", 60'000},
+    };
+    return thresholds;
 }

@@ -5,10 +5,30 @@
 
 #include <vector>
 
-// The boxes of the 1099-MISC that the user fills in, in the order a reader
-// of the form meets them, which is the order Tab walks: 1 to 10, 13, 14,
-// 15a, 15b, then the state lines line by line (16, 17, 18 of line 1, then
-// of line 2). The amounts take nine whole digits and four decimals and show
-// two; the payer's state numbers of box 17 are free text (15 characters
-// are kept). Boxes 11 and 12 have nothing to fill.
-const std::vector<FormBox<Form1099Record>>& Form1099EntryBoxes();
+// The boxes of the 1099-MISC with its contractor (the recipient), and the
+// rules that check them.
+
+using Form1099Box = FormBox<ContractorRecord, Form1099Record>;
+
+// Every box of the 1099-MISC and its recipient, in the order of a CSV
+// file: the recipient's identification number, name, address, account
+// number and second TIN notice, then boxes 1 to 10, 13, 14, 15a, 15b and
+// the state lines (16, 17 and 18, line 1 before line 2). The amounts take
+// nine whole digits and four decimals and show two; the payer's state
+// numbers of box 17 are free text (15 characters are kept). Boxes 11 and
+// 12 have nothing to fill.
+const std::vector<Form1099Box>& Form1099Boxes();
+// The boxes the 1099-MISC screen has the user type, in the order Tab walks
+// them: 1 to 10, 13, 14, 15a, 15b, then the state lines line by line.
+const std::vector<Form1099Box>& Form1099ScreenBoxes();
+// The rules that check a 1099-MISC.
+const std::vector<CheckRule>& Form1099CheckRules();
+
+// The boxes whose amount makes a 1099-MISC necessary, each from its 2005
+// filing threshold on (0: any amount). Federal income tax withheld makes it
+// necessary whatever the payments.
+struct FilingThreshold {
+    const char* box;
+    qint64 cents;
+};
+const std::vector<FilingThreshold>& Form1099FilingThresholds();

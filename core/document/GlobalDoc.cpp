@@ -111,6 +111,7 @@ void CGlobalDoc::RefreshViews()
     for (Screen screen : DocumentView::kRefreshOrder)
         if (DocumentView* view = views_[size_t(screen)])
             view->RefreshFromDocument(*this);
+    emit viewsRefreshed();
 }
 
 // ---- title ----

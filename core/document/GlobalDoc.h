@@ -162,6 +162,9 @@ signals:
     void writableChanged(bool writable);
     // The main window is asked to show the screen with this navigation index.
     void navigateRequested(int index);
+    // Every view has been handed the document: after a change of the
+    // company or a switch to another.
+    void viewsRefreshed();
 
 private:
     bool AskSaveChangesFirst();

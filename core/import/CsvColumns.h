@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/contractor/Form1099Boxes.h"
 #include "core/records/PersonAndForm.h"
+#include "core/wage/W2Boxes.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,40 +13,14 @@
 // contractors with their 1099-MISC boxes.
 enum class PeopleKind { Employees, Contractors };
 
-// What a value must be to go into its box; the same rules as typing it
-// there.
-enum class CsvValueRule {
-    Text,      // free text of at most maxChars characters, none of the refused ones
-    Ssn,       // a whole social security number, ###-##-####
-    Zip,       // a ZIP code of 5 or 9 digits, #####-####
-    Account,   // up to five digits
-    State,     // an entry of the state list
-    Amount,    // money: digits, a point and cents, a sign
-    SocialSecurityWages, // an amount up to the wage base (W-2 box 3)
-    SocialSecurityTax,   // an amount up to the tax on it (W-2 box 4)
-    Flag,      // a check box
-    Box12Code, // one letter
-    Box12Year, // two digits
-};
+// The columns of each kind, in the order of an export: the boxes of the
+// W-2 and 1099-MISC tables that a CSV column holds. A box's header is the
+// column's header in an export and the first spelling an import
+// recognises; its spellings the others.
+const std::vector<W2Box>& EmployeeCsvColumns();
+const std::vector<Form1099Box>& ContractorCsvColumns();
 
-// One field of a person or their form that a CSV column can fill. `header`
-// is the column's header in an export and the first spelling an import
-// recognises; `spellings` the others.
-template <class Row>
-struct CsvField {
-    QString header;
-    QStringList spellings;
-    CsvValueRule rule = CsvValueRule::Text;
-    int maxChars = 0; // text: the most characters the box holds
-    QString (*get)(const Row&) = nullptr;
-    void (*set)(Row&, const QString&) = nullptr; // a value that passed its rule
-};
-
-// The fields of each kind, in the order of an export.
-const std::vector<CsvField<EmployeeWithW2>>& EmployeeCsvFields();
-const std::vector<CsvField<ContractorWith1099>>& ContractorCsvFields();
-
-// The headers of the fields of `kind`, in field order.
+// The headers of the columns of `kind`, in column order.
 QStringList CsvFieldHeaders(PeopleKind kind);
 // Fields in the same place in both kinds: the number that tells the people
 // apart (social security number, identification number) comes first, then

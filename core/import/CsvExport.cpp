@@ -5,21 +5,21 @@
 
 namespace {
 
-template <class Row>
-std::vector<QStringList> Records(const std::vector<CsvField<Row>>& fields, const std::vector<Row>& rows)
+template <class Box>
+std::vector<QStringList> Records(const std::vector<Box>& fields, const std::vector<typename Box::Row>& rows)
 {
     std::vector<QStringList> records;
     records.reserve(rows.size() + 1);
     QStringList header;
-    for (const CsvField<Row>& field : fields)
-        header << field.header;
+    for (const Box& field : fields)
+        header << field.csvHeader;
     records.push_back(header);
-    for (const Row& row : rows) {
+    for (const typename Box::Row& row : rows) {
         QStringList record;
         record.reserve(header.size());
-        for (const CsvField<Row>& field : fields) {
-            const QString value = field.get(row);
-            record << (field.rule == CsvValueRule::State ? value.trimmed() : value);
+        for (const Box& field : fields) {
+            const QString value = field.Value(row);
+            record << (field.valueRule == CsvValueRule::State ? value.trimmed() : value);
         }
         records.push_back(record);
     }
@@ -31,8 +31,8 @@ std::vector<QStringList> Records(const std::vector<CsvField<Row>>& fields, const
 std::vector<QStringList> CsvExportRecords(PeopleKind kind, const CompanyData& data)
 {
     if (kind == PeopleKind::Employees)
-        return Records(EmployeeCsvFields(), EmployeesWithW2s(data));
-    return Records(ContractorCsvFields(), ContractorsWith1099s(data));
+        return Records(EmployeeCsvColumns(), EmployeesWithW2s(data));
+    return Records(ContractorCsvColumns(), ContractorsWith1099s(data));
 }
 
 QByteArray ExportPeopleCsv(PeopleKind kind, const CompanyData& data)

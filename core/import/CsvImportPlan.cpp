@@ -100,27 +100,29 @@ CsvImportPlan CsvImportPlan::Build(PeopleKind kind, const CsvTable& table, const
     CsvImportPlan plan;
     plan.kind_ = kind;
     if (kind == PeopleKind::Employees)
-        plan.BuildRows(EmployeeCsvFields(), table, mapping, EmployeesWithW2s(data), plan.employees_, progress);
+        plan.BuildRows(EmployeeCsvColumns(), table, mapping, EmployeesWithW2s(data), plan.employees_, progress);
     else
-        plan.BuildRows(ContractorCsvFields(), table, mapping, ContractorsWith1099s(data), plan.contractors_, progress);
+        plan.BuildRows(ContractorCsvColumns(), table, mapping, ContractorsWith1099s(data), plan.contractors_,
+                       progress);
     return plan;
 }
 
-template <class Row>
-void CsvImportPlan::BuildRows(const std::vector<CsvField<Row>>& fields, const CsvTable& table,
-                              const std::vector<int>& mapping, const std::vector<Row>& stored,
-                              std::vector<Row>& accepted, const CsvProgress& progress)
+template <class Box>
+void CsvImportPlan::BuildRows(const std::vector<Box>& fields, const CsvTable& table, const std::vector<int>& mapping,
+                              const std::vector<typename Box::Row>& stored,
+                              std::vector<typename Box::Row>& accepted, const CsvProgress& progress)
 {
+    using Row = typename Box::Row;
     const int numberColumn = ColumnOf(mapping, kCsvNumberField);
     if (numberColumn < 0) {
         blocker_ = QLatin1String(std::is_same_v<Row, EmployeeWithW2> ? CsvPlanMessages::kNoEmployeeNumber
                                                                       : CsvPlanMessages::kNoContractorNumber);
         return;
     }
-    const CsvField<Row>& numberField = fields[kCsvNumberField];
+    const Box& numberField = fields[kCsvNumberField];
     QHash<QString, size_t> storedByNumber;
     for (size_t i = 0; i < stored.size(); ++i) {
-        const QString key = PersonKey(numberField.get(stored[i]));
+        const QString key = PersonKey(numberField.Value(stored[i]));
         if (!key.isEmpty() && !storedByNumber.contains(key))
             storedByNumber.insert(key, i);
     }
@@ -148,8 +150,8 @@ void CsvImportPlan::BuildRows(const std::vector<CsvField<Row>>& fields, const Cs
             }
         }
 
-        const CsvValue number =
-            CheckCsvValue(numberField.rule, numberField.maxChars, numberColumn < cells.size() ? cells[numberColumn] : QString());
+        const CsvValue number = CheckCsvValue(numberField.valueRule, numberField.capacity,
+                                              numberColumn < cells.size() ? cells[numberColumn] : QString());
         const QString key = number.Accepted() ? PersonKey(number.text) : QString();
         const auto match = key.isEmpty() ? storedByNumber.constEnd() : storedByNumber.constFind(key);
         const bool update = match != storedByNumber.constEnd();
@@ -158,12 +160,13 @@ void CsvImportPlan::BuildRows(const std::vector<CsvField<Row>>& fields, const Cs
         for (int c = 0; c < int(mapping.size()); ++c) {
             if (mapping[size_t(c)] < 0)
                 continue;
-            const CsvField<Row>& field = fields[size_t(mapping[size_t(c)])];
-            const CsvValue value = CheckCsvValue(field.rule, field.maxChars, c < cells.size() ? cells[c] : QString());
+            const Box& field = fields[size_t(mapping[size_t(c)])];
+            const CsvValue value =
+                CheckCsvValue(field.valueRule, field.capacity, c < cells.size() ? cells[c] : QString());
             if (!value.Accepted())
                 problem(c, value.problem);
             else if (!value.text.isEmpty() && !(update && c == numberColumn))
-                field.set(row, value.text);
+                field.SetValue(row, value.text);
         }
 
         if (!key.isEmpty()) {
@@ -183,8 +186,8 @@ void CsvImportPlan::BuildRows(const std::vector<CsvField<Row>>& fields, const Cs
                 problem(column, refusal);
         }
 
-        planned.number = numberField.get(row);
-        planned.name = (fields[kCsvFirstNameField].get(row) + u' ' + fields[kCsvLastNameField].get(row)).trimmed();
+        planned.number = numberField.Value(row);
+        planned.name = (fields[kCsvFirstNameField].Value(row) + u' ' + fields[kCsvLastNameField].Value(row)).trimmed();
         if (!planned.problems.empty()) {
             planned.action = CsvRowAction::Refused;
             ++refused_;

@@ -64,9 +64,10 @@ public:
     QString Summary() const;
 
 private:
-    template <class Row>
-    void BuildRows(const std::vector<CsvField<Row>>& fields, const CsvTable& table, const std::vector<int>& mapping,
-                   const std::vector<Row>& stored, std::vector<Row>& accepted, const CsvProgress& progress);
+    template <class Box>
+    void BuildRows(const std::vector<Box>& columns, const CsvTable& table, const std::vector<int>& mapping,
+                   const std::vector<typename Box::Row>& stored, std::vector<typename Box::Row>& accepted,
+                   const CsvProgress& progress);
 
     PeopleKind kind_ = PeopleKind::Employees;
     std::vector<CsvPlanRow> rows_;

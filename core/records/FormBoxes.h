@@ -1,39 +1,178 @@
 #pragma once
 
+#include "core/records/PersonAndForm.h"
 #include "core/store/AmountText.h"
 #include "core/store/FixedText.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <algorithm>
+#include <initializer_list>
+#include <type_traits>
 #include <vector>
 
-// The boxes of a form screen that the user fills in, as a table: each box
-// names its record field, carries the label printed beside it on the form
-// (which is also what screen readers announce) and its entry rule. The
-// screens build, fill and read their boxes from such a table, so the W-2
-// and 1099-MISC screens share one way of doing it.
+// The boxes of a form (the W-2 with its employee, the 1099-MISC with its
+// contractor) as one table: each box names its record field, carries the
+// label printed beside it on the form, how the form screen has the user
+// type it, the CSV column that holds it, and the checks that look at it.
+// The form screens build, fill and read their boxes from the table, the
+// CSV import and export read and write their columns through it, and the
+// check before filing names its boxes by it.
 
+// How a box is typed on its form screen.
 enum class BoxRule {
-    Amount, // money: a signed decimal box, shown in its two-decimal form
-    Number, // a decimal box whose text is kept as typed (the box-12 year)
-    Text,   // free text without the characters of kForbiddenCommon
+    Amount,  // money: a signed decimal box, shown in its two-decimal form
+    Number,  // a decimal box whose text is kept as typed (the box-12 year)
+    Text,    // free text without the characters of kForbiddenCommon
     Letters, // letters only
-    Check,  // a check box bound to an int flag (0 / 1)
+    Check,   // a check box bound to an int flag (0 / 1)
+    Shown,   // the person's: shown on the form, typed in the person's dialog
 };
 
-template <class Record>
-struct FormBox {
-    const char* name;  // the record field; the box's object name
-    const char* label; // the label on the form; the box's accessible name
-    BoxRule rule = BoxRule::Text;
-    int maxLength = 0; // Text: characters the box takes (0 = no limit)
-    int decimals = 2;  // Amount and Number: decimal places the box takes
-    const FixedTextBase& (*get)(const Record&) = nullptr; // text boxes
-    void (*set)(Record&, const QString&) = nullptr;       // cuts to the field
-    int Record::*flag = nullptr;                          // check boxes
+// What a value read from a file must be to go into its box; the same rules
+// as typing it there.
+enum class CsvValueRule {
+    Text,      // free text of at most the field's characters, none of the refused ones
+    Ssn,       // a whole social security number, ###-##-####
+    Zip,       // a ZIP code of 5 or 9 digits, #####-####
+    Account,   // up to five digits
+    State,     // an entry of the state list
+    Amount,    // money: digits, a point and cents, a sign
+    SocialSecurityWages, // an amount up to the wage base (W-2 box 3)
+    SocialSecurityTax,   // an amount up to the tax on it (W-2 box 4)
+    Flag,      // a check box
+    Box12Code, // one letter
+    Box12Year, // two digits
+};
 
-    bool IsText() const { return rule != BoxRule::Check; }
-    QString Text(const Record& record) const { return get(record).Text(); }
+// Whose record keeps a box's value.
+enum class BoxPart { Person, Form };
+
+// How bad a finding of the check is: an error is what the agencies reject
+// or a plainly wrong form; a warning is probably a mistake.
+enum class Severity { Error, Warning };
+
+// The form a check rule looks at.
+enum class CheckedForm { W2, Form1099, W3, Form1096, W3And1096 };
+
+// What a check rule tests. The first ones test the boxes that list the rule
+// in their table, each by its value; a rule of the form as a whole (Form)
+// has a test of its own that weighs several boxes or forms.
+enum class RuleTest {
+    Missing,    // each box: empty (blanks count as empty)
+    AllMissing, // the boxes together: all of them empty
+    AnyMissing, // the boxes together: any of them empty (an address)
+    Ssn,        // a social security number the SSA issues
+    NineDigits, // nine digits, dashes and blanks between them allowed
+    Negative,   // an amount below zero
+    State,      // an entry of the state list when not blank
+    Form,       // the form as a whole
+};
+
+// A rule of the check before filing. Its id never changes, so scripts and
+// people can rely on it; the message is one sentence with %1, %2 ... for
+// the values it names.
+struct CheckRule {
+    const char* id;
+    Severity severity;
+    CheckedForm form;
+    RuleTest test;
+    const char* message;
+};
+
+template <class Person, class Form>
+struct FormBox {
+    using PersonRecord = Person;
+    using FormRecord = Form;
+    using Row = PersonAndForm<Person, Form>;
+
+    const char* name = nullptr;  // the record field; the screen box's object name
+    const char* label = nullptr; // as printed on the form; the screen box's accessible name
+    BoxPart part = BoxPart::Form;
+    BoxRule rule = BoxRule::Text;
+    int maxLength = 0; // Text: characters the screen box takes (0 = no limit)
+    int decimals = 2;  // Amount and Number: decimal places the screen box takes
+    int line = 0;      // the state and local boxes: their line, 1 or 2
+    int capacity = 0;  // characters the record field keeps (0 for a check box)
+    // The CSV column: its header in an export, which is also the first
+    // spelling an import recognises, and the others.
+    QString csvHeader;
+    QStringList csvSpellings;
+    CsvValueRule valueRule = CsvValueRule::Text;
+    // The ids of the check rules that look at this box.
+    std::vector<const char*> checks;
+
+    // The field of the form record (the form's boxes).
+    const FixedTextBase& (*get)(const Form&) = nullptr;
+    void (*set)(Form&, const QString&) = nullptr; // cuts to the field
+    int Form::*flag = nullptr;
+    // The field of the person record (the person's boxes).
+    const FixedTextBase& (*personGet)(const Person&) = nullptr;
+    void (*personSet)(Person&, const QString&) = nullptr;
+    int Person::*personFlag = nullptr;
+
+    bool IsText() const { return !flag && !personFlag; }
+    // Typed on the form screen.
+    bool OnFormScreen() const { return part == BoxPart::Form && rule != BoxRule::Shown; }
+    bool Checks(const char* rule) const
+    {
+        return std::any_of(checks.begin(), checks.end(), [rule](const char* id) { return qstrcmp(id, rule) == 0; });
+    }
+    // A form box's text.
+    QString Text(const Form& form) const { return get(form).Text(); }
+    // Any box's value in a row; a check box as "1" or "0".
+    QString Value(const Row& row) const
+    {
+        if (part == BoxPart::Person)
+            return personFlag ? QString::number(row.person.*personFlag) : personGet(row.person).Text();
+        return flag ? QString::number(row.form.*flag) : get(row.form).Text();
+    }
+    // Puts `value` (one that passed its rule) into the row.
+    void SetValue(Row& row, const QString& value) const
+    {
+        if (part == BoxPart::Person) {
+            if (personFlag)
+                row.person.*personFlag = value.toInt();
+            else
+                personSet(row.person, value);
+        } else if (flag) {
+            row.form.*flag = value.toInt();
+        } else {
+            set(row.form, value);
+        }
+    }
+
+    // ---- building the table ----
+    FormBox Typed(BoxRule r, int length = 0, int places = 2) const
+    {
+        FormBox box = *this;
+        box.rule = r;
+        box.maxLength = length;
+        box.decimals = places;
+        return box;
+    }
+    FormBox OnLine(int n) const
+    {
+        FormBox box = *this;
+        box.line = n;
+        return box;
+    }
+    FormBox Csv(const char* header, CsvValueRule r, std::initializer_list<const char*> spellings) const
+    {
+        FormBox box = *this;
+        box.csvHeader = QString::fromUtf8(header);
+        box.valueRule = r;
+        for (const char* spelling : spellings)
+            box.csvSpellings << QString::fromUtf8(spelling);
+        return box;
+    }
+    FormBox Checked(std::initializer_list<const char*> ids) const
+    {
+        FormBox box = *this;
+        box.checks.insert(box.checks.end(), ids);
+        return box;
+    }
 };
 
 namespace form_box_detail {
@@ -42,46 +181,86 @@ struct MemberOf;
 template <class R, class F>
 struct MemberOf<F R::*> {
     using Record = R;
+    using Field = F;
 };
 } // namespace form_box_detail
 
-// A text box of the field `Member`: Box<&W2Record::Wages>("Wages", ...).
-template <auto Member>
-constexpr auto Box(const char* name, const char* label, BoxRule rule, int maxLength = 0, int decimals = 2)
+// The box of the field `Member` of the form or the person record of `Box`:
+// MakeBox<W2Box, &W2Record::Wages>("Wages", "1 Wages, ..."). A form field
+// starts as text typed on the form screen, a person's as shown there; an
+// int field is a check box.
+template <class Box, auto Member>
+Box MakeBox(const char* name, const char* label)
 {
     using Record = typename form_box_detail::MemberOf<decltype(Member)>::Record;
-    FormBox<Record> box{name, label, rule, maxLength, decimals};
-    box.get = [](const Record& r) -> const FixedTextBase& { return r.*Member; };
-    box.set = [](Record& r, const QString& text) { r.*Member = text; };
+    using Field = typename form_box_detail::MemberOf<decltype(Member)>::Field;
+    constexpr bool kPerson = std::is_same_v<Record, typename Box::PersonRecord>;
+    static_assert(kPerson || std::is_same_v<Record, typename Box::FormRecord>, "a field of the person or the form");
+    Box box;
+    box.name = name;
+    box.label = label;
+    box.part = kPerson ? BoxPart::Person : BoxPart::Form;
+    box.rule = kPerson ? BoxRule::Shown : BoxRule::Text;
+    if constexpr (std::is_same_v<Field, int>) {
+        if constexpr (kPerson)
+            box.personFlag = Member;
+        else
+            box.flag = Member;
+        if (!kPerson)
+            box.rule = BoxRule::Check;
+        box.valueRule = CsvValueRule::Flag;
+    } else {
+        box.capacity = Field::kMaxChars;
+        if constexpr (kPerson) {
+            box.personGet = [](const Record& r) -> const FixedTextBase& { return r.*Member; };
+            box.personSet = [](Record& r, const QString& text) { r.*Member = text; };
+        } else {
+            box.get = [](const Record& r) -> const FixedTextBase& { return r.*Member; };
+            box.set = [](Record& r, const QString& text) { r.*Member = text; };
+        }
+    }
     return box;
 }
 
-// A check box of the flag `Member`.
-template <class Record>
-constexpr FormBox<Record> CheckBox(const char* name, const char* label, int Record::*member)
+// The boxes of `table` the form screen has the user type, in the order Tab
+// walks them: the boxes of the form in table order, the state and local
+// lines after them, line by line.
+template <class Box>
+std::vector<Box> FormScreenBoxes(const std::vector<Box>& table)
 {
-    FormBox<Record> box{name, label, BoxRule::Check};
-    box.flag = member;
-    return box;
+    std::vector<Box> boxes;
+    std::copy_if(table.begin(), table.end(), std::back_inserter(boxes),
+                 [](const Box& box) { return box.OnFormScreen(); });
+    std::stable_sort(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.line < b.line; });
+    return boxes;
 }
 
-// The record as the screen shows it: every amount in its two-decimal form
-// (an empty amount shows as 0.00). The stored record is not changed.
-template <class Record>
-Record ShownRecord(Record record, const std::vector<FormBox<Record>>& boxes)
+// The form record as the screen shows it: every amount in its two-decimal
+// form (an empty amount shows as 0.00). The stored record is not changed.
+template <class Box>
+typename Box::FormRecord ShownRecord(typename Box::FormRecord record, const std::vector<Box>& boxes)
 {
-    for (const FormBox<Record>& box : boxes)
+    for (const Box& box : boxes)
         if (box.rule == BoxRule::Amount)
             box.set(record, NormalizeAmountText(box.Text(record)));
     return record;
 }
 
 // The box of `name` in the table, or nullptr.
-template <class Record>
-const FormBox<Record>* FindBox(const std::vector<FormBox<Record>>& boxes, const QString& name)
+template <class Box>
+const Box* FindBox(const std::vector<Box>& boxes, const QString& name)
 {
-    for (const FormBox<Record>& box : boxes)
+    for (const Box& box : boxes)
         if (name == QLatin1String(box.name))
             return &box;
+    return nullptr;
+}
+
+// The rule of `id` in `rules`, or nullptr.
+inline const CheckRule* FindRule(const std::vector<CheckRule>& rules, const char* id)
+{
+    for (const CheckRule& rule : rules)
+        if (qstrcmp(rule.id, id) == 0)
+            return &rule;
     return nullptr;
 }

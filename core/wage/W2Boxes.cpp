@@ -1,6 +1,15 @@
 #include "core/wage/W2Boxes.h"
 
+#include "core/records/PersonBoxes.h"
+
 #include <algorithm>
+#include <deque>
+
+qint64 TaxAtRate(qint64 cents, qint64 rate)
+{
+    const qint64 scaled = cents * rate;
+    return (scaled >= 0 ? scaled + 5'000 : scaled - 5'000) / 10'000;
+}
 
 QString SocialSecurityTaxFor(double wages)
 {
@@ -12,55 +21,241 @@ QString MedicareTaxFor(double wages)
     return QString::asprintf("%.2f", wages * 145 * 0.0001);
 }
 
-const std::vector<FormBox<W2Record>>& W2EntryBoxes()
+namespace {
+
+using B = W2Box;
+using R = CsvValueRule;
+using E = EmployeeRecord;
+using W = W2Record;
+constexpr BoxRule kAmount = BoxRule::Amount;
+
+constexpr char kNegative[] = "w2.negative-amount";
+
+// A money box of the W-2.
+template <auto Member>
+W2Box Amount(const char* name, const char* label, const char* header, R rule,
+             std::initializer_list<const char*> spellings)
 {
-    using R = W2Record;
-    constexpr BoxRule A = BoxRule::Amount;
-    constexpr BoxRule T = BoxRule::Text;
-    static const std::vector<FormBox<W2Record>> boxes = {
-        Box<&R::Wages>("Wages", "1 Wages, tips, other compensation", A),
-        Box<&R::FederalIncomeTaxWithdrawal>("FederalIncomeTaxWithdrawal", "2 Federal income tax withheld", A),
-        Box<&R::SocialSecurityWages>("SocialSecurityWages", "3 Social security wages", A),
-        Box<&R::SocialSecurityTaxWithheld>("SocialSecurityTaxWithheld", "4 Social security tax withheld", A),
-        Box<&R::MedicareWages>("MedicareWages", "5 Medicare wages and tips", A),
-        Box<&R::MedicareTaxWithheld>("MedicareTaxWithheld", "6 Medicare tax withheld", A),
-        Box<&R::SocialSecurityTips>("SocialSecurityTips", "7 Social security tips", A),
-        Box<&R::AllocatedTips>("AllocatedTips", "8 Allocated tips", A),
-        Box<&R::AdvancEICPayment>("AdvancEICPayment", "9 Advance EIC payment", A),
-        Box<&R::DependentCareBenefits>("DependentCareBenefits", "10 Dependent care benefits", A),
-        Box<&R::NonQualifiedPlans>("NonQualifiedPlans", "11 Nonqualified plans", A),
-        Box<&R::Field12aCode>("Field12aCode", "12a code", BoxRule::Letters),
-        Box<&R::Field12aYear>("Field12aYear", "12a year", BoxRule::Number, 0, 4),
-        Box<&R::Field12aAmount>("Field12aAmount", "12a amount", A),
-        Box<&R::Field12bCode>("Field12bCode", "12b code", BoxRule::Letters),
-        Box<&R::Field12bYear>("Field12bYear", "12b year", BoxRule::Number, 0, 4),
-        Box<&R::Field12bAmount>("Field12bAmount", "12b amount", A),
-        Box<&R::Field12cCode>("Field12cCode", "12c code", BoxRule::Letters),
-        Box<&R::Field12cYear>("Field12cYear", "12c year", BoxRule::Number, 0, 4),
-        Box<&R::Field12cAmount>("Field12cAmount", "12c amount", A),
-        Box<&R::Field12dCode>("Field12dCode", "12d code", BoxRule::Letters),
-        Box<&R::Field12dYear>("Field12dYear", "12d year", BoxRule::Number, 0, 4),
-        Box<&R::Field12dAmount>("Field12dAmount", "12d amount", A),
-        CheckBox<R>("StatutoryEmployee", "13 Statutory employee", &R::StatutoryEmployee),
-        CheckBox<R>("RetirementPlan", "13 Retirement plan", &R::RetirementPlan),
-        CheckBox<R>("ThirdPartySickpay", "13 Third-party sick pay", &R::ThirdPartySickpay),
-        Box<&R::Other1>("Other1", "14 Other, line 1", T, 14),
-        Box<&R::Other2>("Other2", "14 Other, line 2", T, 14),
-        Box<&R::Other3>("Other3", "14 Other, line 3", T, 14),
-        Box<&R::StateWages1>("StateWages1", "16 State wages, tips, etc., line 1", A),
-        Box<&R::StateIncomTax1>("StateIncomTax1", "17 State income tax, line 1", A),
-        Box<&R::LocalWages1>("LocalWages1", "18 Local wages, tips, etc., line 1", A),
-        Box<&R::LocalIncomeTax1>("LocalIncomeTax1", "19 Local income tax, line 1", A),
-        Box<&R::LocalityName1>("LocalityName1", "20 Locality name, line 1", T, 6),
-        Box<&R::State2>("State2", "15 State, line 2", BoxRule::Letters),
-        Box<&R::StateID2>("StateID2", "15 Employer's state ID number, line 2", T, 15),
-        Box<&R::StateWages2>("StateWages2", "16 State wages, tips, etc., line 2", A),
-        Box<&R::StateIncomTax2>("StateIncomTax2", "17 State income tax, line 2", A),
-        Box<&R::LocalWages2>("LocalWages2", "18 Local wages, tips, etc., line 2", A),
-        Box<&R::LocalIncomeTax2>("LocalIncomeTax2", "19 Local income tax, line 2", A),
-        Box<&R::LocalityName2>("LocalityName2", "20 Locality name, line 2", T, 6),
-    };
+    return MakeBox<B, Member>(name, label).Typed(kAmount).Csv(header, rule, spellings).Checked({kNegative});
+}
+
+// A text made for the table, kept as long as the table (its names and
+// labels are plain C strings).
+const char* Kept(const QByteArray& text)
+{
+    static std::deque<QByteArray> texts;
+    texts.push_back(text);
+    return texts.back().constData();
+}
+
+// The code, year and amount of one line of box 12.
+template <auto Code, auto Year, auto Amount>
+void AddBox12Line(std::vector<W2Box>& boxes, const char* letter)
+{
+    const QByteArray l(letter);
+    const auto keep = &Kept;
+    const QByteArray box = "Box 12" + l;
+    boxes.push_back(MakeBox<B, Code>(keep("Field12" + l + "Code"), keep("12" + l + " code"))
+                        .Typed(BoxRule::Letters)
+                        .Csv(keep(box + " Code"), R::Box12Code, {keep("12" + l + " Code"), keep("Code 12" + l)})
+                        .Checked({"w2.box12-code-without-amount", "w2.box12-code-invalid", "w2.box12-code-twice"}));
+    boxes.push_back(MakeBox<B, Year>(keep("Field12" + l + "Year"), keep("12" + l + " year"))
+                        .Typed(BoxRule::Number, 0, 4)
+                        .Csv(keep(box + " Year"), R::Box12Year, {keep("12" + l + " Year")}));
+    boxes.push_back(MakeBox<B, Amount>(keep("Field12" + l + "Amount"), keep("12" + l + " amount"))
+                        .Typed(kAmount)
+                        .Csv(keep(box + " Amount"), R::Amount, {keep(box), keep("12" + l), keep("12" + l + " Amount")})
+                        .Checked({kNegative, "w2.box12-amount-without-code"}));
+}
+
+std::vector<W2Box> MakeW2Boxes()
+{
+    std::vector<W2Box> b;
+    b.push_back(MakeBox<B, &E::SocialSecurityNumber>("SocialSecurityNumber", "d Employee's social security number")
+                    .Csv("SSN", R::Ssn,
+                         {"Social Security Number", "Social Security No", "Social Security #", "SS Number", "SS No",
+                          "Soc Sec No", "Soc Sec Number", "SocialSecurityNumber", "Box d"})
+                    .Checked({"w2.ssn-missing", "w2.ssn-invalid", "w2.ssn-duplicate"}));
+    AddNameAndAddressBoxes(b,
+                           {"e Employee's first name", "e Employee's initial", "e Last name",
+                            "f Employee's address, line 1", "f Employee's address, line 2", "f Employee's city",
+                            "f Employee's state", "f Employee's ZIP code"},
+                           {"w2.first-name-missing", "w2.last-name-missing", "w2.address-incomplete",
+                            "w2.state-invalid"});
+
+    b.push_back(Amount<&W::Wages>("Wages", "1 Wages, tips, other compensation", "Box 1 Wages", R::Amount,
+                                  {"Box 1", "Wages", "Wages, Tips, Other Compensation",
+                                   "Wages, Tips and Other Compensation", "Federal Wages", "Gross Wages",
+                                   "Box 1 Wages, Tips, Other Compensation"}));
+    b.push_back(Amount<&W::FederalIncomeTaxWithdrawal>(
+        "FederalIncomeTaxWithdrawal", "2 Federal income tax withheld", "Box 2 Federal Income Tax Withheld", R::Amount,
+        {"Box 2", "Federal Income Tax Withheld", "Federal Income Tax", "Federal Income Tax Withholding",
+         "Federal Tax Withheld", "Federal Withholding", "Federal Tax", "FIT", "FITW"}));
+    b.push_back(Amount<&W::SocialSecurityWages>("SocialSecurityWages", "3 Social security wages",
+                                                "Box 3 Social Security Wages", R::SocialSecurityWages,
+                                                {"Box 3", "Social Security Wages", "SS Wages", "OASDI Wages"})
+                    .Checked({"w2.ss-wage-base"}));
+    b.push_back(Amount<&W::SocialSecurityTaxWithheld>(
+                    "SocialSecurityTaxWithheld", "4 Social security tax withheld", "Box 4 Social Security Tax Withheld",
+                    R::SocialSecurityTax,
+                    {"Box 4", "Social Security Tax Withheld", "Social Security Tax", "SS Tax", "SS Tax Withheld",
+                     "OASDI", "OASDI Tax"})
+                    .Checked({"w2.ss-tax-rate"}));
+    b.push_back(Amount<&W::MedicareWages>("MedicareWages", "5 Medicare wages and tips", "Box 5 Medicare Wages and Tips",
+                                          R::Amount,
+                                          {"Box 5", "Medicare Wages and Tips", "Medicare Wages & Tips", "Medicare Wages"})
+                    .Checked({"w2.medicare-below-ss"}));
+    b.push_back(Amount<&W::MedicareTaxWithheld>("MedicareTaxWithheld", "6 Medicare tax withheld",
+                                                "Box 6 Medicare Tax Withheld", R::Amount,
+                                                {"Box 6", "Medicare Tax Withheld", "Medicare Tax"})
+                    .Checked({"w2.medicare-tax-rate"}));
+    b.push_back(Amount<&W::SocialSecurityTips>("SocialSecurityTips", "7 Social security tips",
+                                               "Box 7 Social Security Tips", R::Amount,
+                                               {"Box 7", "Social Security Tips", "SS Tips"}));
+    b.push_back(Amount<&W::AllocatedTips>("AllocatedTips", "8 Allocated tips", "Box 8 Allocated Tips", R::Amount,
+                                          {"Box 8", "Allocated Tips"}));
+    b.push_back(Amount<&W::AdvancEICPayment>("AdvancEICPayment", "9 Advance EIC payment", "Box 9 Advance EIC Payment",
+                                             R::Amount, {"Box 9", "Advance EIC Payment", "Advance EIC", "EIC Payment"}));
+    b.push_back(Amount<&W::DependentCareBenefits>("DependentCareBenefits", "10 Dependent care benefits",
+                                                  "Box 10 Dependent Care Benefits", R::Amount,
+                                                  {"Box 10", "Dependent Care Benefits", "Dependent Care"}));
+    b.push_back(Amount<&W::NonQualifiedPlans>("NonQualifiedPlans", "11 Nonqualified plans", "Box 11 Nonqualified Plans",
+                                              R::Amount, {"Box 11", "Nonqualified Plans"}));
+    AddBox12Line<&W::Field12aCode, &W::Field12aYear, &W::Field12aAmount>(b, "a");
+    AddBox12Line<&W::Field12bCode, &W::Field12bYear, &W::Field12bAmount>(b, "b");
+    AddBox12Line<&W::Field12cCode, &W::Field12cYear, &W::Field12cAmount>(b, "c");
+    AddBox12Line<&W::Field12dCode, &W::Field12dYear, &W::Field12dAmount>(b, "d");
+    b.push_back(MakeBox<B, &W::StatutoryEmployee>("StatutoryEmployee", "13 Statutory employee")
+                    .Csv("Box 13 Statutory Employee", R::Flag, {"Statutory Employee", "Statutory"}));
+    b.push_back(MakeBox<B, &W::RetirementPlan>("RetirementPlan", "13 Retirement plan")
+                    .Csv("Box 13 Retirement Plan", R::Flag, {"Retirement Plan", "Retirement"}));
+    b.push_back(MakeBox<B, &W::ThirdPartySickpay>("ThirdPartySickpay", "13 Third-party sick pay")
+                    .Csv("Box 13 Third-Party Sick Pay", R::Flag, {"Third-Party Sick Pay", "Sick Pay"}));
+    b.push_back(MakeBox<B, &W::Other1>("Other1", "14 Other, line 1")
+                    .Typed(BoxRule::Text, 14)
+                    .Csv("Box 14 Other 1", R::Text,
+                         {"Box 14", "Box 14 Other", "Box 14 Line 1", "Box 14 Other Line 1", "Other", "Other 1"}));
+    b.push_back(MakeBox<B, &W::Other2>("Other2", "14 Other, line 2")
+                    .Typed(BoxRule::Text, 14)
+                    .Csv("Box 14 Other 2", R::Text, {"Box 14 Line 2", "Box 14 Other Line 2", "Other 2"}));
+    b.push_back(MakeBox<B, &W::Other3>("Other3", "14 Other, line 3")
+                    .Typed(BoxRule::Text, 14)
+                    .Csv("Box 14 Other 3", R::Text, {"Box 14 Line 3", "Box 14 Other Line 3", "Other 3"}));
+
+    // The state and local lines. Line 1's state and state ID are the
+    // company's.
+    b.push_back(MakeBox<B, &W::State1>("State1", "15 State, line 1").Typed(BoxRule::Shown).OnLine(1));
+    b.push_back(MakeBox<B, &W::StateID1>("StateID1", "15 Employer's state ID number, line 1")
+                    .Typed(BoxRule::Shown)
+                    .OnLine(1));
+    b.push_back(MakeBox<B, &W::State2>("State2", "15 State, line 2")
+                    .Typed(BoxRule::Letters)
+                    .OnLine(2)
+                    .Csv("Box 15 State 2", R::State, {"Box 15 State Line 2", "State 2", "Second State"})
+                    .Checked({"w2.state-line-no-state", "w2.state-invalid"}));
+    b.push_back(MakeBox<B, &W::StateID2>("StateID2", "15 Employer's state ID number, line 2")
+                    .Typed(BoxRule::Text, 15)
+                    .OnLine(2)
+                    .Csv("Box 15 State ID 2", R::Text,
+                         {"Box 15 State ID Line 2", "Box 15 Employer's State ID Number 2",
+                          "Box 15 Employer's State ID 2", "State ID 2", "Employer's State ID Number 2",
+                          "Employer's State ID 2"})
+                    .Checked({"w2.state-line-no-state-id"}));
+    b.push_back(Amount<&W::StateWages1>("StateWages1", "16 State wages, tips, etc., line 1", "Box 16 State Wages 1",
+                                        R::Amount,
+                                        {"Box 16", "Box 16 State Wages", "Box 16 Line 1", "State Wages", "State Wages 1",
+                                         "State Wages, Tips, etc."})
+                    .OnLine(1));
+    b.push_back(Amount<&W::StateWages2>("StateWages2", "16 State wages, tips, etc., line 2", "Box 16 State Wages 2",
+                                        R::Amount, {"Box 16 Line 2", "State Wages 2"})
+                    .OnLine(2));
+    b.push_back(Amount<&W::StateIncomTax1>("StateIncomTax1", "17 State income tax, line 1", "Box 17 State Income Tax 1",
+                                           R::Amount,
+                                           {"Box 17", "Box 17 State Income Tax", "Box 17 Line 1", "State Income Tax",
+                                            "State Income Tax 1", "State Income Tax Withheld", "State Tax",
+                                            "State Tax Withheld", "State Withholding", "SIT"})
+                    .OnLine(1));
+    b.push_back(Amount<&W::StateIncomTax2>("StateIncomTax2", "17 State income tax, line 2", "Box 17 State Income Tax 2",
+                                           R::Amount, {"Box 17 Line 2", "State Income Tax 2", "State Tax 2"})
+                    .OnLine(2));
+    b.push_back(Amount<&W::LocalWages1>("LocalWages1", "18 Local wages, tips, etc., line 1", "Box 18 Local Wages 1",
+                                        R::Amount,
+                                        {"Box 18", "Box 18 Local Wages", "Box 18 Line 1", "Local Wages", "Local Wages 1",
+                                         "Local Wages, Tips, etc."})
+                    .OnLine(1));
+    b.push_back(Amount<&W::LocalWages2>("LocalWages2", "18 Local wages, tips, etc., line 2", "Box 18 Local Wages 2",
+                                        R::Amount, {"Box 18 Line 2", "Local Wages 2"})
+                    .OnLine(2));
+    b.push_back(Amount<&W::LocalIncomeTax1>("LocalIncomeTax1", "19 Local income tax, line 1", "Box 19 Local Income Tax 1",
+                                            R::Amount,
+                                            {"Box 19", "Box 19 Local Income Tax", "Box 19 Line 1", "Local Income Tax",
+                                             "Local Income Tax 1", "Local Tax", "Local Withholding"})
+                    .OnLine(1));
+    b.push_back(Amount<&W::LocalIncomeTax2>("LocalIncomeTax2", "19 Local income tax, line 2", "Box 19 Local Income Tax 2",
+                                            R::Amount, {"Box 19 Line 2", "Local Income Tax 2", "Local Tax 2"})
+                    .OnLine(2));
+    b.push_back(MakeBox<B, &W::LocalityName1>("LocalityName1", "20 Locality name, line 1")
+                    .Typed(BoxRule::Text, 6)
+                    .OnLine(1)
+                    .Csv("Box 20 Locality Name 1", R::Text,
+                         {"Box 20", "Box 20 Locality Name", "Box 20 Line 1", "Locality Name", "Locality Name 1",
+                          "Locality", "Locality 1"})
+                    .Checked({"w2.local-line-no-locality"}));
+    b.push_back(MakeBox<B, &W::LocalityName2>("LocalityName2", "20 Locality name, line 2")
+                    .Typed(BoxRule::Text, 6)
+                    .OnLine(2)
+                    .Csv("Box 20 Locality Name 2", R::Text, {"Box 20 Line 2", "Locality Name 2", "Locality 2"})
+                    .Checked({"w2.local-line-no-locality"}));
+    return b;
+}
+
+} // namespace
+
+const std::vector<W2Box>& W2Boxes()
+{
+    static const std::vector<W2Box> boxes = MakeW2Boxes();
     return boxes;
+}
+
+const std::vector<W2Box>& W2ScreenBoxes()
+{
+    static const std::vector<W2Box> boxes = FormScreenBoxes(W2Boxes());
+    return boxes;
+}
+
+const std::vector<CheckRule>& W2CheckRules()
+{
+    using S = Severity;
+    constexpr CheckedForm W2 = CheckedForm::W2;
+    static const std::vector<CheckRule> rules = {
+        {"w2.ssn-missing", S::Error, W2, RuleTest::Missing, "The employee has no social security number."},
+        {"w2.ssn-invalid", S::Error, W2, RuleTest::Ssn, "%1 is not a valid social security number: %2."},
+        {"w2.ssn-duplicate", S::Error, W2, RuleTest::Form, "The employee %1 has the same social security number."},
+        {"w2.first-name-missing", S::Error, W2, RuleTest::Missing, "The employee's first name is missing."},
+        {"w2.last-name-missing", S::Error, W2, RuleTest::Missing, "The employee's last name is missing."},
+        {"w2.address-incomplete", S::Warning, W2, RuleTest::AnyMissing, "The employee's address has no %1."},
+        {"w2.state-invalid", S::Error, W2, RuleTest::State, "\"%1\" is not the postal abbreviation of a US state or territory."},
+        {"w2.negative-amount", S::Error, W2, RuleTest::Negative, "The amount %1 is negative; no box of the W-2 takes a negative amount."},
+        {"w2.ss-wage-base", S::Error, W2, RuleTest::Form,
+         "Social security wages and tips of %1 are above the 2005 wage base of 90000.00."},
+        {"w2.ss-tax-rate", S::Warning, W2, RuleTest::Form,
+         "Social security tax of %1 is not 6.2% of the social security wages and tips, which is %2."},
+        {"w2.medicare-tax-rate", S::Warning, W2, RuleTest::Form, "Medicare tax of %1 is not 1.45% of the Medicare wages, which is %2."},
+        {"w2.medicare-below-ss", S::Warning, W2, RuleTest::Form,
+         "Medicare wages of %1 are less than the social security wages and tips of %2."},
+        {"w2.box12-amount-without-code", S::Error, W2, RuleTest::Form, "Box 12%1 has an amount but no code."},
+        {"w2.box12-code-without-amount", S::Error, W2, RuleTest::Form, "Box 12%1 has the code %2 but no amount."},
+        {"w2.box12-code-invalid", S::Error, W2, RuleTest::Form,
+         "\"%1\" is not a box 12 code of 2005 (A to H, J to N, P to T, V, W, Y and Z are)."},
+        {"w2.box12-code-twice", S::Warning, W2, RuleTest::Form, "The code %1 is in box 12 twice; one line per code."},
+        {"w2.state-line-no-state", S::Warning, W2, RuleTest::Form, "Line %1 has state or local amounts but no state%2."},
+        {"w2.state-line-no-state-id", S::Warning, W2, RuleTest::Form, "Line %1 has state amounts but no employer's state ID number%2."},
+        {"w2.local-line-no-locality", S::Warning, W2, RuleTest::Form, "Line %1 has local amounts but no locality name."},
+        {"w2.empty", S::Warning, W2, RuleTest::Form, "Every box of the W-2 is empty."},
+        {"w2.no-employee", S::Error, W2, RuleTest::Form,
+         "This W-2 belongs to no employee of the company: the store was damaged or changed outside the program."},
+    };
+    return rules;
 }
 
 namespace {

@@ -7,12 +7,26 @@
 
 #include <vector>
 
-// The boxes of the W-2 that the user fills in, and what leaving one of
-// them does to the form.
+// The boxes of the W-2 with its employee, the rules that check them, and
+// what leaving one of the boxes on the screen does to the form.
+
+using W2Box = FormBox<EmployeeRecord, W2Record>;
 
 // Tax figures of the 2005 form.
 inline constexpr double kSocialSecurityWageBase = 90000.00; // cap of box 3
 inline constexpr double kSocialSecurityTaxCap = 5580.00;    // cap of box 4
+inline constexpr qint64 kSocialSecurityWageBaseCents = 9'000'000;
+// The tax rates in hundredths of a percent: 6.2 % and 1.45 %.
+inline constexpr qint64 kSocialSecurityTaxRate = 620;
+inline constexpr qint64 kMedicareTaxRate = 145;
+// How far a withheld tax may be from its rate before the check says so:
+// payroll rounds each pay period.
+inline constexpr qint64 kTaxToleranceCents = 100;
+// The codes of box 12 in 2005.
+inline constexpr char kBox12Codes[] = "ABCDEFGHJKLMNPQRSTVWYZ";
+
+// The tax at `rate` hundredths of a percent of `cents`, to the cent.
+qint64 TaxAtRate(qint64 cents, qint64 rate);
 
 // What box 3 or box 4 says when a value goes beyond its cap.
 QString SocialSecurityWagesCapMessage();
@@ -23,13 +37,17 @@ QString SocialSecurityTaxCapMessage();
 QString SocialSecurityTaxFor(double wages);
 QString MedicareTaxFor(double wages);
 
-// The boxes 1 to 20 that the user types in (box 13 as its three check
-// boxes), in the order a reader of the form meets them, which is the
-// order Tab walks: 1 to 11, 12a to 12d (code, year, amount), 13, the
-// three lines of 14, then the state and local rows line by line (the
-// first line's state and state ID are the company's, so line 1 begins at
-// box 16).
-const std::vector<FormBox<W2Record>>& W2EntryBoxes();
+// Every box of the W-2 and its employee, in the order of a CSV file: the
+// employee's boxes d to f, then boxes 1 to 20 (box 13 as its three check
+// boxes, the state and local boxes with line 1 before line 2). The first
+// state line's state and state ID are the company's: the form shows them,
+// nobody types them on the W-2, and no CSV column holds them.
+const std::vector<W2Box>& W2Boxes();
+// The boxes the W-2 screen has the user type, in the order Tab walks them
+// (see FormScreenBoxes).
+const std::vector<W2Box>& W2ScreenBoxes();
+// The rules that check a W-2.
+const std::vector<CheckRule>& W2CheckRules();
 
 // What leaving an amount box does: the box shows `text`; `message`, when
 // not empty, is said first; `otherBox` (a field name), when not empty, is

@@ -3,8 +3,11 @@
 #include "core/contractor/ContractorScreenPrint.h"
 #include "core/contractor/Form1096Totals.h"
 #include "core/contractor/Form1099ScreenTexts.h"
+#include "core/check/PrintCheck.h"
 #include "core/document/GlobalDoc.h"
+#include "core/shell/Prompt.h"
 #include "gui/contractor/Form1096PrintOptionsDialog.h"
+#include "gui/check/CheckFormsCommand.h"
 #include "gui/controls/ColorButton.h"
 #include "gui/controls/FormCells.h"
 #include "gui/controls/WaitCursor.h"
@@ -67,6 +70,7 @@ constexpr int kTotalWidth = 150;
 C1096View::C1096View(CGlobalDoc& document, QWidget* parent)
     : CFormView(document, parent)
     , print_(new CColorButton(QStringLiteral("Print"), this))
+    , check_(NewCheckFormsButton(*this))
     , form_(new QWidget(this))
     , finalReturn_(new QCheckBox(QStringLiteral("If this is your final return, enter an \u201cX\u201d here"), form_))
 {
@@ -102,6 +106,7 @@ C1096View::C1096View(CGlobalDoc& document, QWidget* parent)
 
     auto* top = new QHBoxLayout;
     top->addWidget(print_, 0, Qt::AlignTop);
+    top->addWidget(check_, 0, Qt::AlignTop);
     top->addWidget(note, 1);
     SetScrolledPage(top, form_);
 
@@ -239,6 +244,9 @@ void C1096View::OnPrint()
     if (dialog.exec() != QDialog::Accepted)
         return;
     document_.Form1096PrintOptions() = dialog.Options();
+    const QString errors = Form1096PrintErrorsQuestion(document_.Data());
+    if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
+        return;
     PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder);
 }
 

@@ -30,6 +30,7 @@ public:
     // The type-of-form check box of `kind` ("1099-MISC"), or nullptr.
     QCheckBox* FormTypeBox(const QString& kind) const;
     CColorButton* PrintButton() const { return print_; }
+    CColorButton* CheckFormsButton() const { return check_; }
 
     PrintJobMaker JobMaker(const Print1096Options& options) const;
 
@@ -44,6 +45,7 @@ private:
     void BuildForm();
 
     CColorButton* print_;
+    CColorButton* check_;
     QWidget* form_;
     std::vector<QLineEdit*> boxes_;
     QCheckBox* finalReturn_;

@@ -1,5 +1,6 @@
 #include "gui/contractor/Form1099View.h"
 
+#include "core/check/PrintCheck.h"
 #include "core/contractor/ContractorScreenPrint.h"
 #include "core/contractor/Form1099Boxes.h"
 #include "core/contractor/Form1099PrintJob.h"
@@ -18,7 +19,8 @@ namespace {
 
 struct ShownBox {
     const char* name;
-    const char* accessibleName;
+    const char* accessibleName; // nullptr: the label of the 1099-MISC table's box `field`
+    const char* field = nullptr;
 };
 
 // The boxes the program fills, in reading order.
@@ -31,17 +33,22 @@ constexpr ShownBox kShownBoxes[] = {
     {"PayerZip", "Payer's zip code"},
     {"PayerTelephone", "Payer's Tel. #"},
     {"PayerFederalID", "PAYER'S Federal ID number"},
-    {"RecipientID", "RECIPIENT'S ID number"},
-    {"FirstName", "RECIPIENT'S first name"},
-    {"MiddleName", "RECIPIENT'S initial"},
-    {"LastName", "RECIPIENT'S last name"},
-    {"RecipientAddress1", "Street address (including apt. no.), line 1"},
-    {"RecipientAddress2", "Street address (including apt. no.), line 2"},
-    {"RecipientCity", "City"},
-    {"RecipientState", "State"},
-    {"RecipientZip", "ZIP code"},
-    {"AccountNumber", "Account number (optional)"},
+    {"RecipientID", nullptr, "IdentificationNumber"},
+    {"FirstName", nullptr, "FirstName"},
+    {"MiddleName", nullptr, "MiddleName"},
+    {"LastName", nullptr, "LastName"},
+    {"RecipientAddress1", nullptr, "Address1"},
+    {"RecipientAddress2", nullptr, "Address2"},
+    {"RecipientCity", nullptr, "City"},
+    {"RecipientState", nullptr, "State"},
+    {"RecipientZip", nullptr, "Zip"},
+    {"AccountNumber", nullptr, "AccountNumber"},
 };
+
+QString ShownLabel(const char* accessibleName, const char* field)
+{
+    return QLatin1String(accessibleName ? accessibleName : FindBox(Form1099Boxes(), QLatin1String(field))->label);
+}
 
 constexpr int kAmountWidth = 150;
 constexpr int kStateWidth = 40;
@@ -53,12 +60,12 @@ C1099View::C1099View(CGlobalDoc& document, QWidget* parent)
     , lists_(document.Contractors(), &ContractorRecord::ContractorUniqueID, document.Forms1099(),
              &Form1099Record::ContractorUniqueID)
     , form_(new QWidget(this))
-    , boxes_(Form1099EntryBoxes(), form_)
-    , secondTin_(new QCheckBox(QStringLiteral("2nd TIN not."), form_))
+    , boxes_(Form1099ScreenBoxes(), form_)
+    , secondTin_(new QCheckBox(ShownLabel(nullptr, "SecondTIN"), form_))
 {
     form_->setObjectName(QStringLiteral("Form1099"));
     for (const ShownBox& box : kShownBoxes)
-        shown_.push_back(NewShownBox(box.name, QLatin1String(box.accessibleName), form_));
+        shown_.push_back(NewShownBox(box.name, ShownLabel(box.accessibleName, box.field), form_));
     secondTin_->setObjectName(QStringLiteral("SecondTIN"));
     secondTin_->setAccessibleName(secondTin_->text());
     secondTin_->setEnabled(false);
@@ -232,7 +239,7 @@ void C1099View::ShowRecords(int ownerIndex, int formIndex)
     // A contractor without a 1099-MISC (a damaged store) shows empty
     // boxes; Save gives it one.
     const Form1099Record stored = formIndex >= 0 ? document.Forms1099()[size_t(formIndex)] : Form1099Record();
-    boxes_.Show(ShownRecord(stored, Form1099EntryBoxes()));
+    boxes_.Show(ShownRecord(stored, Form1099ScreenBoxes()));
 }
 
 void C1099View::EmptyAllBoxes()
@@ -253,7 +260,7 @@ SaveOutcome C1099View::SaveBoxes(int ownerId)
 
 void C1099View::BoxLeft(QLineEdit* box, bool)
 {
-    const FormBox<Form1099Record>* entry = boxes_.BoxOf(box);
+    const Form1099Box* entry = boxes_.BoxOf(box);
     if (!entry || entry->rule != BoxRule::Amount)
         return;
     const QString shown = NormalizeAmountText(box->text());
@@ -294,6 +301,9 @@ void C1099View::PrintForms()
     const Print1099Options options = dialog.Options();
     Document().Form1099PrintOptions() = options;
     if (!CanPrint(options))
+        return;
+    const QString errors = Form1099PrintErrorsQuestion(Document().Data(), PrintedOwners(options.Target));
+    if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
         return;
     const QString question = Form1099EmptyFieldsQuestion(Document().Data(), options, Cursor().OwnerIndex());
     if (!question.isEmpty() && !AppPrompt().AskYesNo(question))

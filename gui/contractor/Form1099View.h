@@ -3,6 +3,7 @@
 #include "core/print/ContractorPrintOptions.h"
 #include "core/records/FormCursor.h"
 #include "core/store/Records.h"
+#include "core/contractor/Form1099Boxes.h"
 #include "gui/controls/FormBoxSet.h"
 #include "gui/controls/FormEntryView.h"
 #include "gui/controls/FormPrinting.h"
@@ -27,7 +28,7 @@ public:
     QCheckBox* CheckBox(const char* name) const;
     // The boxes the program fills, in reading order.
     static const QStringList& ShownBoxNames();
-    const FormBoxSet<Form1099Record>& EntryBoxes() const { return boxes_; }
+    const FormBoxSet<Form1099Box>& EntryBoxes() const { return boxes_; }
 
     // The print job the screen makes for `options` (current contractor or
     // all, in the contractor list's order).
@@ -50,7 +51,7 @@ private:
 
     OwnerFormLists<ContractorRecord, Form1099Record> lists_;
     QWidget* form_;
-    FormBoxSet<Form1099Record> boxes_;
+    FormBoxSet<Form1099Box> boxes_;
     std::vector<QLineEdit*> shown_;
     QCheckBox* secondTin_;
 };

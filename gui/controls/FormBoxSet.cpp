@@ -20,6 +20,7 @@ QWidget* NewFormBoxWidget(BoxRule rule, const char* name, const char* label, int
         break;
     }
     case BoxRule::Text:
+    case BoxRule::Shown: // not typed on the form screen: never asked for
         widget = new CCharFilterEdit(maxLength, QLatin1String(kForbiddenCommon), parent);
         break;
     case BoxRule::Letters:

@@ -15,21 +15,24 @@
 QWidget* NewFormBoxWidget(BoxRule rule, const char* name, const char* label, int maxLength, int decimals,
                           QWidget* parent);
 
-// The boxes of a form table as widgets: built from the table, filled from
-// a record and read back into one.
-template <class Record>
+// The boxes a form screen has the user type (see FormScreenBoxes) as
+// widgets: built from the table, filled from a form record and read back
+// into one.
+template <class Box>
 class FormBoxSet {
 public:
-    FormBoxSet(const std::vector<FormBox<Record>>& boxes, QWidget* parent)
+    using Record = typename Box::FormRecord;
+
+    FormBoxSet(const std::vector<Box>& boxes, QWidget* parent)
         : boxes_(boxes)
     {
         widgets_.reserve(boxes.size());
-        for (const FormBox<Record>& box : boxes)
+        for (const Box& box : boxes)
             widgets_.push_back(
                 NewFormBoxWidget(box.rule, box.name, box.label, box.maxLength, box.decimals, parent));
     }
 
-    const std::vector<FormBox<Record>>& Boxes() const { return boxes_; }
+    const std::vector<Box>& Boxes() const { return boxes_; }
     // The widgets in the table's order (the Tab order).
     const std::vector<QWidget*>& Widgets() const { return widgets_; }
 
@@ -43,7 +46,7 @@ public:
     QLineEdit* Edit(const char* name) const { return qobject_cast<QLineEdit*>(Widget(name)); }
     QCheckBox* Check(const char* name) const { return qobject_cast<QCheckBox*>(Widget(name)); }
     // The table entry of a widget, or nullptr.
-    const FormBox<Record>* BoxOf(const QWidget* widget) const
+    const Box* BoxOf(const QWidget* widget) const
     {
         for (size_t i = 0; i < widgets_.size(); ++i)
             if (widgets_[i] == widget)
@@ -54,7 +57,7 @@ public:
     void Show(const Record& record) const
     {
         for (size_t i = 0; i < boxes_.size(); ++i) {
-            const FormBox<Record>& box = boxes_[i];
+            const Box& box = boxes_[i];
             if (box.IsText())
                 static_cast<QLineEdit*>(widgets_[i])->setText(box.Text(record));
             else
@@ -67,7 +70,7 @@ public:
     {
         Record record;
         for (size_t i = 0; i < boxes_.size(); ++i) {
-            const FormBox<Record>& box = boxes_[i];
+            const Box& box = boxes_[i];
             if (box.IsText())
                 box.set(record, static_cast<QLineEdit*>(widgets_[i])->text());
             else
@@ -80,6 +83,6 @@ public:
     void Clear() const { Show(Record()); }
 
 private:
-    const std::vector<FormBox<Record>>& boxes_;
+    const std::vector<Box>& boxes_;
     std::vector<QWidget*> widgets_;
 };

@@ -225,6 +225,30 @@ std::vector<int> CFormEntryView::OwnerDisplayOrder() const
     return order;
 }
 
+std::vector<int> CFormEntryView::PrintedOwners(PrintTarget target) const
+{
+    if (target == PrintTarget::All)
+        return OwnerDisplayOrder();
+    return {cursor_.OwnerIndex()};
+}
+
+bool CFormEntryView::ShowOwnerBox(int ownerId, const QString& field)
+{
+    const int index = lists_.OwnerIndexOf(ownerId);
+    if (index < 0)
+        return false;
+    if (index != cursor_.OwnerIndex() || cursor_.FirstShow()) {
+        AskSaveChanges(texts_.saveBeforeSelect);
+        cursor_.Select(index, lists_);
+        ShowCurrent();
+    }
+    if (QWidget* box = findChild<QWidget*>(field); box && box->isEnabled()) {
+        ScrollIntoView(box);
+        box->setFocus(Qt::OtherFocusReason);
+    }
+    return true;
+}
+
 // ---- showing ----
 
 void CFormEntryView::ShowCurrent()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/CompanyEditor.h"
+#include "core/print/PrintChoices.h"
 #include "core/records/FormCursor.h"
 #include "core/records/FormScreenTexts.h"
 #include "gui/controls/FormView.h"
@@ -49,6 +50,13 @@ public:
     const RecordListOrder& OwnerOrder() const { return ownerOrder_ ? *ownerOrder_ : ownOrder_; }
     // The owners' list indexes in that order, as the print takes them.
     std::vector<int> OwnerDisplayOrder() const;
+    // The owners whose forms a print of `target` prints: all in that
+    // order, or the current one.
+    std::vector<int> PrintedOwners(PrintTarget target) const;
+    // Shows the form of the owner `ownerId` with its box `field` focused,
+    // after the question about unsaved changes that Select asks. False when
+    // there is no such owner.
+    bool ShowOwnerBox(int ownerId, const QString& field);
 
     void RefreshFromDocument(CGlobalDoc& document) override;
     void OnCompanyDataCleared() override;

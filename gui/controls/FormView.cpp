@@ -45,17 +45,17 @@ void CFormView::SetScrolledPage(QLayout* commands, QWidget* form)
     outer->addWidget(scroll_);
     // Tab alone would scroll to the box; Enter, a click half out of view and
     // the program's own moves of the focus need it as well.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { KeepInView(now); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { ScrollIntoView(now); });
 }
 
-void CFormView::KeepInView(QWidget* focused)
+void CFormView::ScrollIntoView(QWidget* widget)
 {
     QWidget* page = scroll_ ? scroll_->widget() : nullptr;
-    if (!focused || !page || !page->isAncestorOf(focused))
+    if (!widget || !page || !page->isAncestorOf(widget))
         return;
     // The whole box, not only its caret: a box at the right edge would show
     // its first characters alone.
-    const QRect box(focused->mapTo(page, QPoint(0, 0)), focused->size());
+    const QRect box(widget->mapTo(page, QPoint(0, 0)), widget->size());
     const int margin = 8;
     scroll_->ensureVisible(box.center().x(), box.center().y(), box.width() / 2 + margin, box.height() / 2 + margin);
 }

@@ -33,6 +33,8 @@ public:
 signals:
     // Asks the main window to show the screen of a navigation index.
     void navigateRequested(int index);
+    // Asks the main window for the check of the company's forms.
+    void checkFormsRequested();
 
 protected:
     // Coming up in a company without the owners of this screen's forms
@@ -45,11 +47,11 @@ protected:
     // a small window nothing is squeezed or cut, one set of scroll bars
     // moves both, and the widget that takes the focus is scrolled into view.
     void SetScrolledPage(QLayout* commands, QWidget* form);
+    // Scrolls the page so that `widget` (on it) shows whole.
+    void ScrollIntoView(QWidget* widget);
 
     CGlobalDoc& document_;
 
 private:
-    void KeepInView(QWidget* focused);
-
     QScrollArea* scroll_ = nullptr;
 };

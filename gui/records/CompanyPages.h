@@ -1,42 +1,46 @@
 #pragma once
 
+#include "core/records/CompanyBoxes.h"
 #include "core/store/Records.h"
 
 #include <QWidget>
 
-class CAmountEdit;
+#include <utility>
+#include <vector>
+
 class CCharFilterEdit;
-class CDigitMaskEdit;
-class CStateComboBox;
-class QCheckBox;
-class QComboBox;
 class QGridLayout;
 
 // The three pages of the company setup sheet. Each page shows its part of
-// the company record in rule-checked boxes: Load fills them from a record,
-// Clear empties them, Save copies them back (each field keeps what its
-// record field holds). The boxes are named after their record fields.
+// the company record in rule-checked boxes, built from the company's box
+// table (CompanyBoxes) in its order: Load fills them from a record, Clear
+// empties them, Save copies them back (each field keeps what its record
+// field holds). The boxes are named after their record fields.
 
 // A white page whose fields are laid out as rows of label and box.
 class CompanyPage : public QWidget {
     Q_OBJECT
 public:
-    explicit CompanyPage(QWidget* parent = nullptr);
+    CompanyPage(CompanyPageKind kind, QWidget* parent = nullptr);
 
-    virtual void Load(const CompanyRecord& company) = 0;
-    virtual void Clear() = 0;
-    virtual void Save(CompanyRecord& company) const = 0;
+    void Load(const CompanyRecord& company);
+    // Every text box empty, the first state and kind of payer, the check
+    // boxes clear.
+    void Clear();
+    void Save(CompanyRecord& company) const;
 
-protected:
+    // The box of the record field `name`, or nullptr.
+    QWidget* Box(const char* name) const;
+
+private:
     // A row of the page: the label (may be empty) and the box.
     void AddRow(const QString& label, QWidget* box);
     // A gap between groups of rows.
     void AddGap();
-    // Ends the rows: what is left of the page stays empty.
-    void Finish();
 
     QGridLayout* grid_ = nullptr;
     int row_ = 0;
+    std::vector<std::pair<const CompanyBox*, QWidget*>> boxes_;
 };
 
 // "General Information": the employer's name, address and numbers.
@@ -45,22 +49,7 @@ class CPropertyPageCompanyGeneral : public CompanyPage {
 public:
     explicit CPropertyPageCompanyGeneral(QWidget* parent = nullptr);
 
-    void Load(const CompanyRecord& company) override;
-    void Clear() override;
-    void Save(CompanyRecord& company) const override;
-
-    CCharFilterEdit* EmployerNameBox() const { return employerName_; }
-
-private:
-    CCharFilterEdit* employerName_;
-    CCharFilterEdit* address1_;
-    CCharFilterEdit* address2_;
-    CCharFilterEdit* city_;
-    CStateComboBox* state_;
-    CDigitMaskEdit* zip_;
-    CDigitMaskEdit* ein_;
-    CCharFilterEdit* stateId_;
-    CDigitMaskEdit* ssn_;
+    CCharFilterEdit* EmployerNameBox() const;
 };
 
 // "W3 Information": what the W-3 transmittal needs besides the totals.
@@ -68,23 +57,6 @@ class CPropertyPageCompanyW3 : public CompanyPage {
     Q_OBJECT
 public:
     explicit CPropertyPageCompanyW3(QWidget* parent = nullptr);
-
-    void Load(const CompanyRecord& company) override;
-    void Clear() override;
-    void Save(CompanyRecord& company) const override;
-
-private:
-    CCharFilterEdit* controlNumber_;
-    CCharFilterEdit* establishmentNumber_;
-    CDigitMaskEdit* otherEin_;
-    QComboBox* kindOfPayer_;
-    QCheckBox* thirdPartySickPayCheck_;
-    CCharFilterEdit* thirdPartySickPay_;
-    CAmountEdit* incomeTaxWithheld_;
-    CCharFilterEdit* contactName_;
-    CCharFilterEdit* email_;
-    CDigitMaskEdit* telephone_;
-    CDigitMaskEdit* fax_;
 };
 
 // "1096 Information": the contact of the 1096 transmittal.
@@ -92,15 +64,4 @@ class CPropertyPageCompany1096 : public CompanyPage {
     Q_OBJECT
 public:
     explicit CPropertyPageCompany1096(QWidget* parent = nullptr);
-
-    void Load(const CompanyRecord& company) override;
-    void Clear() override;
-    void Save(CompanyRecord& company) const override;
-
-private:
-    CCharFilterEdit* contactName_;
-    CCharFilterEdit* email_;
-    CDigitMaskEdit* telephone_;
-    CDigitMaskEdit* fax_;
-    QCheckBox* finalReturn_;
 };

@@ -3,6 +3,9 @@
 #include "gui/shell/AboutDialog.h"
 #include "gui/shell/ApplicationPassword.h"
 #include "gui/shell/CompanyDialogsWidgets.h"
+#include "gui/shell/FindingJump.h"
+#include "gui/check/CheckFormsCommand.h"
+#include "gui/check/CheckFormsWindow.h"
 #include "gui/controls/FormView.h"
 #include "core/document/GlobalDoc.h"
 #include "core/shell/Prompt.h"
@@ -174,6 +177,7 @@ void CMainFrame::CreatePanes()
         stack_->addWidget(page);
         if (CFormView* formView = AsFormView(view)) {
             connect(formView, &CFormView::navigateRequested, this, [this](int index) { Navigate(1, index); });
+            connect(formView, &CFormView::checkFormsRequested, this, &CMainFrame::OnCheckForms);
             if (screen != Screen::W4)
                 document_.SetView(screen, formView);
         }
@@ -382,6 +386,8 @@ void CMainFrame::CreateMenus()
         connect(action, &QAction::triggered, this,
                 [this, kind = c.kind, import = c.import] { import ? csv_->Import(kind) : csv_->Export(kind); });
     }
+    tools->addSeparator();
+    command(tools, "CheckForms", QString::fromUtf8(kCheckFormsCaption), &CMainFrame::OnCheckForms);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     command(options, "Password", QStringLiteral("&Password"), &CMainFrame::OnChangePassword);
@@ -424,6 +430,25 @@ void CMainFrame::OnPrint()
 }
 
 // ---- commands ----
+
+void CMainFrame::OnCheckForms()
+{
+    if (!check_) {
+        check_ = std::make_unique<CCheckFormsWindow>(document_);
+        connect(check_.get(), &CCheckFormsWindow::findingChosen, this,
+                [this](const FormFinding& finding) {
+                    // The main window comes forward with the box, ready for typing.
+                    if (ShowFinding(*this, finding)) {
+                        raise();
+                        activateWindow();
+                    }
+                });
+    }
+    check_->Refresh();
+    check_->show();
+    check_->raise();
+    check_->activateWindow();
+}
 
 void CMainFrame::OnNewCompany()
 {

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+class CCheckFormsWindow;
 class CCsvTransfer;
 class QAbstractButton;
 class CFormView;
@@ -38,6 +39,9 @@ public:
     int Navigate(int firstArgument, int index);
     Screen CurrentScreen() const { return current_; }
     QWidget* View(Screen screen) const;
+    // Shows the screen (the one shown before is left as on any switch).
+    void ShowScreen(Screen screen);
+    CGlobalDoc& Document() const { return document_; }
     COutBarCtrl* NavigationBar() const { return bar_; }
     QSplitter* Splitter() const { return splitter_; }
 
@@ -48,12 +52,16 @@ public:
     void RefreshAllViews();
 
     // The menu commands, by their command names ("New", "Open", "Save",
-    // "Delete", "Print", "Exit", "Go0" to "Go6", "Import", "ImportEmployeesCsv", "ImportContractorsCsv",
-    // "ExportEmployeesCsv", "ExportContractorsCsv", "Password", "DataPath",
-    // "Help", "Web", "Update", "About").
+    // "Delete", "Print", "Exit", "Go0" to "Go6", "Import", "ImportEmployeesCsv",
+    // "ImportContractorsCsv", "ExportEmployeesCsv", "ExportContractorsCsv",
+    // "CheckForms", "Password", "DataPath", "Help", "Web", "Update", "About").
     QAction* Command(const QString& name) const;
     // Brings the enabled state of the Company menu up to date.
     void UpdateCommandStates();
+    // "Check Forms…": the window with the findings of the check, checked
+    // anew and brought to the front (made when first asked for).
+    void OnCheckForms();
+    CCheckFormsWindow* CheckFormsWindow() const { return check_.get(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,7 +77,6 @@ private:
     void CreateMenus();
     void CreatePanes();
     void LayOutPanes();
-    void ShowScreen(Screen screen);
     void OnBarNotice(const OutBarNotice& notice, bool* answer);
     void MovePaneFocus(int step);
     // Unsaved typing on the shown screen is offered for saving before the
@@ -102,4 +109,7 @@ private:
     bool paneDividerMoved_ = false;
     CPriorYearImport* import_ = nullptr; // the prior-year import, idle between runs
     std::unique_ptr<CCsvTransfer> csv_;  // the CSV import and export
+    // The check of the forms, once asked for: a window of its own, so that
+    // this one can come in front of it with the box of a finding.
+    std::unique_ptr<CCheckFormsWindow> check_;
 };

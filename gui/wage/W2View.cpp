@@ -1,5 +1,6 @@
 #include "gui/wage/W2View.h"
 
+#include "core/check/PrintCheck.h"
 #include "core/document/GlobalDoc.h"
 #include "core/shell/Prompt.h"
 #include "core/wage/W2Boxes.h"
@@ -16,7 +17,8 @@ namespace {
 
 struct ShownBox {
     const char* name;
-    const char* accessibleName;
+    const char* accessibleName; // nullptr: the label of the W-2 table's box `field`
+    const char* field = nullptr;
 };
 
 // The boxes the program fills, in reading order.
@@ -29,18 +31,24 @@ constexpr ShownBox kShownBoxes[] = {
     {"EmployerCity", "c Employer's city"},
     {"EmployerState", "c Employer's state"},
     {"EmployerZip", "c Employer's ZIP code"},
-    {"SocialSecurityNumber", "d Employee's social security number"},
-    {"FirstName", "e Employee's first name"},
-    {"MiddleName", "e Employee's initial"},
-    {"LastName", "e Last name"},
-    {"EmployeeAddress1", "f Employee's address, line 1"},
-    {"EmployeeAddress2", "f Employee's address, line 2"},
-    {"EmployeeCity", "f Employee's city"},
-    {"EmployeeState", "f Employee's state"},
-    {"EmployeeZip", "f Employee's ZIP code"},
-    {"State1", "15 State, line 1"},
-    {"StateID1", "15 Employer's state ID number, line 1"},
+    {"SocialSecurityNumber", nullptr, "SocialSecurityNumber"},
+    {"FirstName", nullptr, "FirstName"},
+    {"MiddleName", nullptr, "MiddleName"},
+    {"LastName", nullptr, "LastName"},
+    {"EmployeeAddress1", nullptr, "Address1"},
+    {"EmployeeAddress2", nullptr, "Address2"},
+    {"EmployeeCity", nullptr, "City"},
+    {"EmployeeState", nullptr, "State"},
+    {"EmployeeZip", nullptr, "Zip"},
+    {"State1", nullptr, "State1"},
+    {"StateID1", nullptr, "StateID1"},
 };
+
+QString ShownLabel(const ShownBox& box)
+{
+    return QLatin1String(box.accessibleName ? box.accessibleName
+                                            : FindBox(W2Boxes(), QLatin1String(box.field))->label);
+}
 
 constexpr int kAmountWidth = 150;
 
@@ -50,11 +58,11 @@ CW2View::CW2View(CGlobalDoc& document, QWidget* parent)
     : CFormEntryView(document, kW2ScreenTexts, lists_, parent)
     , lists_(document.Employees(), &EmployeeRecord::EmployeeUniqueID, document.W2Forms(), &W2Record::EmployeeUniqueID)
     , form_(new QWidget(this))
-    , boxes_(W2EntryBoxes(), form_)
+    , boxes_(W2ScreenBoxes(), form_)
 {
     form_->setObjectName(QStringLiteral("W2Form"));
     for (const ShownBox& box : kShownBoxes)
-        shown_.push_back(NewShownBox(box.name, QLatin1String(box.accessibleName), form_));
+        shown_.push_back(NewShownBox(box.name, ShownLabel(box), form_));
     BuildForm();
     UseFormPalette(form_);
     SetForm(form_);
@@ -140,7 +148,7 @@ QWidget* CW2View::BuildForm()
     };
     for (int row = 0; row < 5; ++row)
         for (int side = 0; side < 2; ++side) {
-            const FormBox<W2Record>* box = FindBox(W2EntryBoxes(), QLatin1String(pairs[row][side]));
+            const W2Box* box = FindBox(W2Boxes(), QLatin1String(pairs[row][side]));
             cell(QLatin1String(box->label), row + 1, side + 1)->AddWidget(amount(box->name));
         }
     cell(QStringLiteral("11 Nonqualified plans"), 6, 1)->AddWidget(amount("NonQualifiedPlans"));
@@ -253,7 +261,7 @@ void CW2View::ShowRecords(int ownerIndex, int formIndex)
     // An employee without a W-2 (a damaged store) shows empty boxes; Save
     // gives it one.
     const W2Record stored = formIndex >= 0 ? document.W2Forms()[size_t(formIndex)] : W2Record();
-    boxes_.Show(ShownRecord(stored, W2EntryBoxes()));
+    boxes_.Show(ShownRecord(stored, W2ScreenBoxes()));
 }
 
 void CW2View::EmptyAllBoxes()
@@ -279,7 +287,7 @@ SaveOutcome CW2View::SaveBoxes(int ownerId)
 
 void CW2View::BoxLeft(QLineEdit* box, bool edited)
 {
-    const FormBox<W2Record>* entry = boxes_.BoxOf(box);
+    const W2Box* entry = boxes_.BoxOf(box);
     if (!entry || entry->rule != BoxRule::Amount)
         return;
     const W2BoxLeave leave = LeaveW2AmountBox(box->objectName(), box->text(), edited);
@@ -325,6 +333,9 @@ void CW2View::PrintForms()
         return;
     Document().W2PrintOptions() = dialog.Options();
     if (!CanPrint(dialog.Options()))
+        return;
+    const QString errors = W2PrintErrorsQuestion(Document().Data(), PrintedOwners(dialog.Options().Target));
+    if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
         return;
     PrintWithDialog(this, JobMaker(dialog.Options()), Document().DataFolder);
 }

@@ -3,6 +3,7 @@
 #include "core/print/WagePrintOptions.h"
 #include "core/records/FormCursor.h"
 #include "core/store/Records.h"
+#include "core/wage/W2Boxes.h"
 #include "gui/controls/FormBoxSet.h"
 #include "gui/controls/FormEntryView.h"
 #include "gui/controls/FormPrinting.h"
@@ -30,7 +31,7 @@ public:
     QCheckBox* CheckBox(const char* name) const;
     // The boxes the program fills, in reading order.
     static const QStringList& ShownBoxNames();
-    const FormBoxSet<W2Record>& EntryBoxes() const { return boxes_; }
+    const FormBoxSet<W2Box>& EntryBoxes() const { return boxes_; }
 
     // The print job the screen makes for `options` (current employee or
     // all, in the employee list's order).
@@ -53,6 +54,6 @@ private:
 
     OwnerFormLists<EmployeeRecord, W2Record> lists_;
     QWidget* form_;
-    FormBoxSet<W2Record> boxes_;
+    FormBoxSet<W2Box> boxes_;
     std::vector<QLineEdit*> shown_;
 };

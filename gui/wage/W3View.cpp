@@ -1,9 +1,12 @@
 #include "gui/wage/W3View.h"
 
+#include "core/check/PrintCheck.h"
 #include "core/document/GlobalDoc.h"
+#include "core/shell/Prompt.h"
 #include "core/wage/W2ScreenTexts.h"
 #include "core/wage/W3Totals.h"
 #include "core/wage/WageScreenPrint.h"
+#include "gui/check/CheckFormsCommand.h"
 #include "gui/controls/ColorButton.h"
 #include "gui/controls/FormCells.h"
 #include "gui/controls/WaitCursor.h"
@@ -103,6 +106,7 @@ constexpr int kTotalWidth = 150;
 CW3View::CW3View(CGlobalDoc& document, QWidget* parent)
     : CFormView(document, parent)
     , print_(new CColorButton(QStringLiteral("Print W3"), this))
+    , check_(NewCheckFormsButton(*this))
     , form_(new QWidget(this))
 {
     print_->setObjectName(QStringLiteral("PrintW3"));
@@ -128,6 +132,7 @@ CW3View::CW3View(CGlobalDoc& document, QWidget* parent)
 
     auto* top = new QHBoxLayout;
     top->addWidget(print_);
+    top->addWidget(check_);
     top->addStretch(1);
     SetScrolledPage(top, form_);
 
@@ -306,6 +311,9 @@ void CW3View::OnPrint()
     if (dialog.exec() != QDialog::Accepted)
         return;
     document_.W3PrintOptions() = dialog.Options();
+    const QString errors = W3PrintErrorsQuestion(document_.Data());
+    if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
+        return;
     PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder);
 }
 

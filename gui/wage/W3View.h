@@ -28,6 +28,7 @@ public:
     // The kind-of-payer check box of index `index` (KindOfPayerNames).
     QCheckBox* KindOfPayerBox(int index) const;
     CColorButton* PrintButton() const { return print_; }
+    CColorButton* CheckFormsButton() const { return check_; }
 
     PrintJobMaker JobMaker(const PrintW3Options& options) const;
 
@@ -43,6 +44,7 @@ private:
     void ShowKindOfPayer(int index);
 
     CColorButton* print_;
+    CColorButton* check_;
     QWidget* form_;
     std::vector<QLineEdit*> boxes_;
     std::vector<QCheckBox*> kinds_;

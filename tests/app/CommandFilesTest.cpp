@@ -279,7 +279,7 @@ private slots:
         const ProgramRun run = Formlark({argument, "--company", "Acme"});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.standardError, QStringLiteral("formlark: unknown command \"%1\"; the commands are print, "
-                                                   "import-csv, export-csv (see formlark COMMAND --help), or give "
+                                                   "import-csv, export-csv, check (see formlark COMMAND --help), or give "
                                                    "no argument to open the window\n")
                                         .arg(argument));
         QCOMPARE(run.standardOutput, QString());

@@ -1,5 +1,7 @@
 // The bundled demo company: the store the build puts beside the program,
 // and that its forms are filled consistently.
+#include "core/check/FindingText.h"
+#include "core/check/FormCheck.h"
 #include "core/store/AmountText.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
@@ -65,6 +67,17 @@ private slots:
                 forms += f.ContractorUniqueID == c.ContractorUniqueID;
             QCOMPARE(forms, 1);
         }
+    }
+
+    // The demo company is one a bookkeeper could file: the check before
+    // filing finds nothing in it.
+    void theCheckFindsNothingToMend()
+    {
+        const FormCheckResult result = CheckCompanyForms(SampleCompanyData());
+        QStringList said;
+        for (const FormFinding& finding : result.findings)
+            said << FindingLine(finding);
+        QVERIFY2(said.isEmpty(), qPrintable(said.join('\n')));
     }
 };
 

@@ -135,7 +135,7 @@ private slots:
         QFETCH(QString, question);
         CompanyData data = print_fixture::Data();
         if (!field.isEmpty())
-            FindBox(Form1099EntryBoxes(), field)->set(data.forms1099[2], QString());
+            FindBox(Form1099ScreenBoxes(), field)->set(data.forms1099[2], QString());
         if (noRow)
             data.forms1099.erase(data.forms1099.begin() + 2);
         QCOMPARE(Form1099EmptyFieldsQuestion(data, Options(PrintTarget(target)), current), question);

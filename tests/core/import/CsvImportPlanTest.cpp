@@ -113,18 +113,18 @@ private slots:
             QHash<QString, QString> owner;
             auto check = [&](const auto& fields) {
                 for (const auto& field : fields) {
-                    for (const QString& spelling : QStringList{field.header} + field.spellings) {
+                    for (const QString& spelling : QStringList{field.csvHeader} + field.csvSpellings) {
                         const QString key = CsvHeaderKey(spelling);
-                        QVERIFY2(!owner.contains(key) || owner[key] == field.header,
-                                 qPrintable(spelling + " names " + owner[key] + " and " + field.header));
-                        owner[key] = field.header;
+                        QVERIFY2(!owner.contains(key) || owner[key] == field.csvHeader,
+                                 qPrintable(spelling + " names " + owner[key] + " and " + field.csvHeader));
+                        owner[key] = field.csvHeader;
                     }
                 }
             };
             if (kind == PeopleKind::Employees)
-                check(EmployeeCsvFields());
+                check(EmployeeCsvColumns());
             else
-                check(ContractorCsvFields());
+                check(ContractorCsvColumns());
             const QStringList headers = CsvFieldHeaders(kind);
             const std::vector<int> mapping = MatchCsvHeader(kind, headers);
             for (int f = 0; f < headers.size(); ++f)

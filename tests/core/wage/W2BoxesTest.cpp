@@ -71,11 +71,11 @@ private slots:
     // it back gives the same record, texts cut to their fields.
     void theTableCoversEveryBoxOfTheForm()
     {
-        const std::vector<FormBox<W2Record>>& boxes = W2EntryBoxes();
+        const std::vector<W2Box>& boxes = W2ScreenBoxes();
         QCOMPARE(boxes.size(), size_t(41)); // 11 + 12 + 3 + 3 + 2 x 6
         QSet<QString> names;
         QSet<QString> labels;
-        for (const FormBox<W2Record>& box : boxes) {
+        for (const W2Box& box : boxes) {
             names.insert(QLatin1String(box.name));
             labels.insert(QLatin1String(box.label));
         }
@@ -88,7 +88,7 @@ private slots:
         QVERIFY(!names.contains("StateID1"));
 
         W2Record typed;
-        for (const FormBox<W2Record>& box : boxes) {
+        for (const W2Box& box : boxes) {
             if (box.IsText())
                 box.set(typed, QStringLiteral("%1-abcdefghijklmnopqrstuvwxyz").arg(QLatin1String(box.name)));
             else
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(typed.Other1.Text(), QStringLiteral("Other1-abcdefg"));
         QCOMPARE(typed.RetirementPlan, 1);
         W2Record copy;
-        for (const FormBox<W2Record>& box : boxes) {
+        for (const W2Box& box : boxes) {
             if (box.IsText())
                 box.set(copy, box.Text(typed));
             else
@@ -119,7 +119,7 @@ private slots:
         stored.Field12aYear = "05";
         stored.StateWages2 = "3.5";
         stored.Other2 = "5";
-        const W2Record shown = ShownRecord(stored, W2EntryBoxes());
+        const W2Record shown = ShownRecord(stored, W2ScreenBoxes());
         QCOMPARE(shown.Wages.Text(), QStringLiteral("12.00"));
         QCOMPARE(shown.FederalIncomeTaxWithdrawal.Text(), QStringLiteral("0.00"));
         QCOMPARE(shown.Field12dAmount.Text(), QStringLiteral("0.00"));

@@ -28,7 +28,7 @@ Form1099Record Form(int id, int contractorId, const QList<std::pair<QString, QSt
 {
     Form1099Record f = MakeForm1099(id, contractorId);
     for (const auto& [field, text] : amounts)
-        FindBox(Form1099EntryBoxes(), field)->set(f, text);
+        FindBox(Form1099ScreenBoxes(), field)->set(f, text);
     return f;
 }
 

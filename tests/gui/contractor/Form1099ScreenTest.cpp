@@ -67,7 +67,7 @@ ContractorRecord Contractor(int id, const char* number, const char* first, const
 Form1099Record Form(int id, int contractorId, const char* rents)
 {
     Form1099Record f = MakeForm1099(id, contractorId);
-    for (const FormBox<Form1099Record>& box : Form1099EntryBoxes())
+    for (const Form1099Box& box : Form1099ScreenBoxes())
         if (box.IsText())
             box.set(f, box.rule == BoxRule::Amount ? QStringLiteral("0.00") : QStringLiteral("OR-1"));
     f.Rents = rents;
@@ -111,7 +111,7 @@ const Form1099Record* StoredForm(CompanyData&& data, int ownerId) = delete;
 QString Stored(const CompanyData& data, int contractorId, const QString& field)
 {
     const Form1099Record* form = StoredForm(data, contractorId);
-    return form ? FindBox(Form1099EntryBoxes(), field)->Text(*form) : QStringLiteral("<no form>");
+    return form ? FindBox(Form1099ScreenBoxes(), field)->Text(*form) : QStringLiteral("<no form>");
 }
 
 // The screens as the main window has them: the contractor list (whose
@@ -215,7 +215,7 @@ private slots:
         // Mia's form was never saved: its empty amounts show as 0.00.
         Click(s.form1099.NextButton());
         QCOMPARE(s.Shown(), QStringLiteral("Mia"));
-        for (const FormBox<Form1099Record>& box : Form1099EntryBoxes())
+        for (const Form1099Box& box : Form1099ScreenBoxes())
             if (box.rule == BoxRule::Amount)
                 QCOMPARE(s.Text(box.name), QStringLiteral("0.00"));
         QCOMPARE(s.Text("PayerStateID1"), QString());
@@ -257,7 +257,7 @@ private slots:
 
         QStringList walked;
         s.Box("Rents")->setFocus();
-        for (size_t i = 0; i < Form1099EntryBoxes().size(); ++i) {
+        for (size_t i = 0; i < Form1099ScreenBoxes().size(); ++i) {
             walked << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }

@@ -357,7 +357,7 @@ private slots:
                             "&Go: &Company Info | &Employees | Co&ntractors | Form W&2 | Form W&3 | Form &1099 | Form 1&096",
                             "&Tools: &Import Clients From Tax Year 2004 | - | Import Employees and W-2s from CSV… | "
                             "Import Contractors and 1099-MISCs from CSV… | Export Employees and W-2s to CSV… | "
-                            "Export Contractors and 1099-MISCs to CSV…",
+                            "Export Contractors and 1099-MISCs to CSV… | - | Check Forms…",
                             "&Options: &Password | &Company Data Path (Network Edition)",
                             "&Help: Formlark &Help | Formlark on the &Web | &Online Update (Internet)... | &About Formlark",
                         }));

@@ -170,12 +170,12 @@ private slots:
 
         QStringList walked;
         s.Box("Wages")->setFocus();
-        for (size_t i = 0; i < W2EntryBoxes().size(); ++i) {
+        for (size_t i = 0; i < W2ScreenBoxes().size(); ++i) {
             walked << QApplication::focusWidget()->accessibleName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QStringList labels;
-        for (const FormBox<W2Record>& box : W2EntryBoxes())
+        for (const W2Box& box : W2ScreenBoxes())
             labels << QLatin1String(box.label);
         QCOMPARE(walked, labels);
         QCOMPARE(labels.mid(9, 6), QStringList({"10 Dependent care benefits", "11 Nonqualified plans", "12a code",
@@ -261,8 +261,8 @@ private slots:
         const CompanyData store = fixture.Stored();
         const W2Record* w = StoredW2(store, 9);
         QVERIFY(w);
-        QCOMPARE(FindBox(W2EntryBoxes(), box)->Text(*w), stored);
-        QCOMPARE(FindBox(W2EntryBoxes(), otherBox)->Text(*w), otherText);
+        QCOMPARE(FindBox(W2ScreenBoxes(), box)->Text(*w), stored);
+        QCOMPARE(FindBox(W2ScreenBoxes(), otherBox)->Text(*w), otherText);
         // The screen shows what was stored.
         QCOMPARE(s.Text(qPrintable(box)), stored);
     }
@@ -658,7 +658,7 @@ private slots:
         const CompanyData data = fixture.Stored();
         const W2Record* w = StoredW2(data, 9);
         QVERIFY(w);
-        QCOMPARE(FindBox(W2EntryBoxes(), box)->Text(*w), stored);
+        QCOMPARE(FindBox(W2ScreenBoxes(), box)->Text(*w), stored);
         if (!message.isEmpty())
             QCOMPARE(w->SocialSecurityTaxWithheld.Text(), QStringLiteral("5580.00"));
     }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/records/FormBoxes.h"
+#include "core/store/Records.h"
+
+#include <QString>
+
+#include <vector>
+
+// The company's boxes, which the W-3 and the 1096 (and every W-2 and
+// 1099-MISC) print: the employer's name, address and numbers, and the
+// transmittals' own data. One table says for each its record field, its
+// label on the company setup page that holds it, how it is typed there,
+// and the checks that look at it.
+
+enum class CompanyPageKind { General, W3, Form1096 };
+
+// How a company box is typed.
+enum class CompanyEntry {
+    Text,        // free text of at most maxLength characters, none of `forbidden`
+    Mask,        // digits in the shape of `mask`
+    Amount,      // money: nine whole digits, twenty decimals
+    State,       // an entry of the state list
+    KindOfPayer, // an entry of the kind-of-payer list (its position)
+    Check,       // a check box
+};
+
+struct CompanyBox {
+    const char* name;  // the record field; the box's object name
+    const char* label; // beside the box on its page (empty: none)
+    CompanyPageKind page;
+    CompanyEntry entry;
+    int maxLength = 0;                // Text
+    const char* pattern = nullptr;    // Text: the refused characters; Mask: the mask
+    bool gapBefore = false;           // the page leaves a gap above the box
+    std::vector<const char*> checks;  // the ids of the rules that look at the box
+    const FixedTextBase& (*get)(const CompanyRecord&) = nullptr; // text boxes
+    void (*set)(CompanyRecord&, const QString&) = nullptr;
+    int CompanyRecord::*number = nullptr; // the state list's, kind of payer and check boxes
+
+    bool IsText() const { return get != nullptr; }
+    // The label on one line, as a finding names the box.
+    QString OneLineLabel() const;
+};
+
+// Every box of the company setup, page by page in the order of the page.
+const std::vector<CompanyBox>& CompanyBoxes();
+// The box of field `name`, or nullptr.
+const CompanyBox* FindCompanyBox(const QString& name);
+// The rules that check the company's data on the W-3 and the 1096.
+const std::vector<CheckRule>& CompanyCheckRules();
