@@ -52,9 +52,7 @@ int RunConvertCommand(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     StartCommand(QStringLiteral("convert"));
-    QStringList args;
-    for (int i = 2; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+    const QStringList args = CommandArguments(argc, argv);
 
     QString company;
     bool all = false;

@@ -4,27 +4,8 @@
 
 bool Form1099HasEmptyFields(const Form1099Record& f)
 {
-    const FixedTextBase* tested[] = {
-        &f.Rents,
-        &f.Royalities,
-        &f.OtherIncome,
-        &f.FederalIncomeTaxWithheld,
-        &f.FishingBoatProceeds,
-        &f.MedicalAndHealthCarePayments,
-        &f.NonemployeeCompensation,
-        &f.SubstitutePayments,
-        &f.CropInsuranceProceeds,
-        &f.ExcessGoldenParachutePayments,
-        &f.GrossProceedsPaidToAttorney,
-        &f.StateTaxWithheld1,
-        &f.StateTaxWithheld2,
-        &f.StateIncome1,
-        &f.StateIncome2,
-        &f.Field15A,
-        &f.Field15B,
-        &f.PayerStateID1,
-    };
-    return std::any_of(std::begin(tested), std::end(tested), [](const FixedTextBase* t) { return t->IsEmpty(); });
+    // The amounts are never empty on the screen (see the header).
+    return f.PayerStateID1.IsEmpty();
 }
 
 bool AnyForm1099HasEmptyFields(const Form1099List& forms)

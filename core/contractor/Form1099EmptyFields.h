@@ -4,9 +4,11 @@
 
 #include <QString>
 
-// Before printing, the 1099-MISC job warns about forms with empty fields:
-// any of the seventeen amounts or the first payer's state number left as
-// the empty text (a form saved after Clear). The second state number and
+// Before printing, the 1099-MISC job warns about forms with empty fields.
+// A form is looked at as the 1099-MISC screen shows it: an amount stored
+// empty (a form never saved, or saved after Clear) shows as 0.00 there and
+// prints nothing, so it is no empty field; the first payer's state number
+// shows as it is stored and counts when empty. The second state number and
 // box 9 don't count.
 
 bool Form1099HasEmptyFields(const Form1099Record& form);

@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+int BalloonContentWidthLimit(const QRect& monitor)
+{
+    // A balloon on a very small monitor still has room for a few words.
+    constexpr int kNarrowest = 160;
+    return std::max(monitor.width() * 6 / 10 - 2 * kBalloonMargin, kNarrowest);
+}
+
 QSize BalloonTextSize(int titleLineWidth, int titleLineHeight, QSize content)
 {
     return QSize(std::max(titleLineWidth, content.width()),
@@ -24,7 +31,7 @@ BalloonGeometry LayoutBalloon(QPoint anchor, QSize text, const QRect& monitor)
     // The tail sits a quarter of the way in from the side the balloon grows
     // away from; its tip is the base's outer end.
     const int e = std::max((w - 4) / 4, 0);
-    const int baseLeft = leftHalf ? e : 3 * e;
+    int baseLeft = leftHalf ? e : 3 * e;
     const auto clampTip = [w](int x) { return std::clamp(x, kBalloonMargin, w + kBalloonMargin); };
     int tipX = clampTip(leftHalf ? e : 3 * e + kBalloonTailWidth);
     const int tipY = upperHalf ? 1 : h + 34;
@@ -42,6 +49,13 @@ BalloonGeometry LayoutBalloon(QPoint anchor, QSize text, const QRect& monitor)
         dx = monitorRight - (topLeft.x() + width);
     topLeft.rx() += dx;
     tipX = clampTip(tipX - dx);
+    if (dx != 0) {
+        // The base goes along with the tip, so that the tail stays a short
+        // triangle on the body's straight edge instead of a long sliver.
+        const int radius = kBalloonCornerDiameter / 2;
+        baseLeft = std::clamp(leftHalf ? tipX : tipX - kBalloonTailWidth, radius,
+                              std::max(radius, width - radius - kBalloonTailWidth));
+    }
 
     // Vertically the tail's 20 pixels may stick out; more than that and the
     // whole window is brought onto the monitor.

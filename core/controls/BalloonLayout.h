@@ -34,6 +34,10 @@ inline constexpr int kBalloonTailWidth = 20;      // width of the tail's base
 inline constexpr int kBalloonCornerDiameter = 24; // corner ellipse of the body
 inline constexpr int kBalloonTitleGap = 8;        // between title line and content
 
+// The widest the content may be on `monitor`: the balloon takes at most
+// about 60 percent of the monitor's width, its text wrapped to fit.
+int BalloonContentWidthLimit(const QRect& monitor);
+
 // The text block size: W is the wider of the title line and the content,
 // H the title line's height + the content's height + kBalloonTitleGap.
 QSize BalloonTextSize(int titleLineWidth, int titleLineHeight, QSize content);

@@ -268,3 +268,33 @@ std::optional<QPoint> OutBarNudge::Tick()
         return std::nullopt;
     }
 }
+
+int OutBarKeyTarget(OutBarKey key, int item, int count)
+{
+    if (count <= 0)
+        return -1;
+    switch (key) {
+    case OutBarKey::Previous:
+        return std::clamp(item - 1, 0, count - 1);
+    case OutBarKey::Next:
+        return std::clamp(item + 1, 0, count - 1);
+    case OutBarKey::First:
+        return 0;
+    case OutBarKey::Last:
+        break;
+    }
+    return count - 1;
+}
+
+int OutBarFirstVisibleFor(const OutBarLayout::Input& input, int item)
+{
+    const int count = int(input.captionSizes.size());
+    if (item < 0 || item >= count)
+        return input.firstVisibleItem;
+    if (item <= input.firstVisibleItem)
+        return item;
+    OutBarLayout::Input scrolled = input;
+    while (scrolled.firstVisibleItem < item && !OutBarLayout(scrolled).IsFullyVisible(item))
+        ++scrolled.firstVisibleItem;
+    return scrolled.firstVisibleItem;
+}

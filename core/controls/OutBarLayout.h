@@ -123,6 +123,18 @@ private:
     QList<ItemGeometry> items_; // from the first visible item on
 };
 
+// The keys that move the bar's focus mark through the open folder.
+enum class OutBarKey { Previous, Next, First, Last };
+
+// The item the focus mark moves to from `item` in a folder of `count` items
+// (-1 when the folder is empty). It stops at the ends.
+int OutBarKeyTarget(OutBarKey key, int item, int count);
+
+// The first visible item that shows `item` whole, scrolling as little as
+// possible from `input.firstVisibleItem`: up to the item itself, or down
+// until it fits (or is the first one shown).
+int OutBarFirstVisibleFor(const OutBarLayout::Input& input, int item);
+
 // The slide from folder `from` to folder `to` in a bar of `folderCount`
 // folders: opening a folder below the open one moves the new folder's header
 // and item area up over the old area, one above moves them down. No steps

@@ -66,9 +66,37 @@ EditState EntryRule::Validated(const EditState& state) const
     return out;
 }
 
+std::optional<EditState> EntryRule::WithoutSelection(const EditState& state) const
+{
+    if (!state.HasSelection())
+        return state;
+    const EditState removed = HandleDeleteKey(state).state;
+    if (removed.text == state.text)
+        return std::nullopt;
+    return Validated(removed);
+}
+
+bool EntryRule::ReplacesSelection(QChar c) const
+{
+    return c != kBackspace && IsTextChar(c);
+}
+
 EditOutcome EntryRule::TypeChar(const EditState& state, QChar c) const
 {
-    EditOutcome out = HandleChar(state, c);
+    EditOutcome out;
+    const std::optional<EditState> rest =
+        state.HasSelection() && ReplacesSelection(c) ? WithoutSelection(state) : std::nullopt;
+    if (rest) {
+        // A full box would otherwise type over one character of the
+        // selection and keep the rest of it (select all, type 500 over
+        // 123456789.00 gave 500456789.00).
+        out = HandleChar(*rest, c);
+        // A refused character leaves the selection as it was.
+        if (out.state == *rest)
+            out.state = state;
+    } else {
+        out = HandleChar(state, c);
+    }
     // Whatever a rule's steps leave is shown in its valid form: this is the
     // amount box's reformat, and a guarantee for the others.
     out.state = Validated(out.state);
@@ -107,11 +135,14 @@ EditOutcome EntryRule::Paste(const EditState& state, const QString& clip) const
         return Unchanged(state);
     QString line = FirstLine(clip);
     line.removeIf([this](QChar c) { return !IsCharAcceptable(c); });
-    const EditState pasted = ReplaceRange(state, state.start, state.end, line);
+    const std::optional<EditState> rest = WithoutSelection(state);
+    if (!rest)
+        return TypeText(state, line);
+    const EditState pasted = ReplaceRange(*rest, rest->start, rest->end, line);
     const QString valid = GetValidText(pasted.text);
     if (valid == pasted.text)
         return {pasted, EntryBeep::None};
-    return {Validated(EditState{valid, state.start, state.end}), EntryBeep::None};
+    return {Validated(EditState::Caret(valid, rest->start)), EntryBeep::None};
 }
 
 EditOutcome EntryRule::HandleChar(const EditState& state, QChar c) const
@@ -432,6 +463,11 @@ EditOutcome AmountRule::HandleChar(const EditState& state, QChar c) const
     if (c == kBackspace)
         return DefaultChar(state, c);
     return Unchanged(state);  // any other character, the sign or point when refused
+}
+
+bool AmountRule::ReplacesSelection(QChar c) const
+{
+    return !(c == kNegativeSign && negativeAllowed_) && EntryRule::ReplacesSelection(c);
 }
 
 EditOutcome AmountRule::HandleDeleteKey(const EditState& state) const

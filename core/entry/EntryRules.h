@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <optional>
 
 // The entry rules behind the rule-checked boxes. A rule decides what text a
 // box may show (GetValidText) and what each keystroke, paste and deletion does
@@ -26,7 +27,11 @@ public:
     // The text as this rule lets a box show it. The plain rule keeps any text.
     virtual QString GetValidText(const QString& text) const;
 
-    // A character message: a typed character, or '\b' for Backspace.
+    // A character message: a typed character, or '\b' for Backspace. A
+    // character typed over a selection replaces it: the selection goes
+    // first, as the Delete key takes it, and the rule then handles the
+    // character as in a box that holds the rest. A selection the Delete key
+    // can't take (inside a mask's fixed shape) is typed over from its start.
     EditOutcome TypeChar(const EditState& state, QChar c) const;
     // Several characters typed in a row, as an input method commits them.
     EditOutcome TypeText(const EditState& state, QStringView text) const;
@@ -35,9 +40,11 @@ public:
     // Cut and clear remove the selection by way of the Delete key, so they
     // obey the rule's Delete handling; nothing happens without a selection.
     EditOutcome DeleteSelection(const EditState& state) const;
-    // Pasting or dropping `clip` over the selection. When the result is not
-    // valid text, the box shows its valid form with the selection it had
-    // before the paste.
+    // Pasting or dropping `clip` over the selection: the selection goes
+    // first, as for a typed character, then the clip goes in at the caret.
+    // When the result is not valid text, the box shows its valid form with
+    // the caret where the paste began. Over a selection the Delete key can't
+    // take, the clip is typed in.
     EditOutcome Paste(const EditState& state, const QString& clip) const;
     // `state` with its text made valid and its selection kept inside it.
     EditState Validated(const EditState& state) const;
@@ -48,6 +55,10 @@ public:
 protected:
     virtual EditOutcome HandleChar(const EditState& state, QChar c) const;
     virtual EditOutcome HandleDeleteKey(const EditState& state) const;
+    // Whether `c` typed over a selection replaces it. A character that acts
+    // on the whole text rather than going in where it is typed keeps the
+    // selection (the amount box's sign).
+    virtual bool ReplacesSelection(QChar c) const;
 
     EditOutcome DefaultChar(const EditState& state, QChar c) const;
     static EditOutcome DefaultDelete(const EditState& state);
@@ -58,6 +69,10 @@ protected:
     static EditOutcome Unchanged(const EditState& state, EntryBeep beep = EntryBeep::None);
 
 private:
+    // The selection taken out as the Delete key takes it; nothing when the
+    // rule keeps it.
+    std::optional<EditState> WithoutSelection(const EditState& state) const;
+
     CharGate gate_;
 };
 
@@ -138,6 +153,8 @@ public:
 protected:
     EditOutcome HandleChar(const EditState& state, QChar c) const override;
     EditOutcome HandleDeleteKey(const EditState& state) const override;
+    // The sign toggles at the front whatever is selected.
+    bool ReplacesSelection(QChar c) const override;
 
 private:
     int wholeDigits_ = 9;

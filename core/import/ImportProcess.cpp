@@ -1,11 +1,13 @@
 #include "core/import/ImportProcess.h"
 
 #include "core/document/CompanyFiles.h"
+#include "core/import/ImportTexts.h"
 #include "core/import/PreviousEditionFolder.h"
 #include "core/import/StoreCopies.h"
 #include "core/import/UpgradeStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -97,10 +99,23 @@ bool ImportProcess::RunPendingUnit()
 {
     const int index = pending_.front();
     pending_.pop_front();
-    if (step_ == kUpgrade)
-        return StageAndUpgrade(index);
+    if (step_ == kUpgrade) {
+        if (!StageAndUpgrade(index)) {
+            // One damaged store doesn't stop the others; step 3 passes it by.
+            leftOut_ << QFileInfo(state_.sources.at(index)).fileName();
+            state_.staged[index].clear();
+        }
+        return !pending_.empty() || leftOut_.size() < state_.sources.size();
+    }
     CopyIntoDataFolder(index);
     return true; // a copy that fails leaves that company out, nothing more
+}
+
+QString ImportProcess::LeftOutNote() const
+{
+    if (leftOut_.isEmpty())
+        return QString();
+    return QLatin1String(ImportTexts::kLeftOut) + leftOut_.join(u'\n');
 }
 
 bool ImportProcess::FindOldFolder()
@@ -138,7 +153,13 @@ bool ImportProcess::StageAndUpgrade(int index)
     if (source.isEmpty() || staged.isEmpty())
         return true;
     const QString fileName = QFileInfo(staged).fileName();
-    return StageStoreCopy(source, state_.stagingFolder, fileName, dataFolder_) && UpgradeStore(staged);
+    if (!StageStoreCopy(source, state_.stagingFolder, fileName, dataFolder_))
+        return false;
+    if (UpgradeStore(staged))
+        return true;
+    // The copy is ours and stays as it was read; it is no company of this year.
+    QFile::remove(staged);
+    return false;
 }
 
 void ImportProcess::CopyIntoDataFolder(int index)

@@ -24,7 +24,9 @@ struct ImportState {
 //
 //   0 find the previous edition's store folder
 //   1 list its stores
-//   2 copy each into the staging folder and upgrade the copy
+//   2 copy each into the staging folder and upgrade the copy; a store that
+//     can't be copied or upgraded (a damaged file) is left out and the
+//     others go on; the step fails only when every store is left out
 //   3 copy each upgraded store into the data folder, never replacing one
 //   4 nothing: the company lists are read afresh whenever they are shown
 //
@@ -57,6 +59,10 @@ public:
     // folder has them already.
     int CopiedCount() const { return copied_; }
     int KeptCount() const { return kept_; }
+    // The store files step 2 left out, by file name.
+    const QStringList& LeftOut() const { return leftOut_; }
+    // What to add to the closing message: the files left out, or nothing.
+    QString LeftOutNote() const;
 
     // The percentage label's text for a bar position.
     static QString PercentText(int position);
@@ -81,6 +87,7 @@ private:
     int failedStep_ = -1;
     int copied_ = 0;
     int kept_ = 0;
+    QStringList leftOut_;
     std::deque<int> pending_; // store indexes the current step still has to do
     int unitsTotal_ = 0;
     int unitsDone_ = 0;

@@ -25,6 +25,10 @@ inline constexpr const char* kFailureMessages[] = {
 };
 
 inline constexpr char kSucceeded[] = "Importing clients for the Tax Year 2004 completed successfully!";
+// Added to the closing message, followed by the store files left out, one
+// a line.
+inline constexpr char kLeftOut[] =
+    "\n\nNot imported, because the file could not be read as a company of Formlark (2004):\n";
 inline constexpr char kCancelQuestion[] = "Are you sure you want cancel?";
 
 inline constexpr char kDialogTitle[] = "Import Process in Progress\u2026";

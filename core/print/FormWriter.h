@@ -54,10 +54,17 @@ private:
     std::span<const int> rooms_;
 };
 
-// "City, ST 12345", the address line of every form.
+// "City, ST 12345", the address line of every form. An empty part goes
+// with its separator: "City, 12345", "ST 12345", nothing at all for none.
 inline QString CityStateZipLine(const QString& city, const QString& state, const QString& zip)
 {
-    return city + QLatin1String(", ") + state + QLatin1Char(' ') + zip;
+    const auto given = [](const QString& part) { return !part.trimmed().isEmpty(); };
+    QString rest = given(state) ? state : QString();
+    if (given(zip))
+        rest += (rest.isEmpty() ? QString() : QStringLiteral(" ")) + zip;
+    if (!given(city))
+        return rest;
+    return rest.isEmpty() ? city : city + QLatin1String(", ") + rest;
 }
 
 // The area code of a "(###) ###-####" number (its 2nd to 4th characters)

@@ -16,6 +16,20 @@ Screen ScreenForNavigationIndex(int index, int& indexZeroRequests)
     }
 }
 
+int NavigationItemOf(Screen screen)
+{
+    switch (screen) {
+    case Screen::CompanySetup: return 0;
+    case Screen::Employees: return 1;
+    case Screen::Contractors: return 2;
+    case Screen::W2: return 3;
+    case Screen::W3: return 4;
+    case Screen::Form1099: return 5;
+    case Screen::Form1096: return 6;
+    default: return -1;
+    }
+}
+
 int NavigationAnswer(int firstArgument)
 {
     return firstArgument >= 2 && firstArgument <= 4 ? 1 : 0;

@@ -26,6 +26,11 @@ inline constexpr int kScreenCount = 9;
 // requests of the run (it is never reset) and is advanced here.
 Screen ScreenForNavigationIndex(int index, int& indexZeroRequests);
 
+// The navigation bar item of a screen (its navigation index): -1 for the
+// welcome view, which is only the first showing of "Company Info", and for
+// the screens without an item.
+int NavigationItemOf(Screen screen);
+
 // The answer of the navigation message for its first argument: 0 for a
 // request (1), 1 for the bar's other notifications (2, 3, 4), else 0.
 int NavigationAnswer(int firstArgument);

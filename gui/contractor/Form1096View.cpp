@@ -18,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -105,17 +104,11 @@ C1096View::C1096View(CGlobalDoc& document, QWidget* parent)
     auto* noteLayout = new QVBoxLayout(note);
     noteLayout->addWidget(noteText);
 
-    QScrollArea* scroll = NewFormArea(this);
-    scroll->setWidget(form_);
-
     auto* top = new QHBoxLayout;
     top->addWidget(print_, 0, Qt::AlignTop);
     top->addWidget(check_, 0, Qt::AlignTop);
     top->addWidget(note, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 8, 12, 8);
-    layout->addLayout(top);
-    layout->addWidget(scroll, 1);
+    SetScrolledPage(top, form_);
 
     connect(print_, &QPushButton::clicked, this, &C1096View::OnPrint);
 }
@@ -255,4 +248,9 @@ void C1096View::OnPrint()
     if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
         return;
     PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder);
+}
+
+QAbstractButton* C1096View::PrintCommand() const
+{
+    return print_;
 }

@@ -222,11 +222,18 @@ void CBalloonWindow::UpdateLayout()
         titleWidth += kCloseButtonGap + size;
         titleHeight = std::max(titleHeight, size);
     }
-    const QSize content = content_.isEmpty()
-                              ? QSize(0, 0)
-                              : contentMetrics.boundingRect(QRect(0, 0, 32767, 32767),
-                                                            Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs,
-                                                            content_).size();
+    // The content wraps to fit the monitor; a word too long for a line
+    // breaks anywhere rather than sticking out.
+    const int limit = BalloonContentWidthLimit(monitor);
+    contentFlags_ = Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs | Qt::TextWordWrap;
+    QSize content(0, 0);
+    if (!content_.isEmpty()) {
+        content = contentMetrics.boundingRect(QRect(0, 0, limit, 32767), contentFlags_, content_).size();
+        if (content.width() > limit) {
+            contentFlags_ = (contentFlags_ & ~Qt::TextWordWrap) | Qt::TextWrapAnywhere;
+            content = contentMetrics.boundingRect(QRect(0, 0, limit, 32767), contentFlags_, content_).size();
+        }
+    }
 
     geometry_ = LayoutBalloon(anchor, BalloonTextSize(titleWidth, titleHeight, content), monitor);
     setGeometry(geometry_.window);
@@ -410,7 +417,7 @@ void CBalloonWindow::paintEvent(QPaintEvent*)
     painter.setFont(contentFont_);
     const int contentTop = client.top() + lineHeight + kBalloonTitleGap;
     painter.drawText(QRect(client.left(), contentTop, client.width(), client.bottom() + 1 - contentTop),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, content_);
+                     contentFlags_, content_);
 
     if (closeButton.isValid())
         PaintCloseButton(painter);

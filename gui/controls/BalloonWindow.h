@@ -72,6 +72,7 @@ private:
     int timeoutMs_;
     QPixmap icon_;
     QFont contentFont_;
+    int contentFlags_ = Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs | Qt::TextWordWrap;
     QFont titleFont_;
     QPoint anchor_; // as given: screen, or the anchor window's coordinates
     QPointer<QWidget> anchorWindow_;

@@ -16,7 +16,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QScrollArea>
+#include <QPainter>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -42,8 +42,33 @@ CColorButton* NewCommandButton(const char* caption, QWidget* parent)
     // Enter in a box never presses a button: none is a default button.
     button->setAutoDefault(false);
     button->setDefault(false);
+    // A click leaves the focus in the box: leaving a box may say something
+    // (a cap), and a message during the press would swallow the click. The
+    // command finishes the box itself; Tab still reaches every button.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
+
+// The quick-help icon: a flat tool button that shows where the keyboard is
+// as plainly as the command buttons do, with a dotted frame.
+class HelpIconButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QToolButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        QPen pen(palette().color(QPalette::ButtonText));
+        pen.setStyle(Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+};
 
 } // namespace
 
@@ -59,7 +84,7 @@ CFormEntryView::CFormEntryView(CGlobalDoc& document, const FormScreenTexts& text
     , reset_(NewCommandButton("Reset", this))
     , clear_(NewCommandButton("Clear", this))
     , print_(NewCommandButton("Print", this))
-    , scroll_(NewFormArea(this))
+    , commands_(new QHBoxLayout)
 {
     auto* ownerGroup = new QGroupBox(QLatin1String(texts.ownerCaption), this);
     ownerGroup->setObjectName(QStringLiteral("OwnerGroup"));
@@ -80,12 +105,13 @@ CFormEntryView::CFormEntryView(CGlobalDoc& document, const FormScreenTexts& text
     // The buttons keep their size; the spare width goes to the right.
     formRow->addStretch(1);
     if (texts.quickHelp) {
-        help_ = new QToolButton(formGroup);
+        help_ = new HelpIconButton(formGroup);
         help_->setObjectName(QStringLiteral("Help"));
         help_->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
         help_->setIconSize(QSize(28, 28));
         help_->setAutoRaise(true);
-        help_->setFocusPolicy(Qt::StrongFocus);
+        // As the command buttons: a click leaves the focus in the box.
+        help_->setFocusPolicy(Qt::TabFocus);
         help_->setAccessibleName(QStringLiteral("Quick help"));
         help_->setToolTip(QStringLiteral("Quick help"));
         formRow->addWidget(help_);
@@ -95,21 +121,8 @@ CFormEntryView::CFormEntryView(CGlobalDoc& document, const FormScreenTexts& text
     UseGroupCaptionFont(ownerGroup);
     UseGroupCaptionFont(formGroup);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(ownerGroup);
-    top->addWidget(formGroup, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 8, 12, 8);
-    layout->addLayout(top);
-    layout->addWidget(scroll_, 1);
-
-    // Buttons first in the Tab order, as they stand above the form.
-    QWidget* chain[] = {select_, next_, previous_, save_, reset_, clear_, print_};
-    for (size_t i = 1; i < std::size(chain); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
-    if (help_)
-        setTabOrder(print_, help_);
+    commands_->addWidget(ownerGroup);
+    commands_->addWidget(formGroup, 1);
 
     connect(select_, &QPushButton::clicked, this, &CFormEntryView::OnSelect);
     connect(next_, &QPushButton::clicked, this, &CFormEntryView::OnNext);
@@ -123,7 +136,19 @@ CFormEntryView::CFormEntryView(CGlobalDoc& document, const FormScreenTexts& text
 void CFormEntryView::SetForm(QWidget* form)
 {
     form->setAutoFillBackground(false);
-    scroll_->setWidget(form);
+    SetScrolledPage(commands_, form);
+    // Buttons first in the Tab order, as they stand above the form (set
+    // once they are on the page, which moving them there would undo).
+    QWidget* chain[] = {select_, next_, previous_, save_, reset_, clear_, print_};
+    for (size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    if (help_)
+        setTabOrder(print_, help_);
+}
+
+QAbstractButton* CFormEntryView::PrintCommand() const
+{
+    return print_;
 }
 
 void CFormEntryView::WatchBoxes(const std::vector<QWidget*>& boxes)
@@ -133,6 +158,8 @@ void CFormEntryView::WatchBoxes(const std::vector<QWidget*>& boxes)
             modified_ = true;
     };
     QWidget* previous = lastButton_;
+    if (!boxes.empty())
+        firstBox_ = boxes.front();
     for (QWidget* box : boxes) {
         box->installEventFilter(this);
         if (auto* edit = qobject_cast<QLineEdit*>(box))
@@ -216,7 +243,7 @@ bool CFormEntryView::ShowOwnerBox(int ownerId, const QString& field)
         ShowCurrent();
     }
     if (QWidget* box = findChild<QWidget*>(field); box && box->isEnabled()) {
-        scroll_->ensureWidgetVisible(box);
+        ScrollIntoView(box);
         box->setFocus(Qt::OtherFocusReason);
     }
     return true;
@@ -306,10 +333,24 @@ void CFormEntryView::OwnerDeleted(int ownerId)
 
 // ---- saving ----
 
+void CFormEntryView::FinishEnteredBox()
+{
+    auto* edit = qobject_cast<QLineEdit*>(enteredBox_);
+    if (!edit || filling_ || leaving_)
+        return;
+    leaving_ = true;
+    BoxLeft(edit, edit->text() != textAtEntry_);
+    leaving_ = false;
+    // The focus is still there: from now on the box counts as entered with
+    // what it shows.
+    textAtEntry_ = edit->text();
+}
+
 void CFormEntryView::SaveCurrent()
 {
     if (lists_.OwnerCount() == 0)
         return;
+    FinishEnteredBox();
     const SaveOutcome outcome = SaveBoxes(cursor_.OwnerId());
     if (outcome == SaveOutcome::Unchanged)
         return;
@@ -322,7 +363,10 @@ void CFormEntryView::SaveCurrent()
 
 void CFormEntryView::AskSaveChanges(const char* question)
 {
-    if (lists_.OwnerCount() == 0 || !modified_)
+    if (lists_.OwnerCount() == 0)
+        return;
+    FinishEnteredBox();
+    if (!modified_)
         return;
     if (AppPrompt().AskYesNo(QLatin1String(question)))
         SaveCurrent();
@@ -333,6 +377,7 @@ void CFormEntryView::AskSaveChanges(const char* question)
 
 void CFormEntryView::OnSave()
 {
+    FinishEnteredBox();
     if (AppPrompt().AskYesNo(QLatin1String(ScreenQuestions::kSaveFields)))
         SaveCurrent();
 }
@@ -357,9 +402,14 @@ void CFormEntryView::OnSelect()
     RecordListOrder rows;
     FillOwnerRows(rows);
     CSelectRecordDialog dialog(QLatin1String(texts_.selectTitle), rows, cursor_.OwnerIndex(), this);
-    if (dialog.exec() == QDialog::Accepted)
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    if (chosen)
         cursor_.Select(dialog.ChosenIndex(), lists_);
     ShowCurrent();
+    // The chosen owner's form is to be filled: the keyboard starts at its
+    // first box.
+    if (chosen && firstBox_ && firstBox_->isEnabled())
+        firstBox_->setFocus(Qt::OtherFocusReason);
 }
 
 void CFormEntryView::OnNext()
@@ -398,6 +448,7 @@ void CFormEntryView::OnPrint()
 {
     // What is printed are the saved forms; changes not saved yet are
     // offered for saving first, and kept on the screen when declined.
+    FinishEnteredBox();
     if (modified_ && lists_.OwnerCount() > 0 && AppPrompt().AskYesNo(QLatin1String(texts_.saveBeforePrint)))
         SaveCurrent();
     PrintForms();

@@ -11,8 +11,8 @@
 #include <vector>
 
 class CColorButton;
+class QHBoxLayout;
 class QLineEdit;
-class QScrollArea;
 class QToolButton;
 
 // A screen on which the user fills one form per owner: the W-2 of each
@@ -63,6 +63,7 @@ public:
     void OnViewShown() override;
     void OnViewHidden() override;
     bool OfferToSaveTypedEntries() override;
+    QAbstractButton* PrintCommand() const override;
 
 public slots:
     void OnSelect();
@@ -98,7 +99,7 @@ protected:
     virtual void BoxLeft(QLineEdit* box, bool edited);
 
     // ---- building ----
-    // Puts the form (in a scroll area) below the buttons.
+    // Puts the form below the buttons, the two scrolled as one page.
     void SetForm(QWidget* form);
     // Edits of these boxes mark the form modified, leaving a text box calls
     // BoxLeft, and Enter in a box moves on to the next one. They follow the
@@ -122,6 +123,13 @@ protected:
     const FormScreenTexts& Texts() const { return texts_; }
 
 private:
+    // The box the user is in is finished as leaving it finishes it (an
+    // amount shown in two decimals, the W-2's caps with their messages and
+    // the boxes they fill), so that a save stores what the boxes show. Every
+    // way to save runs it first: Save, the questions before the form is
+    // left (another screen, another owner, another company, the end of the
+    // program) and printing.
+    void FinishEnteredBox();
     // Saves the form without asking ("SaveCurrentW2").
     void SaveCurrent();
     // The question before unsaved changes are left; Yes saves them.
@@ -148,6 +156,7 @@ private:
     CColorButton* clear_;
     CColorButton* print_;
     QToolButton* help_ = nullptr;
-    QScrollArea* scroll_;
+    QHBoxLayout* commands_; // the two button groups, above the form
     QWidget* lastButton_ = nullptr;
+    QWidget* firstBox_ = nullptr; // the first of the watched boxes
 };

@@ -49,6 +49,18 @@ bool PdfIsWhole(const QString& path)
     return file.readAll().contains("%%EOF");
 }
 
+// Where the user printed last in this run: a file, or a printer.
+struct Destination {
+    QString file;
+    QString printer;
+};
+
+Destination& LastDestination()
+{
+    static Destination last;
+    return last;
+}
+
 bool PaintJob(QPrinter& printer, PrintJob& job, FormPictures& pictures)
 {
     QPainter painter;
@@ -60,6 +72,11 @@ bool PaintJob(QPrinter& printer, PrintJob& job, FormPictures& pictures)
 }
 
 } // namespace
+
+void PlaceOriginForOutput(QPrinter& printer)
+{
+    printer.setFullPage(printer.outputFormat() == QPrinter::PdfFormat);
+}
 
 bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPictures& pictures,
                        const QString& dataFolder, QString* refusal)
@@ -102,6 +119,12 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob, const QStrin
     if (pages <= 0)
         return false;
 
+    // The dialog offers where the last print of the run went.
+    const Destination& last = LastDestination();
+    if (!last.file.isEmpty())
+        printer.setOutputFileName(last.file);
+    else if (!last.printer.isEmpty())
+        printer.setPrinterName(last.printer);
 
     // The job prints whole: no page range, selection or current page.
     QPrintDialog dialog(&printer, parent);
@@ -114,6 +137,10 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob, const QStrin
         return false;
     // The dialog may leave a range behind: the job prints whole.
     printer.setPrintRange(QPrinter::AllPages);
+    PlaceOriginForOutput(printer);
+    const Destination chosen = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()
+                                   ? Destination{printer.outputFileName(), QString()}
+                                   : Destination{QString(), printer.printerName()};
 
     FormPictures pictures = FormPictures::FromProgramFolder();
     bool printed = false;
@@ -122,6 +149,9 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob, const QStrin
         WaitCursor wait;
         printed = PrintJobOnPrinter(printer, makeJob, pictures, dataFolder, &refusal);
     }
+    // A file refused as a company's is not offered again.
+    if (refusal.isEmpty())
+        LastDestination() = chosen;
     if (!refusal.isEmpty())
         AppPrompt().Tell(refusal, PromptIcon::Exclamation);
     else if (!printed)
@@ -140,14 +170,14 @@ void PreviewPrintJob(QWidget* parent, const PrintJobMaker& makeJob, const QStrin
     FormPictures pictures = FormPictures::FromProgramFolder();
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("Print Preview"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&](QPrinter* target) {
-                         // Printed from the preview to a file: the same check as from the dialog.
-                         QString refusal;
-                         PrintJobOnPrinter(*target, makeJob, pictures, dataFolder, &refusal);
-                         if (!refusal.isEmpty())
-                             AppPrompt().Tell(refusal, PromptIcon::Exclamation);
-                     });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
+        PlaceOriginForOutput(*target);
+        // Printed from the preview to a file: the same check as from the dialog.
+        QString refusal;
+        PrintJobOnPrinter(*target, makeJob, pictures, dataFolder, &refusal);
+        if (!refusal.isEmpty())
+            AppPrompt().Tell(refusal, PromptIcon::Exclamation);
+    });
     preview.resize(900, 1000);
     preview.exec();
 }

@@ -1,6 +1,11 @@
 #include "gui/controls/FormView.h"
 
 #include "core/shell/Prompt.h"
+#include "gui/controls/FormCells.h"
+
+#include <QApplication>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 CFormView::CFormView(CGlobalDoc& document, QWidget* parent)
     : QWidget(parent)
@@ -17,4 +22,40 @@ bool CFormView::SendToOwnersScreen(const char* message, int ownersScreenIndex)
     AppPrompt().Tell(QLatin1String(message));
     emit navigateRequested(ownersScreenIndex);
     return isVisible();
+}
+
+void CFormView::SetScrolledPage(QLayout* commands, QWidget* form)
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("ScreenPage"));
+    // The page paints its own white ground: what scrolling uncovers is
+    // painted afresh, never left over from before.
+    page->setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->addLayout(commands);
+    layout->addWidget(form, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addStretch(1);
+
+    scroll_ = NewFormArea(this);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(page);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll_);
+    // Tab alone would scroll to the box; Enter, a click half out of view and
+    // the program's own moves of the focus need it as well.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { ScrollIntoView(now); });
+}
+
+void CFormView::ScrollIntoView(QWidget* widget)
+{
+    QWidget* page = scroll_ ? scroll_->widget() : nullptr;
+    if (!widget || !page || !page->isAncestorOf(widget))
+        return;
+    // The whole box, not only its caret: a box at the right edge would show
+    // its first characters alone.
+    const QRect box(widget->mapTo(page, QPoint(0, 0)), widget->size());
+    const int margin = 8;
+    scroll_->ensureVisible(box.center().x(), box.center().y(), box.width() / 2 + margin, box.height() / 2 + margin);
 }

@@ -5,6 +5,9 @@
 #include <QWidget>
 
 class CGlobalDoc;
+class QAbstractButton;
+class QLayout;
+class QScrollArea;
 
 // A screen of the main window's right pane: shows part of the open company
 // and is told when the main window switches to it or away from it.
@@ -19,6 +22,14 @@ public:
     virtual void OnViewShown() {}
     // Another view is taking this one's place.
     virtual void OnViewHidden() {}
+    // The button that prints what the screen shows (the window's Ctrl+P),
+    // if the screen prints.
+    virtual QAbstractButton* PrintCommand() const { return nullptr; }
+    // The screen scrolls itself (see SetScrolledPage); the main window puts
+    // every other screen in a scroll area.
+    bool ScrollsItself() const { return scroll_ != nullptr; }
+    QScrollArea* ScrollArea() const { return scroll_; }
+
 signals:
     // Asks the main window to show the screen of a navigation index.
     void navigateRequested(int index);
@@ -32,5 +43,15 @@ protected:
     // took this one's place.
     bool SendToOwnersScreen(const char* message, int ownersScreenIndex);
 
+    // Lays the screen out as one scrolled page, `commands` above `form`: in
+    // a small window nothing is squeezed or cut, one set of scroll bars
+    // moves both, and the widget that takes the focus is scrolled into view.
+    void SetScrolledPage(QLayout* commands, QWidget* form);
+    // Scrolls the page so that `widget` (on it) shows whole.
+    void ScrollIntoView(QWidget* widget);
+
     CGlobalDoc& document_;
+
+private:
+    QScrollArea* scroll_ = nullptr;
 };

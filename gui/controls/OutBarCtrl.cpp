@@ -46,7 +46,9 @@ COutBarCtrl::COutBarCtrl(QWidget* parent, unsigned barFlags) : QWidget(parent), 
     // The static edge: one pixel all round.
     setContentsMargins(1, 1, 1, 1);
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab and F6 bring the keyboard here; a click takes the focus when it
+    // ends (see mouseReleaseEvent).
+    setFocusPolicy(Qt::TabFocus);
     // Painting covers every pixel, so there is nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -184,6 +186,11 @@ const OutBarImageList& COutBarCtrl::Images(int folder) const
 
 OutBarLayout COutBarCtrl::LayoutFor(int folder, int firstVisible) const
 {
+    return OutBarLayout(InputFor(folder, firstVisible));
+}
+
+OutBarLayout::Input COutBarCtrl::InputFor(int folder, int firstVisible) const
+{
     OutBarLayout::Input in;
     in.client = contentsRect();
     in.folderCount = FolderCount();
@@ -210,7 +217,7 @@ OutBarLayout COutBarCtrl::LayoutFor(int folder, int firstVisible) const
             in.captionSizes.append(QSize(qCeil(size.width()), std::max(lineHeight, qCeil(size.height()))));
         }
     }
-    return OutBarLayout(in);
+    return in;
 }
 
 OutBarLayout COutBarCtrl::Layout() const
@@ -383,6 +390,15 @@ void COutBarCtrl::PaintItems(QPainter& painter, const OutBarLayout& layout) cons
     }
     if (press_ && press_->dragging && press_->drop.IsValid() && press_->drop.markY)
         PaintInsertionMark(painter, area, *press_->drop.markY);
+    // Where the keyboard is: a dotted frame around the item's icon and caption.
+    const int focusItem = FocusItem();
+    if (hasFocus() && focusItem >= layout.FirstVisibleItem() && focusItem <= layout.LastShownItem()) {
+        QPen pen(text_);
+        pen.setStyle(Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(layout.ItemRect(focusItem).adjusted(-3, -3, 2, 2));
+    }
     painter.restore();
 }
 
@@ -437,7 +453,6 @@ void COutBarCtrl::mousePressEvent(QMouseEvent* event)
         return;
     }
     FinishSlide();
-    setFocus(Qt::MouseFocusReason);
     // Clicking the bar ends a caption edit as leaving the editor does, also
     // when the window isn't active and the focus can't move.
     EndCaptionEdit(true);
@@ -476,6 +491,10 @@ void COutBarCtrl::mouseReleaseEvent(QMouseEvent* event)
     }
     const Press press = *std::exchange(press_, std::nullopt);
     const QPoint point = event->position().toPoint();
+    // The focus comes with the end of the click: the box it leaves may say
+    // something on leaving (a W-2 cap), and a message in the middle of the
+    // press would swallow the click.
+    setFocus(Qt::MouseFocusReason);
     update();
     if (press.dragging) {
         unsetCursor();
@@ -553,10 +572,95 @@ void COutBarCtrl::CheckPointerLeft()
         ClearHover();
 }
 
+void COutBarCtrl::SetSelectedItem(int item)
+{
+    if (item >= ItemCount(current_))
+        item = -1;
+    if (item == SelectedItem())
+        return;
+    selected_ = item;
+    selectedFolder_ = item >= 0 ? current_ : -1;
+    focusItem_ = item;
+    nudge_.Restart();
+    nudgeOffset_ = {};
+    update();
+}
+
+int COutBarCtrl::FocusItem() const
+{
+    const int count = ItemCount(current_);
+    if (count == 0 || HostsWindow(current_))
+        return -1;
+    if (focusItem_ >= 0 && focusItem_ < count)
+        return focusItem_;
+    const int selected = SelectedItem();
+    return selected >= 0 ? selected : std::min(firstVisible_, count - 1);
+}
+
+void COutBarCtrl::MoveFocusItem(int item)
+{
+    if (item < 0)
+        return;
+    focusItem_ = item;
+    // Scrolled so that the item shows whole.
+    firstVisible_ = OutBarFirstVisibleFor(InputFor(current_, firstVisible_), item);
+    update();
+}
+
+void COutBarCtrl::keyPressEvent(QKeyEvent* event)
+{
+    if (press_ || slide_ || event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int count = ItemCount(current_);
+    const int item = FocusItem();
+    switch (event->key()) {
+    case Qt::Key_Up:
+        MoveFocusItem(OutBarKeyTarget(OutBarKey::Previous, item, count));
+        break;
+    case Qt::Key_Down:
+        MoveFocusItem(OutBarKeyTarget(OutBarKey::Next, item, count));
+        break;
+    case Qt::Key_Home:
+        MoveFocusItem(OutBarKeyTarget(OutBarKey::First, item, count));
+        break;
+    case Qt::Key_End:
+        MoveFocusItem(OutBarKeyTarget(OutBarKey::Last, item, count));
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // As a click on the item: the owner opens its screen.
+        if (item >= 0) {
+            MoveFocusItem(item);
+            ClickItem(item);
+        }
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void COutBarCtrl::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void COutBarCtrl::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 void COutBarCtrl::ClickItem(int item)
 {
     selected_ = item;
     selectedFolder_ = current_;
+    focusItem_ = item;
     nudge_.Restart();
     nudgeOffset_ = {};
     update();
@@ -650,6 +754,7 @@ void COutBarCtrl::SelectFolder(int folder)
     current_ = folder;
     firstVisible_ = 0;
     hotItem_ = -1;
+    focusItem_ = -1;
 
     if (slide) {
         OutBarSlide plan = PlanFolderSlide(contentsRect(), FolderCount(), from, folder, metrics_.folderHeight);
@@ -759,7 +864,6 @@ bool COutBarCtrl::StartCaptionEdit(EditTarget target, int index, const QRect& ov
     editor_->setText(text);
     editor_->selectAll();
     editor_->installEventFilter(this);
-    connect(editor_, &QLineEdit::returnPressed, this, [this] { EndCaptionEdit(true); });
     connect(editor_, &QLineEdit::textChanged, this, &COutBarCtrl::FitCaptionEditor);
     FitCaptionEditor();
     editor_->show();
@@ -820,9 +924,14 @@ void COutBarCtrl::EndCaptionEdit(bool keep)
 bool COutBarCtrl::eventFilter(QObject* watched, QEvent* event)
 {
     if (editor_ && watched == editor_) {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            EndCaptionEdit(false);
-            return true;
+        if (event->type() == QEvent::KeyPress) {
+            // Enter and Escape end the edit and go no further: the bar would
+            // take an Enter the box passes on as opening the item.
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+                EndCaptionEdit(key != Qt::Key_Escape);
+                return true;
+            }
         }
         // The editor's own context menu takes the focus for a moment; that
         // doesn't end the edit.

@@ -109,6 +109,13 @@ public:
     int FirstVisibleItem() const { return firstVisible_; }
     // The item last clicked in the open folder; -1 when the click was in another.
     int SelectedItem() const { return selectedFolder_ == current_ ? selected_ : -1; }
+    // Marks `item` of the open folder selected as a click does, without
+    // telling the owner (-1: none): the owner shows what it opened.
+    void SetSelectedItem(int item);
+    // The item the keyboard is on: Up, Down, Home and End move it, Return
+    // and Space open it as a click does; a dotted frame marks it while the
+    // bar has the focus. -1 when the open folder has no items.
+    int FocusItem() const;
     int HotItem() const { return hotItem_; }
     int HotFolder() const { return hotFolder_; }
     bool IsSliding() const { return slide_.has_value(); }
@@ -129,6 +136,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -150,6 +160,7 @@ private:
 
     const OutBarImageList& Images(int folder) const;
     OutBarLayout LayoutFor(int folder, int firstVisible) const;
+    OutBarLayout::Input InputFor(int folder, int firstVisible) const;
     bool HostsWindow(int folder) const;
     bool FocusInChild() const;
 
@@ -165,6 +176,7 @@ private:
     void ClearHover();
     void CheckPointerLeft();
     void ClickItem(int item);
+    void MoveFocusItem(int item);
     void Scroll(int delta);
     void MoveItem(int sourceItem, const OutBarDropTarget& drop);
     void PlaceFolderWindow();
@@ -182,6 +194,7 @@ private:
     int firstVisible_ = 0;
     int selected_ = -1;
     int selectedFolder_ = -1;
+    int focusItem_ = -1; // the keyboard's item in the open folder; -1: follow the selection
     int hotItem_ = -1;
     int hotFolder_ = -1;
     unsigned flags_ = OutBarFlag::kInitial;

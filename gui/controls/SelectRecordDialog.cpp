@@ -21,6 +21,8 @@ CSelectRecordDialog::CSelectRecordDialog(const QString& title, RecordListOrder r
     SetUpRecordList(list_, {QStringLiteral("First Name"), QStringLiteral("Middle Name"), QStringLiteral("Last Name")},
                     kColumnWidths);
     list_->header()->setStretchLastSection(true);
+    // The arrow on the heading the rows are sorted by.
+    list_->header()->setSortIndicatorShown(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OK"));
@@ -50,6 +52,8 @@ int CSelectRecordDialog::ChosenIndex() const
 void CSelectRecordDialog::ShowRows(std::optional<int> selectId)
 {
     ShowRecordRows(list_, order_, selectId);
+    list_->header()->setSortIndicator(order_.SortColumn(),
+                                      order_.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void CSelectRecordDialog::OnHeadingClicked(int column)

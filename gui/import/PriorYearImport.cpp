@@ -60,17 +60,22 @@ void CPriorYearImport::OnTick()
     }
     switch (process_->Advance()) {
     case ImportProcess::Tick::Failed: {
-        const QString message = QString::fromUtf8(ImportTexts::kFailureMessages[process_->FailedStep()]);
+        const QString message =
+            QString::fromUtf8(ImportTexts::kFailureMessages[process_->FailedStep()]) + process_->LeftOutNote();
         Stop();
         AppPrompt().Tell(message, PromptIcon::Stop);
         emit finished();
         return;
     }
-    case ImportProcess::Tick::Succeeded:
+    case ImportProcess::Tick::Succeeded: {
+        // The stores left out are named, the others were imported.
+        const QString message = QLatin1String(ImportTexts::kSucceeded) + process_->LeftOutNote();
+        const PromptIcon icon = process_->LeftOut().isEmpty() ? PromptIcon::Information : PromptIcon::Exclamation;
         Stop();
-        AppPrompt().Tell(QLatin1String(ImportTexts::kSucceeded), PromptIcon::Information);
+        AppPrompt().Tell(message, icon);
         emit finished();
         return;
+    }
     case ImportProcess::Tick::StepChanged:
         dialog_->SetCurrentStep(process_->Step());
         break;

@@ -26,6 +26,7 @@
 #include "gui/wage/W2View.h"
 #include "gui/wage/W3View.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -100,7 +101,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     const bool override = event->type() == QEvent::ShortcutOverride;
     if (override || event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        QAction* command = widget && widget->window() == this ? CompanyCommandFor(static_cast<QKeyEvent*>(event))
+        QAction* command = widget && widget->window() == this ? CommandForKey(static_cast<QKeyEvent*>(event))
                                                               : nullptr;
         if (command) {
             event->accept();
@@ -115,14 +116,14 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-QAction* CMainFrame::CompanyCommandFor(const QKeyEvent* key) const
+QAction* CMainFrame::CommandForKey(const QKeyEvent* key) const
 {
     const QKeySequence pressed(key->keyCombination());
-    for (const char* name : {"New", "Open", "Save", "Delete"}) {
-        QAction* action = Command(QLatin1String(name));
-        if (action && action->shortcut() == pressed)
+    if (pressed.isEmpty())
+        return nullptr;
+    for (QAction* action : keyedCommands_)
+        if (action->shortcut() == pressed)
             return action;
-    }
     return nullptr;
 }
 
@@ -155,16 +156,27 @@ void CMainFrame::CreatePanes()
     connect(bar_, &COutBarCtrl::notify, this, &CMainFrame::OnBarNotice, Qt::DirectConnection);
 
     // The screens give way in a narrow window: the bar keeps its width and
-    // the screen scrolls.
-    auto* screenPane = new QScrollArea(splitter_);
-    screenPane->setObjectName(QStringLiteral("ScreenPane"));
-    screenPane->setFrameShape(QFrame::NoFrame);
-    screenPane->setWidgetResizable(true);
-    stack_ = new QStackedWidget(screenPane);
-    screenPane->setWidget(stack_);
+    // the screen scrolls. A form screen scrolls itself (its buttons with
+    // its form); every other screen is put in a scroll area of its own, so
+    // that no screen ever shows two sets of scroll bars.
+    stack_ = new QStackedWidget(splitter_);
+    stack_->setObjectName(QStringLiteral("ScreenPane"));
     auto add = [this](Screen screen, QWidget* view) {
         views_[size_t(screen)] = view;
-        stack_->addWidget(view);
+        QWidget* page = view;
+        const CFormView* formView = AsFormView(view);
+        if (!formView || !formView->ScrollsItself()) {
+            auto* area = new QScrollArea(stack_);
+            area->setObjectName(QStringLiteral("ScreenArea"));
+            area->setFrameShape(QFrame::NoFrame);
+            // Scrolling follows the focus; the area itself is no Tab stop.
+            area->setFocusPolicy(Qt::NoFocus);
+            area->setWidgetResizable(true);
+            area->setWidget(view);
+            page = area;
+        }
+        pages_[size_t(screen)] = page;
+        stack_->addWidget(page);
         if (CFormView* formView = AsFormView(view)) {
             connect(formView, &CFormView::navigateRequested, this, [this](int index) { Navigate(1, index); });
             connect(formView, &CFormView::checkFormsRequested, this, &CMainFrame::OnCheckForms);
@@ -191,11 +203,11 @@ void CMainFrame::CreatePanes()
     add(Screen::W4, new CW4View(document_, stack_));
 
     splitter_->addWidget(bar_);
-    splitter_->addWidget(screenPane);
+    splitter_->addWidget(stack_);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     connect(splitter_, &QSplitter::splitterMoved, this, [this] { paneDividerMoved_ = true; });
-    stack_->setCurrentWidget(views_[size_t(Screen::Welcome)]);
+    stack_->setCurrentWidget(pages_[size_t(Screen::Welcome)]);
     current_ = Screen::Welcome;
 
     // F6 and Shift+F6 move between the two panes.
@@ -209,7 +221,7 @@ void CMainFrame::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     LayOutPanes();
-    stack_->currentWidget()->setFocus();
+    View(current_)->setFocus();
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event)
@@ -253,12 +265,16 @@ void CMainFrame::ShowScreen(Screen screen)
     if (screen != current_) {
         if (CFormView* leaving = AsFormView(View(current_)))
             leaving->OnViewHidden();
-        stack_->setCurrentWidget(view);
+        stack_->setCurrentWidget(pages_[size_t(screen)]);
         current_ = screen;
     }
     // Even when it was showing already, the screen brings itself up to date.
     if (CFormView* formView = AsFormView(view))
         formView->OnViewShown();
+    // The screen may have sent the user elsewhere (no employees): the bar
+    // and the commands follow the screen really shown.
+    bar_->SetSelectedItem(NavigationItemOf(current_));
+    UpdateCommandStates();
 }
 
 void CMainFrame::OnBarNotice(const OutBarNotice& notice, bool* answer)
@@ -272,7 +288,7 @@ void CMainFrame::OnBarNotice(const OutBarNotice& notice, bool* answer)
 
 void CMainFrame::MovePaneFocus(int step)
 {
-    QWidget* panes[] = {bar_, stack_->currentWidget()};
+    QWidget* panes[] = {bar_, View(current_)};
     const bool inBar = bar_->isAncestorOf(focusWidget()) || focusWidget() == bar_;
     int current = inBar ? 0 : 1;
     current = (current + step + 2) % 2;
@@ -327,6 +343,8 @@ void CMainFrame::CreateMenus()
         return action;
     };
     QMenu* company = menuBar()->addMenu(QStringLiteral("&Company"));
+    // Their keys are theirs anywhere in the window (see eventFilter).
+    auto keyed = [this](QAction* action) { keyedCommands_ << action; };
     command(company, "New", QStringLiteral("&New... \tCtrl+N"), &CMainFrame::OnNewCompany, QKeySequence("Ctrl+N"));
     command(company, "Open", QStringLiteral("&Open ...\tCtrl+O"), &CMainFrame::OnOpenCompany,
             QKeySequence("Ctrl+O"));
@@ -334,10 +352,29 @@ void CMainFrame::CreateMenus()
     command(company, "Delete", QStringLiteral("&Delete \tCtrl+D"), &CMainFrame::OnDeleteCompany,
             QKeySequence("Ctrl+D"));
     company->addSeparator();
+    // The shown form's Print button.
+    command(company, "Print", QStringLiteral("&Print...\tCtrl+P"), &CMainFrame::OnPrint, QKeySequence("Ctrl+P"));
+    company->addSeparator();
+    for (const char* name : {"New", "Open", "Save", "Delete", "Print"})
+        keyed(Command(QLatin1String(name)));
     QAction* exit = company->addAction(QStringLiteral("&Exit"));
     exit->setObjectName("Exit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(company, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+
+    // Every screen of the navigation bar from the keyboard: Ctrl+1 to Ctrl+7
+    // in the bar's order (no key of the Company menu or the boxes).
+    QMenu* go = menuBar()->addMenu(QStringLiteral("&Go"));
+    static const char* const goTexts[] = {"&Company Info", "&Employees", "Co&ntractors", "Form W&2",
+                                          "Form W&3",      "Form &1099", "Form 1&096"};
+    static_assert(std::size(goTexts) == std::size(kNavigationItems));
+    for (int item = 0; item < int(std::size(goTexts)); ++item) {
+        QAction* action = go->addAction(QString::fromLatin1(goTexts[item]));
+        action->setObjectName(QStringLiteral("Go%1").arg(item));
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + item)));
+        connect(action, &QAction::triggered, this, [this, item] { Navigate(1, item); });
+        keyedCommands_ << action;
+    }
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     command(tools, "Import", QStringLiteral("&Import Clients From Tax Year 2004"), &CMainFrame::OnImport);
@@ -385,6 +422,21 @@ void CMainFrame::UpdateCommandStates()
         save->setEnabled(document_.CanSave());
     if (QAction* remove = Command("Delete"))
         remove->setEnabled(document_.CanDeleteCompany());
+    if (QAction* print = Command("Print"))
+        print->setEnabled(PrintButtonShown() != nullptr);
+}
+
+QAbstractButton* CMainFrame::PrintButtonShown() const
+{
+    const CFormView* view = AsFormView(View(current_));
+    QAbstractButton* button = view ? view->PrintCommand() : nullptr;
+    return button && button->isEnabled() ? button : nullptr;
+}
+
+void CMainFrame::OnPrint()
+{
+    if (QAbstractButton* button = PrintButtonShown())
+        button->click();
 }
 
 // ---- commands ----

@@ -2,6 +2,7 @@
 
 #include "core/shell/Navigation.h"
 
+#include <QList>
 #include <QMainWindow>
 
 #include <array>
@@ -9,6 +10,7 @@
 
 class CCheckFormsWindow;
 class CCsvTransfer;
+class QAbstractButton;
 class CFormView;
 class CGlobalDoc;
 class CPriorYearImport;
@@ -56,9 +58,9 @@ public:
     void RefreshAllViews();
 
     // The menu commands, by their command names ("New", "Open", "Save",
-    // "Delete", "Exit", "Import", "ImportEmployeesCsv", "ImportContractorsCsv",
-    // "ExportEmployeesCsv", "ExportContractorsCsv", "CheckForms", "Password",
-    // "DataPath", "Help", "Web", "Update", "About").
+    // "Delete", "Print", "Exit", "Go0" to "Go6", "Import", "ImportEmployeesCsv",
+    // "ImportContractorsCsv", "ExportEmployeesCsv", "ExportContractorsCsv",
+    // "CheckForms", "Password", "DataPath", "Help", "Web", "Update", "About").
     QAction* Command(const QString& name) const;
     // Brings the enabled state of the Company menu up to date.
     void UpdateCommandStates();
@@ -74,8 +76,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The Company menu command whose key `key` is, if any.
-    QAction* CompanyCommandFor(const QKeyEvent* key) const;
+    // The command of the Company and Go menus whose key `key` is, if any.
+    QAction* CommandForKey(const QKeyEvent* key) const;
+    // The Print button of the shown screen, when it has one to press.
+    QAbstractButton* PrintButtonShown() const;
     void CreateMenus();
     void CreatePanes();
     void LayOutPanes();
@@ -87,6 +91,7 @@ private:
     void OnNewCompany();
     void OnOpenCompany();
     void OnSaveCompany();
+    void OnPrint();
     void OnDeleteCompany();
     void OnImport();
     void OnChangePassword();
@@ -103,6 +108,8 @@ private:
     COutBarCtrl* bar_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     std::array<QWidget*, kScreenCount> views_{};
+    std::array<QWidget*, kScreenCount> pages_{}; // what the stack shows for each: the view or its scroll area
+    QList<QAction*> keyedCommands_;
     Screen current_ = Screen::Welcome;
     int indexZeroRequests_ = 0;
     bool paneDividerMoved_ = false;

@@ -162,6 +162,9 @@ QWidget* CW2View::BuildForm()
                  6 + line, 2);
         auto* grid = new QGridLayout;
         grid->setSpacing(2);
+        // Room between the spaced-out captions, so "c o d e" and "y  e a  r"
+        // read as two.
+        grid->setHorizontalSpacing(10);
         grid->addWidget(NewCaptionLabel(QStringLiteral("c o d e"), box12), 0, 0);
         grid->addWidget(NewCaptionLabel(QStringLiteral("y  e a  r"), box12), 0, 1);
         grid->addWidget(NewCaptionLabel(QStringLiteral("Amount"), box12), 0, 2);

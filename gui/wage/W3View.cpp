@@ -17,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -131,17 +130,11 @@ CW3View::CW3View(CGlobalDoc& document, QWidget* parent)
     BuildForm();
     UseFormPalette(form_);
 
-    QScrollArea* scroll = NewFormArea(this);
-    scroll->setWidget(form_);
-
     auto* top = new QHBoxLayout;
     top->addWidget(print_);
     top->addWidget(check_);
     top->addStretch(1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 8, 12, 8);
-    layout->addLayout(top);
-    layout->addWidget(scroll, 1);
+    SetScrolledPage(top, form_);
 
     connect(print_, &QPushButton::clicked, this, &CW3View::OnPrint);
 }
@@ -322,4 +315,9 @@ void CW3View::OnPrint()
     if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
         return;
     PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder);
+}
+
+QAbstractButton* CW3View::PrintCommand() const
+{
+    return print_;
 }

@@ -34,6 +34,7 @@ public:
 
     void RefreshFromDocument(CGlobalDoc& document) override;
     void OnViewShown() override;
+    QAbstractButton* PrintCommand() const override;
 
 public slots:
     void OnPrint();

@@ -103,7 +103,8 @@ private slots:
     }
 
     // Which question comes before the print. A form has empty fields when
-    // an amount or the first state number is the empty text.
+    // its first state number is the empty text; an amount stored empty
+    // shows as 0.00 on the screen and is none.
     void emptyFieldQuestions_data()
     {
         QTest::addColumn<int>("target");
@@ -114,15 +115,15 @@ private slots:
         const int all = int(PrintTarget::All);
         const int one = int(PrintTarget::Current);
         QTest::newRow("all, complete") << all << 0 << "" << false << "";
-        QTest::newRow("all, an amount empty") << all << 0 << "Rents" << false << kAll;
-        QTest::newRow("all, box 15b empty") << all << 0 << "Field15B" << false << kAll;
+        QTest::newRow("all, an amount empty (0.00 on screen)") << all << 0 << "Rents" << false << "";
         QTest::newRow("all, state no. 1 empty") << all << 0 << "PayerStateID1" << false << kAll;
         QTest::newRow("all, state no. 2 empty is fine") << all << 0 << "PayerStateID2" << false << "";
         QTest::newRow("all, a contractor without a form") << all << 0 << "" << true << kAll;
-        QTest::newRow("current, its own amount empty") << one << 2 << "StateIncome2" << false << kCurrent;
-        QTest::newRow("current, another form empty") << one << 0 << "Rents" << false << "";
+        QTest::newRow("current, its own state no. 1 empty") << one << 2 << "PayerStateID1" << false << kCurrent;
+        QTest::newRow("current, its own amount empty") << one << 2 << "StateIncome2" << false << "";
+        QTest::newRow("current, another form's state no. empty") << one << 0 << "PayerStateID1" << false << "";
         QTest::newRow("current, without a form") << one << 2 << "" << true << kCurrent;
-        QTest::newRow("current, outside the list") << one << 9 << "Rents" << false << "";
+        QTest::newRow("current, outside the list") << one << 9 << "PayerStateID1" << false << "";
     }
 
     void emptyFieldQuestions()

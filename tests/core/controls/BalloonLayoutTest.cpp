@@ -123,6 +123,12 @@ void BalloonLayoutTest::keptOnMonitor()
     QCOMPARE(g.window.topLeft(), windowTopLeft);
     QCOMPARE(g.tail.tip.x(), tipX);
     QCOMPARE(g.window.size(), QSize(216, 76));
+    // The tail's base stays beside its tip, on the straight part of the
+    // body's edge: a short triangle, never a sliver across the balloon.
+    const int nearEnd = std::abs(g.tail.base1.x() - tipX) < std::abs(g.tail.base2.x() - tipX) ? g.tail.base1.x()
+                                                                                               : g.tail.base2.x();
+    QVERIFY2(std::abs(nearEnd - tipX) <= kBalloonCornerDiameter / 2, qPrintable(QString::number(nearEnd)));
+    QVERIFY(g.tail.base1.x() >= 0 && g.tail.base2.x() <= g.window.width());
 }
 
 void BalloonLayoutTest::textSize()

@@ -41,6 +41,10 @@ private slots:
     void movedItemIndex_data();
     void movedItemIndex();
     void folderSlide();
+    void keysMoveTheFocusItem_data();
+    void keysMoveTheFocusItem();
+    void focusItemIsScrolledIntoView_data();
+    void focusItemIsScrolledIntoView();
     void nudgeRunsElevenTicksAndRestarts();
 };
 
@@ -278,3 +282,56 @@ void OutBarLayoutTest::nudgeRunsElevenTicksAndRestarts()
 
 QTEST_APPLESS_MAIN(OutBarLayoutTest)
 #include "OutBarLayoutTest.moc"
+
+void OutBarLayoutTest::keysMoveTheFocusItem_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("target");
+    const int previous = int(OutBarKey::Previous), next = int(OutBarKey::Next);
+    const int first = int(OutBarKey::First), last = int(OutBarKey::Last);
+    QTest::newRow("down") << next << 2 << 7 << 3;
+    QTest::newRow("down at the end stays") << next << 6 << 7 << 6;
+    QTest::newRow("up") << previous << 2 << 7 << 1;
+    QTest::newRow("up at the top stays") << previous << 0 << 7 << 0;
+    QTest::newRow("home") << first << 5 << 7 << 0;
+    QTest::newRow("end") << last << 1 << 7 << 6;
+    QTest::newRow("no item yet, down") << next << -1 << 7 << 0;
+    QTest::newRow("empty folder") << next << -1 << 0 << -1;
+}
+
+void OutBarLayoutTest::keysMoveTheFocusItem()
+{
+    QFETCH(int, key);
+    QFETCH(int, item);
+    QFETCH(int, count);
+    QFETCH(int, target);
+    QCOMPARE(OutBarKeyTarget(OutBarKey(key), item, count), target);
+}
+
+// Items 0 to 3 fit in the 300-pixel bar, each further one needs one step.
+void OutBarLayoutTest::focusItemIsScrolledIntoView_data()
+{
+    QTest::addColumn<int>("firstVisible");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("already in view") << 0 << 2 << 0;
+    QTest::newRow("just below") << 0 << 4 << 1;
+    QTest::newRow("the last") << 0 << 6 << 3;
+    QTest::newRow("above") << 3 << 1 << 1;
+    QTest::newRow("no such item") << 2 << 9 << 2;
+}
+
+void OutBarLayoutTest::focusItemIsScrolledIntoView()
+{
+    QFETCH(int, firstVisible);
+    QFETCH(int, item);
+    QFETCH(int, expected);
+    OutBarLayout::Input in = ThreeFolders(firstVisible);
+    const int first = OutBarFirstVisibleFor(in, item);
+    QCOMPARE(first, expected);
+    in.firstVisibleItem = first;
+    if (item < 7)
+        QVERIFY(OutBarLayout(in).IsFullyVisible(item));
+}

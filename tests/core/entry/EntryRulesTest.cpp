@@ -170,8 +170,12 @@ void EntryRulesTest::keys_data()
     QTest::newRow("full box types over") << "text 5 common" << "abc|de" << "x" << "abcx|e" << 0;
     QTest::newRow("full box at end") << "text 5 common" << "abcde|" << "x" << "abcde|" << 0;
     QTest::newRow("full box backspace") << "text 5 common" << "abcde|" << "\b" << "abcd|" << 0;
-    QTest::newRow("full box selection types over one") << "text 5 common" << "a[bcd]e" << "x" << "ax|cde" << 0;
     QTest::newRow("selection replaced") << "text 5 common" << "a[bc]d" << "x" << "ax|d" << 0;
+    // Typing over a selection replaces it, in a full box too: the rest of
+    // the selection never survives beside what was typed.
+    QTest::newRow("full box, selection replaced") << "text 5 common" << "a[bcd]e" << "x" << "ax|e" << 0;
+    QTest::newRow("full box, all replaced") << "text 5 common" << "[abcde]" << "xy" << "xy|" << 0;
+    QTest::newRow("forbidden over selection keeps it") << "text 5 common" << "a[bc]d" << "%" << "a[bc]d" << 1;
     QTest::newRow("forbidden beeps") << "text 0 common" << "ab|" << "%x" << "abx|" << 1;
     QTest::newRow("apostrophe beeps in common") << "text 30 common" << "O|" << "'" << "O|" << 1;
     QTest::newRow("apostrophe in employer name") << "text 30 employer" << "O|" << "'" << "O'|" << 0;
@@ -200,7 +204,14 @@ void EntryRulesTest::keys_data()
     QTest::newRow("ssn delete middle selection") << "mask ssn" << "1[23]-45-6789" << "\x7f" << "1[23]-45-6789"
                                                  << 0;
     QTest::newRow("ssn step over literal") << "mask ssn" << "123|-45-6789" << "7" << "123-7|5-6789" << 0;
+    // The fixed shape can't close up inside: a selection there is typed
+    // over from its start.
     QTest::newRow("ssn selection types over one") << "mask ssn" << "1[23-4]5-6789" << "9" << "19|3-45-6789" << 0;
+    QTest::newRow("ssn middle group retyped") << "mask ssn" << "123-[45]-6789" << "98" << "123-98|-6789" << 0;
+    QTest::newRow("ssn all replaced") << "mask ssn" << "[123-45-6789]" << "98" << "98|" << 0;
+    QTest::newRow("ssn tail replaced") << "mask ssn" << "123-[45-6789]" << "9" << "123-9|" << 0;
+    QTest::newRow("ssn tail from a literal replaced") << "mask ssn" << "123[-45-6789]" << "9" << "123-9|" << 0;
+    QTest::newRow("ssn letter keeps selection") << "mask ssn" << "[123-45-6789]" << "a" << "[123-45-6789]" << 0;
     QTest::newRow("ssn overwrite digit") << "mask ssn" << "1|23" << "9" << "19|3" << 0;
     QTest::newRow("ssn non-ASCII digit") << "mask ssn" << "12|" << "٣" << "12|" << 0;
     QTest::newRow("phone from empty") << "mask phone" << "|" << "5551234567" << "(555) 123-4567|" << 0;
@@ -234,6 +245,12 @@ void EntryRulesTest::keys_data()
     QTest::newRow("delete point, whole full") << "amount 9 2" << "123456789|.12" << "\x7f" << "123456789|" << 0;
     QTest::newRow("delete to end") << "amount 9 2" << "1[23.45]" << "\x7f" << "1|" << 0;
     QTest::newRow("typed over selection") << "amount 9 2" << "1[2.3]4" << "5" << "15|4" << 0;
+    QTest::newRow("full, all replaced") << "amount 9 2" << "[123456789.00]" << "500" << "500|" << 0;
+    QTest::newRow("full, whole part replaced") << "amount 9 2" << "[123456789].00" << "41" << "41|.00" << 0;
+    QTest::newRow("offset, all replaced") << "amount -2 2" << "[12.45]" << "0.5" << "0.5|" << 0;
+    QTest::newRow("tenth digit over a selection") << "amount 9 2" << "12345678[9.00]" << "12" << "123456781|" << 0;
+    QTest::newRow("letter keeps selection") << "amount 9 2" << "1[23]" << "a" << "1[23]" << 0;
+    QTest::newRow("all replaced by a negative") << "amount 9 2" << "[123]" << "-5" << "-5|" << 0;
 }
 
 void EntryRulesTest::keys()
@@ -265,7 +282,8 @@ void EntryRulesTest::paste_data()
     QTest::addColumn<QString>("after");
 
     QTest::newRow("forbidden, selection restored") << "text 0 common" << "|" << "a%b" << "|ab";
-    QTest::newRow("forbidden over selection") << "text 0 common" << "x[yz]" << "a%b" << "x[ab]";
+    QTest::newRow("forbidden over selection") << "text 0 common" << "x[yz]" << "a%b" << "x|ab";
+    QTest::newRow("full box, all replaced") << "text 5 common" << "[abcde]" << "xy" << "xy|";
     QTest::newRow("cut then strip") << "text 5 common" << "|" << "ab%cdef" << "|abcd";
     QTest::newRow("fits") << "text 5 common" << "ab|" << "cd" << "abcd|";
     QTest::newRow("first line only") << "text 0 common" << "|" << "Smith\nJones" << "Smith|";
@@ -275,6 +293,12 @@ void EntryRulesTest::paste_data()
     QTest::newRow("ssn tail") << "mask ssn" << "123-|" << "45-6789" << "123-45-6789|";
     QTest::newRow("amount formatted") << "amount 9 2" << "|" << "$1,234.567" << "|1234.56";
     QTest::newRow("amount fits") << "amount 9 2" << "12|" << "3.5" << "123.5|";
+    // Over a selection: as pasted into the box without it.
+    QTest::newRow("amount over all of a full box") << "amount 9 2" << "[123456789.00]" << "500" << "500|";
+    QTest::newRow("amount formatted over all") << "amount 9 2" << "[123456789.00]" << "$1,500.00" << "|1500.00";
+    QTest::newRow("offset over all") << "amount -2 2" << "[12.45]" << "0.5" << "0.5|";
+    QTest::newRow("ssn over all") << "mask ssn" << "[123-45-6789]" << "987-65-4321" << "987-65-4321|";
+    QTest::newRow("ssn middle group typed in") << "mask ssn" << "123-[45]-6789" << "98" << "123-98|-6789";
 }
 
 void EntryRulesTest::paste()

@@ -233,8 +233,7 @@ private slots:
         QTest::addColumn<int>("failedStep");
         QTest::newRow("no previous edition") << "not installed" << 0;
         QTest::newRow("a store folder without stores") << "no stores" << 1;
-        QTest::newRow("a store without the W3 table") << "no W3" << 2;
-        QTest::newRow("a store with a foreign header") << "foreign" << 2;
+        QTest::newRow("every store damaged") << "all damaged" << 2;
     }
 
     void aFailedStepEndsTheImportWithoutCopying()
@@ -249,17 +248,9 @@ private slots:
             QVERIFY(WriteFileBytes(e.OldStores() + "Gone.pmt.del", "x"));
             QDir().mkpath(e.OldStores() + "Folder.pmt");
         } else {
-            MakeStoreWithStaff(e.OldStores(), "Acme.pmt", "Acme", {1}, {});
-            MakeStoreWithStaff(e.OldStores(), "Birch.pmt", "Birch", {1}, {});
-            const QString bad = e.OldStores() + "Birch.pmt";
-            if (previous == "no W3") {
-                CompanyStore store;
-                QCOMPARE(store.OpenExisting(bad), 0);
-                QCOMPARE(store.Execute("DROP TABLE W3;"), 0);
-            } else {
-                QByteArray bytes = FileBytes(bad);
-                bytes.replace("Wagesparrow", "Otherwisely");
-                QVERIFY(WriteFileBytes(bad, bytes));
+            for (const char* name : {"Acme.pmt", "Birch.pmt"}) {
+                MakeStoreWithStaff(e.OldStores(), name, name, {1}, {});
+                QVERIFY(WriteFileBytes(e.OldStores() + name, "not a store"));
             }
         }
         ImportProcess import(e.DataFolder());
@@ -268,6 +259,53 @@ private slots:
         QCOMPARE(import.Advance(), Tick::Failed);
         QVERIFY(import.State().sources.isEmpty());
         QCOMPARE(e.DataFiles(), QStringList{"Sample Company.pmt"});
+        // The stores that stopped it are named.
+        QStringList leftOut = import.LeftOut();
+        leftOut.sort();
+        QCOMPARE(leftOut, failedStep == 2 ? QStringList({"Acme.pmt", "Birch.pmt"}) : QStringList());
+    }
+
+    // A damaged store is left out and named; the others are imported.
+    void aDamagedStoreIsLeftOutAndNamed_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("without the W3 table") << "no W3";
+        QTest::newRow("a foreign header") << "foreign";
+        QTest::newRow("cut short") << "truncated";
+    }
+
+    void aDamagedStoreIsLeftOutAndNamed()
+    {
+        QFETCH(QString, damage);
+        Editions e;
+        MakeStoreWithStaff(e.OldStores(), "Acme.pmt", "Acme", {1}, {});
+        MakeStoreWithStaff(e.OldStores(), "Birch.pmt", "Birch", {1}, {});
+        MakeStoreWithStaff(e.OldStores(), "Cedar.pmt", "Cedar", {2}, {});
+        const QString bad = e.OldStores() + "Birch.pmt";
+        if (damage == "no W3") {
+            CompanyStore store;
+            QCOMPARE(store.OpenExisting(bad), 0);
+            QCOMPARE(store.Execute("DROP TABLE W3;"), 0);
+        } else {
+            QByteArray bytes = FileBytes(bad);
+            if (damage == "foreign")
+                bytes.replace("Wagesparrow", "Otherwisely");
+            else
+                bytes.truncate(bytes.size() / 2);
+            QVERIFY(WriteFileBytes(bad, bytes));
+        }
+        const QByteArray original = FileBytes(bad);
+        ImportProcess import(e.DataFolder());
+        RunToEnd(import);
+        QCOMPARE(import.FailedStep(), -1);
+        QCOMPARE(import.LeftOut(), QStringList{"Birch.pmt"});
+        QVERIFY(import.LeftOutNote().endsWith("Formlark (2004):\nBirch.pmt"));
+        QCOMPARE(import.CopiedCount(), 2);
+        QCOMPARE(e.DataFiles(), QStringList({"Acme.pmt", "Cedar.pmt", "Sample Company.pmt"}));
+        QCOMPARE(W2Ids(Load(e.DataFolder() + "Cedar.pmt")), QList<int>({1, 2}));
+        // No half-made copy of it stays behind, and the original is only read.
+        QCOMPARE(QDir(e.Staging()).entryList(QDir::Files, QDir::Name), QStringList({"Acme.pmt", "Cedar.pmt"}));
+        QCOMPARE(FileBytes(bad), original);
     }
 
     // A company this edition has already keeps its store; its upgraded copy

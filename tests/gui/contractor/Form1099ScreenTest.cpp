@@ -541,6 +541,28 @@ private slots:
         QCOMPARE(view->Box("FirstName")->text(), QStringLiteral("Mia"));
     }
 
+    // Typed into a box and never left, the box is finished as leaving it
+    // finishes it before the program ends with Yes: stored as shown.
+    void theEndOfTheProgramStoresWhatTheBoxShows()
+    {
+        DocumentFixture fixture(Company());
+        CMainFrame frame(fixture.doc);
+        frame.RefreshAllViews();
+        frame.show();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        frame.Navigate(1, 5);
+        CloseBalloons();
+        auto* view = static_cast<C1099View*>(frame.View(Screen::Form1099));
+        QLineEdit* rents = view->Box("Rents");
+        Erase(rents);
+        Type(rents, "1500.5");
+        fixture.prompt.Then(PromptAnswer::Yes);
+        QVERIFY(frame.close());
+        QCOMPARE(fixture.prompt.asked, QStringList({kLeaveQuestion}));
+        QCOMPARE(Stored(fixture.Stored(), 9, "Rents"), QStringLiteral("1500.50"));
+    }
+
     // Contractors added and deleted on the contractor screen: the
     // 1099-MISC screen shows an existing contractor with its own form.
     void contractorsAddedAndDeletedUnderTheScreen()

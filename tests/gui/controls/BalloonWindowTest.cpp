@@ -62,6 +62,8 @@ private slots:
     void cleanup();
 
     void laidOutOnTheAnchorsScreen();
+    void longTextWrapsToFitTheScreen_data();
+    void longTextWrapsToFitTheScreen();
     void mouseMoveOfMoreThanThreePixelsCloses_data();
     void mouseMoveOfMoreThanThreePixelsCloses();
     void keyClosesOnlyWithItsBit();
@@ -130,6 +132,46 @@ void BalloonWindowTest::laidOutOnTheAnchorsScreen()
         balloon->close();
         QTRY_VERIFY(balloon.isNull());
     }
+}
+
+// A quick help of several long paragraphs: wrapped to at most about 60 %
+// of the screen's width and kept whole on it, wherever it points from,
+// every line of it in the balloon.
+void BalloonWindowTest::longTextWrapsToFitTheScreen_data()
+{
+    QTest::addColumn<QPointF>("anchor"); // as a share of the screen
+    QTest::newRow("top left") << QPointF(0.05, 0.05);
+    QTest::newRow("top right, as the help icon") << QPointF(0.95, 0.1);
+    QTest::newRow("bottom left") << QPointF(0.05, 0.95);
+    QTest::newRow("bottom right") << QPointF(0.95, 0.95);
+    QTest::newRow("middle") << QPointF(0.5, 0.5);
+}
+
+void BalloonWindowTest::longTextWrapsToFitTheScreen()
+{
+    QFETCH(QPointF, anchor);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QString paragraph = QStringLiteral(
+        "1.Please start by selecting the employee you want to prepare the W2 form for, this can be done by clicking "
+        "on the \"Select\" button. You can also use the \"Next\" button to move to the next employee.");
+    const QString content = paragraph + QStringLiteral("\n\n") + paragraph + QStringLiteral("\n\nW2-")
+                            + QString(300, u'x'); // a "word" longer than a line
+    const QPoint at(screen.left() + int(screen.width() * anchor.x()), screen.top() + int(screen.height() * anchor.y()));
+    ShowBalloon(QStringLiteral("Quick Help (move the mouse to close this window)"), content, at,
+                BalloonIcon::Question, 192);
+    QCOMPARE(OpenBalloons().size(), 1);
+    CBalloonWindow* balloon = OpenBalloons().front();
+    const BalloonGeometry& g = balloon->Layout();
+    QVERIFY2(g.window.width() <= screen.width() * 6 / 10 + 1, qPrintable(QString::number(g.window.width())));
+    // The body whole on the screen (the tail may reach its 20 pixels out).
+    QVERIFY(screen.contains(g.body.translated(g.window.topLeft())));
+    QCOMPARE(g.window.topLeft() + g.tail.tip, at);
+    // Every line fits the text block: nothing is cut at its right.
+    const QFontMetrics metrics(balloon->font());
+    const QRect needed = metrics.boundingRect(QRect(0, 0, g.client.width(), 100000),
+                                              Qt::AlignLeft | Qt::TextWordWrap | Qt::TextWrapAnywhere, content);
+    QVERIFY(needed.width() <= g.client.width());
+    QVERIFY(needed.height() < g.client.height());
 }
 
 void BalloonWindowTest::mouseMoveOfMoreThanThreePixelsCloses_data()

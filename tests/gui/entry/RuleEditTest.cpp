@@ -116,6 +116,8 @@ private slots:
     void typing_data();
     void typing();
     void nonLatinCharacters();
+    void overAllSelected_data();
+    void overAllSelected();
     void fullFilterBoxTypesOver();
     void ssnBackspaceAndDeleteKeys();
     void wordAndLineDeletionInMaskBox();
@@ -235,6 +237,65 @@ void RuleEditTest::nonLatinCharacters()
     QCOMPARE(amount.text(), QStringLiteral("5"));
 }
 
+// Ctrl+A, then typing, pasting or an input method's commit: what goes in
+// replaces the whole text, and the rule applies to the result as in an
+// empty box (a full box never types over one character at a time).
+void RuleEditTest::overAllSelected_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+
+    const struct {
+        const char* name;
+        const char* box;
+        const char* text;
+        const char* input;
+        const char* expected;
+    } cases[] = {
+        {"full amount", "amount 9 2", "123456789.00", "500", "500"},
+        {"amount, decimals cut", "amount 9 2", "123456789.00", "41000.125", "41000.12"},
+        {"print offset", "amount -2 2", "12.45", "0.5", "0.5"},
+        {"full ssn", "mask ssn", "123-45-6789", "98765", "987-65"},
+        {"full text", "text 14 common", "ABCDEFGHIJKLMN", "Xy", "Xy"},
+        {"full text, refused character", "text 14 common", "ABCDEFGHIJKLMN", "X%y", "Xy"},
+    };
+    for (const auto& c : cases)
+        for (const char* route : {"type", "paste", "commit"})
+            QTest::addRow("%s, %s", c.name, route) << c.box << c.text << route << c.input << c.expected;
+}
+
+void RuleEditTest::overAllSelected()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, route);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    auto edit = MakeBox(box);
+    edit->setText(text);
+    QCOMPARE(edit->text(), text);
+    edit->setCursorPosition(2);
+    QTest::keyClick(edit.get(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(Selected(*edit), text);
+    if (route == u"type") {
+        QTest::keyClicks(edit.get(), input);
+    } else if (route == u"paste") {
+        QApplication::clipboard()->setText(input);
+        QTest::keyClick(edit.get(), Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QInputMethodEvent commit;
+        commit.setCommitString(input);
+        QApplication::sendEvent(edit.get(), &commit);
+    }
+    QCOMPARE(edit->text(), expected);
+    // One step undoes it all.
+    QTest::keyClick(edit.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(edit->text(), text);
+}
+
 void RuleEditTest::fullFilterBoxTypesOver()
 {
     CCharFilterEdit box(20, QString::fromLatin1(kForbiddenCommon));
@@ -312,9 +373,11 @@ void RuleEditTest::pasteKeys()
     box.setSelection(1, 2);
     QApplication::clipboard()->setText(QStringLiteral("a%b"));
     QTest::keyClick(&box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    // The forbidden character goes; the selection from before comes back.
+    // The selection goes, then the forbidden character; the caret stays
+    // where the paste began.
     QCOMPARE(box.text(), QStringLiteral("xab"));
-    QCOMPARE(Selected(box), QStringLiteral("ab"));
+    QCOMPARE(Selected(box), QString());
+    QCOMPARE(box.cursorPosition(), 1);
     QVERIFY(beeps_.isEmpty());
 
     // A paste that fits leaves the caret after it.
@@ -460,8 +523,9 @@ void RuleEditTest::contextMenuPasteCutDeleteUndo()
     QApplication::clipboard()->setText(QStringLiteral("a%b"));
     TriggerMenuAction(box, QStringLiteral("edit-paste"));
     QCOMPARE(box.text(), QStringLiteral("xab"));
-    QCOMPARE(Selected(box), QStringLiteral("ab"));
+    QCOMPARE(box.cursorPosition(), 1);
 
+    box.setSelection(1, 2);
     TriggerMenuAction(box, QStringLiteral("edit-delete"));
     QCOMPARE(box.text(), QStringLiteral("x"));
     TriggerMenuAction(box, QStringLiteral("edit-undo"));

@@ -183,6 +183,10 @@ private slots:
             << false << QString::fromUtf8("The Formlark 2004 database folder couldn\u2019t be found.\nOperation Cancelled.");
         QTest::newRow("no stores") << true
                                    << "Enumerating companies for the tax year 2004, failed.\nOperation Cancelled.";
+        QTest::newRow("its only store damaged")
+            << true
+            << "Upgrading companies for the tax year 2004 into tax year 2005 failed.\nOperation Cancelled.\n\n"
+               "Not imported, because the file could not be read as a company of Formlark (2004):\nBroken.pmt";
     }
 
     void failuresEndWithTheirMessage()
@@ -192,11 +196,27 @@ private slots:
         Program p;
         if (!installed)
             QDir(p.OldStores()).removeRecursively();
+        if (QString(QTest::currentDataTag()).contains("damaged"))
+            QVERIFY(WriteFileBytes(p.OldStores() + "Broken.pmt", "not a store"));
         QVERIFY(p.RunImport());
         QCOMPARE(p.prompt.asked, QStringList{message});
         QCOMPARE(p.prompt.icons, QList<PromptIcon>{PromptIcon::Stop});
         QVERIFY(p.frame->isEnabled());
         QVERIFY(!p.Dialog());
+    }
+
+    // One damaged store among others: the others are imported, and the
+    // closing message names the one left out.
+    void aDamagedStoreIsNamedAtTheEnd()
+    {
+        Program p;
+        MakeStoreWithStaff(p.OldStores(), "Acme.pmt", "Acme", {3}, {});
+        QVERIFY(WriteFileBytes(p.OldStores() + "Broken.pmt", "not a store"));
+        QVERIFY(p.RunImport());
+        QCOMPARE(p.prompt.asked, QStringList{kSucceeded + "\n\nNot imported, because the file could not be read as "
+                                                          "a company of Formlark (2004):\nBroken.pmt"});
+        QCOMPARE(p.prompt.icons, QList<PromptIcon>{PromptIcon::Exclamation});
+        QCOMPARE(p.DataFiles(), QStringList({"Acme.pmt", "Sample Company.pmt"}));
     }
 
     void cancelYesStopsAtTheNextTickWithoutMessage()

@@ -10,6 +10,8 @@
 #include "gui/shell/SplashWindow.h"
 #include "gui/controls/OutBarCtrl.h"
 #include "core/store/CompanyData.h"
+#include "gui/wage/W2View.h"
+#include "tests/support/ScreenTesting.h"
 #include "tests/support/EarlierStoreWriter.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/ScriptedPrompt.h"
@@ -17,6 +19,7 @@
 #include "tests/support/TestStores.h"
 #include "tests/support/WidgetDriving.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -24,6 +27,9 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
@@ -41,16 +47,45 @@ struct Program {
     CGlobalDoc document;
     std::unique_ptr<CMainFrame> frame;
 
-    Program()
+    // With `staffed`, the company has two employees and two contractors
+    // with their forms.
+    explicit Program(bool staffed = false)
     {
-        MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
+        if (staffed)
+            MakeStoreWithStaff(folders.DataFolder(), "Sample Company.pmt", "Sample Company", {1, 2}, {1, 2});
+        else
+            MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         [&] { QVERIFY(document.OpenFirstCompany()); }();
         frame = std::make_unique<CMainFrame>(document, &dialogs);
         frame->resize(1000, 700);
         frame->show();
         frame->RefreshAllViews();
     }
+
+    // As the start does once the password is through: the welcome view
+    // has had its turn.
+    void Started()
+    {
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        frame->Navigate(1, 0);
+    }
 };
+
+// The screen an item of the bar opens.
+constexpr Screen kItemScreens[] = {Screen::CompanySetup, Screen::Employees, Screen::Contractors, Screen::W2,
+                                   Screen::W3,           Screen::Form1099,  Screen::Form1096};
+
+// The window as painted and flushed (its backing store, as the offscreen
+// screen keeps it) and as rendered afresh.
+QImage Shown(QWidget* window)
+{
+    return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+QImage Fresh(QWidget* window)
+{
+    return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 } // namespace
 
@@ -148,6 +183,166 @@ private slots:
         QCOMPARE(bar->width(), p.frame->Splitter()->sizes().first());
     }
 
+    // Every screen of the bar from the keyboard: Ctrl+1 to Ctrl+7 (from a
+    // text box too), and the bar's own keys (Home, Down, Up, End, Return,
+    // Space). The bar marks the screen shown.
+    void everyScreenFromTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("item");
+        for (const char* way : {"Go key", "Go key in a box", "bar keys"})
+            for (int item = 0; item < int(std::size(kItemScreens)); ++item)
+                QTest::addRow("%s, item %d", way, item) << way << item;
+    }
+
+    void everyScreenFromTheKeyboard()
+    {
+        QFETCH(QString, way);
+        QFETCH(int, item);
+        Program p(true);
+        p.Started();
+        CMainFrame& frame = *p.frame;
+        COutBarCtrl* bar = frame.NavigationBar();
+        if (way == "bar keys") {
+            bar->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(bar, Qt::Key_End);
+            QCOMPARE(bar->FocusItem(), int(std::size(kItemScreens)) - 1);
+            QTest::keyClick(bar, Qt::Key_Home);
+            QCOMPARE(bar->FocusItem(), 0);
+            QTest::keyClick(bar, Qt::Key_Up); // stays at the top
+            for (int i = 0; i < item; ++i)
+                QTest::keyClick(bar, Qt::Key_Down);
+            QCOMPARE(bar->FocusItem(), item);
+            QCOMPARE(frame.CurrentScreen(), Screen::Welcome); // moving opens nothing
+            QTest::keyClick(bar, item % 2 ? Qt::Key_Space : Qt::Key_Return);
+        } else {
+            QWidget* target = &frame;
+            if (way == "Go key in a box") {
+                frame.Navigate(1, 3);
+                auto* w2 = static_cast<CW2View*>(frame.View(Screen::W2));
+                target = w2->Box("Wages");
+                target->setFocus();
+                p.prompt.Then(PromptAnswer::No);
+            }
+            QTest::keyClick(target, Qt::Key(Qt::Key_1 + item), Qt::ControlModifier);
+        }
+        QCOMPARE(frame.CurrentScreen(), kItemScreens[item]);
+        QCOMPARE(bar->SelectedItem(), item);
+        QCOMPARE(frame.Command(QStringLiteral("Go%1").arg(item))->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + item)));
+    }
+
+    // A screen that sends the user elsewhere (no employees): the bar marks
+    // the screen really shown.
+    void theBarMarksTheScreenReallyShown()
+    {
+        Program p;
+        p.Started();
+        QTest::keyClick(p.frame.get(), Qt::Key_4, Qt::ControlModifier);
+        QCOMPARE(p.prompt.asked, QStringList({"There are no employees in this company"}));
+        QCOMPARE(p.frame->CurrentScreen(), Screen::Employees);
+        QCOMPARE(p.frame->NavigationBar()->SelectedItem(), 1);
+        p.frame->Navigate(1, 5);
+        QCOMPARE(p.frame->CurrentScreen(), Screen::Contractors);
+        QCOMPARE(p.frame->NavigationBar()->SelectedItem(), 2);
+    }
+
+    // Ctrl+P runs the Print button of the form shown: its print options
+    // come up. A screen without one prints nothing.
+    void ctrlPPrintsTheShownForm_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("title"); // of the options dialog; empty: none
+        QTest::newRow("W-2") << 3 << "Set W2 Print Options";
+        QTest::newRow("W-3") << 4 << " ";
+        QTest::newRow("1099-MISC") << 5 << "Set 1099 Print Options";
+        QTest::newRow("1096") << 6 << "Set 1096 Print Options";
+        QTest::newRow("employees") << 1 << "";
+    }
+
+    void ctrlPPrintsTheShownForm()
+    {
+        QFETCH(int, item);
+        QFETCH(QString, title);
+        Program p(true);
+        p.Started();
+        p.frame->Navigate(1, item);
+        QCOMPARE(p.frame->Command("Print")->isEnabled(), !title.isEmpty());
+        QString seen;
+        auto script = OnNextModal([&](QDialog& dialog) {
+            seen = dialog.windowTitle();
+            dialog.reject();
+        });
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : p.frame.get();
+        QTest::keyClick(focus, Qt::Key_P, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(script->shown, !title.isEmpty());
+        QCOMPARE(seen, title);
+    }
+
+    // At the smallest window every form screen is one scrolled page (no
+    // scroll area inside another); the focus scrolls into view as Tab walks
+    // the screen, and what is shown is what a fresh painting gives, with a
+    // focus mark on every Tab stop.
+    void formScreensScrollAsOnePage_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::newRow("W-2") << 3;
+        QTest::newRow("W-3") << 4;
+        QTest::newRow("1099-MISC") << 5;
+        QTest::newRow("1096") << 6;
+    }
+
+    void formScreensScrollAsOnePage()
+    {
+        QFETCH(int, item);
+        Program p(true);
+        p.frame->resize(632, 400);
+        p.Started();
+        p.frame->Navigate(1, item);
+        CloseBalloons();
+        QWidget* view = p.frame->View(kItemScreens[item]);
+        for (QWidget* up = view->parentWidget(); up; up = up->parentWidget())
+            QVERIFY2(!qobject_cast<QAbstractScrollArea*>(up), qPrintable(up->objectName()));
+        QCOMPARE(view->findChildren<QAbstractScrollArea*>().size(), 1);
+        auto* area = view->findChild<QScrollArea*>();
+        QVERIFY(area->verticalScrollBar()->maximum() > 0);
+
+        // Tab through the screen from its first stop back to the bar.
+        QWidget* first = nullptr;
+        for (QWidget* w : view->findChildren<QWidget*>())
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+                first = w;
+                break;
+            }
+        QVERIFY(first);
+        first->setFocus(Qt::TabFocusReason);
+        int stops = 0;
+        for (QWidget* focus = QApplication::focusWidget(); focus && view->isAncestorOf(focus) && stops < 200;
+             focus = QApplication::focusWidget(), ++stops) {
+            QVERIFY2(!qobject_cast<QAbstractScrollArea*>(focus), "a scroll area is no Tab stop");
+            // Whole in view (the box, not only its caret)...
+            const QRect shown = area->viewport()->rect();
+            const QRect at(focus->mapTo(area->viewport(), QPoint(0, 0)), focus->size());
+            QVERIFY2(shown.contains(at), qPrintable(focus->objectName()));
+            // ...and marked (a button's face changes with the focus).
+            if (qobject_cast<QAbstractButton*>(focus)) {
+                const QImage focused = focus->grab().toImage();
+                focus->clearFocus();
+                QVERIFY2(focus->grab().toImage() != focused, qPrintable(focus->objectName()));
+                focus->setFocus(Qt::TabFocusReason);
+            }
+            QTest::keyClick(focus, Qt::Key_Tab);
+            QApplication::processEvents();
+            // The screen's part of the window (the bar's selected icon moves
+            // by itself).
+            const QRect pane(view->mapTo(p.frame.get(), QPoint(0, 0)), view->size());
+            QVERIFY2(Shown(p.frame.get()).copy(pane) == Fresh(p.frame.get()).copy(pane),
+                     qPrintable(focus->objectName()));
+        }
+        QVERIFY(stops > 0 && stops < 200);
+    }
+
     void menusCarryTheirTexts()
     {
         Program p;
@@ -159,7 +354,9 @@ private slots:
             texts << menu->text() + ": " + items.join(" | ");
         }
         QCOMPARE(texts, QStringList({
-                            "&Company: &New... \tCtrl+N | &Open ...\tCtrl+O | &Save \tCtrl+S | &Delete \tCtrl+D | - | &Exit",
+                            "&Company: &New... \tCtrl+N | &Open ...\tCtrl+O | &Save \tCtrl+S | &Delete \tCtrl+D | - | "
+                            "&Print...\tCtrl+P | - | &Exit",
+                            "&Go: &Company Info | &Employees | Co&ntractors | Form W&2 | Form W&3 | Form &1099 | Form 1&096",
                             "&Tools: &Import Clients From Tax Year 2004 | - | Import Employees and W-2s from CSV… | "
                             "Import Contractors and 1099-MISCs from CSV… | Export Employees and W-2s to CSV… | "
                             "Export Contractors and 1099-MISCs to CSV… | - | Check Forms…",
@@ -170,6 +367,7 @@ private slots:
         QCOMPARE(p.frame->Command("Open")->shortcut(), QKeySequence("Ctrl+O"));
         QCOMPARE(p.frame->Command("Save")->shortcut(), QKeySequence("Ctrl+S"));
         QCOMPARE(p.frame->Command("Delete")->shortcut(), QKeySequence("Ctrl+D"));
+        QCOMPARE(p.frame->Command("Print")->shortcut(), QKeySequence("Ctrl+P"));
     }
 
     void companyCommandsAreEnabledByTheirRules()

@@ -14,16 +14,21 @@
 #include "gui/wage/W2PrintOptionsDialog.h"
 #include "gui/wage/W2View.h"
 #include "gui/wage/W3View.h"
+#include "render/FormPictures.h"
 #include "render/PagedOutput.h"
 #include "tests/support/DocumentFixture.h"
 #include "tests/support/PdfWords.h"
 #include "tests/support/RecordBuilders.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/FormScreenFixture.h"
 #include "tests/support/ScreenTesting.h"
 #include "tests/support/TestFolders.h"
 #include "tests/support/WidgetDriving.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -457,20 +462,31 @@ private slots:
                     texts << list->topLevelItem(row)->text(c);
                 return texts.join(',');
             };
-            seen << column(2);
+            // The arrow shows the column and the way the rows are sorted.
+            auto arrow = [list] {
+                QHeaderView* header = list->header();
+                return header->isSortIndicatorShown()
+                           ? QStringLiteral("%1%2").arg(header->sortIndicatorSection()).arg(
+                                 header->sortIndicatorOrder() == Qt::AscendingOrder ? "up" : "down")
+                           : QStringLiteral("none");
+            };
+            seen << column(2) + ' ' + arrow();
             QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {},
                               QPoint(list->header()->sectionViewportPosition(2) + 10, 5));
-            seen << column(2);
+            seen << column(2) + ' ' + arrow();
             QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {},
                               QPoint(list->header()->sectionViewportPosition(0) + 10, 5));
-            seen << column(0);
+            seen << column(0) + ' ' + arrow();
             list->setCurrentItem(list->topLevelItem(2)); // Zoe
             Click(Child<QPushButton>(&dialog, "OK"));
         });
         Click(s.w2.SelectButton());
         QVERIFY(script->shown && !script->leftOpen);
-        QCOMPARE(seen, QStringList({"Select Employee", "Adams,Clark,Young", "Young,Clark,Adams", "Bob,Mia,Zoe"}));
+        QCOMPARE(seen, QStringList({"Select Employee", "Adams,Clark,Young 2up", "Young,Clark,Adams 2down",
+                                    "Bob,Mia,Zoe 0up"}));
         QCOMPARE(s.ShownEmployee(), QStringLiteral("Zoe"));
+        // The keyboard starts at the chosen employee's first box.
+        QCOMPARE(s.w2.window()->focusWidget(), static_cast<QWidget*>(s.Box("Wages")));
 
         // Cancel: the same employee, typing dropped.
         s.TypeAndLeave("Wages", "9");
@@ -560,6 +576,119 @@ private slots:
         QCOMPARE(fixture.prompt.asked, QStringList({kLeaveQuestion}));
         const CompanyData stored = fixture.Stored();
         QCOMPARE(StoredW2(stored, 9)->DependentCareBenefits.Text(), QStringLiteral("88"));
+    }
+
+    // What is stored is what the box shows: typed into a box and never
+    // left, the box is finished as leaving it finishes it (two decimals; a
+    // cap with its message and box 4) by every way of saving.
+    void everySaveFinishesTheBoxFirst_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("message");
+        const struct {
+            const char* route;
+            const char* question;
+        } routes[] = {
+            {"Save", ScreenQuestions::kSaveFields},
+            {"Next", kNextQuestion},
+            {"Select", "Would you like to save the changes you did to this employee before selecting a different one?"},
+            {"Print", "Would you like to save the changes you did to this employee before printing?"},
+            {"another screen", kLeaveQuestion},
+            {"New", kLeaveQuestion},
+            {"Open", kLeaveQuestion},
+            {"Exit", kLeaveQuestion},
+        };
+        for (const auto& r : routes) {
+            QTest::addRow("%s, box 1", r.route) << r.route << r.question << "Wages" << "41000" << "41000.00" << "";
+            QTest::addRow("%s, box 3 over its cap", r.route)
+                << r.route << r.question << "SocialSecurityWages" << "100000" << "90000.00"
+                << "'Social security wages' field shouldn't exceed $90000.00";
+        }
+    }
+
+    void everySaveFinishesTheBoxFirst()
+    {
+        QFETCH(QString, route);
+        QFETCH(QString, question);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(QString, message);
+        DocumentFixture fixture(Company());
+        ScriptedDialogs dialogs; // New and Open are cancelled after the question
+        CMainFrame frame(fixture.doc, &dialogs);
+        frame.RefreshAllViews();
+        frame.show();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        frame.Navigate(1, 3);
+        CloseBalloons();
+        auto* w2 = static_cast<CW2View*>(frame.View(Screen::W2));
+        QLineEdit* edit = w2->Box(qPrintable(box));
+        Erase(edit);
+        Type(edit, typed);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(edit)); // never left
+
+        fixture.prompt.Then(PromptAnswer::Yes);
+        std::unique_ptr<ModalScript> dialog = OnNextModal([](QDialog& d) { d.reject(); });
+        if (route == "Save")
+            Click(w2->SaveButton());
+        else if (route == "Next")
+            Click(w2->NextButton());
+        else if (route == "Select")
+            Click(w2->SelectButton());
+        else if (route == "Print")
+            Click(w2->PrintButton());
+        else if (route == "another screen")
+            frame.Navigate(1, 4);
+        else if (route == "New")
+            frame.Command("New")->trigger();
+        else if (route == "Open")
+            frame.Command("Open")->trigger();
+        else
+            QVERIFY(frame.close());
+        QStringList asked = {question};
+        if (!message.isEmpty())
+            asked.prepend(message);
+        QCOMPARE(fixture.prompt.asked, asked);
+        const CompanyData data = fixture.Stored();
+        const W2Record* w = StoredW2(data, 9);
+        QVERIFY(w);
+        QCOMPARE(FindBox(W2ScreenBoxes(), box)->Text(*w), stored);
+        if (!message.isEmpty())
+            QCOMPARE(w->SocialSecurityTaxWithheld.Text(), QStringLiteral("5580.00"));
+    }
+
+    // A click on a command button leaves the focus in the box: the cap
+    // message comes with the click, never in the middle of it (where a
+    // message would swallow the click), and Save goes on with the capped
+    // value, its question still asked.
+    void aCapMessageNeverSwallowsTheClick()
+    {
+        DocumentFixture fixture(Company());
+        Screens s(fixture);
+        QVERIFY(s.active);
+        QLineEdit* box3 = s.Box("SocialSecurityWages");
+        Erase(box3);
+        Type(box3, "250000");
+        QTest::mousePress(s.w2.SaveButton(), Qt::LeftButton);
+        QCOMPARE(fixture.prompt.asked, QStringList());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box3));
+        fixture.prompt.Then(PromptAnswer::Ok).Then(PromptAnswer::Yes);
+        QTest::mouseRelease(s.w2.SaveButton(), Qt::LeftButton);
+        QCOMPARE(fixture.prompt.asked, QStringList({"'Social security wages' field shouldn't exceed $90000.00",
+                                                    ScreenQuestions::kSaveFields}));
+        QCOMPARE(s.Text("SocialSecurityWages"), QStringLiteral("90000.00"));
+        const CompanyData stored = fixture.Stored();
+        QCOMPARE(StoredW2(stored, 9)->SocialSecurityWages.Text(), QStringLiteral("90000.00"));
+        QCOMPARE(StoredW2(stored, 9)->SocialSecurityTaxWithheld.Text(), QStringLiteral("5580.00"));
+        // Leaving the box afterwards says nothing more.
+        QTest::keyClick(box3, Qt::Key_Tab);
+        QCOMPARE(fixture.prompt.asked.size(), 2);
     }
 
     // Employees added and deleted on the employee screen: the W-2 screen
@@ -667,6 +796,80 @@ private slots:
         Click(s.w2.PrintButton());
         QVERIFY(cancel->shown);
         QCOMPARE(fixture.doc.W2PrintOptions().Target, PrintTarget::All);
+    }
+
+    // "Print to File (PDF)" in the print dialog: the page's origin is the
+    // paper's corner, so every text sits where `formlark print` puts it
+    // (the same PDF writer, no margins) and a file printed later at actual
+    // size matches the paper's boxes. The next print of the run offers the
+    // same file again.
+    void printToFileMatchesTheCommandLine_data()
+    {
+        QTest::addColumn<int>("copy");
+        QTest::newRow("Copy B on blank paper") << int(W2CopyType::CopyB);
+        QTest::newRow("laser substitute for Copy A") << int(W2CopyType::LaserCopyA);
+    }
+
+    void printToFileMatchesTheCommandLine()
+    {
+        QFETCH(int, copy);
+        QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(), "pdftotext (poppler-utils) is needed");
+        DocumentFixture fixture(Company());
+        Screens s(fixture);
+        PrintW2Options& options = fixture.doc.W2PrintOptions();
+        options.Target = PrintTarget::All;
+        options.Paper = PaperType::Blank;
+        options.BlankCopy = W2CopyType(copy);
+        const QString pdf = fixture.folders.Path("from the dialog.pdf");
+
+        QString offeredFile;
+        QString offeredPrinter;
+        auto printThroughTheDialog = [&](const QString& file) {
+            std::unique_ptr<ModalScript> printDialog;
+            auto optionsScript = OnNextModal([&](QDialog& dialog) {
+                printDialog = OnNextModal([&](QDialog& d) {
+                    auto* printers = Child<QComboBox>(&d, "printers");
+                    auto* fileName = Child<QLineEdit>(&d, "filename");
+                    QVERIFY(printers && fileName);
+                    offeredPrinter = printers->currentText();
+                    offeredFile = fileName->text();
+                    const int toFile = printers->findText(QStringLiteral("Print to File (PDF)"));
+                    QVERIFY(toFile >= 0);
+                    printers->setCurrentIndex(toFile);
+                    fileName->setText(file);
+                    d.accept();
+                });
+                Click(Child<QPushButton>(&dialog, "OK"));
+            });
+            Click(s.w2.PrintButton());
+            QVERIFY(optionsScript->shown);
+            QVERIFY(printDialog && printDialog->shown && !printDialog->leftOpen);
+        };
+        printThroughTheDialog(pdf);
+        QVERIFY(QFile::exists(pdf));
+
+        // What `formlark print` writes for the same options and order.
+        const QString command = fixture.folders.Path("command.pdf");
+        FormPictures pictures(qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + u'/');
+        const std::unique_ptr<PrintJob> job = s.w2.JobMaker(options)(PrinterMargins{});
+        QVERIFY(WriteJobToPdf(*job, pictures, command));
+        const QList<PdfWord> fromDialog = PdfWords(pdf);
+        const QList<PdfWord> fromCommand = PdfWords(command);
+        QVERIFY(fromCommand.size() > 20);
+        QCOMPARE(fromDialog.size(), fromCommand.size());
+        for (qsizetype i = 0; i < fromCommand.size(); ++i) {
+            QCOMPARE(fromDialog[i].text, fromCommand[i].text);
+            QCOMPARE(fromDialog[i].page, fromCommand[i].page);
+            QVERIFY2(std::abs(fromDialog[i].box.left() - fromCommand[i].box.left()) < 1.5
+                         && std::abs(fromDialog[i].box.top() - fromCommand[i].box.top()) < 1.5,
+                     qPrintable(fromCommand[i].text));
+        }
+
+        // The next print offers the file chosen last.
+        QFile::remove(pdf);
+        printThroughTheDialog(pdf);
+        QCOMPARE(offeredPrinter, QStringLiteral("Print to File (PDF)"));
+        QCOMPARE(QFileInfo(offeredFile).absoluteFilePath(), QFileInfo(pdf).absoluteFilePath());
     }
 
     // Print to File never writes onto the company's files: the store and
