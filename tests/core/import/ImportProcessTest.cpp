@@ -199,10 +199,10 @@ private slots:
         QCOMPARE(FileBytes(e.OldStores() + "Cedar.pmt"), cedar);
     }
 
-    // One that is damaged, or was left in the middle of a change, fails the
-    // upgrade step: nothing reaches the data folder, nothing of the
+    // One that is damaged, or was left in the middle of a change, is left
+    // out like any damaged store: the others come over, and nothing of the
     // previous edition is touched.
-    void aDamagedEarlierStoreFailsTheUpgrade_data()
+    void aDamagedEarlierStoreIsLeftOut_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("journal");
@@ -211,7 +211,7 @@ private slots:
         QTest::newRow("journal left beside it") << cedar << QByteArray(1040, '\x05');
     }
 
-    void aDamagedEarlierStoreFailsTheUpgrade()
+    void aDamagedEarlierStoreIsLeftOut()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, journal);
@@ -219,11 +219,14 @@ private slots:
         QVERIFY(WriteFileBytes(e.OldStores() + "Cedar.pmt", bytes));
         if (!journal.isEmpty())
             QVERIFY(WriteFileBytes(e.OldStores() + "Cedar.pmt-journal", journal));
+        MakeStoreWithStaff(e.OldStores(), "Acme.pmt", "Acme", {3}, {});
         const QStringList old = FolderSnapshot(e.OldStores());
         ImportProcess import(e.DataFolder());
         RunToEnd(import);
-        QCOMPARE(import.FailedStep(), 2);
-        QCOMPARE(e.DataFiles(), QStringList{"Sample Company.pmt"});
+        QCOMPARE(import.FailedStep(), -1);
+        QCOMPARE(import.LeftOut(), QStringList{"Cedar.pmt"});
+        QCOMPARE(e.DataFiles(), QStringList({"Acme.pmt", "Sample Company.pmt"}));
+        QVERIFY(!QFileInfo::exists(e.Staging() + "Cedar.pmt"));
         QCOMPARE(FolderSnapshot(e.OldStores()), old);
     }
 
