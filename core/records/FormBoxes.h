@@ -91,7 +91,9 @@ struct FormBox {
     const char* label = nullptr; // as printed on the form; the screen box's accessible name
     BoxPart part = BoxPart::Form;
     BoxRule rule = BoxRule::Text;
-    int maxLength = 0; // Text: characters the screen box takes (0 = no limit)
+    // Characters the screen box takes (0 = no limit): a Text or Letters box
+    // counts all of them, a Number box its whole digits.
+    int maxLength = 0;
     int decimals = 2;  // Amount and Number: decimal places the screen box takes
     int line = 0;      // the state and local boxes: their line, 1 or 2
     int capacity = 0;  // characters the record field keeps (0 for a check box)

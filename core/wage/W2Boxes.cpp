@@ -48,7 +48,9 @@ const char* Kept(const QByteArray& text)
     return texts.back().constData();
 }
 
-// The code, year and amount of one line of box 12.
+// The code, year and amount of one line of box 12. The code and year boxes
+// take no more than their fields keep (one letter, two digits), so what is
+// stored is what the box shows.
 template <auto Code, auto Year, auto Amount>
 void AddBox12Line(std::vector<W2Box>& boxes, const char* letter)
 {
@@ -56,11 +58,11 @@ void AddBox12Line(std::vector<W2Box>& boxes, const char* letter)
     const auto keep = &Kept;
     const QByteArray box = "Box 12" + l;
     boxes.push_back(MakeBox<B, Code>(keep("Field12" + l + "Code"), keep("12" + l + " code"))
-                        .Typed(BoxRule::Letters)
+                        .Typed(BoxRule::Letters, 1)
                         .Csv(keep(box + " Code"), R::Box12Code, {keep("12" + l + " Code"), keep("Code 12" + l)})
                         .Checked({"w2.box12-code-without-amount", "w2.box12-code-invalid", "w2.box12-code-twice"}));
     boxes.push_back(MakeBox<B, Year>(keep("Field12" + l + "Year"), keep("12" + l + " year"))
-                        .Typed(BoxRule::Number, 0, 4)
+                        .Typed(BoxRule::Number, 2, 0)
                         .Csv(keep(box + " Year"), R::Box12Year, {keep("12" + l + " Year")}));
     boxes.push_back(MakeBox<B, Amount>(keep("Field12" + l + "Amount"), keep("12" + l + " amount"))
                         .Typed(kAmount)

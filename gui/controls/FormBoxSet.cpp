@@ -13,7 +13,7 @@ QWidget* NewFormBoxWidget(BoxRule rule, const char* name, const char* label, int
     case BoxRule::Amount:
     case BoxRule::Number: {
         auto* box = new CAmountEdit(parent);
-        box->SetWholeDigits(9);
+        box->SetWholeDigits(rule == BoxRule::Number && maxLength > 0 ? maxLength : 9);
         box->SetDecimalPlaces(decimals);
         box->setAlignment(Qt::AlignRight);
         widget = box;
@@ -24,8 +24,13 @@ QWidget* NewFormBoxWidget(BoxRule rule, const char* name, const char* label, int
         widget = new CCharFilterEdit(maxLength, QLatin1String(kForbiddenCommon), parent);
         break;
     case BoxRule::Letters:
-        widget = new CCharClassEdit(kCharClassLetters, parent);
+    {
+        auto* box = new CCharClassEdit(kCharClassLetters, parent);
+        if (maxLength > 0)
+            box->setMaxLength(maxLength);
+        widget = box;
         break;
+    }
     case BoxRule::Check:
         widget = new QCheckBox(QLatin1String(label), parent);
         break;

@@ -230,10 +230,12 @@ private slots:
                                            << "MedicareTaxWithheld" << "145.00";
         QTest::newRow("box 16, line 2") << "StateWages2" << "7.5" << "7.50" << "7.50" << none << "StateIncomTax2"
                                         << "0.00";
-        QTest::newRow("box 12 code: the first letter") << "Field12bCode" << "DD" << "DD" << "D" << none
+        QTest::newRow("box 12 code: one letter") << "Field12bCode" << "DD" << "D" << "D" << none
                                                        << "Field12bAmount" << "0.00";
-        QTest::newRow("box 12 year: two characters") << "Field12bYear" << "2005" << "2005" << "20" << none
+        QTest::newRow("box 12 year: two digits") << "Field12bYear" << "2005" << "20" << "20" << none
                                                      << "Field12bAmount" << "0.00";
+        QTest::newRow("box 12 year: a leading zero") << "Field12cYear" << "05" << "05" << "05" << none
+                                                     << "Field12cAmount" << "0.00";
     }
 
     void boxRulesOnLeavingABox()
