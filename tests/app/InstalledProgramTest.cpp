@@ -30,7 +30,8 @@ Run RunProgram(const QString& program, const QStringList& arguments,
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, arguments);
-    if (!process.waitForFinished(120000)) {
+    // Packaging alone can take a minute on a busy machine.
+    if (!process.waitForFinished(240000)) {
         process.kill();
         process.waitForFinished();
         return {-1, {}, QStringLiteral("%1 did not finish").arg(program)};
