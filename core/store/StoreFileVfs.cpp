@@ -2,10 +2,11 @@
 
 #include "core/store/StoreFileKind.h"
 
-#include <QFile>
+#include <QByteArray>
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 #include <sys/stat.h>
@@ -197,16 +198,24 @@ int CheckHeader(StoreFile* self)
         self->headerPresent = false;
         return SQLITE_OK;
     }
-    char bytes[kStoreHeaderSize] = {};
     if (size < kStoreHeaderSize) {
         self->refused = true;
         return SQLITE_OK;
     }
-    rc = self->real->pMethods->xRead(self->real, bytes, kStoreHeaderSize, 0);
+    // Read through the engine's own file: a second descriptor of ours,
+    // closed again, would drop every lock this process holds on the store.
+    QByteArray start(qsizetype(std::min<sqlite3_int64>(size, kStoreKindProbeSize)), '\0');
+    rc = self->real->pMethods->xRead(self->real, start.data(), int(start.size()), 0);
     if (rc != SQLITE_OK && rc != SQLITE_IOERR_SHORT_READ)
         return rc;
+    // A store of the earlier editions is never handed to this engine: it
+    // would take the earlier engine's journal beside the store for a stale
+    // one of its own and delete it, and with it the only way back from a
+    // change that was cut short.
+    if (StoreFileKindOfBytes(start, size) == StoreFileKind::Earlier)
+        return SQLITE_CANTOPEN;
     const QByteArray expected = StoreFileHeader();
-    self->refused = std::memcmp(bytes, expected.constData(), kStoreHeaderSize) != 0;
+    self->refused = std::memcmp(start.constData(), expected.constData(), kStoreHeaderSize) != 0;
     self->headerPresent = !self->refused;
     return SQLITE_OK;
 }
@@ -221,13 +230,9 @@ int ShimOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int*
     }
     // A pipe or a device in a store's place would be read without end (or
     // block the program for ever): only a regular file, or a new one, is a
-    // store. A store of the earlier editions is never handed to this engine:
-    // it would take the earlier engine's journal beside the store for a
-    // stale one of its own and delete it, and with it the only way back
-    // from a change that was cut short.
+    // store.
     struct stat st = {};
-    if (name && ((::stat(name, &st) == 0 && !S_ISREG(st.st_mode))
-                 || StoreFileKindOf(QFile::decodeName(name)) == StoreFileKind::Earlier)) {
+    if (name && ::stat(name, &st) == 0 && !S_ISREG(st.st_mode)) {
         file->pMethods = nullptr;
         return SQLITE_CANTOPEN;
     }

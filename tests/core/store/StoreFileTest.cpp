@@ -15,6 +15,9 @@
 #include <sqlite3.h>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -332,6 +335,39 @@ private slots:
         QCOMPARE(LoadCompany(store, path, data), 0);
         QCOMPARE(int(data.employees.size()), 50);
         QCOMPARE(data.employees.back().FirstName.Text(), QStringLiteral("Name50"));
+    }
+    void openingTheStoreAgainKeepsTheWritersLock()
+    {
+        // The engine's locks are the process's locks on the file: closing
+        // any other descriptor of it drops them all. Opening a second
+        // connection (as a check or a print beside the window does) must
+        // leave the writer's lock where another program can see it.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Held.pmt");
+        CompanyStore writer;
+        QCOMPARE(CreateCompanyStore(writer, path), 0);
+        QCOMPARE(writer.Execute("BEGIN IMMEDIATE"), 0);
+        CompanyStore reader;
+        QCOMPARE(reader.Open(path), 0);
+
+        // Locks are not inherited, so a child sees ours as another program would.
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+            struct flock probe = {};
+            probe.l_type = F_WRLCK;
+            probe.l_whence = SEEK_SET;
+            probe.l_start = 0x40000001; // the engine's reserved byte
+            probe.l_len = 1;
+            const bool held = fd >= 0 && ::fcntl(fd, F_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+            ::_exit(held ? 0 : 1);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(writer.Execute("COMMIT"), 0);
     }
 };
 
