@@ -17,6 +17,13 @@ CFormView::CFormView(CGlobalDoc& document, QWidget* parent)
     setPalette(palette);
 }
 
+CFormView::~CFormView()
+{
+    // QWidget's own destructor hides the window and so moves the focus: by
+    // then this is no screen any more, and must hear nothing of it.
+    disconnect(followFocus_);
+}
+
 bool CFormView::SendToOwnersScreen(const char* message, int ownersScreenIndex)
 {
     AppPrompt().Tell(QLatin1String(message));
@@ -45,7 +52,7 @@ void CFormView::SetScrolledPage(QLayout* commands, QWidget* form)
     outer->addWidget(scroll_);
     // Tab alone would scroll to the box; Enter, a click half out of view and
     // the program's own moves of the focus need it as well.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { ScrollIntoView(now); });
+    followFocus_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { ScrollIntoView(now); });
 }
 
 void CFormView::ScrollIntoView(QWidget* widget)

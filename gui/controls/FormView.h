@@ -16,6 +16,7 @@ class CFormView : public QWidget, public DocumentView {
 
 public:
     explicit CFormView(CGlobalDoc& document, QWidget* parent = nullptr);
+    ~CFormView() override;
 
     void RefreshFromDocument(CGlobalDoc&) override {}
     // The main window has just shown this view.
@@ -54,4 +55,5 @@ protected:
 
 private:
     QScrollArea* scroll_ = nullptr;
+    QMetaObject::Connection followFocus_;
 };
