@@ -1,5 +1,7 @@
 #include "core/check/FindingText.h"
 
+#include "core/store/Counted.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -60,9 +62,5 @@ QByteArray FindingsJson(const std::vector<FormFinding>& findings)
 
 QString FindingCounts(int errors, int warnings)
 {
-    return QStringLiteral("%1 %2, %3 %4")
-        .arg(errors)
-        .arg(QLatin1String(errors == 1 ? "error" : "errors"))
-        .arg(warnings)
-        .arg(QLatin1String(warnings == 1 ? "warning" : "warnings"));
+    return Counted(errors, "error", "errors") + QStringLiteral(", ") + Counted(warnings, "warning", "warnings");
 }

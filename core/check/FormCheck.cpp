@@ -30,23 +30,8 @@ bool IsBlank(const QString& text)
 // Nine digits, with dashes and blanks between them allowed.
 bool HasNineDigits(const QString& text)
 {
-    int digits = 0;
-    for (const QChar c : text) {
-        if (IsDigit(c))
-            ++digits;
-        else if (c != u'-' && c != u' ')
-            return false;
-    }
-    return digits == 9;
-}
-
-bool IsListedState(const QString& state)
-{
-    const QString s = state.trimmed();
-    for (size_t i = 1; i < kStateTable.size(); ++i)
-        if (s == QLatin1String(kStateTable[i]))
-            return true;
-    return false;
+    const QString key = PersonKey(text);
+    return key.size() == 9 && std::all_of(key.begin(), key.end(), IsDigit);
 }
 
 QString Cents(qint64 cents)
@@ -168,8 +153,7 @@ struct BoxRules {
         for (const CheckRule& rule : rules) {
             std::vector<const Box*> listing;
             for (const Box& box : boxes)
-                if (std::any_of(box.checks.begin(), box.checks.end(),
-                                [&rule](const char* id) { return qstrcmp(id, rule.id) == 0; }))
+                if (ListsRule(box.checks, rule.id))
                     listing.push_back(&box);
             if (rule.test == RuleTest::AllMissing || rule.test == RuleTest::AnyMissing)
                 groups.push_back({&rule, listing});
@@ -202,7 +186,7 @@ std::optional<QString> TestValue(const CheckRule& rule, const char* field, const
             return Say(rule, {value});
         break;
     case RuleTest::State:
-        if (!IsBlank(value) && !IsListedState(value))
+        if (!IsBlank(value) && !IsListedState(value.trimmed()))
             return Say(rule, {value});
         break;
     case RuleTest::AllMissing:
@@ -335,10 +319,12 @@ void CheckPeopleForms(const PeopleForms<Box>& kind, const std::vector<Box>& boxe
     // for each, naming another.
     QHash<QString, std::vector<int>> byNumber;
     byNumber.reserve(qsizetype(kind.people.size()));
+    std::vector<QString> keys;
+    keys.reserve(kind.people.size());
     for (int i = 0; i < int(kind.people.size()); ++i) {
-        const QString key = PersonKey(numberBox.personGet(kind.people[size_t(i)]).Text().trimmed());
-        if (!key.isEmpty())
-            byNumber[key].push_back(i);
+        keys.push_back(PersonKey(numberBox.personGet(kind.people[size_t(i)]).Text().trimmed()));
+        if (!keys.back().isEmpty())
+            byNumber[keys.back()].push_back(i);
     }
     const CheckRule& duplicate = *FindRule(rules, duplicateRule);
 
@@ -359,7 +345,7 @@ void CheckPeopleForms(const PeopleForms<Box>& kind, const std::vector<Box>& boxe
                 return MakeFinding(rule, subject, &box, message);
             },
             findings);
-        const QString key = PersonKey(numberBox.personGet(person).Text().trimmed());
+        const QString& key = keys[size_t(i)];
         if (!key.isEmpty()) {
             const std::vector<int>& same = byNumber[key];
             if (same.size() > 1) {
@@ -580,6 +566,13 @@ QString SsnProblem(const QString& ssn)
     if (digits.right(4) == QLatin1String("0000"))
         return QStringLiteral("the last four digits are never 0000");
     return QString();
+}
+
+FormCheckResult CheckCompanySetup(const CompanyData& data, CheckScope scope)
+{
+    Findings findings(scope);
+    CheckCompany(data, findings);
+    return findings.Take();
 }
 
 FormCheckResult CheckCompanyForms(const CompanyData& data, CheckScope scope)

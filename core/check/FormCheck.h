@@ -44,6 +44,9 @@ struct FormCheckResult {
 };
 
 FormCheckResult CheckCompanyForms(const CompanyData& data, CheckScope scope = CheckScope::All);
+// The company's data on the W-3 and the 1096 alone (the findings of
+// CheckCompanyForms on the forms of the company, not of its people).
+FormCheckResult CheckCompanySetup(const CompanyData& data, CheckScope scope = CheckScope::All);
 
 // Why `ssn` is not a social security number the SSA issues ("it needs nine
 // digits ..."), or empty when it is one.

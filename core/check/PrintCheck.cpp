@@ -48,7 +48,8 @@ QString FormsQuestion(const CompanyData& data, CheckScope scope, CheckedForm for
 
 QString TransmittalQuestion(const CompanyData& data, CheckScope scope, CheckedForm form, const char* name)
 {
-    for (const FormFinding& finding : CheckCompanyForms(data, scope).findings)
+    // Only the company's own data is on a transmittal.
+    for (const FormFinding& finding : CheckCompanySetup(data, scope).findings)
         if (finding.IsError() && (finding.Form() == form || finding.Form() == CheckedForm::W3And1096))
             return Question(1, 1, name);
     return QString();

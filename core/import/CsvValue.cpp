@@ -102,9 +102,8 @@ CsvValue CheckAccount(const QString& cell)
 CsvValue CheckState(const QString& cell)
 {
     const QString upper = cell.toUpper();
-    for (size_t i = 1; i < kStateTable.size(); ++i)
-        if (upper == QLatin1String(kStateTable[i]))
-            return Accept(upper);
+    if (IsListedState(upper))
+        return Accept(upper);
     return Refuse(kNotState, cell);
 }
 

@@ -91,10 +91,7 @@ const std::vector<CompanyBox>& CompanyBoxes()
 
 const CompanyBox* FindCompanyBox(const QString& name)
 {
-    for (const CompanyBox& box : CompanyBoxes())
-        if (name == QLatin1String(box.name))
-            return &box;
-    return nullptr;
+    return FindBox(CompanyBoxes(), name);
 }
 
 const std::vector<CheckRule>& CompanyCheckRules()

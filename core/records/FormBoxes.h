@@ -81,6 +81,12 @@ struct CheckRule {
     const char* message;
 };
 
+// Whether a box's list of rule ids (its `checks`) names the rule `id`.
+inline bool ListsRule(const std::vector<const char*>& checks, const char* id)
+{
+    return std::any_of(checks.begin(), checks.end(), [id](const char* listed) { return qstrcmp(listed, id) == 0; });
+}
+
 template <class Person, class Form>
 struct FormBox {
     using PersonRecord = Person;
@@ -119,7 +125,7 @@ struct FormBox {
     bool OnFormScreen() const { return part == BoxPart::Form && rule != BoxRule::Shown; }
     bool Checks(const char* rule) const
     {
-        return std::any_of(checks.begin(), checks.end(), [rule](const char* id) { return qstrcmp(id, rule) == 0; });
+        return ListsRule(checks, rule);
     }
     // A form box's text.
     QString Text(const Form& form) const { return get(form).Text(); }

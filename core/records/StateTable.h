@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 // The states of the drop-down lists of the company, employee and contractor
@@ -14,3 +16,13 @@ inline constexpr std::array<const char*, 61> kStateTable = {
 
 // The entry that means no state.
 inline constexpr const char* kNoState = kStateTable[0];
+
+// Whether `text` is one of the states, spelt as listed (the blank entry
+// is no state).
+inline bool IsListedState(QStringView text)
+{
+    for (size_t i = 1; i < kStateTable.size(); ++i)
+        if (text == QLatin1String(kStateTable[i]))
+            return true;
+    return false;
+}

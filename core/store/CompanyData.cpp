@@ -1,6 +1,7 @@
 #include "core/store/CompanyData.h"
 
 #include "core/store/CompanyStore.h"
+#include "core/store/Counted.h"
 #include "core/store/EarlierStoreReader.h"
 #include "core/store/StoreFileKind.h"
 #include "core/store/RecordLookup.h"
@@ -32,11 +33,6 @@ std::pair<int, int> CountUnmatched(const std::vector<Owner>& owners, int Owner::
 {
     const int matched = int(FormsOfOwners(owners, ownerId, forms, formOwner).size());
     return {int(owners.size()) - matched, int(forms.size()) - matched};
-}
-
-QString Counted(int count, const char* one, const char* many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
 }
 
 } // namespace

@@ -15,7 +15,7 @@ using W2Box = FormBox<EmployeeRecord, W2Record>;
 // Tax figures of the 2005 form.
 inline constexpr double kSocialSecurityWageBase = 90000.00; // cap of box 3
 inline constexpr double kSocialSecurityTaxCap = 5580.00;    // cap of box 4
-inline constexpr qint64 kSocialSecurityWageBaseCents = 9'000'000;
+inline constexpr qint64 kSocialSecurityWageBaseCents = qint64(kSocialSecurityWageBase * 100);
 // The tax rates in hundredths of a percent: 6.2 % and 1.45 %.
 inline constexpr qint64 kSocialSecurityTaxRate = 620;
 inline constexpr qint64 kMedicareTaxRate = 145;

@@ -1,6 +1,7 @@
 #include "gui/check/CheckFormsWindow.h"
 
 #include "core/document/GlobalDoc.h"
+#include "core/store/Counted.h"
 #include "gui/check/FindingsModel.h"
 #include "gui/controls/WaitCursor.h"
 
@@ -24,11 +25,6 @@ QLabel* IconLabel(QStyle::StandardPixmap icon, QWidget* parent)
     return label;
 }
 
-QString Counted(int count, const char* one, const char* many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
-}
-
 } // namespace
 
 CCheckFormsWindow::CCheckFormsWindow(CGlobalDoc& document, QWidget* parent)
@@ -40,7 +36,6 @@ CCheckFormsWindow::CCheckFormsWindow(CGlobalDoc& document, QWidget* parent)
     , errorsText_(new QLabel(this))
     , warningsText_(new QLabel(this))
     , verdict_(new QLabel(this))
-    , again_(new QPushButton(QStringLiteral("Check &Again"), this))
 {
     setObjectName(QStringLiteral("CheckForms"));
     setWindowTitle(QLatin1String(kTitle));
@@ -86,13 +81,14 @@ CCheckFormsWindow::CCheckFormsWindow(CGlobalDoc& document, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     auto* hint = new QLabel(QStringLiteral("Double-click a finding to go to its box."), this);
+    auto* again = new QPushButton(QStringLiteral("Check &Again"), this);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
-    again_->setObjectName(QStringLiteral("CheckAgain"));
+    again->setObjectName(QStringLiteral("CheckAgain"));
     close->setObjectName(QStringLiteral("Close"));
-    again_->setAutoDefault(false);
+    again->setAutoDefault(false);
     close->setAutoDefault(false);
     buttons->addWidget(hint, 1);
-    buttons->addWidget(again_);
+    buttons->addWidget(again);
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
@@ -102,7 +98,7 @@ CCheckFormsWindow::CCheckFormsWindow(CGlobalDoc& document, QWidget* parent)
 
     // A double click or Enter on a finding.
     connect(list_, &QTableView::activated, this, &CCheckFormsWindow::ChooseRow);
-    connect(again_, &QPushButton::clicked, this, &CCheckFormsWindow::Refresh);
+    connect(again, &QPushButton::clicked, this, &CCheckFormsWindow::Refresh);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     // Every change of the company ends with the screens refreshed: the
     // list follows, once for a burst of them.

@@ -7,7 +7,6 @@
 class CFindingsModel;
 class CGlobalDoc;
 class QLabel;
-class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
 
@@ -54,7 +53,6 @@ private:
     QLabel* errorsText_;
     QLabel* warningsText_;
     QLabel* verdict_;
-    QPushButton* again_;
     bool refreshPending_ = false;
     int errors_ = 0;
     int warnings_ = 0;

@@ -19,7 +19,6 @@ public:
     explicit CFindingsModel(QObject* parent = nullptr);
 
     void SetFindings(std::vector<FormFinding> findings);
-    const std::vector<FormFinding>& Findings() const { return findings_; }
     const FormFinding* FindingAt(int row) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
