@@ -30,7 +30,6 @@ public:
     // The type-of-form check box of `kind` ("1099-MISC"), or nullptr.
     QCheckBox* FormTypeBox(const QString& kind) const;
     CColorButton* PrintButton() const { return print_; }
-    CColorButton* CheckFormsButton() const { return check_; }
 
     PrintJobMaker JobMaker(const Print1096Options& options) const;
 

@@ -350,7 +350,6 @@ void CFormEntryView::SaveCurrent()
 {
     if (lists_.OwnerCount() == 0)
         return;
-    FinishEnteredBox();
     const SaveOutcome outcome = SaveBoxes(cursor_.OwnerId());
     if (outcome == SaveOutcome::Unchanged)
         return;

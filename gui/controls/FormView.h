@@ -29,7 +29,6 @@ public:
     // The screen scrolls itself (see SetScrolledPage); the main window puts
     // every other screen in a scroll area.
     bool ScrollsItself() const { return scroll_ != nullptr; }
-    QScrollArea* ScrollArea() const { return scroll_; }
 
 signals:
     // Asks the main window to show the screen of a navigation index.

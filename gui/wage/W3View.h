@@ -28,7 +28,6 @@ public:
     // The kind-of-payer check box of index `index` (KindOfPayerNames).
     QCheckBox* KindOfPayerBox(int index) const;
     CColorButton* PrintButton() const { return print_; }
-    CColorButton* CheckFormsButton() const { return check_; }
 
     PrintJobMaker JobMaker(const PrintW3Options& options) const;
 
