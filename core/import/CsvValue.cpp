@@ -10,9 +10,6 @@ namespace {
 
 using namespace CsvValueMessages;
 
-constexpr int kAmountWholeDigits = 9;
-constexpr int kAmountDecimals = 2;
-
 CsvValue Accept(const QString& text)
 {
     return {text, QString()};
@@ -107,67 +104,24 @@ CsvValue CheckState(const QString& cell)
     return Refuse(kNotState, cell);
 }
 
-// Money as spreadsheets write it: a sign, a dollar sign, digits grouped by
-// commas in threes, a point and cents. A comma anywhere else is refused:
-// "1234,50" is a decimal comma, and the box would read it as 123450.
+// Money as spreadsheets write it (see ReadAmountText); the value kept is
+// the amount in its two-decimal form.
 CsvValue CheckAmount(const QString& cell, double cap = -1, const QString& capMessage = QString())
 {
-    const QString s = WithoutBlanks(cell);
-    const qsizetype n = s.size();
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < n && s.at(i) == u'-') {
-        negative = true;
-        ++i;
-    }
-    if (i < n && s.at(i) == u'$')
-        ++i;
-    if (!negative && i < n && s.at(i) == u'-') {
-        negative = true;
-        ++i;
-    }
-    QString whole;
-    int group = 0;       // digits since the last comma
-    bool grouped = false;
-    for (; i < n && (IsDigit(s.at(i)) || s.at(i) == u','); ++i) {
-        if (s.at(i) == u',') {
-            if ((grouped ? group != 3 : (group < 1 || group > 3)))
-                return Refuse(kNotAmount, cell);
-            grouped = true;
-            group = 0;
-        } else {
-            whole += s.at(i);
-            ++group;
-        }
-    }
-    if (grouped && group != 3)
+    const AmountReading reading = ReadAmountText(cell);
+    switch (reading.problem) {
+    case AmountProblem::None:
+        break;
+    case AmountProblem::NotAnAmount:
         return Refuse(kNotAmount, cell);
-    QString decimals;
-    const bool point = i < n && s.at(i) == u'.';
-    if (point)
-        for (++i; i < n && IsDigit(s.at(i)); ++i)
-            decimals += s.at(i);
-    if (i != n || (whole.isEmpty() && decimals.isEmpty()))
-        return Refuse(kNotAmount, cell);
-
-    while (whole.size() > 1 && whole.front() == u'0')
-        whole.remove(0, 1);
-    if (whole.size() > kAmountWholeDigits)
+    case AmountProblem::TooLarge:
         return Refuse(kAmountTooLarge, cell);
-    if (decimals.size() > kAmountDecimals) {
-        for (qsizetype d = kAmountDecimals; d < decimals.size(); ++d)
-            if (decimals.at(d) != u'0')
-                return Refuse(kFractionOfCent, cell);
-        decimals.truncate(kAmountDecimals);
+    case AmountProblem::FractionOfCent:
+        return Refuse(kFractionOfCent, cell);
     }
-    QString plain = (negative ? QStringLiteral("-") : QString()) + whole;
-    if (point)
-        plain += u'.' + decimals;
-    // What the box makes of it, in the form every screen shows.
-    const QString shown = AmountRule(kAmountWholeDigits, kAmountDecimals).GetValidText(plain);
-    if (cap >= 0 && ParseAmountCents(shown) > qRound64(cap * 100))
+    if (cap >= 0 && reading.cents > qRound64(cap * 100))
         return {QString(), capMessage};
-    return Accept(NormalizeAmountText(shown));
+    return Accept(FormatAmountCents(reading.cents));
 }
 
 CsvValue CheckFlag(const QString& cell)

@@ -72,3 +72,98 @@ QString NormalizeAmountText(const QString& text)
 {
     return FormatAmountCents(ParseAmountCents(text));
 }
+
+AmountReading ReadAmountText(const QString& text)
+{
+    // Read in one pass without copies: every stored amount of a company
+    // goes through here when it is loaded.
+    AmountReading reading;
+    const QChar* p = text.constData();
+    const QChar* const end = p + text.size();
+    auto skipBlanks = [&] {
+        while (p != end && (*p == u' ' || *p == u'\t'))
+            ++p;
+    };
+    skipBlanks();
+    if (p == end)
+        return reading;
+    reading.empty = false;
+    const auto refuse = [&reading](AmountProblem problem) {
+        reading.cents = 0;
+        reading.problem = problem;
+        return reading;
+    };
+    bool negative = false;
+    // "-$12.50" and "$-12.50" alike.
+    if (*p == u'-') {
+        negative = true;
+        ++p;
+        skipBlanks();
+    }
+    if (p != end && *p == u'$') {
+        ++p;
+        skipBlanks();
+    }
+    if (!negative && p != end && *p == u'-') {
+        negative = true;
+        ++p;
+        skipBlanks();
+    }
+    qint64 whole = 0;
+    int wholeDigits = 0; // not counting leading zeros
+    bool anyWhole = false;
+    int group = 0; // digits since the last comma
+    bool grouped = false;
+    for (; p != end; ++p) {
+        if (*p == u' ' || *p == u'\t')
+            continue;
+        if (*p == u',') {
+            // "1234,50" is a decimal comma: read as a group separator it
+            // would make a hundred times the amount.
+            if (grouped ? group != 3 : (group < 1 || group > 3))
+                return refuse(AmountProblem::NotAnAmount);
+            grouped = true;
+            group = 0;
+            continue;
+        }
+        if (!IsAsciiDigit(*p))
+            break;
+        anyWhole = true;
+        ++group;
+        const int digit = p->unicode() - u'0';
+        if (wholeDigits > 0 || digit != 0)
+            ++wholeDigits;
+        if (wholeDigits <= kAmountBoxWholeDigits)
+            whole = whole * 10 + digit;
+    }
+    if (grouped && group != 3)
+        return refuse(AmountProblem::NotAnAmount);
+    qint64 cents = 0;
+    int decimals = 0;
+    bool fraction = false;
+    if (p != end && *p == u'.') {
+        for (++p; p != end; ++p) {
+            if (*p == u' ' || *p == u'\t')
+                continue;
+            if (!IsAsciiDigit(*p))
+                break;
+            const int digit = p->unicode() - u'0';
+            if (decimals < 2)
+                cents = cents * 10 + digit;
+            else if (digit != 0)
+                fraction = true;
+            ++decimals;
+        }
+    }
+    if (p != end || (!anyWhole && decimals == 0))
+        return refuse(AmountProblem::NotAnAmount);
+    if (wholeDigits > kAmountBoxWholeDigits)
+        return refuse(AmountProblem::TooLarge);
+    if (fraction)
+        return refuse(AmountProblem::FractionOfCent);
+    if (decimals == 1)
+        cents *= 10;
+    const qint64 magnitude = whole * 100 + cents;
+    reading.cents = negative ? -magnitude : magnitude;
+    return reading;
+}
