@@ -1,65 +1,18 @@
 #include "core/store/CompanyStore.h"
 
 #include "core/store/RecordColumns.h"
-#include "core/store/SqlStatement.h"
+#include "core/store/RecordRows.h"
 #include "core/store/Statements.h"
 #include "core/store/StoreFileVfs.h"
 
 #include <sqlite3.h>
 
-#include <climits>
 #include <cerrno>
 #include <cstring>
 #include <optional>
 #include <sys/resource.h>
-#include <unordered_set>
 
 namespace {
-
-// A column value as text: NULL reads as empty.
-QString StoredText(const char* value)
-{
-    return value ? QString::fromUtf8(value) : QString();
-}
-
-// Decimal text to integer, as the engine's rows give them: leading blanks,
-// an optional sign, then digits; no digits give 0.
-int StoredNumber(const char* value)
-{
-    if (!value)
-        return 0;
-    const char* p = value;
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    bool negative = false;
-    if (*p == '-' || *p == '+')
-        negative = *p++ == '-';
-    long long n = 0;
-    while (*p >= '0' && *p <= '9') {
-        n = n * 10 + (*p - '0');
-        if (n > INT_MAX)
-            return negative ? INT_MIN : INT_MAX;
-        ++p;
-    }
-    return int(negative ? -n : n);
-}
-
-// The value at `index`, or nullptr when the row is shorter.
-const char* Column(int columns, char** values, int index)
-{
-    return index < columns ? values[index] : nullptr;
-}
-
-// Stores one column value into a record field: a text is cut to the field's
-// capacity, a number converted, an unused column skipped.
-template <class Field>
-void AssignColumn(Field& field, const char* value)
-{
-    if constexpr (kIsIntegerColumn<Field>)
-        field = StoredNumber(value);
-    else if constexpr (!kIsUnusedColumn<Field>)
-        field = StoredText(value);
-}
 
 struct CallerContext {
     const CompanyStore::RowCallback* onRow;
@@ -70,63 +23,122 @@ int CallerCallback(void* context, int columns, char** values, char** names)
     return (*static_cast<CallerContext*>(context)->onRow)(columns, values, names);
 }
 
-template <class Visit>
-QByteArray SelectStatement(const char* table, Visit visit)
+// The statements of a table, built from its column map.
+template <class Record>
+QByteArray SelectStatement()
 {
-    QByteArray text = "SELECT ";
-    bool first = true;
-    visit([&](const char* name, auto&) {
-        if (!first)
-            text += ',';
-        first = false;
-        text += table;
-        text += '.';
-        text += name;
-    });
-    text += " FROM ";
-    text += table;
-    return text;
+    const QByteArray table = TableOf<Record>::kName;
+    QByteArrayList columns;
+    for (const QByteArray& name : ReadColumnNames<Record>())
+        columns << table + '.' + name;
+    return "SELECT " + columns.join(',') + " FROM " + table;
 }
 
-template <class Visit>
-QByteArray CreateStatement(const char* table, Visit visit)
+template <class Record>
+QByteArray CreateStatement()
 {
-    QByteArray text = "CREATE TABLE ";
-    text += table;
-    text += '(';
-    bool first = true;
-    visit([&](const char* name, auto& field) {
-        using Field = std::remove_cvref_t<decltype(field)>;
-        if (!first)
-            text += ',';
-        text += name;
-        if (first)
+    QByteArrayList columns;
+    Record layout;
+    VisitColumns(layout, [&](const ColumnSpec& column, const auto&) {
+        QByteArray text = column.name;
+        if (column.role == ColumnRole::Key)
             text += " INTEGER PRIMARY KEY";
-        else if constexpr (kIsIntegerColumn<Field>)
+        else if (column.width == 0)
             text += " INTEGER";
         else
-            text += " NVARCHAR(" + QByteArray::number(Field::kCapacity) + ')';
-        first = false;
+            text += " NVARCHAR(" + QByteArray::number(column.width) + ')';
+        columns << text;
     });
-    text += ");";
-    return text;
+    return QByteArray("CREATE TABLE ") + TableOf<Record>::kName + '(' + columns.join(',') + ");";
+}
+
+template <class Record>
+QByteArray InsertStatement()
+{
+    QByteArrayList marks;
+    Record layout;
+    VisitColumns(layout, [&](const ColumnSpec&, const auto&) { marks << "?"; });
+    return QByteArray("INSERT INTO ") + TableOf<Record>::kName + " VALUES(" + marks.join(',') + ");";
+}
+
+// Every Value column; the row is the one of its key (the company's table
+// has one row, which an update takes without naming it).
+template <class Record>
+QByteArray UpdateStatement()
+{
+    QByteArrayList sets;
+    QByteArray key;
+    Record layout;
+    VisitColumns(layout, [&](const ColumnSpec& column, const auto&) {
+        if (column.role == ColumnRole::Value)
+            sets << QByteArray(column.name) + "=?";
+        else if (column.role == ColumnRole::Key)
+            key = column.name;
+    });
+    QByteArray text = QByteArray("UPDATE ") + TableOf<Record>::kName + " SET " + sets.join(',');
+    if (!std::is_same_v<Record, CompanyRecord>)
+        text += " WHERE " + key + "=?";
+    return text + ';';
+}
+
+template <class Record>
+QByteArray DeleteStatement()
+{
+    QByteArray key;
+    Record layout;
+    VisitColumns(layout, [&](const ColumnSpec& column, const auto&) {
+        if (column.role == ColumnRole::Key)
+            key = column.name;
+    });
+    return QByteArray("DELETE FROM ") + TableOf<Record>::kName + " WHERE " + key + "=?;";
 }
 
 } // namespace
 
-// Contractor ids whose 1099-MISC is already collected during one reading:
-// at most one form per contractor is kept, the first the store returns.
-class CompanyStore::Form1099Seen {
+// The values of a statement, bound to its "?" in order: texts as the record
+// keeps them, numbers as numbers (each column's type is what it always
+// was, so a store written now holds what it always held).
+class CompanyStore::Binder {
 public:
-    explicit Form1099Seen(const Form1099List& existing)
+    explicit Binder(sqlite3_stmt* statement) : statement_(statement) {}
+    void Text(const QString& text)
     {
-        for (const auto& form : existing)
-            ids_.insert(form.ContractorUniqueID);
+        const QByteArray utf8 = text.toUtf8();
+        Check(sqlite3_bind_text(statement_, ++index_, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT));
     }
-    bool Add(int contractorId) { return ids_.insert(contractorId).second; }
+    void Number(int value) { Check(sqlite3_bind_int(statement_, ++index_, value)); }
+    bool Complete() const { return ok_ && index_ == sqlite3_bind_parameter_count(statement_); }
+
+    // Each column's value for an insert (every column) or an update (the
+    // Value columns); `id` is the key's.
+    template <class Record>
+    void Columns(const Record& record, int id, bool insert)
+    {
+        VisitColumns(record, [&](const ColumnSpec& column, const auto& field) {
+            using Field = std::remove_cvref_t<decltype(field)>;
+            if (column.role == ColumnRole::Key) {
+                if (insert)
+                    Number(id);
+            } else if (column.role == ColumnRole::Fixed && !insert) {
+                return;
+            } else if constexpr (kIsIntegerColumn<Field>) {
+                Number(field);
+            } else if constexpr (kIsCompanyIdColumn<Field>) {
+                Number(Field::kValue);
+            } else if constexpr (kIsUnusedColumn<Field>) {
+                Text(QString::fromLatin1(insert ? field.inserted : field.updated));
+            } else {
+                Text(field.Text());
+            }
+        });
+    }
 
 private:
-    std::unordered_set<int> ids_;
+    void Check(int rc) { ok_ = ok_ && rc == SQLITE_OK; }
+
+    sqlite3_stmt* statement_;
+    int index_ = 0;
+    bool ok_ = true;
 };
 
 CompanyStore::CompanyStore()
@@ -290,249 +302,141 @@ int CompanyStore::Run(QueryKind kind, Operation operation, QByteArray statement)
     return Execute(statement_);
 }
 
+int CompanyStore::RunBound(QueryKind kind, Operation operation, const QByteArray& statement,
+                           const std::function<void(Binder&)>& bind)
+{
+    statement_.clear();
+    queryKind_ = kind;
+    operation_ = operation;
+    if (!db_)
+        return kError;
+    statement_ = statement;
+    sqlite3_stmt* prepared = nullptr;
+    int rc = sqlite3_prepare_v2(db_, statement.constData(), int(statement.size()), &prepared, nullptr);
+    if (rc != SQLITE_OK)
+        return NoteResult(rc, db_);
+    Binder binder(prepared);
+    bind(binder);
+    if (!binder.Complete()) {
+        sqlite3_finalize(prepared);
+        lastFailure_ = QStringLiteral("a statement did not get all its values");
+        return kError;
+    }
+    rc = sqlite3_step(prepared);
+    if (rc == SQLITE_DONE || rc == SQLITE_ROW)
+        rc = SQLITE_OK;
+    const int finalized = sqlite3_finalize(prepared);
+    return NoteResult(rc != SQLITE_OK ? rc : finalized, db_);
+}
+
+template <class Record>
+int CompanyStore::Insert(QueryKind kind, const Record& record, int id)
+{
+    static const QByteArray statement = InsertStatement<Record>();
+    return RunBound(kind, kInsert, statement, [&](Binder& b) { b.Columns(record, id, true); });
+}
+
+template <class Record>
+int CompanyStore::Update(QueryKind kind, const Record& record, int id)
+{
+    static const QByteArray statement = UpdateStatement<Record>();
+    return RunBound(kind, kUpdate, statement, [&](Binder& b) {
+        b.Columns(record, id, false);
+        if constexpr (!std::is_same_v<Record, CompanyRecord>)
+            b.Number(id);
+    });
+}
+
+template <class Record>
+int CompanyStore::Delete(QueryKind kind, int id)
+{
+    static const QByteArray statement = DeleteStatement<Record>();
+    return RunBound(kind, kDelete, statement, [&](Binder& b) { b.Number(id); });
+}
+
+template <class Record>
+int CompanyStore::Select(QueryKind kind, std::vector<Record>* target)
+{
+    static const QByteArray statement = SelectStatement<Record>();
+    rowTarget_ = [target](int columns, char** values) {
+        if (target)
+            target->push_back(RecordFromRow<Record>(values, columns));
+    };
+    const int rc = Run(kind, kLoad, statement);
+    rowTarget_ = nullptr;
+    return rc;
+}
+
 int CompanyStore::OnRow(int columns, char** values, char**)
 {
-    switch (queryKind_) {
-    case kCompanyQuery: {
-        if (!company_)
-            break;
-        CompanyRecord& c = *company_;
-        auto at = [&](int i) { return Column(columns, values, i); };
-        AssignColumn(c.EmployerIdentificationNumber, at(0));
-        AssignColumn(c.EmployerName, at(1));
-        AssignColumn(c.Address1, at(2));
-        AssignColumn(c.Address2, at(3));
-        AssignColumn(c.StateID, at(4));
-        AssignColumn(c.City, at(5));
-        AssignColumn(c.State, at(6));
-        AssignColumn(c.Zip, at(7));
-        AssignColumn(c.SocialSecurityNumber, at(8));
-        AssignColumn(c.FormW3ControlNumber, at(9));
-        AssignColumn(c.FormW3EstablishmentNumber, at(10));
-        AssignColumn(c.FormW3OtherEIN, at(11));
-        AssignColumn(c.FormW3ThirdPartySickPay, at(12));
-        AssignColumn(c.FormW3IncomeTaxWithHeld, at(13));
-        AssignColumn(c.FormW3ContactName, at(14));
-        AssignColumn(c.FormW3Telephone, at(15));
-        AssignColumn(c.FormW3Email, at(16));
-        AssignColumn(c.FormW3Fax, at(17));
-        AssignColumn(c.FormW3RadioKindOfPayer, at(18));
-        AssignColumn(c.FormW3CheckThirdPartySickPay, at(19));
-        AssignColumn(c.Form1096ContactName, at(20));
-        AssignColumn(c.Form1096Telephone, at(21));
-        AssignColumn(c.Form1096Fax, at(22));
-        AssignColumn(c.Form1096Email, at(23));
-        AssignColumn(c.Form1096CheckIsThisYourFinalReturn, at(24));
-        break;
-    }
-    case kEmployeesQuery: {
-        if (!employees_)
-            break;
-        EmployeeRecord e;
-        auto at = [&](int i) { return Column(columns, values, i); };
-        AssignColumn(e.EmployeeUniqueID, at(0));
-        AssignColumn(e.SocialSecurityNumber, at(1));
-        AssignColumn(e.FirstName, at(2));
-        AssignColumn(e.MiddleName, at(3));
-        AssignColumn(e.LastName, at(4));
-        AssignColumn(e.Address1, at(5));
-        AssignColumn(e.Address2, at(6));
-        AssignColumn(e.City, at(7));
-        AssignColumn(e.State, at(8));
-        AssignColumn(e.Zip, at(9));
-        employees_->push_back(std::move(e));
-        break;
-    }
-    case kContractorsQuery: {
-        if (!contractors_)
-            break;
-        ContractorRecord c;
-        auto at = [&](int i) { return Column(columns, values, i); };
-        AssignColumn(c.ContractorUniqueID, at(0));
-        AssignColumn(c.IdentificationNumber, at(1));
-        AssignColumn(c.FirstName, at(2));
-        AssignColumn(c.MiddleName, at(3));
-        AssignColumn(c.LastName, at(4));
-        AssignColumn(c.Address1, at(5));
-        AssignColumn(c.Address2, at(6));
-        AssignColumn(c.City, at(7));
-        AssignColumn(c.State, at(8));
-        AssignColumn(c.Zip, at(9));
-        AssignColumn(c.AccountNumber, at(10));
-        // column 11, GeneralInformation, is not kept
-        AssignColumn(c.SecondTIN, at(12));
-        contractors_->push_back(std::move(c));
-        break;
-    }
-    case kW2Query: {
-        if (!w2s_)
-            break;
-        W2Record w;
-        int i = 0;
-        VisitW2Columns(w, [&](const char*, auto& field) { AssignColumn(field, Column(columns, values, i++)); });
-        w2s_->push_back(std::move(w));
-        break;
-    }
-    case kForm1099Query: {
-        if (!forms1099_)
-            break;
-        Form1099Record f;
-        int i = 0;
-        VisitForm1099Columns(f, [&](const char*, auto& field) { AssignColumn(field, Column(columns, values, i++)); });
-        if (!form1099Seen_ || form1099Seen_->Add(f.ContractorUniqueID))
-            forms1099_->push_back(std::move(f));
-        break;
-    }
-    case kW3Query: {
-        if (!w3s_)
-            break;
-        W3Record w;
-        auto at = [&](int i) { return Column(columns, values, i); };
-        AssignColumn(w.State1, at(0));
-        AssignColumn(w.State2, at(1));
-        AssignColumn(w.StateID1, at(2));
-        AssignColumn(w.StateID2, at(3));
-        AssignColumn(w.Wages, at(4));
-        AssignColumn(w.FederalIncomeTaxWithheld, at(5));
-        AssignColumn(w.SocialSecurityWages, at(6));
-        AssignColumn(w.SocialSecurityTaxWithheld, at(7));
-        AssignColumn(w.MedicareWages, at(8));
-        AssignColumn(w.MedicareTaxWithheld, at(9));
-        AssignColumn(w.SocialSecurityTips, at(10));
-        AssignColumn(w.AllocatedTips, at(11));
-        AssignColumn(w.AdvancEICPayment, at(12));
-        AssignColumn(w.DependentCareBenefits, at(13));
-        AssignColumn(w.NonQualifiedPlans, at(14));
-        AssignColumn(w.DeferredCompensation, at(15));
-        AssignColumn(w.StateWages, at(16));
-        AssignColumn(w.StateIncomTax, at(17));
-        AssignColumn(w.LocalWages, at(18));
-        AssignColumn(w.LocalIncomeTax, at(19));
-        w3s_->push_back(std::move(w));
-        break;
-    }
-    case kForm1096Query: {
-        if (!form1096_)
-            break;
-        auto at = [&](int i) { return Column(columns, values, i); };
-        AssignColumn(form1096_->TotalNumberOfForms, at(0));
-        AssignColumn(form1096_->FederalIncomeTaxWithHeld, at(1));
-        AssignColumn(form1096_->TotalAmountReportedWithThisForm, at(2));
-        AssignColumn(form1096_->FinalReturn, at(3));
-        AssignColumn(form1096_->TypeOfFormBeingFiled, at(4));
-        break;
-    }
-    case kNoQuery:
-    case kSchemaQuery:
-        break;
-    }
+    if (rowTarget_)
+        rowTarget_(columns, values);
     return 0;
 }
 
 // ---- reading ----
 
-QByteArray CompanyStore::SelectW2Statement()
-{
-    W2Record layout;
-    return SelectStatement("W2", [&](auto&& f) { VisitW2Columns(layout, f); });
-}
-
-QByteArray CompanyStore::SelectForm1099Statement()
-{
-    Form1099Record layout;
-    return SelectStatement("Form1099", [&](auto&& f) { VisitForm1099Columns(layout, f); });
-}
-
 int CompanyStore::SelectCompany()
 {
-    if (company_)
+    std::vector<CompanyRecord> rows;
+    const int rc = Select(kCompanyQuery, company_ ? &rows : nullptr);
+    if (company_) {
+        // The last row, as reading every row into the one record leaves it.
+        if (!rows.empty())
+            *company_ = rows.back();
+        // The store's company is always company 1.
         company_->CompanyUniqueID = 1;
-    return Run(kCompanyQuery, kLoad, Statements::kSelectCompany);
+    }
+    return rc;
 }
 
 int CompanyStore::SelectEmployees()
 {
-    return Run(kEmployeesQuery, kLoad, Statements::kSelectEmployees);
+    return Select(kEmployeesQuery, employees_);
 }
 
 int CompanyStore::SelectContractors()
 {
-    return Run(kContractorsQuery, kLoad, Statements::kSelectContractors);
+    return Select(kContractorsQuery, contractors_);
 }
 
 int CompanyStore::SelectW2()
 {
-    return Run(kW2Query, kLoad, SelectW2Statement());
+    return Select(kW2Query, w2s_);
 }
 
 int CompanyStore::SelectForm1099()
 {
-    if (!forms1099_)
-        return Run(kForm1099Query, kLoad, SelectForm1099Statement());
-    Form1099Seen seen(*forms1099_);
-    form1099Seen_ = &seen;
-    const int rc = Run(kForm1099Query, kLoad, SelectForm1099Statement());
-    form1099Seen_ = nullptr;
+    const int rc = Select(kForm1099Query, forms1099_);
+    if (forms1099_)
+        KeepFirstFormOfEachOwner(*forms1099_);
     return rc;
 }
 
 int CompanyStore::SelectW3()
 {
-    return Run(kW3Query, kLoad, Statements::kSelectW3);
+    return Select(kW3Query, w3s_);
 }
 
 int CompanyStore::SelectForm1096()
 {
-    return Run(kForm1096Query, kLoad, Statements::kSelectForm1096);
-}
-
-void CompanyStore::CollectRows(QueryKind kind, const std::function<void(const RowSink&)>& feed)
-{
-    statement_.clear();
-    queryKind_ = kind;
-    operation_ = kLoad;
-    if (kind == kCompanyQuery && company_)
-        company_->CompanyUniqueID = 1;
-    std::optional<Form1099Seen> seen;
-    if (kind == kForm1099Query && forms1099_)
-        form1099Seen_ = &seen.emplace(*forms1099_);
-    feed([this](int columns, char** values) { OnRow(columns, values, nullptr); });
-    form1099Seen_ = nullptr;
-}
-
-CompanyStore::ReadingColumns CompanyStore::ReadingColumnsOf(QueryKind kind)
-{
-    QByteArray statement;
-    switch (kind) {
-    case kCompanyQuery: statement = Statements::kSelectCompany; break;
-    case kEmployeesQuery: statement = Statements::kSelectEmployees; break;
-    case kContractorsQuery: statement = Statements::kSelectContractors; break;
-    case kW2Query: statement = SelectW2Statement(); break;
-    case kForm1099Query: statement = SelectForm1099Statement(); break;
-    case kW3Query: statement = Statements::kSelectW3; break;
-    case kForm1096Query: statement = Statements::kSelectForm1096; break;
-    case kNoQuery:
-    case kSchemaQuery: return {};
-    }
-    // "SELECT Table.Column,... FROM Table"
-    const qsizetype from = statement.indexOf(" FROM ");
-    ReadingColumns reading;
-    reading.table = statement.mid(from + 6).trimmed();
-    for (const QByteArray& column : statement.mid(7, from - 7).split(','))
-        reading.columns << column.mid(column.lastIndexOf('.') + 1).trimmed();
-    return reading;
+    std::vector<Form1096Record> rows;
+    const int rc = Select(kForm1096Query, form1096_ ? &rows : nullptr);
+    if (form1096_ && !rows.empty())
+        *form1096_ = rows.back();
+    return rc;
 }
 
 QByteArray CompanyStore::TableDefinition(QueryKind kind)
 {
     switch (kind) {
-    case kCompanyQuery: return Statements::kCreateCompany;
-    case kEmployeesQuery: return Statements::kCreateEmployees;
-    case kContractorsQuery: return Statements::kCreateContractors;
-    case kW2Query: return CreateW2Statement();
-    case kForm1099Query: return CreateForm1099Statement();
-    case kW3Query: return Statements::kCreateW3;
-    case kForm1096Query: return Statements::kCreateForm1096;
+    case kCompanyQuery: return CreateStatement<CompanyRecord>();
+    case kEmployeesQuery: return CreateStatement<EmployeeRecord>();
+    case kContractorsQuery: return CreateStatement<ContractorRecord>();
+    case kW2Query: return CreateStatement<W2Record>();
+    case kForm1099Query: return CreateStatement<Form1099Record>();
+    case kW3Query: return CreateStatement<W3Record>();
+    case kForm1096Query: return CreateStatement<Form1096Record>();
     case kNoQuery:
     case kSchemaQuery: break;
     }
@@ -541,286 +445,116 @@ QByteArray CompanyStore::TableDefinition(QueryKind kind)
 
 // ---- writing ----
 
-namespace {
-
-SqlStatement& EmployeeTexts(SqlStatement& s, const EmployeeRecord& r)
-{
-    return s.Text(r.SocialSecurityNumber)
-        .Text(r.FirstName)
-        .Text(r.MiddleName)
-        .Text(r.LastName)
-        .Text(r.Address1)
-        .Text(r.Address2)
-        .Text(r.City)
-        .Text(r.State)
-        .Text(r.Zip);
-}
-
-SqlStatement& ContractorTexts(SqlStatement& s, const ContractorRecord& r)
-{
-    return s.Text(r.IdentificationNumber)
-        .Text(r.FirstName)
-        .Text(r.MiddleName)
-        .Text(r.LastName)
-        .Text(r.Address1)
-        .Text(r.Address2)
-        .Text(r.City)
-        .Text(r.State)
-        .Text(r.Zip)
-        .Text(r.AccountNumber);
-}
-
-// Every column of a record after its ids, in table order; an unused column
-// is written as `unusedText`.
-template <class Record, class Visit>
-void AppendColumnsAfterIds(SqlStatement& s, const Record& r, Visit visit, const QString& unusedText, int idColumns)
-{
-    int index = 0;
-    visit(r, [&](const char*, const auto& field) {
-        using Field = std::remove_cvref_t<decltype(field)>;
-        if (index++ < idColumns)
-            return;
-        if constexpr (kIsIntegerColumn<Field>)
-            s.Number(field);
-        else if constexpr (kIsUnusedColumn<Field>)
-            s.Text(unusedText);
-        else
-            s.Text(field);
-    });
-}
-
-SqlStatement& CompanyValues(SqlStatement& s, const CompanyRecord& r)
-{
-    return s.Text(r.EmployerIdentificationNumber)
-        .Text(r.EmployerName)
-        .Text(r.Address1)
-        .Text(r.Address2)
-        .Text(r.City)
-        .Text(r.State)
-        .Text(r.Zip)
-        .Text(r.StateID)
-        .Text(r.SocialSecurityNumber)
-        .Text(r.FormW3ControlNumber)
-        .Text(r.FormW3EstablishmentNumber)
-        .Text(r.FormW3OtherEIN)
-        .Text(r.FormW3ThirdPartySickPay)
-        .Text(r.FormW3IncomeTaxWithHeld)
-        .Text(r.FormW3ContactName)
-        .Text(r.FormW3Telephone)
-        .Text(r.FormW3Email)
-        .Text(r.FormW3Fax)
-        .Number(r.FormW3RadioKindOfPayer)
-        .Number(r.FormW3CheckThirdPartySickPay)
-        .Text(r.Form1096ContactName)
-        .Text(r.Form1096Telephone)
-        .Text(r.Form1096Fax)
-        .Text(r.Form1096Email)
-        .Number(r.Form1096CheckIsThisYourFinalReturn);
-}
-
-} // namespace
-
 int CompanyStore::UpdateEmployee(const EmployeeRecord& record, int id)
 {
-    SqlStatement s(Statements::kUpdateEmployee);
-    EmployeeTexts(s, record).Number(id);
-    return Run(kEmployeesQuery, kUpdate, s.Utf8());
+    return Update(kEmployeesQuery, record, id);
 }
 
 int CompanyStore::InsertEmployee(const EmployeeRecord& record, int id)
 {
-    SqlStatement s(Statements::kInsertEmployee);
-    EmployeeTexts(s.Number(id), record);
-    return Run(kEmployeesQuery, kInsert, s.Utf8());
+    return Insert(kEmployeesQuery, record, id);
 }
 
 int CompanyStore::DeleteEmployee(int id)
 {
-    return Run(kEmployeesQuery, kDelete, SqlStatement(Statements::kDeleteEmployee).Number(id).Utf8());
+    return Delete<EmployeeRecord>(kEmployeesQuery, id);
 }
 
 int CompanyStore::UpdateContractor(const ContractorRecord& record, int id)
 {
-    SqlStatement s(Statements::kUpdateContractor);
-    ContractorTexts(s, record).Text(QString()).Number(record.SecondTIN).Number(id);
-    return Run(kContractorsQuery, kUpdate, s.Utf8());
+    return Update(kContractorsQuery, record, id);
 }
 
 int CompanyStore::InsertContractor(const ContractorRecord& record, int id)
 {
-    SqlStatement s(Statements::kInsertContractor);
-    ContractorTexts(s.Number(id), record).Text(QString()).Number(record.SecondTIN);
-    return Run(kContractorsQuery, kInsert, s.Utf8());
+    return Insert(kContractorsQuery, record, id);
 }
 
 int CompanyStore::DeleteContractor(int id)
 {
-    return Run(kContractorsQuery, kDelete, SqlStatement(Statements::kDeleteContractor).Number(id).Utf8());
+    return Delete<ContractorRecord>(kContractorsQuery, id);
 }
 
 int CompanyStore::UpdateW2(const W2Record& record)
 {
-    SqlStatement s(Statements::kUpdateW2);
-    AppendColumnsAfterIds(s, record, [](const W2Record& r, auto&& f) { VisitW2Columns(r, f); }, QString(), 2);
-    s.Number(record.W2UniqueID);
-    return Run(kW2Query, kUpdate, s.Utf8());
+    return Update(kW2Query, record, record.W2UniqueID);
 }
 
 int CompanyStore::InsertW2(const W2Record& record, int id)
 {
-    SqlStatement s(Statements::kInsertW2);
-    s.Number(id).Number(record.EmployeeUniqueID);
-    AppendColumnsAfterIds(s, record, [](const W2Record& r, auto&& f) { VisitW2Columns(r, f); }, QString(), 2);
-    return Run(kW2Query, kInsert, s.Utf8());
+    return Insert(kW2Query, record, id);
 }
 
 int CompanyStore::DeleteW2(int id)
 {
-    return Run(kW2Query, kDelete, SqlStatement(Statements::kDeleteW2).Number(id).Utf8());
+    return Delete<W2Record>(kW2Query, id);
 }
 
-int CompanyStore::UpdateForm1099(const Form1099Record& r)
+int CompanyStore::UpdateForm1099(const Form1099Record& record)
 {
-    // The update lists its columns in an order of its own: the 409A boxes
-    // come right after the state tax lines.
-    SqlStatement s(Statements::kUpdateForm1099);
-    s.Text(r.Rents)
-        .Text(r.Royalities)
-        .Text(r.OtherIncome)
-        .Text(r.FederalIncomeTaxWithheld)
-        .Text(r.FishingBoatProceeds)
-        .Text(r.MedicalAndHealthCarePayments)
-        .Text(r.NonemployeeCompensation)
-        .Text(r.SubstitutePayments)
-        .Number(r.PayerMadeDirectSales)
-        .Text(r.CropInsuranceProceeds)
-        .Text(r.ExcessGoldenParachutePayments)
-        .Text(r.GrossProceedsPaidToAttorney)
-        .Text(QStringLiteral(" "))
-        .Text(r.StateTaxWithheld1)
-        .Text(r.StateTaxWithheld2)
-        .Text(r.Field15A)
-        .Text(r.Field15B)
-        .Text(r.PayerStateID1)
-        .Text(r.PayerStateID2)
-        .Text(r.StateIncome1)
-        .Text(r.StateIncome2)
-        .Number(r.Form1099UniqueID);
-    return Run(kForm1099Query, kUpdate, s.Utf8());
+    return Update(kForm1099Query, record, record.Form1099UniqueID);
 }
 
 int CompanyStore::InsertForm1099(const Form1099Record& record, int id)
 {
-    SqlStatement s(Statements::kInsertForm1099);
-    s.Number(id).Number(record.ContractorUniqueID);
-    AppendColumnsAfterIds(
-        s, record, [](const Form1099Record& r, auto&& f) { VisitForm1099Columns(r, f); }, QString(), 2);
-    return Run(kForm1099Query, kInsert, s.Utf8());
+    return Insert(kForm1099Query, record, id);
 }
 
 int CompanyStore::DeleteForm1099(int id)
 {
-    return Run(kForm1099Query, kDelete, SqlStatement(Statements::kDeleteForm1099).Number(id).Utf8());
+    return Delete<Form1099Record>(kForm1099Query, id);
 }
 
 int CompanyStore::UpdateCompany(const CompanyRecord& record)
 {
-    SqlStatement s(Statements::kUpdateCompany);
-    CompanyValues(s, record);
-    return Run(kCompanyQuery, kUpdate, s.Utf8());
+    return Update(kCompanyQuery, record, record.CompanyUniqueID);
 }
 
 int CompanyStore::InsertCompany(const CompanyRecord& record, int id)
 {
-    SqlStatement s(Statements::kInsertCompany);
-    CompanyValues(s.Number(id), record);
-    return Run(kCompanyQuery, kInsert, s.Utf8());
+    return Insert(kCompanyQuery, record, id);
 }
 
 // ---- schema ----
 
-QByteArray CompanyStore::CreateW2Statement()
-{
-    W2Record layout;
-    return CreateStatement("W2", [&](auto&& f) { VisitW2Columns(layout, f); });
-}
-
-QByteArray CompanyStore::CreateForm1099Statement()
-{
-    Form1099Record layout;
-    return CreateStatement("Form1099", [&](auto&& f) { VisitForm1099Columns(layout, f); });
-}
-
 int CompanyStore::CreateVersionTable()
 {
-    return Run(kSchemaQuery, kCreate,
-               SqlStatement(Statements::kCreateVersion).Text(QString::fromLatin1(Statements::kVersionValue)).Utf8());
+    return Run(kSchemaQuery, kCreate, Statements::kCreateVersion);
 }
 
 int CompanyStore::CreateCompanyTable()
 {
-    return Run(kCompanyQuery, kCreate, Statements::kCreateCompany);
+    return Run(kCompanyQuery, kCreate, CreateStatement<CompanyRecord>());
 }
 
 int CompanyStore::CreateEmployeesTable()
 {
-    using R = EmployeeRecord;
-    SqlStatement s(Statements::kCreateEmployees);
-    s.Number(decltype(R::SocialSecurityNumber)::kCapacity)
-        .Number(decltype(R::FirstName)::kCapacity)
-        .Number(decltype(R::MiddleName)::kCapacity)
-        .Number(decltype(R::LastName)::kCapacity)
-        .Number(decltype(R::Address1)::kCapacity)
-        .Number(decltype(R::Address2)::kCapacity)
-        .Number(decltype(R::City)::kCapacity)
-        .Number(decltype(R::State)::kCapacity)
-        .Number(decltype(R::Zip)::kCapacity);
-    return Run(kEmployeesQuery, kCreate, s.Utf8());
+    return Run(kEmployeesQuery, kCreate, CreateStatement<EmployeeRecord>());
 }
 
 int CompanyStore::CreateContractorsTable()
 {
-    using R = ContractorRecord;
-    SqlStatement s(Statements::kCreateContractors);
-    s.Number(decltype(R::IdentificationNumber)::kCapacity)
-        .Number(decltype(R::FirstName)::kCapacity)
-        .Number(decltype(R::MiddleName)::kCapacity)
-        .Number(decltype(R::LastName)::kCapacity)
-        .Number(decltype(R::Address1)::kCapacity)
-        .Number(decltype(R::Address2)::kCapacity)
-        .Number(decltype(R::City)::kCapacity)
-        .Number(decltype(R::State)::kCapacity)
-        .Number(decltype(R::Zip)::kCapacity)
-        .Number(decltype(R::AccountNumber)::kCapacity);
-    return Run(kContractorsQuery, kCreate, s.Utf8());
+    return Run(kContractorsQuery, kCreate, CreateStatement<ContractorRecord>());
 }
 
 int CompanyStore::CreateW2Table()
 {
-    return Run(kW2Query, kCreate, CreateW2Statement());
+    return Run(kW2Query, kCreate, CreateStatement<W2Record>());
 }
 
 int CompanyStore::CreateForm1099Table()
 {
-    return Run(kForm1099Query, kCreate, CreateForm1099Statement());
+    return Run(kForm1099Query, kCreate, CreateStatement<Form1099Record>());
 }
 
 int CompanyStore::CreateW3Table()
 {
-    using R = W3Record;
-    SqlStatement s(Statements::kCreateW3);
-    s.Number(decltype(R::State1)::kCapacity)
-        .Number(decltype(R::State2)::kCapacity)
-        .Number(decltype(R::StateID1)::kCapacity)
-        .Number(decltype(R::StateID2)::kCapacity);
-    for (int i = 0; i < 16; ++i)
-        s.Number(decltype(R::Wages)::kCapacity);
-    return Run(kW3Query, kCreate, s.Utf8());
+    return Run(kW3Query, kCreate, CreateStatement<W3Record>());
 }
 
 int CompanyStore::CreateForm1096Table()
 {
-    return Run(kForm1096Query, kCreate, Statements::kCreateForm1096);
+    return Run(kForm1096Query, kCreate, CreateStatement<Form1096Record>());
 }
 
 int CompanyStore::DropVersionTable()

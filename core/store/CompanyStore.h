@@ -11,7 +11,8 @@
 struct sqlite3;
 
 // Access to one company store file: opens it through the store file shim,
-// turns records into statements and result rows back into records. Every
+// writes records with their values bound to statements built from the
+// tables' column map, and reads result rows back into records. Every
 // operation returns the engine's result code (0 = success).
 class CompanyStore {
 public:
@@ -129,35 +130,14 @@ public:
     int DropForm1099Table();
     int DropForm1096Table();
 
-    // The statement text last formatted and the query it belongs to.
+    // The statement text last run ("?" where a value is bound) and the
+    // query it belongs to.
     const QByteArray& Statement() const { return statement_; }
     QueryKind CurrentQueryKind() const { return queryKind_; }
     Operation CurrentOperation() const { return operation_; }
 
-    // Rows read by other means (the stores of the earlier editions) are
-    // collected into the targets exactly as the reading statement of
-    // `kind` collects its result rows: `feed` hands every row to the sink
-    // it is given, the values (UTF-8 texts, nullptr for NULL) in the order
-    // of that statement's columns. No store needs to be open.
-    using RowSink = std::function<void(int columns, char** values)>;
-    void CollectRows(QueryKind kind, const std::function<void(const RowSink&)>& feed);
-
-    // The table a reading statement reads and its columns, in the order
-    // its result rows hand them over.
-    struct ReadingColumns {
-        QByteArray table;
-        QList<QByteArray> columns;
-    };
-    static ReadingColumns ReadingColumnsOf(QueryKind kind);
-    // The CREATE TABLE text of the table of `kind` (widths left as "%d"
-    // where the record capacities fill them in).
+    // The CREATE TABLE text of the table of `kind`.
     static QByteArray TableDefinition(QueryKind kind);
-
-    // The statement texts the store builds from the record layouts.
-    static QByteArray SelectW2Statement();
-    static QByteArray SelectForm1099Statement();
-    static QByteArray CreateW2Statement();
-    static QByteArray CreateForm1099Statement();
 
 protected:
     // Called for every result row of Execute(statement); collects the row
@@ -165,15 +145,29 @@ protected:
     virtual int OnRow(int columns, char** values, char** names);
 
 private:
+    class Binder;
     int OpenWithFlags(const QString& path, int flags);
     int NoteResult(int rc, sqlite3* db);
     int Run(QueryKind kind, Operation operation, QByteArray statement);
+    // Runs one statement with its values bound by `bind`.
+    int RunBound(QueryKind kind, Operation operation, const QByteArray& statement,
+                 const std::function<void(Binder&)>& bind);
+    template <class Record>
+    int Select(QueryKind kind, std::vector<Record>* target);
+    template <class Record>
+    int Insert(QueryKind kind, const Record& record, int id);
+    template <class Record>
+    int Update(QueryKind kind, const Record& record, int id);
+    template <class Record>
+    int Delete(QueryKind kind, int id);
 
     sqlite3* db_ = nullptr;
     QString lastFailure_;
     QByteArray statement_;
     QueryKind queryKind_ = kNoQuery;
     Operation operation_ = kLoad;
+    // Where the rows of the reading that runs go.
+    std::function<void(int columns, char** values)> rowTarget_;
 
     CompanyRecord* company_ = nullptr;
     EmployeeList* employees_ = nullptr;
@@ -182,7 +176,4 @@ private:
     Form1099List* forms1099_ = nullptr;
     W3List* w3s_ = nullptr;
     Form1096Record* form1096_ = nullptr;
-
-    class Form1099Seen;
-    Form1099Seen* form1099Seen_ = nullptr; // set while the 1099-MISC rows are collected
 };

@@ -1,7 +1,7 @@
 #include "core/store/EarlierStoreReader.h"
 
 #include "core/store/CompanyData.h"
-#include "core/store/CompanyStore.h"
+#include "core/store/RecordColumns.h"
 #include "core/store/EarlierStoreFile.h"
 #include "core/store/StoreFileKind.h"
 #include "core/store/StoreFileNames.h"
@@ -11,18 +11,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdlib>
 #include <vector>
 
 namespace {
 
 using Value = EarlierStoreFile::Value;
-
-// The tables of a company in the order a load reads them.
-constexpr CompanyStore::QueryKind kReadings[] = {
-    CompanyStore::kCompanyQuery, CompanyStore::kEmployeesQuery, CompanyStore::kContractorsQuery,
-    CompanyStore::kW2Query,      CompanyStore::kForm1099Query,  CompanyStore::kW3Query,
-    CompanyStore::kForm1096Query,
-};
 
 // The earlier engine deletes its journal when a change is complete; one
 // that is left means the file may hold half of a change, which only that
@@ -39,38 +33,103 @@ void SetProblem(QString* problem, const QString& text)
         *problem = text;
 }
 
-// Where each column of this edition's reading of `kind` stands in `table`;
-// empty with `problem` set when a column (or the id as row number) is
-// missing.
-std::vector<int> MatchColumns(CompanyStore::QueryKind kind, const EarlierStoreFile::Table& table,
-                              const CompanyStore::ReadingColumns& reading, QString& problem)
+// The bytes the earlier editions' code page leaves without a character.
+bool HasUnmappedByte(QByteArrayView bytes)
 {
-    const QString tableName = QString::fromLatin1(reading.table);
-    // The id of every table is its row number, as in this edition's stores.
-    const auto ours = ParseCreateTable(CompanyStore::TableDefinition(kind));
-    if (ours && ours->integerKey >= 0) {
-        const QByteArray& id = ours->columns.at(ours->integerKey);
-        if (table.declared.integerKey < 0 || table.declared.ColumnIndex(id) != table.declared.integerKey) {
-            problem = QStringLiteral("its table %1 does not number its rows by %2")
-                          .arg(tableName, QString::fromLatin1(id));
-            return {};
-        }
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
+            return true;
     }
+    return false;
+}
+
+// Reads the table of `Record` into `records`: the table is found by name,
+// its columns by name (any letter case, any order), its row number is the
+// id. False with `problem` set when the table, its numbering or a column
+// is missing.
+template <class Record>
+bool ReadTable(const EarlierStoreFile& file, std::vector<Record>& records, StoredValueChanges* changes,
+               QString& problem)
+{
+    const QByteArray tableName = TableOf<Record>::kName;
+    const EarlierStoreFile::Table* table = file.FindTable(tableName);
+    if (!table) {
+        problem = QStringLiteral("it has no table %1").arg(QString::fromLatin1(tableName));
+        return false;
+    }
+    // The id of every table is its row number, as in this edition's stores.
+    Record layout;
+    QByteArray key;
+    VisitColumns(layout, [&](const ColumnSpec& column, const auto&) {
+        if (column.role == ColumnRole::Key)
+            key = column.name;
+    });
+    if (table->declared.integerKey < 0 || table->declared.ColumnIndex(key) != table->declared.integerKey) {
+        problem = QStringLiteral("its table %1 does not number its rows by %2")
+                      .arg(QString::fromLatin1(tableName), QString::fromLatin1(key));
+        return false;
+    }
+    const QList<QByteArray> names = ReadColumnNames<Record>();
     std::vector<int> indexes;
-    for (const QByteArray& column : reading.columns) {
-        const int index = table.declared.ColumnIndex(column);
+    for (const QByteArray& column : names) {
+        const int index = table->declared.ColumnIndex(column);
         if (index < 0) {
-            problem = QStringLiteral("its table %1 has no column %2").arg(tableName, QString::fromLatin1(column));
-            return {};
+            problem = QStringLiteral("its table %1 has no column %2")
+                          .arg(QString::fromLatin1(tableName), QString::fromLatin1(column));
+            return false;
         }
         indexes.push_back(index);
     }
-    return indexes;
+    const int count = int(indexes.size());
+    std::vector<Value> values;
+    QByteArray keyText;
+    std::vector<QByteArray> texts(static_cast<size_t>(count));
+    std::vector<const char*> row(size_t(count), nullptr);
+    records.reserve(table->rows.size());
+    for (const EarlierStoreFile::Row& stored : table->rows) {
+        EarlierStoreFile::RowValues(*table, stored, values, keyText);
+        bool unmapped = false;
+        for (int i = 0; i < count; ++i) {
+            const Value& value = values[size_t(indexes[size_t(i)])];
+            if (!value) {
+                row[size_t(i)] = nullptr;
+                continue;
+            }
+            unmapped = unmapped || (changes && HasUnmappedByte(*value));
+            texts[size_t(i)] = DecodeWindows1252(*value).toUtf8();
+            row[size_t(i)] = texts[size_t(i)].constData();
+        }
+        records.push_back(RecordFromRow<Record>(row.data(), count, changes));
+        if (!unmapped)
+            continue;
+        for (int i = 0; i < count; ++i) {
+            const Value& value = values[size_t(indexes[size_t(i)])];
+            if (value && HasUnmappedByte(*value))
+                changes->push_back({StoredValueChange::Kind::Unmapped, QString::fromLatin1(tableName),
+                                    row[0] ? std::atoi(row[0]) : 0, // the key comes first
+                                    QString::fromLatin1(names[i]), DecodeWindows1252(*value),
+                                    DecodeWindows1252(*value)});
+        }
+    }
+    return true;
+}
+
+// The table whose rows make one record.
+template <class Record>
+bool ReadSingleRow(const EarlierStoreFile& file, Record& record, StoredValueChanges* changes, QString& problem)
+{
+    std::vector<Record> rows;
+    if (!ReadTable(file, rows, changes, problem))
+        return false;
+    if (!rows.empty())
+        record = rows.back();
+    return true;
 }
 
 } // namespace
 
-bool ReadEarlierStoreBytes(const QByteArray& bytes, CompanyData& data, QString* problem)
+bool ReadEarlierStoreBytes(const QByteArray& bytes, CompanyData& data, QString* problem, StoredValueChanges* changes)
 {
     EarlierStoreFile file;
     if (!file.Parse(bytes)) {
@@ -78,49 +137,27 @@ bool ReadEarlierStoreBytes(const QByteArray& bytes, CompanyData& data, QString* 
         return false;
     }
     CompanyData read;
-    // Only turns rows into records: no store file is opened.
-    CompanyStore collector;
-    collector.SetTargets(&read.company, &read.employees, &read.contractors, &read.w2s, &read.forms1099, &read.w3s,
-                         &read.form1096);
-    std::vector<Value> values;
-    QByteArray keyText;
-    for (CompanyStore::QueryKind kind : kReadings) {
-        const CompanyStore::ReadingColumns reading = CompanyStore::ReadingColumnsOf(kind);
-        const EarlierStoreFile::Table* table = file.FindTable(reading.table);
-        if (!table) {
-            SetProblem(problem, QStringLiteral("it has no table %1").arg(QString::fromLatin1(reading.table)));
-            return false;
-        }
-        QString mismatch;
-        const std::vector<int> indexes = MatchColumns(kind, *table, reading, mismatch);
-        if (indexes.empty()) {
-            SetProblem(problem, mismatch);
-            return false;
-        }
-        const int count = int(indexes.size());
-        std::vector<QByteArray> texts(static_cast<size_t>(count));
-        std::vector<char*> row(size_t(count), nullptr);
-        collector.CollectRows(kind, [&](const CompanyStore::RowSink& sink) {
-            for (const EarlierStoreFile::Row& stored : table->rows) {
-                EarlierStoreFile::RowValues(*table, stored, values, keyText);
-                for (int i = 0; i < count; ++i) {
-                    const Value& value = values[size_t(indexes[size_t(i)])];
-                    if (!value) {
-                        row[size_t(i)] = nullptr;
-                        continue;
-                    }
-                    texts[size_t(i)] = DecodeWindows1252(*value).toUtf8();
-                    row[size_t(i)] = texts[size_t(i)].data();
-                }
-                sink(count, row.data());
-            }
-        });
+    StoredValueChanges found;
+    StoredValueChanges* noted = changes ? &found : nullptr;
+    QString why;
+    const bool complete = ReadSingleRow(file, read.company, noted, why) && ReadTable(file, read.employees, noted, why)
+        && ReadTable(file, read.contractors, noted, why) && ReadTable(file, read.w2s, noted, why)
+        && ReadTable(file, read.forms1099, noted, why) && ReadTable(file, read.w3s, noted, why)
+        && ReadSingleRow(file, read.form1096, noted, why);
+    if (!complete) {
+        SetProblem(problem, why);
+        return false;
     }
+    // The store's company is always company 1; one 1099-MISC per contractor.
+    read.company.CompanyUniqueID = 1;
+    KeepFirstFormOfEachOwner(read.forms1099);
     data = std::move(read);
+    if (changes)
+        *changes = std::move(found);
     return true;
 }
 
-bool ReadEarlierStore(const QString& path, CompanyData& data, QString* problem)
+bool ReadEarlierStore(const QString& path, CompanyData& data, QString* problem, StoredValueChanges* changes)
 {
     const QString file = QDir::toNativeSeparators(path);
     const QString changing = QStringLiteral("The company file \"%1\" was being changed when the earlier "
@@ -147,7 +184,7 @@ bool ReadEarlierStore(const QString& path, CompanyData& data, QString* problem)
         if (bytes.size() != size)
             why = QStringLiteral("it could not be read whole");
         else
-            read = ReadEarlierStoreBytes(bytes, data, &why);
+            read = ReadEarlierStoreBytes(bytes, data, &why, changes);
     }
     // A change that began while the file was read.
     if (read && JournalLeftBeside(path)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/RecordRows.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -18,12 +20,16 @@ struct CompanyData;
 // the middle of a change, so the file may hold half of it) is refused, and
 // so is a damaged one: nothing is read then. `data` is only filled on
 // success; `problem` receives, on failure, what to tell the user about the
-// file.
-bool ReadEarlierStore(const QString& path, CompanyData& data, QString* problem = nullptr);
+// file. `changes`, when given, receives every stored value that the records
+// do not hold exactly as stored (cut to its field, an amount that does not
+// read, a number that is none, a byte without a character).
+bool ReadEarlierStore(const QString& path, CompanyData& data, QString* problem = nullptr,
+                      StoredValueChanges* changes = nullptr);
 
 // The same for the bytes of such a file; `problem` receives a phrase ("it
 // is damaged (...)") that completes "The company file can't be read: ".
-bool ReadEarlierStoreBytes(const QByteArray& bytes, CompanyData& data, QString* problem = nullptr);
+bool ReadEarlierStoreBytes(const QByteArray& bytes, CompanyData& data, QString* problem = nullptr,
+                           StoredValueChanges* changes = nullptr);
 
 // A file larger than this is refused unread: no store of any company comes
 // near it.

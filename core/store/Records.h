@@ -1,12 +1,15 @@
 #pragma once
 
+#include "core/store/AmountField.h"
 #include "core/store/FixedText.h"
 
 #include <vector>
 
 // In-memory rows of the company store's tables. Text fields keep the
-// capacities of the stored form (characters + terminator); ids, check boxes
-// and radio choices are 32-bit integers. Field names are the column names.
+// capacities of the stored form (characters + terminator); money boxes are
+// AmountFields (the stored text and the amount it reads as); ids, check
+// boxes and radio choices are 32-bit integers. Field names are the column
+// names; RecordColumns.h maps them onto the tables.
 
 struct CompanyRecord {
     FixedText<31> EmployerName;
@@ -22,7 +25,7 @@ struct CompanyRecord {
     FixedText<21> FormW3EstablishmentNumber;
     FixedText<17> FormW3OtherEIN;
     FixedText<31> FormW3ThirdPartySickPay;
-    FixedText<21> FormW3IncomeTaxWithHeld;
+    AmountField FormW3IncomeTaxWithHeld;
     FixedText<21> FormW3ContactName;
     FixedText<17> FormW3Telephone;
     FixedText<41> FormW3Email;
@@ -74,47 +77,50 @@ struct ContractorRecord {
 struct W2Record {
     int W2UniqueID = -1;
     int EmployeeUniqueID = -1;
-    FixedText<21> Wages;
-    FixedText<21> FederalIncomeTaxWithdrawal;
-    FixedText<21> SocialSecurityWages;
-    FixedText<21> SocialSecurityTaxWithheld;
-    FixedText<21> MedicareWages;
-    FixedText<21> MedicareTaxWithheld;
-    FixedText<21> SocialSecurityTips;
-    FixedText<21> AllocatedTips;
-    FixedText<21> AdvancEICPayment;
-    FixedText<21> DependentCareBenefits;
-    FixedText<21> NonQualifiedPlans;
+    AmountField Wages;
+    AmountField FederalIncomeTaxWithdrawal;
+    AmountField SocialSecurityWages;
+    AmountField SocialSecurityTaxWithheld;
+    AmountField MedicareWages;
+    AmountField MedicareTaxWithheld;
+    AmountField SocialSecurityTips;
+    AmountField AllocatedTips;
+    AmountField AdvancEICPayment;
+    AmountField DependentCareBenefits;
+    AmountField NonQualifiedPlans;
     int StatutoryEmployee = 0;
     int RetirementPlan = 0;
     int ThirdPartySickpay = 0;
     FixedText<15> Other1;
     FixedText<15> Other2;
     FixedText<15> Other3;
-    FixedText<2> Field12aCode;
-    FixedText<2> Field12bCode;
-    FixedText<2> Field12cCode;
-    FixedText<2> Field12dCode;
+    // A code is one letter; a longer one written by other software is kept
+    // whole (the column allows two characters), so it never reads as a
+    // different code.
+    FixedText<3> Field12aCode;
+    FixedText<3> Field12bCode;
+    FixedText<3> Field12cCode;
+    FixedText<3> Field12dCode;
     FixedText<3> Field12aYear;
     FixedText<3> Field12bYear;
     FixedText<3> Field12cYear;
     FixedText<3> Field12dYear;
-    FixedText<21> Field12aAmount;
-    FixedText<21> Field12bAmount;
-    FixedText<21> Field12cAmount;
-    FixedText<21> Field12dAmount;
+    AmountField Field12aAmount;
+    AmountField Field12bAmount;
+    AmountField Field12cAmount;
+    AmountField Field12dAmount;
     FixedText<3> State1;
     FixedText<16> StateID1;
     FixedText<3> State2;
     FixedText<16> StateID2;
-    FixedText<21> StateWages1;
-    FixedText<21> StateWages2;
-    FixedText<21> StateIncomTax1;
-    FixedText<21> StateIncomTax2;
-    FixedText<21> LocalWages1;
-    FixedText<21> LocalWages2;
-    FixedText<21> LocalIncomeTax1;
-    FixedText<21> LocalIncomeTax2;
+    AmountField StateWages1;
+    AmountField StateWages2;
+    AmountField StateIncomTax1;
+    AmountField StateIncomTax2;
+    AmountField LocalWages1;
+    AmountField LocalWages2;
+    AmountField LocalIncomeTax1;
+    AmountField LocalIncomeTax2;
     FixedText<7> LocalityName1;
     FixedText<7> LocalityName2;
 
@@ -124,26 +130,26 @@ struct W2Record {
 struct Form1099Record {
     int Form1099UniqueID = -1;
     int ContractorUniqueID = -1;
-    FixedText<21> Rents;
-    FixedText<21> Royalities;
-    FixedText<21> OtherIncome;
-    FixedText<21> FederalIncomeTaxWithheld;
-    FixedText<21> FishingBoatProceeds;
-    FixedText<21> MedicalAndHealthCarePayments;
-    FixedText<21> NonemployeeCompensation;
-    FixedText<21> SubstitutePayments;
+    AmountField Rents;
+    AmountField Royalities;
+    AmountField OtherIncome;
+    AmountField FederalIncomeTaxWithheld;
+    AmountField FishingBoatProceeds;
+    AmountField MedicalAndHealthCarePayments;
+    AmountField NonemployeeCompensation;
+    AmountField SubstitutePayments;
     int PayerMadeDirectSales = 0;
-    FixedText<21> CropInsuranceProceeds;
-    FixedText<21> ExcessGoldenParachutePayments;
-    FixedText<21> GrossProceedsPaidToAttorney;
-    FixedText<21> StateTaxWithheld1;
-    FixedText<21> StateTaxWithheld2;
+    AmountField CropInsuranceProceeds;
+    AmountField ExcessGoldenParachutePayments;
+    AmountField GrossProceedsPaidToAttorney;
+    AmountField StateTaxWithheld1;
+    AmountField StateTaxWithheld2;
     FixedText<16> PayerStateID1;
     FixedText<16> PayerStateID2;
-    FixedText<21> StateIncome1;
-    FixedText<21> StateIncome2;
-    FixedText<21> Field15A;
-    FixedText<21> Field15B;
+    AmountField StateIncome1;
+    AmountField StateIncome2;
+    AmountField Field15A;
+    AmountField Field15B;
 
     bool operator==(const Form1099Record&) const = default;
 };

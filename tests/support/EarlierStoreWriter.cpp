@@ -261,30 +261,41 @@ QByteArray Number(int value)
 QByteArray Definition(CompanyStore::QueryKind kind)
 {
     QByteArray text = CompanyStore::TableDefinition(kind);
-    text.replace("%d", "21");
     if (text.endsWith(';'))
         text.chop(1);
     return text;
 }
 
-template <class Record, class Visit>
-Values ColumnValues(const Record& record, Visit visit)
+// The values of a record's row, in its table's column order (the key as
+// the row number).
+template <class Record>
+Values ColumnValues(const Record& record)
 {
     Values values;
-    bool first = true;
-    visit(record, [&](const char*, const auto& field) {
+    VisitColumns(record, [&](const ColumnSpec& column, const auto& field) {
         using Field = std::remove_cvref_t<decltype(field)>;
-        if (first)
+        if (column.role == ColumnRole::Key)
             values.push_back(std::nullopt); // the row number
         else if constexpr (kIsIntegerColumn<Field>)
             values.push_back(Number(field));
+        else if constexpr (kIsCompanyIdColumn<Field>)
+            values.push_back(Number(Field::kValue));
         else if constexpr (kIsUnusedColumn<Field>)
             values.push_back(QByteArray());
         else
-            values.push_back(Text(field));
-        first = false;
+            values.push_back(Text(field.Text()));
     });
     return values;
+}
+
+// The rows of a table of records, each under its id.
+template <class Record>
+EarlierTableRows TableRows(CompanyStore::QueryKind kind, const std::vector<Record>& records, int Record::*id)
+{
+    EarlierTableRows table{Definition(kind), {}};
+    for (const Record& record : records)
+        table.rows.push_back({record.*id, ColumnValues(record)});
+    return table;
 }
 
 } // namespace
@@ -336,51 +347,23 @@ QByteArray WriteEarlierStoreBytes(const QList<EarlierTableRows>& tables, const E
 
 QByteArray EarlierStoreOf(const CompanyData& data, const EarlierStoreOptions& options)
 {
+    return WriteEarlierStoreBytes(EarlierTablesOf(data), options);
+}
+
+QList<EarlierTableRows> EarlierTablesOf(const CompanyData& data)
+{
     QList<EarlierTableRows> tables;
     tables.push_back({"CREATE TABLE Version(FormlarkVersion NVARCHAR(16))", {{1, {QByteArray("1")}}}});
 
-    const CompanyRecord& c = data.company;
-    EarlierTableRows company{Definition(CompanyStore::kCompanyQuery), {}};
-    company.rows.push_back(
-        {1,
-         {std::nullopt, Text(c.EmployerIdentificationNumber), Text(c.EmployerName), Text(c.Address1),
-          Text(c.Address2), Text(c.City), Text(c.State), Text(c.Zip), Text(c.StateID), Text(c.SocialSecurityNumber),
-          Text(c.FormW3ControlNumber), Text(c.FormW3EstablishmentNumber), Text(c.FormW3OtherEIN),
-          Text(c.FormW3ThirdPartySickPay), Text(c.FormW3IncomeTaxWithHeld), Text(c.FormW3ContactName),
-          Text(c.FormW3Telephone), Text(c.FormW3Email), Text(c.FormW3Fax), Number(c.FormW3RadioKindOfPayer),
-          Number(c.FormW3CheckThirdPartySickPay), Text(c.Form1096ContactName), Text(c.Form1096Telephone),
-          Text(c.Form1096Fax), Text(c.Form1096Email), Number(c.Form1096CheckIsThisYourFinalReturn)}});
-    tables.push_back(company);
-
-    EarlierTableRows employees{Definition(CompanyStore::kEmployeesQuery), {}};
-    for (const EmployeeRecord& e : data.employees)
-        employees.rows.push_back({e.EmployeeUniqueID,
-                                  {std::nullopt, QByteArray("1"), Text(e.SocialSecurityNumber), Text(e.FirstName),
-                                   Text(e.MiddleName), Text(e.LastName), Text(e.Address1), Text(e.Address2),
-                                   Text(e.City), Text(e.State), Text(e.Zip)}});
-    tables.push_back(employees);
-
-    EarlierTableRows contractors{Definition(CompanyStore::kContractorsQuery), {}};
-    for (const ContractorRecord& r : data.contractors)
-        contractors.rows.push_back({r.ContractorUniqueID,
-                                    {std::nullopt, QByteArray("1"), Text(r.IdentificationNumber), Text(r.FirstName),
-                                     Text(r.MiddleName), Text(r.LastName), Text(r.Address1), Text(r.Address2),
-                                     Text(r.City), Text(r.State), Text(r.Zip), Text(r.AccountNumber), QByteArray(),
-                                     Number(r.SecondTIN)}});
-    tables.push_back(contractors);
-
-    EarlierTableRows w2s{Definition(CompanyStore::kW2Query), {}};
-    for (const W2Record& w : data.w2s)
-        w2s.rows.push_back({w.W2UniqueID, ColumnValues(w, [](const W2Record& r, auto&& f) { VisitW2Columns(r, f); })});
-    tables.push_back(w2s);
-
-    EarlierTableRows forms{Definition(CompanyStore::kForm1099Query), {}};
-    for (const Form1099Record& f : data.forms1099)
-        forms.rows.push_back({f.Form1099UniqueID,
-                              ColumnValues(f, [](const Form1099Record& r, auto&& v) { VisitForm1099Columns(r, v); })});
-    tables.push_back(forms);
-
+    tables.push_back(TableRows(CompanyStore::kCompanyQuery, std::vector<CompanyRecord>{data.company},
+                               &CompanyRecord::CompanyUniqueID));
+    tables.back().rows.front().first = 1;
+    tables.push_back(TableRows(CompanyStore::kEmployeesQuery, data.employees, &EmployeeRecord::EmployeeUniqueID));
+    tables.push_back(
+        TableRows(CompanyStore::kContractorsQuery, data.contractors, &ContractorRecord::ContractorUniqueID));
+    tables.push_back(TableRows(CompanyStore::kW2Query, data.w2s, &W2Record::W2UniqueID));
+    tables.push_back(TableRows(CompanyStore::kForm1099Query, data.forms1099, &Form1099Record::Form1099UniqueID));
     tables.push_back({Definition(CompanyStore::kW3Query), {}});
     tables.push_back({Definition(CompanyStore::kForm1096Query), {}});
-    return WriteEarlierStoreBytes(tables, options);
+    return tables;
 }

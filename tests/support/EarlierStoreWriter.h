@@ -34,6 +34,8 @@ QByteArray WriteEarlierStoreBytes(const QList<EarlierTableRows>& tables, const E
 // Employees, Contractors, W2, Form1099, W3 and Form1096 with this edition's
 // columns; texts in Windows-1252 (a character it lacks becomes "?").
 QByteArray EarlierStoreOf(const CompanyData& data, const EarlierStoreOptions& options = {});
+// Its tables, for a test to change a stored value before writing them.
+QList<EarlierTableRows> EarlierTablesOf(const CompanyData& data);
 
 // The path of a store of the earlier editions kept as test data ("Legacy
 // Sample.pmt", ...), or of the rows its own engine read from it ("Legacy

@@ -205,8 +205,9 @@ private slots:
             {"Legacy Sample", "employee 2", employee(2, &EmployeeRecord::LastName), "Okafor"},
             {"Legacy Sample", "W-2 1 wages", w2(1, &W2Record::Wages), "41250.00"},
             {"Legacy Sample", "W-2 1 box 14", w2(1, &W2Record::Other1), "UNION 312.00"},
-            // A box-12 code field holds one character: "DD" keeps its first.
-            {"Legacy Sample", "W-2 1 box 12b code", w2(1, &W2Record::Field12bCode), "D"},
+            // A code of two letters is kept whole, never cut into another
+            // code (the check reports it).
+            {"Legacy Sample", "W-2 1 box 12b code", w2(1, &W2Record::Field12bCode), "DD"},
             {"Legacy Sample", "W-2 1 box 12b", w2(1, &W2Record::Field12bAmount), "5120.40"},
             {"Legacy Sample", "W-2 1 retirement plan",
              number([](const CompanyData& d) { return d.w2s.at(0).RetirementPlan; }), "1"},
