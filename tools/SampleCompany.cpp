@@ -49,7 +49,7 @@ W2Record FilledW2(int id, int employeeId, qint64 wagesCents, qint64 federalTaxCe
     w.SocialSecurityTaxWithheld = Amount(PercentOf(socialSecurityWages, 620));
     w.MedicareWages = Amount(wagesCents);
     w.MedicareTaxWithheld = Amount(PercentOf(wagesCents, 145));
-    for (FixedText<21>* zero : {&w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
+    for (AmountField* zero : {&w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
                                 &w.DependentCareBenefits, &w.NonQualifiedPlans, &w.Field12aAmount, &w.Field12bAmount,
                                 &w.Field12cAmount, &w.Field12dAmount, &w.StateWages2, &w.StateIncomTax2,
                                 &w.LocalWages1, &w.LocalWages2, &w.LocalIncomeTax1, &w.LocalIncomeTax2})
@@ -82,7 +82,7 @@ Form1099Record Empty1099(int id, int contractorId)
     Form1099Record f;
     f.Form1099UniqueID = id;
     f.ContractorUniqueID = contractorId;
-    for (FixedText<21>* zero :
+    for (AmountField* zero :
          {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld, &f.FishingBoatProceeds,
           &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation, &f.SubstitutePayments, &f.CropInsuranceProceeds,
           &f.ExcessGoldenParachutePayments, &f.GrossProceedsPaidToAttorney, &f.StateTaxWithheld1,

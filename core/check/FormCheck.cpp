@@ -1,6 +1,7 @@
 #include "core/check/FormCheck.h"
 
 #include "core/contractor/Form1099Boxes.h"
+#include "core/import/CsvValue.h"
 #include "core/records/CompanyBoxes.h"
 #include "core/records/KindOfPayer.h"
 #include "core/records/PersonKey.h"
@@ -136,6 +137,44 @@ struct Subject {
     int ownerId = -1;
 };
 
+// The text boxes whose values the enterable test looks at: those without
+// a check of their own form (social security numbers, states, box 12
+// codes, amounts), and only boxes somebody types.
+template <class Person, class Form>
+bool TakesEnterableTest(const FormBox<Person, Form>& box)
+{
+    if (!box.IsText() || box.IsAmount() || box.csvHeader.isEmpty())
+        return false;
+    switch (box.valueRule) {
+    case CsvValueRule::Text:
+    case CsvValueRule::Zip:
+    case CsvValueRule::Account:
+    case CsvValueRule::Box12Year:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TakesEnterableTest(const CompanyBox& box)
+{
+    return box.IsText() && !box.amount && (box.entry == CompanyEntry::Text || box.entry == CompanyEntry::Mask);
+}
+
+// Why a box would not take its stored value, or an empty text. A box of a
+// form takes what a file may bring into it (the same rules as typing).
+template <class Person, class Form>
+QString Refusal(const FormBox<Person, Form>& box, const QString& value)
+{
+    return value.isEmpty() ? QString() : CheckCsvValue(box.valueRule, box.capacity, value).problem;
+}
+
+QString Refusal(const CompanyBox& box, const QString& value)
+{
+    const QString why = box.Refusal(value);
+    return why.isEmpty() ? why : QStringLiteral("\"%1\" has %2").arg(value, why);
+}
+
 // The checks of single boxes that a box table lists: each (box, rule) pair
 // of a box-value test, and the rules that weigh several boxes at once with
 // the boxes that list them.
@@ -153,7 +192,7 @@ struct BoxRules {
         for (const CheckRule& rule : rules) {
             std::vector<const Box*> listing;
             for (const Box& box : boxes)
-                if (ListsRule(box.checks, rule.id))
+                if (ListsRule(box.checks, rule.id) || (rule.test == RuleTest::Enterable && TakesEnterableTest(box)))
                     listing.push_back(&box);
             if (rule.test == RuleTest::AllMissing || rule.test == RuleTest::AnyMissing)
                 groups.push_back({&rule, listing});
@@ -164,9 +203,17 @@ struct BoxRules {
     }
 };
 
-// What a box-value test finds in `value`: the message, or nothing.
-std::optional<QString> TestValue(const CheckRule& rule, const char* field, const QString& value)
+// A box's value as the check looks at it: its text, and for a money box
+// the amount it was read as.
+struct CheckedValue {
+    QString text;
+    const AmountField* amount = nullptr;
+};
+
+// What a box-value test finds in `checked`: the message, or nothing.
+std::optional<QString> TestValue(const CheckRule& rule, const char* field, const CheckedValue& checked)
 {
+    const QString& value = checked.text;
     switch (rule.test) {
     case RuleTest::Missing:
         if (IsBlank(value))
@@ -182,7 +229,11 @@ std::optional<QString> TestValue(const CheckRule& rule, const char* field, const
             return Say(rule, {value});
         break;
     case RuleTest::Negative:
-        if (ParseAmountCents(value) < 0)
+        if (checked.amount && checked.amount->Cents() < 0)
+            return Say(rule, {value});
+        break;
+    case RuleTest::Unreadable:
+        if (checked.amount && !checked.amount->IsReadable())
             return Say(rule, {value});
         break;
     case RuleTest::State:
@@ -191,6 +242,7 @@ std::optional<QString> TestValue(const CheckRule& rule, const char* field, const
         break;
     case RuleTest::AllMissing:
     case RuleTest::AnyMissing:
+    case RuleTest::Enterable:
     case RuleTest::Form:
         break;
     }
@@ -202,15 +254,21 @@ std::optional<QString> TestValue(const CheckRule& rule, const char* field, const
 template <class Box, class ValueOf, class Make>
 void TestBoxes(const BoxRules<Box>& rules, const ValueOf& valueOf, const Make& make, Findings& findings)
 {
-    for (const auto& pair : rules.single)
+    for (const auto& pair : rules.single) {
+        if (pair.rule->test == RuleTest::Enterable) {
+            if (const QString why = Refusal(*pair.box, valueOf(*pair.box).text); !why.isEmpty())
+                findings.Add(make(*pair.rule, *pair.box, Say(*pair.rule, {why})));
+            continue;
+        }
         if (std::optional<QString> message = TestValue(*pair.rule, pair.box->name, valueOf(*pair.box)))
             findings.Add(make(*pair.rule, *pair.box, *message));
+    }
     for (const auto& [rule, boxes] : rules.groups) {
         const Box* first = nullptr;
         QStringList missing;
         int empty = 0;
         for (const Box* box : boxes) {
-            if (!IsBlank(valueOf(*box))) {
+            if (!IsBlank(valueOf(*box).text)) {
                 continue;
             }
             ++empty;
@@ -232,9 +290,11 @@ const BoxRules<CompanyBox>& CompanyRules()
     return rules;
 }
 
-QString CompanyValue(const CompanyRecord& company, const CompanyBox& box)
+CheckedValue CompanyValue(const CompanyRecord& company, const CompanyBox& box)
 {
-    return box.IsText() ? box.get(company).Text() : QString::number(company.*box.number);
+    if (!box.IsText())
+        return {QString::number(company.*box.number)};
+    return {box.get(company).Text(), box.amount ? &box.amount(company) : nullptr};
 }
 
 void CheckCompany(const CompanyData& data, Findings& findings)
@@ -340,7 +400,11 @@ void CheckPeopleForms(const PeopleForms<Box>& kind, const std::vector<Box>& boxe
         const Subject subject{PersonName(row.person.FirstName, row.person.LastName),
                               numberBox.personGet(person).Text(), id};
         TestBoxes(
-            boxRules, [&row](const Box& box) { return box.Value(row); },
+            boxRules,
+            [&row](const Box& box) {
+                return CheckedValue{box.IsAmount() ? box.Text(row.form) : box.Value(row),
+                                    box.IsAmount() ? &box.Amount(row.form) : nullptr};
+            },
             [&subject](const CheckRule& rule, const Box& box, const QString& message) {
                 return MakeFinding(rule, subject, &box, message);
             },
@@ -373,8 +437,8 @@ bool AllScreenBoxesEmpty(const std::vector<Box>& screenBoxes, const typename Box
         if (!box.IsText()) {
             if (form.*box.flag != 0)
                 return false;
-        } else if (box.rule == BoxRule::Amount) {
-            if (ParseAmountCents(box.Text(form)) != 0)
+        } else if (box.IsAmount()) {
+            if (box.Amount(form).Cents() != 0 || !box.Amount(form).IsReadable())
                 return false;
         } else if (!IsBlank(box.Text(form))) {
             return false;
@@ -406,16 +470,16 @@ void CheckW2Form(const CompanyRecord& company, const EmployeeWithW2& row, const 
         return;
     }
 
-    const qint64 ssWages = ParseAmountCents(w.SocialSecurityWages) + ParseAmountCents(w.SocialSecurityTips);
+    const qint64 ssWages = w.SocialSecurityWages.Cents() + w.SocialSecurityTips.Cents();
     if (ssWages > kSocialSecurityWageBaseCents)
         add("w2.ss-wage-base", "SocialSecurityWages", {Cents(ssWages)});
-    const qint64 ssTax = ParseAmountCents(w.SocialSecurityTaxWithheld);
+    const qint64 ssTax = w.SocialSecurityTaxWithheld.Cents();
     const qint64 ssExpected =
         TaxAtRate(std::min(ssWages, kSocialSecurityWageBaseCents), kSocialSecurityTaxRate);
     if (std::abs(ssTax - ssExpected) > kTaxToleranceCents)
         add("w2.ss-tax-rate", "SocialSecurityTaxWithheld", {Cents(ssTax), Cents(ssExpected)});
-    const qint64 medicareWages = ParseAmountCents(w.MedicareWages);
-    const qint64 medicareTax = ParseAmountCents(w.MedicareTaxWithheld);
+    const qint64 medicareWages = w.MedicareWages.Cents();
+    const qint64 medicareTax = w.MedicareTaxWithheld.Cents();
     const qint64 medicareExpected = TaxAtRate(medicareWages, kMedicareTaxRate);
     if (std::abs(medicareTax - medicareExpected) > kTaxToleranceCents)
         add("w2.medicare-tax-rate", "MedicareTaxWithheld", {Cents(medicareTax), Cents(medicareExpected)});
@@ -423,15 +487,15 @@ void CheckW2Form(const CompanyRecord& company, const EmployeeWithW2& row, const 
         add("w2.medicare-below-ss", "MedicareWages", {Cents(medicareWages), Cents(ssWages)});
 
     // Box 12: a code and an amount on each line, each code once.
-    const FixedText<2>* codes[] = {&w.Field12aCode, &w.Field12bCode, &w.Field12cCode, &w.Field12dCode};
-    const FixedText<21>* amounts[] = {&w.Field12aAmount, &w.Field12bAmount, &w.Field12cAmount, &w.Field12dAmount};
+    const FixedTextBase* codes[] = {&w.Field12aCode, &w.Field12bCode, &w.Field12cCode, &w.Field12dCode};
+    const AmountField* amounts[] = {&w.Field12aAmount, &w.Field12bAmount, &w.Field12cAmount, &w.Field12dAmount};
     static const char* const codeBoxes[] = {"Field12aCode", "Field12bCode", "Field12cCode", "Field12dCode"};
     static const char* const amountBoxes[] = {"Field12aAmount", "Field12bAmount", "Field12cAmount", "Field12dAmount"};
     static const char* const letters[] = {"a", "b", "c", "d"};
     QString seen;
     for (int l = 0; l < 4; ++l) {
         const QString code = codes[l]->Text().trimmed().toUpper();
-        const bool hasAmount = ParseAmountCents(*amounts[l]) != 0;
+        const bool hasAmount = amounts[l]->Cents() != 0 || !amounts[l]->IsReadable();
         if (code.isEmpty()) {
             if (hasAmount)
                 add("w2.box12-amount-without-code", amountBoxes[l], {QLatin1String(letters[l])});
@@ -449,7 +513,7 @@ void CheckW2Form(const CompanyRecord& company, const EmployeeWithW2& row, const 
     // The state and local lines: line 1 takes the company's state and ID.
     struct Line {
         QString state, stateId;
-        const FixedText<21>*stateWages, *stateTax, *localWages, *localTax;
+        const AmountField *stateWages, *stateTax, *localWages, *localTax;
         const FixedText<7>* locality;
         const char *stateBox, *stateIdBox, *localityBox;
     };
@@ -461,8 +525,8 @@ void CheckW2Form(const CompanyRecord& company, const EmployeeWithW2& row, const 
     };
     for (int n = 1; n <= 2; ++n) {
         const Line& line = lines[n - 1];
-        const bool state = ParseAmountCents(*line.stateWages) != 0 || ParseAmountCents(*line.stateTax) != 0;
-        const bool local = ParseAmountCents(*line.localWages) != 0 || ParseAmountCents(*line.localTax) != 0;
+        const bool state = line.stateWages->Cents() != 0 || line.stateTax->Cents() != 0;
+        const bool local = line.localWages->Cents() != 0 || line.localTax->Cents() != 0;
         // Line 1's state and state ID are mended in the company setup.
         const QString where = n == 1 ? QStringLiteral(" (line 1 shows the company's, from the Company Setup)")
                                      : QString();
@@ -509,7 +573,7 @@ void Check1099Form(const ContractorWith1099& row, const Subject& subject, Findin
 
     bool anyAmount = f.PayerMadeDirectSales != 0;
     for (const Form1099Box& box : Form1099ScreenBoxes())
-        anyAmount = anyAmount || (box.rule == BoxRule::Amount && ParseAmountCents(box.Text(f)) != 0);
+        anyAmount = anyAmount || (box.IsAmount() && (box.Amount(f).Cents() != 0 || !box.Amount(f).IsReadable()));
     if (!anyAmount) {
         add("1099.empty", nullptr);
         return;
@@ -518,20 +582,20 @@ void Check1099Form(const ContractorWith1099& row, const Subject& subject, Findin
     // Direct sales are reported whatever the amounts.
     bool required = f.PayerMadeDirectSales != 0;
     for (const FilingThreshold& threshold : Form1099FilingThresholds()) {
-        const qint64 cents = ParseAmountCents(BoxNamed(boxes, threshold.box).Text(f));
+        const qint64 cents = BoxNamed(boxes, threshold.box).Amount(f).Cents();
         required = required || (cents > 0 && cents >= threshold.cents);
     }
     if (!required)
         add("1099.below-threshold", nullptr);
 
-    const std::pair<std::pair<const FixedTextBase*, const FixedTextBase*>, std::pair<const FixedTextBase*, const char*>>
+    const std::pair<std::pair<const AmountField*, const AmountField*>, std::pair<const FixedTextBase*, const char*>>
         lines[] = {
             {{&f.StateTaxWithheld1, &f.StateIncome1}, {&f.PayerStateID1, "PayerStateID1"}},
             {{&f.StateTaxWithheld2, &f.StateIncome2}, {&f.PayerStateID2, "PayerStateID2"}},
         };
     for (int n = 1; n <= 2; ++n) {
         const auto& [amounts, number] = lines[n - 1];
-        const bool state = ParseAmountCents(*amounts.first) != 0 || ParseAmountCents(*amounts.second) != 0;
+        const bool state = amounts.first->Cents() != 0 || amounts.second->Cents() != 0;
         if (state && IsBlank(*number.first))
             add("1099.state-line-no-state-number", number.second, {QString::number(n)});
     }

@@ -1,5 +1,6 @@
 #include "core/contractor/Form1096Totals.h"
 
+#include "core/contractor/Form1099Boxes.h"
 #include "core/store/AmountText.h"
 #include "core/store/RecordLookup.h"
 
@@ -20,24 +21,17 @@ QString Form1096Totals::ReportedText() const
 
 namespace {
 
+// The 1096 adds the federal income tax withheld (its box 4) and the
+// amounts reported (its box 5) as the 1099-MISC's box table names them.
 void AddForm(Form1096Totals& totals, const Form1099Record& f)
 {
     ++totals.formCount;
-    totals.federalTaxCents += ParseAmountCents(f.FederalIncomeTaxWithheld);
-    const FixedTextBase* reported[] = {
-        &f.Rents,
-        &f.Royalities,
-        &f.OtherIncome,
-        &f.FishingBoatProceeds,
-        &f.MedicalAndHealthCarePayments,
-        &f.NonemployeeCompensation,
-        &f.SubstitutePayments,
-        &f.CropInsuranceProceeds,
-        &f.ExcessGoldenParachutePayments,
-        &f.GrossProceedsPaidToAttorney,
-    };
-    for (const FixedTextBase* amount : reported)
-        totals.reportedCents += ParseAmountCents(amount->Text());
+    for (const Form1099Box& box : Form1099Boxes()) {
+        if (box.total == kForm1096FederalTaxBox)
+            totals.federalTaxCents += box.Amount(f).Cents();
+        else if (box.total == kForm1096ReportedBox)
+            totals.reportedCents += box.Amount(f).Cents();
+    }
 }
 
 } // namespace

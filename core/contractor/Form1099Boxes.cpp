@@ -19,7 +19,7 @@ Form1099Box Amount(const char* name, const char* label, const char* header, std:
     return MakeBox<B, Member>(name, label)
         .Typed(BoxRule::Amount, kNoLimit, kDecimals)
         .Csv(header, R::Amount, spellings)
-        .Checked({"1099.negative-amount"});
+        .Checked({"1099.negative-amount", "1099.amount-unreadable"});
 }
 
 std::vector<Form1099Box> MakeForm1099Boxes()
@@ -44,25 +44,25 @@ std::vector<Form1099Box> MakeForm1099Boxes()
                     .Csv("2nd TIN Notice", R::Flag,
                          {"2nd TIN not.", "2nd TIN", "Second TIN Notice", "Second TIN", "SecondTIN"}));
 
-    b.push_back(Amount<&F::Rents>("Rents", "1 Rents", "Box 1 Rents", {"Box 1", "Rents", "Rent"}));
-    b.push_back(Amount<&F::Royalities>("Royalities", "2 Royalties", "Box 2 Royalties", {"Box 2", "Royalties"}));
+    b.push_back(Amount<&F::Rents>("Rents", "1 Rents", "Box 1 Rents", {"Box 1", "Rents", "Rent"}).Totals(kForm1096ReportedBox));
+    b.push_back(Amount<&F::Royalities>("Royalities", "2 Royalties", "Box 2 Royalties", {"Box 2", "Royalties"}).Totals(kForm1096ReportedBox));
     b.push_back(
-        Amount<&F::OtherIncome>("OtherIncome", "3 Other income", "Box 3 Other Income", {"Box 3", "Other Income"}));
+        Amount<&F::OtherIncome>("OtherIncome", "3 Other income", "Box 3 Other Income", {"Box 3", "Other Income"}).Totals(kForm1096ReportedBox));
     b.push_back(Amount<&F::FederalIncomeTaxWithheld>(
         "FederalIncomeTaxWithheld", "4 Federal income tax withheld", "Box 4 Federal Income Tax Withheld",
         {"Box 4", "Federal Income Tax Withheld", "Federal Income Tax", "Federal Tax Withheld", "Federal Withholding",
-         "Backup Withholding"}));
+         "Backup Withholding"}).Totals(kForm1096FederalTaxBox));
     b.push_back(Amount<&F::FishingBoatProceeds>("FishingBoatProceeds", "5 Fishing boat proceeds",
-                                                "Box 5 Fishing Boat Proceeds", {"Box 5", "Fishing Boat Proceeds"}));
+                                                "Box 5 Fishing Boat Proceeds", {"Box 5", "Fishing Boat Proceeds"}).Totals(kForm1096ReportedBox));
     b.push_back(Amount<&F::MedicalAndHealthCarePayments>(
         "MedicalAndHealthCarePayments", "6 Medical and health care payments", "Box 6 Medical and Health Care Payments",
-        {"Box 6", "Medical and Health Care Payments", "Medical & Health Care Payments", "Medical Payments"}));
+        {"Box 6", "Medical and Health Care Payments", "Medical & Health Care Payments", "Medical Payments"}).Totals(kForm1096ReportedBox));
     b.push_back(Amount<&F::NonemployeeCompensation>("NonemployeeCompensation", "7 Nonemployee compensation",
                                                     "Box 7 Nonemployee Compensation",
-                                                    {"Box 7", "Nonemployee Compensation", "NEC"}));
+                                                    {"Box 7", "Nonemployee Compensation", "NEC"}).Totals(kForm1096ReportedBox));
     b.push_back(Amount<&F::SubstitutePayments>(
         "SubstitutePayments", "8 Substitute payments in lieu of dividends or interest", "Box 8 Substitute Payments",
-        {"Box 8", "Substitute Payments", "Substitute Payments in Lieu of Dividends or Interest"}));
+        {"Box 8", "Substitute Payments", "Substitute Payments in Lieu of Dividends or Interest"}).Totals(kForm1096ReportedBox));
     b.push_back(MakeBox<B, &F::PayerMadeDirectSales>(
                     "PayerMadeDirectSales",
                     "9 Payer made direct sales of $5,000 or more of consumer products to a buyer (recipient) for "
@@ -71,14 +71,14 @@ std::vector<Form1099Box> MakeForm1099Boxes()
                          {"Box 9", "Direct Sales", "Payer Made Direct Sales", "Direct Sales of $5,000 or More"}));
     b.push_back(Amount<&F::CropInsuranceProceeds>("CropInsuranceProceeds", "10 Crop insurance proceeds",
                                                   "Box 10 Crop Insurance Proceeds",
-                                                  {"Box 10", "Crop Insurance Proceeds"}));
+                                                  {"Box 10", "Crop Insurance Proceeds"}).Totals(kForm1096ReportedBox));
     b.push_back(Amount<&F::ExcessGoldenParachutePayments>(
         "ExcessGoldenParachutePayments", "13 Excess golden parachute payments", "Box 13 Excess Golden Parachute Payments",
-        {"Box 13", "Excess Golden Parachute Payments", "Golden Parachute Payments"}));
+        {"Box 13", "Excess Golden Parachute Payments", "Golden Parachute Payments"}).Totals(kForm1096ReportedBox));
     b.push_back(Amount<&F::GrossProceedsPaidToAttorney>(
         "GrossProceedsPaidToAttorney", "14 Gross proceeds paid to an attorney",
         "Box 14 Gross Proceeds Paid to an Attorney",
-        {"Box 14", "Gross Proceeds Paid to an Attorney", "Gross Proceeds Paid to Attorney", "Attorney Proceeds"}));
+        {"Box 14", "Gross Proceeds Paid to an Attorney", "Gross Proceeds Paid to Attorney", "Attorney Proceeds"}).Totals(kForm1096ReportedBox));
     b.push_back(Amount<&F::Field15A>("Field15A", "15a Section 409A deferrals", "Box 15a Section 409A Deferrals",
                                      {"Box 15a", "15a", "Section 409A Deferrals", "409A Deferrals"}));
     b.push_back(Amount<&F::Field15B>("Field15B", "15b Section 409A income", "Box 15b Section 409A Income",
@@ -142,6 +142,10 @@ const std::vector<CheckRule>& Form1099CheckRules()
         {"1099.state-invalid", S::Error, F1099, RuleTest::State, "\"%1\" is not the postal abbreviation of a US state or territory."},
         {"1099.negative-amount", S::Error, F1099, RuleTest::Negative,
          "The amount %1 is negative; no box of the 1099-MISC takes a negative amount."},
+        {"1099.amount-unreadable", S::Error, F1099, RuleTest::Unreadable,
+         "\"%1\" is stored in this box but is not an amount; it is not counted in any total until it is typed anew."},
+        {"1099.value-not-enterable", S::Warning, F1099, RuleTest::Enterable,
+         "%1: the box would not take it when typed; it is kept as stored."},
         {"1099.empty", S::Warning, F1099, RuleTest::Form, "Every amount of the 1099-MISC is empty."},
         {"1099.below-threshold", S::Warning, F1099, RuleTest::Form,
          "Every amount is below its 2005 filing threshold (10.00 for royalties and substitute payments, 600.00 for "

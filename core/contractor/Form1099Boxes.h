@@ -10,6 +10,10 @@
 
 using Form1099Box = FormBox<ContractorRecord, Form1099Record>;
 
+// The 1096 boxes the amounts of a 1099-MISC add into (a box's `total`).
+inline constexpr int kForm1096FederalTaxBox = 4; // federal income tax withheld
+inline constexpr int kForm1096ReportedBox = 5;   // total amount reported
+
 // Every box of the 1099-MISC and its recipient, in the order of a CSV
 // file: the recipient's identification number, name, address, account
 // number and second TIN notice, then boxes 1 to 10, 13, 14, 15a, 15b and

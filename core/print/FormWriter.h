@@ -2,6 +2,7 @@
 
 #include "core/print/PagePrimitives.h"
 #include "core/print/PrintAlignment.h"
+#include "core/store/AmountField.h"
 
 #include <span>
 
@@ -30,6 +31,13 @@ public:
     {
         if (!IsZeroAmountText(text))
             Text(index, text);
+    }
+    // A money box: in its two-decimal form, left off when it is zero or
+    // empty; one that does not read as an amount as it is stored.
+    void Amount(int index, const AmountField& amount)
+    {
+        if (!amount.IsReadable() || amount.Cents() != 0)
+            Text(index, amount.Shown());
     }
 
     // A check mark: the lines a-b and c-d, moved a further `extraDown`.

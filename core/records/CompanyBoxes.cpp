@@ -1,6 +1,7 @@
 #include "core/records/CompanyBoxes.h"
 
 #include "core/entry/EntryPresets.h"
+#include "core/entry/EntryRules.h"
 
 namespace {
 
@@ -15,6 +16,8 @@ CompanyBox Text(const char* name, const char* label, P page, E entry, int maxLen
     CompanyBox box{name, label, page, entry, maxLength, pattern, gapBefore, checks};
     box.get = [](const C& c) -> const FixedTextBase& { return c.*Member; };
     box.set = [](C& c, const QString& text) { c.*Member = text; };
+    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(C{}.*Member)>, AmountField>)
+        box.amount = [](const C& c) -> const AmountField& { return c.*Member; };
     return box;
 }
 
@@ -57,7 +60,7 @@ std::vector<CompanyBox> MakeCompanyBoxes()
         Text<&C::FormW3ThirdPartySickPay>("FormW3ThirdPartySickPay", "", P::W3, E::Text, 30, kForbiddenCommon),
         Text<&C::FormW3IncomeTaxWithHeld>("FormW3IncomeTaxWithHeld",
                                           "Income tax withheld by  payer of \nthird-party sick pay", P::W3, E::Amount,
-                                          0, nullptr),
+                                          0, nullptr, {"company.amount-unreadable"}),
         Text<&C::FormW3ContactName>("FormW3ContactName", "Contact person", P::W3, E::Text, 30, kForbiddenCommon,
                                     {kW3Contact}, true),
         Text<&C::FormW3Email>("FormW3Email", "E-mail address", P::W3, E::Text, 40, kForbiddenCommon),
@@ -77,6 +80,24 @@ std::vector<CompanyBox> MakeCompanyBoxes()
 }
 
 } // namespace
+
+QString CompanyBox::Refusal(const QString& value) const
+{
+    if (value.isEmpty() || !IsText() || amount)
+        return QString();
+    if (entry == CompanyEntry::Text) {
+        const CharFilterRule rule(maxLength, QLatin1String(pattern));
+        for (const QChar c : value)
+            if (!IsTextChar(c) || rule.ForbiddenChars().contains(c))
+                return QStringLiteral("the character %1").arg(c);
+        if (maxLength > 0 && value.size() > maxLength)
+            return QStringLiteral("more than %1 characters").arg(maxLength);
+    } else if (entry == CompanyEntry::Mask) {
+        if (DigitMaskRule(QLatin1String(pattern)).GetValidText(value) != value)
+            return QStringLiteral("not of the form %1").arg(QLatin1String(pattern));
+    }
+    return QString();
+}
 
 QString CompanyBox::OneLineLabel() const
 {
@@ -105,6 +126,10 @@ const std::vector<CheckRule>& CompanyCheckRules()
         {"company.name-missing", S::Error, Both, RuleTest::Missing, "The company has no employer name."},
         {"company.address-missing", S::Error, Both, RuleTest::AnyMissing, "The company's address has no %1."},
         {"company.state-invalid", S::Error, Both, RuleTest::State, "\"%1\" is not the postal abbreviation of a US state or territory."},
+        {"company.amount-unreadable", S::Error, Both, RuleTest::Unreadable,
+         "\"%1\" is stored in this box but is not an amount; it is not printed as one until it is typed anew."},
+        {"company.value-not-enterable", S::Warning, Both, RuleTest::Enterable,
+         "%1: the box would not take it when typed; it is kept as stored."},
         {"w3.kind-of-payer-missing", S::Error, CheckedForm::W3, RuleTest::Form, "No kind of payer is chosen for the W-3."},
         {"w3.contact-missing", S::Warning, CheckedForm::W3, RuleTest::Missing, "The W-3 has no contact %1."},
         {"1096.contact-missing", S::Warning, CheckedForm::Form1096, RuleTest::Missing, "The 1096 has no contact %1."},

@@ -36,9 +36,16 @@ struct CompanyBox {
     std::vector<const char*> checks;  // the ids of the rules that look at the box
     const FixedTextBase& (*get)(const CompanyRecord&) = nullptr; // text boxes
     void (*set)(CompanyRecord&, const QString&) = nullptr;
+    const AmountField& (*amount)(const CompanyRecord&) = nullptr; // a money box's value
     int CompanyRecord::*number = nullptr; // the state list's, kind of payer and check boxes
 
     bool IsText() const { return get != nullptr; }
+    // Why the box would not let anyone type `value` (too long, a refused
+    // character, not in the shape of its mask), or an empty text when it
+    // would. A stored value of another program may be such a one: it is
+    // kept as stored, and the check says so. Amounts, states and choices
+    // have checks of their own, and answer empty.
+    QString Refusal(const QString& value) const;
     // The label on one line, as a finding names the box.
     QString OneLineLabel() const;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/records/PersonAndForm.h"
-#include "core/store/AmountText.h"
+#include "core/store/AmountField.h"
 #include "core/store/FixedText.h"
 
 #include <QString>
@@ -66,6 +66,8 @@ enum class RuleTest {
     Ssn,        // a social security number the SSA issues
     NineDigits, // nine digits, dashes and blanks between them allowed
     Negative,   // an amount below zero
+    Unreadable, // an amount that does not read as one (kept as stored)
+    Enterable,  // a value that its box would not let anyone type (kept as stored)
     State,      // an entry of the state list when not blank
     Form,       // the form as a whole
 };
@@ -110,9 +112,16 @@ struct FormBox {
     CsvValueRule valueRule = CsvValueRule::Text;
     // The ids of the check rules that look at this box.
     std::vector<const char*> checks;
+    // The box of the transmittal (W-3 or 1096) whose total this money box
+    // adds into; 0 for none.
+    int total = 0;
+    // For a box-12 amount: the code of its line, which decides whether it
+    // adds into its total (see the W-3's DeferredCompensationCodes).
+    const FixedTextBase& (*totalCode)(const Form&) = nullptr;
 
     // The field of the form record (the form's boxes).
     const FixedTextBase& (*get)(const Form&) = nullptr;
+    const AmountField& (*amount)(const Form&) = nullptr; // a money box's value
     void (*set)(Form&, const QString&) = nullptr; // cuts to the field
     int Form::*flag = nullptr;
     // The field of the person record (the person's boxes).
@@ -127,14 +136,20 @@ struct FormBox {
     {
         return ListsRule(checks, rule);
     }
-    // A form box's text.
+    // A form box's text, as stored.
     QString Text(const Form& form) const { return get(form).Text(); }
-    // Any box's value in a row; a check box as "1" or "0".
+    // A money box's amount.
+    const AmountField& Amount(const Form& form) const { return amount(form); }
+    bool IsAmount() const { return amount != nullptr; }
+    // Any box's value in a row as a file has it: a check box as "1" or
+    // "0", an amount in its two-decimal form (see AmountField::Exported).
     QString Value(const Row& row) const
     {
         if (part == BoxPart::Person)
             return personFlag ? QString::number(row.person.*personFlag) : personGet(row.person).Text();
-        return flag ? QString::number(row.form.*flag) : get(row.form).Text();
+        if (flag)
+            return QString::number(row.form.*flag);
+        return amount ? amount(row.form).Exported() : get(row.form).Text();
     }
     // Puts `value` (one that passed its rule) into the row.
     void SetValue(Row& row, const QString& value) const
@@ -173,6 +188,12 @@ struct FormBox {
         box.valueRule = r;
         for (const char* spelling : spellings)
             box.csvSpellings << QString::fromUtf8(spelling);
+        return box;
+    }
+    FormBox Totals(int transmittalBox) const
+    {
+        FormBox box = *this;
+        box.total = transmittalBox;
         return box;
     }
     FormBox Checked(std::initializer_list<const char*> ids) const
@@ -225,6 +246,8 @@ Box MakeBox(const char* name, const char* label)
         } else {
             box.get = [](const Record& r) -> const FixedTextBase& { return r.*Member; };
             box.set = [](Record& r, const QString& text) { r.*Member = text; };
+            if constexpr (std::is_same_v<Field, AmountField>)
+                box.amount = [](const Record& r) -> const AmountField& { return r.*Member; };
         }
     }
     return box;
@@ -244,13 +267,14 @@ std::vector<Box> FormScreenBoxes(const std::vector<Box>& table)
 }
 
 // The form record as the screen shows it: every amount in its two-decimal
-// form (an empty amount shows as 0.00). The stored record is not changed.
+// form (an empty amount shows as 0.00, one that does not read as stored).
+// The stored record is not changed.
 template <class Box>
 typename Box::FormRecord ShownRecord(typename Box::FormRecord record, const std::vector<Box>& boxes)
 {
     for (const Box& box : boxes)
-        if (box.rule == BoxRule::Amount)
-            box.set(record, NormalizeAmountText(box.Text(record)));
+        if (box.IsAmount())
+            box.set(record, box.Amount(record).Shown());
     return record;
 }
 

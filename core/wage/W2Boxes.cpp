@@ -30,13 +30,14 @@ using W = W2Record;
 constexpr BoxRule kAmount = BoxRule::Amount;
 
 constexpr char kNegative[] = "w2.negative-amount";
+constexpr char kUnreadable[] = "w2.amount-unreadable";
 
 // A money box of the W-2.
 template <auto Member>
 W2Box Amount(const char* name, const char* label, const char* header, R rule,
              std::initializer_list<const char*> spellings)
 {
-    return MakeBox<B, Member>(name, label).Typed(kAmount).Csv(header, rule, spellings).Checked({kNegative});
+    return MakeBox<B, Member>(name, label).Typed(kAmount).Csv(header, rule, spellings).Checked({kNegative, kUnreadable});
 }
 
 // A text made for the table, kept as long as the table (its names and
@@ -64,10 +65,13 @@ void AddBox12Line(std::vector<W2Box>& boxes, const char* letter)
     boxes.push_back(MakeBox<B, Year>(keep("Field12" + l + "Year"), keep("12" + l + " year"))
                         .Typed(BoxRule::Number, 2, 0)
                         .Csv(keep(box + " Year"), R::Box12Year, {keep("12" + l + " Year")}));
-    boxes.push_back(MakeBox<B, Amount>(keep("Field12" + l + "Amount"), keep("12" + l + " amount"))
-                        .Typed(kAmount)
-                        .Csv(keep(box + " Amount"), R::Amount, {keep(box), keep("12" + l), keep("12" + l + " Amount")})
-                        .Checked({kNegative, "w2.box12-amount-without-code"}));
+    W2Box amount = MakeBox<B, Amount>(keep("Field12" + l + "Amount"), keep("12" + l + " amount"))
+                       .Typed(kAmount)
+                       .Csv(keep(box + " Amount"), R::Amount, {keep(box), keep("12" + l), keep("12" + l + " Amount")})
+                       .Checked({kNegative, kUnreadable, "w2.box12-amount-without-code"})
+                       .Totals(12);
+    amount.totalCode = [](const W2Record& w) -> const FixedTextBase& { return w.*Code; };
+    boxes.push_back(amount);
 }
 
 std::vector<W2Box> MakeW2Boxes()
@@ -88,41 +92,52 @@ std::vector<W2Box> MakeW2Boxes()
     b.push_back(Amount<&W::Wages>("Wages", "1 Wages, tips, other compensation", "Box 1 Wages", R::Amount,
                                   {"Box 1", "Wages", "Wages, Tips, Other Compensation",
                                    "Wages, Tips and Other Compensation", "Federal Wages", "Gross Wages",
-                                   "Box 1 Wages, Tips, Other Compensation"}));
+                                   "Box 1 Wages, Tips, Other Compensation"})
+                    .Totals(1));
     b.push_back(Amount<&W::FederalIncomeTaxWithdrawal>(
         "FederalIncomeTaxWithdrawal", "2 Federal income tax withheld", "Box 2 Federal Income Tax Withheld", R::Amount,
         {"Box 2", "Federal Income Tax Withheld", "Federal Income Tax", "Federal Income Tax Withholding",
-         "Federal Tax Withheld", "Federal Withholding", "Federal Tax", "FIT", "FITW"}));
+         "Federal Tax Withheld", "Federal Withholding", "Federal Tax", "FIT", "FITW"})
+                    .Totals(2));
     b.push_back(Amount<&W::SocialSecurityWages>("SocialSecurityWages", "3 Social security wages",
                                                 "Box 3 Social Security Wages", R::SocialSecurityWages,
                                                 {"Box 3", "Social Security Wages", "SS Wages", "OASDI Wages"})
+                    .Totals(3)
                     .Checked({"w2.ss-wage-base"}));
     b.push_back(Amount<&W::SocialSecurityTaxWithheld>(
                     "SocialSecurityTaxWithheld", "4 Social security tax withheld", "Box 4 Social Security Tax Withheld",
                     R::SocialSecurityTax,
                     {"Box 4", "Social Security Tax Withheld", "Social Security Tax", "SS Tax", "SS Tax Withheld",
                      "OASDI", "OASDI Tax"})
+                    .Totals(4)
                     .Checked({"w2.ss-tax-rate"}));
     b.push_back(Amount<&W::MedicareWages>("MedicareWages", "5 Medicare wages and tips", "Box 5 Medicare Wages and Tips",
                                           R::Amount,
                                           {"Box 5", "Medicare Wages and Tips", "Medicare Wages & Tips", "Medicare Wages"})
+                    .Totals(5)
                     .Checked({"w2.medicare-below-ss"}));
     b.push_back(Amount<&W::MedicareTaxWithheld>("MedicareTaxWithheld", "6 Medicare tax withheld",
                                                 "Box 6 Medicare Tax Withheld", R::Amount,
                                                 {"Box 6", "Medicare Tax Withheld", "Medicare Tax"})
+                    .Totals(6)
                     .Checked({"w2.medicare-tax-rate"}));
     b.push_back(Amount<&W::SocialSecurityTips>("SocialSecurityTips", "7 Social security tips",
                                                "Box 7 Social Security Tips", R::Amount,
-                                               {"Box 7", "Social Security Tips", "SS Tips"}));
+                                               {"Box 7", "Social Security Tips", "SS Tips"})
+                    .Totals(7));
     b.push_back(Amount<&W::AllocatedTips>("AllocatedTips", "8 Allocated tips", "Box 8 Allocated Tips", R::Amount,
-                                          {"Box 8", "Allocated Tips"}));
+                                          {"Box 8", "Allocated Tips"})
+                    .Totals(8));
     b.push_back(Amount<&W::AdvancEICPayment>("AdvancEICPayment", "9 Advance EIC payment", "Box 9 Advance EIC Payment",
-                                             R::Amount, {"Box 9", "Advance EIC Payment", "Advance EIC", "EIC Payment"}));
+                                             R::Amount, {"Box 9", "Advance EIC Payment", "Advance EIC", "EIC Payment"})
+                    .Totals(9));
     b.push_back(Amount<&W::DependentCareBenefits>("DependentCareBenefits", "10 Dependent care benefits",
                                                   "Box 10 Dependent Care Benefits", R::Amount,
-                                                  {"Box 10", "Dependent Care Benefits", "Dependent Care"}));
+                                                  {"Box 10", "Dependent Care Benefits", "Dependent Care"})
+                    .Totals(10));
     b.push_back(Amount<&W::NonQualifiedPlans>("NonQualifiedPlans", "11 Nonqualified plans", "Box 11 Nonqualified Plans",
-                                              R::Amount, {"Box 11", "Nonqualified Plans"}));
+                                              R::Amount, {"Box 11", "Nonqualified Plans"})
+                    .Totals(11));
     AddBox12Line<&W::Field12aCode, &W::Field12aYear, &W::Field12aAmount>(b, "a");
     AddBox12Line<&W::Field12bCode, &W::Field12bYear, &W::Field12bAmount>(b, "b");
     AddBox12Line<&W::Field12cCode, &W::Field12cYear, &W::Field12cAmount>(b, "c");
@@ -167,34 +182,42 @@ std::vector<W2Box> MakeW2Boxes()
                                         R::Amount,
                                         {"Box 16", "Box 16 State Wages", "Box 16 Line 1", "State Wages", "State Wages 1",
                                          "State Wages, Tips, etc."})
+                    .Totals(16)
                     .OnLine(1));
     b.push_back(Amount<&W::StateWages2>("StateWages2", "16 State wages, tips, etc., line 2", "Box 16 State Wages 2",
                                         R::Amount, {"Box 16 Line 2", "State Wages 2"})
+                    .Totals(16)
                     .OnLine(2));
     b.push_back(Amount<&W::StateIncomTax1>("StateIncomTax1", "17 State income tax, line 1", "Box 17 State Income Tax 1",
                                            R::Amount,
                                            {"Box 17", "Box 17 State Income Tax", "Box 17 Line 1", "State Income Tax",
                                             "State Income Tax 1", "State Income Tax Withheld", "State Tax",
                                             "State Tax Withheld", "State Withholding", "SIT"})
+                    .Totals(17)
                     .OnLine(1));
     b.push_back(Amount<&W::StateIncomTax2>("StateIncomTax2", "17 State income tax, line 2", "Box 17 State Income Tax 2",
                                            R::Amount, {"Box 17 Line 2", "State Income Tax 2", "State Tax 2"})
+                    .Totals(17)
                     .OnLine(2));
     b.push_back(Amount<&W::LocalWages1>("LocalWages1", "18 Local wages, tips, etc., line 1", "Box 18 Local Wages 1",
                                         R::Amount,
                                         {"Box 18", "Box 18 Local Wages", "Box 18 Line 1", "Local Wages", "Local Wages 1",
                                          "Local Wages, Tips, etc."})
+                    .Totals(18)
                     .OnLine(1));
     b.push_back(Amount<&W::LocalWages2>("LocalWages2", "18 Local wages, tips, etc., line 2", "Box 18 Local Wages 2",
                                         R::Amount, {"Box 18 Line 2", "Local Wages 2"})
+                    .Totals(18)
                     .OnLine(2));
     b.push_back(Amount<&W::LocalIncomeTax1>("LocalIncomeTax1", "19 Local income tax, line 1", "Box 19 Local Income Tax 1",
                                             R::Amount,
                                             {"Box 19", "Box 19 Local Income Tax", "Box 19 Line 1", "Local Income Tax",
                                              "Local Income Tax 1", "Local Tax", "Local Withholding"})
+                    .Totals(19)
                     .OnLine(1));
     b.push_back(Amount<&W::LocalIncomeTax2>("LocalIncomeTax2", "19 Local income tax, line 2", "Box 19 Local Income Tax 2",
                                             R::Amount, {"Box 19 Line 2", "Local Income Tax 2", "Local Tax 2"})
+                    .Totals(19)
                     .OnLine(2));
     b.push_back(MakeBox<B, &W::LocalityName1>("LocalityName1", "20 Locality name, line 1")
                     .Typed(BoxRule::Text, 6)
@@ -238,6 +261,10 @@ const std::vector<CheckRule>& W2CheckRules()
         {"w2.address-incomplete", S::Warning, W2, RuleTest::AnyMissing, "The employee's address has no %1."},
         {"w2.state-invalid", S::Error, W2, RuleTest::State, "\"%1\" is not the postal abbreviation of a US state or territory."},
         {"w2.negative-amount", S::Error, W2, RuleTest::Negative, "The amount %1 is negative; no box of the W-2 takes a negative amount."},
+        {"w2.amount-unreadable", S::Error, W2, RuleTest::Unreadable,
+         "\"%1\" is stored in this box but is not an amount; it is not counted in any total until it is typed anew."},
+        {"w2.value-not-enterable", S::Warning, W2, RuleTest::Enterable,
+         "%1: the box would not take it when typed; it is kept as stored."},
         {"w2.ss-wage-base", S::Error, W2, RuleTest::Form,
          "Social security wages and tips of %1 are above the 2005 wage base of 90000.00."},
         {"w2.ss-tax-rate", S::Warning, W2, RuleTest::Form,

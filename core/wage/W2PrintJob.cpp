@@ -266,23 +266,24 @@ void W2PrintJob::DrawForm(Page& page, int slot, int employeeIndex) const
     form.Text(13, e.Address2);
     form.Text(14, CityStateZipLine(e.City, e.State, e.Zip));
 
-    const FixedTextBase* boxes1to11[] = {
+    const AmountField* boxes1to11[] = {
         &w.Wages,           &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages, &w.SocialSecurityTaxWithheld,
         &w.MedicareWages,   &w.MedicareTaxWithheld,        &w.SocialSecurityTips,  &w.AllocatedTips,
         &w.AdvancEICPayment, &w.DependentCareBenefits,     &w.NonQualifiedPlans,
     };
     for (int i = 0; i < 11; ++i)
-        form.Amount(17 + i, boxes1to11[i]->Text());
+        form.Amount(17 + i, *boxes1to11[i]);
 
-    const FixedTextBase* box12[4][3] = {
-        {&w.Field12aCode, &w.Field12aYear, &w.Field12aAmount},
-        {&w.Field12bCode, &w.Field12bYear, &w.Field12bAmount},
-        {&w.Field12cCode, &w.Field12cYear, &w.Field12cAmount},
-        {&w.Field12dCode, &w.Field12dYear, &w.Field12dAmount},
+    const FixedTextBase* box12[4][2] = {
+        {&w.Field12aCode, &w.Field12aYear},
+        {&w.Field12bCode, &w.Field12bYear},
+        {&w.Field12cCode, &w.Field12cYear},
+        {&w.Field12dCode, &w.Field12dYear},
     };
+    const AmountField* box12amounts[4] = {&w.Field12aAmount, &w.Field12bAmount, &w.Field12cAmount, &w.Field12dAmount};
     for (int i = 0; i < 4; ++i) {
         form.Text(28 + 2 * i, box12[i][0]->Text() + QLatin1Char(' ') + box12[i][1]->Text());
-        form.Amount(29 + 2 * i, box12[i][2]->Text());
+        form.Amount(29 + 2 * i, *box12amounts[i]);
     }
 
     if (w.StatutoryEmployee)

@@ -1,6 +1,7 @@
 #include "core/wage/W3Totals.h"
 
 #include "core/store/AmountText.h"
+#include "core/wage/W2Boxes.h"
 #include "core/store/RecordLookup.h"
 
 const QStringList& DeferredCompensationCodes()
@@ -56,32 +57,19 @@ bool IsDeferredCompensationCode(const QString& code)
     return !code.isEmpty() && DeferredCompensationCodes().contains(code.toUpper());
 }
 
+// Every money box of the W-2 adds into the W-3 box its table names; a box
+// 12 amount only under a code of deferred compensation. An amount that
+// does not read as one adds nothing (the check reports it).
 void AddW2(W3Totals& totals, const W2Record& w2)
 {
     ++totals.formCount;
-    const FixedTextBase* boxes1to11[] = {
-        &w2.Wages,           &w2.FederalIncomeTaxWithdrawal, &w2.SocialSecurityWages,
-        &w2.SocialSecurityTaxWithheld, &w2.MedicareWages,    &w2.MedicareTaxWithheld,
-        &w2.SocialSecurityTips, &w2.AllocatedTips,           &w2.AdvancEICPayment,
-        &w2.DependentCareBenefits, &w2.NonQualifiedPlans,
-    };
-    for (int i = 0; i < 11; ++i)
-        totals.Add(i + 1, ParseAmountCents(boxes1to11[i]->Text()));
-
-    const std::pair<const FixedTextBase*, const FixedTextBase*> box12[] = {
-        {&w2.Field12aCode, &w2.Field12aAmount},
-        {&w2.Field12bCode, &w2.Field12bAmount},
-        {&w2.Field12cCode, &w2.Field12cAmount},
-        {&w2.Field12dCode, &w2.Field12dAmount},
-    };
-    for (const auto& [code, amount] : box12)
-        if (IsDeferredCompensationCode(code->Text()))
-            totals.Add(12, ParseAmountCents(amount->Text()));
-
-    totals.Add(16, ParseAmountCents(w2.StateWages1) + ParseAmountCents(w2.StateWages2));
-    totals.Add(17, ParseAmountCents(w2.StateIncomTax1) + ParseAmountCents(w2.StateIncomTax2));
-    totals.Add(18, ParseAmountCents(w2.LocalWages1) + ParseAmountCents(w2.LocalWages2));
-    totals.Add(19, ParseAmountCents(w2.LocalIncomeTax1) + ParseAmountCents(w2.LocalIncomeTax2));
+    for (const W2Box& box : W2Boxes()) {
+        if (box.total == 0)
+            continue;
+        if (box.totalCode && !IsDeferredCompensationCode(box.totalCode(w2).Text()))
+            continue;
+        totals.Add(box.total, box.Amount(w2).Cents());
+    }
 }
 
 } // namespace

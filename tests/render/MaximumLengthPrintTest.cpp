@@ -33,12 +33,20 @@ public:
     template <int N>
     void Fill(FixedText<N>& field)
     {
-        const QString tag = QString(QChar(u'A' + count_ / 26)) + QChar(u'a' + count_ % 26);
-        ++count_;
-        field = tag + QString(N, QLatin1Char('8'));
+        field = Next(N);
     }
+    // A money box at its longest: a stored text that does not read as an
+    // amount prints as it is stored.
+    void Fill(AmountField& field) { field = Next(AmountField::kCapacity); }
 
 private:
+    QString Next(int capacity)
+    {
+        const QString tag = QString(QChar(u'A' + count_ / 26)) + QChar(u'a' + count_ % 26);
+        ++count_;
+        return tag + QString(capacity, QLatin1Char('8'));
+    }
+
     int count_ = 0;
 };
 
@@ -58,9 +66,10 @@ LongCompany MakeLongCompany()
     c.CompanyUniqueID = 1;
     for (auto* f : {&c.EmployerName, &c.Address1, &c.Address2, &c.FormW3ThirdPartySickPay})
         v.Fill(*f);
-    for (auto* f : {&c.City, &c.FormW3ControlNumber, &c.FormW3EstablishmentNumber, &c.FormW3IncomeTaxWithHeld,
-                    &c.FormW3ContactName, &c.Form1096ContactName})
+    for (auto* f : {&c.City, &c.FormW3ControlNumber, &c.FormW3EstablishmentNumber, &c.FormW3ContactName,
+                    &c.Form1096ContactName})
         v.Fill(*f);
+    v.Fill(c.FormW3IncomeTaxWithHeld);
     for (auto* f : {&c.EmployerIdentificationNumber, &c.StateID})
         v.Fill(*f);
     for (auto* f : {&c.FormW3OtherEIN, &c.FormW3Telephone, &c.FormW3Fax, &c.Form1096Telephone, &c.Form1096Fax})

@@ -155,6 +155,17 @@ private slots:
             },
             "w2.negative-amount", 1, "12a amount");
         row("zero amounts", [](CompanyData& d) { W2(d).AllocatedTips = "-0.00"; }, "w2.negative-amount", 0);
+        // Values of another program's store: an amount that does not read as
+        // one, a value no box would take when typed.
+        row("amount that is none", [](CompanyData& d) { W2(d).AllocatedTips = "12,5x0"; }, "w2.amount-unreadable",
+            1, "8 Allocated tips");
+        row("amount in groups of three", [](CompanyData& d) { W2(d).AllocatedTips = "$1,234.50"; },
+            "w2.amount-unreadable", 0);
+        row("foreign postal code", [](CompanyData& d) { d.employees[0].Zip = "H2X 1Y4"; }, "w2.value-not-enterable", 1,
+            "f Employee's ZIP code");
+        row("a refused character", [](CompanyData& d) { W2(d).Other1 = "50% bonus"; }, "w2.value-not-enterable", 1,
+            "14 Other, line 1");
+        row("values as typed", [](CompanyData& d) { d.employees[0].Zip = "97201-4420"; }, "w2.value-not-enterable", 0);
         row("wages and tips above the base",
             [](CompanyData& d) {
                 W2(d).SocialSecurityWages = "89000.00";
@@ -300,6 +311,10 @@ private slots:
         row("recipient's state not listed", [](CompanyData& d) { d.contractors[0].State = "QQ"; },
             "1099.state-invalid", 1, "State");
         row("negative rents", [](CompanyData& d) { F(d).Rents = "-1.00"; }, "1099.negative-amount", 1, "1 Rents");
+        row("rents that are none", [](CompanyData& d) { F(d).Rents = "1.200,00"; }, "1099.amount-unreadable", 1,
+            "1 Rents");
+        row("account number of letters", [](CompanyData& d) { d.contractors[0].AccountNumber = "A-17"; },
+            "1099.value-not-enterable", 1, "Account number (optional)");
         row("every amount empty", [](CompanyData& d) { F(d) = MakeForm1099(1, 1); }, "1099.empty", 1);
         row("direct sales only",
             [](CompanyData& d) {
@@ -372,6 +387,12 @@ private slots:
             1, "Employer Name");
         row("employer address without a street", [](CompanyData& d) { d.company.Address1 = ""; },
             "company.address-missing", 1, "Address1");
+        row("sick pay tax that is none", [](CompanyData& d) { d.company.FormW3IncomeTaxWithHeld = "n/a"; },
+            "company.amount-unreadable", 1, "Income tax withheld by payer of third-party sick pay");
+        row("employer's foreign postal code", [](CompanyData& d) { d.company.Zip = "H2X 1Y4"; },
+            "company.value-not-enterable", 1, "Zip code");
+        row("employer's name with quotes", [](CompanyData& d) { d.company.EmployerName = "O'Neil \"B\""; },
+            "company.value-not-enterable", 1, "Employer Name");
         row("employer's state not listed", [](CompanyData& d) { d.company.State = "ZZ"; }, "company.state-invalid", 1,
             "State");
         row("no kind of payer", [](CompanyData& d) { d.company.FormW3RadioKindOfPayer = -1; },
@@ -442,8 +463,10 @@ private slots:
                     QVERIFY2(FindRule(rules, id), id);
                     named.insert(QLatin1String(id));
                 }
+            // A rule of the whole form, and the enterable test, which looks
+            // at every box somebody types, are listed by no box.
             for (const CheckRule& rule : rules)
-                if (rule.test != RuleTest::Form)
+                if (rule.test != RuleTest::Form && rule.test != RuleTest::Enterable)
                     QVERIFY2(named.contains(rule.id), rule.id);
         };
         listed(W2Boxes(), W2CheckRules());

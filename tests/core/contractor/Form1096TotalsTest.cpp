@@ -14,7 +14,7 @@ namespace {
 Form1099Record Complete()
 {
     Form1099Record f;
-    for (FixedText<21>* amount : {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld,
+    for (AmountField* amount : {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld,
                                   &f.FishingBoatProceeds, &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation,
                                   &f.SubstitutePayments, &f.CropInsuranceProceeds, &f.ExcessGoldenParachutePayments,
                                   &f.GrossProceedsPaidToAttorney, &f.StateTaxWithheld1, &f.StateTaxWithheld2,

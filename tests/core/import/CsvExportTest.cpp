@@ -26,7 +26,7 @@ CompanyData EveryField()
     const QString amounts[] = {"45000.10", "5400.00", "45000.10", "2790.01", "45000.10", "652.50", "120.00",
                                "80.00",    "0.00",    "1500.00",  "2000.00", "300.00",  "12.34",  "-5.00",
                                "99.99",    "41000.00", "2100.00", "39000.00", "400.00", "150.00", "12.00", "1.00", "2.00"};
-    FixedText<21>* fields[] = {&w.Wages, &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages,
+    AmountField* fields[] = {&w.Wages, &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages,
                                &w.SocialSecurityTaxWithheld, &w.MedicareWages, &w.MedicareTaxWithheld,
                                &w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment, &w.DependentCareBenefits,
                                &w.NonQualifiedPlans, &w.Field12aAmount, &w.Field12bAmount, &w.Field12cAmount,
@@ -60,7 +60,7 @@ CompanyData EveryField()
     c.AccountNumber = "00417";
     c.SecondTIN = 1;
     Form1099Record f = MakeForm1099(6, 5);
-    FixedText<21>* boxes[] = {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld,
+    AmountField* boxes[] = {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld,
                               &f.FishingBoatProceeds, &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation,
                               &f.SubstitutePayments, &f.CropInsuranceProceeds, &f.ExcessGoldenParachutePayments,
                               &f.GrossProceedsPaidToAttorney, &f.StateTaxWithheld1, &f.StateTaxWithheld2,

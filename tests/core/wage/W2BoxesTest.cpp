@@ -94,7 +94,10 @@ private slots:
             else
                 typed.*box.flag = 1;
         }
-        QCOMPARE(typed.Field12aCode.Text(), QStringLiteral("F"));
+        // A code field keeps two characters, as its column does, though its
+        // box takes one letter: a stored code of two is kept, not cut into
+        // another code.
+        QCOMPARE(typed.Field12aCode.Text(), QStringLiteral("Fi"));
         QCOMPARE(typed.Field12aYear.Text(), QStringLiteral("Fi"));
         QCOMPARE(typed.LocalityName2.Text(), QStringLiteral("Locali"));
         QCOMPARE(typed.Other1.Text(), QStringLiteral("Other1-abcdefg"));

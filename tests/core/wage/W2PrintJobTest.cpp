@@ -242,14 +242,18 @@ private slots:
         QCOMPARE(W2PrintJob(data_.company, noEmployees, noW2s, Options(1, 0, PrintTarget::Current)).PageCount(), 0);
     }
 
-    // Amounts of exactly "0.00" are left off; other texts are written as
-    // stored; box 12 joins code and year with one blank.
+    // Amounts are written as they were read: zero or empty ones are left
+    // off, the others in two decimals, one that does not read as an amount
+    // as it is stored. Other texts are written as stored; box 12 joins code
+    // and year with one blank.
     void valuesAsStored()
     {
         CompanyData d = data_;
         W2Record& adam = d.w2s[1];
         adam.SocialSecurityTips = "0.00"; // box 7
-        adam.AllocatedTips = "";          // box 8: written, empty
+        adam.AllocatedTips = "";          // box 8
+        adam.AdvancEICPayment = "1,234.5"; // box 9
+        adam.DependentCareBenefits = "12abc"; // box 10
         adam.Field12cCode = "e";
         adam.Field12cYear = "04";
         adam.Field12cAmount = "0.0";
@@ -257,13 +261,15 @@ private slots:
         const QPoint box7(1082 + 60, 384 + 53);
         const QPoint box8(1542 + 60, 384 + 53);
         QVERIFY(TextsAt(page, box7).isEmpty());
-        QCOMPARE(TextsAt(page, box8), QStringList{QString()});
-        // 12a: "D" with an empty year; 12b: "C 05"; 12c: not quite "0.00".
+        QVERIFY(TextsAt(page, box8).isEmpty());
+        QCOMPARE(TextsAt(page, QPoint(1082 + 60, 469 + 53)), QStringList{"1234.50"});
+        QCOMPARE(TextsAt(page, QPoint(1542 + 60, 469 + 53)), QStringList{"12abc"});
+        // 12a: "D" with an empty year; 12b: "C 05"; 12c: an amount of zero.
         QCOMPARE(TextsAt(page, QPoint(1514 + 60, 555 + 53)), QStringList{"D "});
         QCOMPARE(TextsAt(page, QPoint(1622 + 60, 555 + 53)), QStringList{"212.00"});
         QCOMPARE(TextsAt(page, QPoint(1514 + 60, 640 + 53)), QStringList{"C 05"});
         QCOMPARE(TextsAt(page, QPoint(1514 + 60, 720 + 53)), QStringList{"e 04"});
-        QCOMPARE(TextsAt(page, QPoint(1622 + 60, 720 + 53)), QStringList{"0.0"});
+        QVERIFY(TextsAt(page, QPoint(1622 + 60, 720 + 53)).isEmpty()); // 12c "0.0"
         QVERIFY(TextsAt(page, QPoint(1622 + 60, 801 + 53)).isEmpty()); // 12d "0.00"
         // Names, the city line and box 15: line 1 from the company, line 2
         // from the W-2.

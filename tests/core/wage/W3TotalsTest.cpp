@@ -67,14 +67,14 @@ private slots:
         W2Record b;
         b.Wages = "2000.20";
         b.FederalIncomeTaxWithdrawal = "0.00";
-        b.NonQualifiedPlans = "12abc"; // what its leading digits say
+        b.NonQualifiedPlans = "12abc"; // not an amount: counted nowhere
         b.StateWages2 = "0.5";
         const W3Totals totals = ComputeW3Totals({a, b});
         QCOMPARE(totals.CountText(), QString("2"));
         QCOMPARE(totals.Text(1), QString("3000.30"));
         QCOMPARE(totals.Text(2), QString("120.50"));
         QCOMPARE(totals.Text(7), QString("0.00"));
-        QCOMPARE(totals.Text(11), QString("23.00"));
+        QCOMPARE(totals.Text(11), QString("11.00"));
         QCOMPARE(totals.Text(16), QString("1500.50"));
         QCOMPARE(totals.Text(17), QString("15.25"));
         QCOMPARE(totals.Text(18), QString("15.00"));
