@@ -215,9 +215,16 @@ SaveOutcome CompanyEditor::UpdateCompany(const CompanyRecord& record)
         return SaveOutcome::Unchanged;
     CompanyRecord& company = document_.Company();
     const int id = company.CompanyUniqueID;
+    // The company's name (and with it the store file's) follows the
+    // employer name only when that was changed: a store whose file is named
+    // otherwise keeps its name.
+    const bool renamed = company.EmployerName != record.EmployerName;
     company = record;
     company.CompanyUniqueID = id;
-    document_.SetCompanyTitle(company.EmployerName.Text());
+    if (renamed)
+        document_.SetCompanyTitle(company.EmployerName.Text());
+    else
+        document_.SetCompanyTitle();
     return document_.WriteChanges({{RecordKind::Company, ChangeOperation::Update, -1, -1}});
 }
 

@@ -57,8 +57,9 @@ class CompanyEditor : public QObject {
 public:
     explicit CompanyEditor(CGlobalDoc& document, QObject* parent = nullptr);
 
-    // The company row: replaced by `record` (which keeps the company's id),
-    // and the company takes the record's employer name as its name.
+    // The company row: replaced by `record` (which keeps the company's id);
+    // when the employer name was changed, the company takes it as its name
+    // (and its store file that name at the end of the run).
     SaveOutcome UpdateCompany(const CompanyRecord& record);
 
     // Checks `record` as a new employee; if it passes, gives it the next id

@@ -7,6 +7,7 @@
 #include "core/contractor/Form1099ScreenTexts.h"
 #include "core/document/GlobalDoc.h"
 #include "core/shell/Prompt.h"
+#include "gui/entry/StoredText.h"
 #include "gui/contractor/Form1099PrintOptionsDialog.h"
 #include "gui/controls/FormCells.h"
 
@@ -239,7 +240,7 @@ void C1099View::ShowRecords(int ownerIndex, int formIndex)
     // A contractor without a 1099-MISC (a damaged store) shows empty
     // boxes; Save gives it one.
     const Form1099Record stored = formIndex >= 0 ? document.Forms1099()[size_t(formIndex)] : Form1099Record();
-    boxes_.Show(ShownRecord(stored, Form1099ScreenBoxes()));
+    boxes_.Show(stored);
 }
 
 void C1099View::EmptyAllBoxes()
@@ -258,10 +259,12 @@ SaveOutcome C1099View::SaveBoxes(int ownerId)
     return Document().Editor().Save1099(ownerId, boxes_.Read());
 }
 
-void C1099View::BoxLeft(QLineEdit* box, bool)
+void C1099View::BoxLeft(QLineEdit* box, bool edited)
 {
     const Form1099Box* entry = boxes_.BoxOf(box);
-    if (!entry || entry->rule != BoxRule::Amount)
+    // A stored value the box can't show as typed stays as it is until the
+    // user changes it.
+    if (!entry || entry->rule != BoxRule::Amount || (!edited && StoredText::Marked(box)))
         return;
     const QString shown = NormalizeAmountText(box->text());
     if (shown != box->text())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/records/FormBoxes.h"
+#include "gui/entry/StoredText.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -17,7 +18,7 @@ QWidget* NewFormBoxWidget(BoxRule rule, const char* name, const char* label, int
 
 // The boxes a form screen has the user type (see FormScreenBoxes) as
 // widgets: built from the table, filled from a form record and read back
-// into one.
+// into one, which keeps every stored value the user did not change.
 template <class Box>
 class FormBoxSet {
 public:
@@ -54,35 +55,58 @@ public:
         return nullptr;
     }
 
-    void Show(const Record& record) const
+    // Shows the form `stored` as the screen shows it (see ShownRecord): every
+    // box, including those the user has not changed yet, keeps what is
+    // stored until it is changed (see StoredText).
+    void Show(const Record& stored)
     {
+        stored_ = stored;
+        const Record shown = ShownRecord(stored, boxes_);
         for (size_t i = 0; i < boxes_.size(); ++i) {
             const Box& box = boxes_[i];
             if (box.IsText())
-                static_cast<QLineEdit*>(widgets_[i])->setText(box.Text(record));
+                StoredText::Show(static_cast<QLineEdit*>(widgets_[i]), box.Text(shown));
             else
-                static_cast<QAbstractButton*>(widgets_[i])->setChecked(record.*box.flag != 0);
+                static_cast<QAbstractButton*>(widgets_[i])->setChecked(shown.*box.flag != 0);
         }
     }
 
-    // A new record with every box as it stands (texts cut to their fields).
+    // The form as the boxes now have it: the stored form with the boxes
+    // that were changed since Show (texts cut to their fields). A check box
+    // that shows what is stored keeps its stored value.
     Record Read() const
     {
-        Record record;
+        Record record = stored_;
         for (size_t i = 0; i < boxes_.size(); ++i) {
             const Box& box = boxes_[i];
-            if (box.IsText())
-                box.set(record, static_cast<QLineEdit*>(widgets_[i])->text());
-            else
-                record.*box.flag = static_cast<QAbstractButton*>(widgets_[i])->isChecked() ? 1 : 0;
+            if (box.IsText()) {
+                const auto* edit = static_cast<const QLineEdit*>(widgets_[i]);
+                if (StoredText::Changed(edit))
+                    box.set(record, edit->text());
+            } else {
+                const bool checked = static_cast<const QAbstractButton*>(widgets_[i])->isChecked();
+                if (checked != (stored_.*box.flag != 0))
+                    record.*box.flag = checked ? 1 : 0;
+            }
         }
         return record;
     }
 
-    // Empties every box and unchecks every check box.
-    void Clear() const { Show(Record()); }
+    // Empties every box and unchecks every check box: the form to save is
+    // an empty one.
+    void Clear()
+    {
+        stored_ = Record();
+        for (size_t i = 0; i < boxes_.size(); ++i) {
+            if (boxes_[i].IsText())
+                StoredText::Show(static_cast<QLineEdit*>(widgets_[i]), QString());
+            else
+                static_cast<QAbstractButton*>(widgets_[i])->setChecked(false);
+        }
+    }
 
 private:
     const std::vector<Box>& boxes_;
     std::vector<QWidget*> widgets_;
+    Record stored_;
 };

@@ -2,6 +2,7 @@
 
 #include "core/records/KindOfPayer.h"
 #include "gui/entry/RuleEdit.h"
+#include "gui/entry/StoredText.h"
 #include "gui/records/BoxWidth.h"
 #include "gui/records/RecordBoxes.h"
 #include "gui/records/StateComboBox.h"
@@ -109,13 +110,20 @@ QWidget* CompanyPage::Box(const char* name) const
 
 void CompanyPage::Load(const CompanyRecord& company)
 {
+    cleared_ = false;
     for (const auto& [box, widget] : boxes_) {
         switch (box->entry) {
         case CompanyEntry::Text:
         case CompanyEntry::Mask:
-        case CompanyEntry::Amount:
-            static_cast<QLineEdit*>(widget)->setText(box->get(company));
+            StoredText::Show(static_cast<QLineEdit*>(widget), box->get(company));
             break;
+        case CompanyEntry::Amount: {
+            // In its two-decimal form; one that does not read as an amount
+            // as it is stored.
+            const AmountField& amount = box->amount(company);
+            StoredText::Show(static_cast<QLineEdit*>(widget), amount.IsBlank() ? QString() : amount.Shown());
+            break;
+        }
         case CompanyEntry::State:
             static_cast<CStateComboBox*>(widget)->SelectState(box->get(company));
             break;
@@ -135,6 +143,7 @@ void CompanyPage::Load(const CompanyRecord& company)
 
 void CompanyPage::Clear()
 {
+    cleared_ = true;
     for (const auto& [box, widget] : boxes_) {
         switch (box->entry) {
         case CompanyEntry::Text:
@@ -159,25 +168,29 @@ void CompanyPage::Save(CompanyRecord& company) const
         switch (box->entry) {
         case CompanyEntry::Text:
         case CompanyEntry::Mask:
-        case CompanyEntry::Amount:
-            box->set(company, static_cast<QLineEdit*>(widget)->text());
-            break;
-        case CompanyEntry::State: {
-            // Nothing selected (a stored state not of the list) keeps it.
-            auto* states = static_cast<CStateComboBox*>(widget);
-            if (states->currentIndex() >= 0)
-                box->set(company, states->SelectedState());
+        case CompanyEntry::Amount: {
+            const auto* edit = static_cast<const QLineEdit*>(widget);
+            if (cleared_ || StoredText::Changed(edit))
+                box->set(company, edit->text());
             break;
         }
+        case CompanyEntry::State:
+            box->set(company, static_cast<const CStateComboBox*>(widget)->KeptState());
+            break;
         case CompanyEntry::KindOfPayer: {
-            auto* kinds = static_cast<QComboBox*>(widget);
+            // Nothing selected (a stored kind not of the list) keeps it.
+            const auto* kinds = static_cast<const QComboBox*>(widget);
             if (kinds->currentIndex() >= 0)
                 company.*box->number = kinds->currentIndex();
             break;
         }
-        case CompanyEntry::Check:
-            company.*box->number = static_cast<QCheckBox*>(widget)->isChecked() ? 1 : 0;
+        case CompanyEntry::Check: {
+            // A stored value other than 0 or 1 stays until the box is changed.
+            const bool checked = static_cast<const QCheckBox*>(widget)->isChecked();
+            if (cleared_ || checked != (company.*box->number == 1))
+                company.*box->number = checked ? 1 : 0;
             break;
+        }
         }
     }
 }

@@ -23,10 +23,13 @@ class CompanyPage : public QWidget {
 public:
     CompanyPage(CompanyPageKind kind, QWidget* parent = nullptr);
 
+    // Shows the company's values; each box keeps its stored value until it
+    // is changed (see StoredText).
     void Load(const CompanyRecord& company);
     // Every text box empty, the first state and kind of payer, the check
-    // boxes clear.
+    // boxes clear: all of it is saved so.
     void Clear();
+    // Into `company`, which holds what Load showed: the boxes changed since.
     void Save(CompanyRecord& company) const;
 
     // The box of the record field `name`, or nullptr.
@@ -41,6 +44,7 @@ private:
     QGridLayout* grid_ = nullptr;
     int row_ = 0;
     std::vector<std::pair<const CompanyBox*, QWidget*>> boxes_;
+    bool cleared_ = false; // Clear since the last Load
 };
 
 // "General Information": the employer's name, address and numbers.

@@ -173,12 +173,7 @@ void CCompanyView::OnClear()
 
 void CCompanyView::RetitleFromRecord()
 {
-    // The company's name also names its store file at the end of the run; a
-    // record without a name (a damaged store) must not take the file's
-    // name away.
-    const QString name = document_.Company().EmployerName.Text();
-    if (name.isEmpty())
-        document_.SetCompanyTitle();
-    else
-        document_.SetCompanyTitle(name);
+    // Reset and Clear change no name: the company keeps the name it has
+    // (which is its store file's, whatever the employer name says).
+    document_.SetCompanyTitle();
 }

@@ -52,19 +52,23 @@ CContractorDialog::CContractorDialog(CGlobalDoc& document, int index, int id, QW
 
 void CContractorDialog::Show(const ContractorRecord& record)
 {
-    idNumber_->setText(record.IdentificationNumber);
+    shown_ = record;
+    StoredText::Show(idNumber_, record.IdentificationNumber);
     boxes_.Show(record);
-    account_->setText(record.AccountNumber);
+    StoredText::Show(account_, record.AccountNumber);
     secondTin_->setChecked(record.SecondTIN != 0);
 }
 
 ContractorRecord CContractorDialog::RecordFromBoxes() const
 {
-    ContractorRecord record;
-    record.IdentificationNumber = idNumber_->text();
+    // What the user did not change stays as stored.
+    ContractorRecord record = shown_;
+    record.ContractorUniqueID = ContractorRecord().ContractorUniqueID;
+    record.IdentificationNumber = StoredText::Kept(idNumber_, record.IdentificationNumber);
     boxes_.Read(record);
-    record.AccountNumber = account_->text();
-    record.SecondTIN = secondTin_->isChecked() ? 1 : 0;
+    record.AccountNumber = StoredText::Kept(account_, record.AccountNumber);
+    if (secondTin_->isChecked() != (record.SecondTIN != 0))
+        record.SecondTIN = secondTin_->isChecked() ? 1 : 0;
     return record;
 }
 

@@ -36,6 +36,7 @@ private:
     void Show(const ContractorRecord& record);
     void FocusRefusedBox(const QString& refusal);
 
+    ContractorRecord shown_; // the record shown, or an empty one for a new person
     CGlobalDoc& document_;
     int index_;
     int id_;

@@ -41,14 +41,17 @@ CEmployeeDialog::CEmployeeDialog(CGlobalDoc& document, int index, int id, QWidge
 
 void CEmployeeDialog::Show(const EmployeeRecord& record)
 {
-    ssn_->setText(record.SocialSecurityNumber);
+    shown_ = record;
+    StoredText::Show(ssn_, record.SocialSecurityNumber);
     boxes_.Show(record);
 }
 
 EmployeeRecord CEmployeeDialog::RecordFromBoxes() const
 {
-    EmployeeRecord record;
-    record.SocialSecurityNumber = ssn_->text();
+    // What the user did not change stays as stored.
+    EmployeeRecord record = shown_;
+    record.EmployeeUniqueID = EmployeeRecord().EmployeeUniqueID;
+    record.SocialSecurityNumber = StoredText::Kept(ssn_, record.SocialSecurityNumber);
     boxes_.Read(record);
     return record;
 }

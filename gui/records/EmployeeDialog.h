@@ -34,6 +34,7 @@ private:
     void Show(const EmployeeRecord& record);
     void FocusRefusedBox(const QString& refusal);
 
+    EmployeeRecord shown_; // the record shown, or an empty one for a new person
     CGlobalDoc& document_;
     int index_;
     int id_;

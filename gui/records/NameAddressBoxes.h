@@ -2,6 +2,7 @@
 
 #include "gui/records/StateComboBox.h"
 #include "gui/entry/RuleEdit.h"
+#include "gui/entry/StoredText.h"
 
 #include <QList>
 #include <QString>
@@ -22,27 +23,28 @@ public:
     template <class Record>
     void Show(const Record& record) const
     {
-        firstName->setText(record.FirstName);
-        middleName->setText(record.MiddleName);
-        lastName->setText(record.LastName);
-        address1->setText(record.Address1);
-        address2->setText(record.Address2);
-        city->setText(record.City);
+        StoredText::Show(firstName, record.FirstName);
+        StoredText::Show(middleName, record.MiddleName);
+        StoredText::Show(lastName, record.LastName);
+        StoredText::Show(address1, record.Address1);
+        StoredText::Show(address2, record.Address2);
+        StoredText::Show(city, record.City);
         state->SelectState(record.State);
-        zip->setText(record.Zip);
+        StoredText::Show(zip, record.Zip);
     }
 
+    // Into `record`, which holds what was shown: the boxes the user changed.
     template <class Record>
     void Read(Record& record) const
     {
-        record.FirstName = firstName->text();
-        record.MiddleName = middleName->text();
-        record.LastName = lastName->text();
-        record.Address1 = address1->text();
-        record.Address2 = address2->text();
-        record.City = city->text();
-        record.State = state->SelectedState();
-        record.Zip = zip->text();
+        record.FirstName = StoredText::Kept(firstName, record.FirstName);
+        record.MiddleName = StoredText::Kept(middleName, record.MiddleName);
+        record.LastName = StoredText::Kept(lastName, record.LastName);
+        record.Address1 = StoredText::Kept(address1, record.Address1);
+        record.Address2 = StoredText::Kept(address2, record.Address2);
+        record.City = StoredText::Kept(city, record.City);
+        record.State = state->KeptState();
+        record.Zip = StoredText::Kept(zip, record.Zip);
     }
 
     CCharFilterEdit* firstName;

@@ -13,15 +13,29 @@ CStateComboBox::CStateComboBox(QWidget* parent)
 
 bool CStateComboBox::SelectState(const QString& state)
 {
+    shownState_ = state;
+    stateShown_ = true;
     // A record without a state shows the blank entry, never the state of
     // the record shown before.
     if (state.trimmed().isEmpty()) {
         setCurrentIndex(0);
-        return true;
+    } else {
+        const int index = findText(state, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        setCurrentIndex(index);
     }
-    const int index = findText(state, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    setCurrentIndex(index);
-    return index >= 0;
+    shownIndex_ = currentIndex();
+    if (shownIndex_ < 0 && toolTip().isEmpty())
+        setToolTip(QStringLiteral("Stored as \u201c%1\u201d, which is not in the list of states. It is kept unless "
+                                  "you choose a state.")
+                       .arg(state));
+    else if (shownIndex_ >= 0)
+        setToolTip(QString());
+    return shownIndex_ >= 0;
+}
+
+QString CStateComboBox::KeptState() const
+{
+    return stateShown_ && currentIndex() == shownIndex_ ? shownState_ : SelectedState();
 }
 
 QString CStateComboBox::SelectedState() const

@@ -6,6 +6,7 @@
 #include "core/wage/W2Boxes.h"
 #include "core/wage/W2ScreenTexts.h"
 #include "core/wage/WageScreenPrint.h"
+#include "gui/entry/StoredText.h"
 #include "gui/controls/FormCells.h"
 #include "gui/wage/W2PrintOptionsDialog.h"
 
@@ -261,7 +262,7 @@ void CW2View::ShowRecords(int ownerIndex, int formIndex)
     // An employee without a W-2 (a damaged store) shows empty boxes; Save
     // gives it one.
     const W2Record stored = formIndex >= 0 ? document.W2Forms()[size_t(formIndex)] : W2Record();
-    boxes_.Show(ShownRecord(stored, W2ScreenBoxes()));
+    boxes_.Show(stored);
 }
 
 void CW2View::EmptyAllBoxes()
@@ -288,7 +289,9 @@ SaveOutcome CW2View::SaveBoxes(int ownerId)
 void CW2View::BoxLeft(QLineEdit* box, bool edited)
 {
     const W2Box* entry = boxes_.BoxOf(box);
-    if (!entry || entry->rule != BoxRule::Amount)
+    // A stored value the box can't show as typed stays as it is until the
+    // user changes it.
+    if (!entry || entry->rule != BoxRule::Amount || (!edited && StoredText::Marked(box)))
         return;
     const W2BoxLeave leave = LeaveW2AmountBox(box->objectName(), box->text(), edited);
     if (!leave.message.isEmpty())

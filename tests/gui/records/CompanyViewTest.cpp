@@ -5,6 +5,7 @@
 #include "gui/records/PropSheetCompany.h"
 #include "gui/records/CompanyView.h"
 #include "gui/entry/RuleEdit.h"
+#include "gui/entry/StoredText.h"
 #include "core/records/ScreenQuestions.h"
 #include "gui/records/StateComboBox.h"
 #include "tests/support/DocumentFixture.h"
@@ -117,7 +118,9 @@ private slots:
         QCOMPARE(stored.Form1096CheckIsThisYourFinalReturn, 1);
         QCOMPARE(fixture.doc.Modified(), 0);
         QVERIFY(fixture.doc.PendingChanges().empty());
-        QCOMPARE(titles.last().at(0).toString(), QStringLiteral("Harbor Tools - Formlark (2005)"));
+        // The employer name was not changed: the company keeps its name
+        // (its store file's).
+        QCOMPARE(titles.last().at(0).toString(), QStringLiteral("Test Company - Formlark (2005)"));
         // The screens were shown the saved record: back on the first page.
         QCOMPARE(screen.view.Sheet().currentIndex(), 0);
     }
@@ -245,8 +248,8 @@ private slots:
         QCOMPARE(screen.Box("FormW3EstablishmentNumber")->text(), QString());
         QVERIFY(!screen.Check("FormW3CheckThirdPartySickPay")->isChecked());
         QCOMPARE(screen.Box("Form1096Telephone")->text(), QString());
-        // The title follows the record's name; nothing is written.
-        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Harbor Tools"));
+        // Reset renames nothing, and writes nothing.
+        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Somewhere Else"));
         QCOMPARE(fixture.doc.Modified(), 0);
     }
 
@@ -278,7 +281,7 @@ private slots:
         fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Yes);
         Click(screen.view.ClearButton());
         // Clear leaves the company's name (and the title) as they were.
-        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Harbor Tools"));
+        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Test Company"));
         Type(screen.Box("EmployerName"), "Fresh Start");
         Click(screen.view.UpdateButton());
 
@@ -412,7 +415,8 @@ private slots:
         QTest::addColumn<QString>("state");
         QTest::addColumn<int>("shownIndex");
         QTest::addColumn<QString>("stored"); // after Update
-        QTest::newRow("no state") << "" << 0 << "  ";
+        // Shown as the blank entry; unchanged, it is kept as it is stored.
+        QTest::newRow("no state") << "" << 0 << "";
         QTest::newRow("another state") << "WA" << 57 << "WA";
         QTest::newRow("not in the list") << "ZZ" << -1 << "ZZ";
     }
@@ -445,7 +449,68 @@ private slots:
         QCOMPARE(fixture.doc.Modified(), 1);
         QCOMPARE(fixture.doc.Company().City.Text(), QStringLiteral("Portlandia"));
     }
+    // Values of another program's store that no box would take (a foreign
+    // postal code, quotes in the employer name, a state not in the list)
+    // are shown as stored, marked, and kept by an Update that changed
+    // another box; the company keeps its name, so its store file is not
+    // renamed at the end of the run.
+    void boxesNotChangedKeepTheirStoredValues()
+    {
+        CompanyData seed = SeedCompany();
+        seed.company.EmployerName = QStringLiteral("O'Neil & S\u00f6hne \"B\u00e4ckerei\"");
+        seed.company.Zip = "H2X 1Y4";
+        seed.company.State = "QC";
+        seed.company.FormW3IncomeTaxWithHeld = "1,250.00";
+        seed.company.FormW3CheckThirdPartySickPay = -1;
+        DocumentFixture fixture(seed);
+        CompanyScreen screen(fixture);
+        const CompanyRecord before = fixture.Stored().company;
+        QCOMPARE(screen.Box("Zip")->text(), QStringLiteral("H2X 1Y4"));
+        QVERIFY(StoredText::Marked(screen.Box("Zip")));
+        QCOMPARE(screen.Box("EmployerName")->text(), seed.company.EmployerName.Text());
+        QVERIFY(StoredText::Marked(screen.Box("EmployerName")));
+        QCOMPARE(screen.Box("FormW3IncomeTaxWithHeld")->text(), QStringLiteral("1250.00"));
+        QVERIFY(!StoredText::Marked(screen.Box("FormW3IncomeTaxWithHeld")));
+
+        Type(screen.Box("Address2"), "Suite 4");
+        fixture.prompt.Then(PromptAnswer::Yes);
+        Click(screen.view.UpdateButton());
+        CompanyRecord expected = before;
+        expected.Address2 = "Suite 4";
+        QCOMPARE(fixture.Stored().company, expected);
+        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Test Company"));
+
+        // Reset and Clear rename nothing either.
+        fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Yes);
+        Click(screen.view.ResetButton());
+        Click(screen.view.ClearButton());
+        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Test Company"));
+
+        // A box the user changes takes what is typed, and the marking goes.
+        fixture.prompt.Then(PromptAnswer::Yes);
+        Click(screen.view.ResetButton());
+        Erase(screen.Box("Zip"));
+        Type(screen.Box("Zip"), "97201");
+        QVERIFY(!StoredText::Marked(screen.Box("Zip")));
+        fixture.prompt.Then(PromptAnswer::Yes);
+        Click(screen.view.UpdateButton());
+        QCOMPARE(fixture.Stored().company.Zip.Text(), QStringLiteral("97201"));
+        QCOMPARE(fixture.Stored().company.EmployerName, before.EmployerName);
+    }
+
+    // Changing the employer name renames the company (and at the end of
+    // the run its store file).
+    void aChangedEmployerNameNamesTheCompany()
+    {
+        DocumentFixture fixture(SeedCompany());
+        CompanyScreen screen(fixture);
+        Type(screen.Box("EmployerName"), " NW");
+        fixture.prompt.Then(PromptAnswer::Yes);
+        Click(screen.view.UpdateButton());
+        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Harbor Tools NW"));
+    }
 };
 
 QTEST_MAIN(CompanyViewTest)
+
 #include "CompanyViewTest.moc"

@@ -9,6 +9,7 @@
 #include "core/wage/W2Boxes.h"
 #include "gui/controls/BalloonWindow.h"
 #include "gui/controls/ColorButton.h"
+#include "gui/entry/StoredText.h"
 #include "gui/records/EmployeeView.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/wage/W2PrintOptionsDialog.h"
@@ -26,6 +27,7 @@
 #include "tests/support/WidgetDriving.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -264,30 +266,33 @@ private slots:
         const W2Record* w = StoredW2(store, 9);
         QVERIFY(w);
         QCOMPARE(FindBox(W2ScreenBoxes(), box)->Text(*w), stored);
-        QCOMPARE(FindBox(W2ScreenBoxes(), otherBox)->Text(*w), otherText);
+        // The other box holds the amount it showed (one never changed keeps
+        // its stored text: empty for 0.00).
+        QCOMPARE(FindBox(W2ScreenBoxes(), otherBox)->Amount(*w).Shown(), otherText);
         // The screen shows what was stored.
         QCOMPARE(s.Text(qPrintable(box)), stored);
     }
 
-    // Save writes the boxes as the screen shows them: a W-2 stored with
-    // empty amounts is written once with 0.00 in them; after that, Save of
-    // the unchanged form writes nothing and refreshes nothing.
+    // Save of an unchanged form writes nothing and refreshes nothing, also
+    // where the boxes show the stored values otherwise (empty amounts as
+    // 0.00).
     void savingAnUnchangedFormWritesNothing()
     {
         DocumentFixture fixture(Company());
         Screens s(fixture);
+        const QByteArray before = FileBytes(fixture.path);
+        // The boxes show the empty amounts as 0.00; saved unchanged, the
+        // store keeps them as they are.
+        QCOMPARE(s.Text("MedicareWages"), QStringLiteral("0.00"));
         fixture.prompt.Then(PromptAnswer::Yes);
         Click(s.w2.SaveButton());
-        QCOMPARE(s.refreshes.count, 1);
-        const CompanyData stored = fixture.Stored();
-        QCOMPARE(StoredW2(stored, 9)->MedicareWages.Text(), QStringLiteral("0.00"));
-
-        const QByteArray before = FileBytes(fixture.path);
         fixture.prompt.Then(PromptAnswer::Yes);
         Click(s.w2.SaveButton());
         QCOMPARE(fixture.prompt.asked, QStringList({ScreenQuestions::kSaveFields, ScreenQuestions::kSaveFields}));
-        QCOMPARE(s.refreshes.count, 1);
+        QCOMPARE(s.refreshes.count, 0);
         QCOMPARE(FileBytes(fixture.path), before);
+        const CompanyData stored = fixture.Stored();
+        QCOMPARE(StoredW2(stored, 9)->MedicareWages.Text(), QString());
         QCOMPARE(fixture.doc.Modified(), 0);
         QCOMPARE(fixture.doc.PendingChanges().size(), size_t(0));
 
@@ -296,8 +301,58 @@ private slots:
         QVERIFY(s.w2.FormModified());
         fixture.prompt.Then(PromptAnswer::Yes);
         Click(s.w2.SaveButton());
-        QCOMPARE(s.refreshes.count, 1);
+        QCOMPARE(s.refreshes.count, 0);
         QCOMPARE(FileBytes(fixture.path), before);
+    }
+
+    // Values of another program that the boxes would not take (an amount
+    // that does not read as one, a box-12 code of two letters, a foreign
+    // state) are shown as stored and marked; leaving the boxes changes
+    // nothing, and a Save that changed another box keeps them all.
+    void storedValuesTheBoxesDoNotTakeAreKept()
+    {
+        CompanyData data = Company();
+        W2Record& w = data.w2s[1]; // Bob's, the first of the list
+        w.Wages = "12,5x0.00";
+        w.Field12aCode = "DD";
+        w.Field12aAmount = "5,120.40";
+        w.State2 = "QC";
+        DocumentFixture fixture(data);
+        Screens s(fixture);
+        QCOMPARE(s.ShownEmployee(), QStringLiteral("Bob"));
+        QCOMPARE(s.Text("Wages"), QStringLiteral("12,5x0.00"));
+        QVERIFY(StoredText::Marked(s.Box("Wages")));
+        QCOMPARE(s.Text("Field12aCode"), QStringLiteral("DD"));
+        QVERIFY(StoredText::Marked(s.Box("Field12aCode")));
+        QCOMPARE(s.Text("Field12aAmount"), QStringLiteral("5120.40"));
+        QVERIFY(!StoredText::Marked(s.Box("Field12aAmount")));
+        QCOMPARE(s.Text("State2"), QStringLiteral("QC"));
+
+        // Walking through the boxes leaves them as they are.
+        s.Box("Wages")->setFocus();
+        for (int i = 0; i < 40; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(s.Text("Wages"), QStringLiteral("12,5x0.00"));
+        QVERIFY(!s.w2.FormModified());
+
+        s.TypeAndLeave("AllocatedTips", "15");
+        fixture.prompt.Then(PromptAnswer::Yes);
+        Click(s.w2.SaveButton());
+        const CompanyData stored = fixture.Stored();
+        const W2Record* saved = StoredW2(stored, 9);
+        QCOMPARE(saved->AllocatedTips.Text(), QStringLiteral("15.00"));
+        QCOMPARE(saved->Wages.Text(), QStringLiteral("12,5x0.00"));
+        QCOMPARE(saved->Field12aCode.Text(), QStringLiteral("DD"));
+        QCOMPARE(saved->Field12aAmount.Text(), QStringLiteral("5,120.40"));
+        QCOMPARE(saved->State2.Text(), QStringLiteral("QC"));
+
+        // Typed over, the box takes what is typed.
+        s.TypeAndLeave("Wages", "1250");
+        QVERIFY(!StoredText::Marked(s.Box("Wages")));
+        fixture.prompt.Then(PromptAnswer::Yes);
+        Click(s.w2.SaveButton());
+        const CompanyData again = fixture.Stored();
+        QCOMPARE(StoredW2(again, 9)->Wages.Text(), QStringLiteral("1250.00"));
     }
 
     // Clear empties the boxes; saved, the amounts are stored empty and
