@@ -36,11 +36,17 @@ bool Convert(const QString& folder, const QString& storeFile)
     const QString path = folder + storeFile;
     const QString kept = KeptOriginalPath(path);
     QString problem;
-    if (!ConvertEarlierStore(path, kept, &problem)) {
+    StoredValueChanges changes;
+    if (!ConvertEarlierStore(path, kept, &problem, &changes)) {
         QString line = problem;
         PrintLine(stderr, QStringLiteral("formlark convert: ") + line.replace(u'\n', u' '));
         return false;
     }
+    // Every value the new store does not hold exactly as the original did
+    // (which keeps them all).
+    for (const StoredValueChange& change : changes)
+        PrintLine(stderr, QStringLiteral("formlark convert: %1: not kept exactly: %2")
+                              .arg(CompanyNameOfStoreFile(storeFile), change.Describe()));
     PrintLine(stdout, QStringLiteral("converted \"%1\": %2 is a store of this edition now; the original is kept as %3")
                           .arg(CompanyNameOfStoreFile(storeFile), storeFile, QFileInfo(kept).fileName()));
     return true;

@@ -58,10 +58,29 @@ QString KeptOriginalPath(const QString& storePath)
             return numbered;
 }
 
-bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem)
+bool PreviewConversion(const QString& path, StoredValueChanges& changes, QString* problem)
 {
     CompanyData data;
-    if (!ReadEarlierStore(path, data, problem))
+    return ReadEarlierStore(path, data, problem, &changes);
+}
+
+QStringList DescribeStoredValueChanges(const StoredValueChanges& changes, int most)
+{
+    QStringList lines;
+    for (const StoredValueChange& change : changes) {
+        if (lines.size() == most) {
+            lines << QStringLiteral("and %1 more").arg(changes.size() - size_t(most));
+            break;
+        }
+        lines << change.Describe();
+    }
+    return lines;
+}
+
+bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem, StoredValueChanges* changes)
+{
+    CompanyData data;
+    if (!ReadEarlierStore(path, data, problem, changes))
         return false;
     const QString building = BuildCompanyStoreBeside(path, data);
     if (building.isEmpty()) {
@@ -86,10 +105,11 @@ bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* 
     return true;
 }
 
-bool ConvertEarlierStoreTo(const QString& source, const QString& target, QString* problem, ConvertedTarget rule)
+bool ConvertEarlierStoreTo(const QString& source, const QString& target, QString* problem, ConvertedTarget rule,
+                           StoredValueChanges* changes)
 {
     CompanyData data;
-    if (!ReadEarlierStore(source, data, problem))
+    if (!ReadEarlierStore(source, data, problem, changes))
         return false;
     const bool written = rule == ConvertedTarget::New ? WriteCompanyStore(target, data) : [&] {
         const QString building = BuildCompanyStoreBeside(target, data);

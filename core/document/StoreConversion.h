@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/store/RecordRows.h"
+
 #include <QString>
+#include <QStringList>
 
 // Turning a store of the earlier Windows editions into a store of this
 // edition. The earlier file is only ever read; the new store is written
@@ -18,7 +21,19 @@ QString KeptOriginalPath(const QString& storePath);
 // file, not a copy, where the file system allows), is kept as `keptPath`,
 // which must be free. On failure nothing has changed and `problem` says why
 // (a damaged file, a journal left beside it, ...).
-bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem = nullptr);
+// `changes`, when given, receives every stored value the new store does not
+// hold exactly as the original did (see ReadEarlierStore).
+bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem = nullptr,
+                         StoredValueChanges* changes = nullptr);
+
+// Reads the store of the earlier editions at `path` as a conversion would,
+// writing nothing: false with `problem` set when it can't be converted;
+// else `changes` receives what a conversion would not keep exactly.
+bool PreviewConversion(const QString& path, StoredValueChanges& changes, QString* problem = nullptr);
+
+// The changes, a line each, at most `most` of them and a last line with how
+// many more there are.
+QStringList DescribeStoredValueChanges(const StoredValueChanges& changes, int most);
 
 enum class ConvertedTarget {
     New,      // never over an existing file
@@ -28,4 +43,4 @@ enum class ConvertedTarget {
 // Writes the company of the earlier store `source` as the store `target` of
 // this edition; `source` is only read.
 bool ConvertEarlierStoreTo(const QString& source, const QString& target, QString* problem = nullptr,
-                           ConvertedTarget rule = ConvertedTarget::New);
+                           ConvertedTarget rule = ConvertedTarget::New, StoredValueChanges* changes = nullptr);

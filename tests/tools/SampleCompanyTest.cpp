@@ -5,6 +5,8 @@
 #include "core/store/AmountText.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
+#include "core/import/CsvExport.h"
+#include "tests/support/TestFolders.h"
 #include "tools/SampleCompany.h"
 
 #include <QFile>
@@ -79,7 +81,25 @@ private slots:
             said << FindingLine(finding);
         QVERIFY2(said.isEmpty(), qPrintable(said.join('\n')));
     }
+
+    // The bundled store and its CSV exports, byte for byte as they were
+    // made when they were last meant to change: a change of how records
+    // are written or exported shows here first.
+    void storeAndExportsStayByteForByte()
+    {
+        const QString golden = QStringLiteral(FORMLARK_SAMPLE_GOLDEN "/");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Sample Company.pmt");
+        QVERIFY(WriteSampleCompany(path));
+        QVERIFY(FileBytes(path) == FileBytes(golden + "Sample Company.pmt"));
+        CompanyStore store;
+        CompanyData data;
+        QCOMPARE(LoadCompany(store, path, data), 0);
+        QCOMPARE(ExportPeopleCsv(PeopleKind::Employees, data), FileBytes(golden + "employees.csv"));
+        QCOMPARE(ExportPeopleCsv(PeopleKind::Contractors, data), FileBytes(golden + "contractors.csv"));
+    }
 };
+
 
 QTEST_GUILESS_MAIN(SampleCompanyTest)
 #include "SampleCompanyTest.moc"

@@ -107,11 +107,12 @@ private slots:
         QVERIFY(WriteFileBytes(s.cedar + "-journal", QByteArray(2000, '\x11')));
         const QStringList before = FolderSnapshot(s.folders.DataFolder());
         s.dialogs.selectName = "Cedar";
-        s.doc.OnOpenCompany(s.dialogs); // Yes
-        QCOMPARE(s.prompt.asked.size(), 2);
-        QVERIFY2(s.prompt.asked[1].endsWith("was being changed when the earlier edition stopped; open it once in "
+        s.doc.OnOpenCompany(s.dialogs);
+        // Refused with the reason before anyone is asked to convert it.
+        QCOMPARE(s.prompt.asked.size(), 1);
+        QVERIFY2(s.prompt.asked[0].endsWith("was being changed when the earlier edition stopped; open it once in "
                                             "that edition, or restore a backup"),
-                 qPrintable(s.prompt.asked[1]));
+                 qPrintable(s.prompt.asked[0]));
         QCOMPARE(FolderSnapshot(s.folders.DataFolder()), before);
         QCOMPARE(s.doc.CurrentCompanyName, QStringLiteral("Sample Company"));
     }
