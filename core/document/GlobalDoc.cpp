@@ -642,9 +642,9 @@ void CGlobalDoc::OnOpenFile(const QString& path, CompanyDialogs& dialogs)
         name = CutToCharacters(other->trimmed(), kCompanyNameCapacity);
     }
     const QString store = BringIntoDataFolder(path, name);
-    // A copy that can't be read as a company is not left in the data folder
-    // (a converted store is always read back whole).
-    if (!store.isEmpty() && !OpenStore(store) && kind == StoreFileKind::Current)
+    // What was brought in but can't be read as a company goes again: the
+    // data folder is left as it was (the file itself was never touched).
+    if (!store.isEmpty() && !OpenStore(store))
         QFile::remove(store);
 }
 
