@@ -19,6 +19,8 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     , browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
+    // The program ends with its main window, whether the page is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("%1 Help").arg(QLatin1String(kApplicationTitle)));
     browser_->setObjectName(QStringLiteral("HelpPage"));
     browser_->setOpenLinks(false);
