@@ -50,17 +50,21 @@ int main(int argc, char** argv)
     CSplashWindow splash;
     splash.Start();
 
-    // The last active company, or the Sample Company; without either there
-    // is nothing to work on (the document has said why).
-    if (!document.OpenFirstCompany()) {
+    // A company file to open (the desktop's "Open with") stands in for the
+    // last active company.
+    const QStringList arguments = QApplication::arguments();
+    const QString fileToOpen =
+        arguments.size() > 1 && !arguments.at(1).startsWith(u'-') ? arguments.at(1) : QString();
+    // The last active company (or that file), or the Sample Company; without
+    // any there is nothing to work on (the document has said why).
+    if (!document.OpenFirstCompany(fileToOpen)) {
         SetAppPrompt(nullptr);
         return 1;
     }
-    // A company file to open (the desktop's "Open with"): opened once the
-    // start is through, so the password is asked first.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1 && !arguments.at(1).startsWith(u'-'))
-        frame.OpenFileAfterStartUp(arguments.at(1));
+    // A file that is not the first company opens once the start is through,
+    // so the password is asked first.
+    if (!fileToOpen.isEmpty() && !document.IsOpenStore(fileToOpen))
+        frame.OpenFileAfterStartUp(fileToOpen);
     frame.showMaximized();
     frame.RefreshAllViews();
     QObject::connect(&splash, &CSplashWindow::finished, &frame, [&frame] { frame.ContinueStartUp(); },

@@ -329,7 +329,7 @@ void CGlobalDoc::ReportUnreadableStore(const QString& path)
 
 // ---- start and end of a run ----
 
-bool CGlobalDoc::OpenFirstCompany()
+bool CGlobalDoc::OpenFirstCompany(const QString& commandLineFile)
 {
     const QString settingsProblem = SettingsFileProblem();
     if (!settingsProblem.isEmpty())
@@ -338,77 +338,110 @@ bool CGlobalDoc::OpenFirstCompany()
                                                           "again (or is removed)."),
                          PromptIcon::Exclamation);
     DataFolder = ReadDataFolder();
-    CurrentCompanyName = ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany),
-                                         QLatin1String(kLastActiveCompanyValue), QLatin1String(kSampleCompanyName));
+    const QString sample = QLatin1String(kSampleCompanyName);
+    const QString lastActive =
+        ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany), QLatin1String(kLastActiveCompanyValue), sample);
     ReadPrintOptions();
 
-    // A store of the earlier editions opens once it is converted; when the
-    // user doesn't want that, the Sample Company opens instead.
-    bool declined = false;
-    auto usable = [&](const QString& file) {
-        if (file.isEmpty() || OpensAsCurrent(DataFolder + file))
-            return file;
-        declined = true;
-        return QString();
-    };
-    const QString last = FindCompanyStoreFile(DataFolder, CurrentCompanyName);
-    QString file = usable(last);
-    if (file.isEmpty()) {
-        const QString sampleFile = FindCompanyStoreFile(DataFolder, QLatin1String(kSampleCompanyName));
-        if (sampleFile != last)
-            file = usable(sampleFile);
+    // The stores to try, in order. A company file named on the command line
+    // takes the last active company's place: it is the first company itself
+    // when it opens without a question (a store of this edition in the data
+    // folder), else it opens after the start, over the Sample Company.
+    QStringList files;
+    if (commandLineFile.isEmpty()) {
+        files << FindCompanyStoreFile(DataFolder, lastActive);
+    } else {
+        const QFileInfo given(commandLineFile);
+        if (IsStoreOfFolder(given, DataFolder) && StoreFileKindOf(commandLineFile) == StoreFileKind::Current)
+            files << given.fileName();
     }
-    if (file.isEmpty() && declined) {
+    files << FindCompanyStoreFile(DataFolder, sample);
+    if (!commandLineFile.isEmpty())
+        files << FindCompanyStoreFile(DataFolder, lastActive);
+    files.removeAll(QString());
+    files.removeDuplicates();
+
+    // A company that can't be read is said once and passed over: the one
+    // opened instead is the last active company from now on. A store of the
+    // earlier editions opens once it is converted; when the user doesn't
+    // want that, the next one opens instead.
+    bool declined = false;
+    for (const QString& file : files) {
+        const QString path = DataFolder + file;
+        if (!OpensAsCurrent(path)) {
+            declined = true;
+            continue;
+        }
+        // The name as the file spells it, so the store keeps its name at the end.
+        if (ReadCompany(path, CompanyNameOfStoreFile(file))) {
+            FirstOpen = false;
+            return true;
+        }
+        ReportUnreadableStore(path);
+    }
+    if (declined) {
         AppPrompt().Tell(QStringLiteral("Formlark can't start: the company to open was saved by an earlier edition "
                                         "of the program and was not converted."),
                          PromptIcon::Stop);
-        return false;
-    }
-    if (file.isEmpty()) {
-        const QString sample = QLatin1String(kSampleCompanyName);
+    } else if (files.isEmpty()) {
         const QString missing =
-            CurrentCompanyName.compare(sample, Qt::CaseInsensitive) == 0
+            lastActive.compare(sample, Qt::CaseInsensitive) == 0
                 ? QStringLiteral("the company \"%1\"").arg(sample)
-                : QStringLiteral("neither the company \"%1\" nor the \"%2\"").arg(CurrentCompanyName, sample);
+                : QStringLiteral("neither the company \"%1\" nor the \"%2\"").arg(lastActive, sample);
         AppPrompt().Tell(QStringLiteral("Formlark can't start: the data folder \"%1\" holds %2.\n\nChoose another "
                                         "data folder in the settings file \"%3\", or restore the company files.")
                              .arg(QDir::toNativeSeparators(DataFolder), missing,
                                   QDir::toNativeSeparators(SettingsFilePath())),
                          PromptIcon::Stop);
-        return false;
     }
-    // The name as the file spells it, so the store keeps its name at the end.
-    CurrentCompanyName = CompanyNameOfStoreFile(file);
-    CurrentStorePath = DataFolder + file;
-    FirstOpen = false;
-    SetCompanyTitle();
-    if (!LoadCurrentCompany()) {
-        ReportUnreadableStore(CurrentStorePath);
-        return false;
-    }
-    return true;
+    return false;
+}
+
+bool CGlobalDoc::IsOpenStore(const QString& path) const
+{
+    return !CurrentStorePath.isEmpty() && SameFile(path, CurrentStorePath);
 }
 
 bool CGlobalDoc::LoadCurrentCompany()
 {
-    SetCompanyTitle();
-    unusableNameTold_ = false;
-    const StoreLock::Result lock = lock_.Take(CurrentStorePath);
+    return ReadCompany(CurrentStorePath, CurrentCompanyName);
+}
+
+bool CGlobalDoc::ReadCompany(const QString& path, const QString& name)
+{
+    // The store is locked before it is read, so that no other program
+    // changes it meanwhile; the open company keeps its own lock (and
+    // everything else) until the new one has been read whole. Reading the
+    // open company again keeps the lock it holds.
+    std::unique_ptr<StoreLock> lock;
+    StoreLock::Result locked = StoreLock::Result::Taken;
+    if (!lock_->Held() || !SameFile(path, CurrentStorePath)) {
+        lock = std::make_unique<StoreLock>();
+        locked = lock->Take(path);
+    }
     // What a killed program left beside the store goes while nobody else
     // has the company open.
-    if (lock == StoreLock::Result::Taken)
-        RemoveStoreLeftovers(CurrentStorePath);
-    const bool loaded = LoadCompany(store_, CurrentStorePath, data_) == CompanyStore::kOk;
+    if (locked == StoreLock::Result::Taken)
+        RemoveStoreLeftovers(path);
+    CompanyData read;
+    const bool loaded = LoadCompany(store_, path, read) == CompanyStore::kOk;
+    // The records read are moved into the document: the store must not
+    // keep pointing at them.
+    store_.SetTargets(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    if (!loaded)
+        return false; // the caller tells why; the new lock goes with `lock`
+
+    ClearCompanyData();
+    data_ = std::move(read);
+    if (lock)
+        std::swap(lock_, lock); // the lock of the company left goes with `lock`
+    CurrentCompanyName = name;
+    CurrentStorePath = path;
+    SetCompanyTitle();
+    unusableNameTold_ = false;
     const QString file = QDir::toNativeSeparators(CurrentStorePath);
-    if (!loaded) {
-        // The caller tells why; nothing may be written into such a store.
-        lock_.Release();
-        SetWriteRefusal(QStringLiteral("The company file \"%1\" could not be read, so nothing can be saved to it.")
-                            .arg(file));
-        return false;
-    }
     const QString otherName = OtherNameOfStore(DataFolder, CurrentStorePath);
-    if (lock == StoreLock::Result::HeldElsewhere) {
+    if (locked == StoreLock::Result::HeldElsewhere) {
         SetWriteRefusal(QStringLiteral("The company \"%1\" is open in another Formlark window, so nothing can be "
                                        "changed or saved here. Close it there and open it here again to make "
                                        "changes.")
@@ -471,7 +504,7 @@ bool CGlobalDoc::CloseDocument()
         if (inDataFolder)
             WriteLastActiveCompany(CompanyNameOfStoreFile(store.fileName()), DataFolder);
         WritePrintOptions();
-        lock_.Release();
+        lock_->Release();
         return inDataFolder;
     }
     const QString target = DataFolder + CurrentCompanyName + QLatin1String(kStoreExtension);
@@ -495,7 +528,7 @@ bool CGlobalDoc::CloseDocument()
     WritePrintOptions();
     // Let go only now: until the file has its new name, no other program
     // may take it up.
-    lock_.Release();
+    lock_->Release();
     return moved;
 }
 
@@ -549,16 +582,11 @@ void CGlobalDoc::OnNewCompany(CompanyDialogs& dialogs)
             return;
         }
     }
-    CurrentCompanyName = created ? name : CompanyNameOfStoreFile(existing);
-    CurrentStorePath = path;
-    ClearCompanyData();
-    if (!LoadCurrentCompany())
-        ReportUnreadableStore(CurrentStorePath);
+    if (!OpenStore(path))
+        return;
     // Save stays enabled once more after a new company.
     if (created)
         SetModified(1);
-    RefreshViews();
-    emit navigateRequested(0);
 }
 
 void CGlobalDoc::OnOpenCompany(CompanyDialogs& dialogs)
@@ -614,8 +642,10 @@ void CGlobalDoc::OnOpenFile(const QString& path, CompanyDialogs& dialogs)
         name = CutToCharacters(other->trimmed(), kCompanyNameCapacity);
     }
     const QString store = BringIntoDataFolder(path, name);
-    if (!store.isEmpty())
-        OpenStore(store);
+    // What was brought in but can't be read as a company goes again: the
+    // data folder is left as it was (the file itself was never touched).
+    if (!store.isEmpty() && !OpenStore(store))
+        QFile::remove(store);
 }
 
 QString CGlobalDoc::BringIntoDataFolder(const QString& source, const QString& name)
@@ -656,17 +686,18 @@ QString CGlobalDoc::BringIntoDataFolder(const QString& source, const QString& na
     return QString();
 }
 
-void CGlobalDoc::OpenStore(const QString& path)
+bool CGlobalDoc::OpenStore(const QString& path)
 {
+    if (!ReadCompany(path, CompanyNameOfStoreFile(QFileInfo(path).fileName()))) {
+        // The company open before stays open, as it was.
+        ReportUnreadableStore(path);
+        return false;
+    }
     WritePrintOptions();
-    CurrentCompanyName = CompanyNameOfStoreFile(QFileInfo(path).fileName());
-    CurrentStorePath = path;
-    ClearCompanyData();
-    if (!LoadCurrentCompany())
-        ReportUnreadableStore(CurrentStorePath);
     RefreshViews();
     SetModified(0);
     emit navigateRequested(0);
+    return true;
 }
 
 // How many values a question lists that a conversion can't keep exactly.

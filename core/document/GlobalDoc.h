@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class CompanyDialogs;
@@ -120,13 +121,18 @@ public:
 
     // ---- start and end of a run ----
     // The first open: reads the settings (data folder, last active company,
-    // print options) and loads that company, or "Sample Company". On
-    // failure the user is told why and the program should end.
-    bool OpenFirstCompany();
-    // Loads the company of CurrentStorePath (after ClearCompanyData) and
-    // takes its lock. A company open in another program is loaded for
-    // looking and printing only (the user is told); a store whose forms
-    // don't all match their owners is loaded as it is (the user is told).
+    // print options) and loads that company, or "Sample Company" when that
+    // one is missing or can't be read (the user is told which and why). A
+    // company file named on the command line (`commandLineFile`) stands in
+    // for the last active company: it is the first company when it is a
+    // store of this edition in the data folder, else the Sample Company is
+    // and the file is for OnOpenFile after the start. False, with the user
+    // told why, when no company at all could be opened: the program should
+    // end.
+    bool OpenFirstCompany(const QString& commandLineFile = QString());
+    // Whether `path` names the store of the open company.
+    bool IsOpenStore(const QString& path) const;
+    // Loads the company of CurrentStorePath; see ReadCompany.
     bool LoadCurrentCompany();
     // Asked before the document closes or switches company: the views first
     // offer to save what is typed into them, then the save question when
@@ -185,8 +191,18 @@ private:
     // company `name`: converted or copied. Returns the new store, or an
     // empty text when nothing was brought in.
     QString BringIntoDataFolder(const QString& source, const QString& name);
-    // Makes the store `path` of the data folder the open company.
-    void OpenStore(const QString& path);
+    // Reads the company of the store `path` whole, takes its lock, and only
+    // then makes it the open company named `name` (the views are told its
+    // records were dropped; the caller refreshes them). A company open in
+    // another program is loaded for looking and printing only (the user is
+    // told); a store whose forms don't all match their owners is loaded as
+    // it is (the user is told). When the store can't be read nothing
+    // changes: the company open before stays open with its lock, and false
+    // is returned (the caller tells the user).
+    bool ReadCompany(const QString& path, const QString& name);
+    // Makes the store `path` of the data folder the open company, or tells
+    // the user why it can't be read and keeps the open one (false).
+    bool OpenStore(const QString& path);
     bool AskSaveChangesFirst();
     void SetWriteRefusal(const QString& refusal);
     bool WriteQueue();
@@ -198,7 +214,7 @@ private:
     void ReportUnreadableStore(const QString& path);
 
     CompanyStore store_;
-    StoreLock lock_;
+    std::unique_ptr<StoreLock> lock_ = std::make_unique<StoreLock>();
     QString writeRefusal_;
     QString writeFailure_;  // why the store refused the last commit
     QString commitFailure_; // see CommitFailure()

@@ -22,6 +22,16 @@ public:
     {
         return Ask(text, PromptButtons::YesNo, icon) == PromptAnswer::Yes;
     }
+    // A Yes/No or Yes/No/Cancel question, answered Yes, No or Cancel:
+    // whatever else closes it (Escape, its close box) is the way out its
+    // buttons have, Cancel or else No.
+    PromptAnswer Choose(const QString& text, PromptButtons buttons, PromptIcon icon = PromptIcon::Question)
+    {
+        const PromptAnswer answer = Ask(text, buttons, icon);
+        if (answer == PromptAnswer::Yes || answer == PromptAnswer::No)
+            return answer;
+        return buttons == PromptButtons::YesNoCancel ? PromptAnswer::Cancel : PromptAnswer::No;
+    }
 };
 
 // The prompt in use. Until one is installed, questions are written to the

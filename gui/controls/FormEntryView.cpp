@@ -313,9 +313,10 @@ void CFormEntryView::OnViewHidden()
 
 bool CFormEntryView::OfferToSaveTypedEntries()
 {
-    // A Yes/No question: the company may always be left.
-    OnViewHidden();
-    return true;
+    // Before the company or the program is left the question has a way
+    // out: Cancel (Escape, or closing the question) stays, and what was
+    // typed stays on the screen, still to be saved.
+    return cursor_.FirstShow() || AskSaveChanges(texts_.saveBeforeLeaving, PromptButtons::YesNoCancel);
 }
 
 void CFormEntryView::OwnerAdded()
@@ -360,16 +361,20 @@ void CFormEntryView::SaveCurrent()
     modified_ = outcome == SaveOutcome::Kept;
 }
 
-void CFormEntryView::AskSaveChanges(const char* question)
+bool CFormEntryView::AskSaveChanges(const char* question, PromptButtons buttons)
 {
     if (lists_.OwnerCount() == 0)
-        return;
+        return true;
     FinishEnteredBox();
     if (!modified_)
-        return;
-    if (AppPrompt().AskYesNo(QLatin1String(question)))
+        return true;
+    const PromptAnswer answer = AppPrompt().Choose(QLatin1String(question), buttons);
+    if (answer == PromptAnswer::Cancel)
+        return false;
+    if (answer == PromptAnswer::Yes)
         SaveCurrent();
     modified_ = false;
+    return true;
 }
 
 // ---- commands ----
@@ -451,6 +456,14 @@ void CFormEntryView::OnPrint()
     if (modified_ && lists_.OwnerCount() > 0 && AppPrompt().AskYesNo(QLatin1String(texts_.saveBeforePrint)))
         SaveCurrent();
     PrintForms();
+}
+
+bool CFormEntryView::ShowQuickHelp()
+{
+    if (!help_)
+        return false;
+    OnQuickHelp();
+    return true;
 }
 
 void CFormEntryView::OnQuickHelp()

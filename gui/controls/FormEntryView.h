@@ -4,6 +4,7 @@
 #include "core/print/PrintChoices.h"
 #include "core/records/FormCursor.h"
 #include "core/records/FormScreenTexts.h"
+#include "core/shell/Prompt.h"
 #include "gui/controls/FormView.h"
 
 #include <QString>
@@ -64,6 +65,7 @@ public:
     void OnViewHidden() override;
     bool OfferToSaveTypedEntries() override;
     QAbstractButton* PrintCommand() const override;
+    bool ShowQuickHelp() override;
 
 public slots:
     void OnSelect();
@@ -132,8 +134,10 @@ private:
     void FinishEnteredBox();
     // Saves the form without asking ("SaveCurrentW2").
     void SaveCurrent();
-    // The question before unsaved changes are left; Yes saves them.
-    void AskSaveChanges(const char* question);
+    // The question before unsaved changes are left; Yes saves them, No lets
+    // them go. With Cancel among `buttons`, Cancel returns false: nothing is
+    // left, and the changes stay on the screen.
+    bool AskSaveChanges(const char* question, PromptButtons buttons = PromptButtons::YesNo);
     void Step(bool forward);
     void ShowNote(QWidget* at, const char* note);
 

@@ -1,9 +1,9 @@
 #include "gui/controls/FormView.h"
 
 #include "core/shell/Prompt.h"
+#include "gui/controls/FocusScrolling.h"
 #include "gui/controls/FormCells.h"
 
-#include <QApplication>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -50,19 +50,10 @@ void CFormView::SetScrolledPage(QLayout* commands, QWidget* form)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll_);
-    // Tab alone would scroll to the box; Enter, a click half out of view and
-    // the program's own moves of the focus need it as well.
-    followFocus_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { ScrollIntoView(now); });
+    followFocus_ = FollowFocus(scroll_);
 }
 
 void CFormView::ScrollIntoView(QWidget* widget)
 {
-    QWidget* page = scroll_ ? scroll_->widget() : nullptr;
-    if (!widget || !page || !page->isAncestorOf(widget))
-        return;
-    // The whole box, not only its caret: a box at the right edge would show
-    // its first characters alone.
-    const QRect box(widget->mapTo(page, QPoint(0, 0)), widget->size());
-    const int margin = 8;
-    scroll_->ensureVisible(box.center().x(), box.center().y(), box.width() / 2 + margin, box.height() / 2 + margin);
+    ScrollToShow(scroll_, widget);
 }

@@ -26,6 +26,9 @@ public:
     // The button that prints what the screen shows (the window's Ctrl+P),
     // if the screen prints.
     virtual QAbstractButton* PrintCommand() const { return nullptr; }
+    // F1 on the screen: shows the screen's quick help and returns true, or
+    // returns false when it has none (the help page is for it then).
+    virtual bool ShowQuickHelp() { return false; }
     // The screen scrolls itself (see SetScrolledPage); the main window puts
     // every other screen in a scroll area.
     bool ScrollsItself() const { return scroll_ != nullptr; }

@@ -10,6 +10,7 @@
 #include "gui/controls/WaitCursor.h"
 
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 CCompanyView::CCompanyView(CGlobalDoc& document, QWidget* parent)
@@ -50,6 +51,18 @@ CCompanyView::CCompanyView(CGlobalDoc& document, QWidget* parent)
     connect(reset_, &QPushButton::clicked, this, &CCompanyView::OnReset);
     connect(clear_, &QPushButton::clicked, this, &CCompanyView::OnClear);
 
+    // Besides Ctrl+Tab in the sheet, the page keys of the desktop's other
+    // tabbed windows, anywhere on the screen.
+    const struct {
+        Qt::Key key;
+        int step;
+    } pageKeys[] = {{Qt::Key_PageDown, 1}, {Qt::Key_PageUp, -1}};
+    for (const auto& pageKey : pageKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | pageKey.key), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step = pageKey.step] { sheet_->TurnPage(step); });
+    }
+
     // Only a company this program may write can be updated here.
     auto offerWrites = [this](bool writable) { update_->setEnabled(writable); };
     connect(&document_, &CGlobalDoc::writableChanged, this, offerWrites);
@@ -88,17 +101,21 @@ void CCompanyView::OnCompanyDataCleared()
 
 bool CCompanyView::OfferToSaveTypedEntries()
 {
-    return AskToSaveTypedEntries(kSaveBeforeReplacing);
+    // Before the company or the program is left the question has a way
+    // out: Cancel (Escape, or closing the question) stays, with the typing.
+    return AskToSaveTypedEntries(kSaveBeforeReplacing, PromptButtons::YesNoCancel);
 }
 
-bool CCompanyView::AskToSaveTypedEntries(const char* question)
+bool CCompanyView::AskToSaveTypedEntries(const char* question, PromptButtons buttons)
 {
     // Nothing typed, or nothing that could be saved anyway.
     if (!document_.CanWrite() || !HasTypedEntries())
         return true;
-    if (!AppPrompt().AskYesNo(QLatin1String(question)))
-        return true;
-    return SaveTypedEntries();
+    switch (AppPrompt().Choose(QLatin1String(question), buttons)) {
+    case PromptAnswer::Yes: return SaveTypedEntries();
+    case PromptAnswer::Cancel: return false;
+    default: return true;
+    }
 }
 
 bool CCompanyView::SaveTypedEntries()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/controls/FormView.h"
+#include "core/shell/Prompt.h"
 #include "core/store/Records.h"
 
 class CColorButton;
@@ -54,8 +55,9 @@ private:
     void ShowRecord();
     // The question about typed entries, and on Yes their saving. Returns
     // false when they were to be saved but could not be (an empty employer
-    // name): they are still in the boxes.
-    bool AskToSaveTypedEntries(const char* question);
+    // name), or on Cancel when `buttons` offer it: they are still in the
+    // boxes.
+    bool AskToSaveTypedEntries(const char* question, PromptButtons buttons = PromptButtons::YesNo);
     bool SaveTypedEntries();
 
     CPropSheetCompany* sheet_;

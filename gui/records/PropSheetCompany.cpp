@@ -19,6 +19,11 @@ CPropSheetCompany::CPropSheetCompany(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+void CPropSheetCompany::TurnPage(int step)
+{
+    setCurrentIndex(((currentIndex() + step) % count() + count()) % count());
+}
+
 void CPropSheetCompany::Load(const CompanyRecord& company)
 {
     for (CompanyPage* page : Pages())

@@ -33,6 +33,11 @@ public:
     // Every box into the record, each cut to its field.
     void Save(CompanyRecord& company) const;
 
+    // Shows the page `step` pages on (back when negative), round from the
+    // last to the first as Ctrl+Tab goes. A box of the page shown before
+    // hands the keyboard to the new page.
+    void TurnPage(int step);
+
     // The text of the Employer Name box.
     QString EmployerName() const;
 

@@ -96,8 +96,10 @@ CSelectCompanyDialog::CSelectCompanyDialog(const QStringList& names, QWidget* pa
         item->setData(Qt::UserRole, i);
     }
     list_->sortItems(Qt::AscendingOrder);
+    // The first company is the current one, and looks it: Return (or OK)
+    // opens it, the arrow keys move on from it.
     if (list_->count() > 0)
-        list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        list_->setCurrentRow(0);
 
     QDialogButtonBox* buttons = OkCancelButtons(this);
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
@@ -111,11 +113,14 @@ CSelectCompanyDialog::CSelectCompanyDialog(const QStringList& names, QWidget* pa
 
 void CSelectCompanyDialog::accept()
 {
+    // The chosen line, else the one the keyboard is on (its selection may
+    // have been cleared with Ctrl+Space); OK without either keeps the
+    // dialog open.
     const QList<QListWidgetItem*> chosen = list_->selectedItems();
-    // OK without a chosen line keeps the dialog open.
-    if (chosen.isEmpty())
+    const QListWidgetItem* line = chosen.isEmpty() ? list_->currentItem() : chosen.first();
+    if (!line)
         return;
-    selected_ = chosen.first()->data(Qt::UserRole).toInt();
+    selected_ = line->data(Qt::UserRole).toInt();
     QDialog::accept();
 }
 

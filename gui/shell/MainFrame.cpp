@@ -4,15 +4,18 @@
 #include "gui/shell/ApplicationPassword.h"
 #include "gui/shell/CompanyDialogsWidgets.h"
 #include "gui/shell/FindingJump.h"
+#include "gui/shell/HelpWindow.h"
 #include "gui/check/CheckFormsCommand.h"
 #include "gui/check/CheckFormsWindow.h"
 #include "gui/controls/FormView.h"
 #include "core/document/GlobalDoc.h"
+#include "core/shell/HelpTopics.h"
 #include "core/shell/Prompt.h"
 #include "core/settings/Settings.h"
 #include "gui/shell/W4View.h"
 #include "gui/contractor/Form1096View.h"
 #include "gui/contractor/Form1099View.h"
+#include "gui/controls/FocusScrolling.h"
 #include "gui/controls/OutBarCtrl.h"
 #include "gui/controls/HyperlinkLabel.h"
 #include "core/controls/MakerLinks.h"
@@ -31,7 +34,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -47,8 +49,6 @@
 
 namespace {
 
-constexpr char kHelpFile[] = "formlark2005.html";
-
 // Large icons and the folder slide, without dragging or a selection frame
 // (380, with the inert bits).
 constexpr unsigned kMainFrameBarFlags = OutBarFlag::kInert | OutBarFlag::kAnimateFolders;
@@ -57,6 +57,17 @@ static_assert(kMainFrameBarFlags == 380);
 CFormView* AsFormView(QWidget* view)
 {
     return qobject_cast<CFormView*>(view);
+}
+
+// `text` with the mnemonic before the first `key` in it: the menus keep the
+// captions the program's windows show, and add their keys here.
+QString WithMnemonic(const char* text, const char* key)
+{
+    QString caption = QString::fromUtf8(text);
+    const qsizetype at = caption.indexOf(QString::fromUtf8(key));
+    if (at >= 0)
+        caption.insert(at, u'&');
+    return caption;
 }
 
 } // namespace
@@ -129,6 +140,10 @@ QAction* CMainFrame::CommandForKey(const QKeyEvent* key) const
 
 CMainFrame::~CMainFrame()
 {
+    // The screens' scroll areas must hear nothing of the focus moving while
+    // the window is torn down.
+    for (const QMetaObject::Connection& connection : followFocus_)
+        disconnect(connection);
     for (Screen screen : DocumentView::kRefreshOrder)
         document_.SetView(screen, nullptr);
 }
@@ -173,6 +188,9 @@ void CMainFrame::CreatePanes()
             area->setFocusPolicy(Qt::NoFocus);
             area->setWidgetResizable(true);
             area->setWidget(view);
+            // Tab alone would scroll to the box; Enter, a click half out of
+            // view and the program's own moves of the focus need it too.
+            followFocus_.push_back(FollowFocus(area));
             page = area;
         }
         pages_[size_t(screen)] = page;
@@ -210,6 +228,10 @@ void CMainFrame::CreatePanes()
     stack_->setCurrentWidget(pages_[size_t(Screen::Welcome)]);
     current_ = Screen::Welcome;
 
+    // F1: the shown screen's quick help, or its part of the help page.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &CMainFrame::OnScreenHelp);
+
     // F6 and Shift+F6 move between the two panes.
     auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
     connect(next, &QShortcut::activated, this, [this] { MovePaneFocus(1); });
@@ -221,7 +243,12 @@ void CMainFrame::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     LayOutPanes();
-    View(current_)->setFocus();
+    // The keyboard starts where the user does: on the welcome screen (which
+    // takes no input) at the bar's "Company Info", with its focus mark.
+    if (current_ == Screen::Welcome)
+        bar_->setFocus(Qt::OtherFocusReason);
+    else
+        View(current_)->setFocus();
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event)
@@ -359,6 +386,10 @@ void CMainFrame::CreateMenus()
         keyed(Command(QLatin1String(name)));
     QAction* exit = company->addAction(QStringLiteral("&Exit"));
     exit->setObjectName("Exit");
+    // The key every desktop program of Linux quits with, with the usual
+    // questions.
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    keyed(exit);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(company, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
@@ -382,22 +413,23 @@ void CMainFrame::CreateMenus()
     const struct {
         const char* name;
         const char* text;
+        const char* key; // where the mnemonic goes
         PeopleKind kind;
         bool import;
     } csvCommands[] = {
-        {"ImportEmployeesCsv", CsvTransferTexts::kImportEmployees, PeopleKind::Employees, true},
-        {"ImportContractorsCsv", CsvTransferTexts::kImportContractors, PeopleKind::Contractors, true},
-        {"ExportEmployeesCsv", CsvTransferTexts::kExportEmployees, PeopleKind::Employees, false},
-        {"ExportContractorsCsv", CsvTransferTexts::kExportContractors, PeopleKind::Contractors, false},
+        {"ImportEmployeesCsv", CsvTransferTexts::kImportEmployees, "Employees", PeopleKind::Employees, true},
+        {"ImportContractorsCsv", CsvTransferTexts::kImportContractors, "Contractors", PeopleKind::Contractors, true},
+        {"ExportEmployeesCsv", CsvTransferTexts::kExportEmployees, "xport", PeopleKind::Employees, false},
+        {"ExportContractorsCsv", CsvTransferTexts::kExportContractors, "rt", PeopleKind::Contractors, false},
     };
     for (const auto& c : csvCommands) {
-        QAction* action = tools->addAction(QString::fromUtf8(c.text));
+        QAction* action = tools->addAction(WithMnemonic(c.text, c.key));
         action->setObjectName(c.name);
         connect(action, &QAction::triggered, this,
                 [this, kind = c.kind, import = c.import] { import ? csv_->Import(kind) : csv_->Export(kind); });
     }
     tools->addSeparator();
-    command(tools, "CheckForms", QString::fromUtf8(kCheckFormsCaption), &CMainFrame::OnCheckForms);
+    command(tools, "CheckForms", WithMnemonic(kCheckFormsCaption, "Forms"), &CMainFrame::OnCheckForms);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     command(options, "Password", QStringLiteral("&Password"), &CMainFrame::OnChangePassword);
@@ -524,10 +556,22 @@ void CMainFrame::OnCompanyDataPath()
 
 void CMainFrame::OnHelp()
 {
-    const QString path = ProgramFolder() + QLatin1String(kHelpFile);
-    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        AppPrompt().Tell(QStringLiteral("The help file \"%1\" could not be opened.").arg(QDir::toNativeSeparators(path)),
-                         PromptIcon::Exclamation);
+    ShowHelpPage(QString());
+}
+
+void CMainFrame::OnScreenHelp()
+{
+    CFormView* view = AsFormView(View(current_));
+    if (view && view->ShowQuickHelp())
+        return;
+    ShowHelpPage(QLatin1String(HelpTopicOf(current_)));
+}
+
+void CMainFrame::ShowHelpPage(const QString& topic)
+{
+    if (!help_)
+        help_ = std::make_unique<CHelpWindow>();
+    help_->ShowTopic(topic);
 }
 
 void CMainFrame::OnWebPage()

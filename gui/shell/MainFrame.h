@@ -7,12 +7,14 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class CCheckFormsWindow;
 class CCsvTransfer;
 class QAbstractButton;
 class CFormView;
 class CGlobalDoc;
+class CHelpWindow;
 class CPriorYearImport;
 class COutBarCtrl;
 class CompanyDialogs;
@@ -68,6 +70,8 @@ public:
     // anew and brought to the front (made when first asked for).
     void OnCheckForms();
     CCheckFormsWindow* CheckFormsWindow() const { return check_.get(); }
+    // The help page's window, once it was asked for.
+    CHelpWindow* HelpWindow() const { return help_.get(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,7 +100,11 @@ private:
     void OnImport();
     void OnChangePassword();
     void OnCompanyDataPath();
+    // The help page from the top (the Help menu).
     void OnHelp();
+    // F1: the shown screen's quick help, else its section of the help page.
+    void OnScreenHelp();
+    void ShowHelpPage(const QString& topic);
     void OnWebPage();
     void OnOnlineUpdate();
     void OnAbout();
@@ -118,5 +126,8 @@ private:
     // The check of the forms, once asked for: a window of its own, so that
     // this one can come in front of it with the box of a finding.
     std::unique_ptr<CCheckFormsWindow> check_;
+    std::unique_ptr<CHelpWindow> help_;
+    // The screens' scroll areas following the focus (see FollowFocus).
+    std::vector<QMetaObject::Connection> followFocus_;
     QString fileToOpen_;
 };

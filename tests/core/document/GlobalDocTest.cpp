@@ -5,6 +5,7 @@
 #include "core/document/GlobalDoc.h"
 #include "core/settings/Settings.h"
 #include "core/store/CompanyData.h"
+#include "core/store/StoreLock.h"
 #include "tests/support/RecordBuilders.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/ScriptedPrompt.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -51,6 +53,15 @@ private:
     QStringList& log_;
     QString name_;
 };
+
+// A store of this edition cut short inside its engine's image: its header
+// says what it is, but it can't be read.
+void MakeCutShortStore(const QString& folder, const QString& fileName)
+{
+    MakeStore(folder, fileName, CompanyNameOfStoreFile(fileName));
+    QFile file(folder + fileName);
+    QVERIFY(file.resize(4096 + 1000));
+}
 
 EmployeeRecord Employee(int id, const char* first)
 {
@@ -155,6 +166,69 @@ private slots:
         QVERIFY(prompt.asked[0].contains(folders.DataFolder()));
         QVERIFY2(prompt.asked[0].contains(missing), qPrintable(prompt.asked[0]));
         QCOMPARE(prompt.icons[0], PromptIcon::Stop);
+    }
+
+    // A company that can't be read never stands in the way of the start: it
+    // is said once and the next one opens, which is the last active company
+    // from then on. A company file named on the command line stands in for
+    // the last active company.
+    void startPassesOverWhatCantBeRead_data()
+    {
+        QTest::addColumn<QString>("lastActive");
+        QTest::addColumn<QString>("commandLine"); // a file of the data folder, "elsewhere", or none
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QStringList>("told"); // the files said to be unreadable
+        QTest::newRow("damaged last: the Sample Company")
+            << "Broken" << QString() << "Sample Company" << QStringList{"Broken.pmt"};
+        QTest::newRow("damaged last, a store of the data folder named: that one, nothing said")
+            << "Broken" << "Acme.pmt" << "Acme" << QStringList{};
+        QTest::newRow("damaged last, a file from elsewhere named: the Sample Company, nothing said")
+            << "Broken" << "elsewhere" << "Sample Company" << QStringList{};
+        QTest::newRow("the named store damaged: the Sample Company")
+            << "Acme" << "Broken.pmt" << "Sample Company" << QStringList{"Broken.pmt"};
+        QTest::newRow("the Sample Company damaged too: the last active one")
+            << "Acme" << "Sample Company.pmt" << "Acme" << QStringList{"Sample Company.pmt"};
+    }
+
+    void startPassesOverWhatCantBeRead()
+    {
+        QFETCH(QString, lastActive);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, opened);
+        QFETCH(QStringList, told);
+        TestFolders folders;
+        ScriptedPrompt prompt;
+        const QString data = folders.DataFolder();
+        if (told.contains("Sample Company.pmt"))
+            MakeCutShortStore(data, "Sample Company.pmt");
+        else
+            MakeStore(data, "Sample Company.pmt", "Sample Company");
+        MakeStore(data, "Acme.pmt", "Acme");
+        MakeCutShortStore(data, "Broken.pmt");
+        WriteSettingText(kLastCompanyKey, "Value", lastActive);
+        QTemporaryDir elsewhere;
+        QString file;
+        if (commandLine == "elsewhere") {
+            MakeStore(elsewhere.path() + "/", "Cedar.pmt", "Cedar");
+            file = elsewhere.filePath("Cedar.pmt");
+        } else if (!commandLine.isEmpty()) {
+            file = data + commandLine;
+        }
+
+        CGlobalDoc doc;
+        QVERIFY(doc.OpenFirstCompany(file));
+        QCOMPARE(doc.CurrentCompanyName, opened);
+        QCOMPARE(doc.Company().EmployerName.Text(), opened);
+        QVERIFY(doc.CanWrite());
+        QCOMPARE(doc.IsOpenStore(file), !file.isEmpty() && file.startsWith(data) && opened + ".pmt" == commandLine);
+        QCOMPARE(prompt.asked.size(), told.size());
+        for (int i = 0; i < told.size(); ++i) {
+            QVERIFY2(prompt.asked[i].contains(told[i] + "\" could not be read"), qPrintable(prompt.asked[i]));
+            QCOMPARE(prompt.icons[i], PromptIcon::Stop);
+        }
+        // The company opened instead is the one the next start opens.
+        QVERIFY(doc.CloseDocument());
+        QCOMPARE(ReadSettingText(kLastCompanyKey, "Value", "-"), opened);
     }
 
     // A store whose forms don't all match their owners is opened as it is,
@@ -831,6 +905,74 @@ private slots:
         QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("Acme"));
         QCOMPARE(doc.Modified(), 0);
         QCOMPARE(RowCount(folders.DataFolder() + "Sample Company.pmt", "Employees"), 1);
+    }
+
+    // Opening a company that can't be read keeps the company that was open,
+    // as it was: its records, its unsaved changes, its lock and its place
+    // as the last active company.
+    void aFailedOpenKeepsTheOpenCompany_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Open") << "Open";
+        QTest::newRow("New, with the name of a damaged company") << "New";
+        QTest::newRow("a file of the data folder") << "File";
+        QTest::newRow("a file from elsewhere") << "File elsewhere";
+    }
+
+    void aFailedOpenKeepsTheOpenCompany()
+    {
+        QFETCH(QString, command);
+        TestFolders folders;
+        ScriptedPrompt prompt;
+        const QString data = folders.DataFolder();
+        MakeStore(data, "Sample Company.pmt", "Sample Company");
+        MakeStoreWithStaff(data, "Acme.pmt", "Acme", {1, 2}, {1});
+        MakeCutShortStore(data, "Broken.pmt");
+        QTemporaryDir elsewhere;
+        const QString outside = elsewhere.filePath("Cracked.pmt");
+        QVERIFY(QFile::copy(data + "Broken.pmt", outside)); // a name the data folder doesn't have
+        WriteSettingText(kLastCompanyKey, "Value", "Acme");
+        CGlobalDoc doc;
+        QVERIFY(doc.OpenFirstCompany());
+        QStringList log;
+        RecordingView view(log, "view");
+        doc.SetView(Screen::Employees, &view);
+        doc.SetModified(1); // a change the store refused, kept for Save
+        doc.QueueChange({RecordKind::Employee, ChangeOperation::Update, 0, 1}, false);
+        QSignalSpy navigations(&doc, &CGlobalDoc::navigateRequested);
+        const QStringList before = FolderSnapshot(data);
+
+        ScriptedDialogs dialogs;
+        dialogs.selectName = "Broken";
+        dialogs.newName = "broken";
+        prompt.Then(PromptAnswer::No); // keep the unsaved change unsaved
+        if (command == "Open")
+            doc.OnOpenCompany(dialogs);
+        else if (command == "New")
+            doc.OnNewCompany(dialogs);
+        else
+            doc.OnOpenFile(command == "File" ? data + "Broken.pmt" : outside, dialogs);
+        QVERIFY2(prompt.asked.last().contains("could not be read"), qPrintable(prompt.asked.last()));
+        QCOMPARE(prompt.icons.last(), PromptIcon::Stop);
+
+        QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Acme"));
+        QCOMPARE(doc.CurrentStorePath, data + "Acme.pmt");
+        QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("Acme"));
+        QCOMPARE(doc.Employees().size(), size_t(2));
+        QCOMPARE(doc.Title(), QStringLiteral("Acme - Formlark (2005)"));
+        QVERIFY(doc.CanWrite());
+        QCOMPARE(doc.Modified(), 1);
+        QCOMPARE(doc.PendingChanges().size(), size_t(1));
+        QVERIFY(log.isEmpty()); // the views kept what they show
+        QCOMPARE(navigations.size(), 0);
+        QVERIFY(StoreLock::IsHeldElsewhere(data + "Acme.pmt")); // still this program's
+        QVERIFY(!StoreLock::IsHeldElsewhere(data + "Broken.pmt"));
+        QCOMPARE(FolderSnapshot(data), before); // no copy of the damaged file left behind
+
+        doc.SetView(Screen::Employees, nullptr);
+        doc.SetModified(0);
+        QVERIFY(doc.CloseDocument());
+        QCOMPARE(ReadSettingText(kLastCompanyKey, "Value", "-"), QStringLiteral("Acme"));
     }
 
     void deleteCommand()

@@ -117,7 +117,7 @@ private slots:
         Program p;
         QAction* command = p.frame->Command("CheckForms");
         QVERIFY(command);
-        QCOMPARE(command->text(), QStringLiteral("Check Forms\u2026"));
+        QCOMPARE(command->text(), QStringLiteral("Check &Forms\u2026"));
         QVERIFY(command->shortcut().isEmpty());
         CCheckFormsWindow* window = p.Check();
         QVERIFY(window && window->isVisible() && !window->isModal());

@@ -3,6 +3,8 @@
 // dialogs.
 #include "core/document/CompanyDialogs.h"
 #include "gui/shell/CompanyDialogsWidgets.h"
+#include "gui/shell/HelpWindow.h"
+#include "gui/shell/MessageBoxPrompt.h"
 #include "core/document/GlobalDoc.h"
 #include "gui/shell/MainFrame.h"
 #include "core/shell/Navigation.h"
@@ -10,7 +12,12 @@
 #include "gui/shell/SplashWindow.h"
 #include "gui/controls/OutBarCtrl.h"
 #include "core/store/CompanyData.h"
+#include "gui/records/CompanyView.h"
+#include "gui/records/PropSheetCompany.h"
 #include "gui/wage/W2View.h"
+#include "gui/controls/BalloonWindow.h"
+#include "gui/controls/ColorButton.h"
+#include "core/records/FormScreenTexts.h"
 #include "tests/support/ScreenTesting.h"
 #include "tests/support/EarlierStoreWriter.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -25,6 +32,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -34,8 +42,13 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -85,6 +98,40 @@ QImage Shown(QWidget* window)
 QImage Fresh(QWidget* window)
 {
     return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Whether `widget` shows whole in the scroll area's view (a widget wider
+// than the view: from its left edge).
+bool ShownWhole(const QScrollArea* area, const QWidget* widget)
+{
+    const QRect view = area->viewport()->rect();
+    QRect at(widget->mapTo(area->viewport(), QPoint(0, 0)), widget->size());
+    if (at.width() > view.width())
+        at.setWidth(view.width() - at.left() + view.left());
+    return view.contains(at);
+}
+
+// Scrolls the area to the far end from `widget`, both ways.
+void ScrollAwayFrom(QScrollArea* area, const QWidget* widget)
+{
+    const QPoint at = widget->mapTo(area->widget(), QPoint(0, 0));
+    for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
+        const int position = bar == area->verticalScrollBar() ? at.y() : at.x();
+        const int middle = (bar == area->verticalScrollBar() ? area->widget()->height() : area->widget()->width()) / 2;
+        bar->setValue(position < middle ? bar->maximum() : bar->minimum());
+    }
+}
+
+// The anchors of a page shown in a text browser.
+QStringList Anchors(const QTextDocument* document)
+{
+    QStringList names;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        names << block.charFormat().anchorNames();
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            names << it.fragment().charFormat().anchorNames();
+    }
+    return names;
 }
 
 } // namespace
@@ -357,9 +404,9 @@ private slots:
                             "&Company: &New... \tCtrl+N | &Open ...\tCtrl+O | &Save \tCtrl+S | &Delete \tCtrl+D | - | "
                             "&Print...\tCtrl+P | - | &Exit",
                             "&Go: &Company Info | &Employees | Co&ntractors | Form W&2 | Form W&3 | Form &1099 | Form 1&096",
-                            "&Tools: &Import Clients From Tax Year 2004 | - | Import Employees and W-2s from CSV… | "
-                            "Import Contractors and 1099-MISCs from CSV… | Export Employees and W-2s to CSV… | "
-                            "Export Contractors and 1099-MISCs to CSV… | - | Check Forms…",
+                            "&Tools: &Import Clients From Tax Year 2004 | - | Import &Employees and W-2s from CSV… | "
+                            "Import &Contractors and 1099-MISCs from CSV… | E&xport Employees and W-2s to CSV… | "
+                            "Expo&rt Contractors and 1099-MISCs to CSV… | - | Check &Forms…",
                             "&Options: &Password | &Company Data Path (Network Edition)",
                             "&Help: Formlark &Help | Formlark on the &Web | &Online Update (Internet)... | &About Formlark",
                         }));
@@ -368,6 +415,19 @@ private slots:
         QCOMPARE(p.frame->Command("Save")->shortcut(), QKeySequence("Ctrl+S"));
         QCOMPARE(p.frame->Command("Delete")->shortcut(), QKeySequence("Ctrl+D"));
         QCOMPARE(p.frame->Command("Print")->shortcut(), QKeySequence("Ctrl+P"));
+        QCOMPARE(p.frame->Command("Exit")->shortcut(), QKeySequence("Ctrl+Q"));
+        // Every item of a menu can be chosen by its own letter.
+        for (QAction* menu : p.frame->menuBar()->actions()) {
+            QStringList letters;
+            for (QAction* item : menu->menu()->actions()) {
+                if (item->isSeparator())
+                    continue;
+                const qsizetype at = item->text().indexOf(u'&');
+                QVERIFY2(at >= 0, qPrintable(item->text()));
+                letters << item->text().mid(at + 1, 1).toLower();
+            }
+            QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+        }
     }
 
     void companyCommandsAreEnabledByTheirRules()
@@ -494,6 +554,217 @@ private slots:
         QCOMPARE(FileBytes(file), FileBytes(EarlierStoreFixture("Legacy Sample.pmt")));
     }
 
+    // Typing not saved is never thrown away by a stray key: before the
+    // program ends or the company is left, the screen's question has Cancel,
+    // and Escape or the question's close box keeps the program running with
+    // the typing in place.
+    void closingQuestionsHaveAWayOut_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<bool>("closeBox"); // the question closed by its close box, not Escape
+        QTest::newRow("W-2, the window's close box") << "W2" << "close" << false;
+        QTest::newRow("W-2, Ctrl+Q") << "W2" << "Ctrl+Q" << false;
+        QTest::newRow("W-2, Open, the question's close box") << "W2" << "Open" << true;
+        QTest::newRow("company setup, Ctrl+Q") << "setup" << "Ctrl+Q" << false;
+    }
+
+    void closingQuestionsHaveAWayOut()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, route);
+        QFETCH(bool, closeBox);
+        Program p(true);
+        p.Started();
+        const bool w2 = screen == "W2";
+        if (w2)
+            p.frame->Navigate(1, 3);
+        else
+            p.frame->Navigate(1, 0); // the company setup
+        CloseBalloons();
+        QWidget* view = p.frame->View(w2 ? Screen::W2 : Screen::CompanySetup);
+        auto* box = view->findChild<QLineEdit*>(w2 ? "Wages" : "City");
+        QVERIFY(box);
+        box->setFocus();
+        Erase(box);
+        Type(box, w2 ? "41000" : "Salem");
+        const QByteArray stored = FileBytes(p.document.CurrentStorePath);
+
+        MessageBoxPrompt boxes;
+        SetAppPrompt(&boxes);
+        QString asked;
+        auto answer = OnNextModal([&](QDialog& dialog) {
+            auto* question = qobject_cast<QMessageBox*>(&dialog);
+            QVERIFY(question);
+            asked = question->text();
+            QVERIFY(question->button(QMessageBox::Cancel));
+            if (closeBox)
+                question->close();
+            else
+                QTest::keyClick(question, Qt::Key_Escape);
+        });
+        if (route == "close")
+            QVERIFY(!p.frame->close());
+        else if (route == "Ctrl+Q")
+            QTest::keyClick(box, Qt::Key_Q, Qt::ControlModifier);
+        else
+            p.frame->Command("Open")->trigger();
+        SetAppPrompt(&p.prompt);
+        QVERIFY(answer->shown);
+        QCOMPARE(asked, w2 ? QStringLiteral("Would you like to save the changes you have done to this employee "
+                                            "before navigating away from this form?")
+                           : QString::fromLatin1(CCompanyView::kSaveBeforeReplacing));
+        QVERIFY(p.frame->isVisible());
+        QVERIFY(p.dialogs.offered.isEmpty()); // no company was offered
+        QCOMPARE(box->text(), w2 ? QStringLiteral("41000.00") : QStringLiteral("Salem"));
+        QCOMPARE(FileBytes(p.document.CurrentStorePath), stored);
+
+        // The typing is still offered when the window closes at last.
+        p.prompt.Then(PromptAnswer::Yes);
+        QVERIFY(p.frame->close());
+        CompanyStore store;
+        CompanyData data;
+        QCOMPARE(LoadCompany(store, p.document.CurrentStorePath, data), 0);
+        if (w2)
+            QVERIFY(std::any_of(data.w2s.begin(), data.w2s.end(),
+                                [](const W2Record& w) { return w.Wages.Text() == QLatin1String("41000.00"); }));
+        else
+            QCOMPARE(data.company.City.Text(), QStringLiteral("Salem"));
+    }
+
+    // F1 shows the help of the screen shown: the quick help of a form
+    // screen that has one, else the help page, in a window of the
+    // program's own, at the screen's section.
+    void f1ShowsTheScreensHelp_data()
+    {
+        QTest::addColumn<int>("index"); // navigation index, -1: the welcome screen
+        QTest::addColumn<QString>("section"); // empty: the quick help
+        QTest::newRow("welcome") << -1 << "start";
+        QTest::newRow("company setup") << 0 << "setup";
+        QTest::newRow("employees") << 1 << "people";
+        QTest::newRow("W-2: its quick help") << 3 << "";
+        QTest::newRow("W-3") << 4 << "w2";
+        QTest::newRow("1099-MISC, without quick help") << 5 << "form1099";
+    }
+
+    void f1ShowsTheScreensHelp()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, section);
+        Program p(true);
+        QVERIFY(QFile::copy(qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + "/formlark2005.html",
+                            p.folders.ProgramFolder() + "formlark2005.html"));
+        p.Started(); // the welcome screen
+        if (index >= 0) {
+            p.frame->Navigate(1, index);
+            CloseBalloons();
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QVERIFY(p.prompt.asked.isEmpty());
+        if (section.isEmpty()) {
+            const QList<CBalloonWindow*> balloons = OpenBalloons();
+            QCOMPARE(balloons.size(), 1);
+            QCOMPARE(balloons[0]->Title(), QString::fromLatin1(FormScreenBalloons::kQuickHelpTitle));
+            QVERIFY(!p.frame->HelpWindow());
+            CloseBalloons();
+            return;
+        }
+        CHelpWindow* help = p.frame->HelpWindow();
+        QVERIFY(help && help->isVisible());
+        QTextBrowser* page = help->Browser();
+        QCOMPARE(page->source().fragment(), section);
+        QVERIFY2(Anchors(page->document()).contains(section), qPrintable(section));
+        QVERIFY(page->document()->toPlainText().contains("Formlark (2005) Help"));
+        // Escape puts it away.
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(page, Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+    }
+
+    void helpWithoutItsPageSaysWhy()
+    {
+        Program p;
+        p.Started();
+        p.frame->Command("Help")->trigger();
+        QCOMPARE(p.prompt.asked.size(), 1);
+        QCOMPARE(p.prompt.asked[0], QStringLiteral("The help page \"%1formlark2005.html\" could not be opened: it is "
+                                                   "missing.")
+                                        .arg(QDir::toNativeSeparators(p.folders.ProgramFolder())));
+        QVERIFY(!p.frame->HelpWindow() || !p.frame->HelpWindow()->isVisible());
+    }
+
+    // On the first start the keyboard is at the bar's "Company Info", with
+    // its focus mark, and Return opens the company setup.
+    void theKeyboardStartsAtCompanyInfo()
+    {
+        Program p;
+        p.Started();
+        QCOMPARE(p.frame->CurrentScreen(), Screen::Welcome);
+        COutBarCtrl* bar = p.frame->NavigationBar();
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bar));
+        QCOMPARE(bar->FocusItem(), 0);
+        const QImage marked = bar->grab().toImage();
+        bar->clearFocus();
+        QVERIFY(bar->grab().toImage() != marked); // the mark shows
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Return);
+        QCOMPARE(p.frame->CurrentScreen(), Screen::CompanySetup);
+    }
+
+    // In a small window the company setup keeps the box with the focus in
+    // view on each of its pages, however the focus got there: Tab from the
+    // bar, Tab through the page, the page keys.
+    void companySetupKeepsTheFocusedBoxInView()
+    {
+        Program p;
+        p.frame->resize(632, 400);
+        p.Started();
+        p.frame->Navigate(1, 0);
+        QCOMPARE(p.frame->CurrentScreen(), Screen::CompanySetup);
+        auto* view = static_cast<CCompanyView*>(p.frame->View(Screen::CompanySetup));
+        auto* area = qobject_cast<QScrollArea*>(view->parentWidget()->parentWidget());
+        QVERIFY(area);
+        QVERIFY(area->verticalScrollBar()->maximum() > 0);
+        CPropSheetCompany& sheet = view->Sheet();
+        QWidget* employerName = QApplication::focusWidget();
+        QCOMPARE(employerName->objectName(), QStringLiteral("EmployerName"));
+
+        // From the bar, with the page scrolled to its far end.
+        ScrollAwayFrom(area, employerName);
+        p.frame->NavigationBar()->setFocus();
+        QTest::keyClick(p.frame->NavigationBar(), Qt::Key_Tab);
+        QVERIFY(view->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY2(ShownWhole(area, QApplication::focusWidget()), qPrintable(QApplication::focusWidget()->objectName()));
+
+        employerName->setFocus(Qt::TabFocusReason);
+        for (int page = 0; page < sheet.count(); ++page) {
+            QCOMPARE(sheet.currentIndex(), page);
+            QWidget* last = nullptr;
+            int stops = 0;
+            for (QWidget* focus = QApplication::focusWidget();
+                 focus && sheet.currentWidget()->isAncestorOf(focus) && stops < 50;
+                 focus = QApplication::focusWidget(), ++stops) {
+                QVERIFY2(ShownWhole(area, focus), qPrintable(QString("page %1, %2").arg(page).arg(focus->objectName())));
+                last = focus;
+                ScrollAwayFrom(area, focus);
+                QTest::keyClick(focus, Qt::Key_Tab);
+            }
+            QVERIFY(stops > 3 && stops < 50);
+            // Ctrl+PageDown from the page's last box: the next page, its
+            // first box in view.
+            last->setFocus(Qt::TabFocusReason);
+            ScrollAwayFrom(area, last);
+            QTest::keyClick(last, Qt::Key_PageDown, Qt::ControlModifier);
+            if (page + 1 < sheet.count())
+                QVERIFY(sheet.currentWidget()->isAncestorOf(QApplication::focusWidget()));
+        }
+        QCOMPARE(sheet.currentIndex(), 0); // round again
+        // Ctrl+PageUp goes back, from the screen's buttons too.
+        view->UpdateButton()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(view->UpdateButton(), Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(sheet.currentIndex(), sheet.count() - 1);
+    }
+
     void closingRenamesTheStoreAndAsksToSave()
     {
         Program p;
@@ -584,6 +855,36 @@ private slots:
         QCOMPARE(dialog.result(), 0);
     }
 
+    // The first company is the current one from the start: Return opens the
+    // line the keyboard is on.
+    void selectCompanyFromTheKeyboard_data()
+    {
+        QTest::addColumn<QList<int>>("keys"); // pressed before Return, Ctrl+Space as Qt::Key_Space
+        QTest::addColumn<int>("chosen");      // index in the names given
+        QTest::newRow("Return at once: the first line") << QList<int>{} << 2;
+        QTest::newRow("Down, Return") << QList<int>{Qt::Key_Down} << 0;
+        QTest::newRow("its selection cleared (Ctrl+Space): still the current line") << QList<int>{Qt::Key_Space} << 2;
+    }
+
+    void selectCompanyFromTheKeyboard()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, chosen);
+        CSelectCompanyDialog dialog({"Zeta", "alpha", "Beta"});
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QListWidget* list = dialog.List();
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(list));
+        QCOMPARE(list->selectedItems(), QList<QListWidgetItem*>{list->item(0)}); // looks current, and is
+        for (int key : keys)
+            QTest::keyClick(list, Qt::Key(key), key == Qt::Key_Space ? Qt::ControlModifier : Qt::NoModifier);
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.SelectedIndex(), chosen);
+    }
+
     void selectCompanyDialog()
     {
         CSelectCompanyDialog dialog({"Zeta", "alpha", "Beta"});
@@ -592,6 +893,7 @@ private slots:
         QListWidget* list = dialog.List();
         QCOMPARE(list->item(0)->text(), QStringLiteral("Beta"));
         QCOMPARE(list->item(2)->text(), QStringLiteral("alpha"));
+        list->setCurrentItem(nullptr);
         dialog.accept(); // nothing chosen: stays open
         QVERIFY(dialog.isVisible());
         const QRect row = list->visualItemRect(list->item(2));
