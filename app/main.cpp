@@ -22,16 +22,20 @@ int main(int argc, char** argv)
     const ProgramRequest request = ClassifyProgramArguments(argc, argv);
     switch (request.kind) {
     case ProgramRequestKind::Command:
-        return request.command->run(argc, argv);
+        return RunProgramCommand(*request.command, argc, argv);
     case ProgramRequestKind::Version:
         std::fputs("formlark " FORMLARK_VERSION "\n", stdout);
         return 0;
     case ProgramRequestKind::Help:
         PrintLine(stdout, ProgramUsageLine());
         return 0;
-    case ProgramRequestKind::Unknown:
-        PrintLine(stderr, UnknownCommandMessage(QString::fromLocal8Bit(argv[1])));
-        return kExitUsage;
+    case ProgramRequestKind::UnknownCommand:
+        PrintLine(stderr, UnknownCommandMessage(request.argument));
+        return kExitCouldNotRun;
+    case ProgramRequestKind::UnknownOption:
+        PrintLine(stderr, UnknownOptionMessage(request.argument));
+        PrintLine(stderr, ProgramUsageLine());
+        return kExitCouldNotRun;
     case ProgramRequestKind::Window:
         break;
     }
@@ -57,14 +61,20 @@ int main(int argc, char** argv)
         return 1;
     }
     // A company file to open (the desktop's "Open with"): opened once the
-    // start is through, so the password is asked first.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1 && !arguments.at(1).startsWith(u'-'))
-        frame.OpenFileAfterStartUp(arguments.at(1));
+    // start is through, so the password is asked first. One company is
+    // open at a time: the user is told which other files were not opened.
+    if (!request.files.isEmpty())
+        frame.OpenFileAfterStartUp(request.files.front());
+    const QString notOpened = FilesNotOpenedMessage(request.files);
     frame.showMaximized();
     frame.RefreshAllViews();
-    QObject::connect(&splash, &CSplashWindow::finished, &frame, [&frame] { frame.ContinueStartUp(); },
-                     Qt::QueuedConnection);
+    QObject::connect(
+        &splash, &CSplashWindow::finished, &frame,
+        [&frame, notOpened] {
+            if (frame.ContinueStartUp() && !notOpened.isEmpty())
+                AppPrompt().Tell(notOpened, PromptIcon::Exclamation);
+        },
+        Qt::QueuedConnection);
 
     const int result = app.exec();
     SetAppPrompt(nullptr);

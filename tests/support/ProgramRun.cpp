@@ -13,7 +13,11 @@ ProgramRun RunFormlark(const QStringList& arguments, const ProgramEnvironment& e
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), environment.platform);
+    if (environment.platform != QLatin1String("offscreen")) {
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    }
     env.insert(QStringLiteral("FORMLARK_SETTINGS_FILE"), environment.settingsFile);
     if (environment.programFolder.isEmpty())
         env.remove(QStringLiteral("FORMLARK_PROGRAM_FOLDER"));

@@ -22,6 +22,10 @@ struct ProgramEnvironment {
     // not ignore it itself.
     qint64 fileSizeLimit = 0;
     bool survivesFileSizeLimit = true;
+    // The platform the environment names to the window toolkit; any other
+    // than "offscreen" is named with no display to reach (as on a server
+    // whose environment names "xcb").
+    QString platform = QStringLiteral("offscreen");
 };
 
 QString FormlarkProgram();
