@@ -158,12 +158,16 @@ int ImportCompanySetup(const CommandRun& run, const CsvTable& table, CGlobalDoc&
         run.Say(file + QStringLiteral(": ") + OneLine(DescribeCsvProblem(problem, table.header)));
 
     const QString summary = QStringLiteral("company setup of \"%1\" from %2: ").arg(document.CurrentCompanyName, file);
-    const QString changed = setup.Changes() ? QStringLiteral("%1 boxes (%2)")
-                                                  .arg(setup.changedBoxes.size())
-                                                  .arg(setup.changedBoxes.join(QStringLiteral(", ")))
-                                            : QStringLiteral("no box");
+    const qsizetype count = setup.changedBoxes.size();
+    const QString changed = count == 0 ? QStringLiteral("no box")
+                                       : QStringLiteral("%1 %2 (%3)")
+                                             .arg(count)
+                                             .arg(QLatin1String(count == 1 ? "box" : "boxes"),
+                                                  setup.changedBoxes.join(QStringLiteral(", ")));
     if (!setup.Accepted()) {
-        PrintLine(stdout, summary + QStringLiteral("%1 with errors; nothing imported").arg(setup.problems.size()));
+        PrintLine(stdout, summary + QStringLiteral("%1 %2; nothing imported")
+                                        .arg(setup.problems.size())
+                                        .arg(QLatin1String(setup.problems.size() == 1 ? "problem" : "problems")));
         return kExitProblemsFound;
     }
     if (run.Has("--dry-run")) {

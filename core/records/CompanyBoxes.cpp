@@ -84,7 +84,7 @@ std::vector<CompanyBox> MakeCompanyBoxes()
                                     {kW3Contact}, true)
             .Csv("W-3 Contact Person", {"W-3 Contact", "W-3 Contact Name"}),
         Text<&C::FormW3Email>("FormW3Email", "E-mail address", P::W3, E::Text, 40, kForbiddenCommon)
-            .Csv("W-3 E-mail Address", {"W-3 E-mail", "W-3 Email"}),
+            .Csv("W-3 E-mail Address", {"W-3 E-mail"}),
         Text<&C::FormW3Telephone>("FormW3Telephone", "Telephone number", P::W3, E::Mask, 0, kMaskPhone,
                                   {kW3Contact})
             .Csv("W-3 Telephone Number", {"W-3 Telephone", "W-3 Phone"}),
@@ -95,7 +95,7 @@ std::vector<CompanyBox> MakeCompanyBoxes()
                                       kForbiddenCommon, {k1096Contact})
             .Csv("1096 Contact Person", {"1096 Contact", "1096 Contact Name", "1096 Name of Person to Contact"}),
         Text<&C::Form1096Email>("Form1096Email", "E-mail address", P::Form1096, E::Text, 40, kForbiddenCommon)
-            .Csv("1096 E-mail Address", {"1096 E-mail", "1096 Email"}),
+            .Csv("1096 E-mail Address", {"1096 E-mail"}),
         Text<&C::Form1096Telephone>("Form1096Telephone", "Telephone number", P::Form1096, E::Mask, 0, kMaskPhone,
                                     {k1096Contact})
             .Csv("1096 Telephone Number", {"1096 Telephone", "1096 Phone"}),
