@@ -6,7 +6,9 @@
 #include "core/records/CompanyBoxes.h"
 #include "tests/support/PrintFixture.h"
 
+#include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -112,6 +114,27 @@ private slots:
         QCOMPARE(read.problems.front().column, 0);
         QVERIFY2(read.problems.front().message.contains(problem), qPrintable(read.problems.front().message));
         QCOMPARE(read.company, print_fixture::Company());
+    }
+
+    // The samples of the README and the help page read as they are, every
+    // column a box's.
+    void theDocumentedSamplesRead()
+    {
+        const std::pair<const char*, const char*> sources[] = {
+            {"README.md", "```csv company\n(.*?)```"},
+            {"resources/help/formlark2005.html", "<pre class=\"csv company\"><code>(.*?)</code></pre>"},
+        };
+        for (const auto& [file, pattern] : sources) {
+            QFile source(QStringLiteral(FORMLARK_SOURCE_DIR "/") + QLatin1String(file));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            const QRegularExpression block(QLatin1String(pattern), QRegularExpression::DotMatchesEverythingOption);
+            const QRegularExpressionMatch sample = block.match(QString::fromUtf8(source.readAll()));
+            QVERIFY2(sample.hasMatch(), file);
+            const CompanySetupImport read = ReadCompanySetupCsv(Table(sample.captured(1).toUtf8()), CompanyRecord());
+            QVERIFY2(read.Accepted(), read.Accepted() ? file : qPrintable(read.problems.front().message));
+            QCOMPARE(read.unmappedColumns, QStringList());
+            QCOMPARE(read.company.EmployerName.Text(), QStringLiteral("Tide Bakery Inc"));
+        }
     }
 
     // A company without an employer name (a damaged store) gets none from
