@@ -20,8 +20,7 @@ const CommandSyntax& CheckSyntax()
                    "person, box, message, separated by tabs) and the counts on stderr; nothing is written.",
         .options =
             {
-                {.name = "--company", .value = "NAME", .required = true,
-                 .help = "the company of the data folder (its name in any letter case)"},
+                CompanyOptionSyntax(),
                 {.name = "--form", .choices = {"w2", "1099", "all"},
                  .help = "w2: the W-2s and the W-3; 1099: the 1099-MISCs and the 1096; all (the default): both"},
                 {.name = "--json",

@@ -46,6 +46,12 @@ void CommandRun::Say(const QString& message) const
     PrintLine(stderr, QStringLiteral("formlark %1: %2").arg(QLatin1String(syntax_.name), message));
 }
 
+OptionSyntax CompanyOptionSyntax()
+{
+    return {.name = "--company", .value = "NAME", .required = true,
+            .help = "the company of the data folder (its name in any letter case)"};
+}
+
 std::optional<CommandFailure> FindCompanyStore(const QString& name, QString& folder, QString& storeFile)
 {
     folder = ReadDataFolder();

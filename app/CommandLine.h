@@ -62,6 +62,9 @@ private:
     char** argv_;
 };
 
+// "--company NAME": the company of the data folder a command works on.
+OptionSyntax CompanyOptionSyntax();
+
 // The store of company `name` in the data folder the settings name: the
 // folder and the store's file name, or why there is none. The name spelt
 // exactly wins; else the one store whose name differs in letter case only.

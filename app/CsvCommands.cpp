@@ -24,12 +24,6 @@ enum class CsvKind { Employees, Contractors, Company };
 
 const char kCompanyKind[] = "company";
 
-OptionSyntax CompanyOption()
-{
-    return {.name = "--company", .value = "NAME", .required = true,
-            .help = "the company of the data folder (its name in any letter case)"};
-}
-
 OptionSyntax KindOption()
 {
     return {.name = "--kind", .choices = {"employees", "contractors", kCompanyKind}, .required = true,
@@ -205,7 +199,7 @@ const CommandSyntax& ImportCsvSyntax()
             "A company open in a window of the program can't be imported into.",
         .options =
             {
-                CompanyOption(),
+                CompanyOptionSyntax(),
                 KindOption(),
                 {.name = "FILE", .value = "the CSV FILE", .required = true, .help = "the CSV file to read"},
                 {.name = "--dry-run", .help = "check and list everything, write nothing"},
@@ -243,7 +237,7 @@ const CommandSyntax& ExportCsvSyntax()
                    "import-csv reads: the file imports back unchanged.",
         .options =
             {
-                CompanyOption(),
+                CompanyOptionSyntax(),
                 KindOption(),
                 {.name = "FILE", .value = "the CSV FILE", .required = true, .help = "the CSV file to write"},
             },

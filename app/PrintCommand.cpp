@@ -245,8 +245,7 @@ const CommandSyntax& PrintSyntax()
                    "--strict prints nothing then.",
         .options =
             {
-                {.name = "--company", .value = "NAME", .required = true,
-                 .help = "the company of the data folder (its name in any letter case)"},
+                CompanyOptionSyntax(),
                 {.name = "--form", .choices = {"w2", "w3", "1099", "1096"}, .required = true,
                  .help = "the W-2s, the W-3, the 1099-MISCs or the 1096"},
                 {.name = "--all", .group = "target", .help = "every W-2 / 1099-MISC (w2 and 1099 only)"},

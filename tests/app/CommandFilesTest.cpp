@@ -375,9 +375,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, said);
         for (const char* platform : {"offscreen", "xcb"}) {
-            ProgramEnvironment environment;
-            environment.settingsFile = folders_->SettingsFile();
-            environment.programFolder = folders_->ProgramFolder();
+            ProgramEnvironment environment = FoldersEnvironment(*folders_);
             environment.platform = QLatin1String(platform);
             const ProgramRun run = RunFormlark(arguments.replaceInStrings("@data/", Data()), environment, 20000);
             QCOMPARE(run.exitCode, 2);

@@ -45,14 +45,7 @@ class CompanyCommandsTest : public QObject {
 private:
     TestFolders* folders_ = nullptr;
 
-    ProgramRun Formlark(const QStringList& arguments)
-    {
-        ProgramEnvironment environment;
-        environment.settingsFile = folders_->SettingsFile();
-        environment.programFolder = folders_->ProgramFolder();
-        environment.workingFolder = folders_->Path("");
-        return RunFormlark(arguments, environment);
-    }
+    ProgramRun Formlark(const QStringList& arguments) { return RunFormlark(arguments, FoldersEnvironment(*folders_)); }
 
     QString Store(const QString& company) const { return folders_->DataFolder() + company + ".pmt"; }
 

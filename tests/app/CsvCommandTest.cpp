@@ -45,13 +45,7 @@ private:
     TestFolders* folders_ = nullptr;
     QString store_;
 
-    ProgramRun Formlark(const QStringList& arguments)
-    {
-        ProgramEnvironment environment;
-        environment.settingsFile = folders_->SettingsFile();
-        environment.programFolder = folders_->ProgramFolder();
-        return RunFormlark(arguments, environment);
-    }
+    ProgramRun Formlark(const QStringList& arguments) { return RunFormlark(arguments, FoldersEnvironment(*folders_)); }
 
     QString CsvFile(const QByteArray& bytes)
     {

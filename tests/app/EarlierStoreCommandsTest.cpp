@@ -39,13 +39,7 @@ class EarlierStoreCommandsTest : public QObject {
 private:
     TestFolders* folders_ = nullptr;
 
-    ProgramRun Formlark(const QStringList& arguments)
-    {
-        ProgramEnvironment environment;
-        environment.settingsFile = folders_->SettingsFile();
-        environment.programFolder = folders_->ProgramFolder();
-        return RunFormlark(arguments, environment);
-    }
+    ProgramRun Formlark(const QStringList& arguments) { return RunFormlark(arguments, FoldersEnvironment(*folders_)); }
 
     QString Store(const QString& name) const { return folders_->DataFolder() + name + ".pmt"; }
 

@@ -1,12 +1,22 @@
 #include "tests/support/ProgramRun.h"
 
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/TestFolders.h"
 
 #include <QProcess>
 
 QString FormlarkProgram()
 {
     return qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + QStringLiteral("/formlark");
+}
+
+ProgramEnvironment FoldersEnvironment(const TestFolders& folders)
+{
+    ProgramEnvironment environment;
+    environment.settingsFile = folders.SettingsFile();
+    environment.programFolder = folders.ProgramFolder();
+    environment.workingFolder = folders.Path(QString());
+    return environment;
 }
 
 ProgramRun RunFormlark(const QStringList& arguments, const ProgramEnvironment& environment, int timeoutMs)

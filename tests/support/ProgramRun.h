@@ -28,7 +28,12 @@ struct ProgramEnvironment {
     QString platform = QStringLiteral("offscreen");
 };
 
+class TestFolders;
+
 QString FormlarkProgram();
+
+// The settings file and program folder of `folders`, run in its folder.
+ProgramEnvironment FoldersEnvironment(const TestFolders& folders);
 
 // Runs the program with `arguments`; one that runs longer than `timeoutMs`
 // is killed.
