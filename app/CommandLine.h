@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <optional>
 
-// What the window-less commands (print, import-csv, export-csv, check,
-// convert, new-company) share: one run of a command with its options read
+// What the window-less commands (new-company, print, import-csv,
+// export-csv, check, convert) share: one run of a command with its options read
 // by its declared syntax, its one-line failures and warnings, the exit
 // status (CommandSyntax.h), and the company lookups.
 

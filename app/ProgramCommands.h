@@ -11,8 +11,8 @@
 // as a desktop file manager passes them). Anything else is refused without
 // a window: an unknown command, or an option that is neither the
 // program's nor the toolkit's. The commands are one table
-// (ProgramCommands.cpp): print, import-csv, export-csv, check, convert and
-// new-company, which the usage line and the "unknown command" message list.
+// (ProgramCommands.cpp): new-company, print, import-csv, export-csv, check
+// and convert, which the usage line and the "unknown command" message list.
 
 struct ProgramCommand {
     const CommandSyntax& (*syntax)();
@@ -36,7 +36,7 @@ int RunProgramCommand(const ProgramCommand& command, int argc, char** argv);
 
 // Every command, in the order the usage line lists them.
 std::vector<const ProgramCommand*> ProgramCommandList();
-// "print, import-csv, export-csv, check, convert, new-company"
+// "new-company, print, import-csv, export-csv, check, convert"
 QString ProgramCommandNames();
 
 // The answers that need no window.
