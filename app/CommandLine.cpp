@@ -5,30 +5,51 @@
 #include "core/settings/Settings.h"
 #include "core/store/CompanyStore.h"
 
-CommandOption SplitOption(const QString& argument)
+CommandRun::CommandRun(const CommandSyntax& syntax, int argc, char** argv)
+    : syntax_(syntax)
+    , argv_(argv)
 {
-    CommandOption option;
-    option.name = argument;
-    const qsizetype equals = argument.indexOf(u'=');
-    if (argument.startsWith(QLatin1String("--")) && equals > 0) {
-        option.name = argument.left(equals);
-        option.value = argument.mid(equals + 1);
-        option.hasValue = true;
+    QStringList arguments;
+    for (int i = 2; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLineReading reading = syntax.Read(arguments, options_);
+    if (reading.help) {
+        std::fputs(syntax.Help().toLocal8Bit().constData(), stdout);
+        answered_ = 0;
+    } else if (!reading.refusal.isEmpty()) {
+        answered_ = Fail({reading.refusal});
     }
-    return option;
 }
 
-std::optional<CommandFailure> TakeOptionValue(CommandOption& option, const QStringList& args, qsizetype& index)
+void CommandRun::Start() const
 {
-    if (!option.hasValue) {
-        if (index + 1 >= args.size())
-            return UsageFailure(QStringLiteral("%1 needs a value").arg(option.name));
-        option.value = args[++index];
-        option.hasValue = true;
-    }
-    if (option.value.startsWith(QLatin1String("--")))
-        return UsageFailure(QStringLiteral("%1 needs a value, not the option \"%2\"").arg(option.name, option.value));
-    return std::nullopt;
+    // A command only looks at the settings: the user's file stays as it is.
+    SetSettingsReadOnly(true);
+    const QString problem = SettingsFileProblem();
+    if (!problem.isEmpty())
+        Warn(problem + QStringLiteral(" Its settings are not used."));
+}
+
+int CommandRun::Fail(const CommandFailure& failure) const
+{
+    Say(failure.message);
+    return failure.exitCode;
+}
+
+void CommandRun::Warn(const QString& message) const
+{
+    Say(QStringLiteral("warning: ") + message);
+}
+
+void CommandRun::Say(const QString& message) const
+{
+    PrintLine(stderr, QStringLiteral("formlark %1: %2").arg(QLatin1String(syntax_.name), message));
+}
+
+OptionSyntax CompanyOptionSyntax()
+{
+    return {.name = "--company", .value = "NAME", .required = true,
+            .help = "the company of the data folder (its name in any letter case)"};
 }
 
 std::optional<CommandFailure> FindCompanyStore(const QString& name, QString& folder, QString& storeFile)
@@ -59,25 +80,8 @@ std::optional<CommandFailure> ReadCompanyStore(const QString& name, const QStrin
     // A store of the earlier editions says in a sentence what keeps it from
     // being read.
     if (read.earlierEdition)
-        return CommandFailure{read.problem.replace(u'\n', u' ')};
+        return CommandFailure{OneLine(read.problem)};
     return StoreReadFailure(name, path, read.problem);
-}
-
-QStringList CommandArguments(int argc, char** argv)
-{
-    QStringList args;
-    for (int i = 2; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    return args;
-}
-
-void StartCommand(const QString& command)
-{
-    // A command only looks at the settings: the user's file stays as it is.
-    SetSettingsReadOnly(true);
-    const QString problem = SettingsFileProblem();
-    if (!problem.isEmpty())
-        PrintLine(stderr, QStringLiteral("formlark %1: warning: %2 Its settings are not used.").arg(command, problem));
 }
 
 std::optional<CommandFailure> CheckOutputFile(const QString& file, const QString& dataFolder)
@@ -85,7 +89,12 @@ std::optional<CommandFailure> CheckOutputFile(const QString& file, const QString
     const QString refusal = OutputTargetRefusal(file, dataFolder);
     if (refusal.isEmpty())
         return std::nullopt;
-    return UsageFailure(refusal);
+    return CommandFailure{refusal};
+}
+
+QString OneLine(QString text)
+{
+    return text.replace(QStringLiteral("\n\n"), QStringLiteral(" ")).replace(u'\n', u' ');
 }
 
 void PrintLine(std::FILE* stream, const QString& line)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandSyntax.h"
 #include "core/store/CompanyData.h"
 
 #include <QString>
@@ -8,39 +9,61 @@
 #include <cstdio>
 #include <optional>
 
-// What the window-less commands (print, import-csv, export-csv, check) share:
-// their exit codes, one-line failures, and options written "--name value"
-// or "--name=value".
+// What the window-less commands (new-company, print, import-csv,
+// export-csv, check, convert) share: one run of a command with its options read
+// by its declared syntax, its one-line failures and warnings, the exit
+// status (CommandSyntax.h), and the company lookups.
 
-inline constexpr int kExitFailure = 1;
-inline constexpr int kExitUsage = 2;
-
-// A bad command line or input: one line for stderr and the exit code.
+// Something that keeps the command from doing its work: one line for
+// stderr and the exit code.
 struct CommandFailure {
     QString message;
-    int exitCode = kExitFailure;
+    int exitCode = kExitCouldNotRun;
 };
-
-inline CommandFailure UsageFailure(const QString& message)
-{
-    return {message, kExitUsage};
-}
-
-// One option of the command line, "--name=value" split at the sign.
-struct CommandOption {
-    QString name;
-    QString value;
-    bool hasValue = false;
-};
-
-CommandOption SplitOption(const QString& argument);
-
-// Gives `option` the next argument as its value when it had none. A value
-// that looks like an option is refused, so that a forgotten value never
-// swallows the next option ("--pdf --all" never names a file "--all").
-std::optional<CommandFailure> TakeOptionValue(CommandOption& option, const QStringList& args, qsizetype& index);
 
 void PrintLine(std::FILE* stream, const QString& line);
+
+// One run of a command. Made from the command line (before any application
+// object, so a bad command line or --help never needs more), it answers
+// --help or refuses a bad command line; else the command goes on and reads
+// its options here.
+class CommandRun {
+public:
+    CommandRun(const CommandSyntax& syntax, int argc, char** argv);
+
+    // The exit code when the run is over already (help given, or the
+    // command line refused in one line), else nullopt.
+    std::optional<int> Answered() const { return answered_; }
+
+    bool Has(const char* option) const { return options_.Has(option); }
+    QString Value(const char* option) const { return options_.Value(option); }
+
+    // For the command's application object: the program's own name only,
+    // so no argument of the command is ever read as the toolkit's option.
+    int& ApplicationArgc() { return applicationArgc_; }
+    char** ApplicationArgv() const { return argv_; }
+
+    // The command starts its work: it only reads the settings, and says
+    // once when the settings file can't be used (its defaults are used).
+    void Start() const;
+
+    // "formlark NAME: message" on stderr; returns the failure's exit code.
+    int Fail(const CommandFailure& failure) const;
+    // "formlark NAME: warning: message" on stderr.
+    void Warn(const QString& message) const;
+    // "formlark NAME: message" on stderr.
+    void Say(const QString& message) const;
+
+private:
+    const CommandSyntax& syntax_;
+    CommandOptions options_;
+    std::optional<int> answered_;
+    int applicationArgc_ = 1;
+    char** argv_;
+};
+
+// "--company NAME": the company of the data folder a command works on.
+OptionSyntax CompanyOptionSyntax();
 
 // The store of company `name` in the data folder the settings name: the
 // folder and the store's file name, or why there is none. The name spelt
@@ -58,13 +81,9 @@ CommandFailure StoreReadFailure(const QString& company, const QString& path, con
 // (StoreReadFailure).
 std::optional<CommandFailure> ReadCompanyStore(const QString& name, const QString& path, CompanyData& data);
 
-// The arguments after the command's name.
-QStringList CommandArguments(int argc, char** argv);
-
-// Where a command starts: it only reads the settings, and says once on
-// stderr when the settings file can't be used (its defaults are used then).
-void StartCommand(const QString& command);
-
-// The file a command writes for the user: refused (a usage failure) when
-// it is a company's file or not a regular file (see OutputTarget.h).
+// The file a command writes for the user: refused when it is a company's
+// file or not a regular file (see OutputTarget.h).
 std::optional<CommandFailure> CheckOutputFile(const QString& file, const QString& dataFolder);
+
+// A text of several lines (a message the window shows) as one line.
+QString OneLine(QString text);

@@ -15,38 +15,21 @@
 
 namespace {
 
-const char kUsage[] =
-    "usage: formlark convert --company NAME | --all\n"
-    "\n"
-    "Converts company stores of the earlier Windows editions in the data folder\n"
-    "into stores of this edition, with the same companies, people and forms.\n"
-    "Each original file is kept unchanged beside its store as NAME.pmt.2005.\n"
-    "  --company NAME   the store of that company (any letter case)\n"
-    "  --all            every store of an earlier edition in the data folder\n";
-
-int Fail(const CommandFailure& failure)
-{
-    PrintLine(stderr, QStringLiteral("formlark convert: ") + failure.message);
-    return failure.exitCode;
-}
-
 // Converts one store; says what it did, on stdout or stderr.
-bool Convert(const QString& folder, const QString& storeFile)
+bool Convert(const CommandRun& run, const QString& folder, const QString& storeFile)
 {
     const QString path = folder + storeFile;
     const QString kept = KeptOriginalPath(path);
     QString problem;
     StoredValueChanges changes;
     if (!ConvertEarlierStore(path, kept, &problem, &changes)) {
-        QString line = problem;
-        PrintLine(stderr, QStringLiteral("formlark convert: ") + line.replace(u'\n', u' '));
+        run.Say(OneLine(problem));
         return false;
     }
     // Every value the new store does not hold exactly as the original did
     // (which keeps them all).
     for (const StoredValueChange& change : changes)
-        PrintLine(stderr, QStringLiteral("formlark convert: %1: not kept exactly: %2")
-                              .arg(CompanyNameOfStoreFile(storeFile), change.Describe()));
+        run.Say(QStringLiteral("%1: not kept exactly: %2").arg(CompanyNameOfStoreFile(storeFile), change.Describe()));
     PrintLine(stdout, QStringLiteral("converted \"%1\": %2 is a store of this edition now; the original is kept as %3")
                           .arg(CompanyNameOfStoreFile(storeFile), storeFile, QFileInfo(kept).fileName()));
     return true;
@@ -54,45 +37,43 @@ bool Convert(const QString& folder, const QString& storeFile)
 
 } // namespace
 
-int RunConvertCommand(int argc, char** argv)
+const CommandSyntax& ConvertSyntax()
 {
-    QCoreApplication app(argc, argv);
-    StartCommand(QStringLiteral("convert"));
-    const QStringList args = CommandArguments(argc, argv);
+    static const CommandSyntax syntax{
+        .name = "convert",
+        .purpose = "Converts company stores of the earlier Windows editions in the data folder into stores of this "
+                   "edition, with the same companies, people and forms. Each original file is kept unchanged "
+                   "beside its store as NAME.pmt.2005.",
+        .options =
+            {
+                {.name = "--company", .value = "NAME", .required = true, .group = "stores",
+                 .help = "the store of that company (any letter case)"},
+                {.name = "--all", .required = true, .group = "stores",
+                 .help = "every store of an earlier edition in the data folder"},
+            },
+        .problemsFound = "--all could not convert some of the stores (the others are converted)",
+    };
+    return syntax;
+}
 
-    QString company;
-    bool all = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        CommandOption option = SplitOption(args[i]);
-        if (option.name == QLatin1String("--help") || option.name == QLatin1String("-h")) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (option.name == QLatin1String("--all") && !option.hasValue) {
-            all = true;
-        } else if (option.name == QLatin1String("--company")) {
-            if (auto failure = TakeOptionValue(option, args, i))
-                return Fail(*failure);
-            company = option.value;
-        } else {
-            return Fail(
-                UsageFailure(QStringLiteral("unknown option \"%1\" (see formlark convert --help)").arg(args[i])));
-        }
-    }
-    if (all == !company.isEmpty())
-        return Fail(UsageFailure(QStringLiteral("give either --company NAME or --all")));
+int RunConvertCommand(CommandRun& run)
+{
+    QCoreApplication app(run.ApplicationArgc(), run.ApplicationArgv());
+    run.Start();
+    const QString company = run.Value("--company");
+    const bool all = run.Has("--all");
 
     if (!all) {
         QString folder;
         QString storeFile;
         if (auto failure = FindCompanyStore(company, folder, storeFile))
-            return Fail(*failure);
+            return run.Fail(*failure);
         if (StoreFileKindOf(folder + storeFile) != StoreFileKind::Earlier) {
             PrintLine(stdout, QStringLiteral("\"%1\" is a store of this edition already; nothing to convert")
                                   .arg(CompanyNameOfStoreFile(storeFile)));
             return 0;
         }
-        return Convert(folder, storeFile) ? 0 : kExitFailure;
+        return Convert(run, folder, storeFile) ? 0 : kExitCouldNotRun;
     }
 
     const QString folder = ReadDataFolder();
@@ -111,7 +92,7 @@ int RunConvertCommand(int argc, char** argv)
     }
     int failed = 0;
     for (const QString& file : std::as_const(files))
-        failed += Convert(folder, file) ? 0 : 1;
+        failed += Convert(run, folder, file) ? 0 : 1;
     PrintLine(stdout, QStringLiteral("%1 of %2 stores converted").arg(files.size() - failed).arg(files.size()));
-    return failed == 0 ? 0 : kExitFailure;
+    return failed == 0 ? 0 : kExitProblemsFound;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-// "formlark convert --company NAME | --all": turns stores of the earlier
-// Windows editions in the data folder into stores of this edition, keeping
-// each original beside it. Returns the process exit code.
-int RunConvertCommand(int argc, char** argv);
+#include "app/CommandLine.h"
+
+// "formlark convert ...": converts stores of the earlier editions in the
+// data folder into stores of this edition, the originals kept.
+const CommandSyntax& ConvertSyntax();
+int RunConvertCommand(CommandRun& run);

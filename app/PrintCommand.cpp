@@ -1,6 +1,7 @@
 #include "app/PrintCommand.h"
 
 #include "app/CommandLine.h"
+#include "core/check/PrintCheck.h"
 #include "core/document/CompanyFiles.h"
 #include "render/HeadlessGui.h"
 #include "core/settings/Settings.h"
@@ -33,26 +34,6 @@
 
 namespace {
 
-const char kUsage[] =
-    "usage: formlark print --company NAME --form w2|w3|1099|1096 [--all | --current]\n"
-    "                      [--paper preprinted|copy|laser] [--copy INDEX]\n"
-    "                      [--offset-x INCHES --offset-y INCHES] [--vertical-space INCHES]\n"
-    "                      --pdf FILE\n"
-    "\n"
-    "Writes the forms of a company of the data folder to one PDF on Letter paper.\n"
-    "Options left out keep the saved print options of the form.\n"
-    "  --all, --current      every W-2 / 1099-MISC, or the first employee or\n"
-    "                        contractor in the list (w2 and 1099 only)\n"
-    "  --paper               preprinted: data only; copy: on blank paper with the\n"
-    "                        picture of the form; laser: full-page substitute\n"
-    "                        (w2 and w3 only)\n"
-    "  --copy INDEX          the copy on blank paper: w2 0-4 (1, 2, B, C, D),\n"
-    "                        1099 0-3 (1, B, 2, C)\n"
-    "  --offset-x, --offset-y  alignment on pre-printed forms in inches, up to\n"
-    "                        99.99 with two decimals; negative is left / up\n"
-    "  --vertical-space      inches between the two W-2 forms of a sheet,\n"
-    "                        0.75 to 1.75 (w2 only)\n";
-
 using Failure = CommandFailure;
 
 struct Arguments {
@@ -65,7 +46,7 @@ struct Arguments {
     std::optional<double> offsetY;
     std::optional<double> verticalSpace;
     QString pdf;
-    bool help = false;
+    bool strict = false;
 };
 
 // Inches as the alignment boxes take them: up to two whole digits and two
@@ -79,96 +60,59 @@ std::optional<double> ParseInches(const QString& text, bool allowSign)
     return text.toDouble();
 }
 
-std::optional<Failure> ParseArguments(const QStringList& args, Arguments& out)
+// The options' values, and the rules that tie them to the form.
+std::optional<Failure> ReadArguments(const CommandRun& run, Arguments& out)
 {
-    const auto usage = &UsageFailure;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        CommandOption option = SplitOption(args[i]);
-        const QString& name = option.name;
-        const QString& value = option.value;
-        const bool hasValue = option.hasValue;
-        const bool flag = name == QLatin1String("--help") || name == QLatin1String("-h")
-            || name == QLatin1String("--all") || name == QLatin1String("--current");
-        if (flag && hasValue)
-            return usage(QStringLiteral("%1 takes no value (\"%2\")").arg(name, args[i]));
-        if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
-            out.help = true;
-            continue;
-        }
-        if (name == QLatin1String("--all") || name == QLatin1String("--current")) {
-            const PrintTarget target = name == QLatin1String("--all") ? PrintTarget::All : PrintTarget::Current;
-            if (out.target && *out.target != target)
-                return usage(QStringLiteral("--all and --current exclude each other"));
-            out.target = target;
-            continue;
-        }
-        static const QStringList withValue = {"--company", "--form",     "--paper",          "--copy", "--offset-x",
-                                              "--offset-y", "--vertical-space", "--pdf"};
-        if (!withValue.contains(name))
-            return usage(QStringLiteral("unknown option \"%1\" (see formlark print --help)").arg(args[i]));
-        if (auto failure = TakeOptionValue(option, args, i))
-            return failure;
-
-        if (name == QLatin1String("--company")) {
-            out.company = value;
-        } else if (name == QLatin1String("--form")) {
-            out.form = value.toLower();
-            static const QStringList forms = {"w2", "w3", "1099", "1096"};
-            if (!forms.contains(out.form))
-                return usage(QStringLiteral("--form must be w2, w3, 1099 or 1096, not \"%1\"").arg(value));
-        } else if (name == QLatin1String("--paper")) {
-            out.paper = value.toLower();
-            static const QStringList papers = {"preprinted", "copy", "laser"};
-            if (!papers.contains(out.paper))
-                return usage(QStringLiteral("--paper must be preprinted, copy or laser, not \"%1\"").arg(value));
-        } else if (name == QLatin1String("--copy")) {
-            static const QRegularExpression digits(QStringLiteral("^\\d{1,2}$"));
-            if (!digits.match(value).hasMatch())
-                return usage(QStringLiteral("--copy must be a copy number, not \"%1\"").arg(value));
-            out.copy = value.toInt();
-        } else if (name == QLatin1String("--offset-x") || name == QLatin1String("--offset-y")) {
-            const auto inches = ParseInches(value, true);
-            if (!inches)
-                return usage(QStringLiteral("%1 must be inches such as 0.25 or -1.5 (at most 99.99), not \"%2\"")
-                                 .arg(name, value));
-            (name == QLatin1String("--offset-x") ? out.offsetX : out.offsetY) = *inches;
-        } else if (name == QLatin1String("--vertical-space")) {
-            const auto inches = ParseInches(value, false);
-            if (!inches || *inches < 0.75 || *inches > 1.75)
-                return usage(QStringLiteral("--vertical-space must be inches from 0.75 to 1.75, not \"%1\"").arg(value));
-            out.verticalSpace = *inches;
-        } else if (name == QLatin1String("--pdf")) {
-            if (value.isEmpty())
-                return usage(QStringLiteral("--pdf needs a file name"));
-            out.pdf = value;
-        }
+    out.company = run.Value("--company");
+    out.form = run.Value("--form");
+    if (run.Has("--all"))
+        out.target = PrintTarget::All;
+    else if (run.Has("--current"))
+        out.target = PrintTarget::Current;
+    out.paper = run.Value("--paper");
+    if (run.Has("--copy")) {
+        static const QRegularExpression digits(QStringLiteral("^\\d{1,2}$"));
+        const QString value = run.Value("--copy");
+        if (!digits.match(value).hasMatch())
+            return Failure{QStringLiteral("--copy must be a copy number, not \"%1\"").arg(value)};
+        out.copy = value.toInt();
     }
-    if (out.help)
-        return std::nullopt;
-    if (out.company.isEmpty())
-        return usage(QStringLiteral("--company NAME is required"));
-    if (out.form.isEmpty())
-        return usage(QStringLiteral("--form w2|w3|1099|1096 is required"));
-    if (out.pdf.isEmpty())
-        return usage(QStringLiteral("--pdf FILE is required"));
+    for (const char* name : {"--offset-x", "--offset-y"}) {
+        if (!run.Has(name))
+            continue;
+        const auto inches = ParseInches(run.Value(name), true);
+        if (!inches)
+            return Failure{QStringLiteral("%1 must be inches such as 0.25 or -1.5 (at most 99.99), not \"%2\"")
+                               .arg(QLatin1String(name), run.Value(name))};
+        (qstrcmp(name, "--offset-x") == 0 ? out.offsetX : out.offsetY) = *inches;
+    }
+    if (run.Has("--vertical-space")) {
+        const QString value = run.Value("--vertical-space");
+        const auto inches = ParseInches(value, false);
+        if (!inches || *inches < 0.75 || *inches > 1.75)
+            return Failure{QStringLiteral("--vertical-space must be inches from 0.75 to 1.75, not \"%1\"").arg(value)};
+        out.verticalSpace = *inches;
+    }
+    out.pdf = run.Value("--pdf");
+    out.strict = run.Has("--strict");
 
     const bool twoUp = out.form == QLatin1String("w2") || out.form == QLatin1String("1099");
     if (out.target && !twoUp)
-        return usage(QStringLiteral("--all and --current apply to w2 and 1099 only"));
+        return Failure{QStringLiteral("--all and --current apply to w2 and 1099 only")};
     if (out.paper == QLatin1String("laser") && (out.form == QLatin1String("1099") || out.form == QLatin1String("1096")))
-        return usage(QStringLiteral("--paper laser applies to w2 and w3 only"));
+        return Failure{QStringLiteral("--paper laser applies to w2 and w3 only")};
     if (out.copy) {
         if (!twoUp)
-            return usage(QStringLiteral("--copy applies to w2 and 1099 only"));
+            return Failure{QStringLiteral("--copy applies to w2 and 1099 only")};
         if (!out.paper.isEmpty() && out.paper != QLatin1String("copy"))
-            return usage(QStringLiteral("--copy goes with --paper copy"));
+            return Failure{QStringLiteral("--copy goes with --paper copy")};
         const int copies = out.form == QLatin1String("w2") ? kW2CopyCount : k1099CopyCount;
         if (*out.copy >= copies)
-            return usage(QStringLiteral("--copy must be 0 to %1 for %2").arg(copies - 1).arg(out.form));
+            return Failure{QStringLiteral("--copy must be 0 to %1 for %2").arg(copies - 1).arg(out.form)};
         out.paper = QStringLiteral("copy");
     }
     if (out.verticalSpace && out.form != QLatin1String("w2"))
-        return usage(QStringLiteral("--vertical-space applies to w2 only"));
+        return Failure{QStringLiteral("--vertical-space applies to w2 only")};
     return std::nullopt;
 }
 
@@ -191,7 +135,17 @@ struct CommandJob {
     std::unique_ptr<PrintJob> job;
     QString nothingToPrint;
     QString warning;
+    PrintedWithErrors errors; // the printed forms the check finds errors in
 };
+
+// The people a job of `target` prints: every one in list order, or the
+// first of it.
+std::vector<int> PrintedOwners(PrintTarget target, const std::vector<int>& order)
+{
+    if (target == PrintTarget::All || order.empty())
+        return order;
+    return {order.front()};
+}
 
 CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& company)
 {
@@ -221,6 +175,7 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
                                         ? QStringLiteral("company \"%1\" has no W-2 forms to print").arg(company)
                                         : QStringLiteral("company \"%1\" has no employees").arg(company);
         const std::vector<int> order = FirstNameOrder(data.employees);
+        result.errors = W2PrintErrors(data, PrintedOwners(o.Target, order));
         result.job = std::make_unique<W2PrintJob>(data.company, data.employees, data.w2s, o,
                                                   order.empty() ? 0 : order.front());
     } else if (a.form == QLatin1String("w3")) {
@@ -233,6 +188,7 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
         ApplyOffsets(a, o);
         if (ComputeW3Totals(data.employees, data.w2s).formCount == 0)
             result.nothingToPrint = QStringLiteral("company \"%1\" has no W-2 forms to total on a W-3").arg(company);
+        result.errors = W3PrintErrors(data);
         result.job = std::make_unique<W3PrintJob>(data.company, data.employees, data.w2s, o);
     } else if (a.form == QLatin1String("1099")) {
         Print1099Options o;
@@ -258,6 +214,7 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
                                  ? QStringLiteral("one or more 1099 forms contain empty fields")
                                  : QStringLiteral("the 1099 form contains empty fields");
         }
+        result.errors = Form1099PrintErrors(data, PrintedOwners(o.Target, order));
         result.job = std::make_unique<Form1099PrintJob>(data.company, data.contractors, data.forms1099, o, current);
     } else {
         Print1096Options o;
@@ -270,59 +227,93 @@ CommandJob BuildJob(const Arguments& a, const CompanyData& data, const QString& 
         if (ComputeForm1096Totals(data.contractors, data.forms1099).formCount == 0)
             result.nothingToPrint =
                 QStringLiteral("company \"%1\" has no 1099-MISC forms to total on a 1096").arg(company);
+        result.errors = Form1096PrintErrors(data);
         result.job = std::make_unique<Form1096PrintJob>(data.company, data.contractors, data.forms1099, o);
     }
     return result;
 }
 
-int Fail(const Failure& failure)
-{
-    PrintLine(stderr, QStringLiteral("formlark print: ") + failure.message);
-    return failure.exitCode;
-}
-
 } // namespace
 
-int RunPrintCommand(int argc, char** argv)
+const CommandSyntax& PrintSyntax()
 {
-    PrepareHeadlessGui();
-    QGuiApplication app(argc, argv);
-    StartCommand(QStringLiteral("print"));
+    static const CommandSyntax syntax{
+        .name = "print",
+        .purpose = "Writes the forms of a company of the data folder to one PDF on Letter paper. Options left out "
+                   "keep the saved print options of the form; the settings file is only read.\n\n"
+                   "Forms the check finds errors in (see formlark check) are printed with a warning on stderr; "
+                   "--strict prints nothing then.",
+        .options =
+            {
+                CompanyOptionSyntax(),
+                {.name = "--form", .choices = {"w2", "w3", "1099", "1096"}, .required = true,
+                 .help = "the W-2s, the W-3, the 1099-MISCs or the 1096"},
+                {.name = "--all", .group = "target", .help = "every W-2 / 1099-MISC (w2 and 1099 only)"},
+                {.name = "--current", .group = "target",
+                 .help = "the first employee or contractor of the list (w2 and 1099 only)"},
+                {.name = "--paper", .choices = {"preprinted", "copy", "laser"},
+                 .help = "preprinted: data only; copy: on blank paper with the picture of the form; laser: "
+                         "full-page substitute (w2 and w3 only)"},
+                {.name = "--copy", .value = "INDEX",
+                 .help = "the copy on blank paper: w2 0-4 (1, 2, B, C, D), 1099 0-3 (1, B, 2, C)"},
+                {.name = "--offset-x", .value = "INCHES",
+                 .help = "alignment on pre-printed forms in inches, up to 99.99 with two decimals; negative is "
+                         "left"},
+                {.name = "--offset-y", .value = "INCHES", .help = "the same, down; negative is up"},
+                {.name = "--vertical-space", .value = "INCHES",
+                 .help = "inches between the two W-2 forms of a sheet, 0.75 to 1.75 (w2 only)"},
+                {.name = "--pdf", .value = "FILE", .required = true, .help = "the PDF to write"},
+                {.name = "--strict", .help = "print nothing when a form to print has errors"},
+            },
+        .problemsFound = "--strict finds errors in the forms to print (nothing is printed)",
+    };
+    return syntax;
+}
 
+int RunPrintCommand(CommandRun& run)
+{
     Arguments a;
-    if (auto failure = ParseArguments(CommandArguments(argc, argv), a))
-        return Fail(*failure);
-    if (a.help) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
+    if (auto failure = ReadArguments(run, a))
+        return run.Fail(*failure);
+    // Painting needs an application of the window toolkit, never a display.
+    PrepareHeadlessGui();
+    QGuiApplication app(run.ApplicationArgc(), run.ApplicationArgv());
+    run.Start();
 
     QString folder;
     QString storeFile;
     if (auto failure = FindCompanyStore(a.company, folder, storeFile))
-        return Fail(*failure);
+        return run.Fail(*failure);
     if (auto failure = CheckOutputFile(a.pdf, folder))
-        return Fail(*failure);
+        return run.Fail(*failure);
 
     CompanyData data;
     if (auto failure = ReadCompanyStore(a.company, folder + storeFile, data))
-        return Fail(*failure);
+        return run.Fail(*failure);
     const QString company = data.company.EmployerName.IsEmpty() ? a.company : data.company.EmployerName.Text();
     const FormOwnerCheck owners = CheckFormOwners(data);
     if (!owners.AllMatch())
-        PrintLine(stderr, QStringLiteral("formlark print: warning: in company \"%1\" %2; forms without an owner are "
-                                         "not printed or counted, owners without a form print with empty boxes")
-                              .arg(company, owners.Describe()));
+        run.Warn(QStringLiteral("in company \"%1\" %2; forms without an owner are not printed or counted, owners "
+                                "without a form print with empty boxes")
+                     .arg(company, owners.Describe()));
 
     CommandJob job = BuildJob(a, data, company);
     if (!job.nothingToPrint.isEmpty())
-        return Fail({job.nothingToPrint});
+        return run.Fail({job.nothingToPrint});
+    if (job.errors.Any()) {
+        const QString listed = QStringLiteral("formlark check --company \"%1\" lists the errors").arg(a.company);
+        if (a.strict)
+            return run.Fail({QStringLiteral("%1, so nothing is printed (--strict); %2")
+                                 .arg(job.errors.Description(), listed),
+                             kExitProblemsFound});
+        run.Warn(QStringLiteral("%1; printed all the same (%2)").arg(job.errors.Description(), listed));
+    }
     if (!job.warning.isEmpty())
-        PrintLine(stderr, QStringLiteral("formlark print: warning: ") + job.warning);
+        run.Warn(job.warning);
 
     FormPictures pictures = FormPictures::FromProgramFolder();
     QString error;
     if (!WriteJobToPdf(*job.job, pictures, a.pdf, &error))
-        return Fail({error});
+        return run.Fail({error});
     return 0;
 }

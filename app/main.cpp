@@ -22,16 +22,20 @@ int main(int argc, char** argv)
     const ProgramRequest request = ClassifyProgramArguments(argc, argv);
     switch (request.kind) {
     case ProgramRequestKind::Command:
-        return request.command->run(argc, argv);
+        return RunProgramCommand(*request.command, argc, argv);
     case ProgramRequestKind::Version:
         std::fputs("formlark " FORMLARK_VERSION "\n", stdout);
         return 0;
     case ProgramRequestKind::Help:
         PrintLine(stdout, ProgramUsageLine());
         return 0;
-    case ProgramRequestKind::Unknown:
-        PrintLine(stderr, UnknownCommandMessage(QString::fromLocal8Bit(argv[1])));
-        return kExitUsage;
+    case ProgramRequestKind::UnknownCommand:
+        PrintLine(stderr, UnknownCommandMessage(request.argument));
+        return kExitCouldNotRun;
+    case ProgramRequestKind::UnknownOption:
+        PrintLine(stderr, UnknownOptionMessage(request.argument));
+        PrintLine(stderr, ProgramUsageLine());
+        return kExitCouldNotRun;
     case ProgramRequestKind::Window:
         break;
     }
@@ -51,10 +55,10 @@ int main(int argc, char** argv)
     splash.Start();
 
     // A company file to open (the desktop's "Open with") stands in for the
-    // last active company.
-    const QStringList arguments = QApplication::arguments();
-    const QString fileToOpen =
-        arguments.size() > 1 && !arguments.at(1).startsWith(u'-') ? arguments.at(1) : QString();
+    // last active company. One company is open at a time: the user is told
+    // which other files were not opened.
+    const QString fileToOpen = request.files.isEmpty() ? QString() : request.files.front();
+    const QString notOpened = FilesNotOpenedMessage(request.files);
     // The last active company (or that file), or the Sample Company; without
     // any there is nothing to work on (the document has said why).
     if (!document.OpenFirstCompany(fileToOpen)) {
@@ -67,8 +71,13 @@ int main(int argc, char** argv)
         frame.OpenFileAfterStartUp(fileToOpen);
     frame.showMaximized();
     frame.RefreshAllViews();
-    QObject::connect(&splash, &CSplashWindow::finished, &frame, [&frame] { frame.ContinueStartUp(); },
-                     Qt::QueuedConnection);
+    QObject::connect(
+        &splash, &CSplashWindow::finished, &frame,
+        [&frame, notOpened] {
+            if (frame.ContinueStartUp() && !notOpened.isEmpty())
+                AppPrompt().Tell(notOpened, PromptIcon::Exclamation);
+        },
+        Qt::QueuedConnection);
 
     const int result = app.exec();
     SetAppPrompt(nullptr);

@@ -11,8 +11,9 @@
 
 void PrepareHeadlessGui()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Whatever platform the environment names: one that needs a display
+    // (xcb without an X server) would end the program before it starts.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         return;
     const QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/formlark-runtime-" + QByteArray::number(getuid());

@@ -2,7 +2,7 @@
 
 // Prepares the environment for a QGuiApplication that paints but never shows
 // a window (the print command, the print benchmark): the "offscreen"
-// platform unless another was asked for, and a runtime folder of our own
+// platform whatever the environment names, and a runtime folder of our own
 // when the session has none (Qt would otherwise complain on stderr). Call it
 // before the application object is made.
 void PrepareHeadlessGui();

@@ -6,21 +6,8 @@
 
 namespace {
 
-// "2 of the W-2s to print have errors. Print anyway?"
-QString Question(int wrong, int printed, const char* form)
-{
-    const QString name = QLatin1String(form);
-    if (wrong <= 0)
-        return QString();
-    if (printed == 1)
-        return QStringLiteral("The %1 to print has errors. Print anyway?").arg(name);
-    return QStringLiteral("%1 of the %2s to print %3 errors. Print anyway?")
-        .arg(wrong)
-        .arg(name, QLatin1String(wrong == 1 ? "has" : "have"));
-}
-
 template <class Person>
-QString FormsQuestion(const CompanyData& data, CheckScope scope, CheckedForm form, const std::vector<Person>& people,
+PrintedWithErrors FormsWithErrors(const CompanyData& data, CheckScope scope, CheckedForm form, const std::vector<Person>& people,
                       int Person::*personId, const std::vector<int>& indexes, const char* name)
 {
     const FormCheckResult result = CheckCompanyForms(data, scope);
@@ -43,38 +30,77 @@ QString FormsQuestion(const CompanyData& data, CheckScope scope, CheckedForm for
         if (employerWrong || wrongOwners.contains(people[size_t(index)].*personId))
             ++wrong;
     }
-    return Question(wrong, printed, name);
+    return {wrong, printed, name};
 }
 
-QString TransmittalQuestion(const CompanyData& data, CheckScope scope, CheckedForm form, const char* name)
+PrintedWithErrors TransmittalWithErrors(const CompanyData& data, CheckScope scope, CheckedForm form, const char* name)
 {
     // Only the company's own data is on a transmittal.
     for (const FormFinding& finding : CheckCompanySetup(data, scope).findings)
         if (finding.IsError() && (finding.Form() == form || finding.Form() == CheckedForm::W3And1096))
-            return Question(1, 1, name);
-    return QString();
+            return {1, 1, name};
+    return {0, 1, name};
 }
 
 } // namespace
 
+QString PrintedWithErrors::Description() const
+{
+    const QString name = QLatin1String(form);
+    if (wrong <= 0)
+        return QString();
+    if (printed == 1)
+        return QStringLiteral("the %1 to print has errors").arg(name);
+    return QStringLiteral("%1 of the %2s to print %3 errors").arg(wrong).arg(name, QLatin1String(wrong == 1 ? "has" : "have"));
+}
+
+QString PrintedWithErrors::Question() const
+{
+    QString question = Description();
+    if (question.isEmpty())
+        return question;
+    question[0] = question[0].toUpper();
+    return question + QStringLiteral(". Print anyway?");
+}
+
+PrintedWithErrors W2PrintErrors(const CompanyData& data, const std::vector<int>& employeeIndexes)
+{
+    return FormsWithErrors(data, CheckScope::W2, CheckedForm::W2, data.employees, &EmployeeRecord::EmployeeUniqueID,
+                           employeeIndexes, "W-2");
+}
+
+PrintedWithErrors Form1099PrintErrors(const CompanyData& data, const std::vector<int>& contractorIndexes)
+{
+    return FormsWithErrors(data, CheckScope::Form1099, CheckedForm::Form1099, data.contractors,
+                           &ContractorRecord::ContractorUniqueID, contractorIndexes, "1099-MISC");
+}
+
+PrintedWithErrors W3PrintErrors(const CompanyData& data)
+{
+    return TransmittalWithErrors(data, CheckScope::W2, CheckedForm::W3, "W-3");
+}
+
+PrintedWithErrors Form1096PrintErrors(const CompanyData& data)
+{
+    return TransmittalWithErrors(data, CheckScope::Form1099, CheckedForm::Form1096, "1096");
+}
+
 QString W2PrintErrorsQuestion(const CompanyData& data, const std::vector<int>& employeeIndexes)
 {
-    return FormsQuestion(data, CheckScope::W2, CheckedForm::W2, data.employees, &EmployeeRecord::EmployeeUniqueID,
-                         employeeIndexes, "W-2");
+    return W2PrintErrors(data, employeeIndexes).Question();
 }
 
 QString Form1099PrintErrorsQuestion(const CompanyData& data, const std::vector<int>& contractorIndexes)
 {
-    return FormsQuestion(data, CheckScope::Form1099, CheckedForm::Form1099, data.contractors,
-                         &ContractorRecord::ContractorUniqueID, contractorIndexes, "1099-MISC");
+    return Form1099PrintErrors(data, contractorIndexes).Question();
 }
 
 QString W3PrintErrorsQuestion(const CompanyData& data)
 {
-    return TransmittalQuestion(data, CheckScope::W2, CheckedForm::W3, "W-3");
+    return W3PrintErrors(data).Question();
 }
 
 QString Form1096PrintErrorsQuestion(const CompanyData& data)
 {
-    return TransmittalQuestion(data, CheckScope::Form1099, CheckedForm::Form1096, "1096");
+    return Form1096PrintErrors(data).Question();
 }

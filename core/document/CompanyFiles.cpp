@@ -32,6 +32,39 @@ QString CompanyNameOfStoreFile(const QString& fileName)
     return fileName.left(fileName.size() - qsizetype(sizeof(kStoreExtension) - 1));
 }
 
+namespace {
+
+// What follows the last dot of a file name when it is a file extension:
+// a few letters and digits, at least one a letter ("dat", "db", "bak").
+bool IsFileExtension(QStringView text)
+{
+    constexpr qsizetype kLongest = 8;
+    if (text.isEmpty() || text.size() > kLongest)
+        return false;
+    bool letter = false;
+    for (const QChar c : text) {
+        if (c.unicode() > 127 || !c.isLetterOrNumber())
+            return false;
+        letter = letter || c.isLetter();
+    }
+    return letter;
+}
+
+} // namespace
+
+QString CompanyNameOfFile(const QString& fileName)
+{
+    if (const StoreFileName* entry = MatchStoreFileName(fileName)) {
+        const qsizetype at = fileName.lastIndexOf(QLatin1String(entry->suffix), -1, Qt::CaseInsensitive);
+        if (at > 0)
+            return fileName.left(at);
+    }
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot > 0 && IsFileExtension(QStringView(fileName).mid(dot + 1)))
+        return fileName.left(dot);
+    return fileName;
+}
+
 bool IsUsableCompanyName(const QString& name)
 {
     return !name.trimmed().isEmpty() && !name.contains(u'/') && !name.contains(QChar(0))

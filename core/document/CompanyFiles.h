@@ -18,6 +18,12 @@ bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& 
 // The company a store file names: the file name without its extension.
 QString CompanyNameOfStoreFile(const QString& fileName);
 
+// The company a file brought into the data folder becomes, by its file
+// name: without the store's extension, or the name of a store's companion
+// file ("Acme.pmt.2005"), or another file extension ("Old Bakery.dat" is
+// the company "Old Bakery"). A name without an extension stays whole.
+QString CompanyNameOfFile(const QString& fileName);
+
 // Whether `name` can name a store file in a data folder: not empty nor only
 // blanks, no path separator or NUL, not "." or "..".
 bool IsUsableCompanyName(const QString& name);

@@ -2,6 +2,7 @@
 
 #include "core/document/CompanyDialogs.h"
 #include "core/document/CompanyFiles.h"
+#include "core/document/NewCompanyStore.h"
 #include "core/shell/Prompt.h"
 #include "core/settings/Settings.h"
 #include "core/files/FileCopy.h"
@@ -21,7 +22,6 @@
 namespace {
 
 constexpr int kCompanyNameCapacity = 259;
-constexpr int kEmployerNameCharacters = 30;
 
 // The changes of a queue in a few words, however long it is: "50 new
 // employees, 50 new W-2s, changed company".
@@ -549,39 +549,33 @@ void CGlobalDoc::OnNewCompany(CompanyDialogs& dialogs)
     if (!entered)
         return;
     // Blanks around the name would only make two companies look alike.
-    const QString name = CutToCharacters(entered->trimmed(), kEmployerNameCharacters).trimmed();
+    const QString name = CutToCharacters(entered->trimmed(), kCompanyNameCharacters).trimmed();
     if (!IsUsableCompanyName(name)) {
         AppPrompt().Tell(QLatin1String(DocumentMessages::kNewCompanyName));
         return;
     }
     WritePrintOptions();
 
-    const QStringList candidates = CompanyStoreCandidates(DataFolder, name);
-    const QString existing = FindCompanyStoreFile(DataFolder, name);
-    if (existing.isEmpty() && !candidates.isEmpty()) {
-        // Neither is the one meant, and a third one would only add to it.
-        AppPrompt().Tell(AmbiguousCompanyMessage(name, candidates), PromptIcon::Exclamation);
+    const NewCompanyStore made = CreateCompanyStore(DataFolder, name);
+    const QString path = DataFolder + made.storeFile;
+    switch (made.result) {
+    case NewCompanyStore::Result::Ambiguous:
+        AppPrompt().Tell(AmbiguousCompanyMessage(name, made.candidates), PromptIcon::Exclamation);
         return;
-    }
-    const bool created = existing.isEmpty();
-    QString path = DataFolder + existing;
-    if (!created) {
+    case NewCompanyStore::Result::Failed:
+        AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be created.")
+                             .arg(QDir::toNativeSeparators(path)),
+                         PromptIcon::Stop);
+        return;
+    case NewCompanyStore::Result::Exists:
         AppPrompt().Tell(QLatin1String(DocumentMessages::kCompanyExists));
         if (!OpensAsCurrent(path))
             return;
-    } else {
-        // The store with its company row, made whole before it takes the
-        // company's name.
-        path = DataFolder + name + QLatin1String(kStoreExtension);
-        CompanyData fresh;
-        fresh.company.EmployerName = name;
-        if (!WriteCompanyStore(path, fresh)) {
-            AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be created.")
-                                 .arg(QDir::toNativeSeparators(path)),
-                             PromptIcon::Stop);
-            return;
-        }
+        break;
+    case NewCompanyStore::Result::Created:
+        break;
     }
+    const bool created = made.result == NewCompanyStore::Result::Created;
     if (!OpenStore(path))
         return;
     // Save stays enabled once more after a new company.
@@ -631,10 +625,7 @@ void CGlobalDoc::OnOpenFile(const QString& path, CompanyDialogs& dialogs)
     if (kind == StoreFileKind::Earlier
         && !AppPrompt().AskYesNo(QString::fromLatin1(DocumentMessages::kConvertEarlierStore).arg(shown)))
         return;
-    QString name = info.fileName();
-    if (name.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive))
-        name = CompanyNameOfStoreFile(name);
-    name = CutToCharacters(name, kCompanyNameCapacity);
+    QString name = CutToCharacters(CompanyNameOfFile(info.fileName()), kCompanyNameCapacity);
     while (!IsUsableCompanyName(name) || CompanyStoreExists(name)) {
         const std::optional<QString> other = dialogs.AskCompanyName(shown, name);
         if (!other)

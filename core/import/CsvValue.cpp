@@ -2,9 +2,13 @@
 
 #include "core/entry/EntryPresets.h"
 #include "core/entry/EntryRules.h"
+#include "core/import/CsvColumns.h"
+#include "core/records/KindOfPayer.h"
 #include "core/records/StateTable.h"
 #include "core/store/AmountText.h"
 #include "core/wage/W2Boxes.h"
+
+#include <cstring>
 
 namespace {
 
@@ -41,9 +45,9 @@ QString WithoutBlanks(const QString& text)
     return out;
 }
 
-CsvValue CheckText(const QString& cell, int maxChars)
+CsvValue CheckText(const QString& cell, int maxChars, const char* refused)
 {
-    const CharFilterRule rule(maxChars, QLatin1String(kForbiddenCommon));
+    const CharFilterRule rule(maxChars, QLatin1String(refused ? refused : kForbiddenCommon));
     if (rule.GetValidText(cell) == cell)
         return Accept(cell);
     for (const QChar c : cell) {
@@ -74,6 +78,15 @@ CsvValue CheckSsn(const QString& cell)
     if (digits >= 7 && digits < 9 && CountDigits(cell) == WithoutBlanks(cell).size())
         refused.problem += QLatin1String(kLeadingZero);
     return refused;
+}
+
+// All the digits a mask has room for, none dropped and none missing.
+CsvValue CheckWholeMask(const char* mask, const char* message, const QString& cell)
+{
+    const QString valid = MaskedDigits(mask, cell);
+    if (!valid.isEmpty() && valid.size() == qsizetype(std::strlen(mask)))
+        return Accept(valid);
+    return Refuse(message, cell);
 }
 
 CsvValue CheckZip(const QString& cell)
@@ -136,6 +149,19 @@ CsvValue CheckFlag(const QString& cell)
     return Refuse(kNotFlag, cell);
 }
 
+// An entry of the list, written as the list has it; letter case, blanks
+// and punctuation do not count ("hshld emp").
+CsvValue CheckKindOfPayer(const QString& cell)
+{
+    QStringList kinds;
+    for (const char* kind : kKindOfPayerList) {
+        kinds << QLatin1String(kind);
+        if (CsvHeaderKey(cell) == CsvHeaderKey(kinds.last()))
+            return Accept(kinds.last());
+    }
+    return {QString(), QString::fromUtf8(kNotKindOfPayer).arg(cell, kinds.join(QStringLiteral(", ")))};
+}
+
 CsvValue CheckBox12Code(const QString& cell)
 {
     const QChar c = cell.size() == 1 ? cell.at(0).toUpper() : QChar();
@@ -153,14 +179,14 @@ CsvValue CheckBox12Year(const QString& cell)
 
 } // namespace
 
-CsvValue CheckCsvValue(CsvValueRule rule, int maxChars, const QString& rawCell)
+CsvValue CheckCsvValue(CsvValueRule rule, int maxChars, const QString& rawCell, const char* refused)
 {
     const QString cell = rawCell.trimmed();
     if (cell.isEmpty())
         return Accept(QString());
     switch (rule) {
     case CsvValueRule::Text:
-        return CheckText(cell, maxChars);
+        return CheckText(cell, maxChars, refused);
     case CsvValueRule::Ssn:
         return CheckSsn(cell);
     case CsvValueRule::Zip:
@@ -181,6 +207,12 @@ CsvValue CheckCsvValue(CsvValueRule rule, int maxChars, const QString& rawCell)
         return CheckBox12Code(cell);
     case CsvValueRule::Box12Year:
         return CheckBox12Year(cell);
+    case CsvValueRule::Ein:
+        return CheckWholeMask(kMaskEin, kNotEin, cell);
+    case CsvValueRule::Phone:
+        return CheckWholeMask(kMaskPhone, kNotPhone, cell);
+    case CsvValueRule::KindOfPayer:
+        return CheckKindOfPayer(cell);
     }
     return Accept(cell);
 }

@@ -17,9 +17,11 @@ struct CsvValue {
     bool Accepted() const { return problem.isEmpty(); }
 };
 
-// `cell` checked against `rule` (and `maxChars` for text). Blanks around the
-// value do not count; an empty cell is accepted as the empty text.
-CsvValue CheckCsvValue(CsvValueRule rule, int maxChars, const QString& cell);
+// `cell` checked against `rule` (and for text `maxChars` and the characters
+// the box refuses, `refused`, by default those of most boxes,
+// kForbiddenCommon). Blanks around the value do not count; an empty cell
+// is accepted as the empty text.
+CsvValue CheckCsvValue(CsvValueRule rule, int maxChars, const QString& cell, const char* refused = nullptr);
 
 // The message parts, for the tests; "%1" is the value as the file has it.
 namespace CsvValueMessages {
@@ -37,4 +39,7 @@ inline constexpr char kFractionOfCent[] = "\"%1\" has fractions of a cent";
 inline constexpr char kNotFlag[] = "\"%1\" is not a check box value (1 or 0, yes or no, X or empty)";
 inline constexpr char kNotBox12Code[] = "\"%1\" is not a box 12 code of one letter (as D)";
 inline constexpr char kNotBox12Year[] = "\"%1\" is not a year of two digits (as 05)";
+inline constexpr char kNotEin[] = "\"%1\" is not an employer identification number of 9 digits (as 12-3456789)";
+inline constexpr char kNotPhone[] = "\"%1\" is not a telephone number of 10 digits (as (503) 555-0147)";
+inline constexpr char kNotKindOfPayer[] = "\"%1\" is not a kind of payer of the list (%2)";
 } // namespace CsvValueMessages

@@ -11,7 +11,8 @@
 // 1099-MISC) print: the employer's name, address and numbers, and the
 // transmittals' own data. One table says for each its record field, its
 // label on the company setup page that holds it, how it is typed there,
-// and the checks that look at it.
+// the column that holds it in a company setup file (CSV), and the checks
+// that look at it.
 
 enum class CompanyPageKind { General, W3, Form1096 };
 
@@ -38,6 +39,11 @@ struct CompanyBox {
     void (*set)(CompanyRecord&, const QString&) = nullptr;
     const AmountField& (*amount)(const CompanyRecord&) = nullptr; // a money box's value
     int CompanyRecord::*number = nullptr; // the state list's, kind of payer and check boxes
+    int capacity = 0;                     // text boxes: the characters the record field keeps
+    // The column of a company setup file: its header in an export, which
+    // is also the first spelling an import recognises, and the others.
+    const char* csvHeader = nullptr;
+    std::vector<const char*> csvSpellings{};
 
     bool IsText() const { return get != nullptr; }
     // Why the box would not let anyone type `value` (too long, a refused
@@ -48,11 +54,29 @@ struct CompanyBox {
     QString Refusal(const QString& value) const;
     // The label on one line, as a finding names the box.
     QString OneLineLabel() const;
+
+    // What a value of a file must be to go into the box: the rule of the
+    // box as it is typed, and at most the characters a text box both takes
+    // and keeps (nothing is cut).
+    CsvValueRule FileRule() const;
+    int FileLength() const;
+    // The box's value as a file holds it: the text; a kind of payer as its
+    // entry of the list; a check box as 1 or 0. Empty for a number the box
+    // can't show (no kind of payer chosen).
+    QString FileValue(const CompanyRecord& company) const;
+    // Puts `value`, one that passed FileRule(), into the record.
+    void SetFileValue(CompanyRecord& company, const QString& value) const;
+
+    // ---- building the table ----
+    CompanyBox Csv(const char* header, std::initializer_list<const char*> spellings) const;
 };
 
 // Every box of the company setup, page by page in the order of the page.
 const std::vector<CompanyBox>& CompanyBoxes();
 // The box of field `name`, or nullptr.
 const CompanyBox* FindCompanyBox(const QString& name);
+// The message when the employer name would be left empty: the company
+// setup refuses it.
+inline constexpr char kEmptyEmployerName[] = "\"Employer Name\" in the \"General Information\" pane can't be empty!";
 // The rules that check the company's data on the W-3 and the 1096.
 const std::vector<CheckRule>& CompanyCheckRules();

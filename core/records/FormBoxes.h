@@ -44,6 +44,9 @@ enum class CsvValueRule {
     Flag,      // a check box
     Box12Code, // one letter
     Box12Year, // two digits
+    Ein,       // a whole employer identification number, ##-#######
+    Phone,     // a whole telephone number, (###) ###-####
+    KindOfPayer, // an entry of the W-3's kind-of-payer list
 };
 
 // Whose record keeps a box's value.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/controls/FormView.h"
+#include "core/records/CompanyBoxes.h"
 #include "core/shell/Prompt.h"
 #include "core/store/Records.h"
 
@@ -18,7 +19,8 @@ class CCompanyView : public CFormView {
 public:
     explicit CCompanyView(CGlobalDoc& document, QWidget* parent = nullptr);
 
-    static constexpr char kEmptyEmployerName[] = "\"Employer Name\" in the \"General Information\" pane can't be empty!";
+    // The company setup file's import refuses the same.
+    static constexpr const char* kEmptyEmployerName = ::kEmptyEmployerName;
 
     static constexpr char kSaveBeforeLeaving[] =
         "Would you like to save the changes you have done to the company setup before navigating away from this "

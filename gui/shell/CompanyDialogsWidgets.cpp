@@ -2,6 +2,7 @@
 
 #include "core/document/CompanyFiles.h"
 #include "core/document/GlobalDoc.h"
+#include "core/document/NewCompanyStore.h"
 #include "core/shell/Prompt.h"
 #include "gui/entry/RuleEdit.h"
 
@@ -13,9 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The record keeps 30 characters of the name; the store is named after it.
-constexpr int kEmployerNameLength = 30;
 
 // OK (the default) and Cancel, one above the other, for `dialog`.
 QDialogButtonBox* OkCancelButtons(QDialog* dialog)
@@ -34,7 +32,7 @@ CNewCompanyDialog::CNewCompanyDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("New Company"));
-    auto* employer = new CCharFilterEdit(kEmployerNameLength, QLatin1String(kForbiddenNewCompany), this);
+    auto* employer = new CCharFilterEdit(kCompanyNameCharacters, QLatin1String(kForbiddenNewCompany), this);
     auto* legal = new CCharFilterEdit(0, QLatin1String(kForbiddenNewCompany), this);
     employerName_ = employer;
     legalName_ = legal;
@@ -137,7 +135,7 @@ CCompanyNameDialog::CCompanyNameDialog(const QString& file, const QString& taken
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
     text->setMinimumWidth(420);
-    name_ = new CCharFilterEdit(kEmployerNameLength, QLatin1String(kForbiddenNewCompany), this);
+    name_ = new CCharFilterEdit(kCompanyNameCharacters, QLatin1String(kForbiddenNewCompany), this);
     name_->setMinimumWidth(300);
 
     QDialogButtonBox* buttons = OkCancelButtons(this);

@@ -39,13 +39,7 @@ class CheckCommandTest : public QObject {
 private:
     TestFolders* folders_ = nullptr;
 
-    ProgramRun Formlark(const QStringList& arguments) const
-    {
-        ProgramEnvironment environment;
-        environment.settingsFile = folders_->SettingsFile();
-        environment.programFolder = folders_->ProgramFolder();
-        return RunFormlark(arguments, environment);
-    }
+    ProgramRun Formlark(const QStringList& arguments) const { return RunFormlark(arguments, FoldersEnvironment(*folders_)); }
 
 private slots:
     void initTestCase()

@@ -146,9 +146,9 @@ private slots:
         const QString notUsed = "formlark %1: warning: The settings file \"@pipe\" can't be used: it is a pipe (FIFO), "
                                 "not a regular file. Its settings are not used.";
         QTest::newRow("import from an endless device")
-            << import + QStringList{"/dev/zero"} << "" << 1
+            << import + QStringList{"/dev/zero"} << "" << 2
             << "could not be read: it is a device, not a regular file";
-        QTest::newRow("import from a pipe") << import + QStringList{"@pipe"} << "" << 1
+        QTest::newRow("import from a pipe") << import + QStringList{"@pipe"} << "" << 2
                                             << "could not be read: it is a pipe (FIFO), not a regular file";
         QTest::newRow("import with a pipe for settings") << import + QStringList{"@csv"} << "@pipe" << 0
                                                          << notUsed.arg("import-csv");
@@ -205,7 +205,7 @@ private slots:
 
         const ProgramRun run = Formlark({"import-csv", "--company", "Acme", "--kind", "employees", Out() + "many.csv"},
                                  before.size() + 2048);
-        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.standardError.count('\n'), 1);
         QVERIFY2(run.standardError.startsWith("formlark import-csv: Formlark could not save your changes (300 new "
                                               "employees, 300 new W-2s) to the company file \"" +
@@ -227,11 +227,11 @@ private slots:
         const QString both = "The company name \"acme\" fits 2 companies that differ only in letter case: "
                              "\"ACME\", \"Acme\".";
         QTest::newRow("print, fits both")
-            << QStringList{"print", "--company", "acme", "--form", "w3", "--pdf", "@out/w3.pdf"} << 1 << both;
+            << QStringList{"print", "--company", "acme", "--form", "w3", "--pdf", "@out/w3.pdf"} << 2 << both;
         QTest::newRow("export, fits both")
-            << QStringList{"export-csv", "--company", "acme", "--kind", "employees", "@out/people.csv"} << 1 << both;
+            << QStringList{"export-csv", "--company", "acme", "--kind", "employees", "@out/people.csv"} << 2 << both;
         QTest::newRow("import, fits both")
-            << QStringList{"import-csv", "--company", "acme", "--kind", "employees", "@csv"} << 1 << both;
+            << QStringList{"import-csv", "--company", "acme", "--kind", "employees", "@csv"} << 2 << both;
         QTest::newRow("export, spelt exactly")
             << QStringList{"export-csv", "--company", "ACME", "--kind", "employees", "@out/people.csv"} << 0
             << "1 employees of \"ACME\" written";
@@ -278,43 +278,110 @@ private slots:
         QFETCH(QString, argument);
         const ProgramRun run = Formlark({argument, "--company", "Acme"});
         QCOMPARE(run.exitCode, 2);
-        QCOMPARE(run.standardError, QStringLiteral("formlark: unknown command \"%1\"; the commands are print, "
-                                                   "import-csv, export-csv, check, convert (see formlark COMMAND "
-                                                   "--help), or give "
-                                                   "no argument to open the window\n")
+        QCOMPARE(run.standardError, QStringLiteral("formlark: unknown command \"%1\"; the commands are new-company, "
+                                                   "print, import-csv, export-csv, check, convert (see formlark "
+                                                   "COMMAND --help), or give no argument to open the window\n")
                                         .arg(argument));
         QCOMPARE(run.standardOutput, QString());
     }
 
-    // The window opens for nothing, the toolkit's options or a file to open.
-    void firstArgumentsAreClassified_data()
+    // The window opens for nothing, the toolkit's options or files to open
+    // (the first is opened); any other option is refused without a window.
+    void argumentsAreClassified_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("argument"); // the one refused, or the command
+        QTest::addColumn<QStringList>("files");
         const int window = int(ProgramRequestKind::Window);
-        QTest::newRow("none") << QStringList{} << window;
-        QTest::newRow("a toolkit option") << QStringList{"-platform", "offscreen"} << window;
-        QTest::newRow("a company file") << QStringList{"@data/Acme.pmt"} << window;
-        QTest::newRow("a command") << QStringList{"export-csv"} << int(ProgramRequestKind::Command);
-        QTest::newRow("the version") << QStringList{"-v"} << int(ProgramRequestKind::Version);
-        QTest::newRow("the usage") << QStringList{"--help"} << int(ProgramRequestKind::Help);
-        QTest::newRow("a folder") << QStringList{"@data/"} << int(ProgramRequestKind::Unknown);
+        const int unknownOption = int(ProgramRequestKind::UnknownOption);
+        QTest::newRow("none") << QStringList{} << window << "" << QStringList{};
+        QTest::newRow("a toolkit option") << QStringList{"-platform", "offscreen"} << window << "" << QStringList{};
+        QTest::newRow("toolkit options around a file")
+            << QStringList{"--style=fusion", "@data/Acme.pmt", "-reverse", "-stylesheet", "my.qss"} << window << ""
+            << QStringList{"@data/Acme.pmt"};
+        QTest::newRow("a company file") << QStringList{"@data/Acme.pmt"} << window << "" << QStringList{"@data/Acme.pmt"};
+        QTest::newRow("two company files (%F)") << QStringList{"@data/Acme.pmt", "@data/Other.pmt"} << window << ""
+                                                << QStringList{"@data/Acme.pmt", "@data/Other.pmt"};
+        QTest::newRow("a command") << QStringList{"export-csv"} << int(ProgramRequestKind::Command) << "export-csv"
+                                   << QStringList{};
+        QTest::newRow("the version") << QStringList{"-v"} << int(ProgramRequestKind::Version) << "" << QStringList{};
+        QTest::newRow("the usage") << QStringList{"--help"} << int(ProgramRequestKind::Help) << "" << QStringList{};
+        QTest::newRow("a folder") << QStringList{"@data/"} << int(ProgramRequestKind::UnknownCommand) << "@data/"
+                                  << QStringList{};
+        QTest::newRow("an unknown long option") << QStringList{"--frob"} << unknownOption << "--frob" << QStringList{};
+        QTest::newRow("an unknown short option") << QStringList{"-x"} << unknownOption << "-x" << QStringList{};
+        QTest::newRow("the end of options") << QStringList{"--"} << unknownOption << "--" << QStringList{};
+        QTest::newRow("an unknown option after a file")
+            << QStringList{"@data/Acme.pmt", "--frob"} << unknownOption << "--frob" << QStringList{};
+        QTest::newRow("a toolkit option's value is not a file")
+            << QStringList{"-style", "fusion", "--frob"} << unknownOption << "--frob" << QStringList{};
     }
 
-    void firstArgumentsAreClassified()
+    void argumentsAreClassified()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, argument);
+        QFETCH(QStringList, files);
+        QVERIFY(WriteCompanyStore(Data() + "Other.pmt", Company("Other", "Olaf")));
         QList<QByteArray> bytes{"formlark"};
-        for (const QString& argument : arguments)
-            bytes << QFile::encodeName(QString(argument).replace("@data/", Data()));
+        for (const QString& given : arguments)
+            bytes << QFile::encodeName(QString(given).replace("@data/", Data()));
         std::vector<char*> argv;
         for (QByteArray& b : bytes)
             argv.push_back(b.data());
         argv.push_back(nullptr);
         const ProgramRequest request = ClassifyProgramArguments(int(bytes.size()), argv.data());
         QTEST(int(request.kind), "kind");
+        argument.replace("@data/", Data());
         if (request.kind == ProgramRequestKind::Command)
-            QCOMPARE(QString::fromLatin1(request.command->name), arguments[0]);
+            QCOMPARE(QString::fromLatin1(request.command->syntax().name), argument);
+        else
+            QCOMPARE(request.argument, argument);
+        QCOMPARE(request.files, files.replaceInStrings("@data/", Data()));
+    }
+
+    // The window opens one company; the others the file manager passed are
+    // named in one message.
+    void filesNotOpenedAreNamed()
+    {
+        QCOMPARE(FilesNotOpenedMessage({"A.pmt"}), QString());
+        QCOMPARE(FilesNotOpenedMessage({"A.pmt", "B.pmt"}),
+                 QStringLiteral("Formlark opens one company at a time, so \"B.pmt\" was not opened."));
+        QCOMPARE(FilesNotOpenedMessage({"A.pmt", "B.pmt", "/tmp/C.pmt"}),
+                 QStringLiteral("Formlark opens one company at a time, so these files were not opened: \"B.pmt\", "
+                                "\"/tmp/C.pmt\"."));
+    }
+
+    // An option the program does not know is refused with the usage, at
+    // once and without a window, also where the environment names a
+    // platform that has no display; so are the commands' own.
+    void unknownOptionsAreRefusedWithoutAWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("said");
+        const QString usage = ProgramUsageLine() + "\n";
+        QTest::newRow("--frob") << QStringList{"--frob"} << "formlark: unknown option \"--frob\"\n" + usage;
+        QTest::newRow("-x") << QStringList{"-x"} << "formlark: unknown option \"-x\"\n" + usage;
+        QTest::newRow("--") << QStringList{"--"} << "formlark: unknown option \"--\"\n" + usage;
+        QTest::newRow("after a company file") << QStringList{"@data/Acme.pmt", "--frob"}
+                                              << "formlark: unknown option \"--frob\"\n" + usage;
+        QTest::newRow("a command's") << QStringList{"check", "--frob"}
+                                     << "formlark check: unknown option \"--frob\" (see formlark check --help)\n";
+    }
+
+    void unknownOptionsAreRefusedWithoutAWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, said);
+        for (const char* platform : {"offscreen", "xcb"}) {
+            ProgramEnvironment environment = FoldersEnvironment(*folders_);
+            environment.platform = QLatin1String(platform);
+            const ProgramRun run = RunFormlark(arguments.replaceInStrings("@data/", Data()), environment, 20000);
+            QCOMPARE(run.exitCode, 2);
+            QCOMPARE(run.standardError, said);
+            QCOMPARE(run.standardOutput, QString());
+        }
     }
 };
 

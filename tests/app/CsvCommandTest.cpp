@@ -45,13 +45,7 @@ private:
     TestFolders* folders_ = nullptr;
     QString store_;
 
-    ProgramRun Formlark(const QStringList& arguments)
-    {
-        ProgramEnvironment environment;
-        environment.settingsFile = folders_->SettingsFile();
-        environment.programFolder = folders_->ProgramFolder();
-        return RunFormlark(arguments, environment);
-    }
+    ProgramRun Formlark(const QStringList& arguments) { return RunFormlark(arguments, FoldersEnvironment(*folders_)); }
 
     QString CsvFile(const QByteArray& bytes)
     {
@@ -150,7 +144,7 @@ private slots:
         const QString csv = CsvFile(kEmployeesCsv);
         const QByteArray before = FileBytes(store_);
         const ProgramRun run = Formlark({"import-csv", "--company", name, "--kind", "employees", csv});
-        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.standardError.contains(said), qPrintable(run.standardError));
         QCOMPARE(FileBytes(store_), before);
     }
@@ -195,9 +189,9 @@ private slots:
         QTest::addColumn<QString>("error");
         const QByteArray fine = "SSN,First,Last\n444-44-4444,Di,Dahl\n";
         QTest::newRow("unknown company") << QStringList{"--company", "Nobody", "--kind", "employees", "@csv"} << fine
-                                         << 1 << "there is no company \"Nobody\"";
+                                         << 2 << "there is no company \"Nobody\"";
         QTest::newRow("bad kind") << QStringList{"--company", "Harbor Tools", "--kind", "staff", "@csv"} << fine << 2
-                                  << "--kind must be employees or contractors, not \"staff\"";
+                                  << "--kind must be employees, contractors or company, not \"staff\"";
         QTest::newRow("value forgotten") << QStringList{"--company", "--kind", "employees", "@csv"} << fine << 2
                                          << "--company needs a value";
         QTest::newRow("no file") << QStringList{"--company", "Harbor Tools", "--kind", "employees"} << fine << 2
@@ -205,12 +199,12 @@ private slots:
         QTest::newRow("two files") << QStringList{"--company", "Harbor Tools", "--kind", "employees", "@csv", "x.csv"}
                                    << fine << 2 << "one FILE only";
         QTest::newRow("missing file") << QStringList{"--company", "Harbor Tools", "--kind", "employees", "nope.csv"}
-                                      << fine << 1 << "The file \"nope.csv\" could not be read";
+                                      << fine << 2 << "The file \"nope.csv\" could not be read";
         QTest::newRow("no number column") << QStringList{"--company", "Harbor Tools", "--kind", "employees", "@csv"}
-                                          << QByteArray("First,Last\nDi,Dahl\n") << 1
+                                          << QByteArray("First,Last\nDi,Dahl\n") << 2
                                           << "No column holds the social security number";
         QTest::newRow("open quote") << QStringList{"--company", "Harbor Tools", "--kind", "employees", "@csv"}
-                                    << QByteArray("SSN,First\n\"444-44-4444,Di\n") << 1
+                                    << QByteArray("SSN,First\n\"444-44-4444,Di\n") << 2
                                     << "A value in quotes that starts on line 2 has no closing quote";
     }
 
@@ -233,7 +227,7 @@ private slots:
     {
         const ProgramRun run = Formlark({"export-csv", "--company", "Harbor Tools", "--kind", "employees",
                                   folders_->Path("no such folder/out.csv")});
-        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.standardError.startsWith("formlark export-csv: The file "), qPrintable(run.standardError));
         QCOMPARE(run.standardError.count('\n'), 1);
     }

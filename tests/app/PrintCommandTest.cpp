@@ -206,7 +206,7 @@ private slots:
 
         const QString pdf = folders.Path("out.pdf");
         const ProgramRun run = Print(arguments + QStringList{"--pdf", pdf}, folders.SettingsFile(), folders.ProgramFolder());
-        QVERIFY(run.exitCode > 0);
+        QCOMPARE(run.exitCode, 2); // it could not run
         QVERIFY2(run.standardError.startsWith("formlark print: "), qPrintable(run.standardError));
         QVERIFY2(run.standardError.contains(message), qPrintable(run.standardError));
         QCOMPARE(run.standardError.count('\n'), 1);
@@ -259,7 +259,7 @@ private slots:
         // than the limit.
         const ProgramRun run = Print({"--company", "Sample Company", "--form", "w2", "--all", "--paper", "copy", "--pdf", pdf},
                               folders.SettingsFile(), QString(), 20000);
-        QVERIFY2(run.exitCode > 0, qPrintable(run.standardError));
+        QVERIFY2(run.exitCode == 2, qPrintable(run.standardError));
         QVERIFY2(run.standardError.contains("cannot write"), qPrintable(run.standardError));
         // The system's reason, not "Unknown error".
         QVERIFY2(run.standardError.contains(SystemErrorText(EFBIG)), qPrintable(run.standardError));
@@ -316,6 +316,97 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.standardError.contains("--pdf"), qPrintable(run.standardError));
         QCOMPARE(run.standardError.count('\n'), 1);
+    }
+
+    // Forms with errors print with one warning line naming their count;
+    // --strict prints none of them and exits with 1, the "found problems"
+    // status. Forms without errors print silently either way.
+    void formsWithErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<QString>("warning"); // empty: none
+        QTest::newRow("two W-2s of three") << QStringList{"--form", "w2", "--all"} << false
+                                           << "2 of the W-2s to print have errors; printed all the same";
+        QTest::newRow("the current W-2") << QStringList{"--form", "w2", "--current"} << false
+                                         << "the W-2 to print has errors; printed all the same";
+        QTest::newRow("the W-3 (the employer's EIN)") << QStringList{"--form", "w3"} << false
+                                                      << "the W-3 to print has errors; printed all the same";
+        QTest::newRow("strict") << QStringList{"--form", "w2", "--all"} << true
+                                << "2 of the W-2s to print have errors, so nothing is printed (--strict)";
+    }
+    void formsWithErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, strict);
+        QFETCH(QString, warning);
+        TestFolders folders;
+        CompanyData data = print_fixture::Data();
+        data.employees[0].SocialSecurityNumber = "";       // Zoe
+        data.employees[1].SocialSecurityNumber = "123-45"; // Adam, first in name order: --current prints him
+        data.company.EmployerIdentificationNumber = arguments.contains("w3") ? "" : "36-1234567";
+        QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", data));
+        const QString pdf = folders.Path("out.pdf");
+        const ProgramRun run = Print(QStringList{"--company", "Brindle Tools Inc", "--pdf", pdf} + arguments +
+                                         (strict ? QStringList{"--strict"} : QStringList{}),
+                                     folders.SettingsFile(), folders.ProgramFolder());
+        QCOMPARE(run.exitCode, strict ? 1 : 0);
+        QCOMPARE(run.standardError.count('\n'), 1);
+        QVERIFY2(run.standardError.startsWith(QStringLiteral("formlark print: %1%2").arg(strict ? "" : "warning: ", warning)),
+                 qPrintable(run.standardError));
+        QVERIFY2(run.standardError.contains("formlark check --company \"Brindle Tools Inc\" lists the errors"),
+                 qPrintable(run.standardError));
+        QCOMPARE(QFile::exists(pdf), !strict);
+
+        data = print_fixture::Data();
+        QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Clean Co.pmt", data));
+        const ProgramRun clean = Print(QStringList{"--company", "Clean Co", "--pdf", pdf, "--strict"} + arguments,
+                                       folders.SettingsFile(), folders.ProgramFolder());
+        QCOMPARE(clean.exitCode, 0);
+        QCOMPARE(clean.standardError, QString());
+    }
+
+    // Printing needs no display, whatever platform the environment names
+    // (on a server an inherited "xcb" with no X server).
+    void printsWhateverPlatformTheEnvironmentNames()
+    {
+        TestFolders folders;
+        QDir().mkpath(QFileInfo(folders.SettingsFile()).absolutePath());
+        ProgramEnvironment environment;
+        environment.settingsFile = folders.SettingsFile();
+        environment.workingFolder = folders.Path("");
+        environment.platform = QStringLiteral("xcb");
+        const QString pdf = folders.Path("w2.pdf");
+        const ProgramRun run = RunFormlark({"print", "--company", "Sample Company", "--form", "w2", "--all", "--paper",
+                                            "copy", "--copy", "2", "--pdf", pdf},
+                                           environment);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        QCOMPARE(run.standardError, QString());
+        CheckWord(PdfWords(pdf), 1, "52400.00", {1155, 207});
+    }
+
+    // The options are read by the command's declaration: a repeated option
+    // is refused rather than one of its values winning, and --help is made
+    // from the declaration, listing every option.
+    void theCommandLineIsReadByTheDeclaration()
+    {
+        TestFolders folders;
+        const QString pdf = folders.Path("out.pdf");
+        const ProgramRun twice = Print({"--company", "Sample Company", "--form", "w2", "--pdf", pdf, "--form=w3"},
+                                       folders.SettingsFile());
+        QCOMPARE(twice.exitCode, 2);
+        QCOMPARE(twice.standardError, QStringLiteral("formlark print: --form is given more than once; give it once\n"));
+        QVERIFY(!QFile::exists(pdf));
+
+        const ProgramRun help = Print({"--help"}, folders.SettingsFile());
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.standardOutput.startsWith("usage: formlark print --company NAME --form w2|w3|1099|1096 "
+                                                "[--all | --current]\n"),
+                 qPrintable(help.standardOutput));
+        for (const char* option : {"--paper", "--copy", "--offset-x", "--offset-y", "--vertical-space", "--pdf",
+                                   "--strict"})
+            QVERIFY2(help.standardOutput.contains(QStringLiteral("\n  %1 ").arg(option)), option);
+        QVERIFY(help.standardOutput.contains("2 when it could not run"));
     }
 
     // Forms with empty fields are printed, with a warning.

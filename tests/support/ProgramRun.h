@@ -22,9 +22,18 @@ struct ProgramEnvironment {
     // not ignore it itself.
     qint64 fileSizeLimit = 0;
     bool survivesFileSizeLimit = true;
+    // The platform the environment names to the window toolkit; any other
+    // than "offscreen" is named with no display to reach (as on a server
+    // whose environment names "xcb").
+    QString platform = QStringLiteral("offscreen");
 };
 
+class TestFolders;
+
 QString FormlarkProgram();
+
+// The settings file and program folder of `folders`, run in its folder.
+ProgramEnvironment FoldersEnvironment(const TestFolders& folders);
 
 // Runs the program with `arguments`; one that runs longer than `timeoutMs`
 // is killed.

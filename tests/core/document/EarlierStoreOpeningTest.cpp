@@ -188,6 +188,12 @@ private slots:
             << false << "sample company.pmt" << QStringList({"Cedar", "Harbor 2"}) << "Harbor 2";
         QTest::newRow("earlier store, name taken") << true << "Cedar.PMT" << QStringList({"Cedar 2004"})
                                                    << "Cedar 2004";
+        // The company is named by the file without its extension, whatever it is.
+        QTest::newRow("another extension") << false << "Old Bakery.dat" << QStringList() << "Old Bakery";
+        QTest::newRow("earlier store, another extension") << true << "Old Bakery.DB" << QStringList() << "Old Bakery";
+        QTest::newRow("a kept original") << false << "Harbor.pmt.2005-2" << QStringList() << "Harbor";
+        QTest::newRow("no extension") << false << "Harbor Supply Co." << QStringList() << "Harbor Supply Co.";
+        QTest::newRow("a dot in the name") << false << "J.R. Smith & Sons" << QStringList() << "J.R. Smith & Sons";
     }
 
     void aFileFromElsewhereComesInAsACopy()

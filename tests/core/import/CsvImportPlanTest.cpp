@@ -200,6 +200,18 @@ private slots:
         QTest::newRow("box 12 two letters") << R::Box12Code << 0 << "DD" << "" << Message(kNotBox12Code, "DD");
         QTest::newRow("box 12 year") << R::Box12Year << 0 << "04" << "04" << "";
         QTest::newRow("box 12 year of four") << R::Box12Year << 0 << "2004" << "" << Message(kNotBox12Year, "2004");
+        QTest::newRow("EIN digits") << R::Ein << 0 << "931234567" << "93-1234567" << "";
+        QTest::newRow("EIN short") << R::Ein << 0 << "93-123456" << "" << Message(kNotEin, "93-123456");
+        QTest::newRow("EIN too long") << R::Ein << 0 << "93-12345678" << "" << Message(kNotEin, "93-12345678");
+        QTest::newRow("phone digits") << R::Phone << 0 << "5035550142" << "(503) 555-0142" << "";
+        QTest::newRow("phone written out") << R::Phone << 0 << "(503) 555-0142" << "(503) 555-0142" << "";
+        QTest::newRow("phone without area code") << R::Phone << 0 << "555-0142" << "" << Message(kNotPhone, "555-0142");
+        QTest::newRow("kind of payer") << R::KindOfPayer << 0 << "hshld emp" << "Hshld. emp." << "";
+        QTest::newRow("kind of payer, number") << R::KindOfPayer << 0 << "941" << "941" << "";
+        QTest::newRow("kind of payer not listed") << R::KindOfPayer << 0 << "944" << ""
+                                                  << QString::fromUtf8(kNotKindOfPayer)
+                                                         .arg("944", "941, CT-1, Military, Hshld. emp., 943, Medicare "
+                                                                     "govt. emp., Third-party sick pay");
     }
 
     void valuesAreCheckedAsTheirBoxesCheckThem()
