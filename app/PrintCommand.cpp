@@ -13,7 +13,9 @@
 #include "core/store/CompanyData.h"
 #include "core/store/RecordLookup.h"
 #include "render/FormPictures.h"
+#include "render/OffPageValues.h"
 #include "render/PagedOutput.h"
+#include "render/PrinterOutput.h"
 #include "core/print/TwoFormSheetJob.h"
 #include "core/wage/W2PrintJob.h"
 #include "core/wage/W3PrintJob.h"
@@ -23,6 +25,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -37,9 +40,10 @@ const char kUsage[] =
     "usage: formlark print --company NAME --form w2|w3|1099|1096 [--all | --current]\n"
     "                      [--paper preprinted|copy|laser] [--copy INDEX]\n"
     "                      [--offset-x INCHES --offset-y INCHES] [--vertical-space INCHES]\n"
-    "                      --pdf FILE\n"
+    "                      --pdf FILE | --printer QUEUE [--copies N]\n"
     "\n"
-    "Writes the forms of a company of the data folder to one PDF on Letter paper.\n"
+    "Writes the forms of a company of the data folder to one PDF on Letter paper,\n"
+    "or sends them to a printer queue of the system on Letter paper.\n"
     "Options left out keep the saved print options of the form.\n"
     "  --all, --current      every W-2 / 1099-MISC, or the first employee or\n"
     "                        contractor in the list (w2 and 1099 only)\n"
@@ -51,7 +55,9 @@ const char kUsage[] =
     "  --offset-x, --offset-y  alignment on pre-printed forms in inches, up to\n"
     "                        99.99 with two decimals; negative is left / up\n"
     "  --vertical-space      inches between the two W-2 forms of a sheet,\n"
-    "                        0.75 to 1.75 (w2 only)\n";
+    "                        0.75 to 1.75 (w2 only)\n"
+    "  --printer QUEUE       the printer queue (lpstat -p lists them)\n"
+    "  --copies N            copies of the job, 1 to 999 (with --printer)\n";
 
 using Failure = CommandFailure;
 
@@ -65,6 +71,8 @@ struct Arguments {
     std::optional<double> offsetY;
     std::optional<double> verticalSpace;
     QString pdf;
+    QString printer;
+    std::optional<int> copies;
     bool help = false;
 };
 
@@ -102,8 +110,8 @@ std::optional<Failure> ParseArguments(const QStringList& args, Arguments& out)
             out.target = target;
             continue;
         }
-        static const QStringList withValue = {"--company", "--form",     "--paper",          "--copy", "--offset-x",
-                                              "--offset-y", "--vertical-space", "--pdf"};
+        static const QStringList withValue = {"--company",  "--form",           "--paper", "--copy",    "--offset-x",
+                                              "--offset-y", "--vertical-space", "--pdf",   "--printer", "--copies"};
         if (!withValue.contains(name))
             return usage(QStringLiteral("unknown option \"%1\" (see formlark print --help)").arg(args[i]));
         if (auto failure = TakeOptionValue(option, args, i))
@@ -141,6 +149,15 @@ std::optional<Failure> ParseArguments(const QStringList& args, Arguments& out)
             if (value.isEmpty())
                 return usage(QStringLiteral("--pdf needs a file name"));
             out.pdf = value;
+        } else if (name == QLatin1String("--printer")) {
+            if (value.isEmpty())
+                return usage(QStringLiteral("--printer needs a printer queue"));
+            out.printer = value;
+        } else if (name == QLatin1String("--copies")) {
+            static const QRegularExpression count(QStringLiteral("^[1-9]\\d{0,2}$"));
+            if (!count.match(value).hasMatch())
+                return usage(QStringLiteral("--copies must be a number from 1 to 999, not \"%1\"").arg(value));
+            out.copies = value.toInt();
         }
     }
     if (out.help)
@@ -149,8 +166,12 @@ std::optional<Failure> ParseArguments(const QStringList& args, Arguments& out)
         return usage(QStringLiteral("--company NAME is required"));
     if (out.form.isEmpty())
         return usage(QStringLiteral("--form w2|w3|1099|1096 is required"));
-    if (out.pdf.isEmpty())
-        return usage(QStringLiteral("--pdf FILE is required"));
+    if (!out.pdf.isEmpty() && !out.printer.isEmpty())
+        return usage(QStringLiteral("--pdf and --printer exclude each other"));
+    if (out.pdf.isEmpty() && out.printer.isEmpty())
+        return usage(QStringLiteral("--pdf FILE or --printer QUEUE is required"));
+    if (out.copies && out.printer.isEmpty())
+        return usage(QStringLiteral("--copies goes with --printer"));
 
     const bool twoUp = out.form == QLatin1String("w2") || out.form == QLatin1String("1099");
     if (out.target && !twoUp)
@@ -301,8 +322,17 @@ int RunPrintCommand(int argc, char** argv)
     QString storeFile;
     if (auto failure = FindCompanyStore(a.company, folder, storeFile))
         return Fail(*failure);
-    if (auto failure = CheckOutputFile(a.pdf, folder))
-        return Fail(*failure);
+    // The forms go into a PDF, or to a printer queue of the system.
+    std::unique_ptr<QPrinter> printer;
+    if (a.printer.isEmpty()) {
+        if (auto failure = CheckOutputFile(a.pdf, folder))
+            return Fail(*failure);
+    } else {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        QString why;
+        if (!UsePrinterQueue(*printer, a.printer, a.copies.value_or(1), &why))
+            return Fail({why});
+    }
 
     CompanyData data;
     if (auto failure = ReadCompanyStore(a.company, folder + storeFile, data))
@@ -320,7 +350,18 @@ int RunPrintCommand(int argc, char** argv)
     if (!job.warning.isEmpty())
         PrintLine(stderr, QStringLiteral("formlark print: warning: ") + job.warning);
 
+    const OffPageValues outside =
+        OffPageValues::Find(*job.job, printer ? PrintableArea(*printer) : QRectF(LetterPage()));
+    if (outside.Any())
+        PrintLine(stderr, QStringLiteral("formlark print: warning: ")
+                              + outside.Describe(printer ? PrintableAreaName(*printer) : OffPageValues::ThePage()));
+
     FormPictures pictures = FormPictures::FromProgramFolder();
+    if (printer) {
+        if (PrintJobOn(*printer, *job.job, pictures) != PrintOutcome::Printed)
+            return Fail({QStringLiteral("the forms could not be sent to printer queue \"%1\"").arg(a.printer)});
+        return 0;
+    }
     QString error;
     if (!WriteJobToPdf(*job.job, pictures, a.pdf, &error))
         return Fail({error});
