@@ -187,8 +187,16 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob, const QStrin
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
                       | QAbstractPrintDialog::PrintCollateCopies);
     // Some platform dialogs offer "Pages from" whatever the options say;
-    // once shown, its range controls are switched off.
-    QTimer::singleShot(0, &dialog, [&dialog] { DisablePageRange(dialog); });
+    // once shown, its range controls are switched off. Qt's own dialog
+    // starts on the default printer even when the printer prints to a
+    // file: then its last choice, "Print to File", is chosen.
+    const bool lastToFile = !last.file.isEmpty();
+    QTimer::singleShot(0, &dialog, [&dialog, lastToFile] {
+        DisablePageRange(dialog);
+        auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+        if (lastToFile && printers && printers->count() > 1)
+            printers->setCurrentIndex(printers->count() - 1);
+    });
     bool pickedOtherPaper = false;
     {
         const LetterPaperGuard letter(dialog);
