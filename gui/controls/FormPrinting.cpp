@@ -223,18 +223,26 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob, const QStrin
     LastDestination() = PrintFileName(printer).isEmpty() ? Destination{QString(), printer.printerName()}
                                                          : Destination{printer.outputFileName(), QString()};
 
-    CWorkProgress progress(parent, QStringLiteral("Print"),
-                           QStringLiteral("Checking where the values of %1 land...").arg(job->DocumentTitle()), pages);
-    const PageProgress step = [&progress](int done, int) { return progress.Step(done); };
-    const OffPageValues outside = OffPageValues::Find(*job, PrintableArea(printer), step);
-    if (progress.Cancelled() || !PrintDespiteValuesOutside(outside, printer))
+    OffPageValues outside;
+    {
+        CWorkProgress checking(parent, QStringLiteral("Print"),
+                               QStringLiteral("Checking where the values of %1 land...").arg(job->DocumentTitle()),
+                               pages);
+        outside = OffPageValues::Find(*job, PrintableArea(printer),
+                                      [&checking](int done, int) { return checking.Step(done); });
+        if (checking.Cancelled())
+            return false;
+    }
+    if (!PrintDespiteValuesOutside(outside, printer))
         return false;
 
-    progress.Restart(QStringLiteral("Printing %1 on \"%2\"...").arg(job->DocumentTitle(), DestinationName(printer)),
-                     pages);
+    CWorkProgress progress(parent, QStringLiteral("Print"),
+                           QStringLiteral("Printing %1 on \"%2\"...").arg(job->DocumentTitle(), DestinationName(printer)),
+                           pages);
     FormPictures pictures = FormPictures::FromProgramFolder();
     QString refused;
-    const PrintOutcome outcome = PrintJobOnPrinter(printer, *job, pictures, dataFolder, &refused, step);
+    const PrintOutcome outcome = PrintJobOnPrinter(printer, *job, pictures, dataFolder, &refused,
+                                                   [&progress](int done, int) { return progress.Step(done); });
     const bool toFile = !PrintFileName(printer).isEmpty();
     switch (outcome) {
     case PrintOutcome::Printed:

@@ -31,13 +31,6 @@ bool CWorkProgress::Step(int done)
     return !dialog_.wasCanceled();
 }
 
-void CWorkProgress::Restart(const QString& label, int total)
-{
-    dialog_.setLabelText(label);
-    dialog_.setMaximum(total);
-    dialog_.setValue(0);
-}
-
 void CWorkProgress::SetShowAfter(int milliseconds)
 {
     ShowAfter() = milliseconds;

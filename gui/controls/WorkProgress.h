@@ -17,9 +17,6 @@ public:
     // Notes that `done` steps of the total are done. False once the user has
     // cancelled: the work stops and leaves nothing half-done behind.
     bool Step(int done);
-    // The work of `label` goes on with `total` new steps.
-    void Restart(const QString& label, int total);
-
     bool Cancelled() const { return dialog_.wasCanceled(); }
     // Whether the window was on the screen: the work took long enough that
     // its end is worth a word.
