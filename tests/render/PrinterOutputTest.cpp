@@ -113,19 +113,7 @@ private slots:
         const QList<PdfWord> expected = PdfWords(fromCommand);
         const QList<PdfWord> printed = PdfWords(fromPrinter);
         QVERIFY(expected.size() > 10);
-        QCOMPARE(printed.size(), expected.size());
-        for (qsizetype i = 0; i < expected.size(); ++i) {
-            QCOMPARE(printed[i].text, expected[i].text);
-            QCOMPARE(printed[i].page, expected[i].page);
-            QVERIFY2(qAbs(printed[i].box.left() - expected[i].box.left()) < 1
-                         && qAbs(printed[i].box.top() - expected[i].box.top()) < 1,
-                     qPrintable(QStringLiteral("%1 at %2, %3 instead of %4, %5")
-                                    .arg(expected[i].text)
-                                    .arg(printed[i].box.left())
-                                    .arg(printed[i].box.top())
-                                    .arg(expected[i].box.left())
-                                    .arg(expected[i].box.top())));
-        }
+        CheckSameWords(printed, expected);
     }
 
     // The values an offset pushes off the page, or that fall where a
