@@ -14,7 +14,9 @@
 #include "core/store/CompanyData.h"
 #include "core/store/RecordLookup.h"
 #include "render/FormPictures.h"
+#include "render/OffPageValues.h"
 #include "render/PagedOutput.h"
+#include "render/PrinterOutput.h"
 #include "core/print/TwoFormSheetJob.h"
 #include "core/wage/W2PrintJob.h"
 #include "core/wage/W3PrintJob.h"
@@ -24,6 +26,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -47,6 +50,8 @@ struct Arguments {
     std::optional<double> verticalSpace;
     QString pdf;
     bool strict = false;
+    QString printer;
+    std::optional<int> copies;
 };
 
 // Inches as the alignment boxes take them: up to two whole digits and two
@@ -94,6 +99,16 @@ std::optional<Failure> ReadArguments(const CommandRun& run, Arguments& out)
         out.verticalSpace = *inches;
     }
     out.pdf = run.Value("--pdf");
+    out.printer = run.Value("--printer");
+    if (run.Has("--copies")) {
+        static const QRegularExpression count(QStringLiteral("^[1-9]\\d{0,2}$"));
+        const QString value = run.Value("--copies");
+        if (!count.match(value).hasMatch())
+            return Failure{QStringLiteral("--copies must be a number from 1 to 999, not \"%1\"").arg(value)};
+        if (out.printer.isEmpty())
+            return Failure{QStringLiteral("--copies goes with --printer")};
+        out.copies = value.toInt();
+    }
     out.strict = run.Has("--strict");
 
     const bool twoUp = out.form == QLatin1String("w2") || out.form == QLatin1String("1099");
@@ -239,7 +254,8 @@ const CommandSyntax& PrintSyntax()
 {
     static const CommandSyntax syntax{
         .name = "print",
-        .purpose = "Writes the forms of a company of the data folder to one PDF on Letter paper. Options left out "
+        .purpose = "Writes the forms of a company of the data folder to one PDF on Letter paper, or sends them to a "
+                   "printer queue on Letter paper. Options left out "
                    "keep the saved print options of the form; the settings file is only read.\n\n"
                    "Forms the check finds errors in (see formlark check) are printed with a warning on stderr; "
                    "--strict prints nothing then.",
@@ -262,7 +278,10 @@ const CommandSyntax& PrintSyntax()
                 {.name = "--offset-y", .value = "INCHES", .help = "the same, down; negative is up"},
                 {.name = "--vertical-space", .value = "INCHES",
                  .help = "inches between the two W-2 forms of a sheet, 0.75 to 1.75 (w2 only)"},
-                {.name = "--pdf", .value = "FILE", .required = true, .help = "the PDF to write"},
+                {.name = "--pdf", .value = "FILE", .required = true, .group = "output", .help = "the PDF to write"},
+                {.name = "--printer", .value = "QUEUE", .required = true, .group = "output",
+                 .help = "the printer queue to send the forms to, on Letter paper (lpstat -p lists them)"},
+                {.name = "--copies", .value = "N", .help = "copies of the job, 1 to 999 (with --printer)"},
                 {.name = "--strict", .help = "print nothing when a form to print has errors"},
             },
         .problemsFound = "--strict finds errors in the forms to print (nothing is printed)",
@@ -284,8 +303,17 @@ int RunPrintCommand(CommandRun& run)
     QString storeFile;
     if (auto failure = FindCompanyStore(a.company, folder, storeFile))
         return run.Fail(*failure);
-    if (auto failure = CheckOutputFile(a.pdf, folder))
-        return run.Fail(*failure);
+    // The forms go into a PDF, or to a printer queue of the system.
+    std::unique_ptr<QPrinter> printer;
+    if (a.printer.isEmpty()) {
+        if (auto failure = CheckOutputFile(a.pdf, folder))
+            return run.Fail(*failure);
+    } else {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        QString why;
+        if (!UsePrinterQueue(*printer, a.printer, a.copies.value_or(1), &why))
+            return run.Fail({why});
+    }
 
     CompanyData data;
     if (auto failure = ReadCompanyStore(a.company, folder + storeFile, data))
@@ -311,7 +339,17 @@ int RunPrintCommand(CommandRun& run)
     if (!job.warning.isEmpty())
         run.Warn(job.warning);
 
+    const OffPageValues outside =
+        OffPageValues::Find(*job.job, printer ? PrintableArea(*printer) : QRectF(LetterPage()));
+    if (outside.Any())
+        run.Warn(outside.Describe(printer ? PrintableAreaName(*printer) : OffPageValues::ThePage()));
+
     FormPictures pictures = FormPictures::FromProgramFolder();
+    if (printer) {
+        if (PrintJobOn(*printer, *job.job, pictures) != PrintOutcome::Printed)
+            return run.Fail({QStringLiteral("the forms could not be sent to printer queue \"%1\"").arg(a.printer)});
+        return 0;
+    }
     QString error;
     if (!WriteJobToPdf(*job.job, pictures, a.pdf, &error))
         return run.Fail({error});

@@ -106,56 +106,79 @@ void PageRenderer::Paint(QPainter& painter, const Page& page)
     current_ = nullptr;
 }
 
-void PageRenderer::PaintText(QPainter& painter, const PageText& text)
+PageRenderer::SetText PageRenderer::Set(const PageText& text, bool withGlyphs)
 {
-    if (text.text.isEmpty())
-        return;
+    SetText set;
     const CachedFont& font = Font(text.font);
+    set.font = &font;
 
     // The glyphs and their places along the line. Blanks are left as gaps:
     // no blank glyph goes into a PDF (its fonts map that glyph back to a
     // tab), so the text is copied out of it with spaces.
-    QList<quint32> glyphs;
-    QList<QPointF> places;
-    glyphs.reserve(text.text.size());
-    places.reserve(text.text.size());
+    if (withGlyphs) {
+        set.glyphs.reserve(text.text.size());
+        set.places.reserve(text.text.size());
+    }
     qreal natural = 0;
     bool complete = font.raw.isValid();
     for (const QChar c : text.text) {
         const Glyph glyph = GlyphOf(font, c);
         if (c != QLatin1Char(' ')) {
             complete = complete && glyph.index != 0;
-            glyphs.append(glyph.index);
-            places.append(QPointF(natural, 0));
+            if (withGlyphs) {
+                set.glyphs.append(glyph.index);
+                set.places.append(QPointF(natural, 0));
+            }
         }
         natural += glyph.advance;
     }
-    const qreal scale = text.room > 0 && natural > text.room ? text.room / natural : 1;
-    const qreal width = natural * scale;
+    set.complete = complete;
+    set.scale = text.room > 0 && natural > text.room ? text.room / natural : 1;
+    const qreal width = natural * set.scale;
     const qreal left = text.anchor == TextAnchor::TopRight ? text.at.x() - width : text.at.x();
-    const qreal top = text.at.y();
+    set.cell = QRectF(left, text.at.y(), width, font.cellHeight);
+    return set;
+}
+
+QRectF PageRenderer::ValueBounds(const PageItem& item)
+{
+    if (const auto* text = std::get_if<PageText>(&item))
+        return text->text.isEmpty() ? QRectF() : Set(*text, false).cell;
+    if (const auto* line = std::get_if<PageLine>(&item)) {
+        const qreal half = line->penWidth / 2.0;
+        return QRectF(QPointF(line->from), QPointF(line->to)).normalized().adjusted(-half, -half, half, half);
+    }
+    return QRectF();
+}
+
+void PageRenderer::PaintText(QPainter& painter, const PageText& text)
+{
+    if (text.text.isEmpty())
+        return;
+    const SetText set = Set(text, true);
+    const CachedFont& font = *set.font;
 
     // An opaque text paints its cell (its advance by the font's height) white
     // first, blanking what lies below, as printer text does by default.
     if (text.background == TextBackground::Opaque)
-        painter.fillRect(QRectF(left, top, width, font.cellHeight), Qt::white);
-    if (glyphs.isEmpty())
+        painter.fillRect(set.cell, Qt::white);
+    if (set.glyphs.isEmpty())
         return;
     painter.setPen(Qt::black);
 
     // Too wide for its room: condensed from its anchor, never cut.
-    const QTransform page = scale != 1 ? painter.transform() : QTransform();
-    QPointF origin(left, top + font.ascent);
-    if (scale != 1) {
+    const QTransform page = set.scale != 1 ? painter.transform() : QTransform();
+    QPointF origin(set.cell.left(), set.cell.top() + font.ascent);
+    if (set.scale != 1) {
         painter.translate(origin);
-        painter.scale(scale, 1);
+        painter.scale(set.scale, 1);
         origin = QPointF();
     }
-    if (complete) {
+    if (set.complete) {
         QGlyphRun run;
         run.setRawFont(font.raw);
-        run.setGlyphIndexes(glyphs);
-        run.setPositions(places);
+        run.setGlyphIndexes(set.glyphs);
+        run.setPositions(set.places);
         painter.drawGlyphRun(origin, run);
     } else {
         // A character the font lacks: the painter finds another font for it.
@@ -165,7 +188,7 @@ void PageRenderer::PaintText(QPainter& painter, const PageText& text)
         }
         painter.drawText(origin, text.text);
     }
-    if (scale != 1)
+    if (set.scale != 1)
         painter.setTransform(page);
 }
 

@@ -10,23 +10,20 @@
 
 #include <cmath>
 
-PrinterMargins PageLayoutMargins(const QPageLayout& layout)
+PrintOutcome PaintJobPages(QPainter& painter, QPagedPaintDevice& device, const PrintJob& job, PageRenderer& renderer,
+                           int firstPage, int lastPage, const PageProgress& progress)
 {
-    if (layout.mode() == QPageLayout::FullPageMode)
-        return {};
-    const QMarginsF mm = layout.margins(QPageLayout::Millimeter);
-    return {mm.left(), mm.top()};
-}
-
-bool PaintJobPages(QPainter& painter, QPagedPaintDevice& device, const PrintJob& job, PageRenderer& renderer,
-                   int firstPage, int lastPage)
-{
+    const int total = lastPage - firstPage + 1;
     for (int page = firstPage; page <= lastPage; ++page) {
+        if (progress && !progress(page - firstPage, total))
+            return PrintOutcome::Stopped;
         if (page > firstPage && !device.newPage())
-            return false;
+            return PrintOutcome::Failed;
         renderer.Paint(painter, job.LayOutPage(page));
     }
-    return true;
+    if (progress && !progress(total, total))
+        return PrintOutcome::Stopped;
+    return PrintOutcome::Printed;
 }
 
 bool WriteJobToPdf(const PrintJob& job, FormPictures& pictures, const QString& fileName, QString* error)
@@ -54,7 +51,7 @@ bool WriteJobToPdf(const PrintJob& job, FormPictures& pictures, const QString& f
         QPainter painter;
         if (painter.begin(&writer)) {
             PageRenderer renderer(pictures);
-            painted = PaintJobPages(painter, writer, job, renderer, 1, pages);
+            painted = PaintJobPages(painter, writer, job, renderer, 1, pages) == PrintOutcome::Printed;
             painted = painter.end() && painted;
         }
     }

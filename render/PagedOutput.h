@@ -7,23 +7,34 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
-class QPageLayout;
 class QPainter;
 
 // Letter paper, the size of every form page, in page units.
 inline constexpr int kLetterWidthUnits = 2159;
 inline constexpr int kLetterHeightUnits = 2794;
 
-// The unprintable margin at the left and top of a paged device's pages (a
-// printer's; 0 for a PDF without margins), for the laser substitutes.
-PrinterMargins PageLayoutMargins(const QPageLayout& layout);
+// Letter paper as a rectangle of page units from the paper's corner.
+inline QRect LetterPage()
+{
+    return QRect(0, 0, kLetterWidthUnits, kLetterHeightUnits);
+}
+
+// Told after each page (and once before the first) how many pages of how
+// many are done; answers false to stop the work.
+using PageProgress = std::function<bool(int done, int total)>;
+
+// How a print run ended: every page printed, stopped by the user (nothing
+// is left of it), or failed.
+enum class PrintOutcome { Printed, Stopped, Failed };
 
 // Paints pages first..last (counted from 1) of `job` onto a painter that is
-// active on `device`, starting a new device page between them. False when
-// the device refuses a new page.
-bool PaintJobPages(QPainter& painter, QPagedPaintDevice& device, const PrintJob& job, PageRenderer& renderer,
-                   int firstPage, int lastPage);
+// active on `device`, starting a new device page between them. Failed when
+// the device refuses a new page; Stopped when `progress` said so.
+PrintOutcome PaintJobPages(QPainter& painter, QPagedPaintDevice& device, const PrintJob& job, PageRenderer& renderer,
+                           int firstPage, int lastPage, const PageProgress& progress = {});
 
 // Writes every page of `job` to a PDF on Letter paper without margins. The
 // file appears only when it is complete: it is written beside its name and

@@ -7,7 +7,7 @@
 #include <vector>
 
 // A laid-out page: what to draw, in order, in tenths of a millimetre from the
-// top-left corner of the printable area, y growing downward. Layout builds
+// top-left corner of the paper, y growing downward. Layout builds
 // pages without any paint device; the renderer paints them onto one.
 
 // The pictures of the blank forms, files beside the program. Their names are

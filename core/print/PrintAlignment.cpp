@@ -15,18 +15,6 @@ double SignedOffset(double magnitude, int direction)
     return direction == 0 ? -m : m;
 }
 
-double MarginMillimetres(int pixels, int pixelsPerInch)
-{
-    if (pixelsPerInch <= 0)
-        return 0;
-    return double(pixels) / pixelsPerInch * 25.4;
-}
-
-QPoint PhysicalMarginCompensation(const PrinterMargins& margins)
-{
-    return QPoint(-int(std::trunc(10 * margins.mx)), -int(std::trunc(10 * margins.my)));
-}
-
 void PointTable::Move(int first, int last, int dx, int dy)
 {
     for (int i = first; i <= last && i < Size(); ++i)

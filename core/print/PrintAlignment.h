@@ -5,8 +5,10 @@
 #include <vector>
 
 // Print geometry shared by every form page. Positions are tenths of a
-// millimetre from the top-left corner of the printable area, y growing
-// downward; 254 units make an inch.
+// millimetre from the top-left corner of the paper, y growing downward;
+// 254 units make an inch. Every output (a printer, a PDF, the preview)
+// paints from the paper's corner, so a page is the same on all of them and
+// pre-printed boxes are met wherever the printer's printable area starts.
 
 inline constexpr int kUnitsPerInch = 254;
 
@@ -20,19 +22,6 @@ int InchesToUnits(double inches);
 // direction is 0 (Left or Up). Whatever sign the stored value carries, the
 // direction alone decides, so an offset is never turned around twice.
 double SignedOffset(double magnitude, int direction);
-
-// The printer's unprintable margin at the left and top, in millimetres.
-struct PrinterMargins {
-    double mx = 0;
-    double my = 0;
-};
-
-// A physical offset of `pixels` device pixels at `pixelsPerInch` in mm.
-double MarginMillimetres(int pixels, int pixelsPerInch);
-
-// The move that puts a full-page picture where the paper is, not where the
-// printable area starts: (-trunc(10 mx), -trunc(10 my)).
-QPoint PhysicalMarginCompensation(const PrinterMargins& margins);
 
 // The anchor points of one form: the top-left corner of a text or an end of
 // a line.

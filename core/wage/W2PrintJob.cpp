@@ -4,9 +4,7 @@
 #include "core/print/FormWriter.h"
 #include "core/wage/WageCopies.h"
 
-#include <algorithm>
 #include <array>
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -125,7 +123,7 @@ W2Paper W2PaperOf(const PrintW2Options& options)
     return options.BlankCopy == W2CopyType::LaserCopyA ? W2Paper::LaserCopyA : W2Paper::Copy;
 }
 
-PointTable W2PointTable(const PrintW2Options& options, const PrinterMargins& margins)
+PointTable W2PointTable(const PrintW2Options& options)
 {
     const W2Paper paper = W2PaperOf(options);
     std::vector<QPoint> points;
@@ -144,8 +142,6 @@ PointTable W2PointTable(const PrintW2Options& options, const PrinterMargins& mar
     table.Move(63, 66, -2, 7);
     table.MoveAll(73, 50);
     if (paper == W2Paper::LaserCopyA) {
-        const QPoint compensation = PhysicalMarginCompensation(margins);
-        table.MoveAll(compensation.x(), compensation.y());
         table.MoveAll(41, 47);
         table.Move(63, 66, -10, 30);
         table.Move(8, 8, 0, -5);
@@ -178,23 +174,21 @@ PageFont W2DataFont(const PrintW2Options& options)
 }
 
 W2PrintJob::W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
-                       const PrintW2Options& options, int currentEmployeeIndex, const PrinterMargins& margins)
-    : W2PrintJob(company, employees, w2s, options, FirstNameOrder(employees), currentEmployeeIndex, margins)
+                       const PrintW2Options& options, int currentEmployeeIndex)
+    : W2PrintJob(company, employees, w2s, options, FirstNameOrder(employees), currentEmployeeIndex)
 {
 }
 
 W2PrintJob::W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
-                       const PrintW2Options& options, std::vector<int> displayOrder, int currentEmployeeIndex,
-                       const PrinterMargins& margins)
+                       const PrintW2Options& options, std::vector<int> displayOrder, int currentEmployeeIndex)
     : TwoFormSheetJob(options.Target, std::move(displayOrder), currentEmployeeIndex),
       company_(company),
       employees_(employees),
       w2s_(w2s),
       options_(options),
-      margins_(margins),
       paper_(W2PaperOf(options)),
       w2ByEmployee_(FormIndexByOwner(w2s, &W2Record::EmployeeUniqueID)),
-      table_(W2PointTable(options, margins)),
+      table_(W2PointTable(options)),
       pitch_(W2FormPitch(options)),
       shift_(W2FormShift(options)),
       font_(W2DataFont(options))
@@ -227,8 +221,8 @@ void W2PrintJob::DrawSheet(Page& page) const
         break;
     }
     case W2Paper::LaserCopyA:
-        page.AddImage(FormPicture::W2CopyAPage, std::max(0, int(std::trunc(102.235 - 10 * margins_.mx))),
-                      std::max(0, int(std::trunc(102 - 10 * margins_.my))), 1955, 2692);
+        // The whole Copy A page, 10.2 mm in from the paper's corner.
+        page.AddImage(FormPicture::W2CopyAPage, 102, 102, 1955, 2692);
         break;
     case W2Paper::Preprinted:
         break;

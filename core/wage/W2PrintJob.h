@@ -19,7 +19,7 @@ W2Paper W2PaperOf(const PrintW2Options& options);
 
 // The 67 anchor points of a W-2 for the options' paper, with every
 // adjustment of that paper applied (y still growing downward).
-PointTable W2PointTable(const PrintW2Options& options, const PrinterMargins& margins);
+PointTable W2PointTable(const PrintW2Options& options);
 
 // The distance between the top of the two forms of a sheet, and the shift
 // of both forms (the empty-form mark moves by the shift only).
@@ -34,12 +34,11 @@ PageFont W2DataFont(const PrintW2Options& options);
 class W2PrintJob : public TwoFormSheetJob {
 public:
     W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
-               const PrintW2Options& options, int currentEmployeeIndex = 0, const PrinterMargins& margins = {});
+               const PrintW2Options& options, int currentEmployeeIndex = 0);
     // The same with the employees' display order given (list indexes), as
     // the employee list on the screen shows them.
     W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
-               const PrintW2Options& options, std::vector<int> displayOrder, int currentEmployeeIndex,
-               const PrinterMargins& margins = {});
+               const PrintW2Options& options, std::vector<int> displayOrder, int currentEmployeeIndex);
 
     QString DocumentTitle() const override;
 
@@ -52,7 +51,6 @@ private:
     const EmployeeList& employees_;
     const W2List& w2s_;
     PrintW2Options options_;
-    PrinterMargins margins_;
     W2Paper paper_;
     QHash<int, int> w2ByEmployee_;
     PointTable table_;

@@ -2,7 +2,6 @@
 
 #include "core/print/FormWriter.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -115,7 +114,7 @@ W3Paper W3PaperOf(const PrintW3Options& options)
     return W3Paper::Preprinted;
 }
 
-PointTable W3PointTable(const PrintW3Options& options, const PrinterMargins& margins)
+PointTable W3PointTable(const PrintW3Options& options)
 {
     const W3Paper paper = W3PaperOf(options);
     const int x1 = paper == W3Paper::Laser ? 358 : 388;
@@ -145,8 +144,6 @@ PointTable W3PointTable(const PrintW3Options& options, const PrinterMargins& mar
     case W3Paper::Copy:
         break;
     case W3Paper::Laser: {
-        const QPoint compensation = PhysicalMarginCompensation(margins);
-        table.MoveAll(compensation.x(), compensation.y());
         for (int i = 0; i < table.Size(); ++i) {
             QPoint& p = table[i];
             p = QPoint(int(std::trunc(p.x() + 30.48)), int(std::trunc(p.y() - 15.24)));
@@ -166,15 +163,14 @@ PageFont W3DataFont(const PrintW3Options& options)
     return PageFont{FontFace::CourierNew, W3PaperOf(options) == W3Paper::Preprinted ? 12 : 10, false};
 }
 
-Page LayOutW3Page(const CompanyRecord& c, const W3Totals& totals, const PrintW3Options& options,
-                  const PrinterMargins& margins)
+Page LayOutW3Page(const CompanyRecord& c, const W3Totals& totals, const PrintW3Options& options)
 {
     Page page;
     page.items.reserve(48);
     switch (W3PaperOf(options)) {
     case W3Paper::Laser:
-        page.AddImage(FormPicture::W3LaserPage, std::max(0, int(std::trunc(92.875 - 10 * margins.mx))),
-                      std::max(0, int(std::trunc(84.375 - 10 * margins.my))), 1981, 2667);
+        // The whole W-3 page, 9.2 mm and 8.4 mm in from the paper's corner.
+        page.AddImage(FormPicture::W3LaserPage, 92, 84, 1981, 2667);
         break;
     case W3Paper::Copy:
         page.AddImage(FormPicture::W3CopyPage, 70, 100, 1965, 2630);
@@ -184,7 +180,7 @@ Page LayOutW3Page(const CompanyRecord& c, const W3Totals& totals, const PrintW3O
         break;
     }
 
-    const PointTable table = W3PointTable(options, margins);
+    const PointTable table = W3PointTable(options);
     // The values stand in empty boxes: drawn on transparent ground, they
     // leave the ruling lines beside them whole.
     FormWriter form(page, table, W3DataFont(options), TextBackground::Transparent, 0, kW3Rooms);

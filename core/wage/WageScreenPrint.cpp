@@ -11,18 +11,16 @@ bool W2PrintHasForms(const CompanyData& data, const PrintW2Options& options)
 }
 
 std::unique_ptr<PrintJob> MakeW2ScreenJob(const CompanyData& data, const PrintW2Options& options,
-                                          const std::vector<int>& displayOrder, int currentEmployeeIndex,
-                                          const PrinterMargins& margins)
+                                          const std::vector<int>& displayOrder, int currentEmployeeIndex)
 {
     std::vector<int> order = WholeDisplayOrder(displayOrder, data.employees);
     if (currentEmployeeIndex < 0 || currentEmployeeIndex >= int(data.employees.size()))
         currentEmployeeIndex = order.empty() ? 0 : order.front();
     return std::make_unique<W2PrintJob>(data.company, data.employees, data.w2s, options, std::move(order),
-                                        currentEmployeeIndex, margins);
+                                        currentEmployeeIndex);
 }
 
-std::unique_ptr<PrintJob> MakeW3ScreenJob(const CompanyData& data, const PrintW3Options& options,
-                                          const PrinterMargins& margins)
+std::unique_ptr<PrintJob> MakeW3ScreenJob(const CompanyData& data, const PrintW3Options& options)
 {
-    return std::make_unique<W3PrintJob>(data.company, data.employees, data.w2s, options, margins);
+    return std::make_unique<W3PrintJob>(data.company, data.employees, data.w2s, options);
 }

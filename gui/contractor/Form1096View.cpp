@@ -233,7 +233,7 @@ void C1096View::OnViewShown()
 PrintJobMaker C1096View::JobMaker(const Print1096Options& options) const
 {
     CGlobalDoc& document = document_;
-    return [&document, options](const PrinterMargins&) { return MakeForm1096ScreenJob(document.Data(), options); };
+    return [&document, options] { return MakeForm1096ScreenJob(document.Data(), options); };
 }
 
 void C1096View::OnPrint()

@@ -276,7 +276,7 @@ void C1099View::BoxLeft(QLineEdit* box, bool edited)
 PrintJobMaker C1099View::JobMaker(const Print1099Options& options) const
 {
     CGlobalDoc& document = Document();
-    return [&document, options, order = OwnerDisplayOrder(), current = Cursor().OwnerIndex()](const PrinterMargins&) {
+    return [&document, options, order = OwnerDisplayOrder(), current = Cursor().OwnerIndex()] {
         return MakeForm1099ScreenJob(document.Data(), options, order, current);
     };
 }

@@ -310,9 +310,8 @@ void CW2View::BoxLeft(QLineEdit* box, bool edited)
 PrintJobMaker CW2View::JobMaker(const PrintW2Options& options) const
 {
     CGlobalDoc& document = Document();
-    return [&document, options, order = OwnerDisplayOrder(), current = Cursor().OwnerIndex()](
-               const PrinterMargins& margins) {
-        return MakeW2ScreenJob(document.Data(), options, order, current, margins);
+    return [&document, options, order = OwnerDisplayOrder(), current = Cursor().OwnerIndex()] {
+        return MakeW2ScreenJob(document.Data(), options, order, current);
     };
 }
 

@@ -298,9 +298,7 @@ void CW3View::OnViewShown()
 PrintJobMaker CW3View::JobMaker(const PrintW3Options& options) const
 {
     CGlobalDoc& document = document_;
-    return [&document, options](const PrinterMargins& margins) {
-        return MakeW3ScreenJob(document.Data(), options, margins);
-    };
+    return [&document, options] { return MakeW3ScreenJob(document.Data(), options); };
 }
 
 void CW3View::OnPrint()

@@ -309,6 +309,62 @@ private slots:
         QCOMPARE(FileBytes(folders.SettingsFile()), settings);
     }
 
+    // --printer QUEUE [--copies N] goes to a printer queue instead of a PDF,
+    // with the same one-line refusals; a queue the system lacks is refused
+    // before the store is read.
+    void printerOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        const QString queue = QStringLiteral("Formlark Test Queue That Is Not There");
+        QTest::newRow("unknown queue") << QStringList{"--printer", queue} << 1 << "no printer queue \"" + queue + "\"";
+        QTest::newRow("unknown queue, copies") << QStringList{"--printer", queue, "--copies", "3"} << 1
+                                               << "no printer queue";
+        QTest::newRow("no queue") << QStringList{"--printer="} << 2 << "--printer needs a printer queue";
+        QTest::newRow("no copies") << QStringList{"--printer", queue, "--copies", "0"} << 2 << "--copies must be";
+        QTest::newRow("too many copies") << QStringList{"--printer", queue, "--copies", "1000"} << 2
+                                         << "--copies must be";
+        QTest::newRow("copies in words") << QStringList{"--printer", queue, "--copies", "two"} << 2
+                                         << "--copies must be";
+        QTest::newRow("copies without a printer") << QStringList{"--copies", "2", "--pdf", "out.pdf"} << 2
+                                                  << "--copies goes with --printer";
+        QTest::newRow("printer and pdf") << QStringList{"--printer", queue, "--pdf", "out.pdf"} << 2
+                                         << "--pdf and --printer exclude each other";
+        QTest::newRow("an option as the queue") << QStringList{"--printer", "--all"} << 2 << "--printer needs a value";
+    }
+    void printerOptions()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        TestFolders folders;
+        QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", print_fixture::Data()));
+        const ProgramRun run = Print(QStringList{"--company", "Brindle Tools Inc", "--form", "w2"} + arguments,
+                                     folders.SettingsFile(), folders.ProgramFolder());
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.standardError.startsWith("formlark print: "), qPrintable(run.standardError));
+        QVERIFY2(run.standardError.contains(message), qPrintable(run.standardError));
+        QCOMPARE(run.standardError.count('\n'), 1);
+        QCOMPARE(QDir(folders.Path("")).entryList({"*.pdf*"}, QDir::Files), QStringList());
+    }
+
+    // Values the offsets push off the page are still printed where they
+    // reach it, and named in one warning line.
+    void valuesOffThePageWarn()
+    {
+        TestFolders folders;
+        QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", print_fixture::Data()));
+        const QString pdf = folders.Path("out.pdf");
+        const ProgramRun run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--paper", "preprinted",
+                                      "--offset-y", "-0.5", "--pdf", pdf},
+                                     folders.SettingsFile(), folders.ProgramFolder());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.standardError, QStringLiteral("formlark print: warning: A value falls outside the page and would "
+                                                   "not be printed whole: \"CN-0042\".\n"));
+        QCOMPARE(PageCount(PdfWords(pdf)), 2);
+    }
+
     void missingPdfOption()
     {
         TestFolders folders;

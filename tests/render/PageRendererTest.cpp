@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <QPageLayout>
 #include <QPainter>
 #include <QtTest>
 
@@ -274,20 +273,6 @@ private slots:
         QVERIFY(bytes.startsWith("%PDF"));
         QCOMPARE(bytes.count("/Subtype /Image"), 1);
         QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2);
-    }
-
-    // The laser substitutes take off the margin the device starts painting at.
-    void deviceMargins()
-    {
-        const QPageLayout printer(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(6.35, 4.23, 5, 5),
-                                  QPageLayout::Millimeter);
-        const PrinterMargins margins = PageLayoutMargins(printer);
-        QCOMPARE(margins.mx, 6.35);
-        QCOMPARE(margins.my, 4.23);
-        QPageLayout fullPage = printer;
-        fullPage.setMode(QPageLayout::FullPageMode);
-        QCOMPARE(PageLayoutMargins(fullPage).mx, 0.0);
-        QCOMPARE(PageLayoutMargins(fullPage).my, 0.0);
     }
 
     // A PDF that can't be written leaves no file behind, nor a changed one.

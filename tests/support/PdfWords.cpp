@@ -62,6 +62,23 @@ void CheckWord(const QList<PdfWord>& words, int page, const QString& text, QPoin
                          .arg(seen.isEmpty() ? QStringLiteral("no place") : seen.join(", "))));
 }
 
+void CheckSameWords(const QList<PdfWord>& words, const QList<PdfWord>& expected)
+{
+    QCOMPARE(words.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QCOMPARE(words[i].text, expected[i].text);
+        QCOMPARE(words[i].page, expected[i].page);
+        QVERIFY2(qAbs(words[i].box.left() - expected[i].box.left()) < 1.5
+                     && qAbs(words[i].box.top() - expected[i].box.top()) < 1.5,
+                 qPrintable(QStringLiteral("\"%1\" at (%2, %3) instead of (%4, %5)")
+                                .arg(expected[i].text)
+                                .arg(words[i].box.left(), 0, 'f', 1)
+                                .arg(words[i].box.top(), 0, 'f', 1)
+                                .arg(expected[i].box.left(), 0, 'f', 1)
+                                .arg(expected[i].box.top(), 0, 'f', 1)));
+    }
+}
+
 int PageCount(const QList<PdfWord>& words)
 {
     int pages = 0;

@@ -21,5 +21,10 @@ QList<PdfWord> PdfWords(const QString& pdf);
 // a half; a negative x takes any x); fails the test otherwise.
 void CheckWord(const QList<PdfWord>& words, int page, const QString& text, QPoint at);
 
+// Two PDFs of the same pages hold the same words in the same order, each on
+// the same page at the same place (within a unit and a half); fails the
+// test otherwise.
+void CheckSameWords(const QList<PdfWord>& words, const QList<PdfWord>& expected);
+
 // The number of pages that hold a word.
 int PageCount(const QList<PdfWord>& words);

@@ -30,5 +30,6 @@ bool PrintIntoPdf(const PrintJobMaker& makeJob, const QString& pdf, const QStrin
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageMargins(QMarginsF(5, 4, 5, 4), QPageLayout::Millimeter);
     FormPictures pictures(qEnvironmentVariable("FORMLARK_RUNTIME_DIR") + u'/');
-    return PrintJobOnPrinter(printer, makeJob, pictures, dataFolder, refusal);
+    const std::unique_ptr<PrintJob> job = makeJob();
+    return job && PrintJobOnPrinter(printer, *job, pictures, dataFolder, refusal) == PrintOutcome::Printed;
 }

@@ -15,10 +15,9 @@ class CBalloonWindow;
 QList<CBalloonWindow*> OpenBalloons();
 void CloseBalloons();
 
-// Prints the job into the PDF `pdf` on Letter paper with a printable area
-// 5 mm and 4 mm into the page (kPdfPrintableCorner, in page units), with
+// Prints the job into the PDF `pdf` on Letter paper through a printer whose
+// page layout has margins of 5 mm and 4 mm (which the pages ignore), with
 // the form pictures built beside the program. False when nothing printed
 // (the file refused as a company's file of `dataFolder`: why in `refusal`).
 bool PrintIntoPdf(const PrintJobMaker& makeJob, const QString& pdf, const QString& dataFolder = QString(),
                   QString* refusal = nullptr);
-inline constexpr QPoint kPdfPrintableCorner(50, 40);

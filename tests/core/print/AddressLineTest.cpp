@@ -53,8 +53,8 @@ private slots:
         Print1099Options form1099;
         form1099.Target = PrintTarget::All;
         const std::pair<const char*, std::unique_ptr<PrintJob>> jobs[] = {
-            {"W-2", MakeW2ScreenJob(data, w2, {}, 0, {})},
-            {"W-3", MakeW3ScreenJob(data, PrintW3Options(), {})},
+            {"W-2", MakeW2ScreenJob(data, w2, {}, 0)},
+            {"W-3", MakeW3ScreenJob(data, PrintW3Options())},
             {"1099-MISC", MakeForm1099ScreenJob(data, form1099, {}, 0)},
             {"1096", MakeForm1096ScreenJob(data, Print1096Options())},
         };

@@ -37,14 +37,6 @@ private slots:
         QCOMPARE(SignedOffset(-0.25, 0), -0.25);
     }
 
-    void physicalMargins()
-    {
-        QCOMPARE(MarginMillimetres(150, 600), 6.35);
-        QCOMPARE(MarginMillimetres(150, 0), 0.0);
-        QCOMPARE(PhysicalMarginCompensation({6.35, 4.23}), QPoint(-63, -42));
-        QCOMPARE(PhysicalMarginCompensation({0, 0}), QPoint(0, 0));
-    }
-
     void twoFormSheets_data()
     {
         QTest::addColumn<PrintTarget>("target");

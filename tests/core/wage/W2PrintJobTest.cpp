@@ -32,9 +32,9 @@ class W2PrintJobTest : public QObject {
 private:
     CompanyData data_ = print_fixture::Data();
 
-    Page Lay(const PrintW2Options& o, int page = 1, PrinterMargins margins = {}, int current = 0) const
+    Page Lay(const PrintW2Options& o, int page = 1, int current = 0) const
     {
-        return W2PrintJob(data_.company, data_.employees, data_.w2s, o, current, margins).LayOutPage(page);
+        return W2PrintJob(data_.company, data_.employees, data_.w2s, o, current).LayOutPage(page);
     }
 
 private slots:
@@ -44,40 +44,35 @@ private slots:
     {
         QTest::addColumn<int>("paperType");
         QTest::addColumn<int>("copyType");
-        QTest::addColumn<double>("mx");
-        QTest::addColumn<double>("my");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QPoint>("at");
 
         // Pre-printed: table B + (60, 53), no shift.
-        QTest::newRow("preprinted control number") << 1 << 0 << 0.0 << 0.0 << "CN-0042" << QPoint(112, 89);
-        QTest::newRow("preprinted last name (549)") << 1 << 0 << 0.0 << 0.0 << "Abbot" << QPoint(609, 595);
-        QTest::newRow("preprinted box 3") << 1 << 0 << 0.0 << 0.0 << "21000.01" << QPoint(1142, 263);
-        QTest::newRow("preprinted box 16 line 1") << 1 << 0 << 0.0 << 0.0 << "21016.00" << QPoint(639, 979);
+        QTest::newRow("preprinted control number") << 1 << 0 << "CN-0042" << QPoint(112, 89);
+        QTest::newRow("preprinted last name (549)") << 1 << 0 << "Abbot" << QPoint(609, 595);
+        QTest::newRow("preprinted box 3") << 1 << 0 << "21000.01" << QPoint(1142, 263);
+        QTest::newRow("preprinted box 16 line 1") << 1 << 0 << "21016.00" << QPoint(639, 979);
         // Blank copy: table A + (73, 50) and the shift 34.
-        QTest::newRow("copy control number") << 0 << 2 << 0.0 << 0.0 << "CN-0042" << QPoint(125, 120);
-        QTest::newRow("copy last name (547)") << 0 << 2 << 0.0 << 0.0 << "Abbot" << QPoint(620, 626);
-        QTest::newRow("copy box 1") << 0 << 2 << 0.0 << 0.0 << "21000.00" << QPoint(1155, 207);
-        QTest::newRow("copy box 3") << 0 << 2 << 0.0 << 0.0 << "21000.01" << QPoint(1155, 291);
-        QTest::newRow("copy box 16 line 1") << 0 << 2 << 0.0 << 0.0 << "21016.00" << QPoint(650, 1012);
-        // Laser Copy A: then the margins (6.35 mm -> 63, 4.23 mm -> 42) come
-        // off, (+41, +47) go on, and points 8, 21, 22 rise by 5.
-        QTest::newRow("laser control number") << 0 << 5 << 6.35 << 4.23 << "CN-0042" << QPoint(103, 125);
-        QTest::newRow("laser SSN (raised)") << 0 << 5 << 6.35 << 4.23 << "222-22-2222" << QPoint(103, 547);
-        QTest::newRow("laser box 5 (raised)") << 0 << 5 << 6.35 << 4.23 << "21000.02" << QPoint(1133, 377);
-        QTest::newRow("laser box 6 (raised)") << 0 << 5 << 6.35 << 4.23 << "214.50" << QPoint(1593, 377);
-        QTest::newRow("laser box 3 (not raised)") << 0 << 5 << 6.35 << 4.23 << "21000.01" << QPoint(1133, 296);
-        QTest::newRow("laser without margins") << 0 << 5 << 0.0 << 0.0 << "CN-0042" << QPoint(166, 167);
+        QTest::newRow("copy control number") << 0 << 2 << "CN-0042" << QPoint(125, 120);
+        QTest::newRow("copy last name (547)") << 0 << 2 << "Abbot" << QPoint(620, 626);
+        QTest::newRow("copy box 1") << 0 << 2 << "21000.00" << QPoint(1155, 207);
+        QTest::newRow("copy box 3") << 0 << 2 << "21000.01" << QPoint(1155, 291);
+        QTest::newRow("copy box 16 line 1") << 0 << 2 << "21016.00" << QPoint(650, 1012);
+        // Laser Copy A: then (+41, +47) go on, and points 8, 21, 22 rise by
+        // 5. The page is the paper whatever the printer's margins.
+        QTest::newRow("laser control number") << 0 << 5 << "CN-0042" << QPoint(166, 167);
+        QTest::newRow("laser SSN (raised)") << 0 << 5 << "222-22-2222" << QPoint(166, 589);
+        QTest::newRow("laser box 5 (raised)") << 0 << 5 << "21000.02" << QPoint(1196, 419);
+        QTest::newRow("laser box 6 (raised)") << 0 << 5 << "214.50" << QPoint(1656, 419);
+        QTest::newRow("laser box 3 (not raised)") << 0 << 5 << "21000.01" << QPoint(1196, 338);
     }
     void valuesLandAtTheirPoints()
     {
         QFETCH(int, paperType);
         QFETCH(int, copyType);
-        QFETCH(double, mx);
-        QFETCH(double, my);
         QFETCH(QString, text);
         QFETCH(QPoint, at);
-        const Page page = Lay(Options(paperType, copyType), 1, {mx, my});
+        const Page page = Lay(Options(paperType, copyType));
         QCOMPARE(WhereIs(page, text).value(0), at);
     }
 
@@ -375,13 +370,11 @@ private slots:
         for (const PageText& t : Texts(preprinted))
             QCOMPARE(t.font, (PageFont{FontFace::CourierNew, 12, false}));
 
-        // The Copy A page sits at the paper's corner, less the margins.
-        const auto laser = Images(Lay(Options(0, 5), 1, {6.35, 4.23}));
+        // The Copy A page sits 10.2 mm in from the paper's corner.
+        const auto laser = Images(Lay(Options(0, 5)));
         QCOMPARE(laser.size(), size_t(1));
         QVERIFY(laser[0].picture == FormPicture::W2CopyAPage);
-        QCOMPARE(QRect(laser[0].x, laser[0].y, laser[0].width, laser[0].height), QRect(38, 59, 1955, 2692));
-        const auto wideMargins = Images(Lay(Options(0, 5), 1, {12.5, 11}));
-        QCOMPARE(QPoint(wideMargins[0].x, wideMargins[0].y), QPoint(0, 0));
+        QCOMPARE(QRect(laser[0].x, laser[0].y, laser[0].width, laser[0].height), QRect(102, 102, 1955, 2692));
         for (const PageText& t : Texts(Lay(Options(0, 5))))
             QCOMPARE(t.font, (PageFont{FontFace::CourierNew, 10, false}));
     }

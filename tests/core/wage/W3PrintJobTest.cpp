@@ -23,51 +23,46 @@ class W3PrintJobTest : public QObject {
 private:
     CompanyData data_ = print_fixture::Data();
 
-    Page Lay(const PrintW3Options& o, PrinterMargins margins = {}, const CompanyRecord* company = nullptr) const
+    Page Lay(const PrintW3Options& o, const CompanyRecord* company = nullptr) const
     {
-        return W3PrintJob(company ? *company : data_.company, data_.employees, data_.w2s, o, margins).LayOutPage(1);
+        return W3PrintJob(company ? *company : data_.company, data_.employees, data_.w2s, o).LayOutPage(1);
     }
 
 private slots:
     void valuesLandAtTheirPoints_data()
     {
         QTest::addColumn<int>("paperType");
-        QTest::addColumn<double>("mx");
-        QTest::addColumn<double>("my");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QPoint>("at");
 
         // Pre-printed: table A moved by (-18, -59).
-        QTest::newRow("preprinted control number") << 1 << 0.0 << 0.0 << "CN-0042" << QPoint(142, 124);
-        QTest::newRow("preprinted box 2") << 1 << 0.0 << 0.0 << "6300.00" << QPoint(1512, 221);
-        QTest::newRow("preprinted forms count") << 1 << 0.0 << 0.0 << "3" << QPoint(142, 379);
+        QTest::newRow("preprinted control number") << 1 << "CN-0042" << QPoint(142, 124);
+        QTest::newRow("preprinted box 2") << 1 << "6300.00" << QPoint(1512, 221);
+        QTest::newRow("preprinted forms count") << 1 << "3" << QPoint(142, 379);
         // Copy: table B as it is.
-        QTest::newRow("copy control number") << 0 << 0.0 << 0.0 << "CN-0042" << QPoint(160, 185);
-        QTest::newRow("copy box 1") << 0 << 0.0 << 0.0 << "63000.00" << QPoint(985, 275);
-        QTest::newRow("copy box 12") << 0 << 0.0 << 0.0 << "636.00" << QPoint(1530, 688);
-        QTest::newRow("copy box 14") << 0 << 0.0 << 0.0 << "12.50" << QPoint(985, 860);
-        QTest::newRow("copy box 19") << 0 << 0.0 << 0.0 << "657.00" << QPoint(1530, 1110);
-        QTest::newRow("copy other EIN") << 0 << 0.0 << 0.0 << "36-7654321" << QPoint(160, 942);
-        QTest::newRow("copy phone local number") << 0 << 0.0 << 0.0 << " 555-0101" << QPoint(1082, 1197);
-        QTest::newRow("copy fax area code") << 0 << 0.0 << 0.0 << "217" << QPoint(982, 1282);
-        // Laser: margins off, then x + 30.48 and y - 15.24 truncated, and
-        // the corrections of points 40, 41-42 and 47-50.
-        QTest::newRow("laser control number") << 2 << 0.0 << 0.0 << "CN-0042" << QPoint(190, 169);
-        QTest::newRow("laser control number, margins") << 2 << 5.0 << 3.0 << "CN-0042" << QPoint(140, 139);
-        QTest::newRow("laser state ID (+20)") << 2 << 0.0 << 0.0 << "IL-998877" << QPoint(330, 1012);
-        QTest::newRow("laser contact (+10)") << 2 << 0.0 << 0.0 << "Ann Clerk" << QPoint(170, 1184);
-        QTest::newRow("laser box 1 (-10)") << 2 << 0.0 << 0.0 << "63000.00" << QPoint(1015, 249);
-        QTest::newRow("laser box 4 (-10)") << 2 << 0.0 << 0.0 << "786.00" << QPoint(1560, 334);
-        QTest::newRow("laser box 5 (as is)") << 2 << 0.0 << 0.0 << "63000.06" << QPoint(1015, 424);
+        QTest::newRow("copy control number") << 0 << "CN-0042" << QPoint(160, 185);
+        QTest::newRow("copy box 1") << 0 << "63000.00" << QPoint(985, 275);
+        QTest::newRow("copy box 12") << 0 << "636.00" << QPoint(1530, 688);
+        QTest::newRow("copy box 14") << 0 << "12.50" << QPoint(985, 860);
+        QTest::newRow("copy box 19") << 0 << "657.00" << QPoint(1530, 1110);
+        QTest::newRow("copy other EIN") << 0 << "36-7654321" << QPoint(160, 942);
+        QTest::newRow("copy phone local number") << 0 << " 555-0101" << QPoint(1082, 1197);
+        QTest::newRow("copy fax area code") << 0 << "217" << QPoint(982, 1282);
+        // Laser: x + 30.48 and y - 15.24 truncated, and the corrections of
+        // points 40, 41-42 and 47-50.
+        QTest::newRow("laser control number") << 2 << "CN-0042" << QPoint(190, 169);
+        QTest::newRow("laser state ID (+20)") << 2 << "IL-998877" << QPoint(330, 1012);
+        QTest::newRow("laser contact (+10)") << 2 << "Ann Clerk" << QPoint(170, 1184);
+        QTest::newRow("laser box 1 (-10)") << 2 << "63000.00" << QPoint(1015, 249);
+        QTest::newRow("laser box 4 (-10)") << 2 << "786.00" << QPoint(1560, 334);
+        QTest::newRow("laser box 5 (as is)") << 2 << "63000.06" << QPoint(1015, 424);
     }
     void valuesLandAtTheirPoints()
     {
         QFETCH(int, paperType);
-        QFETCH(double, mx);
-        QFETCH(double, my);
         QFETCH(QString, text);
         QFETCH(QPoint, at);
-        QVERIFY(WhereIs(Lay(Options(paperType), {mx, my}), text).contains(at));
+        QVERIFY(WhereIs(Lay(Options(paperType)), text).contains(at));
     }
 
     // The kind of payer the company chose is marked in its own box, on
@@ -111,7 +106,7 @@ private slots:
         QCOMPARE(KindOfPayerNames().value(kindOfPayer), name);
         CompanyRecord company = data_.company;
         company.FormW3RadioKindOfPayer = kindOfPayer;
-        const Page page = Lay(Options(paperType), {}, &company);
+        const Page page = Lay(Options(paperType), &company);
         if (corner.isNull()) {
             QVERIFY(Lines(page).empty());
             return;
@@ -157,7 +152,7 @@ private slots:
         CompanyRecord company = data_.company;
         company.FormW3OtherEIN = "";
         company.FormW3ThirdPartySickPay = "0.0";
-        const Page other = Lay(Options(0), {}, &company);
+        const Page other = Lay(Options(0), &company);
         QCOMPARE(TextsAt(other, QPoint(160, 942)), QStringList{QString()});
         QCOMPARE(TextsAt(other, QPoint(985, 776)), QStringList{"0.0"});
     }
@@ -176,12 +171,11 @@ private slots:
         QCOMPARE(marks[0].font, (PageFont{FontFace::TimesNewRoman, 50, false}));
         QCOMPARE(QRect(marks[0].left, marks[0].shiftUp, marks[0].width, marks[0].height), QRect(1300, 210, 800, 600));
 
-        const auto laser = Images(Lay(Options(2), {5.0, 3.0}));
+        // The whole laser page, from the paper's corner.
+        const auto laser = Images(Lay(Options(2)));
         QCOMPARE(laser.size(), size_t(1));
         QVERIFY(laser[0].picture == FormPicture::W3LaserPage);
-        QCOMPARE(QRect(laser[0].x, laser[0].y, laser[0].width, laser[0].height), QRect(42, 54, 1981, 2667));
-        const auto wide = Images(Lay(Options(2), {9.5, 8.5}));
-        QCOMPARE(QPoint(wide[0].x, wide[0].y), QPoint(0, 0));
+        QCOMPARE(QRect(laser[0].x, laser[0].y, laser[0].width, laser[0].height), QRect(92, 84, 1981, 2667));
         QVERIFY(OutlinedTexts(Lay(Options(2))).empty());
 
         QVERIFY(Images(Lay(Options(1))).empty());

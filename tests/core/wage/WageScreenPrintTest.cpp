@@ -42,14 +42,14 @@ private slots:
     void allW2sFollowTheListsOrder()
     {
         const CompanyData data = print_fixture::Data(); // first-name order: Abbot, Moreau, Zimmer
-        auto job = MakeW2ScreenJob(data, Options(PrintTarget::All), {2, 0, 1}, 0, {});
+        auto job = MakeW2ScreenJob(data, Options(PrintTarget::All), {2, 0, 1}, 0);
         QCOMPARE(job->PageCount(), 2);
         QCOMPARE(LastNames(job->LayOutPage(1), data), QStringList({"Moreau", "Zimmer"}));
         QCOMPARE(LastNames(job->LayOutPage(2), data), QStringList({"Abbot"}));
 
         // An order that does not cover the list is not trusted.
         for (const std::vector<int>& order : {std::vector<int>{}, {0, 0, 1}, {0, 1, 2, 3}, {0, 1, 5}}) {
-            job = MakeW2ScreenJob(data, Options(PrintTarget::All), order, 0, {});
+            job = MakeW2ScreenJob(data, Options(PrintTarget::All), order, 0);
             QCOMPARE(LastNames(job->LayOutPage(1), data), QStringList({"Abbot", "Moreau"}));
         }
     }
@@ -57,13 +57,13 @@ private slots:
     void theCurrentEmployeeAlone()
     {
         const CompanyData data = print_fixture::Data();
-        auto job = MakeW2ScreenJob(data, Options(PrintTarget::Current), {1, 2, 0}, 2, {});
+        auto job = MakeW2ScreenJob(data, Options(PrintTarget::Current), {1, 2, 0}, 2);
         QCOMPARE(job->PageCount(), 1);
         const Page page = job->LayOutPage(1);
         QCOMPARE(LastNames(page, data), QStringList({"Moreau"}));
         QVERIFY(!WhereIs(page, "31000.00").isEmpty()); // Mia's box 1
         // An index outside the list prints the first of the order.
-        job = MakeW2ScreenJob(data, Options(PrintTarget::Current), {1, 2, 0}, 7, {});
+        job = MakeW2ScreenJob(data, Options(PrintTarget::Current), {1, 2, 0}, 7);
         QCOMPARE(LastNames(job->LayOutPage(1), data), QStringList({"Abbot"}));
     }
 
@@ -74,7 +74,7 @@ private slots:
     {
         CompanyData data = print_fixture::Data();
         data.w2s.erase(data.w2s.begin() + 2);
-        auto job = MakeW2ScreenJob(data, Options(PrintTarget::Current), {1, 2, 0}, 2, {});
+        auto job = MakeW2ScreenJob(data, Options(PrintTarget::Current), {1, 2, 0}, 2);
         const Page page = job->LayOutPage(1);
         QCOMPARE(LastNames(page, data), QStringList({"Moreau"}));
         QVERIFY(!WhereIs(page, "CN-0042").isEmpty());

@@ -190,10 +190,9 @@ private slots:
         QVERIFY(PrintIntoPdf(view.JobMaker(Print1096Options()), pdf));
         const QList<PdfWord> words = PdfWords(pdf);
         QCOMPARE(PageCount(words), 1);
-        // Entries 13 and 15 moved up 63 units, from the printable area's corner.
-        const QPoint margin = kPdfPrintableCorner;
-        CheckWord(words, 1, view.Box("FormCount")->text(), QPoint(947, 797) + margin);
-        CheckWord(words, 1, view.Box("TotalAmountReported")->text(), QPoint(1530, 797) + margin);
+        // Entries 13 and 15 moved up 63 units, from the paper's corner.
+        CheckWord(words, 1, view.Box("FormCount")->text(), QPoint(947, 797));
+        CheckWord(words, 1, view.Box("TotalAmountReported")->text(), QPoint(1530, 797));
         QCOMPARE(view.Box("TotalAmountReported")->text(), QStringLiteral("12.25"));
     }
 };
