@@ -237,7 +237,7 @@ void OutBarCtrlTest::selectFolder()
     QFETCH(int, folder);
     QFETCH(bool, slides);
 
-    auto bar = MakeBar(flags, QSize(180, 300), true);
+    auto bar = MakeBar(flags, QSize(180, 200), true);
     QVERIFY(bar);
     bar->SetSlideStepDelay(delay);
     QTest::mouseClick(bar.get(), Qt::LeftButton, {}, bar->Layout().DownButtonRect().center());
@@ -260,7 +260,7 @@ void OutBarCtrlTest::selectFolder()
 
 void OutBarCtrlTest::scrollButtonsStepThroughLongFolders()
 {
-    auto bar = MakeBar(kMainFrameFlags, QSize(180, 300));
+    auto bar = MakeBar(kMainFrameFlags, QSize(180, 200));
     QVERIFY(bar);
     Owner owner;
     owner.Attach(*bar);
