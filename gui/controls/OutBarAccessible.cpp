@@ -265,7 +265,7 @@ void InstallOutBarAccessibility()
 
 void NotifyOutBarItem(COutBarCtrl* bar, QAccessible::Event event, int item)
 {
-    if (!QAccessible::isActive() || item < 0)
+    if (item < 0)
         return;
     const int child = int(Parts(*bar).indexOf(BarPart{BarPart::Item, item}));
     if (child < 0)
@@ -277,8 +277,6 @@ void NotifyOutBarItem(COutBarCtrl* bar, QAccessible::Event event, int item)
 
 void NotifyOutBarChildren(COutBarCtrl* bar)
 {
-    if (!QAccessible::isActive())
-        return;
     QAccessibleEvent notice(bar, QAccessible::ObjectReorder);
     QAccessible::updateAccessibility(&notice);
 }
