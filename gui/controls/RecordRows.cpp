@@ -1,10 +1,9 @@
 #include "gui/controls/RecordRows.h"
 
-#include <QHeaderView>
-#include <QStyle>
-#include <QTreeWidget>
+#include "gui/controls/ColumnWidths.h"
 
-#include <algorithm>
+#include <QHeaderView>
+#include <QTreeWidget>
 
 namespace {
 
@@ -17,12 +16,7 @@ void SetUpRecordList(QTreeWidget* list, const QStringList& headings, const int* 
 {
     list->setColumnCount(int(headings.size()));
     list->setHeaderLabels(headings);
-    // The widths given, or more where a heading needs it (a large font).
-    const QFontMetrics headingMetrics(list->header()->font());
-    const int margins = 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list->header()) + 8;
-    for (int column = 0; column < headings.size(); ++column)
-        list->setColumnWidth(column,
-                             std::max(widths[column], headingMetrics.horizontalAdvance(headings[column]) + margins));
+    SetColumnWidths(list->header(), std::span(widths, size_t(headings.size())));
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
