@@ -680,7 +680,12 @@ void COutBarCtrl::focusInEvent(QFocusEvent* event)
     // scrolled away from that item.
     KeepFocusItemInView();
     update();
-    NotifyOutBarItem(this, QAccessible::Focus, FocusItem());
+    // The window tells a screen reader that the bar has the focus once
+    // this returns; the item follows, so that the reader lands on it.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            NotifyOutBarItem(this, QAccessible::Focus, FocusItem());
+    });
 }
 
 void COutBarCtrl::KeepFocusItemInView()
