@@ -15,8 +15,8 @@ OutBarLayout::OutBarLayout(Input input) : input_(std::move(input))
     const QRect& client = input_.client;
     const int count = input_.folderCount;
     const int height = input_.metrics.folderHeight;
+    const int askedFirst = input_.firstVisibleItem;
     input_.currentFolder = count > 0 ? std::clamp(input_.currentFolder, 0, count - 1) : 0;
-    input_.firstVisibleItem = std::clamp(input_.firstVisibleItem, 0, std::max(0, ItemCount() - 1));
 
     if (count == 0) {
         itemArea_ = client;
@@ -25,32 +25,103 @@ OutBarLayout::OutBarLayout(Input input) : input_(std::move(input))
         const int end = EndY(client) - (count - 1 - input_.currentFolder) * height;
         itemArea_ = QRect(client.left(), top, client.width(), std::max(0, end - top));
     }
-    if (input_.hostsWindow)
+    viewport_ = itemArea_;
+    const QList<Arrangement> arrangements = Arrangements();
+    arrangement_ = arrangements.front();
+    input_.firstVisibleItem = 0;
+    if (input_.hostsWindow || ItemCount() == 0)
         return;
 
+    // The look the bar is made with when every item fits; closer items and
+    // smaller icons when that makes them fit; else that look again, scrolled.
+    const int last = ItemCount() - 1;
+    scrolls_ = true;
+    for (const Arrangement& arrangement : arrangements) {
+        if (RunHeight(arrangement, 0, last) <= itemArea_.height()) {
+            arrangement_ = arrangement;
+            scrolls_ = false;
+            break;
+        }
+    }
+    if (scrolls_) {
+        // The items keep clear of the scroll buttons: no caption hides
+        // behind one.
+        const OutBarMetrics& m = input_.metrics;
+        const int strip = std::min(m.scrollButtonMargin + input_.scrollButtonSide, itemArea_.height() / 2);
+        viewport_ = itemArea_.adjusted(0, strip, 0, -strip);
+        // Scrolled no further than to where the last item shows whole.
+        int deepest = last;
+        for (int first = 0; first < last; ++first) {
+            if (RunHeight(arrangement_, first, last) <= viewport_.height()) {
+                deepest = first;
+                break;
+            }
+        }
+        input_.firstVisibleItem = std::clamp(askedFirst, 0, deepest);
+    }
+
     const OutBarMetrics& m = input_.metrics;
-    const QSize icon = input_.iconSize;
-    const int limit = CaptionWidthLimit(client, input_.smallIcons, icon, m);
-    int y = itemArea_.top() + (input_.smallIcons ? m.itemInsetY : m.largeItemSpacing);
-    for (int i = input_.firstVisibleItem; i < ItemCount(); ++i) {
+    const QSize icon = arrangement_.icon;
+    const int limit = CaptionWidthLimit(client, input_.smallIcons, input_.iconSize, m);
+    int y = viewport_.top() + arrangement_.top;
+    for (int i = input_.firstVisibleItem; i <= last; ++i) {
         QSize caption = input_.captionSizes[i];
         caption.setWidth(std::min(caption.width(), limit));
         ItemGeometry g;
         if (input_.smallIcons) {
-            const int row = std::max(icon.height(), caption.height());
+            const int row = ItemHeight(arrangement_, i);
             g.icon = QRect(QPoint(itemArea_.left() + m.itemInsetX, y + (row - icon.height()) / 2), icon);
-            g.caption = QRect(QPoint(g.icon.left() + icon.width() + m.smallIconGap, y + (row - caption.height()) / 2),
+            g.caption = QRect(QPoint(g.icon.left() + input_.iconSize.width() + arrangement_.gap,
+                                     y + (row - caption.height()) / 2),
                               caption);
-            y += row + m.smallItemSpacing;
         } else {
             g.icon = QRect(QPoint(itemArea_.left() + (itemArea_.width() - icon.width()) / 2, y), icon);
             g.caption = QRect(QPoint(itemArea_.left() + (itemArea_.width() - caption.width()) / 2,
-                                     y + icon.height() + m.largeIconGap),
+                                     y + icon.height() + arrangement_.gap),
                               caption);
-            y = EndY(g.caption) + m.largeItemSpacing;
         }
+        y += ItemHeight(arrangement_, i) + arrangement_.spacing;
         items_.append(g);
     }
+}
+
+QList<OutBarLayout::Arrangement> OutBarLayout::Arrangements() const
+{
+    const OutBarMetrics& m = input_.metrics;
+    const bool small = input_.smallIcons;
+    const QSize icon = input_.iconSize;
+    const int spacing = small ? m.smallItemSpacing : m.largeItemSpacing;
+    const int gap = small ? m.smallIconGap : m.largeIconGap;
+    // Small-icon rows start a little way in; large icons one spacing down.
+    auto top = [&](int between) { return small ? std::min(m.itemInsetY, between) : between; };
+
+    QList<Arrangement> arrangements{{spacing, gap, icon, top(spacing)}};
+    const int closest = std::min(spacing, m.compactItemSpacing);
+    for (int between = spacing - 1; between >= closest; --between)
+        arrangements.append({between, gap, icon, top(between)});
+    if (!small && icon.height() > 0) {
+        const int smallest = std::min(icon.height(), m.smallestIconSide);
+        for (int side = icon.height(); side >= smallest; --side)
+            arrangements.append({closest, std::min(gap, m.compactIconGap),
+                                 QSize(icon.width() * side / icon.height(), side), top(closest)});
+    }
+    return arrangements;
+}
+
+int OutBarLayout::ItemHeight(const Arrangement& arrangement, int item) const
+{
+    const int caption = input_.captionSizes[item].height();
+    if (input_.smallIcons)
+        return std::max(arrangement.icon.height(), caption);
+    return arrangement.icon.height() + arrangement.gap + caption;
+}
+
+int OutBarLayout::RunHeight(const Arrangement& arrangement, int first, int last) const
+{
+    int height = arrangement.top + (last - first) * arrangement.spacing + input_.metrics.focusMargin;
+    for (int i = first; i <= last; ++i)
+        height += ItemHeight(arrangement, i);
+    return height;
 }
 
 int OutBarLayout::CaptionWidthLimit(const QRect& client, bool smallIcons, QSize iconSize, const OutBarMetrics& m)
@@ -102,18 +173,7 @@ QRect OutBarLayout::ItemRect(int item) const
 bool OutBarLayout::IsFullyVisible(int item) const
 {
     const ItemGeometry* g = Geometry(item);
-    return g && itemArea_.contains(g->icon.united(g->caption));
-}
-
-int OutBarLayout::LastShownItem() const
-{
-    int last = input_.firstVisibleItem - 1;
-    for (int i = input_.firstVisibleItem; i < ItemCount(); ++i) {
-        if (ItemRect(i).top() >= EndY(itemArea_))
-            break;
-        last = i;
-    }
-    return last;
+    return g && viewport_.contains(g->icon.united(g->caption));
 }
 
 int OutBarLayout::LastFullyVisibleItem() const
@@ -175,8 +235,7 @@ OutBarDropTarget OutBarLayout::DropTargetAt(const QPoint& point) const
     if (input_.hostsWindow || !itemArea_.contains(point) || input_.folderCount == 0)
         return {};
 
-    const OutBarMetrics& m = input_.metrics;
-    const int halfGap = (input_.smallIcons ? m.smallItemSpacing : m.largeItemSpacing) / 2;
+    const int halfGap = arrangement_.spacing / 2;
     const int first = input_.firstVisibleItem;
     const int last = LastShownItem();
     OutBarDropTarget target{input_.currentFolder, -1, std::nullopt};

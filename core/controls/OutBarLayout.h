@@ -32,6 +32,12 @@ struct OutBarMetrics {
     int itemInsetY = 5;        // small icons: top of the item area to the first item
     int scrollButtonMargin = 5;
     int captionMargin = 2;     // large icons: captions wrap this far inside the edges
+    int focusMargin = 3;       // the keyboard's frame lies this far outside an item
+    // When the open folder's items don't all fit, the spacing shrinks to
+    // this, then (large icons) the gap and the icons, before the bar scrolls.
+    int compactItemSpacing = 4;
+    int compactIconGap = 1;
+    int smallestIconSide = 16;
 };
 
 // What a point of the bar is over. The numbers are the bar's own hit codes.
@@ -87,11 +93,26 @@ public:
 
     QRect HeaderRect(int folder) const;
     QRect ItemArea() const { return itemArea_; }
+    // The part of the item area the items are shown in: all of it, less
+    // the strips of the scroll buttons when the items don't all fit.
+    QRect ItemViewport() const { return viewport_; }
+    // Whether the items need scrolling even at the closest spacing and
+    // smallest icons; else every one of them shows whole.
+    bool Scrolls() const { return scrolls_; }
+    // The spacing between items, the icon-to-caption gap and the icon
+    // size the items are laid out with (smaller than the metrics' when
+    // that lets every item show).
+    int ItemSpacing() const { return arrangement_.spacing; }
+    int IconGap() const { return arrangement_.gap; }
+    QSize IconSize() const { return arrangement_.icon; }
 
     int ItemCount() const { return int(input_.captionSizes.size()); }
+    // The first visible item asked for, kept within what scrolling needs:
+    // 0 when every item fits, and never so far down that there is room
+    // for more items above than below (a grown bar shows them again).
     int FirstVisibleItem() const { return input_.firstVisibleItem; }
-    // Items from the first visible one to the last that shows at least in part.
-    int LastShownItem() const;
+    // The last item shown: items are shown whole or not at all.
+    int LastShownItem() const { return LastFullyVisibleItem(); }
     // The last item whose whole rectangle is inside the item area; one less
     // than the first visible item when not even that one fits.
     int LastFullyVisibleItem() const;
@@ -115,11 +136,26 @@ private:
         QRect icon;
         QRect caption;
     };
+    struct Arrangement {
+        int spacing = 0; // between items
+        int gap = 0;     // icon to caption
+        QSize icon;
+        int top = 0;     // viewport top to the first item
+    };
 
+    QList<Arrangement> Arrangements() const;
+    // Height of item `item` in an arrangement, without the spacing.
+    int ItemHeight(const Arrangement& arrangement, int item) const;
+    // Height the items from `first` to `last` take, from the viewport's top
+    // to the last one's bottom plus room for the focus frame.
+    int RunHeight(const Arrangement& arrangement, int first, int last) const;
     const ItemGeometry* Geometry(int item) const;
 
     Input input_;
     QRect itemArea_;
+    QRect viewport_;
+    Arrangement arrangement_;
+    bool scrolls_ = false;
     QList<ItemGeometry> items_; // from the first visible item on
 };
 

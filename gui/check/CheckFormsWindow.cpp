@@ -3,6 +3,7 @@
 #include "core/document/GlobalDoc.h"
 #include "core/store/Counted.h"
 #include "gui/check/FindingsModel.h"
+#include "gui/controls/ColumnWidths.h"
 #include "gui/controls/WaitCursor.h"
 
 #include <QApplication>
@@ -60,11 +61,10 @@ CCheckFormsWindow::CCheckFormsWindow(CGlobalDoc& document, QWidget* parent)
     list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 8);
     QHeaderView* header = list_->horizontalHeader();
     header->setStretchLastSection(true);
-    const int widths[] = {90, 90, 210, 230};
-    for (int column = 0; column < int(std::size(widths)); ++column)
-        list_->setColumnWidth(column, widths[column]);
     header->setSortIndicator(CFindingsModel::SeverityColumn, Qt::AscendingOrder);
     list_->setSortingEnabled(true);
+    const int widths[] = {90, 90, 210, 230};
+    SetColumnWidths(header, widths);
     list_->setAccessibleName(QStringLiteral("Findings"));
 
     auto* counts = new QHBoxLayout;

@@ -8,6 +8,7 @@
 #include "core/shell/Prompt.h"
 #include "gui/contractor/Form1096PrintOptionsDialog.h"
 #include "gui/check/CheckFormsCommand.h"
+#include "gui/controls/BoxWidth.h"
 #include "gui/controls/ColorButton.h"
 #include "gui/controls/FormCells.h"
 #include "gui/controls/WaitCursor.h"
@@ -149,7 +150,7 @@ void C1096View::BuildForm()
     filer->Body()->addWidget(NewCaptionLabel(Box("FilerAddress")->accessibleName(), filer));
     filer->AddWidget(box("FilerAddress"));
     filer->Body()->addWidget(NewCaptionLabel(QStringLiteral("City, state, and ZIP code"), filer));
-    Box("FilerState")->setFixedWidth(40);
+    SetWidthInCharacters(Box("FilerState"), 2, 40);
     filer->AddRow({box("FilerCity"), box("FilerState"), box("FilerZip")}, false);
     CFormCell* official = cell(QString(), 0, 2, 1, 3);
     official->AddWidget(NewCaptionLabel(QStringLiteral("For Official Use Only"), official));

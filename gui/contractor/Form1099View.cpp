@@ -9,6 +9,7 @@
 #include "core/shell/Prompt.h"
 #include "gui/entry/StoredText.h"
 #include "gui/contractor/Form1099PrintOptionsDialog.h"
+#include "gui/controls/BoxWidth.h"
 #include "gui/controls/FormCells.h"
 
 #include <QCheckBox>
@@ -117,8 +118,8 @@ void C1099View::BuildForm()
         cell(caption, row, column)->AddWidget(box);
     };
     for (const char* state : {"PayerState", "RecipientState"})
-        Box(state)->setFixedWidth(kStateWidth);
-    Box("MiddleName")->setFixedWidth(kStateWidth);
+        SetWidthInCharacters(Box(state), 2, kStateWidth);
+    SetWidthInCharacters(Box("MiddleName"), 2, kStateWidth);
 
     // Payer and recipient on the left (two columns), boxes 1 to 14 in the
     // two columns beside them, the form's name on the right.

@@ -1,5 +1,6 @@
 #include "gui/controls/ColorButton.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -26,11 +27,29 @@ void DrawRing(QPainter& painter, const QRect& ring, const QColor& topLeft, const
 CColorButton::CColorButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent)
 {
-    Attach(palette().color(QPalette::ButtonText), palette().color(QPalette::Button), Qt::white, 2);
+    TakePaletteColours();
+}
+
+void CColorButton::TakePaletteColours()
+{
+    text_ = palette().color(QPalette::ButtonText);
+    face_ = palette().color(QPalette::Button);
+    disabled_ = Qt::white;
+    update();
+}
+
+void CColorButton::changeEvent(QEvent* event)
+{
+    QPushButton::changeEvent(event);
+    // A button made before its screen got its colours, or on a desktop whose
+    // theme changes, takes the colours it is shown in.
+    if (event->type() == QEvent::PaletteChange && followsPalette_)
+        TakePaletteColours();
 }
 
 void CColorButton::Attach(const QColor& text, const QColor& face, const QColor& disabledText, int bevelWidth)
 {
+    followsPalette_ = false;
     text_ = text;
     face_ = face;
     disabled_ = disabledText;

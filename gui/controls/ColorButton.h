@@ -8,7 +8,8 @@
 // by 4 pixels, a single sunken ring while pressed, and a colour of its own
 // for the caption of a disabled button. The screens' command buttons use
 // the system's button text and face colours, white disabled captions and a
-// bevel of 2.
+// bevel of 2, taken from the palette of wherever the button is (a paper
+// screen's or the desktop's) until Attach gives colours of its own.
 class CColorButton : public QPushButton {
     Q_OBJECT
 public:
@@ -30,13 +31,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void DrawCaption(QPainter& painter, const QRect& area, const QColor& colour) const;
     void DrawFocus(QPainter& painter) const;
+    void TakePaletteColours();
 
     QColor text_;
     QColor face_;
     QColor disabled_;
     int bevel_ = 2;
+    bool followsPalette_ = true;
 };

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -21,18 +22,24 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-// The captions of the two button groups: Arial 12 points, heaviest weight.
+// The captions of the two button groups: Arial 12 points, heaviest weight,
+// and larger with a larger desktop font, so that they stay headings.
 void UseGroupCaptionFont(QGroupBox* group)
 {
+    QFont screenFont = group->parentWidget()->font();
     QFont font(QStringLiteral("Arial"));
-    font.setPointSize(12);
+    font.setPointSizeF(std::max(12.0, QFontInfo(screenFont).pointSizeF() * 4 / 3));
     font.setWeight(QFont::Black);
     group->setFont(font);
-    // The buttons inside keep the screen's font.
+    // The buttons inside keep the screen's font: set as a whole, or they
+    // would take the caption's from the group.
+    screenFont.setResolveMask(QFont::AllPropertiesResolved);
     for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->setFont(group->parentWidget()->font());
+        child->setFont(screenFont);
 }
 
 CColorButton* NewCommandButton(const char* caption, QWidget* parent)

@@ -3,6 +3,7 @@
 #include "core/shell/Prompt.h"
 #include "gui/controls/FocusScrolling.h"
 #include "gui/controls/FormCells.h"
+#include "gui/controls/PaperPalette.h"
 
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -11,10 +12,8 @@ CFormView::CFormView(CGlobalDoc& document, QWidget* parent)
     : QWidget(parent)
     , document_(document)
 {
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
+    // Every screen of the right pane is paper, whatever the desktop's theme.
+    UsePaperPalette(this);
 }
 
 CFormView::~CFormView()

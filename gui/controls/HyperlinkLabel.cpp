@@ -93,7 +93,11 @@ void CHyperlinkLabel::ApplyAppearance()
     setFont(linkFont);
 
     QPalette colours = palette();
-    QColor colour = QApplication::palette(this).color(QPalette::WindowText);
+    // Plain, it is written as the text around it: the colour of the screen
+    // it lies on (paper or the desktop's), not its own of a moment ago.
+    const QWidget* around = parentWidget();
+    QColor colour = around ? around->palette().color(QPalette::WindowText)
+                           : QApplication::palette(this).color(QPalette::WindowText);
     if (linkAppearance_)
         colour = hovered_ ? kHoverColour : visited_ ? kVisitedColour : kUnvisitedColour;
     colours.setColor(QPalette::WindowText, colour);

@@ -1,5 +1,7 @@
 #include "gui/controls/OutBarCtrl.h"
 
+#include "gui/controls/OutBarAccessible.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QFontMetricsF>
@@ -61,6 +63,8 @@ COutBarCtrl::COutBarCtrl(QWidget* parent, unsigned barFlags) : QWidget(parent), 
     highlight_ = colors.color(QPalette::Light);
     shadow_ = colors.color(QPalette::Dark);
     darkShadow_ = colors.color(QPalette::Shadow);
+
+    InstallOutBarAccessibility();
 
     hoverTimer_.setInterval(kHoverCheckMs);
     connect(&hoverTimer_, &QTimer::timeout, this, &COutBarCtrl::CheckPointerLeft);
@@ -130,6 +134,7 @@ int COutBarCtrl::AppendFolder(const QString& name, int userValue)
     folders_.append(folder);
     updateGeometry();
     update();
+    NotifyOutBarChildren(this);
     return FolderCount() - 1;
 }
 
@@ -145,6 +150,7 @@ int COutBarCtrl::InsertFolderItem(int folder, int position, const QString& capti
         ++selected_;
     updateGeometry();
     update();
+    NotifyOutBarChildren(this);
     return position;
 }
 
@@ -254,8 +260,9 @@ QSize COutBarCtrl::minimumSizeHint() const
         const int iconWidth = Images(folder).imageSize.width();
         for (const OutBarItem& item : f.items) {
             const qreal caption = metrics.horizontalAdvance(item.caption);
+            const int margin = std::max(metrics_.captionMargin, metrics_.focusMargin);
             widest = std::max(widest, small ? 2 * metrics_.itemInsetX + iconWidth + metrics_.smallIconGap + caption
-                                            : std::max<qreal>(iconWidth, caption) + 2 * metrics_.captionMargin);
+                                            : std::max<qreal>(iconWidth, caption) + 2 * margin);
         }
     }
     const QMargins edge = contentsMargins();
@@ -348,6 +355,8 @@ void COutBarCtrl::PaintHeader(QPainter& painter, int folder, const QRect& r) con
 void COutBarCtrl::PaintItems(QPainter& painter, const OutBarLayout& layout) const
 {
     const QRect area = layout.ItemArea();
+    // Items lie in the viewport; the keyboard's frame may reach a little
+    // beyond it, though not under the scroll buttons.
     QRegion clip(area);
     if (layout.UpButtonShown())
         clip -= layout.UpButtonRect();
@@ -356,6 +365,8 @@ void COutBarCtrl::PaintItems(QPainter& painter, const OutBarLayout& layout) cons
     painter.save();
     painter.setClipRegion(clip);
     painter.setFont(font());
+    // Icons are drawn smaller where the bar is short.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
 
     const OutBarFolder& folder = folders_[current_];
     const OutBarImageList& images = Images(current_);
@@ -397,7 +408,8 @@ void COutBarCtrl::PaintItems(QPainter& painter, const OutBarLayout& layout) cons
         pen.setStyle(Qt::DotLine);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(layout.ItemRect(focusItem).adjusted(-3, -3, 2, 2));
+        const int margin = metrics_.focusMargin;
+        painter.drawRect(layout.ItemRect(focusItem).adjusted(-margin, -margin, margin - 1, margin - 1));
     }
     painter.restore();
 }
@@ -584,6 +596,7 @@ void COutBarCtrl::SetSelectedItem(int item)
     nudge_.Restart();
     nudgeOffset_ = {};
     update();
+    NotifyOutBarItem(this, QAccessible::Selection, item);
 }
 
 int COutBarCtrl::FocusItem() const
@@ -594,7 +607,7 @@ int COutBarCtrl::FocusItem() const
     if (focusItem_ >= 0 && focusItem_ < count)
         return focusItem_;
     const int selected = SelectedItem();
-    return selected >= 0 ? selected : std::min(firstVisible_, count - 1);
+    return selected >= 0 ? selected : std::min(FirstVisibleItem(), count - 1);
 }
 
 void COutBarCtrl::MoveFocusItem(int item)
@@ -603,8 +616,27 @@ void COutBarCtrl::MoveFocusItem(int item)
         return;
     focusItem_ = item;
     // Scrolled so that the item shows whole.
-    firstVisible_ = OutBarFirstVisibleFor(InputFor(current_, firstVisible_), item);
+    firstVisible_ = OutBarFirstVisibleFor(InputFor(current_, FirstVisibleItem()), item);
     update();
+    if (hasFocus())
+        NotifyOutBarItem(this, QAccessible::Focus, item);
+}
+
+void COutBarCtrl::ActivateItem(int item)
+{
+    if (item < 0 || item >= ItemCount(current_) || HostsWindow(current_))
+        return;
+    MoveFocusItem(item);
+    ClickItem(item);
+}
+
+void COutBarCtrl::FocusOnItem(int item)
+{
+    if (item < 0 || item >= ItemCount(current_) || HostsWindow(current_))
+        return;
+    focusItem_ = item;
+    setFocus(Qt::OtherFocusReason);
+    MoveFocusItem(item);
 }
 
 void COutBarCtrl::keyPressEvent(QKeyEvent* event)
@@ -632,10 +664,7 @@ void COutBarCtrl::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         // As a click on the item: the owner opens its screen.
-        if (item >= 0) {
-            MoveFocusItem(item);
-            ClickItem(item);
-        }
+        ActivateItem(item);
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -647,7 +676,25 @@ void COutBarCtrl::keyPressEvent(QKeyEvent* event)
 void COutBarCtrl::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    // The keyboard's frame shows where the keyboard is, also in a bar
+    // scrolled away from that item.
+    KeepFocusItemInView();
     update();
+    // The window tells a screen reader that the bar has the focus once
+    // this returns; the item follows, so that the reader lands on it.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            NotifyOutBarItem(this, QAccessible::Focus, FocusItem());
+    });
+}
+
+void COutBarCtrl::KeepFocusItemInView()
+{
+    const OutBarLayout layout = Layout();
+    const int item = FocusItem();
+    if (item < 0 || layout.IsFullyVisible(item))
+        return;
+    firstVisible_ = OutBarFirstVisibleFor(InputFor(current_, layout.FirstVisibleItem()), item);
 }
 
 void COutBarCtrl::focusOutEvent(QFocusEvent* event)
@@ -664,6 +711,7 @@ void COutBarCtrl::ClickItem(int item)
     nudge_.Restart();
     nudgeOffset_ = {};
     update();
+    NotifyOutBarItem(this, QAccessible::Selection, item);
     OutBarNotice notice;
     notice.code = OutBarNotify::ItemClicked;
     notice.folder = current_;
@@ -676,8 +724,14 @@ void COutBarCtrl::Scroll(int delta)
     const OutBarLayout layout = Layout();
     if ((delta < 0 && !layout.UpButtonShown()) || (delta > 0 && !layout.DownButtonShown()))
         return;
-    firstVisible_ = std::max(0, firstVisible_ + delta);
+    firstVisible_ = std::max(0, layout.FirstVisibleItem() + delta);
     hotItem_ = -1;
+    // The keyboard's item comes along into view, so that its frame stays
+    // on show: the nearest item still shown.
+    const OutBarLayout scrolled = Layout();
+    const int focus = FocusItem();
+    if (focus >= 0 && !scrolled.IsFullyVisible(focus) && scrolled.LastShownItem() >= scrolled.FirstVisibleItem())
+        focusItem_ = std::clamp(focus, scrolled.FirstVisibleItem(), scrolled.LastShownItem());
     update();
 }
 
@@ -724,6 +778,7 @@ void COutBarCtrl::MoveItem(int sourceItem, const OutBarDropTarget& drop)
     firstVisible_ = std::min(firstVisible_, std::max(0, ItemCount(current_) - 1));
     hotItem_ = -1;
     update();
+    NotifyOutBarChildren(this);
 }
 
 bool COutBarCtrl::Ask(const OutBarNotice& notice)
@@ -771,6 +826,7 @@ void COutBarCtrl::SelectFolder(int folder)
     notice.folder = folder;
     Ask(notice);
     update();
+    NotifyOutBarChildren(this);
 }
 
 void COutBarCtrl::SlideTick()
@@ -816,6 +872,11 @@ void COutBarCtrl::resizeEvent(QResizeEvent* event)
     FinishSlide();
     EndCaptionEdit(false);
     PlaceFolderWindow();
+    // A bar that has grown scrolls back as far as its room allows: no item
+    // stays hidden above while there is room for it.
+    firstVisible_ = Layout().FirstVisibleItem();
+    if (hasFocus())
+        KeepFocusItemInView();
 }
 
 void COutBarCtrl::NudgeTick()
@@ -915,8 +976,11 @@ void COutBarCtrl::EndCaptionEdit(bool keep)
         notice.code = OutBarNotify::ItemCaptionEdited;
         notice.folder = editFolder_;
         notice.item = editIndex_;
-        if (Ask(notice) && editFolder_ < FolderCount() && editIndex_ < ItemCount(editFolder_))
+        if (Ask(notice) && editFolder_ < FolderCount() && editIndex_ < ItemCount(editFolder_)) {
             folders_[editFolder_].items[editIndex_].caption = text;
+            if (editFolder_ == current_)
+                NotifyOutBarItem(this, QAccessible::NameChanged, editIndex_);
+        }
     }
     update();
 }

@@ -106,7 +106,7 @@ public:
     const OutBarFolder& Folder(int folder) const { return folders_.at(folder); }
     int ItemCount(int folder) const;
     int CurrentFolder() const { return current_; }
-    int FirstVisibleItem() const { return firstVisible_; }
+    int FirstVisibleItem() const { return Layout().FirstVisibleItem(); }
     // The item last clicked in the open folder; -1 when the click was in another.
     int SelectedItem() const { return selectedFolder_ == current_ ? selected_ : -1; }
     // Marks `item` of the open folder selected as a click does, without
@@ -116,6 +116,12 @@ public:
     // and Space open it as a click does; a dotted frame marks it while the
     // bar has the focus. -1 when the open folder has no items.
     int FocusItem() const;
+    // Opens `item` of the open folder as a click does (a screen reader's
+    // press): it becomes the keyboard's and the selected item, and the owner
+    // is told.
+    void ActivateItem(int item);
+    // Puts the keyboard on the bar at `item` of the open folder.
+    void FocusOnItem(int item);
     int HotItem() const { return hotItem_; }
     int HotFolder() const { return hotFolder_; }
     bool IsSliding() const { return slide_.has_value(); }
@@ -177,6 +183,7 @@ private:
     void CheckPointerLeft();
     void ClickItem(int item);
     void MoveFocusItem(int item);
+    void KeepFocusItemInView();
     void Scroll(int delta);
     void MoveItem(int sourceItem, const OutBarDropTarget& drop);
     void PlaceFolderWindow();

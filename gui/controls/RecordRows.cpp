@@ -1,5 +1,7 @@
 #include "gui/controls/RecordRows.h"
 
+#include "gui/controls/ColumnWidths.h"
+
 #include <QHeaderView>
 #include <QTreeWidget>
 
@@ -14,8 +16,7 @@ void SetUpRecordList(QTreeWidget* list, const QStringList& headings, const int* 
 {
     list->setColumnCount(int(headings.size()));
     list->setHeaderLabels(headings);
-    for (int column = 0; column < headings.size(); ++column)
-        list->setColumnWidth(column, widths[column]);
+    SetColumnWidths(list->header(), std::span(widths, size_t(headings.size())));
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setUniformRowHeights(true);

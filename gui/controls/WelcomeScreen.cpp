@@ -1,6 +1,7 @@
 #include "gui/controls/WelcomeScreen.h"
 
 #include "gui/controls/HyperlinkLabel.h"
+#include "gui/controls/PaperPalette.h"
 #include "core/controls/MakerLinks.h"
 
 #include <QPainter>
@@ -37,11 +38,8 @@ CWelcomeScreen::CWelcomeScreen(QWidget* parent)
     , picture_(new QSvgRenderer(QStringLiteral(":/welcome/Welcome.svg"), this))
 {
     setObjectName(QStringLiteral("welcomeScreen"));
-    // Everything on this view sits on white, the links included.
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    // Everything on this view sits on the picture's white, the links included.
+    UsePaperPalette(this);
 
     for (int i = 0; i < LinkCount; ++i) {
         auto* link = new CHyperlinkLabel(QString::fromLatin1(kLinkSpecs[i].label), this);

@@ -2,6 +2,7 @@
 
 #include "core/document/GlobalDoc.h"
 #include "core/shell/Prompt.h"
+#include "gui/controls/ColumnWidths.h"
 #include "gui/controls/WaitCursor.h"
 #include "gui/import/CsvPreviewModel.h"
 
@@ -76,10 +77,12 @@ CCsvImportDialog::CCsvImportDialog(CGlobalDoc& document, PeopleKind kind, const 
     rows_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     rows_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     rows_->horizontalHeader()->setStretchLastSection(true);
-    rows_->setColumnWidth(CCsvPreviewModel::kLine, 50);
-    rows_->setColumnWidth(CCsvPreviewModel::kAction, 100);
-    rows_->setColumnWidth(CCsvPreviewModel::kNumber, 110);
-    rows_->setColumnWidth(CCsvPreviewModel::kName, 190);
+    int rowWidths[CCsvPreviewModel::kName + 1] = {};
+    rowWidths[CCsvPreviewModel::kLine] = 50;
+    rowWidths[CCsvPreviewModel::kAction] = 100;
+    rowWidths[CCsvPreviewModel::kNumber] = 110;
+    rowWidths[CCsvPreviewModel::kName] = 190;
+    SetColumnWidths(rows_->horizontalHeader(), rowWidths);
     details_ = new QLabel(rowsBox);
     details_->setObjectName("Details");
     details_->setWordWrap(true);
@@ -136,8 +139,8 @@ void CCsvImportDialog::BuildColumns()
     columns_->setSelectionMode(QAbstractItemView::NoSelection);
     columns_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     columns_->horizontalHeader()->setStretchLastSection(true);
-    columns_->setColumnWidth(0, 260);
-    columns_->setColumnWidth(1, 200);
+    const int columnWidths[] = {260, 200};
+    SetColumnWidths(columns_->horizontalHeader(), columnWidths);
     const QStringList first = table_.rows.empty() ? QStringList() : table_.rows.front();
     for (int c = 0; c < count; ++c) {
         columns_->setItem(c, 0, new QTableWidgetItem(table_.header[c]));
@@ -220,7 +223,10 @@ void CCsvImportDialog::ShowPlan()
     const bool blocked = !plan_.Blocker().isEmpty();
     summary_->setText(blocked ? plan_.Blocker()
                               : plan_.Summary() + QStringLiteral(". Nothing is stored until you click Import."));
-    summary_->setStyleSheet(blocked || plan_.Refused() > 0 ? QStringLiteral("color: #a40000;") : QString());
+    // A warning red that stands out from the dialog's ground, light or dark.
+    const bool darkGround = palette().color(QPalette::Window).lightness() < 128;
+    const QString warning = darkGround ? QStringLiteral("color: #ff8a80;") : QStringLiteral("color: #a40000;");
+    summary_->setStyleSheet(blocked || plan_.Refused() > 0 ? warning : QString());
     import_->setEnabled(!blocked && plan_.Adds() + plan_.Updates() > 0);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 CCsvPreviewModel::CCsvPreviewModel(QObject* parent)
     : QAbstractTableModel(parent)
@@ -99,8 +101,12 @@ QVariant CCsvPreviewModel::data(const QModelIndex& index, int role) const
             return QBrush(QColor(255, 226, 222));
         break;
     case Qt::ForegroundRole:
+        // A refused row is dark on its pink in any theme; an unchanged one
+        // is dimmed the way the desktop dims text.
+        if (row.action == CsvRowAction::Refused)
+            return QBrush(QColor(Qt::black));
         if (row.action == CsvRowAction::Unchanged)
-            return QBrush(QColor(110, 110, 110));
+            return QBrush(QGuiApplication::palette().color(QPalette::PlaceholderText));
         break;
     case Qt::TextAlignmentRole:
         if (index.column() == kLine)

@@ -2,8 +2,8 @@
 
 #include "core/records/KindOfPayer.h"
 #include "gui/entry/RuleEdit.h"
+#include "gui/controls/BoxWidth.h"
 #include "gui/entry/StoredText.h"
-#include "gui/records/BoxWidth.h"
 #include "gui/records/RecordBoxes.h"
 #include "gui/records/StateComboBox.h"
 

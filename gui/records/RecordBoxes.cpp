@@ -1,6 +1,6 @@
 #include "gui/records/RecordBoxes.h"
 
-#include "gui/records/BoxWidth.h"
+#include "gui/controls/BoxWidth.h"
 #include "gui/entry/RuleEdit.h"
 
 CCharFilterEdit* NewTextBox(const char* name, int maxLength, QWidget* parent, const char* forbidden)

@@ -6,6 +6,7 @@
 #include "core/wage/W2Boxes.h"
 #include "core/wage/W2ScreenTexts.h"
 #include "core/wage/WageScreenPrint.h"
+#include "gui/controls/BoxWidth.h"
 #include "gui/entry/StoredText.h"
 #include "gui/controls/FormCells.h"
 #include "gui/wage/W2PrintOptionsDialog.h"
@@ -120,7 +121,7 @@ QWidget* CW2View::BuildForm()
     employer->AddWidget(shown("EmployerAddress1"));
     employer->AddWidget(shown("EmployerAddress2"));
     for (const char* state : {"EmployerState", "EmployeeState"})
-        Box(state)->setFixedWidth(40);
+        SetWidthInCharacters(Box(state), 2, 40);
     employer->AddRow({shown("EmployerCity"), shown("EmployerState"), shown("EmployerZip")}, false);
     cell(QStringLiteral("d Employee's social security number"), 5, 0)->AddWidget(shown("SocialSecurityNumber"));
 
@@ -171,8 +172,8 @@ QWidget* CW2View::BuildForm()
         grid->addWidget(NewCaptionLabel(QStringLiteral("Amount"), box12), 0, 2);
         QLineEdit* code = boxes_.Edit(qPrintable(QStringLiteral("Field12%1Code").arg(letter)));
         QLineEdit* year = boxes_.Edit(qPrintable(QStringLiteral("Field12%1Year").arg(letter)));
-        code->setFixedWidth(34);
-        year->setFixedWidth(44);
+        SetWidthInCharacters(code, 2, 34);
+        SetWidthInCharacters(year, 4, 44);
         grid->addWidget(code, 1, 0);
         grid->addWidget(year, 1, 1);
         grid->addWidget(amount(qPrintable(QStringLiteral("Field12%1Amount").arg(letter))), 1, 2);
@@ -203,8 +204,8 @@ QWidget* CW2View::BuildForm()
     stateGrid->addWidget(NewCaptionLabel(QStringLiteral("Employer's state ID number"), box15), 0, 1);
     QWidget* state1 = shown("State1");
     QLineEdit* state2 = boxes_.Edit("State2");
-    state1->setFixedWidth(40);
-    state2->setFixedWidth(40);
+    SetWidthInCharacters(Box("State1"), 2, 40);
+    SetWidthInCharacters(state2, 2, 40);
     stateGrid->addWidget(state1, 1, 0);
     stateGrid->addWidget(shown("StateID1"), 1, 1);
     stateGrid->addWidget(state2, 2, 0);

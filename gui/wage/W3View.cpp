@@ -7,6 +7,7 @@
 #include "core/wage/W3Totals.h"
 #include "core/wage/WageScreenPrint.h"
 #include "gui/check/CheckFormsCommand.h"
+#include "gui/controls/BoxWidth.h"
 #include "gui/controls/ColorButton.h"
 #include "gui/controls/FormCells.h"
 #include "gui/controls/WaitCursor.h"
@@ -210,7 +211,7 @@ QWidget* CW3View::BuildForm()
     CFormCell* address = cell(QStringLiteral("g Employer's address and ZIP code"), 5, 0, 2);
     address->AddWidget(box("EmployerAddress1"));
     address->AddWidget(box("EmployerAddress2"));
-    Box("EmployerState")->setFixedWidth(40);
+    SetWidthInCharacters(Box("EmployerState"), 2, 40);
     address->AddRow({box("EmployerCity"), box("EmployerState"), box("EmployerZip")}, false);
     boxCell("Box9", 5, 1);
     boxCell("Box10", 5, 2);
@@ -223,7 +224,7 @@ QWidget* CW3View::BuildForm()
     stateGrid->setSpacing(2);
     QLabel* stateCaption = NewCaptionLabel(QStringLiteral("15 State"), state);
     QLabel* idCaption = NewCaptionLabel(QStringLiteral("Employer's state ID number"), state);
-    Box("Box15State")->setFixedWidth(40);
+    SetWidthInCharacters(Box("Box15State"), 2, 40);
     stateGrid->addWidget(stateCaption, 0, 0);
     stateGrid->addWidget(idCaption, 0, 1);
     stateGrid->addWidget(box("Box15State"), 1, 0);

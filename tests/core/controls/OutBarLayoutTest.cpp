@@ -8,8 +8,11 @@ namespace {
 
 // A bar of 100 x 300 pixels with three folders, the middle one open, and
 // seven items with captions of 60 x 15 under 32 x 32 icons. Headers are 22
-// high, so the item area runs from y 44 to 277, and large-icon items start
-// at y 52 and repeat every 58 pixels (32 icon + 3 gap + 15 caption + 8).
+// high, so the item area runs from y 44 to 277. The seven large-icon items
+// don't fit even closed up, so they scroll, clear of the scroll buttons'
+// strips (5 + 16 pixels at the top and bottom): they start at y 73 and
+// repeat every 58 pixels (32 icon + 3 gap + 15 caption + 8), and items 0
+// to 2 show whole.
 OutBarLayout::Input ThreeFolders(int firstVisible = 0)
 {
     OutBarLayout::Input in;
@@ -35,6 +38,8 @@ private slots:
     void hitTest();
     void scrollButtonsFollowTheHiddenItems_data();
     void scrollButtonsFollowTheHiddenItems();
+    void itemsCloseUpBeforeTheyScroll_data();
+    void itemsCloseUpBeforeTheyScroll();
     void hostedWindowHidesItemsAndButtons();
     void dropTargets_data();
     void dropTargets();
@@ -91,17 +96,19 @@ void OutBarLayoutTest::hitTest_data()
     QTest::newRow("header stacked on top") << 0 << false << QPoint(50, 10) << K::Folder << 0;
     QTest::newRow("open folder's header") << 0 << false << QPoint(50, 43) << K::Folder << 1;
     QTest::newRow("header stacked at the bottom") << 0 << false << QPoint(50, 290) << K::Folder << 2;
-    QTest::newRow("icon of the first item") << 0 << false << QPoint(50, 60) << K::Item << 0;
-    QTest::newRow("caption, wider than the icon") << 0 << false << QPoint(22, 95) << K::Item << 0;
-    QTest::newRow("beside an item") << 0 << false << QPoint(10, 60) << K::Nothing << -1;
-    QTest::newRow("gap between two items") << 0 << false << QPoint(50, 105) << K::Nothing << -1;
-    QTest::newRow("second item") << 0 << false << QPoint(50, 115) << K::Item << 1;
-    QTest::newRow("last whole item") << 0 << false << QPoint(50, 270) << K::Item << 3;
+    QTest::newRow("icon of the first item") << 0 << false << QPoint(50, 80) << K::Item << 0;
+    QTest::newRow("caption, wider than the icon") << 0 << false << QPoint(22, 115) << K::Item << 0;
+    QTest::newRow("beside an item") << 0 << false << QPoint(10, 80) << K::Nothing << -1;
+    QTest::newRow("gap between two items") << 0 << false << QPoint(50, 126) << K::Nothing << -1;
+    QTest::newRow("second item") << 0 << false << QPoint(50, 140) << K::Item << 1;
+    QTest::newRow("last whole item") << 0 << false << QPoint(50, 230) << K::Item << 2;
+    QTest::newRow("cut item: not shown") << 0 << false << QPoint(50, 250) << K::Nothing << -1;
+    QTest::newRow("strip of the up button") << 0 << false << QPoint(50, 60) << K::Nothing << -1;
     QTest::newRow("down button over the item area") << 0 << false << QPoint(85, 262) << K::DownButton << -1;
     QTest::newRow("no up button at the top") << 0 << false << QPoint(85, 53) << K::Nothing << -1;
     QTest::newRow("outside the bar") << 0 << false << QPoint(50, 320) << K::Nothing << -1;
     QTest::newRow("scrolled: up button") << 1 << false << QPoint(85, 53) << K::UpButton << -1;
-    QTest::newRow("scrolled: first shown is item 1") << 1 << false << QPoint(50, 60) << K::Item << 1;
+    QTest::newRow("scrolled: first shown is item 1") << 1 << false << QPoint(50, 80) << K::Item << 1;
     // Small icons: 16 x 16 icon 5 from the left, caption 4 further, rows of
     // 16 every 26 pixels from y 49.
     QTest::newRow("small: caption of the second row") << 0 << true << QPoint(30, 80) << K::Item << 1;
@@ -129,22 +136,26 @@ void OutBarLayoutTest::hitTest()
 void OutBarLayoutTest::scrollButtonsFollowTheHiddenItems_data()
 {
     QTest::addColumn<int>("height");
-    QTest::addColumn<int>("firstVisible");
+    QTest::addColumn<int>("firstVisible"); // asked for
+    QTest::addColumn<int>("firstShown");
     QTest::addColumn<int>("lastFullyVisible");
     QTest::addColumn<bool>("up");
     QTest::addColumn<bool>("down");
 
-    QTest::newRow("all fit") << 600 << 0 << 6 << false << false;
-    QTest::newRow("too many: down only") << 300 << 0 << 3 << false << true;
-    QTest::newRow("one step down: both") << 300 << 1 << 4 << true << true;
-    QTest::newRow("scrolled to the end: up only") << 300 << 3 << 6 << true << false;
-    QTest::newRow("not even one fits") << 100 << 0 << -1 << false << true;
+    QTest::newRow("all fit") << 600 << 0 << 0 << 6 << false << false;
+    QTest::newRow("all fit: a scroll left from before goes") << 600 << 3 << 0 << 6 << false << false;
+    QTest::newRow("too many: down only") << 300 << 0 << 0 << 2 << false << true;
+    QTest::newRow("one step down: both") << 300 << 1 << 1 << 3 << true << true;
+    QTest::newRow("scrolled to the end: up only") << 300 << 4 << 4 << 6 << true << false;
+    QTest::newRow("past the end: kept at the end") << 300 << 6 << 4 << 6 << true << false;
+    QTest::newRow("not even one fits") << 100 << 0 << 0 << -1 << false << true;
 }
 
 void OutBarLayoutTest::scrollButtonsFollowTheHiddenItems()
 {
     QFETCH(int, height);
     QFETCH(int, firstVisible);
+    QFETCH(int, firstShown);
     QFETCH(int, lastFullyVisible);
     QFETCH(bool, up);
     QFETCH(bool, down);
@@ -152,6 +163,7 @@ void OutBarLayoutTest::scrollButtonsFollowTheHiddenItems()
     OutBarLayout::Input in = ThreeFolders(firstVisible);
     in.client.setHeight(height);
     const OutBarLayout layout(in);
+    QCOMPARE(layout.FirstVisibleItem(), firstShown);
     QCOMPARE(layout.LastFullyVisibleItem(), lastFullyVisible);
     QCOMPARE(layout.UpButtonShown(), up);
     QCOMPARE(layout.DownButtonShown(), down);
@@ -159,6 +171,59 @@ void OutBarLayoutTest::scrollButtonsFollowTheHiddenItems()
     const QRect area = layout.ItemArea();
     QCOMPARE(layout.UpButtonRect(), QRect(area.right() - 5 - 15, area.top() + 5, 16, 16));
     QCOMPARE(layout.DownButtonRect(), QRect(area.right() - 5 - 15, area.bottom() - 5 - 15, 16, 16));
+}
+
+// The seven items need 409 pixels as made (8 + 7 x 50 + 6 x 8, and 3 for
+// the keyboard's frame below the last); with 4 between them 381; with a
+// 1-pixel gap 367, and 7 fewer for each pixel off the icons' side.
+void OutBarLayoutTest::itemsCloseUpBeforeTheyScroll_data()
+{
+    QTest::addColumn<int>("itemArea"); // height
+    QTest::addColumn<int>("spacing");
+    QTest::addColumn<int>("gap");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<bool>("scrolls");
+
+    QTest::newRow("room enough: as made") << 409 << 8 << 3 << 32 << false;
+    QTest::newRow("a little short: closer") << 408 << 7 << 3 << 32 << false;
+    QTest::newRow("closest spacing") << 381 << 4 << 3 << 32 << false;
+    QTest::newRow("then the gap") << 380 << 4 << 1 << 32 << false;
+    QTest::newRow("then smaller icons") << 334 << 4 << 1 << 27 << false;
+    QTest::newRow("smallest icons") << 255 << 4 << 1 << 16 << false;
+    QTest::newRow("too short: as made, scrolled") << 254 << 8 << 3 << 32 << true;
+}
+
+void OutBarLayoutTest::itemsCloseUpBeforeTheyScroll()
+{
+    QFETCH(int, itemArea);
+    QFETCH(int, spacing);
+    QFETCH(int, gap);
+    QFETCH(int, icon);
+    QFETCH(bool, scrolls);
+
+    OutBarLayout::Input in = ThreeFolders();
+    in.client.setHeight(itemArea + 3 * 22);
+    const OutBarLayout layout(in);
+    QCOMPARE(layout.ItemArea().height(), itemArea);
+    QCOMPARE(layout.Scrolls(), scrolls);
+    QCOMPARE(layout.ItemSpacing(), spacing);
+    QCOMPARE(layout.IconGap(), gap);
+    QCOMPARE(layout.IconSize(), QSize(icon, icon));
+    QCOMPARE(layout.DownButtonShown(), scrolls);
+    if (scrolls)
+        return;
+    // Every item whole, the keyboard's frame (3 pixels round) too, and in
+    // order without overlapping.
+    QCOMPARE(layout.LastFullyVisibleItem(), 6);
+    int below = layout.ItemArea().top() + 3;
+    for (int item = 0; item < 7; ++item) {
+        const QRect r = layout.ItemRect(item);
+        QVERIFY(r.top() >= below);
+        QVERIFY(layout.ItemArea().contains(r.adjusted(-1, -3, 1, 3)));
+        QCOMPARE(layout.IconRect(item).size(), QSize(icon, icon));
+        QCOMPARE(layout.CaptionRect(item).top(), layout.IconRect(item).bottom() + 1 + gap);
+        below = r.bottom() + 1 + spacing;
+    }
 }
 
 void OutBarLayoutTest::hostedWindowHidesItemsAndButtons()
@@ -180,10 +245,10 @@ void OutBarLayoutTest::dropTargets_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("markY"); // -1: no mark
 
-    QTest::newRow("upper half of the first item") << QPoint(50, 60) << 1 << 0 << 48;
-    QTest::newRow("lower half of the first item") << QPoint(50, 90) << 1 << 1 << 106;
-    QTest::newRow("in the gap below an item") << QPoint(5, 105) << 1 << 1 << 106;
-    QTest::newRow("below the last shown item, mark kept inside") << QPoint(50, 270) << 1 << 4 << 276;
+    QTest::newRow("upper half of the first item") << QPoint(50, 80) << 1 << 0 << 69;
+    QTest::newRow("lower half of the first item") << QPoint(50, 110) << 1 << 1 << 127;
+    QTest::newRow("in the gap below an item") << QPoint(5, 126) << 1 << 1 << 127;
+    QTest::newRow("below the last shown item") << QPoint(50, 270) << 1 << 3 << 243;
     QTest::newRow("header of another folder appends") << QPoint(50, 290) << 2 << -1 << -1;
     QTest::newRow("header of the open folder appends") << QPoint(50, 30) << 1 << -1 << -1;
     QTest::newRow("outside") << QPoint(150, 100) << -1 << -1 << -1;
@@ -310,15 +375,15 @@ void OutBarLayoutTest::keysMoveTheFocusItem()
     QCOMPARE(OutBarKeyTarget(OutBarKey(key), item, count), target);
 }
 
-// Items 0 to 3 fit in the 300-pixel bar, each further one needs one step.
+// Items 0 to 2 fit in the 300-pixel bar, each further one needs one step.
 void OutBarLayoutTest::focusItemIsScrolledIntoView_data()
 {
     QTest::addColumn<int>("firstVisible");
     QTest::addColumn<int>("item");
     QTest::addColumn<int>("expected");
     QTest::newRow("already in view") << 0 << 2 << 0;
-    QTest::newRow("just below") << 0 << 4 << 1;
-    QTest::newRow("the last") << 0 << 6 << 3;
+    QTest::newRow("just below") << 0 << 3 << 1;
+    QTest::newRow("the last") << 0 << 6 << 4;
     QTest::newRow("above") << 3 << 1 << 1;
     QTest::newRow("no such item") << 2 << 9 << 2;
 }

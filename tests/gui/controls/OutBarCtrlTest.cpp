@@ -1,6 +1,7 @@
 #include "gui/controls/OutBarCtrl.h"
 #include "gui/controls/OutBarIcons.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QLineEdit>
 #include <QTest>
@@ -56,6 +57,14 @@ QPoint EmptyArea(const COutBarCtrl& bar)
     return QPoint(area.left() + 3, area.bottom() - 2);
 }
 
+QStringList ChildNames(QAccessibleInterface* bar)
+{
+    QStringList names;
+    for (int i = 0; i < bar->childCount(); ++i)
+        names << bar->child(i)->text(QAccessible::Name);
+    return names;
+}
+
 } // namespace
 
 class OutBarCtrlTest : public QObject {
@@ -78,6 +87,11 @@ private slots:
     void captionEditAsksTheOwner();
     void clickingTheBarEndsACaptionEdit();
     void selectedItemIsNudged();
+    void screenReaderReachesEveryItem();
+    void screenReaderFollowsTheKeyboard();
+    void screenReaderReachesTheFolders();
+    void grownBarScrollsBack();
+    void focusFrameStaysOnShowWhenScrolled();
 
 private:
     // The main window's bar: one folder "Shortcuts" with the seven shortcuts,
@@ -237,7 +251,7 @@ void OutBarCtrlTest::selectFolder()
     QFETCH(int, folder);
     QFETCH(bool, slides);
 
-    auto bar = MakeBar(flags, QSize(180, 300), true);
+    auto bar = MakeBar(flags, QSize(180, 200), true);
     QVERIFY(bar);
     bar->SetSlideStepDelay(delay);
     QTest::mouseClick(bar.get(), Qt::LeftButton, {}, bar->Layout().DownButtonRect().center());
@@ -260,7 +274,7 @@ void OutBarCtrlTest::selectFolder()
 
 void OutBarCtrlTest::scrollButtonsStepThroughLongFolders()
 {
-    auto bar = MakeBar(kMainFrameFlags, QSize(180, 300));
+    auto bar = MakeBar(kMainFrameFlags, QSize(180, 200));
     QVERIFY(bar);
     Owner owner;
     owner.Attach(*bar);
@@ -522,6 +536,158 @@ void OutBarCtrlTest::selectedItemIsNudged()
     QCOMPARE(bar->SelectedItemOffset(), QPoint(0, 0));
     QTest::qWait(250);
     QCOMPARE(bar->SelectedItemOffset(), QPoint(0, 0));
+}
+
+void OutBarCtrlTest::screenReaderReachesEveryItem()
+{
+    auto bar = MakeBar(kMainFrameFlags, QSize(180, 700));
+    QVERIFY(bar);
+    Owner owner;
+    owner.Attach(*bar);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(bar.get());
+    QVERIFY(access);
+    QCOMPARE(access->role(), QAccessible::List);
+    QCOMPARE(access->text(QAccessible::Name), QString("Navigation bar"));
+    bar->setAccessibleName("Screens");
+    QCOMPARE(access->text(QAccessible::Name), QString("Screens"));
+
+    // One folder: its seven items and nothing else, top to bottom.
+    QStringList captions;
+    for (const auto& shortcut : kShortcuts)
+        captions << shortcut.first;
+    QCOMPARE(ChildNames(access), captions);
+    const QRect barOnScreen(bar->mapToGlobal(QPoint(0, 0)), bar->size());
+    for (int i = 0; i < access->childCount(); ++i) {
+        QAccessibleInterface* item = access->child(i);
+        QCOMPARE(item->role(), QAccessible::ListItem);
+        QCOMPARE(item->parent(), access);
+        QCOMPARE(access->indexOfChild(item), i);
+        QVERIFY(item->state().selectable && item->state().focusable);
+        QVERIFY(!item->state().selected);
+        QVERIFY(barOnScreen.contains(item->rect()));
+        QCOMPARE(access->childAt(item->rect().center().x(), item->rect().center().y()), item);
+        QVERIFY(item->actionInterface());
+        QVERIFY(item->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    }
+
+    // A press opens the item as a click does: the owner hears of it.
+    QAccessibleInterface* w2 = access->child(3);
+    w2->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(owner.Codes(), QList<OutBarNotify>{OutBarNotify::ItemClicked});
+    QCOMPARE(owner.notices[0].item, 3);
+    QVERIFY(w2->state().selected);
+    QCOMPARE(bar->SelectedItem(), 3);
+    for (int i : {0, 1, 2, 4, 5, 6})
+        QVERIFY(!access->child(i)->state().selected);
+}
+
+void OutBarCtrlTest::screenReaderFollowsTheKeyboard()
+{
+    auto bar = MakeBar(kMainFrameFlags, QSize(180, 700));
+    QVERIFY(bar);
+    bar->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(bar.get()));
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(bar.get());
+    bar->SetSelectedItem(1);
+    bar->clearFocus();
+    QVERIFY(!access->focusChild());
+    QVERIFY(!access->child(1)->state().focused);
+
+    // The keyboard's item is the focused child; the selected one stays so.
+    bar->setFocus(Qt::TabFocusReason);
+    QCOMPARE(access->focusChild(), access->child(1));
+    QVERIFY(access->child(1)->state().focused);
+    QTest::keyClick(bar.get(), Qt::Key_Down);
+    QCOMPARE(access->focusChild(), access->child(2));
+    QVERIFY(!access->child(1)->state().focused);
+    QVERIFY(access->child(1)->state().selected);
+    QTest::keyClick(bar.get(), Qt::Key_Return);
+    QVERIFY(access->child(2)->state().selected);
+    QVERIFY(!access->child(1)->state().selected);
+
+    // Its focus action puts the keyboard on an item, in a bar without it.
+    bar->clearFocus();
+    access->child(5)->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    QVERIFY(bar->hasFocus());
+    QCOMPARE(access->focusChild(), access->child(5));
+    QCOMPARE(bar->SelectedItem(), 2);
+}
+
+void OutBarCtrlTest::screenReaderReachesTheFolders()
+{
+    auto bar = MakeBar(kMainFrameFlags & ~OutBarFlag::kAnimateFolders, QSize(180, 700), true);
+    QVERIFY(bar);
+    Owner owner;
+    owner.Attach(*bar);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(bar.get());
+    // With two folders their headers are there too, where they stand.
+    QStringList expected{"Shortcuts"};
+    for (const auto& shortcut : kShortcuts)
+        expected << shortcut.first;
+    expected << "Reports";
+    QCOMPARE(ChildNames(access), expected);
+    QAccessibleInterface* reports = access->child(8);
+    QCOMPARE(reports->role(), QAccessible::Button);
+    reports->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(bar->CurrentFolder(), 1);
+    QCOMPARE(ChildNames(access), (QStringList{"Shortcuts", "Reports", "Summary"}));
+    // What was an item of the other folder says so rather than lying.
+    access->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(owner.notices.last().item, 0);
+    QCOMPARE(owner.notices.last().folder, 1);
+}
+
+void OutBarCtrlTest::grownBarScrollsBack()
+{
+    auto bar = MakeBar(kMainFrameFlags, QSize(180, 200));
+    QVERIFY(bar);
+    QVERIFY(bar->Layout().Scrolls());
+    while (bar->Layout().DownButtonShown())
+        QTest::mouseClick(bar.get(), Qt::LeftButton, {}, bar->Layout().DownButtonRect().center());
+    const int deepest = bar->FirstVisibleItem();
+    QVERIFY(deepest > 0);
+
+    // A little taller: the items above come back as far as there is room,
+    // the last one stays.
+    bar->resize(180, 260);
+    QVERIFY(bar->FirstVisibleItem() < deepest);
+    QCOMPARE(bar->Layout().LastFullyVisibleItem(), kShortcuts.size() - 1);
+    // Tall enough for all: none is hidden, none cut.
+    bar->resize(180, 700);
+    QCOMPARE(bar->FirstVisibleItem(), 0);
+    QVERIFY(!bar->Layout().UpButtonShown() && !bar->Layout().DownButtonShown());
+    QCOMPARE(bar->Layout().LastFullyVisibleItem(), kShortcuts.size() - 1);
+}
+
+void OutBarCtrlTest::focusFrameStaysOnShowWhenScrolled()
+{
+    auto bar = MakeBar(kMainFrameFlags, QSize(180, 200));
+    QVERIFY(bar);
+    bar->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(bar.get()));
+    bar->SetSelectedItem(0);
+
+    // The buttons scroll the keyboard's item along.
+    bar->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(bar.get(), Qt::LeftButton, {}, bar->Layout().DownButtonRect().center());
+    QTest::mouseClick(bar.get(), Qt::LeftButton, {}, bar->Layout().DownButtonRect().center());
+    QCOMPARE(bar->FirstVisibleItem(), 2);
+    QVERIFY(bar->Layout().IsFullyVisible(bar->FocusItem()));
+    QCOMPARE(bar->SelectedItem(), 0);
+
+    // Scrolled away without the focus, the bar scrolls back to the item
+    // when the focus comes.
+    bar->clearFocus();
+    bar->SetSelectedItem(1); // as the owner marks the screen it shows
+    QVERIFY(!bar->Layout().IsFullyVisible(1));
+    bar->setFocus(Qt::TabFocusReason);
+    QCOMPARE(bar->FocusItem(), 1);
+    QVERIFY(bar->Layout().IsFullyVisible(1));
+
+    // The frame is drawn: the bar's picture differs with and without it.
+    const QImage focused = bar->grab().toImage();
+    bar->clearFocus();
+    QVERIFY(focused != bar->grab().toImage());
 }
 
 QTEST_MAIN(OutBarCtrlTest)

@@ -143,7 +143,9 @@ private slots:
         const QList<int> widths = {194, 100, 194, 160};
         for (int column = 0; column < 4; ++column) {
             QCOMPARE(screen.List()->headerItem()->text(column), headings[column]);
-            QCOMPARE(screen.List()->columnWidth(column), widths[column]);
+            // As given, or wider where the heading needs it.
+            QVERIFY(screen.List()->columnWidth(column) >= widths[column]);
+            QVERIFY(screen.List()->columnWidth(column) >= screen.List()->header()->sectionSizeHint(column));
         }
         QCOMPARE(screen.Column(0), QStringList({"Bob", "Zoe"}));
         QCOMPARE(screen.Column(3), QStringList({"999-99-9999", "444-44-4444"}));

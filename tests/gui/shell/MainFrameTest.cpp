@@ -230,6 +230,44 @@ private slots:
         QCOMPARE(bar->width(), p.frame->Splitter()->sizes().first());
     }
 
+    // At the window's smallest the bar shows every item whole, with the
+    // desktop's font or a large one; a window that grows again shows them
+    // all from the first.
+    void barShowsEveryItemAtEverySize_data()
+    {
+        QTest::addColumn<int>("points"); // the bar's font; 0: the desktop's
+        QTest::newRow("desktop font") << 0;
+        QTest::newRow("16 points") << 16;
+    }
+
+    void barShowsEveryItemAtEverySize()
+    {
+        QFETCH(int, points);
+        Program p;
+        p.Started();
+        COutBarCtrl* bar = p.frame->NavigationBar();
+        if (points > 0) {
+            QFont large = bar->font();
+            large.setPointSize(points);
+            bar->setFont(large);
+        }
+        for (const QSize size : {QSize(632, 400), QSize(1000, 700), QSize(632, 400), QSize(1400, 1000)}) {
+            p.frame->resize(size);
+            QApplication::processEvents();
+            const OutBarLayout layout = bar->Layout();
+            QCOMPARE(bar->FirstVisibleItem(), 0);
+            QVERIFY(!layout.UpButtonShown() && !layout.DownButtonShown());
+            for (int item = 0; item < bar->ItemCount(0); ++item) {
+                const QString caption = bar->Folder(0).items[item].caption;
+                const QRect rect = layout.CaptionRect(item);
+                QVERIFY2(layout.ItemArea().contains(layout.ItemRect(item)), qPrintable(caption));
+                // On one line, as wide as its text.
+                QVERIFY2(rect.width() >= bar->fontMetrics().horizontalAdvance(caption), qPrintable(caption));
+                QVERIFY2(rect.height() < 2 * bar->fontMetrics().height(), qPrintable(caption));
+            }
+        }
+    }
+
     // Every screen of the bar from the keyboard: Ctrl+1 to Ctrl+7 (from a
     // text box too), and the bar's own keys (Home, Down, Up, End, Return,
     // Space). The bar marks the screen shown.

@@ -1,7 +1,0 @@
-#pragma once
-
-class QLineEdit;
-
-// Gives an entry box the width of `characters` typical characters of its
-// font (plus its frame), so a box shows at a glance how much it takes.
-void SetWidthInCharacters(QLineEdit* box, int characters);
