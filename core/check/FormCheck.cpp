@@ -92,8 +92,8 @@ constexpr int KindOfPayerIndex(std::string_view caption)
 }
 constexpr int kHouseholdPayer = KindOfPayerIndex("Hshld. emp.");
 constexpr int kMedicareGovernmentPayer = KindOfPayerIndex("Medicare govt. emp.");
-// Not a kind of payer but the check box beside them, which the list of the
-// earlier editions kept among them.
+// Not a kind of payer but what the W-3's check box beside them says; the
+// list keeps it for the stores that chose it.
 constexpr int kThirdPartySickPayPayer = KindOfPayerIndex("Third-party sick pay");
 static_assert(kHouseholdPayer >= 0 && kMedicareGovernmentPayer >= 0 && kThirdPartySickPayPayer >= 0);
 
@@ -308,7 +308,6 @@ const BoxRules<CompanyBox>& CompanyRules()
     return rules;
 }
 
-
 void CheckCompany(const CompanyData& data, Findings& findings)
 {
     const CompanyRecord& company = data.company;
@@ -348,7 +347,8 @@ void CheckCompany(const CompanyData& data, Findings& findings)
             if (k != kThirdPartySickPayPayer)
                 kinds << QLatin1String(kKindOfPayerList[size_t(k)]);
         const CheckRule& rule = *FindRule(CompanyCheckRules(), "w3.kind-of-payer-sick-pay");
-        findings.Add(make(rule, kindBox, Say(rule, {QLatin1String(kKindOfPayerList[kind]), Enumerate(kinds, "or")})));
+        findings.Add(
+            make(rule, kindBox, Say(rule, {QLatin1String(kKindOfPayerList[size_t(kind)]), Enumerate(kinds, "or")})));
     }
 }
 
@@ -608,7 +608,7 @@ void CheckW2AgainstW3(const CompanyRecord& company, const W2Record& w, const Add
     const qint64 ssWages = StoredCents(w.SocialSecurityWages);
     if (kind == kHouseholdPayer && ssWages > 0 && ssWages < kHouseholdThresholdCents)
         add("w2.household-below-threshold", "SocialSecurityWages",
-            {QLatin1String(kKindOfPayerList[kind]), Cents(ssWages), Cents(kHouseholdThresholdCents)});
+            {QLatin1String(kKindOfPayerList[size_t(kind)]), Cents(ssWages), Cents(kHouseholdThresholdCents)});
     if (kind == kMedicareGovernmentPayer) {
         // Their employees pay Medicare tax only.
         const std::pair<const FixedTextBase*, const char*> socialSecurity[] = {
@@ -618,7 +618,7 @@ void CheckW2AgainstW3(const CompanyRecord& company, const W2Record& w, const Add
         };
         for (const auto& [amount, box] : socialSecurity)
             if (const qint64 cents = StoredCents(*amount); cents != 0) {
-                add("w2.medicare-govt-with-ss", box, {QLatin1String(kKindOfPayerList[kind]), Cents(cents)});
+                add("w2.medicare-govt-with-ss", box, {QLatin1String(kKindOfPayerList[size_t(kind)]), Cents(cents)});
                 break;
             }
     }
@@ -721,7 +721,8 @@ void Check1099Form(const ContractorWith1099& row, const Subject& subject, Findin
         required = required || (cents > 0 && cents >= threshold.cents);
     }
     if (!required)
-        add("1099.below-threshold", nullptr, {Cents(kRoyaltiesFilingThresholdCents), Cents(kPaymentsFilingThresholdCents)});
+        add("1099.below-threshold", nullptr,
+            {Cents(kRoyaltiesFilingThresholdCents), Cents(kPaymentsFilingThresholdCents)});
 
     // Section 409A income is reported in box 7 (or box 3) as well.
     const qint64 income409A = StoredCents(f.Field15B);

@@ -1,6 +1,7 @@
 #include "core/check/PrintCheck.h"
 
 #include "core/check/FormCheck.h"
+#include "core/shell/Prompt.h"
 
 #include <QSet>
 
@@ -77,4 +78,9 @@ QString W3PrintErrorsQuestion(const CompanyData& data)
 QString Form1096PrintErrorsQuestion(const CompanyData& data)
 {
     return TransmittalQuestion(data, CheckScope::Form1099, CheckedForm::Form1096, "1096");
+}
+
+bool PrintDespiteErrors(const QString& question)
+{
+    return question.isEmpty() || AppPrompt().AskYesNoDefaultNo(question);
 }

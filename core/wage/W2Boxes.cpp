@@ -69,7 +69,8 @@ void AddBox12Line(std::vector<W2Box>& boxes, const char* letter)
     boxes.push_back(MakeBox<B, Amount>(keep("Field12" + l + "Amount"), keep("12" + l + " amount"))
                         .Typed(kAmount)
                         .Csv(keep(box + " Amount"), R::Amount, {keep(box), keep("12" + l), keep("12" + l + " Amount")})
-                        .Checked({kNegative, "w2.box12-amount-without-code", "w2.box12-deferral-limit", "w2.box12-z-above-wages"}));
+                        .Checked({kNegative, "w2.box12-amount-without-code", "w2.box12-deferral-limit",
+                                  "w2.box12-z-above-wages"}));
 }
 
 std::vector<W2Box> MakeW2Boxes()
@@ -99,14 +100,15 @@ std::vector<W2Box> MakeW2Boxes()
     b.push_back(Amount<&W::SocialSecurityWages>("SocialSecurityWages", "3 Social security wages",
                                                 "Box 3 Social Security Wages", R::SocialSecurityWages,
                                                 {"Box 3", "Social Security Wages", "SS Wages", "OASDI Wages"})
-                    .Checked({"w2.ss-wage-base", "w2.ss-tax-without-wages", "w2.medicare-below-ss", "w2.household-below-threshold",
-                              "w2.medicare-govt-with-ss"}));
+                    .Checked({"w2.ss-wage-base", "w2.ss-tax-without-wages", "w2.medicare-below-ss",
+                              "w2.household-below-threshold", "w2.medicare-govt-with-ss"}));
     b.push_back(Amount<&W::SocialSecurityTaxWithheld>(
                     "SocialSecurityTaxWithheld", "4 Social security tax withheld", "Box 4 Social Security Tax Withheld",
                     R::SocialSecurityTax,
                     {"Box 4", "Social Security Tax Withheld", "Social Security Tax", "SS Tax", "SS Tax Withheld",
                      "OASDI", "OASDI Tax"})
-                    .Checked({"w2.ss-tax-above-max", "w2.ss-tax-without-wages", "w2.ss-tax-rate", "w2.medicare-govt-with-ss"}));
+                    .Checked({"w2.ss-tax-above-max", "w2.ss-tax-without-wages", "w2.ss-tax-rate",
+                              "w2.medicare-govt-with-ss"}));
     b.push_back(Amount<&W::MedicareWages>("MedicareWages", "5 Medicare wages and tips", "Box 5 Medicare Wages and Tips",
                                           R::Amount,
                                           {"Box 5", "Medicare Wages and Tips", "Medicare Wages & Tips", "Medicare Wages"})
