@@ -52,6 +52,11 @@ QString Cents(qint64 cents)
 // yet: allowed on a paper Copy A, to be mended by a W-2c.
 bool IsAppliedFor(const QString& number)
 {
+    // Most texts are numbers: the first character tells them apart before
+    // anything is copied.
+    const auto first = std::find_if(number.begin(), number.end(), [](QChar c) { return !c.isSpace(); });
+    if (first == number.end() || first->toUpper() != u'A')
+        return false;
     return number.simplified().compare(QLatin1String("Applied For"), Qt::CaseInsensitive) == 0;
 }
 
@@ -500,8 +505,10 @@ QString Rate(qint64 rate)
 // can't be right (above the largest possible, or withheld on no wages).
 void CheckW2Taxes(const W2Record& w, const AddW2Finding& add)
 {
-    const qint64 ssWages = StoredCents(w.SocialSecurityWages) + StoredCents(w.SocialSecurityTips);
-    const bool noSsWages = StoredCents(w.SocialSecurityWages) == 0 && StoredCents(w.SocialSecurityTips) == 0;
+    const qint64 ssWagesOnly = StoredCents(w.SocialSecurityWages);
+    const qint64 ssTips = StoredCents(w.SocialSecurityTips);
+    const qint64 ssWages = ssWagesOnly + ssTips;
+    const bool noSsWages = ssWagesOnly == 0 && ssTips == 0;
     if (ssWages > kSocialSecurityWageBaseCents)
         add("w2.ss-wage-base", "SocialSecurityWages", {Cents(ssWages), Cents(kSocialSecurityWageBaseCents)});
     const qint64 ssTax = StoredCents(w.SocialSecurityTaxWithheld);
