@@ -1,17 +1,9 @@
 #include "tools/SampleCompany.h"
 
 #include "core/store/AmountText.h"
+#include "core/wage/W2Boxes.h"
 
 namespace {
-
-// Withholding of the 2005 W-2: social security 6.2 % of box 3 (box 3 capped
-// at the 90,000.00 wage base), Medicare 1.45 % of box 5, in whole cents.
-constexpr qint64 kSocialSecurityWageBaseCents = 9'000'000;
-
-qint64 PercentOf(qint64 cents, qint64 perTenThousand)
-{
-    return (cents * perTenThousand + 5'000) / 10'000;
-}
 
 QString Amount(qint64 cents)
 {
@@ -36,7 +28,8 @@ EmployeeRecord Employee(int id, const char* ssn, const char* first, const char* 
     return e;
 }
 
-// A W-2 whose withholding boxes follow from the wages.
+// A W-2 whose withholding boxes follow from the wages: social security tax
+// on the wages up to the wage base, Medicare tax on all of them.
 W2Record FilledW2(int id, int employeeId, qint64 wagesCents, qint64 federalTaxCents, qint64 stateTaxCents)
 {
     W2Record w;
@@ -46,9 +39,9 @@ W2Record FilledW2(int id, int employeeId, qint64 wagesCents, qint64 federalTaxCe
     w.Wages = Amount(wagesCents);
     w.FederalIncomeTaxWithdrawal = Amount(federalTaxCents);
     w.SocialSecurityWages = Amount(socialSecurityWages);
-    w.SocialSecurityTaxWithheld = Amount(PercentOf(socialSecurityWages, 620));
+    w.SocialSecurityTaxWithheld = Amount(TaxAtRate(socialSecurityWages, kSocialSecurityTaxRate));
     w.MedicareWages = Amount(wagesCents);
-    w.MedicareTaxWithheld = Amount(PercentOf(wagesCents, 145));
+    w.MedicareTaxWithheld = Amount(TaxAtRate(wagesCents, kMedicareTaxRate));
     for (AmountField* zero : {&w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
                                 &w.DependentCareBenefits, &w.NonQualifiedPlans, &w.Field12aAmount, &w.Field12bAmount,
                                 &w.Field12cAmount, &w.Field12dAmount, &w.StateWages2, &w.StateIncomTax2,

@@ -13,10 +13,28 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <functional>
 #include <optional>
+#include <string_view>
 
 namespace {
+
+// The one place the check reads a stored amount: the amount it was read
+// as when the company was read (0 for one that does not read as an amount,
+// which a rule of its own reports).
+qint64 StoredCents(const AmountField& amount)
+{
+    return amount.Cents();
+}
+
+// Whether a money box holds anything: an amount, or a text that does not
+// read as one.
+bool HoldsAmount(const AmountField& amount)
+{
+    return amount.Cents() != 0 || !amount.IsReadable();
+}
 
 bool IsDigit(QChar c)
 {
@@ -39,6 +57,60 @@ QString Cents(qint64 cents)
 {
     return FormatAmountCents(cents);
 }
+
+// "Applied For" in place of a social security number that has not come
+// yet: allowed on a paper Copy A, to be mended by a W-2c.
+bool IsAppliedFor(const QString& number)
+{
+    // Most texts are numbers: the first character tells them apart before
+    // anything is copied.
+    const auto first = std::find_if(number.begin(), number.end(), [](QChar c) { return !c.isSpace(); });
+    if (first == number.end() || first->toUpper() != u'A')
+        return false;
+    return number.simplified().compare(QLatin1String("Applied For"), Qt::CaseInsensitive) == 0;
+}
+
+// The first two digits of an EIN the IRS never assigned by 2005.
+constexpr std::array<int, 17> kUnassignedEinPrefixes = {0,  7,  8,  9,  17, 18, 19, 28, 29,
+                                                         49, 69, 70, 78, 79, 89, 96, 97};
+
+// The prefix of `ein` (written with digits, dashes and blanks) when no EIN
+// begins with it, else empty.
+QString UnassignedEinPrefix(const QString& ein)
+{
+    const QString key = PersonKey(ein);
+    if (key.size() < 2 || !IsDigit(key.at(0)) || !IsDigit(key.at(1)))
+        return QString();
+    const int prefix = key.left(2).toInt();
+    return std::find(kUnassignedEinPrefixes.begin(), kUnassignedEinPrefixes.end(), prefix)
+            != kUnassignedEinPrefixes.end()
+        ? key.left(2)
+        : QString();
+}
+
+// Nine equal digits or 123456789: numbers that stand in for a missing one.
+bool IsObviouslyIncorrectTin(const QString& tin)
+{
+    const QString key = PersonKey(tin);
+    if (key.size() != 9 || !std::all_of(key.begin(), key.end(), IsDigit))
+        return false;
+    return key == QLatin1String("123456789") || key.count(key.at(0)) == 9;
+}
+
+// The position of `caption` in the W-3's kind-of-payer list.
+constexpr int KindOfPayerIndex(std::string_view caption)
+{
+    for (size_t i = 0; i < kKindOfPayerList.size(); ++i)
+        if (caption == kKindOfPayerList[i])
+            return int(i);
+    return -1;
+}
+constexpr int kHouseholdPayer = KindOfPayerIndex("Hshld. emp.");
+constexpr int kMedicareGovernmentPayer = KindOfPayerIndex("Medicare govt. emp.");
+// Not a kind of payer but what the W-3's check box beside them says; the
+// list keeps it for the stores that chose it.
+constexpr int kThirdPartySickPayPayer = KindOfPayerIndex("Third-party sick pay");
+static_assert(kHouseholdPayer >= 0 && kMedicareGovernmentPayer >= 0 && kThirdPartySickPayPayer >= 0);
 
 // A rule's message with its values in place of %1, %2 ...
 QString Say(const CheckRule& rule, const QStringList& values = {})
@@ -82,13 +154,13 @@ QString PartName(const char* field)
     return parts.value(QLatin1String(field));
 }
 
-// "street, city and ZIP code".
-QString Enumerate(const QStringList& parts)
+// "street, city and ZIP code"; with `conjunction` "or", "941, CT-1 or 943".
+QString Enumerate(const QStringList& parts, const char* conjunction = "and")
 {
     if (parts.size() <= 1)
         return parts.join(QString());
-    return QStringList(parts.mid(0, parts.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ")
-        + parts.last();
+    return QStringList(parts.mid(0, parts.size() - 1)).join(QStringLiteral(", ")) + u' '
+        + QLatin1String(conjunction) + u' ' + parts.last();
 }
 
 // The findings of one check, with the counts.
@@ -203,37 +275,53 @@ struct BoxRules {
     }
 };
 
-// A box's value as the check looks at it: its text, and for a money box
-// the amount it was read as.
-struct CheckedValue {
-    QString text;
+// A box's stored field as the check looks at it (nullptr for a check box),
+// and for a money box the amount it was read as.
+struct StoredValue {
+    const FixedTextBase* field = nullptr;
     const AmountField* amount = nullptr;
 };
 
-// What a box-value test finds in `checked`: the message, or nothing.
-std::optional<QString> TestValue(const CheckRule& rule, const char* field, const CheckedValue& checked)
+// What a box-value test finds in the stored field of the box named
+// `field`: the message, or nothing. A check box (no field) has no value to
+// test.
+std::optional<QString> TestValue(const CheckRule& rule, const char* field, const StoredValue& stored)
 {
-    const QString& value = checked.text;
+    if (!stored.field)
+        return std::nullopt;
+    const QString& value = stored.field->Text();
     switch (rule.test) {
     case RuleTest::Missing:
         if (IsBlank(value))
             return Say(rule, {PartName(field)});
         break;
     case RuleTest::Ssn:
-        if (!IsBlank(value))
+        if (!IsBlank(value) && !IsAppliedFor(value))
             if (const QString problem = SsnProblem(value); !problem.isEmpty())
                 return Say(rule, {value, problem});
+        break;
+    case RuleTest::SsnAppliedFor:
+        if (IsAppliedFor(value))
+            return Say(rule, {value.simplified()});
         break;
     case RuleTest::NineDigits:
         if (!IsBlank(value) && !HasNineDigits(value))
             return Say(rule, {value});
         break;
+    case RuleTest::EinPrefix:
+        if (const QString prefix = UnassignedEinPrefix(value); !prefix.isEmpty())
+            return Say(rule, {value, prefix});
+        break;
+    case RuleTest::ObviousTin:
+        if (IsObviouslyIncorrectTin(value))
+            return Say(rule, {value});
+        break;
     case RuleTest::Negative:
-        if (checked.amount && checked.amount->Cents() < 0)
+        if (stored.amount && StoredCents(*stored.amount) < 0)
             return Say(rule, {value});
         break;
     case RuleTest::Unreadable:
-        if (checked.amount && !checked.amount->IsReadable())
+        if (stored.amount && !stored.amount->IsReadable())
             return Say(rule, {value});
         break;
     case RuleTest::State:
@@ -249,18 +337,20 @@ std::optional<QString> TestValue(const CheckRule& rule, const char* field, const
     return std::nullopt;
 }
 
-// Runs the box tests of `rules` over the boxes of one record, whose value
-// `valueOf` gives. `make` turns (rule, box, message) into a finding.
-template <class Box, class ValueOf, class Make>
-void TestBoxes(const BoxRules<Box>& rules, const ValueOf& valueOf, const Make& make, Findings& findings)
+// Runs the box tests of `rules` over the boxes of one record, whose stored
+// field `storedOf` gives (nullptr for a check box). `make` turns (rule,
+// box, message) into a finding.
+template <class Box, class StoredOf, class Make>
+void TestBoxes(const BoxRules<Box>& rules, const StoredOf& storedOf, const Make& make, Findings& findings)
 {
     for (const auto& pair : rules.single) {
+        const StoredValue stored = storedOf(*pair.box);
         if (pair.rule->test == RuleTest::Enterable) {
-            if (const QString why = Refusal(*pair.box, valueOf(*pair.box).text); !why.isEmpty())
+            if (const QString why = stored.field ? Refusal(*pair.box, stored.field->Text()) : QString(); !why.isEmpty())
                 findings.Add(make(*pair.rule, *pair.box, Say(*pair.rule, {why})));
             continue;
         }
-        if (std::optional<QString> message = TestValue(*pair.rule, pair.box->name, valueOf(*pair.box)))
+        if (std::optional<QString> message = TestValue(*pair.rule, pair.box->name, stored))
             findings.Add(make(*pair.rule, *pair.box, *message));
     }
     for (const auto& [rule, boxes] : rules.groups) {
@@ -268,9 +358,9 @@ void TestBoxes(const BoxRules<Box>& rules, const ValueOf& valueOf, const Make& m
         QStringList missing;
         int empty = 0;
         for (const Box* box : boxes) {
-            if (!IsBlank(valueOf(*box).text)) {
+            const FixedTextBase* stored = storedOf(*box).field;
+            if (!stored || !IsBlank(stored->Text()))
                 continue;
-            }
             ++empty;
             if (!first)
                 first = box;
@@ -290,13 +380,6 @@ const BoxRules<CompanyBox>& CompanyRules()
     return rules;
 }
 
-CheckedValue CompanyValue(const CompanyRecord& company, const CompanyBox& box)
-{
-    if (!box.IsText())
-        return {QString::number(company.*box.number)};
-    return {box.get(company).Text(), box.amount ? &box.amount(company) : nullptr};
-}
-
 void CheckCompany(const CompanyData& data, Findings& findings)
 {
     const CompanyRecord& company = data.company;
@@ -311,7 +394,14 @@ void CheckCompany(const CompanyData& data, Findings& findings)
     const bool form1096 =
         (!data.contractors.empty() || !data.forms1099.empty()) && findings.Scope() != CheckScope::W2;
     Findings own(CheckScope::All);
-    TestBoxes(CompanyRules(), [&company](const CompanyBox& box) { return CompanyValue(company, box); }, make, own);
+    TestBoxes(
+        CompanyRules(),
+        [&company](const CompanyBox& box) {
+            if (!box.IsText())
+                return StoredValue{};
+            return StoredValue{&box.get(company), box.amount ? &box.amount(company) : nullptr};
+        },
+        make, own);
     FormCheckResult found = own.Take();
     for (FormFinding& finding : found.findings) {
         const CheckedForm form = finding.Form();
@@ -321,9 +411,21 @@ void CheckCompany(const CompanyData& data, Findings& findings)
         findings.Add(std::move(finding));
     }
     const int kind = company.FormW3RadioKindOfPayer;
+    const CompanyBox& kindBox = *FindCompanyBox(QStringLiteral("FormW3RadioKindOfPayer"));
     if (w3 && (kind < 0 || kind >= int(kKindOfPayerList.size()))) {
         const CheckRule& rule = *FindRule(CompanyCheckRules(), "w3.kind-of-payer-missing");
-        findings.Add(make(rule, *FindCompanyBox(QStringLiteral("FormW3RadioKindOfPayer")), Say(rule)));
+        findings.Add(make(rule, kindBox, Say(rule)));
+    }
+    if (w3 && kind == kThirdPartySickPayPayer) {
+        // Third-party sick pay is told by its own check box, beside the
+        // payer's kind.
+        QStringList kinds;
+        for (int k = 0; k < int(kKindOfPayerList.size()); ++k)
+            if (k != kThirdPartySickPayPayer)
+                kinds << QLatin1String(kKindOfPayerList[size_t(k)]);
+        const CheckRule& rule = *FindRule(CompanyCheckRules(), "w3.kind-of-payer-sick-pay");
+        findings.Add(
+            make(rule, kindBox, Say(rule, {QLatin1String(kKindOfPayerList[size_t(kind)]), Enumerate(kinds, "or")})));
     }
 }
 
@@ -347,6 +449,18 @@ template <class Box>
 const Box& BoxNamed(const std::vector<Box>& boxes, const char* name)
 {
     return *FindBox(boxes, QLatin1String(name));
+}
+
+// The field of a box of a person and their form, or nullptr for a check
+// box.
+template <class Box>
+StoredValue StoredField(const Box& box, const typename Box::Row& row)
+{
+    if (!box.IsText())
+        return {};
+    if (box.part == BoxPart::Person)
+        return {&box.personGet(row.person)};
+    return {&box.get(row.form), box.IsAmount() ? &box.Amount(row.form) : nullptr};
 }
 
 template <class Box>
@@ -382,7 +496,9 @@ void CheckPeopleForms(const PeopleForms<Box>& kind, const std::vector<Box>& boxe
     std::vector<QString> keys;
     keys.reserve(kind.people.size());
     for (int i = 0; i < int(kind.people.size()); ++i) {
-        keys.push_back(PersonKey(numberBox.personGet(kind.people[size_t(i)]).Text().trimmed()));
+        // "Applied For" stands for a number to come, nobody's.
+        const QString number = numberBox.personGet(kind.people[size_t(i)]).Text().trimmed();
+        keys.push_back(IsAppliedFor(number) ? QString() : PersonKey(number));
         if (!keys.back().isEmpty())
             byNumber[keys.back()].push_back(i);
     }
@@ -400,11 +516,7 @@ void CheckPeopleForms(const PeopleForms<Box>& kind, const std::vector<Box>& boxe
         const Subject subject{PersonName(row.person.FirstName, row.person.LastName),
                               numberBox.personGet(person).Text(), id};
         TestBoxes(
-            boxRules,
-            [&row](const Box& box) {
-                return CheckedValue{box.IsAmount() ? box.Text(row.form) : box.Value(row),
-                                    box.IsAmount() ? &box.Amount(row.form) : nullptr};
-            },
+            boxRules, [&row](const Box& box) { return StoredField(box, row); },
             [&subject](const CheckRule& rule, const Box& box, const QString& message) {
                 return MakeFinding(rule, subject, &box, message);
             },
@@ -438,7 +550,7 @@ bool AllScreenBoxesEmpty(const std::vector<Box>& screenBoxes, const typename Box
             if (form.*box.flag != 0)
                 return false;
         } else if (box.IsAmount()) {
-            if (box.Amount(form).Cents() != 0 || !box.Amount(form).IsReadable())
+            if (HoldsAmount(box.Amount(form)))
                 return false;
         } else if (!IsBlank(box.Text(form))) {
             return false;
@@ -454,67 +566,154 @@ const CheckRule& W2Rule(const char* id)
     return *FindRule(W2CheckRules(), id);
 }
 
-void CheckW2Form(const CompanyRecord& company, const EmployeeWithW2& row, const Subject& subject,
-                 Findings& findings)
+// Adds the finding of a W-2 rule (by id) at a box (by field name, or
+// nullptr for the form as a whole) with the values of its message.
+using AddW2Finding = std::function<void(const char* id, const char* box, const QStringList& values)>;
+
+QString Rate(qint64 rate)
 {
-    const std::vector<W2Box>& boxes = W2Boxes();
-    const W2Record& w = row.form;
-    auto box = [&boxes](const char* name) { return &BoxNamed(boxes, name); };
-    auto add = [&](const char* id, const char* name, const QStringList& values = {}) {
-        const CheckRule& rule = W2Rule(id);
-        findings.Add(MakeFinding(rule, subject, name ? box(name) : nullptr, Say(rule, values)));
-    };
+    return RatePercentText(rate);
+}
 
-    if (AllScreenBoxesEmpty(W2ScreenBoxes(), w)) {
-        add("w2.empty", nullptr);
-        return;
-    }
-
-    const qint64 ssWages = w.SocialSecurityWages.Cents() + w.SocialSecurityTips.Cents();
+// Boxes 3 to 7: the wage base, the taxes at their rates, and taxes that
+// can't be right (above the largest possible, or withheld on no wages).
+void CheckW2Taxes(const W2Record& w, const AddW2Finding& add)
+{
+    const qint64 ssWagesOnly = StoredCents(w.SocialSecurityWages);
+    const qint64 ssTips = StoredCents(w.SocialSecurityTips);
+    const qint64 ssWages = ssWagesOnly + ssTips;
+    const bool noSsWages = ssWagesOnly == 0 && ssTips == 0;
     if (ssWages > kSocialSecurityWageBaseCents)
-        add("w2.ss-wage-base", "SocialSecurityWages", {Cents(ssWages)});
-    const qint64 ssTax = w.SocialSecurityTaxWithheld.Cents();
-    const qint64 ssExpected =
-        TaxAtRate(std::min(ssWages, kSocialSecurityWageBaseCents), kSocialSecurityTaxRate);
-    if (std::abs(ssTax - ssExpected) > kTaxToleranceCents)
-        add("w2.ss-tax-rate", "SocialSecurityTaxWithheld", {Cents(ssTax), Cents(ssExpected)});
-    const qint64 medicareWages = w.MedicareWages.Cents();
-    const qint64 medicareTax = w.MedicareTaxWithheld.Cents();
+        add("w2.ss-wage-base", "SocialSecurityWages", {Cents(ssWages), Cents(kSocialSecurityWageBaseCents)});
+    const qint64 ssTax = StoredCents(w.SocialSecurityTaxWithheld);
+    const qint64 ssExpected = TaxAtRate(std::min(ssWages, kSocialSecurityWageBaseCents), kSocialSecurityTaxRate);
+    if (ssTax > kSocialSecurityTaxCapCents)
+        add("w2.ss-tax-above-max", "SocialSecurityTaxWithheld",
+            {Cents(ssTax), Cents(kSocialSecurityTaxCapCents), Rate(kSocialSecurityTaxRate)});
+    else if (ssTax > 0 && noSsWages)
+        add("w2.ss-tax-without-wages", "SocialSecurityTaxWithheld", {Cents(ssTax)});
+    else if (std::abs(ssTax - ssExpected) > kTaxToleranceCents)
+        add("w2.ss-tax-rate", "SocialSecurityTaxWithheld",
+            {Cents(ssTax), Cents(ssExpected), Rate(kSocialSecurityTaxRate)});
+
+    const qint64 medicareWages = StoredCents(w.MedicareWages);
+    const qint64 medicareTax = StoredCents(w.MedicareTaxWithheld);
     const qint64 medicareExpected = TaxAtRate(medicareWages, kMedicareTaxRate);
-    if (std::abs(medicareTax - medicareExpected) > kTaxToleranceCents)
-        add("w2.medicare-tax-rate", "MedicareTaxWithheld", {Cents(medicareTax), Cents(medicareExpected)});
+    if (medicareTax > 0 && medicareWages == 0)
+        add("w2.medicare-tax-without-wages", "MedicareTaxWithheld", {Cents(medicareTax)});
+    else if (std::abs(medicareTax - medicareExpected) > kTaxToleranceCents)
+        add("w2.medicare-tax-rate", "MedicareTaxWithheld",
+            {Cents(medicareTax), Cents(medicareExpected), Rate(kMedicareTaxRate)});
     if (medicareWages < ssWages)
         add("w2.medicare-below-ss", "MedicareWages", {Cents(medicareWages), Cents(ssWages)});
 
-    // Box 12: a code and an amount on each line, each code once.
-    const FixedTextBase* codes[] = {&w.Field12aCode, &w.Field12bCode, &w.Field12cCode, &w.Field12dCode};
-    const AmountField* amounts[] = {&w.Field12aAmount, &w.Field12bAmount, &w.Field12cAmount, &w.Field12dAmount};
-    static const char* const codeBoxes[] = {"Field12aCode", "Field12bCode", "Field12cCode", "Field12dCode"};
-    static const char* const amountBoxes[] = {"Field12aAmount", "Field12bAmount", "Field12cAmount", "Field12dAmount"};
-    static const char* const letters[] = {"a", "b", "c", "d"};
-    QString seen;
-    for (int l = 0; l < 4; ++l) {
-        const QString code = codes[l]->Text().trimmed().toUpper();
-        const bool hasAmount = amounts[l]->Cents() != 0 || !amounts[l]->IsReadable();
+    const qint64 eic = StoredCents(w.AdvancEICPayment);
+    if (eic > kAdvanceEicMaxCents)
+        add("w2.advance-eic-above-max", "AdvancEICPayment", {Cents(eic), Cents(kAdvanceEicMaxCents)});
+    if (eic > 0 && StoredCents(w.Wages) <= 0)
+        add("w2.advance-eic-without-wages", "AdvancEICPayment", {Cents(eic)});
+}
+
+// Box 12: a code and an amount on each line, each code once; the
+// deferrals within their limits and code Z within box 1.
+void CheckBox12(const W2Record& w, const AddW2Finding& add)
+{
+    struct Line {
+        const FixedTextBase &code, &year;
+        const AmountField& amount;
+        const char *codeBox, *amountBox, *letter;
+    };
+    const Line lines[] = {
+        {w.Field12aCode, w.Field12aYear, w.Field12aAmount, "Field12aCode", "Field12aAmount", "a"},
+        {w.Field12bCode, w.Field12bYear, w.Field12bAmount, "Field12bCode", "Field12bAmount", "b"},
+        {w.Field12cCode, w.Field12cYear, w.Field12cAmount, "Field12cCode", "Field12cAmount", "c"},
+        {w.Field12dCode, w.Field12dYear, w.Field12dAmount, "Field12dCode", "Field12dAmount", "d"},
+    };
+    // The amounts of each code, lines of an earlier year left out, at the
+    // first line of the code.
+    struct CodeTotal {
+        qint64 cents = 0;
+        const Line* first = nullptr;
+    };
+    std::array<CodeTotal, 26> totals{};
+    // The codes seen, each with its year: a catch-up of an earlier year
+    // takes a line of its own beside the code of this year.
+    QStringList seen;
+    for (const Line& line : lines) {
+        const QString code = line.code.Text().trimmed().toUpper();
+        const qint64 cents = StoredCents(line.amount);
         if (code.isEmpty()) {
-            if (hasAmount)
-                add("w2.box12-amount-without-code", amountBoxes[l], {QLatin1String(letters[l])});
+            if (HoldsAmount(line.amount))
+                add("w2.box12-amount-without-code", line.amountBox, {QLatin1String(line.letter)});
             continue;
         }
-        if (!hasAmount)
-            add("w2.box12-code-without-amount", codeBoxes[l], {QLatin1String(letters[l]), code});
-        if (code.size() != 1 || !QLatin1String(kBox12Codes).contains(code.at(0)))
-            add("w2.box12-code-invalid", codeBoxes[l], {codes[l]->Text()});
-        else if (seen.contains(code))
-            add("w2.box12-code-twice", codeBoxes[l], {code});
-        seen += code;
+        if (!HoldsAmount(line.amount))
+            add("w2.box12-code-without-amount", line.codeBox, {QLatin1String(line.letter), code});
+        if (code.size() != 1 || !QLatin1String(kBox12Codes).contains(code.at(0))) {
+            add("w2.box12-code-invalid", line.codeBox, {line.code.Text()});
+            continue;
+        }
+        const QString year = line.year.Text().trimmed();
+        if (seen.contains(code + year))
+            add("w2.box12-code-twice", line.codeBox, {code});
+        seen << code + year;
+        if (!year.isEmpty())
+            continue;
+        CodeTotal& total = totals[size_t(code.at(0).unicode() - u'A')];
+        total.cents += cents;
+        if (!total.first)
+            total.first = &line;
     }
 
-    // The state and local lines: line 1 takes the company's state and ID.
+    for (const char code : std::string_view(kElectiveDeferralCodes)) {
+        const CodeTotal& total = totals[size_t(code - 'A')];
+        const bool simple = code == kSimpleDeferralCode;
+        const qint64 limit = simple ? kSimpleDeferralLimitCents : kElectiveDeferralLimitCents;
+        const qint64 catchUp = simple ? kSimpleDeferralCatchUpCents : kElectiveDeferralCatchUpCents;
+        if (total.cents > limit + catchUp)
+            add("w2.box12-deferral-limit", total.first->amountBox,
+                {Cents(total.cents), QString(QLatin1Char(code)), Cents(limit + catchUp), Cents(limit), Cents(catchUp)});
+    }
+    const CodeTotal& z = totals[size_t(kSection409AIncomeCode - 'A')];
+    const qint64 wages = StoredCents(w.Wages);
+    if (z.cents > 0 && z.cents > wages)
+        add("w2.box12-z-above-wages", z.first->amountBox, {Cents(z.cents), Cents(wages)});
+}
+
+// The W-2 against the W-3's kind of payer and its third-party sick pay
+// box.
+void CheckW2AgainstW3(const CompanyRecord& company, const W2Record& w, const AddW2Finding& add)
+{
+    if (w.ThirdPartySickpay > 0 && company.FormW3CheckThirdPartySickPay <= 0)
+        add("w2.sick-pay-not-on-w3", "ThirdPartySickpay", {});
+    const int kind = company.FormW3RadioKindOfPayer;
+    const qint64 ssWages = StoredCents(w.SocialSecurityWages);
+    if (kind == kHouseholdPayer && ssWages > 0 && ssWages < kHouseholdThresholdCents)
+        add("w2.household-below-threshold", "SocialSecurityWages",
+            {QLatin1String(kKindOfPayerList[size_t(kind)]), Cents(ssWages), Cents(kHouseholdThresholdCents)});
+    if (kind == kMedicareGovernmentPayer) {
+        // Their employees pay Medicare tax only.
+        const std::pair<const AmountField*, const char*> socialSecurity[] = {
+            {&w.SocialSecurityWages, "SocialSecurityWages"},
+            {&w.SocialSecurityTips, "SocialSecurityTips"},
+            {&w.SocialSecurityTaxWithheld, "SocialSecurityTaxWithheld"},
+        };
+        for (const auto& [amount, box] : socialSecurity)
+            if (const qint64 cents = StoredCents(*amount); cents != 0) {
+                add("w2.medicare-govt-with-ss", box, {QLatin1String(kKindOfPayerList[size_t(kind)]), Cents(cents)});
+                break;
+            }
+    }
+}
+
+// Boxes 15 to 20: line 1 takes the company's state and ID.
+void CheckStateLines(const CompanyRecord& company, const W2Record& w, const Subject& subject,
+                     const AddW2Finding& add, Findings& findings)
+{
     struct Line {
         QString state, stateId;
         const AmountField *stateWages, *stateTax, *localWages, *localTax;
-        const FixedText<7>* locality;
+        const FixedTextBase* locality;
         const char *stateBox, *stateIdBox, *localityBox;
     };
     const Line lines[] = {
@@ -525,14 +724,15 @@ void CheckW2Form(const CompanyRecord& company, const EmployeeWithW2& row, const 
     };
     for (int n = 1; n <= 2; ++n) {
         const Line& line = lines[n - 1];
-        const bool state = line.stateWages->Cents() != 0 || line.stateTax->Cents() != 0;
-        const bool local = line.localWages->Cents() != 0 || line.localTax->Cents() != 0;
+        const bool state = StoredCents(*line.stateWages) != 0 || StoredCents(*line.stateTax) != 0;
+        const bool local = StoredCents(*line.localWages) != 0 || StoredCents(*line.localTax) != 0;
         // Line 1's state and state ID are mended in the company setup.
         const QString where = n == 1 ? QStringLiteral(" (line 1 shows the company's, from the Company Setup)")
                                      : QString();
         auto addLine = [&](const char* id, const char* boxName, const char* companyField) {
             const CheckRule& rule = W2Rule(id);
-            FormFinding finding = MakeFinding(rule, subject, box(boxName), Say(rule, {QString::number(n), where}));
+            FormFinding finding = MakeFinding(rule, subject, &BoxNamed(W2Boxes(), boxName),
+                                              Say(rule, {QString::number(n), where}));
             if (n == 1) {
                 finding.place = FindingPlace::Company;
                 finding.field = QLatin1String(companyField);
@@ -543,9 +743,27 @@ void CheckW2Form(const CompanyRecord& company, const EmployeeWithW2& row, const 
             addLine("w2.state-line-no-state", line.stateBox, "State");
         if (state && IsBlank(line.stateId))
             addLine("w2.state-line-no-state-id", line.stateIdBox, "StateID");
-        if (local && IsBlank(*line.locality))
+        if (local && IsBlank(line.locality->Text()))
             add("w2.local-line-no-locality", line.localityBox, {QString::number(n)});
     }
+}
+
+void CheckW2Form(const CompanyRecord& company, const EmployeeWithW2& row, const Subject& subject,
+                 Findings& findings)
+{
+    const W2Record& w = row.form;
+    const AddW2Finding add = [&subject, &findings](const char* id, const char* box, const QStringList& values) {
+        const CheckRule& rule = W2Rule(id);
+        findings.Add(MakeFinding(rule, subject, box ? &BoxNamed(W2Boxes(), box) : nullptr, Say(rule, values)));
+    };
+    if (AllScreenBoxesEmpty(W2ScreenBoxes(), w)) {
+        add("w2.empty", nullptr, {});
+        return;
+    }
+    CheckW2Taxes(w, add);
+    CheckBox12(w, add);
+    CheckW2AgainstW3(company, w, add);
+    CheckStateLines(company, w, subject, add, findings);
 }
 
 void CheckW2s(const CompanyData& data, Findings& findings)
@@ -573,7 +791,7 @@ void Check1099Form(const ContractorWith1099& row, const Subject& subject, Findin
 
     bool anyAmount = f.PayerMadeDirectSales != 0;
     for (const Form1099Box& box : Form1099ScreenBoxes())
-        anyAmount = anyAmount || (box.IsAmount() && (box.Amount(f).Cents() != 0 || !box.Amount(f).IsReadable()));
+        anyAmount = anyAmount || (box.IsAmount() && HoldsAmount(box.Amount(f)));
     if (!anyAmount) {
         add("1099.empty", nullptr);
         return;
@@ -582,11 +800,18 @@ void Check1099Form(const ContractorWith1099& row, const Subject& subject, Findin
     // Direct sales are reported whatever the amounts.
     bool required = f.PayerMadeDirectSales != 0;
     for (const FilingThreshold& threshold : Form1099FilingThresholds()) {
-        const qint64 cents = BoxNamed(boxes, threshold.box).Amount(f).Cents();
+        const qint64 cents = StoredCents(BoxNamed(boxes, threshold.box).Amount(f));
         required = required || (cents > 0 && cents >= threshold.cents);
     }
     if (!required)
-        add("1099.below-threshold", nullptr);
+        add("1099.below-threshold", nullptr,
+            {Cents(kRoyaltiesFilingThresholdCents), Cents(kPaymentsFilingThresholdCents)});
+
+    // Section 409A income is reported in box 7 (or box 3) as well.
+    const qint64 income409A = StoredCents(f.Field15B);
+    const qint64 reported = StoredCents(f.OtherIncome) + StoredCents(f.NonemployeeCompensation);
+    if (income409A > 0 && income409A > reported)
+        add("1099.box15b-above-income", "Field15B", {Cents(income409A), Cents(reported)});
 
     const std::pair<std::pair<const AmountField*, const AmountField*>, std::pair<const FixedTextBase*, const char*>>
         lines[] = {
@@ -595,7 +820,7 @@ void Check1099Form(const ContractorWith1099& row, const Subject& subject, Findin
         };
     for (int n = 1; n <= 2; ++n) {
         const auto& [amounts, number] = lines[n - 1];
-        const bool state = amounts.first->Cents() != 0 || amounts.second->Cents() != 0;
+        const bool state = StoredCents(*amounts.first) != 0 || StoredCents(*amounts.second) != 0;
         if (state && IsBlank(*number.first))
             add("1099.state-line-no-state-number", number.second, {QString::number(n)});
     }
@@ -622,13 +847,19 @@ QString SsnProblem(const QString& ssn)
         digits = s;
     if (digits.size() != 9 || !std::all_of(digits.begin(), digits.end(), IsDigit))
         return kShape;
+    // Areas were handed out in order until 2011: by 2005 none above 733
+    // but 750 to 772, and 666 never.
     const int area = digits.left(3).toInt();
-    if (area == 0 || area == 666 || area >= 900)
-        return QStringLiteral("no number begins with 000, 666 or 900 to 999");
+    if (area == 0 || area == 666 || (area >= 734 && area <= 749) || area >= 773)
+        return QStringLiteral("no number issued by 2005 begins with 000, 666, 734 to 749 or 773 to 999");
     if (digits.mid(3, 2) == QLatin1String("00"))
         return QStringLiteral("the middle two digits are never 00");
     if (digits.right(4) == QLatin1String("0000"))
         return QStringLiteral("the last four digits are never 0000");
+    // Printed on a sample card sold with wallets, and in an advertisement:
+    // used by thousands, issued to nobody else.
+    if (digits == QLatin1String("078051120") || digits == QLatin1String("219099999"))
+        return QStringLiteral("it is a sample number from an advertisement, nobody's own");
     return QString();
 }
 

@@ -1,6 +1,7 @@
 #include "core/check/PrintCheck.h"
 
 #include "core/check/FormCheck.h"
+#include "core/shell/Prompt.h"
 
 #include <QSet>
 
@@ -103,4 +104,9 @@ QString W3PrintErrorsQuestion(const CompanyData& data)
 QString Form1096PrintErrorsQuestion(const CompanyData& data)
 {
     return Form1096PrintErrors(data).Question();
+}
+
+bool PrintDespiteErrors(const QString& question)
+{
+    return question.isEmpty() || AppPrompt().AskYesNoDefaultNo(question);
 }

@@ -45,3 +45,8 @@ QString Form1099PrintErrorsQuestion(const CompanyData& data, const std::vector<i
 // the W-3 has errors, else empty; and the same for the 1096.
 QString W3PrintErrorsQuestion(const CompanyData& data);
 QString Form1096PrintErrorsQuestion(const CompanyData& data);
+
+// Asks `question` (one of the above) with No as the default answer, so
+// that Enter does not print forms the agencies would reject. True when
+// there is nothing to ask or the answer is Yes.
+bool PrintDespiteErrors(const QString& question);

@@ -31,7 +31,7 @@ std::vector<Form1099Box> MakeForm1099Boxes()
                           "Identification Number", "ID Number", "Taxpayer Identification Number", "Taxpayer ID",
                           "Tax ID", "Tax ID Number", "SSN", "EIN", "SSN/EIN", "Social Security Number", "Federal ID",
                           "Federal ID Number", "FEIN", "IdentificationNumber"})
-                    .Checked({"1099.tin-missing", "1099.tin-invalid", "1099.tin-duplicate"}));
+                    .Checked({"1099.tin-missing", "1099.tin-invalid", "1099.tin-obviously-incorrect", "1099.tin-duplicate"}));
     AddNameAndAddressBoxes(b,
                            {"RECIPIENT'S first name", "RECIPIENT'S initial", "RECIPIENT'S last name",
                             "Street address (including apt. no.), line 1",
@@ -47,7 +47,9 @@ std::vector<Form1099Box> MakeForm1099Boxes()
     b.push_back(Amount<&F::Rents>("Rents", "1 Rents", "Box 1 Rents", {"Box 1", "Rents", "Rent"}).Totals(kForm1096ReportedBox));
     b.push_back(Amount<&F::Royalities>("Royalities", "2 Royalties", "Box 2 Royalties", {"Box 2", "Royalties"}).Totals(kForm1096ReportedBox));
     b.push_back(
-        Amount<&F::OtherIncome>("OtherIncome", "3 Other income", "Box 3 Other Income", {"Box 3", "Other Income"}).Totals(kForm1096ReportedBox));
+        Amount<&F::OtherIncome>("OtherIncome", "3 Other income", "Box 3 Other Income", {"Box 3", "Other Income"})
+            .Totals(kForm1096ReportedBox)
+            .Checked({"1099.box15b-above-income"}));
     b.push_back(Amount<&F::FederalIncomeTaxWithheld>(
         "FederalIncomeTaxWithheld", "4 Federal income tax withheld", "Box 4 Federal Income Tax Withheld",
         {"Box 4", "Federal Income Tax Withheld", "Federal Income Tax", "Federal Tax Withheld", "Federal Withholding",
@@ -59,7 +61,9 @@ std::vector<Form1099Box> MakeForm1099Boxes()
         {"Box 6", "Medical and Health Care Payments", "Medical & Health Care Payments", "Medical Payments"}).Totals(kForm1096ReportedBox));
     b.push_back(Amount<&F::NonemployeeCompensation>("NonemployeeCompensation", "7 Nonemployee compensation",
                                                     "Box 7 Nonemployee Compensation",
-                                                    {"Box 7", "Nonemployee Compensation", "NEC"}).Totals(kForm1096ReportedBox));
+                                                    {"Box 7", "Nonemployee Compensation", "NEC"})
+                    .Totals(kForm1096ReportedBox)
+                    .Checked({"1099.box15b-above-income"}));
     b.push_back(Amount<&F::SubstitutePayments>(
         "SubstitutePayments", "8 Substitute payments in lieu of dividends or interest", "Box 8 Substitute Payments",
         {"Box 8", "Substitute Payments", "Substitute Payments in Lieu of Dividends or Interest"}).Totals(kForm1096ReportedBox));
@@ -82,7 +86,8 @@ std::vector<Form1099Box> MakeForm1099Boxes()
     b.push_back(Amount<&F::Field15A>("Field15A", "15a Section 409A deferrals", "Box 15a Section 409A Deferrals",
                                      {"Box 15a", "15a", "Section 409A Deferrals", "409A Deferrals"}));
     b.push_back(Amount<&F::Field15B>("Field15B", "15b Section 409A income", "Box 15b Section 409A Income",
-                                     {"Box 15b", "15b", "Section 409A Income", "409A Income"}));
+                                     {"Box 15b", "15b", "Section 409A Income", "409A Income"})
+                    .Checked({"1099.box15b-above-income"}));
     b.push_back(Amount<&F::StateTaxWithheld1>("StateTaxWithheld1", "16 State tax withheld, line 1",
                                               "Box 16 State Tax Withheld 1",
                                               {"Box 16", "Box 16 State Tax Withheld", "Box 16 Line 1",
@@ -136,6 +141,8 @@ const std::vector<CheckRule>& Form1099CheckRules()
         {"1099.tin-missing", S::Error, F1099, RuleTest::Missing, "The recipient has no identification number (TIN)."},
         {"1099.tin-invalid", S::Error, F1099, RuleTest::NineDigits,
          "%1 is not an identification number of 9 digits (as 123-45-6789 or 12-3456789)."},
+        {"1099.tin-obviously-incorrect", S::Error, F1099, RuleTest::ObviousTin,
+         "%1 is obviously not a taxpayer identification number: nobody has nine equal digits or 123456789."},
         {"1099.tin-duplicate", S::Warning, F1099, RuleTest::Form, "The contractor %1 has the same identification number."},
         {"1099.name-missing", S::Error, F1099, RuleTest::AllMissing, "The recipient's name is missing."},
         {"1099.address-missing", S::Error, F1099, RuleTest::AnyMissing, "The recipient's address has no %1."},
@@ -148,9 +155,12 @@ const std::vector<CheckRule>& Form1099CheckRules()
          "%1: the box would not take it when typed; it is kept as stored."},
         {"1099.empty", S::Warning, F1099, RuleTest::Form, "Every amount of the 1099-MISC is empty."},
         {"1099.below-threshold", S::Warning, F1099, RuleTest::Form,
-         "Every amount is below its 2005 filing threshold (10.00 for royalties and substitute payments, 600.00 for "
+         "Every amount is below its 2005 filing threshold (%1 for royalties and substitute payments, %2 for "
          "rents, other income, medical and health care payments, nonemployee compensation, crop insurance and "
          "attorney proceeds) and no federal income tax was withheld, so the form may not be required."},
+        {"1099.box15b-above-income", S::Warning, F1099, RuleTest::Form,
+         "Section 409A income of %1 (box 15b) is more than other income and nonemployee compensation together "
+         "(%2), which include it."},
         {"1099.state-line-no-state-number", S::Warning, F1099, RuleTest::Form,
          "Line %1 has state tax or state income but no state and payer's state number."},
         {"1099.no-contractor", S::Error, F1099, RuleTest::Form,
@@ -163,17 +173,17 @@ const std::vector<CheckRule>& Form1099CheckRules()
 const std::vector<FilingThreshold>& Form1099FilingThresholds()
 {
     static const std::vector<FilingThreshold> thresholds = {
-        {"Rents", 60'000},
-        {"Royalities", 1'000},
-        {"OtherIncome", 60'000},
+        {"Rents", kPaymentsFilingThresholdCents},
+        {"Royalities", kRoyaltiesFilingThresholdCents},
+        {"OtherIncome", kPaymentsFilingThresholdCents},
         {"FederalIncomeTaxWithheld", 0},
         {"FishingBoatProceeds", 0},
-        {"MedicalAndHealthCarePayments", 60'000},
-        {"NonemployeeCompensation", 60'000},
-        {"SubstitutePayments", 1'000},
-        {"CropInsuranceProceeds", 60'000},
+        {"MedicalAndHealthCarePayments", kPaymentsFilingThresholdCents},
+        {"NonemployeeCompensation", kPaymentsFilingThresholdCents},
+        {"SubstitutePayments", kRoyaltiesFilingThresholdCents},
+        {"CropInsuranceProceeds", kPaymentsFilingThresholdCents},
         {"ExcessGoldenParachutePayments", 0},
-        {"GrossProceedsPaidToAttorney", 60'000},
+        {"GrossProceedsPaidToAttorney", kPaymentsFilingThresholdCents},
     };
     return thresholds;
 }

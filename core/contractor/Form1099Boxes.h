@@ -28,6 +28,12 @@ const std::vector<Form1099Box>& Form1099ScreenBoxes();
 // The rules that check a 1099-MISC.
 const std::vector<CheckRule>& Form1099CheckRules();
 
+// The 2005 filing thresholds: royalties and substitute payments from 10.00
+// on; rents, other income, medical and health care payments, nonemployee
+// compensation, crop insurance and attorney proceeds from 600.00 on.
+inline constexpr qint64 kRoyaltiesFilingThresholdCents = 1'000;
+inline constexpr qint64 kPaymentsFilingThresholdCents = 60'000;
+
 // The boxes whose amount makes a 1099-MISC necessary, each from its 2005
 // filing threshold on (0: any amount). Federal income tax withheld makes it
 // necessary whatever the payments.

@@ -57,7 +57,7 @@ std::vector<CompanyBox> MakeCompanyBoxes()
             .Csv("Zip", {"Zip Code", "Postal Code", "Zip+4"}),
         Text<&C::EmployerIdentificationNumber>("EmployerIdentificationNumber", "Employer identification number",
                                                P::General, E::Mask, 0, kMaskEin,
-                                               {"company.ein-missing", "company.ein-invalid"}, true)
+                                               {"company.ein-missing", "company.ein-invalid", "company.ein-prefix"}, true)
             .Csv("Employer Identification Number", {"EIN", "FEIN", "Federal EIN", "Employer ID Number"}),
         Text<&C::StateID>("StateID", "Employer state ID", P::General, E::Text, 15, kForbiddenCommon)
             .Csv("Employer State ID", {"State ID", "State ID Number", "State Employer ID"}),
@@ -70,13 +70,14 @@ std::vector<CompanyBox> MakeCompanyBoxes()
         Text<&C::FormW3EstablishmentNumber>("FormW3EstablishmentNumber", "Establishment number", P::W3, E::Text, 20,
                                             kForbiddenCommon)
             .Csv("W-3 Establishment Number", {"Establishment Number"}),
-        Text<&C::FormW3OtherEIN>("FormW3OtherEIN", "Other EIN used this year", P::W3, E::Mask, 0, kMaskEin)
+        Text<&C::FormW3OtherEIN>("FormW3OtherEIN", "Other EIN used this year", P::W3, E::Mask, 0, kMaskEin,
+                                 {"w3.other-ein-prefix"})
             .Csv("W-3 Other EIN", {"Other EIN", "Other EIN Used This Year"}),
         Number("FormW3RadioKindOfPayer", "Kind of Payer", P::W3, E::KindOfPayer, &C::FormW3RadioKindOfPayer,
-               {"w3.kind-of-payer-missing"})
+               {"w3.kind-of-payer-missing", "w3.kind-of-payer-sick-pay"})
             .Csv("W-3 Kind of Payer", {"Kind of Payer"}),
         Number("FormW3CheckThirdPartySickPay", "Third-party sick pay", P::W3, E::Check,
-               &C::FormW3CheckThirdPartySickPay, {}, true)
+               &C::FormW3CheckThirdPartySickPay, {"w3.kind-of-payer-sick-pay"}, true)
             .Csv("W-3 Third-Party Sick Pay", {"Third-Party Sick Pay"}),
         Text<&C::FormW3ThirdPartySickPay>("FormW3ThirdPartySickPay", "", P::W3, E::Text, 30, kForbiddenCommon)
             .Csv("W-3 Box 13 For Third-Party Sick Pay Use Only", {"W-3 Box 13"}),
@@ -213,10 +214,14 @@ const std::vector<CheckRule>& CompanyCheckRules()
 {
     using S = Severity;
     constexpr CheckedForm Both = CheckedForm::W3And1096;
+    // The company's number and the W-3's other one are tried alike.
+    static constexpr char kEinPrefix[] =
+        "%1 is not an employer identification number the IRS assigns: none begins with %2.";
     static const std::vector<CheckRule> rules = {
         {"company.ein-missing", S::Error, Both, RuleTest::Missing, "The company has no employer identification number."},
         {"company.ein-invalid", S::Error, Both, RuleTest::NineDigits,
          "%1 is not an employer identification number of 9 digits (as 12-3456789)."},
+        {"company.ein-prefix", S::Error, Both, RuleTest::EinPrefix, kEinPrefix},
         {"company.name-missing", S::Error, Both, RuleTest::Missing, "The company has no employer name."},
         {"company.address-missing", S::Error, Both, RuleTest::AnyMissing, "The company's address has no %1."},
         {"company.state-invalid", S::Error, Both, RuleTest::State, "\"%1\" is not the postal abbreviation of a US state or territory."},
@@ -225,6 +230,9 @@ const std::vector<CheckRule>& CompanyCheckRules()
         {"company.value-not-enterable", S::Warning, Both, RuleTest::Enterable,
          "%1: the box would not take it when typed; it is kept as stored."},
         {"w3.kind-of-payer-missing", S::Error, CheckedForm::W3, RuleTest::Form, "No kind of payer is chosen for the W-3."},
+        {"w3.kind-of-payer-sick-pay", S::Error, CheckedForm::W3, RuleTest::Form,
+         "\"%1\" is no kind of payer: choose the payer's kind (%2) and check the \"%1\" box beside it."},
+        {"w3.other-ein-prefix", S::Error, CheckedForm::W3, RuleTest::EinPrefix, kEinPrefix},
         {"w3.contact-missing", S::Warning, CheckedForm::W3, RuleTest::Missing, "The W-3 has no contact %1."},
         {"1096.contact-missing", S::Warning, CheckedForm::Form1096, RuleTest::Missing, "The 1096 has no contact %1."},
     };

@@ -66,8 +66,11 @@ enum class RuleTest {
     Missing,    // each box: empty (blanks count as empty)
     AllMissing, // the boxes together: all of them empty
     AnyMissing, // the boxes together: any of them empty (an address)
-    Ssn,        // a social security number the SSA issues
+    Ssn,        // a social security number the SSA issues, or "Applied For"
+    SsnAppliedFor, // "Applied For" in place of the number
     NineDigits, // nine digits, dashes and blanks between them allowed
+    EinPrefix,  // a number whose first two digits begin no EIN the IRS assigned
+    ObviousTin, // nine equal digits or 123456789, which name nobody
     Negative,   // an amount below zero
     Unreadable, // an amount that does not read as one (kept as stored)
     Enterable,  // a value that its box would not let anyone type (kept as stored)

@@ -13,8 +13,19 @@ enum class PromptAnswer { Ok, Yes, No, Cancel };
 class Prompt {
 public:
     virtual ~Prompt() = default;
+    // Asks with the first of `buttons` as the default one, the one Enter
+    // presses.
     virtual PromptAnswer Ask(const QString& text, PromptButtons buttons = PromptButtons::Ok,
                              PromptIcon icon = PromptIcon::None) = 0;
+    // Asks with `defaultButton` (one of `buttons`) as the default one: No
+    // where a Yes given in haste does harm. A prompt without buttons
+    // answers as Ask does.
+    virtual PromptAnswer AskWithDefault(const QString& text, PromptButtons buttons, PromptIcon icon,
+                                        PromptAnswer defaultButton)
+    {
+        Q_UNUSED(defaultButton);
+        return Ask(text, buttons, icon);
+    }
 
     // Shorthands for the common shapes.
     void Tell(const QString& text, PromptIcon icon = PromptIcon::None) { Ask(text, PromptButtons::Ok, icon); }
@@ -31,6 +42,11 @@ public:
         if (answer == PromptAnswer::Yes || answer == PromptAnswer::No)
             return answer;
         return buttons == PromptButtons::YesNoCancel ? PromptAnswer::Cancel : PromptAnswer::No;
+    }
+    // Yes or No with No as the default button.
+    bool AskYesNoDefaultNo(const QString& text, PromptIcon icon = PromptIcon::Question)
+    {
+        return AskWithDefault(text, PromptButtons::YesNo, icon, PromptAnswer::No) == PromptAnswer::Yes;
     }
 };
 

@@ -5,20 +5,20 @@
 #include <algorithm>
 #include <deque>
 
-qint64 TaxAtRate(qint64 cents, qint64 rate)
+QString RatePercentText(qint64 rate)
 {
-    const qint64 scaled = cents * rate;
-    return (scaled >= 0 ? scaled + 5'000 : scaled - 5'000) / 10'000;
+    return QString::number(double(rate) / 100);
 }
 
 QString SocialSecurityTaxFor(double wages)
 {
-    return QString::asprintf("%.2f", std::min(wages * 6.2 * 0.01, kSocialSecurityTaxCap));
+    const double percent = double(kSocialSecurityTaxRate) / 100;
+    return QString::asprintf("%.2f", std::min(wages * percent * 0.01, kSocialSecurityTaxCap));
 }
 
 QString MedicareTaxFor(double wages)
 {
-    return QString::asprintf("%.2f", wages * 145 * 0.0001);
+    return QString::asprintf("%.2f", wages * double(kMedicareTaxRate) * 0.0001);
 }
 
 namespace {
@@ -61,14 +61,17 @@ void AddBox12Line(std::vector<W2Box>& boxes, const char* letter)
     boxes.push_back(MakeBox<B, Code>(keep("Field12" + l + "Code"), keep("12" + l + " code"))
                         .Typed(BoxRule::Letters, 1)
                         .Csv(keep(box + " Code"), R::Box12Code, {keep("12" + l + " Code"), keep("Code 12" + l)})
-                        .Checked({"w2.box12-code-without-amount", "w2.box12-code-invalid", "w2.box12-code-twice"}));
+                        .Checked({"w2.box12-code-without-amount", "w2.box12-code-invalid", "w2.box12-code-twice",
+                                  "w2.box12-deferral-limit", "w2.box12-z-above-wages"}));
     boxes.push_back(MakeBox<B, Year>(keep("Field12" + l + "Year"), keep("12" + l + " year"))
                         .Typed(BoxRule::Number, 2, 0)
-                        .Csv(keep(box + " Year"), R::Box12Year, {keep("12" + l + " Year")}));
+                        .Csv(keep(box + " Year"), R::Box12Year, {keep("12" + l + " Year")})
+                        .Checked({"w2.box12-deferral-limit"}));
     W2Box amount = MakeBox<B, Amount>(keep("Field12" + l + "Amount"), keep("12" + l + " amount"))
                        .Typed(kAmount)
                        .Csv(keep(box + " Amount"), R::Amount, {keep(box), keep("12" + l), keep("12" + l + " Amount")})
-                       .Checked({kNegative, kUnreadable, "w2.box12-amount-without-code"})
+                       .Checked({kNegative, kUnreadable, "w2.box12-amount-without-code", "w2.box12-deferral-limit",
+                                 "w2.box12-z-above-wages"})
                        .Totals(12);
     amount.totalCode = [](const W2Record& w) -> const FixedTextBase& { return w.*Code; };
     boxes.push_back(amount);
@@ -81,7 +84,7 @@ std::vector<W2Box> MakeW2Boxes()
                     .Csv("SSN", R::Ssn,
                          {"Social Security Number", "Social Security No", "Social Security #", "SS Number", "SS No",
                           "Soc Sec No", "Soc Sec Number", "SocialSecurityNumber", "Box d"})
-                    .Checked({"w2.ssn-missing", "w2.ssn-invalid", "w2.ssn-duplicate"}));
+                    .Checked({"w2.ssn-missing", "w2.ssn-invalid", "w2.ssn-applied-for", "w2.ssn-duplicate"}));
     AddNameAndAddressBoxes(b,
                            {"e Employee's first name", "e Employee's initial", "e Last name",
                             "f Employee's address, line 1", "f Employee's address, line 2", "f Employee's city",
@@ -93,7 +96,8 @@ std::vector<W2Box> MakeW2Boxes()
                                   {"Box 1", "Wages", "Wages, Tips, Other Compensation",
                                    "Wages, Tips and Other Compensation", "Federal Wages", "Gross Wages",
                                    "Box 1 Wages, Tips, Other Compensation"})
-                    .Totals(1));
+                    .Totals(1)
+                    .Checked({"w2.advance-eic-without-wages", "w2.box12-z-above-wages"}));
     b.push_back(Amount<&W::FederalIncomeTaxWithdrawal>(
         "FederalIncomeTaxWithdrawal", "2 Federal income tax withheld", "Box 2 Federal Income Tax Withheld", R::Amount,
         {"Box 2", "Federal Income Tax Withheld", "Federal Income Tax", "Federal Income Tax Withholding",
@@ -103,34 +107,39 @@ std::vector<W2Box> MakeW2Boxes()
                                                 "Box 3 Social Security Wages", R::SocialSecurityWages,
                                                 {"Box 3", "Social Security Wages", "SS Wages", "OASDI Wages"})
                     .Totals(3)
-                    .Checked({"w2.ss-wage-base"}));
+                    .Checked({"w2.ss-wage-base", "w2.ss-tax-without-wages", "w2.medicare-below-ss",
+                              "w2.household-below-threshold", "w2.medicare-govt-with-ss"}));
     b.push_back(Amount<&W::SocialSecurityTaxWithheld>(
                     "SocialSecurityTaxWithheld", "4 Social security tax withheld", "Box 4 Social Security Tax Withheld",
                     R::SocialSecurityTax,
                     {"Box 4", "Social Security Tax Withheld", "Social Security Tax", "SS Tax", "SS Tax Withheld",
                      "OASDI", "OASDI Tax"})
                     .Totals(4)
-                    .Checked({"w2.ss-tax-rate"}));
+                    .Checked({"w2.ss-tax-above-max", "w2.ss-tax-without-wages", "w2.ss-tax-rate",
+                              "w2.medicare-govt-with-ss"}));
     b.push_back(Amount<&W::MedicareWages>("MedicareWages", "5 Medicare wages and tips", "Box 5 Medicare Wages and Tips",
                                           R::Amount,
                                           {"Box 5", "Medicare Wages and Tips", "Medicare Wages & Tips", "Medicare Wages"})
                     .Totals(5)
-                    .Checked({"w2.medicare-below-ss"}));
+                    .Checked({"w2.medicare-below-ss", "w2.medicare-tax-without-wages"}));
     b.push_back(Amount<&W::MedicareTaxWithheld>("MedicareTaxWithheld", "6 Medicare tax withheld",
                                                 "Box 6 Medicare Tax Withheld", R::Amount,
                                                 {"Box 6", "Medicare Tax Withheld", "Medicare Tax"})
                     .Totals(6)
-                    .Checked({"w2.medicare-tax-rate"}));
+                    .Checked({"w2.medicare-tax-without-wages", "w2.medicare-tax-rate"}));
     b.push_back(Amount<&W::SocialSecurityTips>("SocialSecurityTips", "7 Social security tips",
                                                "Box 7 Social Security Tips", R::Amount,
                                                {"Box 7", "Social Security Tips", "SS Tips"})
-                    .Totals(7));
+                    .Totals(7)
+                    .Checked({"w2.ss-wage-base", "w2.ss-tax-without-wages", "w2.medicare-below-ss",
+                              "w2.medicare-govt-with-ss"}));
     b.push_back(Amount<&W::AllocatedTips>("AllocatedTips", "8 Allocated tips", "Box 8 Allocated Tips", R::Amount,
                                           {"Box 8", "Allocated Tips"})
                     .Totals(8));
     b.push_back(Amount<&W::AdvancEICPayment>("AdvancEICPayment", "9 Advance EIC payment", "Box 9 Advance EIC Payment",
                                              R::Amount, {"Box 9", "Advance EIC Payment", "Advance EIC", "EIC Payment"})
-                    .Totals(9));
+                    .Totals(9)
+                    .Checked({"w2.advance-eic-above-max", "w2.advance-eic-without-wages"}));
     b.push_back(Amount<&W::DependentCareBenefits>("DependentCareBenefits", "10 Dependent care benefits",
                                                   "Box 10 Dependent Care Benefits", R::Amount,
                                                   {"Box 10", "Dependent Care Benefits", "Dependent Care"})
@@ -147,7 +156,8 @@ std::vector<W2Box> MakeW2Boxes()
     b.push_back(MakeBox<B, &W::RetirementPlan>("RetirementPlan", "13 Retirement plan")
                     .Csv("Box 13 Retirement Plan", R::Flag, {"Retirement Plan", "Retirement"}));
     b.push_back(MakeBox<B, &W::ThirdPartySickpay>("ThirdPartySickpay", "13 Third-party sick pay")
-                    .Csv("Box 13 Third-Party Sick Pay", R::Flag, {"Third-Party Sick Pay", "Sick Pay"}));
+                    .Csv("Box 13 Third-Party Sick Pay", R::Flag, {"Third-Party Sick Pay", "Sick Pay"})
+                    .Checked({"w2.sick-pay-not-on-w3"}));
     b.push_back(MakeBox<B, &W::Other1>("Other1", "14 Other, line 1")
                     .Typed(BoxRule::Text, 14)
                     .Csv("Box 14 Other 1", R::Text,
@@ -255,6 +265,8 @@ const std::vector<CheckRule>& W2CheckRules()
     static const std::vector<CheckRule> rules = {
         {"w2.ssn-missing", S::Error, W2, RuleTest::Missing, "The employee has no social security number."},
         {"w2.ssn-invalid", S::Error, W2, RuleTest::Ssn, "%1 is not a valid social security number: %2."},
+        {"w2.ssn-applied-for", S::Warning, W2, RuleTest::SsnAppliedFor,
+         "The social security number is \"%1\": when the employee has the number, send the SSA a W-2c with it."},
         {"w2.ssn-duplicate", S::Error, W2, RuleTest::Form, "The employee %1 has the same social security number."},
         {"w2.first-name-missing", S::Error, W2, RuleTest::Missing, "The employee's first name is missing."},
         {"w2.last-name-missing", S::Error, W2, RuleTest::Missing, "The employee's last name is missing."},
@@ -266,20 +278,43 @@ const std::vector<CheckRule>& W2CheckRules()
         {"w2.value-not-enterable", S::Warning, W2, RuleTest::Enterable,
          "%1: the box would not take it when typed; it is kept as stored."},
         {"w2.ss-wage-base", S::Error, W2, RuleTest::Form,
-         "Social security wages and tips of %1 are above the 2005 wage base of 90000.00."},
+         "Social security wages and tips of %1 are above the 2005 wage base of %2."},
+        {"w2.ss-tax-above-max", S::Error, W2, RuleTest::Form,
+         "Social security tax of %1 is above the 2005 maximum of %2 (%3% of the wage base)."},
+        {"w2.ss-tax-without-wages", S::Error, W2, RuleTest::Form,
+         "Social security tax of %1 is withheld, but boxes 3 and 7 have no social security wages or tips."},
         {"w2.ss-tax-rate", S::Warning, W2, RuleTest::Form,
-         "Social security tax of %1 is not 6.2% of the social security wages and tips, which is %2."},
-        {"w2.medicare-tax-rate", S::Warning, W2, RuleTest::Form, "Medicare tax of %1 is not 1.45% of the Medicare wages, which is %2."},
-        {"w2.medicare-below-ss", S::Warning, W2, RuleTest::Form,
+         "Social security tax of %1 is not %3% of the social security wages and tips, which is %2."},
+        {"w2.medicare-tax-without-wages", S::Error, W2, RuleTest::Form,
+         "Medicare tax of %1 is withheld, but box 5 has no Medicare wages."},
+        {"w2.medicare-tax-rate", S::Warning, W2, RuleTest::Form, "Medicare tax of %1 is not %3% of the Medicare wages, which is %2."},
+        {"w2.medicare-below-ss", S::Error, W2, RuleTest::Form,
          "Medicare wages of %1 are less than the social security wages and tips of %2."},
+        {"w2.advance-eic-above-max", S::Warning, W2, RuleTest::Form,
+         "Advance EIC payments of %1 are above the 2005 maximum of %2."},
+        {"w2.advance-eic-without-wages", S::Warning, W2, RuleTest::Form,
+         "Advance EIC payments of %1 are made, but box 1 has no wages."},
         {"w2.box12-amount-without-code", S::Error, W2, RuleTest::Form, "Box 12%1 has an amount but no code."},
         {"w2.box12-code-without-amount", S::Error, W2, RuleTest::Form, "Box 12%1 has the code %2 but no amount."},
         {"w2.box12-code-invalid", S::Error, W2, RuleTest::Form,
          "\"%1\" is not a box 12 code of 2005 (A to H, J to N, P to T, V, W, Y and Z are)."},
         {"w2.box12-code-twice", S::Warning, W2, RuleTest::Form, "The code %1 is in box 12 twice; one line per code."},
+        {"w2.box12-deferral-limit", S::Warning, W2, RuleTest::Form,
+         "Deferrals of %1 under code %2 are above the 2005 limit of %3 (%4 and the catch-up of %5 from age 50); "
+         "a catch-up of an earlier year goes on a line with its year."},
+        {"w2.box12-z-above-wages", S::Warning, W2, RuleTest::Form,
+         "Section 409A income of %1 (code Z) is more than the wages of box 1 (%2), which include it."},
         {"w2.state-line-no-state", S::Warning, W2, RuleTest::Form, "Line %1 has state or local amounts but no state%2."},
         {"w2.state-line-no-state-id", S::Warning, W2, RuleTest::Form, "Line %1 has state amounts but no employer's state ID number%2."},
         {"w2.local-line-no-locality", S::Warning, W2, RuleTest::Form, "Line %1 has local amounts but no locality name."},
+        {"w2.sick-pay-not-on-w3", S::Warning, W2, RuleTest::Form,
+         "Box 13 \"Third-party sick pay\" is checked, but the W-3's \"Third-party sick pay\" box is not."},
+        {"w2.household-below-threshold", S::Error, W2, RuleTest::Form,
+         "With \"%1\" as the W-3's kind of payer, social security wages of %2 are below the 2005 household "
+         "threshold of %3: below it a household employee's wages are not social security wages."},
+        {"w2.medicare-govt-with-ss", S::Error, W2, RuleTest::Form,
+         "With \"%1\" as the W-3's kind of payer, the W-2 has no social security wages, tips or tax, but this "
+         "box shows %2."},
         {"w2.empty", S::Warning, W2, RuleTest::Form, "Every box of the W-2 is empty."},
         {"w2.no-employee", S::Error, W2, RuleTest::Form,
          "This W-2 belongs to no employee of the company: the store was damaged or changed outside the program."},

@@ -12,21 +12,54 @@
 
 using W2Box = FormBox<EmployeeRecord, W2Record>;
 
-// Tax figures of the 2005 form.
-inline constexpr double kSocialSecurityWageBase = 90000.00; // cap of box 3
-inline constexpr double kSocialSecurityTaxCap = 5580.00;    // cap of box 4
-inline constexpr qint64 kSocialSecurityWageBaseCents = qint64(kSocialSecurityWageBase * 100);
+// The tax figures of 2005, each written once here: the W-2 screen, the CSV
+// import and the check before filing take them from this table.
+
 // The tax rates in hundredths of a percent: 6.2 % and 1.45 %.
 inline constexpr qint64 kSocialSecurityTaxRate = 620;
 inline constexpr qint64 kMedicareTaxRate = 145;
+
+// The tax at `rate` hundredths of a percent of `cents`, to the cent.
+constexpr qint64 TaxAtRate(qint64 cents, qint64 rate)
+{
+    const qint64 scaled = cents * rate;
+    return (scaled >= 0 ? scaled + 5'000 : scaled - 5'000) / 10'000;
+}
+
+// The social security wage base (the cap of boxes 3 and 7 together) and the
+// largest tax on it (the cap of box 4).
+inline constexpr qint64 kSocialSecurityWageBaseCents = 9'000'000;
+inline constexpr qint64 kSocialSecurityTaxCapCents = TaxAtRate(kSocialSecurityWageBaseCents, kSocialSecurityTaxRate);
+inline constexpr double kSocialSecurityWageBase = double(kSocialSecurityWageBaseCents) / 100;
+inline constexpr double kSocialSecurityTaxCap = double(kSocialSecurityTaxCapCents) / 100;
 // How far a withheld tax may be from its rate before the check says so:
 // payroll rounds each pay period.
 inline constexpr qint64 kTaxToleranceCents = 100;
+
 // The codes of box 12 in 2005.
 inline constexpr char kBox12Codes[] = "ABCDEFGHJKLMNPQRSTVWYZ";
+// Elective deferrals (401(k), 403(b), 408(k)(6), 457(b), 501(c)(18)(D) and
+// SIMPLE plans) and their limit, with the catch-up of employees aged 50 or
+// more; SIMPLE plans (code S) have a lower one. A line that names a year
+// is a catch-up of an earlier year, outside the limit.
+inline constexpr char kElectiveDeferralCodes[] = "DEFGHS";
+inline constexpr qint64 kElectiveDeferralLimitCents = 1'400'000;
+inline constexpr qint64 kElectiveDeferralCatchUpCents = 400'000;
+inline constexpr char kSimpleDeferralCode = 'S';
+inline constexpr qint64 kSimpleDeferralLimitCents = 1'000'000;
+inline constexpr qint64 kSimpleDeferralCatchUpCents = 200'000;
+// Income of a nonqualified deferred compensation plan failing section
+// 409A: part of box 1 as well.
+inline constexpr char kSection409AIncomeCode = 'Z';
 
-// The tax at `rate` hundredths of a percent of `cents`, to the cent.
-qint64 TaxAtRate(qint64 cents, qint64 rate);
+// The most advance earned income credit payments of the year (box 9).
+inline constexpr qint64 kAdvanceEicMaxCents = 158'800;
+// Cash wages from which a household employee's wages count for social
+// security and Medicare.
+inline constexpr qint64 kHouseholdThresholdCents = 140'000;
+
+// A rate as a percentage figure: 620 -> "6.2".
+QString RatePercentText(qint64 rate);
 
 // What box 3 or box 4 says when a value goes beyond its cap.
 QString SocialSecurityWagesCapMessage();

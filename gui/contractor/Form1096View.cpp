@@ -5,7 +5,6 @@
 #include "core/contractor/Form1099ScreenTexts.h"
 #include "core/check/PrintCheck.h"
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
 #include "gui/contractor/Form1096PrintOptionsDialog.h"
 #include "gui/check/CheckFormsCommand.h"
 #include "gui/controls/BoxWidth.h"
@@ -245,8 +244,7 @@ void C1096View::OnPrint()
     if (dialog.exec() != QDialog::Accepted)
         return;
     document_.Form1096PrintOptions() = dialog.Options();
-    const QString errors = Form1096PrintErrorsQuestion(document_.Data());
-    if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
+    if (!PrintDespiteErrors(Form1096PrintErrorsQuestion(document_.Data())))
         return;
     PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder);
 }

@@ -306,8 +306,7 @@ void C1099View::PrintForms()
     Document().Form1099PrintOptions() = options;
     if (!CanPrint(options))
         return;
-    const QString errors = Form1099PrintErrorsQuestion(Document().Data(), PrintedOwners(options.Target));
-    if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
+    if (!PrintDespiteErrors(Form1099PrintErrorsQuestion(Document().Data(), PrintedOwners(options.Target))))
         return;
     const QString question = Form1099EmptyFieldsQuestion(Document().Data(), options, Cursor().OwnerIndex());
     if (!question.isEmpty() && !AppPrompt().AskYesNo(question))

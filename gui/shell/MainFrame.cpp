@@ -476,7 +476,9 @@ void CMainFrame::OnPrint()
 void CMainFrame::OnCheckForms()
 {
     if (!check_) {
-        check_ = std::make_unique<CCheckFormsWindow>(document_);
+        // A window of the main window's, kept in front of it: a jump to a
+        // box brings the main window forward without hiding the list.
+        check_ = std::make_unique<CCheckFormsWindow>(document_, this);
         connect(check_.get(), &CCheckFormsWindow::findingChosen, this,
                 [this](const FormFinding& finding) {
                     // The main window comes forward with the box, ready for typing.

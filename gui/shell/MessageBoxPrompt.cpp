@@ -5,7 +5,25 @@
 #include <QApplication>
 #include <QMessageBox>
 
-PromptAnswer MessageBoxPrompt::Ask(const QString& text, PromptButtons buttons, PromptIcon icon)
+#include <optional>
+
+namespace {
+
+QMessageBox::StandardButton ButtonOf(PromptAnswer answer)
+{
+    switch (answer) {
+    case PromptAnswer::Ok: return QMessageBox::Ok;
+    case PromptAnswer::Yes: return QMessageBox::Yes;
+    case PromptAnswer::No: return QMessageBox::No;
+    case PromptAnswer::Cancel: return QMessageBox::Cancel;
+    }
+    return QMessageBox::NoButton;
+}
+
+// The message box of `text`; without `defaultButton` the box's own choice
+// (the first button) is the default one.
+PromptAnswer Show(const QString& text, PromptButtons buttons, PromptIcon icon,
+                  std::optional<PromptAnswer> defaultButton)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QLatin1String(kApplicationTitle));
@@ -28,10 +46,25 @@ PromptAnswer MessageBoxPrompt::Ask(const QString& text, PromptButtons buttons, P
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    if (defaultButton && box.button(ButtonOf(*defaultButton)))
+        box.setDefaultButton(ButtonOf(*defaultButton));
     switch (box.exec()) {
     case QMessageBox::Yes: return PromptAnswer::Yes;
     case QMessageBox::No: return PromptAnswer::No;
     case QMessageBox::Ok: return PromptAnswer::Ok;
     default: return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
     }
+}
+
+} // namespace
+
+PromptAnswer MessageBoxPrompt::Ask(const QString& text, PromptButtons buttons, PromptIcon icon)
+{
+    return Show(text, buttons, icon, std::nullopt);
+}
+
+PromptAnswer MessageBoxPrompt::AskWithDefault(const QString& text, PromptButtons buttons, PromptIcon icon,
+                                              PromptAnswer defaultButton)
+{
+    return Show(text, buttons, icon, defaultButton);
 }

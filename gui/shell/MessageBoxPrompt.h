@@ -9,4 +9,6 @@ class QWidget;
 class MessageBoxPrompt : public Prompt {
 public:
     PromptAnswer Ask(const QString& text, PromptButtons buttons, PromptIcon icon) override;
+    PromptAnswer AskWithDefault(const QString& text, PromptButtons buttons, PromptIcon icon,
+                                PromptAnswer defaultButton) override;
 };

@@ -337,8 +337,7 @@ void CW2View::PrintForms()
     Document().W2PrintOptions() = dialog.Options();
     if (!CanPrint(dialog.Options()))
         return;
-    const QString errors = W2PrintErrorsQuestion(Document().Data(), PrintedOwners(dialog.Options().Target));
-    if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
+    if (!PrintDespiteErrors(W2PrintErrorsQuestion(Document().Data(), PrintedOwners(dialog.Options().Target))))
         return;
     PrintWithDialog(this, JobMaker(dialog.Options()), Document().DataFolder);
 }

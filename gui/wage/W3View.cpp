@@ -2,7 +2,6 @@
 
 #include "core/check/PrintCheck.h"
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
 #include "core/wage/W2ScreenTexts.h"
 #include "core/wage/W3Totals.h"
 #include "core/wage/WageScreenPrint.h"
@@ -310,8 +309,7 @@ void CW3View::OnPrint()
     if (dialog.exec() != QDialog::Accepted)
         return;
     document_.W3PrintOptions() = dialog.Options();
-    const QString errors = W3PrintErrorsQuestion(document_.Data());
-    if (!errors.isEmpty() && !AppPrompt().AskYesNo(errors))
+    if (!PrintDespiteErrors(W3PrintErrorsQuestion(document_.Data())))
         return;
     PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder);
 }

@@ -97,8 +97,9 @@ private slots:
         const QStringList before = FolderSnapshot(folders_->DataFolder());
         const ProgramRun run = Formlark({"check", "--company", "Cedar", "--json"});
         QVERIFY2(run.exitCode == 0 || run.exitCode == 1, qPrintable(run.standardError));
-        // The two box-12 codes DD the store keeps are errors of the check.
-        QVERIFY2(run.standardError.contains("company \"Cedar Hollow Bakery\": 2 errors"),
+        // The errors: the two box-12 codes DD the store keeps, and James
+        // Okafor's Medicare wages, which leave out his tips.
+        QVERIFY2(run.standardError.contains("company \"Cedar Hollow Bakery\": 3 errors"),
                  qPrintable(run.standardError));
         QVERIFY(run.standardOutput.startsWith('['));
         QCOMPARE(FolderSnapshot(folders_->DataFolder()), before);

@@ -15,6 +15,7 @@ PromptAnswer ScriptedPrompt::Ask(const QString& text, PromptButtons shownButtons
     asked << text;
     icons << icon;
     buttons << shownButtons;
+    defaults << (shownButtons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Yes);
     if (answers.empty()) {
         if (shownButtons != PromptButtons::Ok)
             ++unanswered;
@@ -22,5 +23,14 @@ PromptAnswer ScriptedPrompt::Ask(const QString& text, PromptButtons shownButtons
     }
     PromptAnswer answer = answers.front();
     answers.pop_front();
+    return answer;
+}
+
+PromptAnswer ScriptedPrompt::AskWithDefault(const QString& text, PromptButtons shownButtons, PromptIcon icon,
+                                            PromptAnswer defaultButton)
+{
+    // Through Ask, which a test's prompt may extend.
+    const PromptAnswer answer = Ask(text, shownButtons, icon);
+    defaults.last() = defaultButton;
     return answer;
 }

@@ -6,6 +6,8 @@
 #include "core/check/PrintCheck.h"
 #include "core/contractor/Form1099Boxes.h"
 #include "core/records/CompanyBoxes.h"
+#include "core/records/KindOfPayer.h"
+#include "core/store/AmountText.h"
 #include "core/wage/W2Boxes.h"
 #include "tests/support/FilingCompany.h"
 #include "tests/support/RecordBuilders.h"
@@ -53,7 +55,194 @@ Form1099Record& F(CompanyData& d)
     return d.forms1099.front();
 }
 
+// A problem the agencies reject a filing for, or a form they question,
+// planted in the company ready for filing: the one finding it gives, of
+// `rule` at its severity and box. Without a rule, a case that is right
+// however odd it looks: nothing is found at all.
+struct Planted {
+    const char* name;
+    Spoil spoil;
+    const char* rule;
+    Severity severity;
+    const char* box;
+};
+
+Planted Problem(const char* name, Spoil spoil, const char* rule, Severity severity, const char* box)
+{
+    return Planted{name, std::move(spoil), rule, severity, box};
+}
+
+Planted Valid(const char* name, Spoil spoil)
+{
+    return Planted{name, std::move(spoil), nullptr, Severity::Error, ""};
+}
+
+// The changes of `spoils`, in order.
+Spoil Both(std::initializer_list<Spoil> spoils)
+{
+    return [all = std::vector<Spoil>(spoils)](CompanyData& d) {
+        for (const Spoil& spoil : all)
+            spoil(d);
+    };
+}
+
+// `amount` in the box `field` of Ann's W-2.
+Spoil Box(FixedText<21> W2Record::*field, const char* amount)
+{
+    return [field, amount](CompanyData& d) { W2(d).*field = amount; };
+}
+
+// Wages of `cents` in the wage boxes of Ann's W-2, with the taxes on them.
+Spoil Wages(qint64 cents)
+{
+    return [cents](CompanyData& d) {
+        W2(d).Wages = W2(d).SocialSecurityWages = W2(d).MedicareWages = W2(d).StateWages1 = FormatAmountCents(cents);
+        W2(d).SocialSecurityTaxWithheld = FormatAmountCents(TaxAtRate(cents, kSocialSecurityTaxRate));
+        W2(d).MedicareTaxWithheld = FormatAmountCents(TaxAtRate(cents, kMedicareTaxRate));
+    };
+}
+
+// Box 12a (or 12b with `line` 1).
+Spoil Box12(const char* code, const char* amount, const char* year = "", int line = 0)
+{
+    return [=](CompanyData& d) {
+        *(line == 0 ? &W2(d).Field12aCode : &W2(d).Field12bCode) = code;
+        *(line == 0 ? &W2(d).Field12aYear : &W2(d).Field12bYear) = year;
+        *(line == 0 ? &W2(d).Field12aAmount : &W2(d).Field12bAmount) = amount;
+    };
+}
+
+Spoil KindOfPayer(const char* caption)
+{
+    const int kind = int(std::find_if(kKindOfPayerList.begin(), kKindOfPayerList.end(),
+                                      [caption](const char* listed) { return qstrcmp(listed, caption) == 0; })
+                         - kKindOfPayerList.begin());
+    return [kind](CompanyData& d) { d.company.FormW3RadioKindOfPayer = kind; };
+}
+
+const std::vector<Planted>& PlantedCases()
+{
+    using S = Severity;
+    using W = W2Record;
+    auto ssn = [](const char* number) { return [number](CompanyData& d) { d.employees[0].SocialSecurityNumber = number; }; };
+    auto tin = [](const char* number) { return [number](CompanyData& d) { d.contractors[0].IdentificationNumber = number; }; };
+    auto ein = [](const char* number) { return [number](CompanyData& d) { d.company.EmployerIdentificationNumber = number; }; };
+    auto otherEin = [](const char* number) { return [number](CompanyData& d) { d.company.FormW3OtherEIN = number; }; };
+    constexpr char kBoxD[] = "d Employee's social security number";
+    constexpr char kBox3[] = "3 Social security wages";
+    constexpr char kBox4[] = "4 Social security tax withheld";
+    constexpr char kBox9[] = "9 Advance EIC payment";
+    constexpr char kEin[] = "Employer identification number";
+    constexpr char kTin[] = "RECIPIENT'S ID number";
+    const Spoil household = KindOfPayer("Hshld. emp.");
+    const Spoil medicareGovernment = KindOfPayer("Medicare govt. emp.");
+    static const std::vector<Planted> cases = {
+        // ---- the employee's number ----
+        Problem("SSN area 734, never issued", ssn("734-12-3456"), "w2.ssn-invalid", S::Error, kBoxD),
+        Problem("SSN area 749, never issued", ssn("749-12-3456"), "w2.ssn-invalid", S::Error, kBoxD),
+        Problem("SSN area 773, never issued", ssn("773-12-3456"), "w2.ssn-invalid", S::Error, kBoxD),
+        Problem("SSN of the wallet card", ssn("078-05-1120"), "w2.ssn-invalid", S::Error, kBoxD),
+        Problem("SSN of the advertisement", ssn("219-09-9999"), "w2.ssn-invalid", S::Error, kBoxD),
+        Problem("SSN applied for", ssn("Applied For"), "w2.ssn-applied-for", S::Warning, kBoxD),
+        Problem("SSN applied for, in capitals", ssn("APPLIED FOR"), "w2.ssn-applied-for", S::Warning, kBoxD),
+        Valid("SSN area 733", ssn("733-12-3456")),
+        Valid("SSN area 750", ssn("750-12-3456")),
+        Valid("SSN area 772", ssn("772-12-3456")),
+
+        // ---- taxes that can't be right ----
+        Problem("social security tax above the maximum", Both({Wages(9'000'000), Box(&W::SocialSecurityTaxWithheld, "5580.01")}),
+                "w2.ss-tax-above-max", S::Error, kBox4),
+        Problem("social security tax without wages or tips", Box(&W::SocialSecurityWages, ""),
+                "w2.ss-tax-without-wages", S::Error, kBox4),
+        Problem("Medicare tax without Medicare wages",
+                Both({Box(&W::SocialSecurityWages, ""), Box(&W::SocialSecurityTaxWithheld, ""),
+                      Box(&W::MedicareWages, "0.00")}),
+                "w2.medicare-tax-without-wages", S::Error, "6 Medicare tax withheld"),
+        Problem("Medicare wages below social security's",
+                Both({Box(&W::MedicareWages, "49000.00"), Box(&W::MedicareTaxWithheld, "710.50")}),
+                "w2.medicare-below-ss", S::Error, "5 Medicare wages and tips"),
+        Valid("wages at the base with the largest tax", Wages(9'000'000)),
+        Valid("taxes a cent off their rates",
+              Both({Box(&W::SocialSecurityTaxWithheld, "3100.01"), Box(&W::MedicareTaxWithheld, "724.99")})),
+        Valid("a statutory employee",
+              Both({[](CompanyData& d) { W2(d).StatutoryEmployee = 1; }, Box(&W::FederalIncomeTaxWithdrawal, "")})),
+
+        // ---- box 12 and box 9 ----
+        Problem("elective deferrals above the limit", Box12("D", "18000.01"), "w2.box12-deferral-limit", S::Warning,
+                "12a amount"),
+        Problem("SIMPLE deferrals above the limit", Box12("s", "12000.01"), "w2.box12-deferral-limit", S::Warning,
+                "12a amount"),
+        Problem("code Z above box 1", Box12("Z", "50000.01"), "w2.box12-z-above-wages", S::Warning, "12a amount"),
+        Valid("elective deferrals at the limit", Box12("G", "18000.00")),
+        Valid("SIMPLE deferrals at the limit", Box12("S", "12000.00")),
+        Valid("deferrals of an earlier year beside this year's",
+              Both({Box12("D", "18000.00"), Box12("D", "3000.00", "04", 1)})),
+        Valid("codes Y and Z", Both({Box12("Y", "8000.00"), Box12("Z", "8000.00", "", 1)})),
+        Problem("advance EIC above the maximum", Box(&W::AdvancEICPayment, "1588.01"), "w2.advance-eic-above-max",
+                S::Warning, kBox9),
+        Problem("advance EIC without wages", Both({Box(&W::AdvancEICPayment, "500.00"), Box(&W::Wages, "0.00")}),
+                "w2.advance-eic-without-wages", S::Warning, kBox9),
+        Valid("advance EIC at the maximum", Box(&W::AdvancEICPayment, "1588.00")),
+
+        // ---- the W-3's kind of payer against the W-2s ----
+        Problem("third-party sick pay as the kind of payer", KindOfPayer("Third-party sick pay"),
+                "w3.kind-of-payer-sick-pay", S::Error, "Kind of Payer"),
+        Problem("a W-2's sick pay without the W-3's box", [](CompanyData& d) { W2(d).ThirdPartySickpay = 1; },
+                "w2.sick-pay-not-on-w3", S::Warning, "13 Third-party sick pay"),
+        Problem("household wages below the threshold", Both({household, Wages(139'999)}),
+                "w2.household-below-threshold", S::Error, kBox3),
+        Problem("Medicare government employee with social security wages", medicareGovernment,
+                "w2.medicare-govt-with-ss", S::Error, kBox3),
+        Problem("Medicare government employee with social security tips",
+                Both({medicareGovernment, Box(&W::SocialSecurityWages, ""), Box(&W::SocialSecurityTips, "100.00"),
+                      Box(&W::SocialSecurityTaxWithheld, "6.20")}),
+                "w2.medicare-govt-with-ss", S::Error, "7 Social security tips"),
+        Valid("a payer of third-party sick pay",
+              [](CompanyData& d) {
+                  d.company.FormW3CheckThirdPartySickPay = 1;
+                  W2(d).ThirdPartySickpay = 1;
+              }),
+        Valid("household wages at the threshold", Both({household, Wages(140'000)})),
+        Valid("household wages below the threshold, income tax only",
+              Both({household, Wages(0), Box(&W::Wages, "1000.00")})),
+        Valid("Medicare government employee",
+              Both({medicareGovernment, Box(&W::SocialSecurityWages, ""), Box(&W::SocialSecurityTaxWithheld, "")})),
+
+        // ---- identification numbers ----
+        Problem("EIN prefix 07, never assigned", ein("07-1234567"), "company.ein-prefix", S::Error, kEin),
+        Problem("EIN prefix 97, never assigned", ein("971234567"), "company.ein-prefix", S::Error, kEin),
+        Problem("other EIN prefix 89, never assigned", otherEin("89-1234567"), "w3.other-ein-prefix", S::Error,
+                "Other EIN used this year"),
+        Valid("EIN prefix 06", ein("06-1234567")),
+        Valid("an other EIN", otherEin("98-7654321")),
+        Problem("TIN of nine equal digits", tin("111-11-1111"), "1099.tin-obviously-incorrect", S::Error, kTin),
+        Problem("TIN 123456789", tin("12-3456789"), "1099.tin-obviously-incorrect", S::Error, kTin),
+        Valid("an ITIN as TIN", tin("912-70-3456")),
+
+        // ---- the 1099-MISC's amounts ----
+        Problem("409A income above boxes 3 and 7", [](CompanyData& d) { F(d).Field15B = "12500.01"; },
+                "1099.box15b-above-income", S::Warning, "15b Section 409A income"),
+        Valid("409A income within boxes 3 and 7",
+              [](CompanyData& d) {
+                  F(d).OtherIncome = "500.00";
+                  F(d).Field15B = "13000.00";
+              }),
+        Valid("royalties of 10.00",
+              [](CompanyData& d) {
+                  F(d).NonemployeeCompensation = "";
+                  F(d).Royalities = "10.00";
+              }),
+        Valid("fishing boat proceeds of 1.00",
+              [](CompanyData& d) {
+                  F(d).NonemployeeCompensation = "";
+                  F(d).FishingBoatProceeds = "1.00";
+              }),
+    };
+    return cases;
+}
+
 } // namespace
+
 
 class FormCheckTest : public QObject {
     Q_OBJECT
@@ -115,7 +304,7 @@ private slots:
         row("SSN serial 0000", ssn("123-45-0000"), "w2.ssn-invalid", 1);
         row("SSN cut short", ssn("123-45-678"), "w2.ssn-invalid", 1);
         row("SSN missing is not also invalid", ssn(""), "w2.ssn-invalid", 0);
-        row("SSN area 899", ssn("899-12-3456"), "w2.ssn-invalid", 0);
+        row("SSN area 899", ssn("899-12-3456"), "w2.ssn-invalid", 1);
         row("SSN area 665", ssn("665-12-3456"), "w2.ssn-invalid", 0);
         row("SSN written without dashes", ssn("123456789"), "w2.ssn-invalid", 0);
         row("two employees, one SSN",
@@ -126,6 +315,16 @@ private slots:
                 d.w2s[1].EmployeeUniqueID = 2;
             },
             "w2.ssn-duplicate", 2, kBoxD);
+        row("two employees, both applied for a number",
+            [](CompanyData& d) {
+                d.employees[0].SocialSecurityNumber = "Applied For";
+                d.employees.push_back(MakeEmployee(2, "applied for", "Cy", "Moe"));
+                d.w2s.push_back(d.w2s[0]);
+                d.w2s[1].W2UniqueID = 2;
+                d.w2s[1].EmployeeUniqueID = 2;
+            },
+            "w2.ssn-duplicate", 0);
+        row("applied for is no invalid number", ssn("Applied For"), "w2.ssn-invalid", 0);
         row("first name missing", [](CompanyData& d) { d.employees[0].FirstName = " "; }, "w2.first-name-missing", 1,
             "e Employee's first name");
         row("last name missing", [](CompanyData& d) { d.employees[0].LastName = ""; }, "w2.last-name-missing", 1,
@@ -424,9 +623,52 @@ private slots:
             },
             "1096.contact-missing", 0);
 
+        // The rules of the planted problems have their rows there.
+        for (const Planted& planted : PlantedCases())
+            if (planted.rule)
+                finding.insert(QLatin1String(planted.rule));
         for (const CheckRule* rule : AllRules())
             QVERIFY2(finding.contains(rule->id), rule->id);
     }
+
+    // Each planted problem is found once, at its severity, person and box,
+    // and nothing else is; each valid case finds nothing.
+    void plantedProblemsAreFoundAndValidCasesNot_data()
+    {
+        QTest::addColumn<Spoil>("spoil");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<int>("severity");
+        QTest::addColumn<QString>("box");
+        for (const Planted& planted : PlantedCases())
+            QTest::newRow(planted.name) << planted.spoil << QString(planted.rule) << int(planted.severity)
+                                        << QString(planted.box);
+    }
+
+    void plantedProblemsAreFoundAndValidCasesNot()
+    {
+        QFETCH(Spoil, spoil);
+        QFETCH(QString, rule);
+        CompanyData data = FilingCompany();
+        spoil(data);
+        const FormCheckResult result = CheckCompanyForms(data);
+        QStringList said;
+        for (const FormFinding& f : result.findings)
+            said << QLatin1String(f.rule->id) + u'\t' + FindingLine(f);
+        QVERIFY2(result.findings.size() == (rule.isEmpty() ? 0 : 1), qPrintable(said.join('\n')));
+        if (rule.isEmpty())
+            return;
+        const FormFinding& found = result.findings.front();
+        QCOMPARE(QLatin1String(found.rule->id), rule);
+        QTEST(int(found.GetSeverity()), "severity");
+        QTEST(found.box, "box");
+        const QString person = found.Form() == CheckedForm::W2         ? QStringLiteral("Ann Lee")
+                               : found.Form() == CheckedForm::Form1099 ? QStringLiteral("Bo Berg")
+                                                                       : QStringLiteral("Harbor Tools");
+        QCOMPARE(found.person, person);
+        // Every value of the message is in place.
+        QVERIFY2(!found.message.contains(QRegularExpression(QStringLiteral(R"(%\d)"))), qPrintable(found.message));
+    }
+
 
     void eachRuleFindsWhatItLooksFor()
     {
@@ -500,8 +742,8 @@ private slots:
         const FormFinding ssn = Found(data, "w2.ssn-invalid").front();
         QCOMPARE(ssn.place, FindingPlace::Person);
         QCOMPARE(ssn.field, QStringLiteral("SocialSecurityNumber"));
-        QCOMPARE(ssn.message, QStringLiteral("987-65-4321 is not a valid social security number: no number begins "
-                                             "with 000, 666 or 900 to 999."));
+        QCOMPARE(ssn.message, QStringLiteral("987-65-4321 is not a valid social security number: no number issued "
+                                             "by 2005 begins with 000, 666, 734 to 749 or 773 to 999."));
 
         // Line 1 of the W-2 shows the company's state: mended in the setup.
         const FormFinding line1 = Found(data, "w2.state-line-no-state").front();
@@ -693,7 +935,8 @@ private slots:
     }
 
     // The README, the help page and the manual page list every rule by
-    // its id.
+    // its id with its severity: the first "error" or "warning" after the
+    // id, on its line or the next one (the manual page's).
     void theDocumentationListsEveryRule()
     {
         for (const char* file : {"README.md", "resources/help/formlark2005.html", "resources/desktop/formlark.1.in"}) {
@@ -701,8 +944,17 @@ private slots:
             QVERIFY2(doc.open(QIODevice::ReadOnly), file);
             // The manual page writes its hyphens as "\-".
             const QString text = QString::fromUtf8(doc.readAll()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
-            for (const CheckRule* rule : AllRules())
-                QVERIFY2(text.contains(QLatin1String(rule->id)), qPrintable(QStringLiteral("%1 in %2").arg(rule->id, file)));
+            for (const CheckRule* rule : AllRules()) {
+                // The id whole: w2.state-line-no-state is not the start of
+                // w2.state-line-no-state-id.
+                const QRegularExpression listed(QRegularExpression::escape(QLatin1String(rule->id))
+                                                + QStringLiteral(R"((?![\w-])[^\n]*?(?:\n[^\n]*?)?\b(error|warning)\b)"));
+                QStringList said;
+                for (QRegularExpressionMatchIterator match = listed.globalMatch(text); match.hasNext();)
+                    said << match.next().captured(1);
+                QVERIFY2(said.contains(SeverityName(rule->severity)),
+                         qPrintable(QStringLiteral("%1 in %2: %3").arg(rule->id, file, said.join(u' '))));
+            }
         }
     }
 
@@ -710,11 +962,13 @@ private slots:
     {
         QTest::addColumn<QString>("ssn");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("valid") << "078-05-1120" << "";
-        QTest::newRow("digits only") << "078051120" << "";
+        QTest::newRow("valid") << "078-05-1121" << "";
+        QTest::newRow("digits only") << "078051121" << "";
         QTest::newRow("letters") << "12A-45-6789" << "it needs nine digits, written as 123-45-6789";
         QTest::newRow("dashes astray") << "1234-5-6789" << "it needs nine digits, written as 123-45-6789";
-        QTest::newRow("area 000") << "000-45-6789" << "no number begins with 000, 666 or 900 to 999";
+        QTest::newRow("area 000") << "000-45-6789"
+                                  << "no number issued by 2005 begins with 000, 666, 734 to 749 or 773 to 999";
+        QTest::newRow("sample number") << "078051120" << "it is a sample number from an advertisement, nobody's own";
         QTest::newRow("group 00") << "078-00-1120" << "the middle two digits are never 00";
         QTest::newRow("serial 0000") << "078-05-0000" << "the last four digits are never 0000";
     }

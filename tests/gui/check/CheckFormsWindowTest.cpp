@@ -11,6 +11,7 @@
 #include "gui/records/PropSheetCompany.h"
 #include "gui/records/RecordListView.h"
 #include "gui/shell/MainFrame.h"
+#include "gui/shell/MessageBoxPrompt.h"
 #include "gui/wage/W2View.h"
 #include "gui/wage/W3View.h"
 #include "tests/support/DocumentFixture.h"
@@ -24,10 +25,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTreeWidget>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -83,6 +86,19 @@ struct Program {
     {
         return qobject_cast<View*>(frame->View(screen));
     }
+};
+
+// Asks through the program's own message boxes while it lives, then through
+// the test's script again.
+struct MessageBoxes {
+    explicit MessageBoxes(ScriptedPrompt& script)
+        : script(script)
+    {
+        SetAppPrompt(&boxes);
+    }
+    ~MessageBoxes() { SetAppPrompt(&script); }
+    MessageBoxPrompt boxes;
+    ScriptedPrompt& script;
 };
 
 int RowOf(CCheckFormsWindow& window, const char* rule)
@@ -198,6 +214,10 @@ private slots:
         QCOMPARE(w2->Box("FirstName")->text(), QStringLiteral("Ann"));
         QCOMPARE(p.frame->focusWidget(), static_cast<QWidget*>(w2->Box("SocialSecurityTips")));
         QCOMPARE(w2->Box("SocialSecurityTips")->text(), QStringLiteral("-5.50"));
+        // The list stays open in front of the main window, which the
+        // window system keeps it above.
+        QVERIFY(window.isVisible());
+        QVERIFY(window.windowHandle() && window.windowHandle()->transientParent() == p.frame->windowHandle());
 
         // Her own SSN: her row in the employee list, whose dialog changes it.
         DoubleClickRow(window, RowOf(window, "w2.ssn-invalid"));
@@ -308,7 +328,40 @@ private slots:
         QCoreApplication::processEvents();
         QFETCH(QString, question);
         QCOMPARE(p.fixture.prompt.asked, QStringList{question});
+        QCOMPARE(p.fixture.prompt.defaults, QList<PromptAnswer>{PromptAnswer::No});
         QCOMPARE(print && print->shown, printDialog);
+    }
+
+    // In the program's message box the question has No as its default
+    // button: Enter prints nothing.
+    void enterAtThePrintQuestionPrintsNothing()
+    {
+        Program p;
+        MessageBoxes boxes(p.fixture.prompt);
+        p.frame->ShowScreen(Screen::W2);
+        auto* w2 = p.ViewOf<CW2View>(Screen::W2); // Ann's W-2, which has errors
+        std::unique_ptr<ModalScript> question;
+        std::unique_ptr<ModalScript> print;
+        QString asked;
+        bool noIsDefault = false;
+        auto options = OnNextModal([&](QDialog& dialog) {
+            Click(Child<QRadioButton>(&dialog, "CurrentEmployee"));
+            question = OnNextModal([&](QDialog& shown) {
+                auto* box = qobject_cast<QMessageBox*>(&shown);
+                QVERIFY(box);
+                asked = box->text();
+                noIsDefault = box->defaultButton() && box->defaultButton() == box->button(QMessageBox::No);
+                print = OnNextModal([](QDialog& d) { d.reject(); });
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            Click(Child<QPushButton>(&dialog, "OK"));
+        });
+        Click(w2->PrintButton());
+        QCoreApplication::processEvents();
+        QVERIFY(question && question->shown);
+        QCOMPARE(asked, QStringLiteral("The W-2 to print has errors. Print anyway?"));
+        QVERIFY(noIsDefault);
+        QVERIFY(print && !print->shown);
     }
 
     void printingWithWarningsOnlyDoesNotAsk()

@@ -79,9 +79,9 @@ Form1099Record Form(int id, int contractorId, const char* rents)
 CompanyData Company()
 {
     CompanyData data = MakeCompany("Harbor Tools", {}, {},
-                                   {Contractor(4, "444-44-4444", "Zoe", "Adams"),
-                                    Contractor(9, "99-9999999", "Bob", "Young"),
-                                    Contractor(5, "555-55-5555", "Mia", "Clark")},
+                                   {Contractor(4, "444-45-4444", "Zoe", "Adams"),
+                                    Contractor(9, "99-9999998", "Bob", "Young"),
+                                    Contractor(5, "555-55-5556", "Mia", "Clark")},
                                    {Form(1, 4, "100"), Form(2, 9, "2000.50"), MakeForm1099(3, 5)});
     data.contractors[0].SecondTIN = 1;
     data.forms1099[0].PayerMadeDirectSales = 1;
@@ -189,7 +189,7 @@ private slots:
             {"PayerZip", "97201"},
             {"PayerTelephone", "(503) 555-0100"},
             {"PayerFederalID", "12-3456789"},
-            {"RecipientID", "99-9999999"},
+            {"RecipientID", "99-9999998"},
             {"MiddleName", "Q"},
             {"LastName", "Young"},
             {"RecipientAddress1", "9 Dock Street"},
@@ -572,7 +572,7 @@ private slots:
         Screens s(fixture);
         Click(s.form1099.NextButton()); // Mia
         auto add = OnNextModal([](QDialog& dialog) {
-            Type(Child<QLineEdit>(&dialog, "IdentificationNumber"), "11-1111111");
+            Type(Child<QLineEdit>(&dialog, "IdentificationNumber"), "11-1111112");
             Type(Child<QLineEdit>(&dialog, "FirstName"), "Al");
             Type(Child<QLineEdit>(&dialog, "LastName"), "Baker");
             Type(Child<QLineEdit>(&dialog, "Address1"), "2 Quay");
@@ -618,7 +618,7 @@ private slots:
         Screens s(fixture);
         QCOMPARE(s.Shown(), QStringLiteral("Bob"));
         QCOMPARE(s.Text("Rents"), QStringLiteral("0.00"));
-        QCOMPARE(s.Text("RecipientID"), QStringLiteral("99-9999999"));
+        QCOMPARE(s.Text("RecipientID"), QStringLiteral("99-9999998"));
         QCOMPARE(s.form1096.Box("FormCount")->text(), QStringLiteral("2"));
         s.TypeAndLeave("Rents", "10");
         s.Save();
@@ -740,9 +740,9 @@ private slots:
         // The pre-printed entries, from the paper's corner whatever margins
         // the printer has; the lower form 1392 below the upper.
         CheckWord(words, 1, "2000.50", QPoint(1053, 170));     // Bob, box 1
-        CheckWord(words, 1, "99-9999999", QPoint(583, 555));   // his number
-        CheckWord(words, 1, "555-55-5555", QPoint(583, 1947)); // Mia, the lower form
-        CheckWord(words, 2, "444-44-4444", QPoint(583, 555));  // Zoe
+        CheckWord(words, 1, "99-9999998", QPoint(583, 555));   // his number
+        CheckWord(words, 1, "555-55-5556", QPoint(583, 1947)); // Mia, the lower form
+        CheckWord(words, 2, "444-45-4444", QPoint(583, 555));  // Zoe
         CheckWord(words, 2, "100.00", QPoint(1053, 170)); // "100" as read
 
         const std::unique_ptr<PrintJob> job = s.form1099.JobMaker(options)();
