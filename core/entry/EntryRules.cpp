@@ -476,3 +476,16 @@ EditOutcome AmountRule::HandleDeleteKey(const EditState& state) const
     // when the point goes; the caret stays where the deletion was.
     return DefaultDelete(state);
 }
+
+bool SameApartFromMaskLiterals(const QString& a, const QString& b)
+{
+    const auto strip = [](const QString& text) {
+        QString kept;
+        kept.reserve(text.size());
+        for (const QChar c : text)
+            if (c != u' ' && c != u'-' && c != u'(' && c != u')')
+                kept += c;
+        return kept;
+    };
+    return strip(a) == strip(b);
+}

@@ -81,6 +81,11 @@ private:
 // Multilingual Plane (a record field counts one position per character).
 bool IsTextChar(QChar c);
 
+// Whether two texts hold the same characters apart from the blanks,
+// dashes and parentheses a digit mask writes between its digits: 971234567
+// and 97-1234567 are one number, written two ways.
+bool SameApartFromMaskLiterals(const QString& a, const QString& b);
+
 // Free text with a maximum length and a set of refused characters.
 class CharFilterRule : public EntryRule {
 public:

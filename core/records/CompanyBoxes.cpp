@@ -126,7 +126,8 @@ QString CompanyBox::Refusal(const QString& value) const
         if (maxLength > 0 && value.size() > maxLength)
             return QStringLiteral("more than %1 characters").arg(maxLength);
     } else if (entry == CompanyEntry::Mask) {
-        if (DigitMaskRule(QLatin1String(pattern)).GetValidText(value) != value)
+        // Written without the mask's dashes, it is still the number.
+        if (!SameApartFromMaskLiterals(DigitMaskRule(QLatin1String(pattern)).GetValidText(value), value))
             return QStringLiteral("not of the form %1").arg(QLatin1String(pattern));
     }
     return QString();

@@ -1,5 +1,7 @@
 #include "gui/entry/StoredText.h"
 
+#include "core/entry/EntryRules.h"
+
 #include <QLineEdit>
 #include <QPalette>
 #include <QPointer>
@@ -32,7 +34,10 @@ public:
     {
         showing_ = true;
         Unmark();
-        if (Takes(text))
+        const QString shown = AsTheBoxShows(text);
+        // The box's own form of the same value (a number a digit mask writes
+        // with its dashes) is no other value.
+        if (shown == text || (!shown.isEmpty() && SameApartFromMaskLiterals(shown, text)))
             box_->setText(text);
         else
             ShowAsStored(text);
@@ -45,18 +50,17 @@ public:
     bool Marked() const { return marked_; }
 
 private:
-    // Whether the box shows `text` as it is: its validator leaves it as it
-    // is, and it fits the box's length.
-    bool Takes(const QString& text) const
+    // The text as the box shows it when it is set: as its validator makes
+    // it, within the box's length.
+    QString AsTheBoxShows(const QString& text) const
     {
-        if (text.size() > box_->maxLength())
-            return false;
-        const QValidator* validator = box_->validator();
-        if (!validator)
-            return true;
-        QString probe = text;
-        int position = int(probe.size());
-        return validator->validate(probe, position) == QValidator::Acceptable && probe == text;
+        QString probe = text.left(box_->maxLength());
+        if (const QValidator* validator = box_->validator()) {
+            int position = int(probe.size());
+            if (validator->validate(probe, position) == QValidator::Invalid)
+                return QString();
+        }
+        return probe;
     }
 
     // The box's own rules would change the text: it is shown past them, as

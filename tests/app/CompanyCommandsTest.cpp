@@ -35,7 +35,7 @@ const char kEmployees[] = "SSN,First Name,Last Name,Address 1,City,State,Zip,Wag
                           "3248.80,52400.00,759.80\n";
 
 const char kContractors[] = "TIN,First Name,Last Name,Address 1,City,State,Zip,Nonemployee Compensation\n"
-                            "12-3456789,Rachel,Summers,77 Pine Hollow Lane,Lake Oswego,OR,97034,12500.00\n";
+                            "12-3456780,Rachel,Summers,77 Pine Hollow Lane,Lake Oswego,OR,97034,12500.00\n";
 
 } // namespace
 

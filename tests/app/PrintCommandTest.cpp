@@ -318,10 +318,12 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
         const QString queue = QStringLiteral("Formlark Test Queue That Is Not There");
-        QTest::newRow("unknown queue") << QStringList{"--printer", queue} << 1 << "no printer queue \"" + queue + "\"";
-        QTest::newRow("unknown queue, copies") << QStringList{"--printer", queue, "--copies", "3"} << 1
+        // A queue that is not there is input the command can't use: it could
+        // not run (exit 2), as for an unknown company.
+        QTest::newRow("unknown queue") << QStringList{"--printer", queue} << 2 << "no printer queue \"" + queue + "\"";
+        QTest::newRow("unknown queue, copies") << QStringList{"--printer", queue, "--copies", "3"} << 2
                                                << "no printer queue";
-        QTest::newRow("no queue") << QStringList{"--printer="} << 2 << "--printer needs a printer queue";
+        QTest::newRow("no queue") << QStringList{"--printer="} << 2 << "--printer needs a value";
         QTest::newRow("no copies") << QStringList{"--printer", queue, "--copies", "0"} << 2 << "--copies must be";
         QTest::newRow("too many copies") << QStringList{"--printer", queue, "--copies", "1000"} << 2
                                          << "--copies must be";
@@ -330,7 +332,7 @@ private slots:
         QTest::newRow("copies without a printer") << QStringList{"--copies", "2", "--pdf", "out.pdf"} << 2
                                                   << "--copies goes with --printer";
         QTest::newRow("printer and pdf") << QStringList{"--printer", queue, "--pdf", "out.pdf"} << 2
-                                         << "--pdf and --printer exclude each other";
+                                         << "--printer and --pdf exclude each other";
         QTest::newRow("an option as the queue") << QStringList{"--printer", "--all"} << 2 << "--printer needs a value";
     }
     void printerOptions()

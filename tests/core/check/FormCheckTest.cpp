@@ -87,7 +87,7 @@ Spoil Both(std::initializer_list<Spoil> spoils)
 }
 
 // `amount` in the box `field` of Ann's W-2.
-Spoil Box(FixedText<21> W2Record::*field, const char* amount)
+Spoil Box(AmountField W2Record::*field, const char* amount)
 {
     return [field, amount](CompanyData& d) { W2(d).*field = amount; };
 }

@@ -55,7 +55,7 @@ QStringList PrintedW2Texts(const CompanyData& data)
     PrintW2Options options;
     options.Paper = PaperType::Blank;
     options.Target = PrintTarget::All;
-    const W2PrintJob job(data.company, data.employees, data.w2s, options, 0, {});
+    const W2PrintJob job(data.company, data.employees, data.w2s, options, 0);
     QStringList texts;
     for (int page = 1; page <= job.PageCount(); ++page)
         for (const PageText& text : Texts(job.LayOutPage(page)))
