@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Turning a store of the earlier Windows editions into a store of this
 // edition. The earlier file is only ever read; the new store is written
@@ -10,15 +11,26 @@
 // The name the original of a converted store is kept under:
 // "<store>.2005" ("Acme.pmt.2005"), or when that is taken
 // "Acme.pmt.2005-2", "Acme.pmt.2005-3", ... (no listing of stores takes
-// such a file for a company).
+// such a file for a company). A kept original that holds the store's very
+// bytes already (a conversion cut short after keeping it) is that name: an
+// original is never kept twice.
 QString KeptOriginalPath(const QString& storePath);
 
 // Converts the store of the earlier editions at `path` in place: the new
 // store takes the name `path`, and the original file, unchanged (the very
 // file, not a copy, where the file system allows), is kept as `keptPath`,
-// which must be free. On failure nothing has changed and `problem` says why
-// (a damaged file, a journal left beside it, ...).
-bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem = nullptr);
+// which must be free or hold the original already. On failure nothing has
+// changed and `problem` says why (a damaged file, a journal left beside
+// it, another program converting it, ...).
+//
+// What a conversion of the same store that was killed left beside it (its
+// half-built store and journal) is removed first. Other names of the same
+// file among the stores of its folder (hard links) would each become a
+// company of their own: they are kept as originals too (see
+// KeptOriginalPath), so one store gives one company; `otherNames`
+// receives, for each, "B.pmt, kept as B.pmt.2005".
+bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem = nullptr,
+                         QStringList* otherNames = nullptr);
 
 enum class ConvertedTarget {
     New,      // never over an existing file
