@@ -38,7 +38,7 @@ bool WriteCsvFile(const QString& path, const QByteArray& bytes, const QString& d
             *error = refusal;
         return false;
     }
-    CheckedSaveFile file(path);
+    CheckedSaveFile file(OutputTargetPath(path)); // where it was checked, links resolved
     QString why;
     if (file.open(QIODevice::WriteOnly)) {
         file.write(bytes); // a write that fails is caught by CommitWhole
