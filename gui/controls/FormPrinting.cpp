@@ -1,5 +1,6 @@
 #include "gui/controls/FormPrinting.h"
 
+#include "core/files/NewFileMode.h"
 #include "core/files/OutputTarget.h"
 #include "core/shell/Prompt.h"
 #include "gui/controls/WaitCursor.h"
@@ -85,27 +86,30 @@ bool PrintJobOnPrinter(QPrinter& printer, const PrintJobMaker& makeJob, FormPict
     if (!job || job->PageCount() <= 0)
         return false;
     printer.setDocName(job->DocumentTitle());
-    const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
-    if (target.isEmpty())
+    const QString chosen = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (chosen.isEmpty())
         return PaintJob(printer, *job, pictures);
-    const QString refused = OutputTargetRefusal(target, dataFolder);
+    const QString refused = OutputTargetRefusal(chosen, dataFolder);
     if (!refused.isEmpty()) {
         if (refusal)
             *refusal = refused;
         return false;
     }
+    // Written where it was checked: links resolved as the system resolves them.
+    const QString target = OutputTargetPath(chosen);
 
     // Printed to a file: written beside it under another name, and put in
     // its place only when whole, so a full disk never leaves half a file
     // where an older one was.
     QTemporaryFile part(target + QStringLiteral(".part-XXXXXX"));
-    if (!part.open())
+    // The PDF gets the mode of the file it replaces, or the user's umask's.
+    if (!part.open() || !GiveTargetMode(part.fileName(), target))
         return false;
     const QString partPath = part.fileName();
     part.close();
     printer.setOutputFileName(partPath);
     const bool painted = PaintJob(printer, *job, pictures);
-    printer.setOutputFileName(target);
+    printer.setOutputFileName(chosen);
     return painted && PdfIsWhole(partPath)
         && std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(target).constData()) == 0;
 }
