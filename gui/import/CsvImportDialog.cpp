@@ -138,7 +138,7 @@ void CCsvImportDialog::BuildColumns()
     columns_->horizontalHeader()->setStretchLastSection(true);
     columns_->setColumnWidth(0, 260);
     columns_->setColumnWidth(1, 200);
-    const QStringList first = table_.rows.empty() ? QStringList() : table_.rows.front();
+    const QStringList first = table_.rows.empty() ? QStringList() : table_.rows.front().Values(count);
     for (int c = 0; c < count; ++c) {
         columns_->setItem(c, 0, new QTableWidgetItem(table_.header[c]));
         columns_->setItem(c, 1, new QTableWidgetItem(c < first.size() ? first[c] : QString()));
