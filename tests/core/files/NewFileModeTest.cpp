@@ -13,13 +13,7 @@
 
 namespace {
 
-mode_t ModeOf(const QString& path)
-{
-    struct stat st = {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 07777) : mode_t(-1);
-}
-
-// Runs the test body under `mask`, the test's own umask restored after.
+// The umask for the life of the object, the test's own restored after.
 class ScopedUmask {
 public:
     explicit ScopedUmask(mode_t mask) : saved_(::umask(mask)) {}
@@ -29,10 +23,26 @@ private:
     mode_t saved_;
 };
 
-bool SaveWhole(const QString& path)
+// Writes `target` (new or replaced) the way `writer` names.
+bool Write(const QString& writer, const QString& source, const QString& target)
 {
-    CheckedSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write("written") == 7 && file.CommitWhole();
+    if (writer == "save file") {
+        CheckedSaveFile file(target);
+        return file.open(QIODevice::WriteOnly) && file.write("written") == 7 && file.CommitWhole();
+    }
+    if (writer == "copy without replacing")
+        return CopyFileWithoutReplacing(source, target) == CopyOutcome::Copied;
+    if (writer == "copy over")
+        return CopyFileWhole(source, target);
+    // As the window prints to a file: a private temporary file, given its
+    // mode before it is renamed into place.
+    QTemporaryFile temporary(target + ".part-XXXXXX");
+    if (!temporary.open() || FileMode(temporary.fileName()) != 0600 || temporary.write("written") != 7
+        || !temporary.flush() || !GiveTargetMode(temporary.fileName(), target))
+        return false;
+    temporary.setAutoRemove(false);
+    return std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(target).constData())
+        == 0;
 }
 
 } // namespace
@@ -59,62 +69,32 @@ private slots:
         QFETCH(int, umask);
         QFETCH(int, mode);
         TestFolders folders;
-        const QString source = folders.Path("source");
-        const QString target = folders.Path("made");
-        QVERIFY(WriteFileBytes(source, "the source"));
+        QVERIFY(WriteFileBytes(folders.Path("source"), "the source"));
         const ScopedUmask scoped{mode_t(umask)};
         QCOMPARE(int(NewFileMode()), mode);
-        if (writer == "save file") {
-            QVERIFY(SaveWhole(target));
-        } else if (writer == "copy without replacing") {
-            QCOMPARE(CopyFileWithoutReplacing(source, target), CopyOutcome::Copied);
-        } else if (writer == "copy over") {
-            QVERIFY(CopyFileWhole(source, target));
-        } else {
-            QTemporaryFile temporary(target + ".part-XXXXXX");
-            QVERIFY(temporary.open());
-            QCOMPARE(int(ModeOf(temporary.fileName())), 0600); // private while written
-            QVERIFY(GiveTargetMode(temporary.fileName(), target));
-            QVERIFY(temporary.rename(target));
-            temporary.setAutoRemove(false);
-        }
-        QCOMPARE(int(ModeOf(target)), mode);
+        QVERIFY(Write(writer, folders.Path("source"), folders.Path("made")));
+        QCOMPARE(FileMode(folders.Path("made")), mode);
     }
 
     void aReplacedFileKeepsItsMode_data()
     {
         QTest::addColumn<QString>("writer");
-        QTest::newRow("save file") << "save file";
-        QTest::newRow("copy over") << "copy over";
-        QTest::newRow("temporary file given its mode") << "temporary file given its mode";
+        for (const char* writer : {"save file", "copy over", "temporary file given its mode"})
+            QTest::newRow(writer) << writer;
     }
 
     void aReplacedFileKeepsItsMode()
     {
         QFETCH(QString, writer);
         TestFolders folders;
-        const QString source = folders.Path("source");
         const QString target = folders.Path("kept");
-        QVERIFY(WriteFileBytes(source, "the source"));
+        QVERIFY(WriteFileBytes(folders.Path("source"), "the source"));
         QVERIFY(WriteFileBytes(target, "an older file"));
         QCOMPARE(::chmod(QFile::encodeName(target).constData(), 0640), 0);
         const ScopedUmask scoped{002};
-        if (writer == "save file") {
-            QVERIFY(SaveWhole(target));
-        } else if (writer == "copy over") {
-            QVERIFY(CopyFileWhole(source, target));
-        } else {
-            QTemporaryFile temporary(target + ".part-XXXXXX");
-            QVERIFY(temporary.open());
-            QVERIFY(temporary.write("written") == 7 && temporary.flush());
-            QVERIFY(GiveTargetMode(temporary.fileName(), target));
-            QCOMPARE(std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                                 QFile::encodeName(target).constData()),
-                     0);
-            temporary.setAutoRemove(false);
-        }
+        QVERIFY(Write(writer, folders.Path("source"), target));
         QVERIFY(FileBytes(target) != "an older file");
-        QCOMPARE(int(ModeOf(target)), 0640);
+        QCOMPARE(FileMode(target), 0640);
     }
 };
 

@@ -370,11 +370,8 @@ private slots:
         ::umask(saved);
         QVERIFY(written);
         QCOMPARE(created, 0);
-        for (const char* name : {"Mode Co.pmt", "Created.pmt"}) {
-            struct stat st = {};
-            QCOMPARE(::stat(QFile::encodeName(folders.DataFolder() + name).constData(), &st), 0);
-            QCOMPARE(int(st.st_mode & 07777), mode);
-        }
+        for (const char* name : {"Mode Co.pmt", "Created.pmt"})
+            QCOMPARE(FileMode(folders.DataFolder() + name), mode);
     }
 
     void missingStoreIsNotCreatedByALoad()
