@@ -15,14 +15,24 @@
 
 namespace {
 
-// Converts one store; says what it did, on stdout or stderr.
+// Converts one store; says what it did, on stdout or stderr. A file that is
+// no store of an earlier edition (empty, damaged, another kind of file) is
+// said so, and nothing is changed.
 bool Convert(const CommandRun& run, const QString& folder, const QString& storeFile)
 {
     const QString path = folder + storeFile;
-    const QString kept = KeptOriginalPath(path);
     QString problem;
+    QStringList otherNames;
     StoredValueChanges changes;
-    if (!ConvertEarlierStore(path, kept, &problem, &changes)) {
+    QString kept;
+    bool converted = false;
+    if (StoreFileKindOf(path) == StoreFileKind::Earlier) {
+        kept = KeptOriginalPath(path);
+        converted = ConvertEarlierStore(path, kept, &problem, &otherNames, &changes);
+    } else {
+        problem = UnreadableStoreMessage(path, StoreFileProblem(path));
+    }
+    if (!converted) {
         run.Say(OneLine(problem));
         return false;
     }
@@ -30,9 +40,18 @@ bool Convert(const CommandRun& run, const QString& folder, const QString& storeF
     // (which keeps them all).
     for (const StoredValueChange& change : changes)
         run.Say(QStringLiteral("%1: not kept exactly: %2").arg(CompanyNameOfStoreFile(storeFile), change.Describe()));
-    PrintLine(stdout, QStringLiteral("converted \"%1\": %2 is a store of this edition now; the original is kept as %3")
-                          .arg(CompanyNameOfStoreFile(storeFile), storeFile, QFileInfo(kept).fileName()));
+    QString line = QStringLiteral("converted \"%1\": %2 is a store of this edition now; the original is kept as %3")
+                       .arg(CompanyNameOfStoreFile(storeFile), storeFile, QFileInfo(kept).fileName());
+    for (const QString& other : std::as_const(otherNames))
+        line += QStringLiteral("; its other name %1").arg(other);
+    PrintLine(stdout, line);
     return true;
+}
+
+// A store of this edition that the engine may open: nothing to convert.
+bool IsStoreOfThisEdition(const QString& path)
+{
+    return StoreFileProblem(path).isEmpty();
 }
 
 } // namespace
@@ -68,7 +87,7 @@ int RunConvertCommand(CommandRun& run)
         QString storeFile;
         if (auto failure = FindCompanyStore(company, folder, storeFile))
             return run.Fail(*failure);
-        if (StoreFileKindOf(folder + storeFile) != StoreFileKind::Earlier) {
+        if (IsStoreOfThisEdition(folder + storeFile)) {
             PrintLine(stdout, QStringLiteral("\"%1\" is a store of this edition already; nothing to convert")
                                   .arg(CompanyNameOfStoreFile(storeFile)));
             return 0;
@@ -80,9 +99,7 @@ int RunConvertCommand(CommandRun& run)
     QStringList files;
     ListCompanyStores(folder, false, files);
     files.erase(std::remove_if(files.begin(), files.end(),
-                               [&](const QString& file) {
-                                   return StoreFileKindOf(folder + file) != StoreFileKind::Earlier;
-                               }),
+                               [&](const QString& file) { return IsStoreOfThisEdition(folder + file); }),
                 files.end());
     files.sort(Qt::CaseInsensitive);
     if (files.isEmpty()) {
@@ -91,8 +108,14 @@ int RunConvertCommand(CommandRun& run)
         return 0;
     }
     int failed = 0;
-    for (const QString& file : std::as_const(files))
+    int stores = 0;
+    for (const QString& file : std::as_const(files)) {
+        // Another name of a store converted before is kept with it.
+        if (!QFileInfo::exists(folder + file))
+            continue;
+        ++stores;
         failed += Convert(run, folder, file) ? 0 : 1;
-    PrintLine(stdout, QStringLiteral("%1 of %2 stores converted").arg(files.size() - failed).arg(files.size()));
+    }
+    PrintLine(stdout, QStringLiteral("%1 of %2 stores converted").arg(stores - failed).arg(stores));
     return failed == 0 ? 0 : kExitProblemsFound;
 }

@@ -1,6 +1,7 @@
 #include "render/PagedOutput.h"
 
 #include "core/files/CheckedSaveFile.h"
+#include "core/files/OutputTarget.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>
@@ -37,7 +38,9 @@ bool WriteJobToPdf(const PrintJob& job, FormPictures& pictures, const QString& f
     if (pages <= 0)
         return fail(QStringLiteral("there is nothing to print"));
 
-    CheckedSaveFile file(fileName);
+    // Written where the target was checked: its links resolved as the
+    // system resolves them.
+    CheckedSaveFile file(OutputTargetPath(fileName));
     if (!file.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("cannot write \"%1\": %2").arg(fileName, file.errorString()));
 

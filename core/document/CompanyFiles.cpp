@@ -98,6 +98,14 @@ QString FindCompanyStoreFile(const QString& folder, const QString& company)
     return QString();
 }
 
+QString UnreadableStoreMessage(const QString& path, const QString& reason)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    if (reason.isEmpty())
+        return QStringLiteral("The company file \"%1\" could not be read.").arg(file);
+    return QStringLiteral("The company file \"%1\" could not be read: %2.").arg(file, reason);
+}
+
 QString AmbiguousCompanyMessage(const QString& company, const QStringList& candidates)
 {
     QStringList names;
@@ -112,20 +120,26 @@ QString AmbiguousCompanyMessage(const QString& company, const QStringList& candi
 
 QString OtherNameOfStore(const QString& folder, const QString& storePath)
 {
+    return OtherNamesOfStore(folder, storePath).value(0);
+}
+
+QStringList OtherNamesOfStore(const QString& folder, const QString& storePath)
+{
     struct stat store = {};
     if (::stat(QFile::encodeName(storePath).constData(), &store) != 0 || store.st_nlink < 2)
-        return QString();
+        return {};
     const QString ownName = QFileInfo(storePath).fileName();
     const QDir dir(folder);
+    QStringList names;
     for (const QString& file : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
         if (file == ownName || !file.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive))
             continue;
         struct stat other = {};
         if (::lstat(QFile::encodeName(dir.filePath(file)).constData(), &other) == 0 && other.st_dev == store.st_dev
             && other.st_ino == store.st_ino)
-            return file;
+            names << file;
     }
-    return QString();
+    return names;
 }
 
 QString WithTrailingSeparator(const QString& folder)
@@ -162,14 +176,20 @@ bool IsWithinFolder(const QString& path, const QString& folder)
 }
 
 // Only the build-folder program keeps its stores beside it; an installed
-// one is not asked, as its folder is the installation's even for root.
+// one is not asked, as its folder is the installation's even for root. A
+// folder beside it that can't be written is left for the user's own only
+// while it holds no company: the user's companies are never silently
+// exchanged for a copy of the Sample Company elsewhere (the folder's
+// problem is said instead, see DataFolderWriteProblem).
 bool ProgramMayKeepStores()
 {
     if (ProgramIsInstalled())
         return false;
     const QFileInfo folder(ProgramDataFolder());
-    if (folder.exists())
-        return folder.isDir() && folder.isWritable();
+    if (folder.exists()) {
+        QStringList stores;
+        return folder.isDir() && (folder.isWritable() || ListCompanyStores(folder.filePath(), false, stores));
+    }
     const QFileInfo parent(ProgramFolder());
     return parent.isDir() && parent.isWritable();
 }
@@ -191,6 +211,18 @@ QString ReadDataFolder()
     if (SameFolder(folder, UserDataFolder()))
         ProvideSampleCompany(folder);
     return folder;
+}
+
+QString DataFolderWriteProblem(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir() || info.isWritable())
+        return QString();
+    return QStringLiteral("The data folder \"%1\" can't be written, so no company in it can be changed, "
+                          "converted or imported into. Make the folder writable for you, or name another data "
+                          "folder as \"%2\" in the settings file \"%3\".")
+        .arg(QDir::toNativeSeparators(WithTrailingSeparator(folder)), QLatin1String(kCompanyDataPathValue),
+             QDir::toNativeSeparators(SettingsFilePath()));
 }
 
 bool ProvideSampleCompany(const QString& folder)

@@ -40,6 +40,11 @@ QStringList CompanyStoreCandidates(const QString& folder, const QString& company
 // CompanyStoreCandidates); two such stores are never mixed up.
 QString FindCompanyStoreFile(const QString& folder, const QString& company);
 
+// What to tell the user about the company file `path` that can't be read,
+// with `reason` (StoreFileProblem, CompanyStore::LastFailure):
+// "The company file "..." could not be read: it is empty."
+QString UnreadableStoreMessage(const QString& path, const QString& reason);
+
 // What to tell the user when `company` fits several stores in letter case
 // only: the name and the candidates, and how to choose.
 QString AmbiguousCompanyMessage(const QString& company, const QStringList& candidates);
@@ -49,6 +54,8 @@ QString AmbiguousCompanyMessage(const QString& company, const QStringList& candi
 // journal by name, so a store written under two names could be rolled back
 // from the wrong one after a crash.
 QString OtherNameOfStore(const QString& folder, const QString& storePath);
+// Every such other name, in name order.
+QStringList OtherNamesOfStore(const QString& folder, const QString& storePath);
 
 // The per-user data folder of an installed program:
 // $XDG_DATA_HOME/Brindlecove/Formlark (2005)/DatabaseFiles/ (default
@@ -56,10 +63,17 @@ QString OtherNameOfStore(const QString& folder, const QString& storePath);
 QString UserDataFolder();
 
 // The data folder when the settings name none: the program folder's
-// "DatabaseFiles/" when the program may write there (it is not installed and
-// the folder, or the program folder for a missing one, is writable), else
-// UserDataFolder(). Looks only; changes nothing.
+// "DatabaseFiles/" when the program keeps its stores there (it is not
+// installed, and the folder, or the program folder for a missing one, is
+// writable, or the folder holds companies already), else UserDataFolder().
+// Looks only; changes nothing.
 QString DefaultDataFolder();
+
+// Why no company of the data folder `folder` can be changed: the folder
+// can't be written (neither a store's journal nor a new store can be made
+// in it), as one message naming the folder; empty when it can be written
+// (or does not exist).
+QString DataFolderWriteProblem(const QString& folder);
 
 // The data folder for a run: "Company Data Path" of the settings, with
 // DefaultDataFolder() as the default; always ending in "/". An installed

@@ -6,6 +6,7 @@
 #include "core/shell/Prompt.h"
 #include "core/settings/Settings.h"
 #include "core/files/FileCopy.h"
+#include "core/store/EarlierStoreReader.h"
 #include "core/store/FixedText.h"
 #include "core/store/RecordLookup.h"
 #include "core/document/StoreConversion.h"
@@ -321,10 +322,12 @@ void CGlobalDoc::ReportFailedCommit(const CommitResult& result)
 
 void CGlobalDoc::ReportUnreadableStore(const QString& path)
 {
-    AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be read. It may be damaged, or it is not a "
-                                    "Formlark company file.")
-                         .arg(QDir::toNativeSeparators(path)),
-                     PromptIcon::Stop);
+    // What the file is when it is no store (empty, a text file, a header
+    // alone ...), else why the store could not be read.
+    QString reason = StoreFileProblem(path);
+    if (reason.isEmpty())
+        reason = store_.LastFailure();
+    AppPrompt().Tell(UnreadableStoreMessage(path, reason), PromptIcon::Stop);
 }
 
 // ---- start and end of a run ----
@@ -459,6 +462,9 @@ bool CGlobalDoc::ReadCompany(const QString& path, const QString& name)
                             .arg(file, otherName));
         AppPrompt().Tell(writeRefusal_ + QStringLiteral("\n\nYou can look at the company and print its forms."),
                          PromptIcon::Exclamation);
+    } else if (const QString folderProblem = DataFolderWriteProblem(DataFolder); !folderProblem.isEmpty()) {
+        SetWriteRefusal(folderProblem);
+        AppPrompt().Tell(folderProblem, PromptIcon::Exclamation);
     } else {
         SetWriteRefusal(QString());
     }
@@ -607,12 +613,17 @@ void CGlobalDoc::OnOpenFile(const QString& path, CompanyDialogs& dialogs)
         AppPrompt().Tell(QStringLiteral("The file \"%1\" does not exist.").arg(shown), PromptIcon::Exclamation);
         return;
     }
-    if (kind != StoreFileKind::Current && kind != StoreFileKind::Earlier) {
-        AppPrompt().Tell(QStringLiteral("The file \"%1\" is not a Formlark company file, so it can't be opened.")
-                             .arg(shown),
+    // Said before anything is asked: what the file is when it is no store
+    // that can be opened, and why a store of an earlier edition can't be
+    // converted.
+    const QString notAStore = kind == StoreFileKind::Earlier ? QString() : StoreFileProblem(path);
+    if (!notAStore.isEmpty()) {
+        AppPrompt().Tell(QStringLiteral("The file \"%1\" can't be opened: %2.").arg(shown, notAStore),
                          PromptIcon::Exclamation);
         return;
     }
+    if (kind == StoreFileKind::Earlier && !EarlierStoreConvertible(path))
+        return;
     if (!AskSaveChangesFirst())
         return;
     if (IsStoreOfFolder(info, DataFolder)) {

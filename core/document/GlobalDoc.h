@@ -185,6 +185,9 @@ private:
     // convert it (the original kept beside it) and does so; tells the user
     // why when that fails.
     Conversion OfferConversion(const QString& path);
+    // Whether the store of the earlier editions at `path` can be read (and
+    // so converted); tells the user why not.
+    bool EarlierStoreConvertible(const QString& path);
     // Whether the store at `path` is (now) one this program opens.
     bool OpensAsCurrent(const QString& path);
     // Brings the company file `source` from outside the data folder in as

@@ -1,9 +1,11 @@
 #include "core/document/StoreConversion.h"
 
+#include "core/document/CompanyFiles.h"
 #include "core/files/FileCopy.h"
 #include "core/store/CompanyData.h"
 #include "core/store/EarlierStoreReader.h"
 #include "core/store/StoreFileNames.h"
+#include "core/store/StoreLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,14 +31,22 @@ QString NotWritten(const QString& path)
 
 // Keeps the original under `kept` without changing it: a second name of
 // the same file, or (where the file system has no such names) a copy made
-// whole. Never over an existing file.
-bool KeepOriginal(const QString& path, const QString& kept)
+// whole. Never over an existing file; one that holds the original already
+// (kept by a conversion that was cut short) is taken as it is.
+// `keptNow` tells whether this call made it.
+bool KeepOriginal(const QString& path, const QString& kept, bool& keptNow)
 {
-    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0)
+    keptNow = false;
+    if (FilesHoldTheSame(path, kept))
         return true;
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0) {
+        keptNow = true;
+        return true;
+    }
     if (errno == EEXIST)
         return false;
-    return CopyFileWithoutReplacing(path, kept) == CopyOutcome::Copied;
+    keptNow = CopyFileWithoutReplacing(path, kept) == CopyOutcome::Copied;
+    return keptNow;
 }
 
 // Renames `from` to `to`, replacing a file there in one step.
@@ -45,17 +55,39 @@ bool RenameOver(const QString& from, const QString& to)
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+// The other store names of the original now kept as `kept` (hard links in
+// its folder) stop being companies: each is kept as an original of its
+// own name, or goes when such an original holds it already.
+QStringList RetireOtherNames(const QString& kept)
+{
+    const QFileInfo keptFile(kept);
+    const QString folder = keptFile.absolutePath() + u'/';
+    QStringList retired;
+    for (const QString& other : OtherNamesOfStore(folder, kept)) {
+        const QString otherPath = folder + other;
+        const QString otherKept = KeptOriginalPath(otherPath);
+        bool keptNow = false;
+        if (!KeepOriginal(otherPath, otherKept, keptNow) || !QFile::remove(otherPath)) {
+            if (keptNow)
+                QFile::remove(otherKept);
+            continue;
+        }
+        retired << QStringLiteral("%1, kept as %2").arg(other, QFileInfo(otherKept).fileName());
+    }
+    return retired;
+}
+
 } // namespace
 
 QString KeptOriginalPath(const QString& storePath)
 {
     const QString first = StoreCompanionPath(storePath, StoreFileRole::PreviousEditionOriginal);
-    auto taken = [](const QString& path) { return QFileInfo::exists(path) || QFileInfo(path).isSymLink(); };
-    if (!taken(first))
-        return first;
-    for (int n = 2;; ++n)
-        if (const QString numbered = first + QStringLiteral("-%1").arg(n); !taken(numbered))
-            return numbered;
+    auto free = [](const QString& path) { return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink(); };
+    for (int n = 1;; ++n) {
+        const QString candidate = n == 1 ? first : first + QStringLiteral("-%1").arg(n);
+        if (free(candidate) || (!QFileInfo(candidate).isSymLink() && FilesHoldTheSame(storePath, candidate)))
+            return candidate;
+    }
 }
 
 bool PreviewConversion(const QString& path, StoredValueChanges& changes, QString* problem)
@@ -77,8 +109,25 @@ QStringList DescribeStoredValueChanges(const StoredValueChanges& changes, int mo
     return lines;
 }
 
-bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem, StoredValueChanges* changes)
+bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* problem, QStringList* otherNames,
+                         StoredValueChanges* changes)
 {
+    // Two conversions of one store (also under two names of it) never run
+    // at once, so what a killed one left beside it can go.
+    StoreLock lock;
+    if (lock.Take(path) == StoreLock::Result::HeldElsewhere) {
+        SetProblem(problem, QStringLiteral("The company file \"%1\" is being converted or is open in another "
+                                           "Formlark program. Nothing was changed.")
+                                .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    // Said as it is, rather than as a store that could not be written.
+    const QString folderProblem = DataFolderWriteProblem(QFileInfo(path).absolutePath());
+    if (!folderProblem.isEmpty()) {
+        SetProblem(problem, folderProblem);
+        return false;
+    }
+    RemoveBuildLeftovers(path);
     CompanyData data;
     if (!ReadEarlierStore(path, data, problem, changes))
         return false;
@@ -87,7 +136,8 @@ bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* 
         SetProblem(problem, NotWritten(path));
         return false;
     }
-    if (!KeepOriginal(path, keptPath)) {
+    bool keptNow = false;
+    if (!KeepOriginal(path, keptPath, keptNow)) {
         DiscardBuiltStore(building);
         SetProblem(problem, QStringLiteral("The original company file could not be kept as \"%1\". Nothing was "
                                            "changed.")
@@ -97,11 +147,15 @@ bool ConvertEarlierStore(const QString& path, const QString& keptPath, QString* 
     // The company's name goes over to the new store in one step: at no
     // moment is there no file of that name.
     if (!RenameOver(building, path)) {
-        QFile::remove(keptPath);
+        if (keptNow)
+            QFile::remove(keptPath);
         DiscardBuiltStore(building);
         SetProblem(problem, NotWritten(path));
         return false;
     }
+    const QStringList retired = RetireOtherNames(keptPath);
+    if (otherNames)
+        *otherNames = retired;
     return true;
 }
 

@@ -19,3 +19,7 @@ inline constexpr char kPartialCopySuffix[] = ".copying";
 // written under a temporary name beside the target, synced, and then
 // renamed, which never replaces a file that took the name meanwhile.
 CopyOutcome CopyFileWithoutReplacing(const QString& source, const QString& target);
+
+// Whether `a` and `b` are one file (two names of it) or two regular files
+// of the same bytes. False when either can't be read.
+bool FilesHoldTheSame(const QString& a, const QString& b);

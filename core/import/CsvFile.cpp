@@ -8,8 +8,11 @@
 
 namespace {
 
-// Far beyond any company's people (10,000 rows of every box are 3 MB).
-constexpr qint64 kLargestFile = 256LL * 1024 * 1024;
+// Far beyond any company's people (10,000 rows of every box are 3 MB;
+// the most rows a file may have, kMaxCsvRows, take 30 MB), and small
+// enough that the file, its text and its rows are held at once in a few
+// hundred megabytes.
+constexpr qint64 kLargestFile = 64LL * 1024 * 1024;
 
 } // namespace
 
@@ -38,7 +41,7 @@ bool WriteCsvFile(const QString& path, const QByteArray& bytes, const QString& d
             *error = refusal;
         return false;
     }
-    CheckedSaveFile file(path);
+    CheckedSaveFile file(OutputTargetPath(path)); // where it was checked, links resolved
     QString why;
     if (file.open(QIODevice::WriteOnly)) {
         file.write(bytes); // a write that fails is caught by CommitWhole

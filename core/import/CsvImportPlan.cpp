@@ -137,25 +137,22 @@ void CsvImportPlan::BuildRows(const std::vector<Box>& fields, const CsvTable& ta
             cancelled_ = true;
             return;
         }
-        const QStringList& cells = table.rows[size_t(r)];
+        const CsvRow& row = table.rows[size_t(r)];
+        const QStringList cells = row.Values(columns);
         CsvPlanRow planned;
         planned.line = table.lines[size_t(r)];
         auto problem = [&](int column, const QString& message) {
             planned.problems.push_back({planned.line, column, message});
         };
-        for (int c = columns; c < int(cells.size()); ++c) {
-            if (!cells[c].trimmed().isEmpty()) {
-                problem(-1, QString::fromUtf8(CsvPlanMessages::kExtraValues).arg(cells.size()).arg(columns));
-                break;
-            }
-        }
+        if (row.AnyValueFrom(columns))
+            problem(-1, QString::fromUtf8(CsvPlanMessages::kExtraValues).arg(row.size()).arg(columns));
 
         const CsvValue number = CheckCsvValue(numberField.valueRule, numberField.capacity,
                                               numberColumn < cells.size() ? cells[numberColumn] : QString());
         const QString key = number.Accepted() ? PersonKey(number.text) : QString();
         const auto match = key.isEmpty() ? storedByNumber.constEnd() : storedByNumber.constFind(key);
         const bool update = match != storedByNumber.constEnd();
-        Row row = update ? stored[*match] : NewRow<Row>();
+        Row record = update ? stored[*match] : NewRow<Row>();
 
         for (int c = 0; c < int(mapping.size()); ++c) {
             if (mapping[size_t(c)] < 0)
@@ -166,7 +163,7 @@ void CsvImportPlan::BuildRows(const std::vector<Box>& fields, const CsvTable& ta
             if (!value.Accepted())
                 problem(c, value.problem);
             else if (!value.text.isEmpty() && !(update && c == numberColumn))
-                field.SetValue(row, value.text);
+                field.SetValue(record, value.text);
         }
 
         if (!key.isEmpty()) {
@@ -178,7 +175,7 @@ void CsvImportPlan::BuildRows(const std::vector<Box>& fields, const CsvTable& ta
         }
         if (!update) {
             // Said once: a value refused above leaves its field empty.
-            const QString refusal = CheckNewPerson(row);
+            const QString refusal = CheckNewPerson(record);
             const int column = ColumnOf(mapping, FieldOfRefusal(kind_, refusal));
             const bool said = std::any_of(planned.problems.begin(), planned.problems.end(),
                                           [column](const CsvProblem& p) { return column >= 0 && p.column == column; });
@@ -186,18 +183,19 @@ void CsvImportPlan::BuildRows(const std::vector<Box>& fields, const CsvTable& ta
                 problem(column, refusal);
         }
 
-        planned.number = numberField.Value(row);
-        planned.name = (fields[kCsvFirstNameField].Value(row) + u' ' + fields[kCsvLastNameField].Value(row)).trimmed();
+        planned.number = numberField.Value(record);
+        planned.name =
+            (fields[kCsvFirstNameField].Value(record) + u' ' + fields[kCsvLastNameField].Value(record)).trimmed();
         if (!planned.problems.empty()) {
             planned.action = CsvRowAction::Refused;
             ++refused_;
-        } else if (update && row == stored[*match]) {
+        } else if (update && record == stored[*match]) {
             planned.action = CsvRowAction::Unchanged;
             ++unchanged_;
         } else {
             planned.action = update ? CsvRowAction::Update : CsvRowAction::Add;
             ++(update ? updates_ : adds_);
-            accepted.push_back(std::move(row));
+            accepted.push_back(std::move(record));
         }
         rows_.push_back(std::move(planned));
     }
@@ -219,7 +217,7 @@ QStringList UnmappedColumns(const QStringList& header, const std::vector<int>& m
     QStringList unmapped;
     for (qsizetype c = 0; c < header.size(); ++c)
         if (size_t(c) >= mapping.size() || mapping[size_t(c)] < 0)
-            unmapped << header[c];
+            unmapped << ShownCsvValue(header[c]);
     return unmapped;
 }
 
@@ -230,5 +228,5 @@ QString DescribeCsvProblem(const CsvProblem& problem, const QStringList& header)
     return QStringLiteral("Line %1, column %2 \"%3\": %4")
         .arg(problem.line)
         .arg(problem.column + 1)
-        .arg(problem.column < header.size() ? header[problem.column] : QString(), problem.message);
+        .arg(problem.column < header.size() ? ShownCsvValue(header[problem.column]) : QString(), problem.message);
 }

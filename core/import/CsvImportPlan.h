@@ -81,7 +81,8 @@ private:
     QString blocker_;
 };
 
-// The columns of `header` that `mapping` leaves out.
+// The columns of `header` that `mapping` leaves out, as messages show
+// them (ShownCsvValue).
 QStringList UnmappedColumns(const QStringList& header, const std::vector<int>& mapping);
 
 // A problem as one line: "Line 5, column 3 "Zip": ...".

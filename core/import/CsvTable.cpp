@@ -31,14 +31,6 @@ QChar DetectSeparator(const QString& text, qsizetype from)
     return semicolons > commas ? QChar(u';') : QChar(u',');
 }
 
-bool IsBlankRecord(const QStringList& record)
-{
-    for (const QString& field : record)
-        if (!field.trimmed().isEmpty())
-            return false;
-    return true;
-}
-
 bool IsBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
@@ -91,30 +83,48 @@ CsvTable ReadCsvTable(const QByteArray& bytes)
     const QChar separator = table.separator;
 
     bool haveHeader = false;
-    QStringList record;
-    QString field;
+    CsvRow record;
     bool quoted = false;      // inside a quoted value
     bool afterQuote = false;  // a quoted value ended; blanks up to the separator are dropped
     int recordLine = line;
 
+    auto fail = [&](const QString& error, int errorLine) {
+        table.error = error;
+        table.errorLine = errorLine;
+        table.rows.clear();
+        return table;
+    };
+    auto tooManyColumns = [&] {
+        return QStringLiteral("The header line has more than %L1 columns; a list of people has far fewer. Save "
+                              "only the columns to import.")
+            .arg(kMaxCsvColumns);
+    };
+    auto tooManyRows = [&] {
+        return QStringLiteral("The file has more than %L1 rows; at most %L1 people are imported from one file. "
+                              "Split it into files of fewer rows and import them one by one.")
+            .arg(kMaxCsvRows);
+    };
     auto endField = [&] {
-        record.push_back(field);
-        field.clear();
+        record.EndValue();
         afterQuote = false;
     };
+    // False when the file holds more than a list of people.
     auto endRecord = [&] {
         endField();
-        if (!IsBlankRecord(record)) {
+        if (!record.IsBlank()) {
             if (!haveHeader) {
-                table.header = record;
+                table.header = record.Values();
                 table.headerLine = recordLine;
                 haveHeader = true;
             } else {
-                table.rows.push_back(record);
+                if (table.rows.size() == size_t(kMaxCsvRows))
+                    return false;
+                table.rows.push_back(std::move(record));
                 table.lines.push_back(recordLine);
             }
         }
-        record.clear();
+        record = CsvRow();
+        return true;
     };
 
     const qsizetype n = text.size();
@@ -123,7 +133,7 @@ CsvTable ReadCsvTable(const QByteArray& bytes)
         if (quoted) {
             if (c == kQuote) {
                 if (i + 1 < n && text.at(i + 1) == kQuote) {
-                    field += kQuote;
+                    record.Append(kQuote);
                     ++i;
                 } else {
                     quoted = false;
@@ -132,41 +142,46 @@ CsvTable ReadCsvTable(const QByteArray& bytes)
             } else if (c == u'\r' || c == u'\n') {
                 if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
                     ++i;
-                field += u'\n';
+                record.Append(u'\n');
                 ++line;
             } else {
-                field += c;
+                record.Append(c);
             }
             continue;
         }
         if (c == separator) {
             endField();
+            if (!haveHeader && record.size() > kMaxCsvColumns)
+                return fail(tooManyColumns(), recordLine);
         } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
                 ++i;
-            endRecord();
+            if (!endRecord())
+                return fail(tooManyRows(), recordLine);
+            if (table.header.size() > kMaxCsvColumns)
+                return fail(tooManyColumns(), table.headerLine);
             ++line;
             recordLine = line;
-        } else if (c == kQuote && !afterQuote && field.trimmed().isEmpty()) {
-            field.clear(); // blanks before an opening quote
+        } else if (c == kQuote && !afterQuote && record.OpenValueIsBlank()) {
+            record.ClearOpenValue(); // blanks before an opening quote
             quoted = true;
         } else if (afterQuote && IsBlank(c)) {
             continue;
         } else {
             // A quote inside an unquoted value, or text after a closing
             // quote, is kept as it stands.
-            field += c;
+            record.Append(c);
         }
     }
-    if (quoted) {
-        table.error = QStringLiteral("A value in quotes that starts on line %1 has no closing quote (\"), so the "
-                                     "rest of the file would be read as part of it.")
-                          .arg(recordLine);
-        table.errorLine = recordLine;
-        return table;
-    }
-    if (!field.isEmpty() || !record.isEmpty())
-        endRecord();
+    if (quoted)
+        return fail(QStringLiteral("A value in quotes that starts on line %1 has no closing quote (\"), so the "
+                                   "rest of the file would be read as part of it.")
+                        .arg(recordLine),
+                    recordLine);
+    if (!record.IsEmpty() && !endRecord())
+        return fail(tooManyRows(), recordLine);
+    if (table.header.size() > kMaxCsvColumns)
+        return fail(tooManyColumns(), table.headerLine);
     if (!haveHeader)
         table.error = QStringLiteral("The file is empty: it holds no header line and no rows.");
     return table;

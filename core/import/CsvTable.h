@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/import/CsvRow.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,7 @@
 // CRLF, LF or CR line ends; an Excel "sep=;" first line.
 struct CsvTable {
     QStringList header;
-    std::vector<QStringList> rows; // blank lines left out
+    std::vector<CsvRow> rows;      // blank lines left out
     std::vector<int> lines;        // the file line (from 1) where each row starts
     int headerLine = 0;            // the line of the header (after a "sep=" line, 2)
     QChar separator = u',';
@@ -28,8 +30,15 @@ struct CsvTable {
     bool Readable() const { return error.isEmpty(); }
 };
 
-// Reads `bytes` as a table; see CsvTable.
+// Reads `bytes` as a table; see CsvTable. A list of people has a bounded
+// number of rows and columns: a file with more is refused as soon as the
+// parse meets the first one too many, so what is kept stays small.
 CsvTable ReadCsvTable(const QByteArray& bytes);
+
+// The most rows (people) one file may hold, and the most columns of its
+// header.
+inline constexpr int kMaxCsvRows = 100000;
+inline constexpr int kMaxCsvColumns = 1000;
 
 // The text of `bytes`: UTF-8 when they are valid UTF-8 (a byte-order mark
 // dropped), else Windows-1252. `encoding` receives which it was.

@@ -21,7 +21,7 @@ CsvValue Accept(const QString& text)
 
 CsvValue Refuse(const char* message, const QString& cell)
 {
-    return {QString(), QString::fromUtf8(message).arg(cell)};
+    return {QString(), QString::fromUtf8(message).arg(ShownCsvValue(cell))};
 }
 
 bool IsDigit(QChar c)
@@ -54,9 +54,9 @@ CsvValue CheckText(const QString& cell, int maxChars, const char* refused)
         if (!IsTextChar(c))
             return Refuse(kLineBreak, cell);
         if (rule.ForbiddenChars().contains(c))
-            return {QString(), QString::fromUtf8(kRefusedCharacter).arg(cell, QString(c))};
+            return {QString(), QString::fromUtf8(kRefusedCharacter).arg(ShownCsvValue(cell), QString(c))};
     }
-    return {QString(), QString::fromUtf8(kTooLong).arg(cell).arg(maxChars)};
+    return {QString(), QString::fromUtf8(kTooLong).arg(ShownCsvValue(cell)).arg(maxChars)};
 }
 
 // The digits must all find their place in the mask, none dropped.
@@ -178,6 +178,13 @@ CsvValue CheckBox12Year(const QString& cell)
 }
 
 } // namespace
+
+QString ShownCsvValue(const QString& value)
+{
+    if (value.size() <= kShownCsvValueLength)
+        return value;
+    return value.left(kShownCsvValueLength) + QChar(0x2026);
+}
 
 CsvValue CheckCsvValue(CsvValueRule rule, int maxChars, const QString& rawCell, const char* refused)
 {

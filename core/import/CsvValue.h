@@ -23,6 +23,11 @@ struct CsvValue {
 // is accepted as the empty text.
 CsvValue CheckCsvValue(CsvValueRule rule, int maxChars, const QString& cell, const char* refused = nullptr);
 
+// A value as the messages show it: a long one (a whole file read as one
+// value, say) cut to its first kShownCsvValueLength characters and "…".
+inline constexpr int kShownCsvValueLength = 60;
+QString ShownCsvValue(const QString& value);
+
 // The message parts, for the tests; "%1" is the value as the file has it.
 namespace CsvValueMessages {
 inline constexpr char kTooLong[] = "\"%1\" is longer than the %2 characters the box holds";

@@ -5,11 +5,16 @@
 #include "core/store/EarlierStoreReader.h"
 #include "core/store/StoreFileKind.h"
 #include "core/store/RecordLookup.h"
+#include "core/store/StoreFileNames.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStringList>
+
+#include <sys/stat.h>
 
 #include <tuple>
 
@@ -95,11 +100,16 @@ int CreateTables(CompanyStore& store)
     return RunSteps(store, steps);
 }
 
+// What a store being built is called beside the store it will be: this
+// and eight hexadecimal digits.
+constexpr char kBuildingSuffix[] = ".new-";
+constexpr int kBuildingDigits = 8;
+
 // The store file and the rollback journal the engine keeps beside it.
 void RemoveStoreFiles(const QString& path)
 {
     QFile::remove(path);
-    QFile::remove(path + QStringLiteral("-journal"));
+    QFile::remove(StoreCompanionPath(path, StoreFileRole::Journal));
 }
 
 } // namespace
@@ -164,12 +174,13 @@ QString BuildCompanyStoreBeside(const QString& path, const CompanyData& data)
     // was cut short never takes the company's name.
     // A name of its own: never a file another write left behind.
     QString building;
-    for (int attempt = 0; attempt < 16 && (building.isEmpty() || QFileInfo::exists(building)
-                                           || QFileInfo::exists(building + QStringLiteral("-journal")));
-         ++attempt)
-        building = path + QStringLiteral(".new-%1").arg(QRandomGenerator::global()->generate(), 8, 16,
-                                                         QLatin1Char('0'));
-    if (QFileInfo::exists(building) || QFileInfo::exists(building + QStringLiteral("-journal")))
+    const auto taken = [](const QString& name) {
+        return QFileInfo::exists(name) || QFileInfo::exists(StoreCompanionPath(name, StoreFileRole::Journal));
+    };
+    for (int attempt = 0; attempt < 16 && (building.isEmpty() || taken(building)); ++attempt)
+        building = path + QLatin1String(kBuildingSuffix)
+            + QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), kBuildingDigits, 16, QLatin1Char('0'));
+    if (taken(building))
         return QString();
     CompanyStore store;
     bool ok = store.Open(building) == CompanyStore::kOk && store.Begin() == CompanyStore::kOk
@@ -196,6 +207,24 @@ QString BuildCompanyStoreBeside(const QString& path, const CompanyData& data)
 void DiscardBuiltStore(const QString& building)
 {
     RemoveStoreFiles(building);
+}
+
+int RemoveBuildLeftovers(const QString& path)
+{
+    const QFileInfo store(path);
+    const QString prefix = store.fileName() + QLatin1String(kBuildingSuffix);
+    static const QRegularExpression rest(QStringLiteral("^[0-9a-f]{%1}(-journal)?$").arg(kBuildingDigits));
+    QDir folder = store.absoluteDir();
+    int removed = 0;
+    for (const QString& name : folder.entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System)) {
+        // Only a file of its own: a link in its place is somebody else's.
+        struct stat st = {};
+        if (!name.startsWith(prefix) || !rest.match(QStringView(name).mid(prefix.size())).hasMatch()
+            || ::lstat(QFile::encodeName(folder.filePath(name)).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        removed += folder.remove(name) ? 1 : 0;
+    }
+    return removed;
 }
 
 bool WriteCompanyStore(const QString& path, const CompanyData& data)

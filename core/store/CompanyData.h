@@ -76,6 +76,11 @@ bool WriteCompanyStore(const QString& path, const CompanyData& data);
 QString BuildCompanyStoreBeside(const QString& path, const CompanyData& data);
 // Removes a store built by BuildCompanyStoreBeside that is not wanted.
 void DiscardBuiltStore(const QString& building);
+// Removes what builds beside `path` left behind when the program was killed
+// during one: its "<path>.new-" files and their journals (regular files
+// only). The caller makes sure that no build beside `path` is running now.
+// Returns how many files were removed.
+int RemoveBuildLeftovers(const QString& path);
 
 // Creates the tables of a new store at `path`: Version (with its row "1"),
 // Company, Employees, Contractors, W2, Form1099, W3, Form1096, all or none.

@@ -3,6 +3,7 @@
 #include "core/store/RecordColumns.h"
 #include "core/store/RecordRows.h"
 #include "core/store/Statements.h"
+#include "core/store/StoreFileKind.h"
 #include "core/store/StoreFileVfs.h"
 
 #include <sqlite3.h>
@@ -13,6 +14,9 @@
 #include <sys/resource.h>
 
 namespace {
+
+// The engine found damage inside a store of this edition.
+constexpr char kDamagedStore[] = "it is damaged: the check of its contents found errors";
 
 struct CallerContext {
     const CompanyStore::RowCallback* onRow;
@@ -173,6 +177,16 @@ int CompanyStore::OpenWithFlags(const QString& path, int flags)
         NoteResult(rc, db);
         if (db)
             sqlite3_close(db);
+        // The shim refuses what is no store of this edition before the
+        // engine reads it (StoreFileProblemOfBytes); what the file is says
+        // more than "can't open". Looked at only now: a descriptor of ours
+        // on a store that another connection of this process has locked
+        // would drop those locks when closed.
+        if ((rc & 0xFF) == SQLITE_CANTOPEN) {
+            const QString problem = StoreFileProblem(path);
+            if (!problem.isEmpty())
+                lastFailure_ = problem;
+        }
         return kError;
     }
     // Another instance of the program may hold the store for a moment.
@@ -235,6 +249,8 @@ int CompanyStore::NoteResult(int rc, sqlite3* db)
         if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
             lastFailure_ += QStringLiteral(" (or the file-size limit is reached: %1)")
                                 .arg(QString::fromLocal8Bit(std::strerror(EFBIG)));
+    } else if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) {
+        lastFailure_ = QLatin1String(kDamagedStore);
     } else if (db) {
         lastFailure_ = QString::fromUtf8(sqlite3_errmsg(db));
     } else {
@@ -276,7 +292,10 @@ int CompanyStore::QuickCheck()
     });
     if (rc != kOk)
         return rc;
-    return sound && rows == 1 ? kOk : kCorrupt;
+    if (sound && rows == 1)
+        return kOk;
+    lastFailure_ = QLatin1String(kDamagedStore);
+    return kCorrupt;
 }
 
 void CompanyStore::SetTargets(CompanyRecord* company, EmployeeList* employees, ContractorList* contractors,

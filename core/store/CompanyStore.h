@@ -42,7 +42,10 @@ public:
     CompanyStore& operator=(const CompanyStore&) = delete;
 
     // 0 on success, 1 on failure. An open handle is closed first; an empty
-    // path fails; a missing file is created empty.
+    // path fails; a missing (or empty) file is created as a new store. A
+    // file that is not a store of this edition is never handed to the
+    // engine (see StoreFileProblem): the open fails and LastFailure says
+    // what the file is.
     int Open(const QString& path);
     // The same for a store that must exist already: a missing file fails
     // instead of being created (writes never leave an empty file behind).
@@ -74,7 +77,9 @@ public:
     // Why the last open or statement that failed did, in words: the
     // system's reason when the engine met one on the file ("No space left on
     // device", "File too large", "Permission denied"), else the engine's
-    // ("database is locked"). Kept until the next failure.
+    // ("database is locked"); for a file that is no store, or a damaged
+    // one, the program's own words ("it is empty", "it is damaged: ...").
+    // Kept until the next failure.
     const QString& LastFailure() const { return lastFailure_; }
     void ForgetLastFailure() { lastFailure_.clear(); }
 

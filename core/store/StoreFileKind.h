@@ -28,3 +28,21 @@ StoreFileKind StoreFileKindOfBytes(const QByteArray& start, qint64 fileSize);
 // The kind of the file at `path` (Missing when there is none, Foreign for
 // a folder or a file that can't be read).
 StoreFileKind StoreFileKindOf(const QString& path);
+
+// The store engine is handed only a store of this edition with its image
+// behind the header (or, to create a store, a missing or empty file).
+// Anything else is decided about before the engine sees it: given a file
+// it can't read, the engine takes the journal beside it for one of its own
+// and deletes it (beside an empty file or a header alone) or plays it back
+// into the file (beside a damaged header), and with it goes whatever that
+// journal could still tell.
+//
+// Why the file of `fileSize` bytes starting with `start` is not such a
+// store, as a phrase that completes "The company file ... can't be read: "
+// ("it is empty", "it is a text file, not a company file", "only its header
+// is left ..."); empty when the engine may open it.
+QString StoreFileProblemOfBytes(const QByteArray& start, qint64 fileSize);
+
+// The same for the file at `path`, which is looked at without being changed
+// (a missing file, a folder or one that can't be opened are said so too).
+QString StoreFileProblem(const QString& path);

@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 static_assert(sizeof(kStoreHeaderText) == 54, "53 characters and the zero byte");
 
@@ -38,8 +40,6 @@ sqlite3_vfs* RealVfs()
 struct StoreFile {
     sqlite3_file base;
     sqlite3_file* real;
-    bool refused;       // header differs: nothing may be read or written
-    bool probeAnswered; // the engine's look at a refused file's header was answered
     bool headerPresent; // the header is known to be on disk
 };
 
@@ -56,19 +56,8 @@ int ShimClose(sqlite3_file* file)
 
 int ShimRead(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset)
 {
-    auto* self = reinterpret_cast<StoreFile*>(file);
-    if (self->refused) {
-        // The engine peeks at the header while it opens the file; answer
-        // that peek with nothing so the open itself succeeds, and fail every
-        // later read, so each statement on the file reports it as damaged.
-        if (!self->probeAnswered && offset == 0) {
-            self->probeAnswered = true;
-            std::memset(buffer, 0, size_t(amount));
-            return SQLITE_IOERR_SHORT_READ;
-        }
-        return SQLITE_CORRUPT;
-    }
-    return self->real->pMethods->xRead(self->real, buffer, amount, offset + kStoreImageOffset);
+    sqlite3_file* real = Real(file);
+    return real->pMethods->xRead(real, buffer, amount, offset + kStoreImageOffset);
 }
 
 int WriteHeaderIfMissing(StoreFile* self)
@@ -94,8 +83,6 @@ int WriteHeaderIfMissing(StoreFile* self)
 int ShimWrite(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset)
 {
     auto* self = reinterpret_cast<StoreFile*>(file);
-    if (self->refused)
-        return SQLITE_CORRUPT;
     int rc = WriteHeaderIfMissing(self);
     if (rc != SQLITE_OK)
         return rc;
@@ -105,8 +92,6 @@ int ShimWrite(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 
 int ShimTruncate(sqlite3_file* file, sqlite3_int64 size)
 {
     auto* self = reinterpret_cast<StoreFile*>(file);
-    if (self->refused)
-        return SQLITE_CORRUPT;
     int rc = WriteHeaderIfMissing(self);
     if (rc != SQLITE_OK)
         return rc;
@@ -120,15 +105,11 @@ int ShimSync(sqlite3_file* file, int flags)
 
 int ShimFileSize(sqlite3_file* file, sqlite3_int64* size)
 {
-    auto* self = reinterpret_cast<StoreFile*>(file);
     sqlite3_int64 real = 0;
-    int rc = self->real->pMethods->xFileSize(self->real, &real);
+    int rc = Real(file)->pMethods->xFileSize(Real(file), &real);
     if (rc != SQLITE_OK)
         return rc;
-    if (self->refused)
-        *size = real; // not empty: the engine must try to read it, and fail
-    else
-        *size = real > kStoreImageOffset ? real - kStoreImageOffset : 0;
+    *size = real > kStoreImageOffset ? real - kStoreImageOffset : 0;
     return SQLITE_OK;
 }
 
@@ -188,7 +169,10 @@ const sqlite3_io_methods g_storeFileMethods = {
     nullptr,
 };
 
-int CheckHeader(StoreFile* self)
+// Whether the file just opened may be the engine's: a store of this
+// edition, or an empty file when a new store is to be made. Anything else
+// is refused before the engine reads a byte of it or looks for its journal.
+int CheckHeader(StoreFile* self, int flags)
 {
     sqlite3_int64 size = 0;
     int rc = self->real->pMethods->xFileSize(self->real, &size);
@@ -196,11 +180,7 @@ int CheckHeader(StoreFile* self)
         return rc;
     if (size == 0) {
         self->headerPresent = false;
-        return SQLITE_OK;
-    }
-    if (size < kStoreHeaderSize) {
-        self->refused = true;
-        return SQLITE_OK;
+        return (flags & SQLITE_OPEN_CREATE) ? SQLITE_OK : SQLITE_CANTOPEN;
     }
     // Read through the engine's own file: a second descriptor of ours,
     // closed again, would drop every lock this process holds on the store.
@@ -208,15 +188,9 @@ int CheckHeader(StoreFile* self)
     rc = self->real->pMethods->xRead(self->real, start.data(), int(start.size()), 0);
     if (rc != SQLITE_OK && rc != SQLITE_IOERR_SHORT_READ)
         return rc;
-    // A store of the earlier editions is never handed to this engine: it
-    // would take the earlier engine's journal beside the store for a stale
-    // one of its own and delete it, and with it the only way back from a
-    // change that was cut short.
-    if (StoreFileKindOfBytes(start, size) == StoreFileKind::Earlier)
+    if (!StoreFileProblemOfBytes(start, size).isEmpty())
         return SQLITE_CANTOPEN;
-    const QByteArray expected = StoreFileHeader();
-    self->refused = std::memcmp(start.constData(), expected.constData(), kStoreHeaderSize) != 0;
-    self->headerPresent = !self->refused;
+    self->headerPresent = true;
     return SQLITE_OK;
 }
 
@@ -227,6 +201,14 @@ int ShimOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int*
         // Journals and temporary files are the engine's own business: the
         // real file object takes over the whole allocation.
         return real->xOpen(real, name, file, flags, outFlags);
+    }
+    // A new store is made here rather than by the engine, which would give
+    // it the mode 0644 whatever the user's umask: made so, the umask alone
+    // decides, as for every file the program makes for the user.
+    if ((flags & SQLITE_OPEN_CREATE) && name) {
+        const int made = ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (made >= 0)
+            ::close(made);
     }
     // A pipe or a device in a store's place would be read without end (or
     // block the program for ever): only a regular file, or a new one, is a
@@ -245,7 +227,7 @@ int ShimOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int*
         return rc;
     }
     self->base.pMethods = &g_storeFileMethods;
-    rc = CheckHeader(self);
+    rc = CheckHeader(self, flags);
     if (rc != SQLITE_OK) {
         self->real->pMethods->xClose(self->real);
         self->base.pMethods = nullptr;

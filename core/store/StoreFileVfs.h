@@ -12,13 +12,15 @@
 //   kStoreImageOffset    the engine's own database image
 //
 // A file-system shim registered with the engine under kStoreVfsName writes
-// the header when the engine first writes an empty file, shifts every access
-// of the database file past it, and refuses a file whose first 60 bytes are
-// different: every read of such a file fails with the engine's "damaged
-// database" result (11), so every statement on it fails. A store of the
-// earlier editions (see StoreFileKind) is not opened at all. Journal files are
-// the engine's own and pass through unchanged. The shim offers neither
-// shared memory nor memory mapping, so stores always use a rollback journal.
+// the header when the engine first writes an empty file and shifts every
+// access of the database file past it. Any other file is not opened at all
+// (the engine's open fails with "can't open"): one with another header, a
+// store of the earlier editions, a header without its image, and an empty
+// file unless a store is being created (see StoreFileProblemOfBytes), so
+// the engine never looks for a journal beside a file that is not its own.
+// Journal files are the engine's own and pass through unchanged. The shim
+// offers neither shared memory nor memory mapping, so stores always use a
+// rollback journal.
 
 inline constexpr char kStoreHeaderText[] = "** This is a Wagesparrow Database file version 1.0 **";
 inline constexpr unsigned kStoreMagic = 0xDAE37528u;

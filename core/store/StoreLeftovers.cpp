@@ -2,7 +2,6 @@
 
 #include "core/store/StoreFileKind.h"
 #include "core/store/StoreFileNames.h"
-#include "core/store/StoreFileVfs.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -90,7 +89,7 @@ bool IsOwnFormatStore(const QString& storePath)
 {
     // A file of the header alone (cut short before the engine's image) is
     // not taken for a whole store here.
-    return StoreFileKindOf(storePath) == StoreFileKind::Current && QFileInfo(storePath).size() >= kStoreImageOffset;
+    return StoreFileProblem(storePath).isEmpty();
 }
 
 bool RemoveLeftoverJournal(const QString& storePath)

@@ -1,5 +1,6 @@
 #include "gui/controls/FormPrinting.h"
 
+#include "core/files/NewFileMode.h"
 #include "core/files/OutputTarget.h"
 #include "core/shell/Prompt.h"
 #include "gui/controls/WorkProgress.h"
@@ -136,27 +137,30 @@ PrintOutcome PrintJobOnPrinter(QPrinter& printer, const PrintJob& job, FormPictu
 {
     if (job.PageCount() <= 0)
         return PrintOutcome::Failed;
-    const QString target = PrintFileName(printer);
-    if (target.isEmpty())
+    const QString chosen = PrintFileName(printer);
+    if (chosen.isEmpty())
         return PrintJobOn(printer, job, pictures, progress);
-    const QString refused = OutputTargetRefusal(target, dataFolder);
+    const QString refused = OutputTargetRefusal(chosen, dataFolder);
     if (!refused.isEmpty()) {
         if (refusal)
             *refusal = refused;
         return PrintOutcome::Failed;
     }
+    // Written where it was checked: links resolved as the system resolves them.
+    const QString target = OutputTargetPath(chosen);
 
     // Printed to a file: written beside it under another name, and put in
     // its place only when whole, so a full disk (or Cancel) never leaves
     // half a file where an older one was.
     QTemporaryFile part(target + QStringLiteral(".part-XXXXXX"));
-    if (!part.open())
+    // The PDF gets the mode of the file it replaces, or the user's umask's.
+    if (!part.open() || !GiveTargetMode(part.fileName(), target))
         return PrintOutcome::Failed;
     const QString partPath = part.fileName();
     part.close();
     printer.setOutputFileName(partPath);
     PrintOutcome outcome = PrintJobOn(printer, job, pictures, progress);
-    printer.setOutputFileName(target);
+    printer.setOutputFileName(chosen);
     if (outcome == PrintOutcome::Printed
         && !(PdfIsWhole(partPath)
              && std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(target).constData()) == 0))

@@ -141,7 +141,7 @@ void CCsvImportDialog::BuildColumns()
     columns_->horizontalHeader()->setStretchLastSection(true);
     const int columnWidths[] = {260, 200};
     SetColumnWidths(columns_->horizontalHeader(), columnWidths);
-    const QStringList first = table_.rows.empty() ? QStringList() : table_.rows.front();
+    const QStringList first = table_.rows.empty() ? QStringList() : table_.rows.front().Values(count);
     for (int c = 0; c < count; ++c) {
         columns_->setItem(c, 0, new QTableWidgetItem(table_.header[c]));
         columns_->setItem(c, 1, new QTableWidgetItem(c < first.size() ? first[c] : QString()));

@@ -6,6 +6,7 @@
 #include "core/files/RegularFile.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
+#include "tests/support/EarlierStoreWriter.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/RecordBuilders.h"
 #include "tests/support/TestFolders.h"
@@ -91,6 +92,13 @@ private slots:
             {"a device", {"@out/device", "is a device, not a regular file"}},
             {"a pipe", {"@out/pipe", "is a pipe (FIFO), not a regular file"}},
             {"a folder", {"@out/folder", "is a folder, not a regular file"}},
+            // "dsub" links into the data folder: the system takes ".." from
+            // where the link led, whatever the text says.
+            {"a store's name through a linked folder", {"@out/dsub/../Ghost.pmt", "(a company's store)"}},
+            {"the lock through a linked folder", {"@out/dsub/../Acme.pmt.lock", "(the lock of a company's store)"}},
+            {"links in a circle", {"@out/loop", "is a symbolic link that leads in a circle"}},
+            {"a link to no file yet in the data folder",
+             {"@out/dangling", "is a link to \"Report.pdf\", which is no file yet, in the data folder"}},
         };
         for (const char* command : {"print", "export-csv"})
             for (const auto& [row, target] : targets)
@@ -106,6 +114,10 @@ private slots:
         QVERIFY(WriteFileBytes(Data() + "Acme.pmt.lock", QByteArray()));
         QVERIFY(WriteFileBytes(Data() + "Old.pmt.del", "a deleted company"));
         QVERIFY(QDir().mkpath(Out() + "folder"));
+        QVERIFY(QDir().mkpath(Data() + "sub"));
+        QVERIFY(QFile::link(Data() + "sub", Out() + "dsub"));
+        QVERIFY(QFile::link("loop", Out() + "loop"));
+        QVERIFY(QFile::link(Data() + "Report.pdf", Out() + "dangling"));
         QVERIFY(QFile::link(Data() + "Acme.pmt", Out() + "store-link"));
         QCOMPARE(::link(QFile::encodeName(Data() + "Acme.pmt").constData(),
                         QFile::encodeName(Out() + "hard-link").constData()),
@@ -132,6 +144,102 @@ private slots:
             struct stat st = {};
             QVERIFY(::lstat(QFile::encodeName(Out() + "device").constData(), &st) == 0 && S_ISCHR(st.st_mode));
         }
+    }
+
+    // An output is written where the system puts it, which is where it was
+    // checked: through a linked folder, "../" leads into the folder the
+    // link points into.
+    void outputsLandWhereTheSystemPutsThem()
+    {
+        QVERIFY(QDir().mkpath(Data() + "sub"));
+        QVERIFY(QFile::link(Data() + "sub", Out() + "dsub"));
+        const ProgramRun run =
+            Formlark({"export-csv", "--company", "Acme", "--kind", "employees", Out() + "dsub/../Acme people.csv"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        QVERIFY(FileBytes(Data() + "Acme people.csv").contains("Ann"));
+        QVERIFY(!QFileInfo::exists(Out() + "Acme people.csv"));
+    }
+
+    // Every file made for the user takes the mode the umask gives; one that
+    // is replaced keeps its own.
+    void outputsTakeTheUmasksMode_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("umask");
+        QTest::addColumn<int>("existing"); // the mode of a file there before, or 0 for none
+        QTest::addColumn<int>("mode");
+        for (const char* command : {"print", "export-csv"}) {
+            QTest::addRow("%s, umask 022", command) << command << 022 << 0 << 0644;
+            QTest::addRow("%s, umask 077", command) << command << 077 << 0 << 0600;
+            QTest::addRow("%s, umask 002", command) << command << 002 << 0 << 0664;
+            QTest::addRow("%s over a file of 0640", command) << command << 022 << 0640 << 0640;
+        }
+    }
+
+    void outputsTakeTheUmasksMode()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, umask);
+        QFETCH(int, existing);
+        QFETCH(int, mode);
+        const QString target = Out() + "made";
+        if (existing != 0) {
+            QVERIFY(WriteFileBytes(target, "an older file"));
+            QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode_t(existing)), 0);
+        }
+        ProgramEnvironment environment;
+        environment.settingsFile = folders_->SettingsFile();
+        environment.programFolder = folders_->ProgramFolder();
+        environment.umask = umask;
+        const ProgramRun run = RunFormlark(
+            command == "print" ? QStringList{"print", "--company", "Acme", "--form", "w3", "--pdf", target}
+                               : QStringList{"export-csv", "--company", "Acme", "--kind", "employees", target},
+            environment);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        QCOMPARE(FileMode(target), mode);
+        QVERIFY(FileBytes(target) != "an older file");
+    }
+
+    // The program's own data folder holds the companies and can't be
+    // written: the commands that would write say so, naming the folder,
+    // instead of switching to a copy of the Sample Company elsewhere; the
+    // ones that only read go on.
+    void anUnwritableDataFolderIsSaid()
+    {
+        const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folders_->Path("xdg")));
+        QVERIFY(WriteFileBytes(Out() + "people.csv", "SSN,First Name,Last Name\n222-22-2222,Bo,Berg\n"));
+        const QByteArray acme = FileBytes(Data() + "Acme.pmt");
+        const QByteArray cedar = FileBytes(EarlierStoreFixture("Legacy Sample.pmt"));
+        QVERIFY(WriteFileBytes(Data() + "Cedar.pmt", cedar));
+        const QStringList before = FolderSnapshot(Data());
+        ProgramEnvironment environment;
+        environment.settingsFile = folders_->SettingsFile();
+        environment.programFolder = folders_->ProgramFolder();
+        environment.readOnlyFolder = Data();
+        const ProgramRun import =
+            RunFormlark({"import-csv", "--company", "Acme", "--kind", "employees", Out() + "people.csv"}, environment);
+        const ProgramRun convert = RunFormlark({"convert", "--company", "Cedar"}, environment);
+        const ProgramRun print = RunFormlark({"print", "--company", "Acme", "--form", "w3", "--pdf", Out() + "w3.pdf"},
+                                             environment);
+        if (xdg.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", xdg);
+        if (import.exitCode == kNoReadOnlyFolder)
+            QSKIP("no read-only folder can be had here (root without a mount namespace of its own)");
+        const QString said = "The data folder \"" + Data() + "\" can't be written";
+        QCOMPARE(import.exitCode, 1);
+        QVERIFY2(import.standardError.contains(said), qPrintable(import.standardError));
+        QCOMPARE(import.standardOutput, QString());
+        QCOMPARE(convert.exitCode, 1);
+        QVERIFY2(convert.standardError.contains(said), qPrintable(convert.standardError));
+        QVERIFY2(print.exitCode == 0, qPrintable(print.standardError));
+        QVERIFY(QFileInfo::exists(Out() + "w3.pdf"));
+        QCOMPARE(FolderSnapshot(Data()), before);
+        QCOMPARE(FileBytes(Data() + "Acme.pmt"), acme);
+        QCOMPARE(EmployeeCount(Data() + "Acme.pmt"), 1);
+        QVERIFY(!QFileInfo::exists(folders_->Path("xdg")));
     }
 
     // A device or a pipe as the CSV file or as the settings file: the

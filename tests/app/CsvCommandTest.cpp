@@ -223,6 +223,73 @@ private slots:
         QCOMPARE(FileBytes(store_), before);
     }
 
+    // Whatever file the command is given, it finishes within 1 GB: a list
+    // of people up to the bounds is read, one past them is refused with
+    // the bound named, and a message shows only the beginning of a long
+    // value.
+    void largeFilesStayWithinMemory_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("dryRun");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said"); // on stdout for 0, else on stderr
+        QTest::newRow("the most rows, every box, checked") << "wide" << true << 0 << "100000 to add, 0 to update";
+        QTest::newRow("the most rows, imported") << "narrow" << false << 0 << "100000 added, 0 updated";
+        QTest::newRow("1.37 million rows")
+            << "many" << true << 1 << "The file has more than 100,000 rows; at most 100,000 people are imported";
+        QTest::newRow("a value of 60 MB") << "one value" << true << 1 << "is longer than the 20 characters";
+        QTest::newRow("more than 64 MB") << "too large" << true << 1 << "is too large to be a list of people (more "
+                                                                         "than 64 MB)";
+    }
+
+    void largeFilesStayWithinMemory()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, dryRun);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        const QString path = folders_->Path("large.csv");
+        {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            const int rows = file == "many" ? 1370000 : file == "wide" || file == "narrow" ? 100000 : 0;
+            out.write(file == "wide" ? "SSN,First Name,Middle Initial,Last Name,Address 1,City,State,Zip,"
+                                       "Box 1 Wages,Box 2,Box 3,Box 4,Box 5,Box 6,Box 12a Code,Box 12a Amount,"
+                                       "Box 16 State Wages 1\n"
+                                     : "SSN,First Name,Last Name,Wages\n");
+            for (int i = 0; i < rows; ++i) {
+                // Numbers of their own: area 1 to 665, group 1 to 99, serial 1 to 99.
+                const QByteArray ssn = QStringLiteral("%1-%2-%3")
+                                           .arg(i / 9801 % 665 + 1, 3, 10, QChar(u'0'))
+                                           .arg(i / 99 % 99 + 1, 2, 10, QChar(u'0'))
+                                           .arg(i % 99 + 1 + i / (9801 * 665) * 100, 4, 10, QChar(u'0'))
+                                           .toLatin1();
+                out.write(file == "wide" ? ssn + ",Alexandrina,M,Brennan-Smithson,18 Harbor Lane Apt 12,Portland,OR,"
+                                                 "97201-1234,52400.00,6288.00,52400.00,3248.80,52400.00,759.80,D,"
+                                                 "3000.00,52400.00\n"
+                                         : ssn + ",Ann,Lee,100.00\n");
+            }
+            if (file == "one value")
+                out.write("123-45-6789,\"" + QByteArray(60 << 20, 'y') + "\",Lee,1\n");
+            if (file == "too large")
+                out.write(QByteArray((64 << 20) + 1, '\n'));
+        }
+        ProgramEnvironment environment;
+        environment.settingsFile = folders_->SettingsFile();
+        environment.programFolder = folders_->ProgramFolder();
+        environment.memoryLimit = qint64(1) << 30;
+        QStringList arguments{"import-csv", "--company", "Harbor Tools", "--kind", "employees", path};
+        if (dryRun)
+            arguments << "--dry-run";
+        const ProgramRun run = RunFormlark(arguments, environment, 240000);
+        QFile::remove(path);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2((exitCode == 0 ? run.standardOutput : run.standardError).contains(said),
+                 qPrintable(run.standardError.left(2000)));
+        for (const QString& line : run.standardError.split(u'\n'))
+            QVERIFY2(line.size() < 300, qPrintable(line.left(300)));
+    }
+
     void exportRefusesAFileItCannotWrite()
     {
         const ProgramRun run = Formlark({"export-csv", "--company", "Harbor Tools", "--kind", "employees",

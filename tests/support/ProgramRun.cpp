@@ -3,7 +3,14 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFolders.h"
 
+#include <QFile>
 #include <QProcess>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 QString FormlarkProgram()
 {
@@ -36,12 +43,36 @@ ProgramRun RunFormlark(const QStringList& arguments, const ProgramEnvironment& e
     process.setProcessEnvironment(env);
     if (!environment.workingFolder.isEmpty())
         process.setWorkingDirectory(environment.workingFolder);
-    if (environment.fileSizeLimit > 0)
-        process.setChildProcessModifier([limit = environment.fileSizeLimit, survive = environment.survivesFileSizeLimit] {
+    const bool asRoot = ::geteuid() == 0;
+    const QByteArray readOnly = QFile::encodeName(environment.readOnlyFolder);
+    QFile::Permissions permissions;
+    if (!readOnly.isEmpty() && !asRoot) {
+        permissions = QFile::permissions(environment.readOnlyFolder);
+        QFile::setPermissions(environment.readOnlyFolder, permissions & ~(QFile::WriteOwner | QFile::WriteUser
+                                                                           | QFile::WriteGroup | QFile::WriteOther));
+    }
+    process.setChildProcessModifier([limit = environment.fileSizeLimit, survive = environment.survivesFileSizeLimit,
+                                     mask = environment.umask, folder = asRoot ? readOnly : QByteArray(),
+                                     memory = environment.memoryLimit] {
+        if (limit > 0)
             LimitFileSize(limit, survive);
-        });
+        if (memory > 0) {
+            const rlimit data = {rlim_t(memory), rlim_t(memory)};
+            ::setrlimit(RLIMIT_DATA, &data);
+        }
+        if (mask >= 0)
+            ::umask(mode_t(mask));
+        if (!folder.isEmpty()
+            && (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+                || ::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) != 0
+                || ::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0))
+            ::_exit(kNoReadOnlyFolder);
+    });
     process.start(FormlarkProgram(), arguments);
-    if (!process.waitForFinished(timeoutMs)) {
+    const bool finished = process.waitForFinished(timeoutMs);
+    if (!readOnly.isEmpty() && !asRoot)
+        QFile::setPermissions(environment.readOnlyFolder, permissions);
+    if (!finished) {
         process.kill();
         process.waitForFinished();
         return {};

@@ -26,7 +26,19 @@ struct ProgramEnvironment {
     // than "offscreen" is named with no display to reach (as on a server
     // whose environment names "xcb").
     QString platform = QStringLiteral("offscreen");
+    // The umask the program runs under (-1: the test's own).
+    int umask = -1;
+    // The most memory (the data segment and private mappings, in bytes) the
+    // program may take (0: no limit); past it an allocation fails.
+    qint64 memoryLimit = 0;
+    // A folder the program can't write (empty: none): its permissions taken
+    // away for the run, or, for root (whom permissions don't stop), a
+    // read-only mount of it in a mount namespace of the program's own. Where
+    // neither can be had, the run's exitCode is kNoReadOnlyFolder.
+    QString readOnlyFolder;
 };
+
+inline constexpr int kNoReadOnlyFolder = 125;
 
 class TestFolders;
 

@@ -32,3 +32,7 @@ QStringList FolderSnapshot(const QString& folder);
 // `bytes` (false when it can't be).
 QByteArray FileBytes(const QString& path);
 bool WriteFileBytes(const QString& path, const QByteArray& bytes);
+
+// The permission bits of the file at `path` (0644, ...), -1 when there is
+// none.
+int FileMode(const QString& path);

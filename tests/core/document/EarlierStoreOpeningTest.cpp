@@ -99,22 +99,70 @@ private slots:
         QVERIFY(s.doc.CanWrite());
     }
 
-    // A store that can't be converted is refused with the reason, and the
-    // open company stays open.
-    void aStoreLeftInTheMiddleOfAChangeIsNotOpened()
+    // A store that can't be converted is refused with the reason before
+    // anything is asked, and the open company stays open.
+    void aStoreThatCantBeConvertedIsRefusedFirst_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("left in the middle of a change")
+            << Sample() << QByteArray(2000, '\x11')
+            << "was being changed when the earlier edition stopped; open it once in that edition, or restore a backup";
+        QTest::newRow("cut short") << Sample().left(5 * 1024 + 100) << QByteArray()
+                                   << "can't be read: it is damaged (its size is not a whole number of pages";
+    }
+
+    void aStoreThatCantBeConvertedIsRefusedFirst()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, journal);
+        QFETCH(QString, told);
         Setup s;
-        QVERIFY(WriteFileBytes(s.cedar + "-journal", QByteArray(2000, '\x11')));
+        QVERIFY(WriteFileBytes(s.cedar, bytes));
+        if (!journal.isEmpty())
+            QVERIFY(WriteFileBytes(s.cedar + "-journal", journal));
         const QStringList before = FolderSnapshot(s.folders.DataFolder());
         s.dialogs.selectName = "Cedar";
         s.doc.OnOpenCompany(s.dialogs);
-        // Refused with the reason before anyone is asked to convert it.
-        QCOMPARE(s.prompt.asked.size(), 1);
-        QVERIFY2(s.prompt.asked[0].endsWith("was being changed when the earlier edition stopped; open it once in "
-                                            "that edition, or restore a backup"),
-                 qPrintable(s.prompt.asked[0]));
+        QCOMPARE(s.prompt.asked.size(), 1); // no question before it
+        QVERIFY2(s.prompt.asked[0].contains(told), qPrintable(s.prompt.asked[0]));
+        QCOMPARE(s.prompt.icons.first(), PromptIcon::Stop);
         QCOMPARE(FolderSnapshot(s.folders.DataFolder()), before);
         QCOMPARE(s.doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+    }
+
+    // A store of the data folder that can't be read is said to be what it
+    // is, not only that it "may be damaged".
+    void anUnreadableStoreIsSaidWhatItIs_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("empty") << QByteArray() << "could not be read: it is empty (0 bytes).";
+        QTest::newRow("a text file") << QByteArray("Name,Wages\nAnn,10\n")
+                                     << "could not be read: it is a text file, not a company file.";
+        QTest::newRow("only its header")
+            << QByteArray("** This is a Wagesparrow Database file version 1.0 **\0\0\0\x28\x75\xE3\xDA", 60)
+                   + QByteArray(4036, '\0')
+            << "could not be read: only its header is left";
+    }
+
+    void anUnreadableStoreIsSaidWhatItIs()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, told);
+        Setup s;
+        const QString broken = s.folders.DataFolder() + "Broken.pmt";
+        QVERIFY(WriteFileBytes(broken, bytes));
+        QVERIFY(WriteFileBytes(broken + "-journal", QByteArray(700, '\x42')));
+        s.dialogs.selectName = "Broken";
+        s.doc.OnOpenCompany(s.dialogs);
+        QVERIFY(!s.prompt.asked.isEmpty());
+        QVERIFY2(s.prompt.asked.front().startsWith("The company file \"" + QDir::toNativeSeparators(broken) + "\" "),
+                 qPrintable(s.prompt.asked.front()));
+        QVERIFY2(s.prompt.asked.front().contains(told), qPrintable(s.prompt.asked.front()));
+        QCOMPARE(FileBytes(broken), bytes);
+        QCOMPARE(FileBytes(broken + "-journal"), QByteArray(700, '\x42'));
     }
 
     void newCompanyOfAnEarlierStoresNameOffersToConvertIt()
@@ -236,11 +284,14 @@ private slots:
         QTest::newRow("earlier store, No") << Sample() << QByteArray() << int(PromptAnswer::No) << QString();
         QTest::newRow("earlier store, damaged") << Sample().left(5000) << QByteArray() << int(PromptAnswer::Yes)
                                                 << "can't be read: it is damaged";
+        QTest::newRow("earlier store, left in the middle of a change")
+            << Sample() << QByteArray(600, '\x01') << int(PromptAnswer::Yes)
+            << "was being changed when the earlier edition stopped";
         QTest::newRow("this edition's store in the middle of a change")
             << QByteArray() << QByteArray(600, '\x01') << int(PromptAnswer::Yes)
             << "was being changed when a program stopped";
         QTest::newRow("not a store") << QByteArray("Name,Wages\n") << QByteArray() << int(PromptAnswer::Yes)
-                                     << "is not a Formlark company file";
+                                     << "can't be opened: it is a text file, not a company file.";
     }
 
     void refusedFilesChangeNothing()
@@ -263,8 +314,12 @@ private slots:
         s.prompt.Then(PromptAnswer(answer));
 
         s.doc.OnOpenFile(file, s.dialogs);
-        if (!told.isEmpty())
+        if (!told.isEmpty()) {
             QVERIFY2(s.prompt.asked.last().contains(told), qPrintable(s.prompt.asked.join('\n')));
+            // Said before anything is asked: no question to convert what
+            // can't be converted.
+            QCOMPARE(s.prompt.asked.size(), 1);
+        }
         QCOMPARE(FolderSnapshot(elsewhere.path()), outside);
         QCOMPARE(FolderSnapshot(s.folders.DataFolder()), inside);
         QCOMPARE(s.doc.CurrentCompanyName, QStringLiteral("Sample Company"));

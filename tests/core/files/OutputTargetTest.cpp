@@ -42,12 +42,24 @@ private slots:
         QTest::newRow("a socket") << "@out/socket" << "is a socket, not a regular file";
         QTest::newRow("a device") << "/dev/null" << "is a device, not a regular file";
         QTest::newRow("a link to a device") << "@out/device-link" << "is a device";
+        // The system follows a link of the folder before it takes a ".."
+        // after it: "dsub/.." is the data folder, whatever the text says.
+        QTest::newRow("a store's name through a linked folder") << "@out/dsub/../Ghost.pmt" << company;
+        QTest::newRow("the lock through a linked folder") << "@out/dsub/../Acme.pmt.lock" << "(the lock of";
+        QTest::newRow("a link through a linked folder") << "@out/via-dsub.pdf" << company;
+        QTest::newRow("links in a circle") << "@out/loop-a" << "is a symbolic link that leads in a circle";
+        QTest::newRow("a folder of links in a circle") << "@out/loop-a/forms.pdf" << "leads in a circle";
+        QTest::newRow("a link to no file yet in the data folder")
+            << "@out/dangling.pdf" << "is a link to \"Report.pdf\", which is no file yet, in the data folder";
 
         QTest::newRow("a new file") << "@out/forms.pdf" << "";
         QTest::newRow("a file written before") << "@out/old.pdf" << "";
         QTest::newRow("a PDF in the data folder") << "@data/Acme forms.pdf" << "";
         QTest::newRow("a name with the extension inside") << "@data/Acme.pmt.pdf" << "";
         QTest::newRow("a number after another name") << "@data/Acme.pmt.2004-2" << "";
+        QTest::newRow("a PDF beside the linked folder") << "@out/dsub/../Acme forms.pdf" << "";
+        QTest::newRow("by text only through a linked folder") << "@out/dsub/../../out/Acme.pmt" << "";
+        QTest::newRow("a link to no file yet elsewhere") << "@out/dangling-out.pdf" << "";
     }
 
     void targets()
@@ -65,6 +77,13 @@ private slots:
         QVERIFY(QFile::link(data + "Acme.pmt", out + "store-link.pdf"));
         QVERIFY(QFile::link(data + "Gone.pmt-journal", out + "journal-link.pdf"));
         QVERIFY(QFile::link("/dev/null", out + "device-link"));
+        QVERIFY(QDir().mkpath(data + "sub"));
+        QVERIFY(QFile::link(data + "sub", out + "dsub"));
+        QVERIFY(QFile::link("dsub/../Acme.pmt", out + "via-dsub.pdf"));
+        QVERIFY(QFile::link("loop-b", out + "loop-a"));
+        QVERIFY(QFile::link("loop-a", out + "loop-b"));
+        QVERIFY(QFile::link(data + "Report.pdf", out + "dangling.pdf"));
+        QVERIFY(QFile::link(out + "later.pdf", out + "dangling-out.pdf"));
         QCOMPARE(::link(QFile::encodeName(data + "Acme.pmt").constData(),
                         QFile::encodeName(out + "hard-link.pdf").constData()),
                  0);
@@ -87,6 +106,35 @@ private slots:
             QVERIFY2(said.contains(refusal), qPrintable(said));
             QVERIFY2(said.startsWith("The file \"" + QDir::toNativeSeparators(target) + "\""), qPrintable(said));
         }
+    }
+
+    // What is written lands where the check looked: the path the system
+    // resolves, links and all.
+    void writesLandWhereTheSystemPutsThem_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("landing");
+        QTest::newRow("a plain name") << "@out/forms.pdf" << "@out/forms.pdf";
+        QTest::newRow("\"..\" after a linked folder") << "@out/dsub/../forms.pdf" << "@data/forms.pdf";
+        QTest::newRow("a link to a file") << "@out/link.pdf" << "@data/sub/forms.pdf";
+        QTest::newRow("a relative link through a linked folder") << "@out/rel.pdf" << "@data/forms.pdf";
+        QTest::newRow("a missing folder") << "@out/none/../forms.pdf" << "@out/none/../forms.pdf";
+    }
+
+    void writesLandWhereTheSystemPutsThem()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, landing);
+        TestFolders folders;
+        const QString data = QFileInfo(folders.DataFolder()).canonicalFilePath() + u'/';
+        const QString out = QFileInfo(folders.Path("")).canonicalFilePath() + "/out/";
+        QVERIFY(QDir().mkpath(out) && QDir().mkpath(data + "sub"));
+        QVERIFY(QFile::link(data + "sub", out + "dsub"));
+        QVERIFY(QFile::link(data + "sub/forms.pdf", out + "link.pdf"));
+        QVERIFY(QFile::link("dsub/../forms.pdf", out + "rel.pdf"));
+        target.replace("@data/", data).replace("@out/", out);
+        landing.replace("@data/", data).replace("@out/", out);
+        QCOMPARE(OutputTargetPath(target), landing);
     }
 };
 

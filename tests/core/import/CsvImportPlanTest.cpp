@@ -212,6 +212,18 @@ private slots:
                                                   << QString::fromUtf8(kNotKindOfPayer)
                                                          .arg("944", "941, CT-1, Military, Hshld. emp., 943, Medicare "
                                                                      "govt. emp., Third-party sick pay");
+        // A message shows the beginning of a long value, never the value
+        // whole (a whole file read as one value, say).
+        const QString longName = QString(u'y').repeated(5 << 20);
+        const QString shown = QString(u'y').repeated(kShownCsvValueLength) + QChar(0x2026);
+        QTest::newRow("a very long text") << R::Text << 20 << longName << ""
+                                          << QString::fromUtf8(kTooLong).arg(shown).arg(20);
+        QTest::newRow("a very long amount") << R::Amount << 0 << QString(u'9').repeated(1 << 20) << ""
+                                            << Message(kAmountTooLarge, QString(u'9').repeated(kShownCsvValueLength)
+                                                                            + QChar(0x2026));
+        QTest::newRow("a long value at the length shown")
+            << R::State << 0 << QString(u'z').repeated(kShownCsvValueLength) << ""
+            << Message(kNotState, QString(u'z').repeated(kShownCsvValueLength));
     }
 
     void valuesAreCheckedAsTheirBoxesCheckThem()
@@ -328,6 +340,21 @@ private slots:
         QCOMPARE(plan.Adds(), 1);
         QCOMPARE(Problems(plan.Rows()[1]),
                  QStringList{"3:-1 " + QString::fromUtf8(CsvPlanMessages::kExtraValues).arg(4).arg(3)});
+    }
+
+    // A header of a long name is shown cut in the line of a problem and in
+    // the columns left out.
+    void longHeadersAreShownCut()
+    {
+        const QByteArray name = QByteArray("Notes ").repeated(100000);
+        const CsvTable table = Table("SSN,First Name,Last Name,Zip," + name + "\n123-45-6789,Ann,Lee,x,y\n");
+        const std::vector<int> mapping = MatchCsvHeader(PeopleKind::Employees, table.header);
+        const QStringList unmapped = UnmappedColumns(table.header, mapping);
+        QCOMPARE(unmapped.size(), qsizetype(1));
+        QCOMPARE(unmapped.front(), ShownCsvValue(QString::fromLatin1(name)));
+        QVERIFY(unmapped.front().size() <= kShownCsvValueLength + 1);
+        CsvProblem problem{2, 4, QStringLiteral("a problem")};
+        QVERIFY(DescribeCsvProblem(problem, table.header).size() < 120);
     }
 
     // The sample files the README and the help page show import as they are.

@@ -10,7 +10,10 @@ namespace {
 
 Records RowsOf(const CsvTable& table)
 {
-    return Records(table.rows.begin(), table.rows.end());
+    Records rows;
+    for (const CsvRow& row : table.rows)
+        rows << row.Values();
+    return rows;
 }
 
 } // namespace
@@ -85,6 +88,18 @@ private slots:
         QTest::newRow("UTF-16") << QByteArray("\xFF\xFE" "A\0,\0B\0\n\0", 10) << "The file is not a CSV text file"
                                 << 0;
         QTest::newRow("empty") << QByteArray("\r\n\r\n") << "The file is empty" << 0;
+        // A list of people has bounds; a file past them is refused as the
+        // parse meets the first row or column too many, not after it was
+        // all held in memory.
+        QTest::newRow("one row more than a file may hold")
+            << QByteArray("SSN,Name\n") + QByteArray("1,A\n").repeated(kMaxCsvRows + 1)
+            << "The file has more than 100,000 rows; at most 100,000 people are imported from one file"
+            << kMaxCsvRows + 2;
+        QTest::newRow("one column more than a header may have")
+            << QByteArray("SSN") + QByteArray(",C").repeated(kMaxCsvColumns) + "\n1\n"
+            << "The header line has more than 1,000 columns" << 1;
+        QTest::newRow("a header of columns without end")
+            << QByteArray(",").repeated(4 << 20) << "The header line has more than 1,000 columns" << 1;
     }
 
     void refusesWhatIsNoTable()
@@ -95,6 +110,29 @@ private slots:
         QVERIFY(!table.Readable());
         QVERIFY2(table.error.startsWith(error), qPrintable(table.error));
         QTEST(table.errorLine, "line");
+    }
+
+    // Up to the bounds everything is read; a row may have more values than
+    // its header (the import says so), kept without a cost per value.
+    void readsUpToItsBounds()
+    {
+        const CsvTable most = ReadCsvTable(QByteArray("SSN") + QByteArray(",C").repeated(kMaxCsvColumns - 1) + "\n"
+                                           + QByteArray("1,2\n").repeated(kMaxCsvRows));
+        QVERIFY2(most.Readable(), qPrintable(most.error));
+        QCOMPARE(most.header.size(), qsizetype(kMaxCsvColumns));
+        QCOMPARE(most.rows.size(), size_t(kMaxCsvRows));
+        QCOMPARE(most.lines.back(), kMaxCsvRows + 1);
+
+        const CsvTable wide = ReadCsvTable("A,B\n1,2,, ,x\n3,4,,\n");
+        QCOMPARE(wide.rows.size(), size_t(2));
+        const CsvRow& row = wide.rows.front();
+        QCOMPARE(row.size(), qsizetype(5));
+        QCOMPARE(row.Values(2), QStringList({"1", "2"}));
+        QCOMPARE(row.Values(), QStringList({"1", "2", "", " ", "x"}));
+        QVERIFY(row.AnyValueFrom(2));
+        QVERIFY(!row.AnyValueFrom(5));
+        QVERIFY(!wide.rows.back().AnyValueFrom(2)); // empty values only
+        QCOMPARE(wide.rows.back().size(), qsizetype(4));
     }
 
     void writtenRecordsReadBackTheSame()

@@ -2,7 +2,9 @@
 // files that do not carry it, and the schema a new store gets.
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
+#include "core/store/StoreFileKind.h"
 #include "core/store/StoreFileVfs.h"
+#include "core/store/StoreLeftovers.h"
 #include "core/document/CompanyFiles.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFolders.h"
@@ -16,6 +18,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -86,9 +89,14 @@ private slots:
         sqlite3_close(db);
     }
 
-    void foreignFilesAreRefused_data()
+    // What is not a whole store of this edition never reaches the engine:
+    // it would take the journal beside it for its own, and delete it (beside
+    // an empty file or a header alone) or play it back into the file. Each
+    // is refused with what it is, and neither file is touched.
+    void filesThatAreNoStoreAreNeverOpened_data()
     {
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("said");
         const QByteArray good = StoreFileHeader();
         QByteArray otherText = good;
         otherText[3] = 'X';
@@ -96,32 +104,63 @@ private slots:
         otherMagic[59] = '\x00';
         QByteArray stockEngine("SQLite format 3\0", 16);
         stockEngine.append(QByteArray(4080, '\0'));
-        QTest::newRow("stock engine file") << stockEngine;
-        QTest::newRow("header text differs") << (otherText + QByteArray(8192, '\0'));
-        QTest::newRow("magic number differs") << (otherMagic + QByteArray(8192, '\0'));
-        QTest::newRow("shorter than the header") << QByteArray("** This is");
-        QTest::newRow("text file") << QByteArray("Dear Sir,\nplease find attached\n").repeated(300);
+        QTest::newRow("stock engine file") << stockEngine << "it is a database of another program, not a company file";
+        QTest::newRow("header text differs")
+            << (otherText + QByteArray(8192, '\0'))
+            << "it is not a company file: it does not start with a company file's header";
+        QTest::newRow("magic number differs")
+            << (otherMagic + QByteArray(8192, '\0'))
+            << "its header is damaged: it starts with a company file's header text, but the magic number after it is "
+               "wrong";
+        QTest::newRow("only the header") << (good + QByteArray(kStoreImageOffset - kStoreHeaderSize, '\0'))
+                                         << "only its header is left: the company's data behind it is missing";
+        QTest::newRow("a 48-byte header") << good.left(48)
+                                          << "it holds only the first 48 bytes of a company file's header of 60 bytes";
+        QTest::newRow("shorter than the header") << QByteArray("** This is") << "the first 10 bytes";
+        QTest::newRow("empty") << QByteArray() << "it is empty (0 bytes)";
+        QTest::newRow("text file") << QByteArray("Dear Sir,\nplease find attached\n").repeated(300)
+                                   << "it is a text file, not a company file";
+        QTest::newRow("a PDF") << QByteArray("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n") << "it is a PDF document";
+        QTest::newRow("binary") << QByteArray("\x01\x02\x03\xFF", 4).repeated(100)
+                                << "it is not a company file: it does not start with a company file's header";
     }
 
-    void foreignFilesAreRefused()
+    void filesThatAreNoStoreAreNeverOpened()
     {
         QFETCH(QByteArray, content);
+        QFETCH(QString, said);
         QTemporaryDir dir;
         const QString path = dir.filePath("Foreign.pmt");
+        const QString journal = path + "-journal";
+        // A journal of this engine's own format, with a change to roll back.
+        const QByteArray hot = QByteArray("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7\x00\x00\x00\x01", 12)
+            + QByteArray(2000, '\x5a');
         QVERIFY(WriteFileBytes(path, content));
+        QVERIFY(WriteFileBytes(journal, hot));
+        QVERIFY2(StoreFileProblem(path).contains(said), qPrintable(StoreFileProblem(path)));
 
         CompanyStore store;
-        QCOMPARE(store.Open(path), 0);
-        // Every statement fails as on a damaged store; writing ones too.
-        QCOMPARE(store.SelectCompany(), CompanyStore::kCorrupt);
-        QCOMPARE(store.CreateCompanyTable(), CompanyStore::kCorrupt);
-        QCOMPARE(store.InsertEmployee(EmployeeRecord{}, 1), CompanyStore::kCorrupt);
+        QCOMPARE(store.OpenExisting(path), CompanyStore::kError);
+        QCOMPARE(store.LastFailure(), StoreFileProblem(path));
+        if (!content.isEmpty()) // an empty file is where a new store may be made
+            QCOMPARE(store.Open(path), CompanyStore::kError);
+        CompanyData data;
+        QCOMPARE(LoadCompany(store, path, data), CompanyStore::kError);
+        const CompanyFileRead read = ReadCompanyFile(path, data);
+        QVERIFY(!read.read);
+        QCOMPARE(read.problem, StoreFileProblem(path));
+        QVERIFY(!IsOwnFormatStore(path));
         store.Close();
 
-        CompanyData data;
-        QVERIFY(LoadCompany(store, path, data) != 0);
-        store.Close();
-        QCOMPARE(FileBytes(path), content); // never touched
+        // The engine itself is refused the file, should it ever be asked.
+        RegisterStoreVfs();
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, kStoreVfsName),
+                 SQLITE_CANTOPEN);
+        sqlite3_close(db);
+
+        QCOMPARE(FileBytes(path), content);
+        QCOMPARE(FileBytes(journal), hot);
     }
 
     void schemaAsTheEngineReadsItBack()
@@ -302,6 +341,37 @@ private slots:
         CompanyData read;
         QCOMPARE(LoadCompany(store, path, read), 0);
         QCOMPARE(read.employees.size(), size_t(300));
+    }
+
+    // A new store is the user's file like any other: the umask alone gives
+    // its mode (the engine would make it 0644 whatever the umask).
+    void aNewStoreTakesTheUmasksMode_data()
+    {
+        QTest::addColumn<int>("umask");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("022") << 022 << 0644;
+        QTest::newRow("077") << 077 << 0600;
+        QTest::newRow("002") << 002 << 0664;
+    }
+
+    void aNewStoreTakesTheUmasksMode()
+    {
+        QFETCH(int, umask);
+        QFETCH(int, mode);
+        TestFolders folders;
+        const QString path = folders.DataFolder() + "Mode Co.pmt";
+        CompanyData data;
+        data.company.EmployerName = "Mode Co";
+        const mode_t saved = ::umask(mode_t(umask));
+        const bool written = WriteCompanyStore(path, data);
+        CompanyStore store;
+        const int created = CreateCompanyStore(store, folders.DataFolder() + "Created.pmt");
+        store.Close();
+        ::umask(saved);
+        QVERIFY(written);
+        QCOMPARE(created, 0);
+        for (const char* name : {"Mode Co.pmt", "Created.pmt"})
+            QCOMPARE(FileMode(folders.DataFolder() + name), mode);
     }
 
     void missingStoreIsNotCreatedByALoad()
