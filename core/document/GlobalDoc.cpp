@@ -705,6 +705,16 @@ bool CGlobalDoc::OpenStore(const QString& path)
 // How many values a question lists that a conversion can't keep exactly.
 constexpr int kChangesListed = 12;
 
+bool CGlobalDoc::EarlierStoreConvertible(const QString& path)
+{
+    StoredValueChanges changes;
+    QString problem;
+    if (PreviewConversion(path, changes, &problem))
+        return true;
+    AppPrompt().Tell(problem, PromptIcon::Stop);
+    return false;
+}
+
 CGlobalDoc::Conversion CGlobalDoc::OfferConversion(const QString& path)
 {
     if (StoreFileKindOf(path) != StoreFileKind::Earlier)

@@ -76,12 +76,13 @@ CompanySetupImport ReadCompanySetupCsv(const CsvTable& table, const CompanyRecor
         result.problems.push_back({table.headerLine, -1, QLatin1String(kNoValues)});
         return result;
     }
-    const QStringList& cells = table.rows.front();
+    const CsvRow& row = table.rows.front();
+    const QStringList cells = row.Values(table.header.size());
     const int line = table.lines.front();
-    if (cells.size() > table.header.size())
+    if (row.AnyValueFrom(table.header.size()))
         result.problems.push_back({line, -1,
                                    QString::fromUtf8(CsvPlanMessages::kExtraValues)
-                                       .arg(cells.size())
+                                       .arg(row.size())
                                        .arg(table.header.size())});
     for (int c = 0; c < int(boxes.size()) && c < cells.size(); ++c) {
         const CompanyBox* box = boxes[size_t(c)];

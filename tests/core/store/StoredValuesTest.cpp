@@ -137,7 +137,7 @@ private slots:
         const QString path = folders.DataFolder() + "Sample.pmt";
         QVERIFY(QFile::copy(EarlierStoreFixture("Legacy Sample.pmt"), path));
         StoredValueChanges changes;
-        QVERIFY(ConvertEarlierStore(path, path + ".2005", nullptr, &changes));
+        QVERIFY(ConvertEarlierStore(path, path + ".2005", nullptr, nullptr, &changes));
         CompanyData converted;
         CompanyStore store;
         QCOMPARE(LoadCompany(store, path, converted), 0);
