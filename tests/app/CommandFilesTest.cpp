@@ -318,5 +318,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CommandFilesTest)
+FORMLARK_TEST_GUILESS_MAIN(CommandFilesTest)
 #include "CommandFilesTest.moc"

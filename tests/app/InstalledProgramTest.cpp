@@ -337,5 +337,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(InstalledProgramTest)
+FORMLARK_TEST_GUILESS_MAIN(InstalledProgramTest)
 #include "InstalledProgramTest.moc"

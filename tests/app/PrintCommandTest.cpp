@@ -334,5 +334,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PrintCommandTest)
+FORMLARK_TEST_GUILESS_MAIN(PrintCommandTest)
 #include "PrintCommandTest.moc"

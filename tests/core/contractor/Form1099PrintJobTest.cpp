@@ -366,5 +366,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(Form1099PrintJobTest)
+FORMLARK_TEST_GUILESS_MAIN(Form1099PrintJobTest)
 #include "Form1099PrintJobTest.moc"

@@ -80,5 +80,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PrintAlignmentTest)
+FORMLARK_TEST_GUILESS_MAIN(PrintAlignmentTest)
 #include "PrintAlignmentTest.moc"

@@ -524,5 +524,5 @@ void OutBarCtrlTest::selectedItemIsNudged()
     QCOMPARE(bar->SelectedItemOffset(), QPoint(0, 0));
 }
 
-QTEST_MAIN(OutBarCtrlTest)
+FORMLARK_TEST_MAIN(OutBarCtrlTest)
 #include "OutBarCtrlTest.moc"

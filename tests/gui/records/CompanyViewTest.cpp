@@ -447,5 +447,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CompanyViewTest)
+FORMLARK_TEST_MAIN(CompanyViewTest)
 #include "CompanyViewTest.moc"

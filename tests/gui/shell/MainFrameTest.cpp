@@ -602,5 +602,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainFrameTest)
+FORMLARK_TEST_MAIN(MainFrameTest)
 #include "MainFrameTest.moc"

@@ -928,5 +928,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(W2ScreenTest)
+FORMLARK_TEST_MAIN(W2ScreenTest)
 #include "W2ScreenTest.moc"
