@@ -1,12 +1,21 @@
 #include "bench/BenchCompany.h"
 
 #include <algorithm>
+#include <cstring>
 
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+bool SmallRun(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--small") == 0)
+            return true;
+    return false;
 }
 
 CompanyData LargeCompany(int n, int contractors)

@@ -19,11 +19,14 @@
 
 int main(int argc, char** argv)
 {
+    const bool small = SmallRun(argc, argv);
+    const std::vector<int> sizes = small ? std::vector<int>{50} : std::vector<int>{2500, 10000};
+    const int runs = small ? 1 : 7;
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     SetSettingsFile(dir.filePath("settings.ini"));
     std::printf("company size      file (KiB)   read median (ms)   convert median (ms)\n");
-    for (int n : {2500, 10000}) {
+    for (int n : sizes) {
         const QByteArray bytes = EarlierStoreOf(LargeCompany(n, n));
         const QString original = dir.filePath(QStringLiteral("Earlier%1.pmt").arg(n));
         QFile file(original);
@@ -33,7 +36,7 @@ int main(int argc, char** argv)
 
         std::vector<double> reads;
         std::vector<double> conversions;
-        for (int run = 0; run < 7; ++run) {
+        for (int run = 0; run < runs; ++run) {
             CompanyData data;
             QElapsedTimer timer;
             timer.start();

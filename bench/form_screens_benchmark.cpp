@@ -27,9 +27,6 @@
 
 namespace {
 
-constexpr int kEmployees = 10000;
-constexpr int kContractors = 10000;
-
 // Answers every question with Yes, as a user saving their changes does.
 class YesPrompt : public Prompt {
 public:
@@ -41,6 +38,15 @@ public:
     int asked = 0;
 };
 
+
+// The company's size and the runs of each timing: 10,000 employees and
+// 10,000 contractors, or a small run.
+struct Sizes {
+    int employees = 10000;
+    int contractors = 10000;
+    int runs = 25;
+    int nexts = 101;
+};
 
 // Runs `prepare` (untimed) and `step` (timed) `runs` times; the median.
 double Time(int runs, const std::function<void()>& prepare, const std::function<void()>& step)
@@ -66,18 +72,18 @@ struct ScreenTimes {
 // A form screen (navigation index `screen`) brought up from the screen of
 // `from`, Next through the owners in the list's order, and Save of the
 // form with `box` typed anew (dollars from `dollars` on), answered Yes.
-ScreenTimes TimeFormScreen(CMainFrame& frame, int screen, int from, CFormEntryView& view, QLineEdit* box,
-                           int dollars)
+ScreenTimes TimeFormScreen(const Sizes& sizes, CMainFrame& frame, int screen, int from, CFormEntryView& view,
+                           QLineEdit* box, int dollars)
 {
     ScreenTimes times;
     times.up = Time(
-        25, [&] { frame.Navigate(1, from); }, [&] { frame.Navigate(1, screen); });
+        sizes.runs, [&] { frame.Navigate(1, from); }, [&] { frame.Navigate(1, screen); });
     frame.Navigate(1, screen);
     times.next = Time(
-        101, [] {}, [&] { view.OnNext(); });
+        sizes.nexts, [] {}, [&] { view.OnNext(); });
     int cents = 0;
     times.save = Time(
-        25,
+        sizes.runs,
         [&] {
             box->setText(QStringLiteral("%1.%2").arg(dollars + cents / 100).arg(cents % 100, 2, 10, QChar('0')));
             ++cents;
@@ -90,6 +96,7 @@ ScreenTimes TimeFormScreen(CMainFrame& frame, int screen, int from, CFormEntryVi
 
 int main(int argc, char** argv)
 {
+    const Sizes sizes = SmallRun(argc, argv) ? Sizes{50, 50, 3, 3} : Sizes{};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -99,7 +106,7 @@ int main(int argc, char** argv)
     SetAppPrompt(&prompt);
 
     const QString path = dir.filePath("Benchmark Company.pmt");
-    if (!WriteCompanyStore(path, LargeCompany(kEmployees, kContractors))) {
+    if (!WriteCompanyStore(path, LargeCompany(sizes.employees, sizes.contractors))) {
         std::fprintf(stderr, "could not write the company\n");
         return 1;
     }
@@ -123,31 +130,31 @@ int main(int argc, char** argv)
     // The W-2 screen coming from the W-3 screen, the 1099-MISC screen from
     // the 1096 screen; box 1 typed anew before each Save.
     auto* w2 = static_cast<CW2View*>(frame.View(Screen::W2));
-    const ScreenTimes w2Times = TimeFormScreen(frame, 3, 4, *w2, w2->Box("Wages"), 50000);
+    const ScreenTimes w2Times = TimeFormScreen(sizes, frame, 3, 4, *w2, w2->Box("Wages"), 50000);
     auto* w3 = static_cast<CW3View*>(frame.View(Screen::W3));
     const double w3Totals = Time(
-        25, [] {}, [&] { w3->RefreshFromDocument(document); });
+        sizes.runs, [] {}, [&] { w3->RefreshFromDocument(document); });
     const double refreshAll = Time(
-        25, [] {}, [&] { document.RefreshViews(); });
+        sizes.runs, [] {}, [&] { document.RefreshViews(); });
 
     auto* form1099 = static_cast<C1099View*>(frame.View(Screen::Form1099));
-    const ScreenTimes form1099Times = TimeFormScreen(frame, 5, 6, *form1099, form1099->Box("Rents"), 700);
+    const ScreenTimes form1099Times = TimeFormScreen(sizes, frame, 5, 6, *form1099, form1099->Box("Rents"), 700);
     auto* form1096 = static_cast<C1096View*>(frame.View(Screen::Form1096));
     const double form1096Totals = Time(
-        25, [] {}, [&] { form1096->RefreshFromDocument(document); });
+        sizes.runs, [] {}, [&] { form1096->RefreshFromDocument(document); });
     // The store write alone: the form through the document, no screen.
     const int contractorId = form1099->Cursor().OwnerId();
     Form1099Record changed = document.Forms1099()[size_t(form1099->Cursor().FormIndex())];
     int royalties = 0;
     const double write1099 = Time(
-        25, [&] { changed.Royalities = QStringLiteral("%1.00").arg(++royalties); },
+        sizes.runs, [&] { changed.Royalities = QStringLiteral("%1.00").arg(++royalties); },
         [&] { document.Editor().Save1099(contractorId, changed); });
 
     const bool saved = document.Modified() == 0 && w2->Box("Wages")->text().startsWith(QLatin1String("50"))
                        && form1099->Box("Rents")->text().startsWith(QLatin1String("70"));
     std::printf("company of %d employees, each with a W-2, and %d contractors, each with a 1099-MISC "
                 "(medians, ms)\n",
-                kEmployees, kContractors);
+                sizes.employees, sizes.contractors);
     std::printf("  first refresh of every screen       %8.2f (once)\n", firstRefresh);
     std::printf("  W-2 screen brought up               %8.2f\n", w2Times.up);
     std::printf("  Next                                %8.2f\n", w2Times.next);

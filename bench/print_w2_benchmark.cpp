@@ -3,7 +3,9 @@
 // times, and prints the medians of sheets per second and bytes per sheet,
 // and how long the check of where the values land takes.
 //
-//   print_w2_benchmark [--employees N] [--runs R] [--paper copy|preprinted|laser]
+//   print_w2_benchmark [--employees N] [--runs R] [--paper copy|preprinted|laser] [--small]
+//
+// --small: 20 employees, one run (unless given otherwise).
 //
 // The pictures come from the program folder of the build (build/bin); when
 // they are not there, a stand-in picture of similar weight is drawn.
@@ -132,10 +134,12 @@ int main(int argc, char** argv)
     PrepareHeadlessGui();
     QGuiApplication app(argc, argv);
 
-    int employeeCount = 10000;
-    int runs = 3;
+    const bool small = SmallRun(argc, argv);
+    int employeeCount = small ? 20 : 10000;
+    int runs = small ? 1 : 3;
     QString paper = QStringLiteral("copy");
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    args.removeAll(QStringLiteral("--small"));
     for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
         if (args[i] == QLatin1String("--employees"))
             employeeCount = std::max(1, args[i + 1].toInt());

@@ -16,11 +16,15 @@
 
 int main(int argc, char** argv)
 {
+    const bool small = SmallRun(argc, argv);
+    const std::vector<int> sizes = small ? std::vector<int>{50} : std::vector<int>{2500, 5000, 10000};
+    const int runs = small ? 1 : 7;
+    const int commitRuns = small ? 3 : 25;
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     SetSettingsFile(dir.filePath("settings.ini"));
     std::printf("company size     load median (ms)\n");
-    for (int n : {2500, 5000, 10000}) {
+    for (int n : sizes) {
         const QString path = dir.filePath(QStringLiteral("Company%1.pmt").arg(n));
         // A company of n employees and n contractors, each with a filled form.
         if (!WriteCompanyStore(path, LargeCompany(n, n))) {
@@ -28,7 +32,7 @@ int main(int argc, char** argv)
             return 1;
         }
         std::vector<double> times;
-        for (int run = 0; run < 7; ++run) {
+        for (int run = 0; run < runs; ++run) {
             CompanyStore store;
             CompanyData data;
             QElapsedTimer timer;
@@ -42,13 +46,13 @@ int main(int argc, char** argv)
     }
 
     // One W-2 change committed through the document, as the W-2 screen does.
-    const QString path = dir.filePath("Company10000.pmt");
+    const QString path = dir.filePath(QStringLiteral("Company%1.pmt").arg(sizes.back()));
     CGlobalDoc doc;
     doc.CurrentStorePath = path;
     if (!doc.LoadCurrentCompany())
         return 1;
     std::vector<double> commits;
-    for (int run = 0; run < 25; ++run) {
+    for (int run = 0; run < commitRuns; ++run) {
         W2Record w2 = doc.W2Forms()[size_t(run)];
         w2.Wages = QStringLiteral("%1.00").arg(50000 + run);
         QElapsedTimer timer;

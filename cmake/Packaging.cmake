@@ -23,4 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.brindlecove.example/formlark2005/
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 
+# The copyright of what the package holds, in Debian's machine-readable
+# form, where every Debian package keeps it.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${FORMLARK_INSTALL_STAGE_DIR}/copyright @ONLY)
+install(FILES ${FORMLARK_INSTALL_STAGE_DIR}/copyright DESTINATION share/doc/${CPACK_PACKAGE_NAME})
+
 include(CPack)

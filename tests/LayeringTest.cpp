@@ -157,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(LayeringTest)
+FORMLARK_TEST_APPLESS_MAIN(LayeringTest)
 #include "LayeringTest.moc"

@@ -159,5 +159,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CheckCommandTest)
+FORMLARK_TEST_GUILESS_MAIN(CheckCommandTest)
 #include "CheckCommandTest.moc"

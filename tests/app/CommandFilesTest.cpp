@@ -493,5 +493,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CommandFilesTest)
+FORMLARK_TEST_GUILESS_MAIN(CommandFilesTest)
 #include "CommandFilesTest.moc"

@@ -134,5 +134,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CommandSyntaxTest)
+FORMLARK_TEST_GUILESS_MAIN(CommandSyntaxTest)
 #include "CommandSyntaxTest.moc"

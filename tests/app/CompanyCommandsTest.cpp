@@ -247,5 +247,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CompanyCommandsTest)
+FORMLARK_TEST_GUILESS_MAIN(CompanyCommandsTest)
 #include "CompanyCommandsTest.moc"

@@ -300,5 +300,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CsvCommandTest)
+FORMLARK_TEST_GUILESS_MAIN(CsvCommandTest)
 #include "CsvCommandTest.moc"

@@ -109,5 +109,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(DocumentedCommandsTest)
+FORMLARK_TEST_GUILESS_MAIN(DocumentedCommandsTest)
 #include "DocumentedCommandsTest.moc"

@@ -382,5 +382,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(EarlierStoreCommandsTest)
+FORMLARK_TEST_GUILESS_MAIN(EarlierStoreCommandsTest)
 #include "EarlierStoreCommandsTest.moc"

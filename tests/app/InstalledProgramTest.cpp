@@ -98,7 +98,8 @@ private slots:
               "share/applications/" + kAppId + ".desktop", "share/metainfo/" + kAppId + ".metainfo.xml",
               "share/mime/packages/" + kAppId + ".xml",
               "share/icons/hicolor/scalable/apps/" + kAppId + ".svg",
-              "share/icons/hicolor/256x256/apps/" + kAppId + ".png", QStringLiteral("share/man/man1/formlark.1")})
+              "share/icons/hicolor/256x256/apps/" + kAppId + ".png", QStringLiteral("share/man/man1/formlark.1.gz"),
+              QStringLiteral("share/doc/formlark/copyright")})
             QTest::newRow(qPrintable(path)) << path;
     }
 
@@ -197,17 +198,53 @@ private slots:
         QVERIFY(text.contains("<launchable type=\"desktop-id\">" + kAppId + ".desktop</launchable>"));
     }
 
+    // Compressed as Debian's own manual pages are (gzip -9n): the header
+    // says best compression and holds no file name and no time, so the
+    // same page always makes the same package.
+    void manualPageIsCompressedAsDebianDoes()
+    {
+        const QByteArray bytes = FileBytes(prefix_ + "/share/man/man1/formlark.1.gz");
+        QVERIFY(bytes.size() > 18);
+        QCOMPARE(bytes.left(3), QByteArray("\x1f\x8b\x08", 3)); // gzip, deflate
+        QCOMPARE(int(bytes[3]), 0);                              // no name, no comment
+        QCOMPARE(bytes.mid(4, 4), QByteArray(4, '\0'));          // no time
+        QCOMPARE(int(bytes[8]), 2);                              // best compression
+        QVERIFY(!QFileInfo::exists(prefix_ + "/share/man/man1/formlark.1"));
+    }
+
     void manualPageFormatsWithoutWarnings()
     {
         const QString groff = QStandardPaths::findExecutable("groff");
         if (groff.isEmpty())
             QSKIP("groff (groff-base) is not installed");
-        const QString page = prefix_ + "/share/man/man1/formlark.1";
+        const Run unpacked = RunProgram("gzip", {"-dc", prefix_ + "/share/man/man1/formlark.1.gz"});
+        QVERIFY2(unpacked.exitCode == 0, qPrintable(Describe(unpacked)));
+        QTemporaryDir folder;
+        const QString page = folder.filePath("formlark.1");
+        QVERIFY(WriteFileBytes(page, unpacked.standardOutput.toUtf8()));
         // Plain text: no bold by overstriking, no colour.
         const Run run = RunProgram(groff, {"-man", "-ww", "-Tutf8", "-P-cbou", page});
         QVERIFY2(run.exitCode == 0 && run.standardError.isEmpty(), qPrintable(Describe(run)));
         for (const char* topic : {"formlark print", "--company", "--pdf", "--version", "DatabaseFiles"})
             QVERIFY2(run.standardOutput.contains(QLatin1String(topic)), topic);
+    }
+
+    // Debian's machine-readable copyright file: its header, then stanzas
+    // of files, each with its copyright and licence.
+    void copyrightFileIsMachineReadable()
+    {
+        const QStringList paragraphs =
+            QString::fromUtf8(FileBytes(prefix_ + "/share/doc/formlark/copyright")).split(QStringLiteral("\n\n"));
+        QVERIFY(paragraphs.size() >= 2);
+        const QStringList header = paragraphs.first().split(u'\n');
+        QCOMPARE(header.first(), QStringLiteral("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"));
+        QVERIFY(header.contains(QStringLiteral("Upstream-Name: formlark")));
+        QVERIFY2(paragraphs[1].startsWith(QLatin1String("Files: *\n")), qPrintable(paragraphs[1]));
+        for (const QString& paragraph : paragraphs.mid(1)) {
+            QVERIFY2(paragraph.startsWith(QLatin1String("Files: ")), qPrintable(paragraph));
+            QVERIFY2(paragraph.contains(QLatin1String("\nCopyright: ")) && paragraph.contains(QLatin1String("\nLicense: ")),
+                     qPrintable(paragraph));
+        }
     }
 
     // The issue's own run: the installed program prints the Sample Company's
@@ -305,10 +342,15 @@ private slots:
 
         const Run contents = RunProgram("dpkg-deb", {"--contents", deb});
         QVERIFY2(contents.exitCode == 0, qPrintable(Describe(contents)));
+        QStringList packaged;
+        for (const QString& line : contents.standardOutput.split(u'\n', Qt::SkipEmptyParts))
+            packaged << line.mid(line.indexOf(QLatin1String(" ./")) + 1); // the path ends the line
         for (const QString& path : {QStringLiteral("./usr/bin/formlark"),
                                     QStringLiteral("./usr/share/formlark/DatabaseFiles/Sample Company.pmt"),
-                                    "./usr/share/applications/" + kAppId + ".desktop"})
-            QVERIFY2(contents.standardOutput.contains(path), qPrintable(path));
+                                    "./usr/share/applications/" + kAppId + ".desktop",
+                                    QStringLiteral("./usr/share/man/man1/formlark.1.gz"),
+                                    QStringLiteral("./usr/share/doc/formlark/copyright")})
+            QVERIFY2(packaged.contains(path), qPrintable(path + "\n" + contents.standardOutput));
     }
 
     void versionAndHelpNeedNoDisplay_data()
@@ -337,5 +379,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(InstalledProgramTest)
+FORMLARK_TEST_GUILESS_MAIN(InstalledProgramTest)
 #include "InstalledProgramTest.moc"

@@ -483,5 +483,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PrintCommandTest)
+FORMLARK_TEST_GUILESS_MAIN(PrintCommandTest)
 #include "PrintCommandTest.moc"

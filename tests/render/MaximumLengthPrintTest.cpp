@@ -360,5 +360,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MaximumLengthPrintTest)
+FORMLARK_TEST_MAIN(MaximumLengthPrintTest)
 #include "MaximumLengthPrintTest.moc"

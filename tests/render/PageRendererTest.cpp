@@ -302,5 +302,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PageRendererTest)
+FORMLARK_TEST_MAIN(PageRendererTest)
 #include "PageRendererTest.moc"

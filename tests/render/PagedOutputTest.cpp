@@ -175,5 +175,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PagedOutputTest)
+FORMLARK_TEST_MAIN(PagedOutputTest)
 #include "PagedOutputTest.moc"

@@ -187,5 +187,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PrinterOutputTest)
+FORMLARK_TEST_MAIN(PrinterOutputTest)
 #include "PrinterOutputTest.moc"

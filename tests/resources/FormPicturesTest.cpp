@@ -138,5 +138,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FormPicturesTest)
+FORMLARK_TEST_MAIN(FormPicturesTest)
 #include "FormPicturesTest.moc"

@@ -101,5 +101,6 @@ private slots:
 };
 
 
-QTEST_GUILESS_MAIN(SampleCompanyTest)
+
+FORMLARK_TEST_GUILESS_MAIN(SampleCompanyTest)
 #include "SampleCompanyTest.moc"

@@ -980,5 +980,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(FormCheckTest)
+FORMLARK_TEST_APPLESS_MAIN(FormCheckTest)
 #include "FormCheckTest.moc"

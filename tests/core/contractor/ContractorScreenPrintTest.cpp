@@ -155,5 +155,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ContractorScreenPrintTest)
+FORMLARK_TEST_GUILESS_MAIN(ContractorScreenPrintTest)
 #include "ContractorScreenPrintTest.moc"

@@ -171,5 +171,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(Form1096PrintJobTest)
+FORMLARK_TEST_GUILESS_MAIN(Form1096PrintJobTest)
 #include "Form1096PrintJobTest.moc"

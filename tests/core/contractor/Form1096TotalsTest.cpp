@@ -142,5 +142,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(Form1096TotalsTest)
+FORMLARK_TEST_GUILESS_MAIN(Form1096TotalsTest)
 #include "Form1096TotalsTest.moc"

@@ -367,5 +367,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(Form1099PrintJobTest)
+FORMLARK_TEST_GUILESS_MAIN(Form1099PrintJobTest)
 #include "Form1099PrintJobTest.moc"

@@ -139,5 +139,5 @@ void BalloonLayoutTest::textSize()
     QCOMPARE(BalloonTextSize(60, 16, QSize(0, 0)), QSize(60, 24));
 }
 
-QTEST_APPLESS_MAIN(BalloonLayoutTest)
+FORMLARK_TEST_APPLESS_MAIN(BalloonLayoutTest)
 #include "BalloonLayoutTest.moc"

@@ -76,5 +76,5 @@ void BalloonOptionsTest::firstRequestOfDelayedClose()
     QCOMPARE(BalloonOptionsAfterFirstRequest(0x340u), 0x200u);
 }
 
-QTEST_APPLESS_MAIN(BalloonOptionsTest)
+FORMLARK_TEST_APPLESS_MAIN(BalloonOptionsTest)
 #include "BalloonOptionsTest.moc"

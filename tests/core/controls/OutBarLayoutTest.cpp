@@ -345,7 +345,7 @@ void OutBarLayoutTest::nudgeRunsElevenTicksAndRestarts()
     QCOMPARE(nudge.Tick(), L);
 }
 
-QTEST_APPLESS_MAIN(OutBarLayoutTest)
+FORMLARK_TEST_APPLESS_MAIN(OutBarLayoutTest)
 #include "OutBarLayoutTest.moc"
 
 void OutBarLayoutTest::keysMoveTheFocusItem_data()

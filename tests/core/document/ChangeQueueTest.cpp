@@ -57,5 +57,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ChangeQueueTest)
+FORMLARK_TEST_GUILESS_MAIN(ChangeQueueTest)
 #include "ChangeQueueTest.moc"

@@ -355,5 +355,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CompanyEditorTest)
+FORMLARK_TEST_GUILESS_MAIN(CompanyEditorTest)
 #include "CompanyEditorTest.moc"

@@ -250,5 +250,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(DataFolderTest)
+FORMLARK_TEST_GUILESS_MAIN(DataFolderTest)
 #include "DataFolderTest.moc"

@@ -326,5 +326,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(EarlierStoreOpeningTest)
+FORMLARK_TEST_GUILESS_MAIN(EarlierStoreOpeningTest)
 #include "EarlierStoreOpeningTest.moc"

@@ -1032,5 +1032,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(GlobalDocTest)
+FORMLARK_TEST_GUILESS_MAIN(GlobalDocTest)
 #include "GlobalDocTest.moc"

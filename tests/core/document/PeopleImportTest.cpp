@@ -161,5 +161,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PeopleImportTest)
+FORMLARK_TEST_GUILESS_MAIN(PeopleImportTest)
 #include "PeopleImportTest.moc"

@@ -496,5 +496,5 @@ void EntryRulesTest::steppedValue()
     QCOMPARE(value.value_or(-1), expected);
 }
 
-QTEST_GUILESS_MAIN(EntryRulesTest)
+FORMLARK_TEST_GUILESS_MAIN(EntryRulesTest)
 #include "EntryRulesTest.moc"

@@ -98,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(NewFileModeTest)
+FORMLARK_TEST_GUILESS_MAIN(NewFileModeTest)
 #include "NewFileModeTest.moc"

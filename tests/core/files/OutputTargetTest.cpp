@@ -138,5 +138,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(OutputTargetTest)
+FORMLARK_TEST_GUILESS_MAIN(OutputTargetTest)
 #include "OutputTargetTest.moc"

@@ -98,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(RegularFileTest)
+FORMLARK_TEST_GUILESS_MAIN(RegularFileTest)
 #include "RegularFileTest.moc"

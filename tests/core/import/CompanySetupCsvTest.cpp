@@ -149,5 +149,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CompanySetupCsvTest)
+FORMLARK_TEST_GUILESS_MAIN(CompanySetupCsvTest)
 #include "CompanySetupCsvTest.moc"

@@ -159,5 +159,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CsvExportTest)
+FORMLARK_TEST_GUILESS_MAIN(CsvExportTest)
 #include "CsvExportTest.moc"

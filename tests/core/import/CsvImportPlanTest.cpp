@@ -414,5 +414,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CsvImportPlanTest)
+FORMLARK_TEST_GUILESS_MAIN(CsvImportPlanTest)
 #include "CsvImportPlanTest.moc"

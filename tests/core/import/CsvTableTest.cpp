@@ -153,5 +153,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CsvTableTest)
+FORMLARK_TEST_GUILESS_MAIN(CsvTableTest)
 #include "CsvTableTest.moc"

@@ -409,5 +409,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ImportProcessTest)
+FORMLARK_TEST_GUILESS_MAIN(ImportProcessTest)
 #include "ImportProcessTest.moc"

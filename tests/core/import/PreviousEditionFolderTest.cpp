@@ -112,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PreviousEditionFolderTest)
+FORMLARK_TEST_GUILESS_MAIN(PreviousEditionFolderTest)
 #include "PreviousEditionFolderTest.moc"

@@ -138,5 +138,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(UpgradeStoreTest)
+FORMLARK_TEST_GUILESS_MAIN(UpgradeStoreTest)
 #include "UpgradeStoreTest.moc"

@@ -66,5 +66,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(AddressLineTest)
+FORMLARK_TEST_GUILESS_MAIN(AddressLineTest)
 #include "AddressLineTest.moc"

@@ -72,5 +72,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PrintAlignmentTest)
+FORMLARK_TEST_GUILESS_MAIN(PrintAlignmentTest)
 #include "PrintAlignmentTest.moc"

@@ -183,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(FormCursorTest)
+FORMLARK_TEST_APPLESS_MAIN(FormCursorTest)
 #include "FormCursorTest.moc"

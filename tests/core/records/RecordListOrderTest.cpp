@@ -175,5 +175,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(RecordListOrderTest)
+FORMLARK_TEST_GUILESS_MAIN(RecordListOrderTest)
 #include "RecordListOrderTest.moc"

@@ -498,5 +498,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SettingsTest)
+FORMLARK_TEST_GUILESS_MAIN(SettingsTest)
 #include "SettingsTest.moc"

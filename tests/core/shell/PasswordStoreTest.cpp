@@ -213,5 +213,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PasswordStoreTest)
+FORMLARK_TEST_GUILESS_MAIN(PasswordStoreTest)
 #include "PasswordStoreTest.moc"

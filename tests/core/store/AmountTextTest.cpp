@@ -113,5 +113,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(AmountTextTest)
+FORMLARK_TEST_GUILESS_MAIN(AmountTextTest)
 #include "AmountTextTest.moc"

@@ -147,5 +147,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(EarlierStoreFuzzTest)
+FORMLARK_TEST_GUILESS_MAIN(EarlierStoreFuzzTest)
 #include "EarlierStoreFuzzTest.moc"

@@ -546,5 +546,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(EarlierStoreReaderTest)
+FORMLARK_TEST_GUILESS_MAIN(EarlierStoreReaderTest)
 #include "EarlierStoreReaderTest.moc"

@@ -441,5 +441,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(StoreFileTest)
+FORMLARK_TEST_GUILESS_MAIN(StoreFileTest)
 #include "StoreFileTest.moc"

@@ -219,5 +219,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(StoreLockTest)
+FORMLARK_TEST_GUILESS_MAIN(StoreLockTest)
 #include "StoreLockTest.moc"

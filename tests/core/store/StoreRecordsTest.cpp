@@ -334,5 +334,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(StoreRecordsTest)
+FORMLARK_TEST_GUILESS_MAIN(StoreRecordsTest)
 #include "StoreRecordsTest.moc"

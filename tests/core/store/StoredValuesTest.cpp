@@ -179,5 +179,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(StoredValuesTest)
+FORMLARK_TEST_GUILESS_MAIN(StoredValuesTest)
 #include "StoredValuesTest.moc"

@@ -133,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(W2BoxesTest)
+FORMLARK_TEST_APPLESS_MAIN(W2BoxesTest)
 #include "W2BoxesTest.moc"

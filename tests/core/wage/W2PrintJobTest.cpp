@@ -402,5 +402,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(W2PrintJobTest)
+FORMLARK_TEST_GUILESS_MAIN(W2PrintJobTest)
 #include "W2PrintJobTest.moc"

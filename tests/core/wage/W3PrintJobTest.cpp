@@ -189,5 +189,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(W3PrintJobTest)
+FORMLARK_TEST_GUILESS_MAIN(W3PrintJobTest)
 #include "W3PrintJobTest.moc"

@@ -123,5 +123,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(W3TotalsTest)
+FORMLARK_TEST_GUILESS_MAIN(W3TotalsTest)
 #include "W3TotalsTest.moc"

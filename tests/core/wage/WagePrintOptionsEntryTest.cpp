@@ -134,5 +134,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(WagePrintOptionsEntryTest)
+FORMLARK_TEST_APPLESS_MAIN(WagePrintOptionsEntryTest)
 #include "WagePrintOptionsEntryTest.moc"

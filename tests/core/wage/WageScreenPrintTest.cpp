@@ -91,5 +91,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(WageScreenPrintTest)
+FORMLARK_TEST_APPLESS_MAIN(WageScreenPrintTest)
 #include "WageScreenPrintTest.moc"

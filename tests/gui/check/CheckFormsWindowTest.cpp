@@ -398,5 +398,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CheckFormsWindowTest)
+FORMLARK_TEST_MAIN(CheckFormsWindowTest)
 #include "CheckFormsWindowTest.moc"

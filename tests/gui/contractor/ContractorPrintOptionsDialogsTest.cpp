@@ -177,5 +177,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ContractorPrintOptionsDialogsTest)
+FORMLARK_TEST_MAIN(ContractorPrintOptionsDialogsTest)
 #include "ContractorPrintOptionsDialogsTest.moc"

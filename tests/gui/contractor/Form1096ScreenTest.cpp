@@ -197,5 +197,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Form1096ScreenTest)
+FORMLARK_TEST_MAIN(Form1096ScreenTest)
 #include "Form1096ScreenTest.moc"

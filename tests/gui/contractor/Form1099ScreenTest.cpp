@@ -751,5 +751,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Form1099ScreenTest)
+FORMLARK_TEST_MAIN(Form1099ScreenTest)
 #include "Form1099ScreenTest.moc"

@@ -404,5 +404,5 @@ void BalloonWindowTest::followsTheAnchorWindow()
     QTRY_VERIFY(balloon.isNull());
 }
 
-QTEST_MAIN(BalloonWindowTest)
+FORMLARK_TEST_MAIN(BalloonWindowTest)
 #include "BalloonWindowTest.moc"

@@ -128,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ColorButtonTest)
+FORMLARK_TEST_MAIN(ColorButtonTest)
 #include "ColorButtonTest.moc"

@@ -162,5 +162,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FormPrintingTest)
+FORMLARK_TEST_MAIN(FormPrintingTest)
 #include "FormPrintingTest.moc"

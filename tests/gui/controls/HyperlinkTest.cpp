@@ -288,5 +288,5 @@ void HyperlinkTest::welcomeLinksOpenTheirTargets()
     QVERIFY(prompt.asked.isEmpty());
 }
 
-QTEST_MAIN(HyperlinkTest)
+FORMLARK_TEST_MAIN(HyperlinkTest)
 #include "HyperlinkTest.moc"

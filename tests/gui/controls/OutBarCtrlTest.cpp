@@ -690,5 +690,5 @@ void OutBarCtrlTest::focusFrameStaysOnShowWhenScrolled()
     QVERIFY(focused != bar->grab().toImage());
 }
 
-QTEST_MAIN(OutBarCtrlTest)
+FORMLARK_TEST_MAIN(OutBarCtrlTest)
 #include "OutBarCtrlTest.moc"

@@ -189,5 +189,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PaperPaletteTest)
+FORMLARK_TEST_MAIN(PaperPaletteTest)
 #include "PaperPaletteTest.moc"

@@ -867,5 +867,5 @@ void RuleEditTest::classBoxSteps()
     QCOMPARE(beeps_.size(), 3);
 }
 
-QTEST_MAIN(RuleEditTest)
+FORMLARK_TEST_MAIN(RuleEditTest)
 #include "RuleEditTest.moc"

@@ -209,5 +209,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CsvImportDialogTest)
+FORMLARK_TEST_MAIN(CsvImportDialogTest)
 #include "CsvImportDialogTest.moc"

@@ -285,5 +285,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PriorYearImportTest)
+FORMLARK_TEST_MAIN(PriorYearImportTest)
 #include "PriorYearImportTest.moc"

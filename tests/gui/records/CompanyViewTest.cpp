@@ -511,6 +511,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(CompanyViewTest)
+FORMLARK_TEST_MAIN(CompanyViewTest)
 
 #include "CompanyViewTest.moc"

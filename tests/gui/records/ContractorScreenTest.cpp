@@ -314,5 +314,5 @@ private slots:
 };
 
 
-QTEST_MAIN(ContractorScreenTest)
+FORMLARK_TEST_MAIN(ContractorScreenTest)
 #include "ContractorScreenTest.moc"

@@ -441,5 +441,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EmployeeScreenTest)
+FORMLARK_TEST_MAIN(EmployeeScreenTest)
 #include "EmployeeScreenTest.moc"

@@ -942,5 +942,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainFrameTest)
+FORMLARK_TEST_MAIN(MainFrameTest)
 #include "MainFrameTest.moc"

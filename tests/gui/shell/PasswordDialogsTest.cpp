@@ -269,5 +269,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PasswordDialogsTest)
+FORMLARK_TEST_MAIN(PasswordDialogsTest)
 #include "PasswordDialogsTest.moc"

@@ -977,5 +977,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(W2ScreenTest)
+FORMLARK_TEST_MAIN(W2ScreenTest)
 #include "W2ScreenTest.moc"

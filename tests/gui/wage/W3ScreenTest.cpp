@@ -153,5 +153,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(W3ScreenTest)
+FORMLARK_TEST_MAIN(W3ScreenTest)
 #include "W3ScreenTest.moc"

@@ -196,5 +196,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WagePrintOptionsDialogsTest)
+FORMLARK_TEST_MAIN(WagePrintOptionsDialogsTest)
 #include "WagePrintOptionsDialogsTest.moc"
