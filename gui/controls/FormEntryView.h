@@ -111,8 +111,9 @@ protected:
     bool Filling() const { return filling_; }
     void SetFormModified(bool modified) { modified_ = modified; }
 
-    // The current owner and form, settled on the lists: see ShowCurrent.
-    // Shows the current owner with its form ("ShowCurrentEmployee").
+    // Shows the current owner with its form, the cursor first settled on
+    // the owner lists as they are now (an empty screen without owners); the
+    // form shows unmodified.
     void ShowCurrent();
     // The owner lists changed under the screen.
     void OwnerAdded();
@@ -132,7 +133,8 @@ private:
     // left (another screen, another owner, another company, the end of the
     // program) and printing.
     void FinishEnteredBox();
-    // Saves the form without asking ("SaveCurrentW2").
+    // Saves the form of the current owner without asking; a form the store
+    // refused stays modified.
     void SaveCurrent();
     // The question before unsaved changes are left; Yes saves them, No lets
     // them go. With Cancel among `buttons`, Cancel returns false: nothing is

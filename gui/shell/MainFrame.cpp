@@ -482,7 +482,9 @@ void CMainFrame::OnCheckForms()
         connect(check_.get(), &CCheckFormsWindow::findingChosen, this,
                 [this](const FormFinding& finding) {
                     // The main window comes forward with the box, ready for typing.
-                    if (ShowFinding(*this, finding)) {
+                    const FindingScreens screens{[this](Screen screen) { return View(screen); },
+                                                 [this](Screen screen) { ShowScreen(screen); }};
+                    if (ShowFinding(document_, screens, finding)) {
                         raise();
                         activateWindow();
                     }
