@@ -10,7 +10,7 @@
 #include "gui/entry/StoredText.h"
 #include "gui/contractor/Form1099PrintOptionsDialog.h"
 #include "gui/controls/BoxWidth.h"
-#include "gui/controls/FormCells.h"
+#include "gui/screens/FormCells.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

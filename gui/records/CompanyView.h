@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/controls/FormView.h"
+#include "gui/screens/FormView.h"
 #include "core/records/CompanyBoxes.h"
 #include "core/shell/Prompt.h"
 #include "core/store/Records.h"

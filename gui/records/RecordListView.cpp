@@ -3,7 +3,7 @@
 #include "core/document/GlobalDoc.h"
 #include "core/shell/Prompt.h"
 #include "gui/controls/ColorButton.h"
-#include "gui/controls/RecordRows.h"
+#include "gui/screens/RecordRows.h"
 #include "core/records/ScreenQuestions.h"
 
 #include <QHeaderView>

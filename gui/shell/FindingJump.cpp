@@ -3,7 +3,7 @@
 #include "core/check/FormCheck.h"
 #include "core/document/GlobalDoc.h"
 #include "core/store/RecordLookup.h"
-#include "gui/controls/FormEntryView.h"
+#include "gui/screens/FormEntryView.h"
 #include "gui/records/RecordListView.h"
 
 #include <QScrollArea>

@@ -8,7 +8,7 @@
 #include "core/wage/WageScreenPrint.h"
 #include "gui/controls/BoxWidth.h"
 #include "gui/entry/StoredText.h"
-#include "gui/controls/FormCells.h"
+#include "gui/screens/FormCells.h"
 #include "gui/wage/W2PrintOptionsDialog.h"
 
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "gui/controls/FormBoxSet.h"
+#include "gui/screens/FormBoxSet.h"
 
 #include "core/entry/CharClasses.h"
 #include "core/entry/EntryPresets.h"

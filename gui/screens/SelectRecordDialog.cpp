@@ -1,6 +1,6 @@
-#include "gui/controls/SelectRecordDialog.h"
+#include "gui/screens/SelectRecordDialog.h"
 
-#include "gui/controls/RecordRows.h"
+#include "gui/screens/RecordRows.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

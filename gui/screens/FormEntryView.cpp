@@ -1,13 +1,13 @@
-#include "gui/controls/FormEntryView.h"
+#include "gui/screens/FormEntryView.h"
 
 #include "core/document/GlobalDoc.h"
 #include "core/records/ScreenQuestions.h"
 #include "core/shell/Prompt.h"
 #include "gui/controls/BalloonWindow.h"
 #include "gui/controls/ColorButton.h"
-#include "gui/controls/FormCells.h"
-#include "gui/controls/SelectRecordDialog.h"
 #include "gui/controls/WaitCursor.h"
+#include "gui/screens/FormCells.h"
+#include "gui/screens/SelectRecordDialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "gui/controls/FormPrinting.h"
+#include "gui/printing/FormPrinting.h"
 
 #include "core/files/NewFileMode.h"
 #include "core/files/OutputTarget.h"

@@ -1,9 +1,9 @@
-#include "gui/controls/FormView.h"
+#include "gui/screens/FormView.h"
 
 #include "core/shell/Prompt.h"
-#include "gui/controls/FocusScrolling.h"
-#include "gui/controls/FormCells.h"
-#include "gui/controls/PaperPalette.h"
+#include "gui/screens/FocusScrolling.h"
+#include "gui/screens/FormCells.h"
+#include "gui/screens/PaperPalette.h"
 
 #include <QScrollArea>
 #include <QVBoxLayout>

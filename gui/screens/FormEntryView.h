@@ -5,7 +5,7 @@
 #include "core/records/FormCursor.h"
 #include "core/records/FormScreenTexts.h"
 #include "core/shell/Prompt.h"
-#include "gui/controls/FormView.h"
+#include "gui/screens/FormView.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/print/PrintChoices.h"
-#include "gui/controls/PrintOptionsDialog.h"
+#include "gui/printing/PrintOptionsDialog.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "gui/controls/FocusScrolling.h"
+#include "gui/screens/FocusScrolling.h"
 
 #include <QApplication>
 #include <QScrollArea>

@@ -1,4 +1,4 @@
-#include "gui/controls/RecordRows.h"
+#include "gui/screens/RecordRows.h"
 
 #include "gui/controls/ColumnWidths.h"
 

@@ -1,4 +1,4 @@
-#include "gui/controls/PrintOptionsDialog.h"
+#include "gui/printing/PrintOptionsDialog.h"
 
 #include "core/print/OffsetEntry.h"
 #include "gui/entry/RuleEdit.h"

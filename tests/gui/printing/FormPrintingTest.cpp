@@ -4,13 +4,13 @@
 // place, takes the mode the user's umask gives a new file, not the
 // temporary file's private one, and a PDF it replaces keeps its own mode.
 
+#include "core/print/PrintJob.h"
+#include "gui/controls/WorkProgress.h"
+#include "gui/printing/FormPrinting.h"
+#include "render/FormPictures.h"
 #include "tests/support/OnePageJob.h"
 #include "tests/support/ScreenTesting.h"
 #include "tests/support/TestFolders.h"
-#include "core/print/PrintJob.h"
-#include "gui/controls/FormPrinting.h"
-#include "gui/controls/WorkProgress.h"
-#include "render/FormPictures.h"
 
 #include <QApplication>
 #include <QDir>

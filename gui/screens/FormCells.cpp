@@ -1,4 +1,4 @@
-#include "gui/controls/FormCells.h"
+#include "gui/screens/FormCells.h"
 
 #include <QGridLayout>
 #include <algorithm>

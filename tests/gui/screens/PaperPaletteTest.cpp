@@ -4,7 +4,7 @@
 // clearly apart from its ground, and list headings fit their columns.
 #include "core/document/GlobalDoc.h"
 #include "core/shell/Navigation.h"
-#include "gui/controls/PaperPalette.h"
+#include "gui/screens/PaperPalette.h"
 #include "gui/shell/MainFrame.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/ScriptedPrompt.h"

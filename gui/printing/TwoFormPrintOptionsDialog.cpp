@@ -1,4 +1,4 @@
-#include "gui/controls/TwoFormPrintOptionsDialog.h"
+#include "gui/printing/TwoFormPrintOptionsDialog.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "gui/controls/PaperPalette.h"
+#include "gui/screens/PaperPalette.h"
 
 #include <QWidget>
 

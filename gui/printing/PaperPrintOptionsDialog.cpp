@@ -1,4 +1,4 @@
-#include "gui/controls/PaperPrintOptionsDialog.h"
+#include "gui/printing/PaperPrintOptionsDialog.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

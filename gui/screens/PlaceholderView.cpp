@@ -1,4 +1,4 @@
-#include "gui/controls/PlaceholderView.h"
+#include "gui/screens/PlaceholderView.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

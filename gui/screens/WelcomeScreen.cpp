@@ -1,8 +1,8 @@
-#include "gui/controls/WelcomeScreen.h"
+#include "gui/screens/WelcomeScreen.h"
 
-#include "gui/controls/HyperlinkLabel.h"
-#include "gui/controls/PaperPalette.h"
 #include "core/controls/MakerLinks.h"
+#include "gui/controls/HyperlinkLabel.h"
+#include "gui/screens/PaperPalette.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,4 +1,4 @@
-#include "gui/controls/OutBarIcons.h"
+#include "gui/shell/OutBarIcons.h"
 
 #include <QImage>
 #include <QPainter>
