@@ -6,7 +6,7 @@
 #include "core/contractor/Form1099PrintJob.h"
 #include "core/contractor/Form1099ScreenTexts.h"
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/entry/StoredText.h"
 #include "gui/contractor/Form1099PrintOptionsDialog.h"
 #include "gui/controls/BoxWidth.h"

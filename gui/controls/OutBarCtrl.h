@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/controls/OutBarLayout.h"
+#include "core/navigation/OutBarLayout.h"
 
 #include <QColor>
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "core/files/NewFileMode.h"
 #include "core/files/OutputTarget.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/controls/WorkProgress.h"
 #include "render/FormPictures.h"
 #include "render/OffPageValues.h"

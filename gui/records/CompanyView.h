@@ -2,7 +2,7 @@
 
 #include "gui/screens/FormView.h"
 #include "core/records/CompanyBoxes.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "core/store/Records.h"
 
 class CColorButton;

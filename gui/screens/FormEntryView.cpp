@@ -2,7 +2,7 @@
 
 #include "core/document/GlobalDoc.h"
 #include "core/records/ScreenQuestions.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/controls/BalloonWindow.h"
 #include "gui/controls/ColorButton.h"
 #include "gui/controls/WaitCursor.h"

@@ -4,7 +4,7 @@
 #include "core/print/PrintChoices.h"
 #include "core/records/FormCursor.h"
 #include "core/records/FormScreenTexts.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/screens/FormView.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "gui/screens/FormView.h"
 
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/screens/FocusScrolling.h"
 #include "gui/screens/FormCells.h"
 #include "gui/screens/PaperPalette.h"

@@ -1,6 +1,6 @@
 #include "gui/screens/WelcomeScreen.h"
 
-#include "core/controls/MakerLinks.h"
+#include "core/links/MakerLinks.h"
 #include "gui/controls/HyperlinkLabel.h"
 #include "gui/screens/PaperPalette.h"
 

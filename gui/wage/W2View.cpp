@@ -2,7 +2,7 @@
 
 #include "core/check/PrintCheck.h"
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "core/wage/W2Boxes.h"
 #include "core/wage/W2ScreenTexts.h"
 #include "core/wage/WageScreenPrint.h"

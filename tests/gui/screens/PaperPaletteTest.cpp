@@ -3,7 +3,7 @@
 // button, tab and list heading of every screen is dark ink that stands
 // clearly apart from its ground, and list headings fit their columns.
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Navigation.h"
+#include "core/navigation/Navigation.h"
 #include "gui/screens/PaperPalette.h"
 #include "gui/shell/MainFrame.h"
 #include "tests/support/ScriptedDialogs.h"

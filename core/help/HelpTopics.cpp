@@ -1,4 +1,4 @@
-#include "core/shell/HelpTopics.h"
+#include "core/help/HelpTopics.h"
 
 const char* HelpTopicOf(Screen screen)
 {

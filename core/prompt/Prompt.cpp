@@ -1,4 +1,4 @@
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "core/shell/PasswordScramble.h"
+#include "core/password/PasswordScramble.h"
 
 #include "core/settings/Settings.h"
 

@@ -1,8 +1,8 @@
 // The application password in the settings store: scrambling, the stored
 // value kept whole when a character scrambles to zero, values written by
 // earlier versions, and the rules of the two dialogs' OK buttons.
-#include "core/shell/PasswordChecks.h"
-#include "core/shell/PasswordScramble.h"
+#include "core/password/PasswordChecks.h"
+#include "core/password/PasswordScramble.h"
 #include "core/settings/Settings.h"
 #include "tests/support/StoredPassword.h"
 #include "tests/support/TestFolders.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shell/Navigation.h"
+#include "core/navigation/Navigation.h"
 
 // The help page: our own HTML page beside the program, shown in a window of
 // the program, with a section for each part of the program.

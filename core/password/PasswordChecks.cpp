@@ -1,4 +1,4 @@
-#include "core/shell/PasswordChecks.h"
+#include "core/password/PasswordChecks.h"
 
 #include "core/settings/Settings.h"
 

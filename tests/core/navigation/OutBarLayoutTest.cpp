@@ -1,4 +1,4 @@
-#include "core/controls/OutBarLayout.h"
+#include "core/navigation/OutBarLayout.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "core/shell/Navigation.h"
+#include "core/navigation/Navigation.h"
 
 Screen ScreenForNavigationIndex(int index, int& indexZeroRequests)
 {

@@ -1,4 +1,4 @@
-#include "core/controls/HyperlinkErrors.h"
+#include "core/links/HyperlinkErrors.h"
 
 #include <array>
 

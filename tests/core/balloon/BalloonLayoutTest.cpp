@@ -1,4 +1,4 @@
-#include "core/controls/BalloonLayout.h"
+#include "core/balloon/BalloonLayout.h"
 
 #include <QTest>
 

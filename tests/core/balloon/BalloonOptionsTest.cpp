@@ -1,4 +1,4 @@
-#include "core/controls/BalloonOptions.h"
+#include "core/balloon/BalloonOptions.h"
 
 #include <QTest>
 
