@@ -4,9 +4,9 @@
 #include "core/files/OutputTarget.h"
 #include "core/prompt/Prompt.h"
 #include "gui/controls/WorkProgress.h"
-#include "render/FormPictures.h"
-#include "render/OffPageValues.h"
-#include "render/PrinterOutput.h"
+#include "render/painting/FormPictures.h"
+#include "render/output/OffPageValues.h"
+#include "render/output/PrinterOutput.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/print/PrintJob.h"
-#include "render/PagedOutput.h"
+#include "render/output/PagedOutput.h"
 
 #include <functional>
 #include <memory>

@@ -7,7 +7,7 @@
 #include "core/print/PrintJob.h"
 #include "gui/controls/WorkProgress.h"
 #include "gui/printing/FormPrinting.h"
-#include "render/FormPictures.h"
+#include "render/painting/FormPictures.h"
 #include "tests/support/OnePageJob.h"
 #include "tests/support/ScreenTesting.h"
 #include "tests/support/TestFolders.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "render/PageRenderer.h"
 #include "core/print/PrintAlignment.h"
 #include "core/print/PrintJob.h"
+#include "render/painting/PageRenderer.h"
 
 #include <QImage>
 #include <QString>

@@ -1,15 +1,15 @@
 // The PDFs the program writes: small one-page copies, a title and a creator
 // in the document information, text that reads back with its spaces.
 
-#include "tests/support/OnePageJob.h"
-#include "tests/support/PrintFixture.h"
-#include "tests/support/TestFolders.h"
 #include "core/contractor/Form1096PrintJob.h"
 #include "core/contractor/Form1099PrintJob.h"
 #include "core/wage/W2PrintJob.h"
 #include "core/wage/W3PrintJob.h"
-#include "render/FormPictures.h"
-#include "render/PagedOutput.h"
+#include "render/output/PagedOutput.h"
+#include "render/painting/FormPictures.h"
+#include "tests/support/OnePageJob.h"
+#include "tests/support/PrintFixture.h"
+#include "tests/support/TestFolders.h"
 
 #include <QFile>
 #include <QFileInfo>

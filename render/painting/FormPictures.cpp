@@ -1,7 +1,7 @@
-#include "render/FormPictures.h"
+#include "render/painting/FormPictures.h"
 
-#include "core/settings/Settings.h"
 #include "core/print/PrintAlignment.h"
+#include "core/settings/Settings.h"
 
 #include <QFile>
 #include <QPainter>

@@ -2,17 +2,17 @@
 // whatever paper and margins the printer had, so each value lands where the
 // PDF of the print command puts it; and the values a printer would lose.
 
-#include "tests/support/OnePageJob.h"
-#include "tests/support/PdfWords.h"
-#include "tests/support/PrintFixture.h"
-#include "tests/support/TestFolders.h"
 #include "core/contractor/Form1096PrintJob.h"
 #include "core/contractor/Form1099PrintJob.h"
 #include "core/wage/W2PrintJob.h"
 #include "core/wage/W3PrintJob.h"
-#include "render/FormPictures.h"
-#include "render/OffPageValues.h"
-#include "render/PrinterOutput.h"
+#include "render/output/OffPageValues.h"
+#include "render/output/PrinterOutput.h"
+#include "render/painting/FormPictures.h"
+#include "tests/support/OnePageJob.h"
+#include "tests/support/PdfWords.h"
+#include "tests/support/PrintFixture.h"
+#include "tests/support/TestFolders.h"
 
 #include <QPageLayout>
 #include <QPrinter>

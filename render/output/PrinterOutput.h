@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/PagedOutput.h"
+#include "render/output/PagedOutput.h"
 
 #include <QRectF>
 #include <QString>

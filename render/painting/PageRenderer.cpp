@@ -1,4 +1,4 @@
-#include "render/PageRenderer.h"
+#include "render/painting/PageRenderer.h"
 
 #include "core/print/PrintAlignment.h"
 

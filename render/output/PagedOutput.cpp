@@ -1,4 +1,4 @@
-#include "render/PagedOutput.h"
+#include "render/output/PagedOutput.h"
 
 #include "core/files/CheckedSaveFile.h"
 #include "core/files/OutputTarget.h"

@@ -1,7 +1,7 @@
-#include "render/OffPageValues.h"
+#include "render/output/OffPageValues.h"
 
-#include "render/FormPictures.h"
-#include "render/PageRenderer.h"
+#include "render/painting/FormPictures.h"
+#include "render/painting/PageRenderer.h"
 
 #include <QSet>
 

@@ -3,18 +3,18 @@
 // of a form overlap (read back from the PDF with pdftotext); on blank paper
 // that room lies on blank ground of the form picture.
 
-#include "tests/support/OnePageJob.h"
-#include "tests/support/PageQuery.h"
-#include "tests/support/PdfWords.h"
-#include "tests/support/TestFolders.h"
 #include "core/contractor/Form1096PrintJob.h"
 #include "core/contractor/Form1099Copies.h"
 #include "core/contractor/Form1099PrintJob.h"
 #include "core/wage/W2PrintJob.h"
 #include "core/wage/W3PrintJob.h"
 #include "core/wage/WageCopies.h"
-#include "render/FormPictures.h"
-#include "render/PagedOutput.h"
+#include "render/output/PagedOutput.h"
+#include "render/painting/FormPictures.h"
+#include "tests/support/OnePageJob.h"
+#include "tests/support/PageQuery.h"
+#include "tests/support/PdfWords.h"
+#include "tests/support/TestFolders.h"
 
 #include <QStandardPaths>
 #include <QtTest>

@@ -1,9 +1,9 @@
-#include "tests/support/TestFolders.h"
-#include "tests/support/PrintFixture.h"
-#include "render/FormPictures.h"
-#include "render/PagedOutput.h"
-#include "render/PageRenderer.h"
 #include "core/wage/W2PrintJob.h"
+#include "render/output/PagedOutput.h"
+#include "render/painting/FormPictures.h"
+#include "render/painting/PageRenderer.h"
+#include "tests/support/PrintFixture.h"
+#include "tests/support/TestFolders.h"
 
 #include <QFile>
 #include <QFontInfo>

@@ -1,8 +1,8 @@
-#include "render/PrinterOutput.h"
+#include "render/output/PrinterOutput.h"
 
-#include "render/FormPictures.h"
-#include "render/OffPageValues.h"
-#include "render/PageRenderer.h"
+#include "render/output/OffPageValues.h"
+#include "render/painting/FormPictures.h"
+#include "render/painting/PageRenderer.h"
 
 #include <QPageLayout>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "render/FormPictures.h"
 #include "core/print/PagePrimitives.h"
+#include "render/painting/FormPictures.h"
 
 #include <QFont>
 #include <QList>

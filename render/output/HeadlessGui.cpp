@@ -1,4 +1,4 @@
-#include "render/HeadlessGui.h"
+#include "render/output/HeadlessGui.h"
 
 #include <QByteArray>
 #include <QDir>
