@@ -19,8 +19,8 @@ namespace {
 const QStringList kLayers = {QStringLiteral("core"), QStringLiteral("render"), QStringLiteral("gui"),
                              QStringLiteral("app")};
 
-// "core/store/CompanyStore.h" -> "core/store"; "render/PageRenderer.h" ->
-// "render": a layer with subsystem folders counts each of them apart.
+// "core/store/CompanyStore.h" -> "core/store"; "app/CommandLine.h" ->
+// "app": a layer with subsystem folders counts each of them apart.
 QString FolderOf(const QString& path)
 {
     const QStringList parts = path.split(QLatin1Char('/'));
