@@ -3,6 +3,7 @@
 #include "core/document/CompanyFiles.h"
 #include "core/files/OutputTarget.h"
 #include "core/settings/Settings.h"
+#include "core/store/CompanyFileRead.h"
 #include "core/store/CompanyStore.h"
 
 CommandRun::CommandRun(const CommandSyntax& syntax, int argc, char** argv)

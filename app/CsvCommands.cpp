@@ -7,7 +7,7 @@
 #include "core/import/CsvExport.h"
 #include "core/import/CsvFile.h"
 #include "core/import/CsvImportPlan.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "core/store/CompanyData.h"
 #include "core/store/StoreFileKind.h"
 #include "core/store/StoreLock.h"

@@ -7,7 +7,7 @@
 #include "bench/BenchCompany.h"
 #include "core/document/GlobalDoc.h"
 #include "core/settings/Settings.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "core/store/CompanyData.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/contractor/Form1096View.h"

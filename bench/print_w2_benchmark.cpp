@@ -10,13 +10,13 @@
 // The pictures come from the program folder of the build (build/bin); when
 // they are not there, a stand-in picture of similar weight is drawn.
 
-#include "render/HeadlessGui.h"
+#include "render/output/HeadlessGui.h"
 #include "bench/BenchCompany.h"
 #include "core/settings/Settings.h"
 #include "core/store/Records.h"
-#include "render/FormPictures.h"
-#include "render/OffPageValues.h"
-#include "render/PagedOutput.h"
+#include "render/painting/FormPictures.h"
+#include "render/output/OffPageValues.h"
+#include "render/output/PagedOutput.h"
 #include "core/wage/W2PrintJob.h"
 
 #include <QDir>

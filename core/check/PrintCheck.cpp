@@ -1,7 +1,7 @@
 #include "core/check/PrintCheck.h"
 
 #include "core/check/FormCheck.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shell/Navigation.h"
+#include "core/navigation/Navigation.h"
 
 class CGlobalDoc;
 

@@ -3,7 +3,7 @@
 #include "core/document/CompanyDialogs.h"
 #include "core/document/CompanyFiles.h"
 #include "core/document/NewCompanyStore.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "core/settings/Settings.h"
 #include "core/files/FileCopy.h"
 #include "core/store/EarlierStoreReader.h"

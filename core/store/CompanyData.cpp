@@ -2,8 +2,6 @@
 
 #include "core/store/CompanyStore.h"
 #include "core/store/Counted.h"
-#include "core/store/EarlierStoreReader.h"
-#include "core/store/StoreFileKind.h"
 #include "core/store/RecordLookup.h"
 #include "core/store/StoreFileNames.h"
 
@@ -136,21 +134,6 @@ int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data)
     }
     store.Rollback(); // ends the read; nothing was written
     return rc;
-}
-
-CompanyFileRead ReadCompanyFile(const QString& path, CompanyData& data)
-{
-    CompanyFileRead result;
-    if (StoreFileKindOf(path) == StoreFileKind::Earlier) {
-        result.earlierEdition = true;
-        result.read = ReadEarlierStore(path, data, &result.problem);
-        return result;
-    }
-    CompanyStore store;
-    result.read = LoadCompany(store, path, data) == CompanyStore::kOk;
-    if (!result.read)
-        result.problem = store.LastFailure();
-    return result;
 }
 
 int CreateCompanyStore(CompanyStore& store, const QString& path)

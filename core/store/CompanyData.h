@@ -48,20 +48,6 @@ FormOwnerCheck CheckFormOwners(const CompanyData& data);
 // the failed step, or 0.
 int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data);
 
-// Reads a whole company from the store file `path`, whichever edition
-// wrote it: a store of this edition through LoadCompany, one of the earlier
-// editions directly (never converted, never written; see
-// ReadEarlierStore). Every command that only reads a company reads it so.
-struct CompanyFileRead {
-    bool read = false;
-    bool earlierEdition = false; // the file is a store of the earlier editions
-    // Why it was not read: for a store of the earlier editions what to tell
-    // the user, naming the file; for one of this edition the store's reason
-    // (CompanyStore::LastFailure), empty when it gave none.
-    QString problem;
-};
-CompanyFileRead ReadCompanyFile(const QString& path, CompanyData& data);
-
 // Writes a whole company as a new store at `path` (which must not exist):
 // the tables, the company row (id 1), then every record under its own id,
 // all in one transaction on a file of another name that is renamed to

@@ -1,6 +1,6 @@
 #include "core/store/EarlierStoreFile.h"
 
-#include "core/store/StoreFileVfs.h"
+#include "core/store/StoreFileHeader.h"
 
 #include <algorithm>
 #include <array>

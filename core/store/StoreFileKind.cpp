@@ -1,6 +1,6 @@
 #include "core/store/StoreFileKind.h"
 
-#include "core/store/StoreFileVfs.h"
+#include "core/store/StoreFileHeader.h"
 
 #include <QFile>
 #include <QFileInfo>

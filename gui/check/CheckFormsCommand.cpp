@@ -1,7 +1,7 @@
 #include "gui/check/CheckFormsCommand.h"
 
 #include "gui/controls/ColorButton.h"
-#include "gui/controls/FormView.h"
+#include "gui/screens/FormView.h"
 
 CColorButton* NewCheckFormsButton(CFormView& view)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/print/ContractorPrintOptions.h"
-#include "gui/controls/PaperPrintOptionsDialog.h"
+#include "gui/printing/PaperPrintOptionsDialog.h"
 
 class QRadioButton;
 

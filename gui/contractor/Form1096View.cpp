@@ -9,7 +9,7 @@
 #include "gui/check/CheckFormsCommand.h"
 #include "gui/controls/BoxWidth.h"
 #include "gui/controls/ColorButton.h"
-#include "gui/controls/FormCells.h"
+#include "gui/screens/FormCells.h"
 #include "gui/controls/WaitCursor.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/print/ContractorPrintOptions.h"
-#include "gui/controls/TwoFormPrintOptionsDialog.h"
+#include "gui/printing/TwoFormPrintOptionsDialog.h"
 
 // "Set 1099 Print Options": the current contractor or all contractors, a
 // copy on blank paper (Copy 1, B, 2 or C) or data only on the pre-printed

@@ -6,11 +6,11 @@
 #include "core/contractor/Form1099PrintJob.h"
 #include "core/contractor/Form1099ScreenTexts.h"
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/entry/StoredText.h"
 #include "gui/contractor/Form1099PrintOptionsDialog.h"
 #include "gui/controls/BoxWidth.h"
-#include "gui/controls/FormCells.h"
+#include "gui/screens/FormCells.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -4,9 +4,9 @@
 #include "core/records/FormCursor.h"
 #include "core/store/Records.h"
 #include "core/contractor/Form1099Boxes.h"
-#include "gui/controls/FormBoxSet.h"
-#include "gui/controls/FormEntryView.h"
-#include "gui/controls/FormPrinting.h"
+#include "gui/screens/FormBoxSet.h"
+#include "gui/screens/FormEntryView.h"
+#include "gui/printing/FormPrinting.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/controls/BalloonLayout.h"
-#include "core/controls/BalloonOptions.h"
+#include "core/balloon/BalloonLayout.h"
+#include "core/balloon/BalloonOptions.h"
 
 #include <QFont>
 #include <QPixmap>

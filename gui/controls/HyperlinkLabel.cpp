@@ -1,7 +1,7 @@
 #include "gui/controls/HyperlinkLabel.h"
 
-#include "core/shell/Prompt.h"
-#include "core/controls/HyperlinkErrors.h"
+#include "core/links/HyperlinkErrors.h"
+#include "core/prompt/Prompt.h"
 
 #include <QApplication>
 #include <QDesktopServices>

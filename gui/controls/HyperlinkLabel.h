@@ -10,7 +10,7 @@
 // (a web address or a "mailto:" address) with the default program for it.
 
 // Opens a link target and answers with a result in the shell's numbering
-// (see controls/HyperlinkErrors.h). Tests put one in that fails on purpose.
+// (see core/links/HyperlinkErrors.h). Tests put one in that fails on purpose.
 using HyperlinkOpener = std::function<int(const QUrl&)>;
 
 // Installs `opener` for every link; an empty one goes back to the desktop's.

@@ -1,5 +1,3 @@
-#include "gui/controls/OutBarAccessible.h"
-
 #include "gui/controls/OutBarCtrl.h"
 
 #include <QAccessibleWidget>

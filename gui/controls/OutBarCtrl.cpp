@@ -1,7 +1,5 @@
 #include "gui/controls/OutBarCtrl.h"
 
-#include "gui/controls/OutBarAccessible.h"
-
 #include <QApplication>
 #include <QCursor>
 #include <QFontMetricsF>

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/controls/OutBarLayout.h"
+#include "core/navigation/OutBarLayout.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QWidget>
 #include <QList>
@@ -234,3 +235,24 @@ private:
     int editFolder_ = -1;
     QRect editAnchor_; // the caption the editor covers
 };
+
+// The navigation bar as a screen reader sees it: a list named after the
+// bar, whose children are the open folder's items (by their captions,
+// selectable, focusable, with the selected and focused states and a press
+// action that opens the item as a click does), the folder headers when
+// there is more than one folder (a press opens the folder), a window the
+// open folder hosts and the caption editor while it is open. Part of the
+// bar, in a file of its own (OutBarAccessible.cpp): the bar installs it and
+// tells it what changed, and it reads the bar.
+
+// Makes every navigation bar speak so to the accessibility bus; once is
+// enough, more calls do nothing.
+void InstallOutBarAccessibility();
+
+// Tells a listening screen reader that `item` of the bar's open folder
+// has the focus (QAccessible::Focus), was selected (Selection) or renamed
+// (NameChanged).
+void NotifyOutBarItem(COutBarCtrl* bar, QAccessible::Event event, int item);
+// Tells it that the bar's children changed: another folder, an item more,
+// moved or scrolled into view.
+void NotifyOutBarChildren(COutBarCtrl* bar);

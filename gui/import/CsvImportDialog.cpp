@@ -1,7 +1,7 @@
 #include "gui/import/CsvImportDialog.h"
 
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/controls/ColumnWidths.h"
 #include "gui/controls/WaitCursor.h"
 #include "gui/import/CsvPreviewModel.h"

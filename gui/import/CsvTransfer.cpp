@@ -3,7 +3,7 @@
 #include "core/document/GlobalDoc.h"
 #include "core/import/CsvExport.h"
 #include "core/import/CsvFile.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/controls/WaitCursor.h"
 #include "gui/import/CsvImportDialog.h"
 

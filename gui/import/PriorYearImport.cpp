@@ -2,7 +2,7 @@
 
 #include "core/import/ImportProcess.h"
 #include "core/import/ImportTexts.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/import/ImportProgressDialog.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "gui/records/CompanyView.h"
 
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/controls/ColorButton.h"
 #include "gui/records/CompanyPages.h"
 #include "gui/records/PropSheetCompany.h"

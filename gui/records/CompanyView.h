@@ -1,8 +1,8 @@
 #pragma once
 
-#include "gui/controls/FormView.h"
+#include "gui/screens/FormView.h"
 #include "core/records/CompanyBoxes.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "core/store/Records.h"
 
 class CColorButton;

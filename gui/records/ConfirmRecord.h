@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 
 #include <QString>
 

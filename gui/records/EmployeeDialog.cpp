@@ -1,7 +1,7 @@
 #include "gui/records/EmployeeDialog.h"
 
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/records/ConfirmRecord.h"
 #include "core/records/RecordChecks.h"
 #include "gui/records/RecordBoxes.h"

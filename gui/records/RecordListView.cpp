@@ -1,9 +1,9 @@
 #include "gui/records/RecordListView.h"
 
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/controls/ColorButton.h"
-#include "gui/controls/RecordRows.h"
+#include "gui/screens/RecordRows.h"
 #include "core/records/ScreenQuestions.h"
 
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/controls/FormView.h"
+#include "gui/screens/FormView.h"
 #include "core/records/RecordListOrder.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "gui/shell/ApplicationPassword.h"
 
 #include "gui/shell/PasswordDialogs.h"
-#include "core/shell/PasswordScramble.h"
+#include "core/password/PasswordScramble.h"
 
 bool CheckPasswordAtStart(QWidget* parent)
 {

@@ -3,7 +3,7 @@
 #include "core/document/CompanyFiles.h"
 #include "core/document/GlobalDoc.h"
 #include "core/document/NewCompanyStore.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "gui/entry/RuleEdit.h"
 
 #include <QDialogButtonBox>

@@ -3,9 +3,8 @@
 #include "core/check/FormCheck.h"
 #include "core/document/GlobalDoc.h"
 #include "core/store/RecordLookup.h"
-#include "gui/controls/FormEntryView.h"
+#include "gui/screens/FormEntryView.h"
 #include "gui/records/RecordListView.h"
-#include "gui/shell/MainFrame.h"
 
 #include <QScrollArea>
 #include <QTabWidget>
@@ -46,29 +45,29 @@ int IndexOfPerson(CGlobalDoc& document, const FormFinding& finding)
 
 } // namespace
 
-bool ShowFinding(CMainFrame& frame, const FormFinding& finding)
+bool ShowFinding(CGlobalDoc& document, const FindingScreens& screens, const FormFinding& finding)
 {
     switch (finding.place) {
     case FindingPlace::Company:
-        frame.ShowScreen(Screen::CompanySetup);
-        return FocusBox(frame.View(Screen::CompanySetup), finding.field);
+        screens.show(Screen::CompanySetup);
+        return FocusBox(screens.view(Screen::CompanySetup), finding.field);
     case FindingPlace::Person: {
         const Screen screen = IsWageForm(finding) ? Screen::Employees : Screen::Contractors;
-        auto* list = qobject_cast<CRecordListView*>(frame.View(screen));
-        const int index = list ? IndexOfPerson(frame.Document(), finding) : -1;
+        auto* list = qobject_cast<CRecordListView*>(screens.view(screen));
+        const int index = list ? IndexOfPerson(document, finding) : -1;
         if (index < 0)
             return false;
-        frame.ShowScreen(screen);
+        screens.show(screen);
         list->SelectRecord(index);
         list->List()->setFocus(Qt::OtherFocusReason);
         return true;
     }
     case FindingPlace::Form: {
         const Screen screen = IsWageForm(finding) ? Screen::W2 : Screen::Form1099;
-        auto* form = qobject_cast<CFormEntryView*>(frame.View(screen));
-        if (!form || IndexOfPerson(frame.Document(), finding) < 0)
+        auto* form = qobject_cast<CFormEntryView*>(screens.view(screen));
+        if (!form || IndexOfPerson(document, finding) < 0)
             return false;
-        frame.ShowScreen(screen);
+        screens.show(screen);
         return form->ShowOwnerBox(finding.ownerId, finding.field);
     }
     case FindingPlace::Nowhere:

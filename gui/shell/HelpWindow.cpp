@@ -1,8 +1,8 @@
 #include "gui/shell/HelpWindow.h"
 
 #include "core/settings/Settings.h"
-#include "core/shell/HelpTopics.h"
-#include "core/shell/Prompt.h"
+#include "core/help/HelpTopics.h"
+#include "core/prompt/Prompt.h"
 #include "gui/controls/HyperlinkLabel.h"
 
 #include <QDir>

@@ -7,20 +7,20 @@
 #include "gui/shell/HelpWindow.h"
 #include "gui/check/CheckFormsCommand.h"
 #include "gui/check/CheckFormsWindow.h"
-#include "gui/controls/FormView.h"
+#include "gui/screens/FormView.h"
 #include "core/document/GlobalDoc.h"
-#include "core/shell/HelpTopics.h"
-#include "core/shell/Prompt.h"
+#include "core/help/HelpTopics.h"
+#include "core/prompt/Prompt.h"
 #include "core/settings/Settings.h"
 #include "gui/shell/W4View.h"
 #include "gui/contractor/Form1096View.h"
 #include "gui/contractor/Form1099View.h"
-#include "gui/controls/FocusScrolling.h"
+#include "gui/screens/FocusScrolling.h"
 #include "gui/controls/OutBarCtrl.h"
 #include "gui/controls/HyperlinkLabel.h"
-#include "core/controls/MakerLinks.h"
-#include "gui/controls/OutBarIcons.h"
-#include "gui/controls/WelcomeScreen.h"
+#include "core/links/MakerLinks.h"
+#include "gui/shell/OutBarIcons.h"
+#include "gui/screens/WelcomeScreen.h"
 #include "gui/import/CsvTransfer.h"
 #include "gui/import/PriorYearImport.h"
 #include "gui/records/CompanyView.h"
@@ -482,7 +482,9 @@ void CMainFrame::OnCheckForms()
         connect(check_.get(), &CCheckFormsWindow::findingChosen, this,
                 [this](const FormFinding& finding) {
                     // The main window comes forward with the box, ready for typing.
-                    if (ShowFinding(*this, finding)) {
+                    const FindingScreens screens{[this](Screen screen) { return View(screen); },
+                                                 [this](Screen screen) { ShowScreen(screen); }};
+                    if (ShowFinding(document_, screens, finding)) {
                         raise();
                         activateWindow();
                     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shell/Navigation.h"
+#include "core/navigation/Navigation.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -89,8 +89,6 @@ private:
     void LayOutPanes();
     void OnBarNotice(const OutBarNotice& notice, bool* answer);
     void MovePaneFocus(int step);
-    // Unsaved typing on the shown screen is offered for saving before the
-    // company is left.
 
     void OnNewCompany();
     void OnOpenCompany();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 
 class QWidget;
 

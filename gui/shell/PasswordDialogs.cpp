@@ -1,8 +1,8 @@
 #include "gui/shell/PasswordDialogs.h"
 
-#include "core/shell/PasswordChecks.h"
-#include "core/shell/PasswordScramble.h"
-#include "core/shell/Prompt.h"
+#include "core/password/PasswordChecks.h"
+#include "core/password/PasswordScramble.h"
+#include "core/prompt/Prompt.h"
 
 #include <QDialogButtonBox>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/controls/PlaceholderView.h"
+#include "gui/screens/PlaceholderView.h"
 
 // A screen that no navigation item selects.
 class CW4View : public CPlaceholderView {

@@ -1,6 +1,6 @@
 #include "gui/wage/W2PrintOptionsDialog.h"
 
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "core/wage/WageCopies.h"
 #include "core/wage/WagePrintOptionsEntry.h"
 #include "gui/entry/RuleEdit.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/print/WagePrintOptions.h"
-#include "gui/controls/TwoFormPrintOptionsDialog.h"
+#include "gui/printing/TwoFormPrintOptionsDialog.h"
 
 class CAmountEdit;
 class QLabel;

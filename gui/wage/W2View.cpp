@@ -2,13 +2,13 @@
 
 #include "core/check/PrintCheck.h"
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Prompt.h"
+#include "core/prompt/Prompt.h"
 #include "core/wage/W2Boxes.h"
 #include "core/wage/W2ScreenTexts.h"
 #include "core/wage/WageScreenPrint.h"
 #include "gui/controls/BoxWidth.h"
 #include "gui/entry/StoredText.h"
-#include "gui/controls/FormCells.h"
+#include "gui/screens/FormCells.h"
 #include "gui/wage/W2PrintOptionsDialog.h"
 
 #include <QGridLayout>

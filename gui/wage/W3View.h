@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/print/WagePrintOptions.h"
-#include "gui/controls/FormPrinting.h"
-#include "gui/controls/FormView.h"
+#include "gui/printing/FormPrinting.h"
+#include "gui/screens/FormView.h"
 
 #include <QStringList>
 

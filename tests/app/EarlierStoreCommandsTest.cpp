@@ -6,6 +6,7 @@
 // into one.
 #include "core/document/CompanyFiles.h"
 #include "core/store/CompanyData.h"
+#include "core/store/CompanyFileRead.h"
 #include "core/store/EarlierStoreReader.h"
 #include "core/store/StoreFileKind.h"
 #include "tests/support/EarlierStoreWriter.h"

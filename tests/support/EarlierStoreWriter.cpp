@@ -2,7 +2,7 @@
 
 #include "core/store/CompanyStore.h"
 #include "core/store/RecordColumns.h"
-#include "core/store/StoreFileVfs.h"
+#include "core/store/StoreFileHeader.h"
 
 #include <cstring>
 #include <deque>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Navigation.h"
+#include "core/navigation/Navigation.h"
 #include "tests/support/DocumentFixture.h"
 #include "tests/support/RefreshCounter.h"
 #include "tests/support/ScreenTesting.h"

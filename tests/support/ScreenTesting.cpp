@@ -1,7 +1,7 @@
 #include "tests/support/ScreenTesting.h"
 
 #include "gui/controls/BalloonWindow.h"
-#include "render/FormPictures.h"
+#include "render/painting/FormPictures.h"
 
 #include <QApplication>
 #include <QPageLayout>

@@ -3,7 +3,7 @@
 // What the tests of the form screens share: the balloons they show, and
 // their print jobs printed through a printer into a PDF.
 
-#include "gui/controls/FormPrinting.h"
+#include "gui/printing/FormPrinting.h"
 
 #include <QList>
 #include <QPoint>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/settings/Settings.h"
-#include "core/shell/PasswordScramble.h"
+#include "core/password/PasswordScramble.h"
 
 #include <QString>
 

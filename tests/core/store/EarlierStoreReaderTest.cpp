@@ -5,6 +5,7 @@
 // change.
 #include "core/import/CsvExport.h"
 #include "core/store/CompanyData.h"
+#include "core/store/CompanyFileRead.h"
 #include "core/store/CompanyStore.h"
 #include "core/store/EarlierStoreFile.h"
 #include "core/store/EarlierStoreReader.h"

@@ -1,7 +1,9 @@
 // The store file: our header in front of the engine's image, refusal of
 // files that do not carry it, and the schema a new store gets.
 #include "core/store/CompanyData.h"
+#include "core/store/CompanyFileRead.h"
 #include "core/store/CompanyStore.h"
+#include "core/store/StoreFileHeader.h"
 #include "core/store/StoreFileKind.h"
 #include "core/store/StoreFileVfs.h"
 #include "core/store/StoreLeftovers.h"

@@ -2,7 +2,7 @@
 // opened by; what a killed program leaves beside a store is cleaned away
 // when it is safe, and never beside a store of the earlier editions.
 #include "core/store/CompanyData.h"
-#include "core/store/StoreFileVfs.h"
+#include "core/store/StoreFileHeader.h"
 #include "core/store/StoreLeftovers.h"
 #include "core/store/StoreLock.h"
 #include "tests/support/RecordBuilders.h"

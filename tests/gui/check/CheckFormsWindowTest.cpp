@@ -2,7 +2,7 @@
 // the jump from a finding to its box, the list after a Save, and the
 // question before forms with errors are printed.
 #include "core/document/GlobalDoc.h"
-#include "core/shell/Navigation.h"
+#include "core/navigation/Navigation.h"
 #include "gui/check/CheckFormsWindow.h"
 #include "gui/contractor/Form1096View.h"
 #include "gui/contractor/Form1099View.h"

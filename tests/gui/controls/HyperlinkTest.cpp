@@ -1,7 +1,7 @@
-#include "core/controls/HyperlinkErrors.h"
+#include "core/links/HyperlinkErrors.h"
 #include "gui/controls/HyperlinkLabel.h"
-#include "core/controls/MakerLinks.h"
-#include "gui/controls/WelcomeScreen.h"
+#include "core/links/MakerLinks.h"
+#include "gui/screens/WelcomeScreen.h"
 #include "tests/support/ScriptedPrompt.h"
 
 #include <QTest>

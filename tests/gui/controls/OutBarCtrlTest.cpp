@@ -1,5 +1,5 @@
 #include "gui/controls/OutBarCtrl.h"
-#include "gui/controls/OutBarIcons.h"
+#include "gui/shell/OutBarIcons.h"
 
 #include <QAccessible>
 #include <QCursor>

@@ -7,7 +7,7 @@
 #include "gui/shell/MessageBoxPrompt.h"
 #include "core/document/GlobalDoc.h"
 #include "gui/shell/MainFrame.h"
-#include "core/shell/Navigation.h"
+#include "core/navigation/Navigation.h"
 #include "core/settings/Settings.h"
 #include "gui/shell/SplashWindow.h"
 #include "gui/controls/OutBarCtrl.h"

@@ -2,9 +2,9 @@
 // start check and the change command driven through their dialogs, the
 // messages, the hidden old box and the 30-character limit.
 #include "gui/shell/ApplicationPassword.h"
-#include "core/shell/PasswordChecks.h"
+#include "core/password/PasswordChecks.h"
 #include "gui/shell/PasswordDialogs.h"
-#include "core/shell/PasswordScramble.h"
+#include "core/password/PasswordScramble.h"
 #include "core/settings/Settings.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/StoredPassword.h"
