@@ -10,14 +10,6 @@ const QStringList& DeferredCompensationCodes()
     return codes;
 }
 
-const QStringList& KindOfPayerNames()
-{
-    static const QStringList names = {
-        "941", "CT-1", "Military", "Hshld. emp.", "943", "Medicare govt. emp.", "Third-party sick pay",
-    };
-    return names;
-}
-
 int W3Totals::Slot(int box)
 {
     if (box >= 1 && box <= 12)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records/FormBoxes.h"
 #include "core/store/Records.h"
 
 #include <QString>
@@ -14,8 +15,8 @@
 // Box-12 codes whose amounts make up W-3 box 12 (compared in upper case).
 const QStringList& DeferredCompensationCodes();
 
-// Kind-of-payer captions in the order of the company's kind-of-payer index.
-const QStringList& KindOfPayerNames();
+// Box c of the W-3: the number of W-2s.
+inline constexpr TransmittalBox kW3FormCountBox{0, "FormCount", "c Total number of Forms W-2", 29};
 
 struct W3Totals {
     int formCount = 0; // box c
