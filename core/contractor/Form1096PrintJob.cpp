@@ -71,8 +71,8 @@ Page LayOutForm1096Page(const CompanyRecord& c, const Form1096Totals& totals, co
     FormWriter form(page, table, Form1096DataFont(options), TextBackground::Transparent, 0, k1096Rooms);
     form.Company(c, CompanyForm::Form1096);
     form.Text(kForm1096FormCountBox.point, totals.FormCountText());
-    form.Amount(kForm1096FederalTax.point, totals.FederalTaxText());
-    form.Amount(kForm1096Reported.point, totals.ReportedText());
+    for (const TransmittalBox* box : TransmittalBoxes(Form1099Boxes()))
+        form.Amount(box->point, totals.Text(box->number));
     // The type of form filed: the 1099-MISC.
     form.Mark(20);
     return page;

@@ -133,6 +133,14 @@ std::vector<const EmployerBox*> ShownEmployerBoxes(CompanyForm form)
     return shown;
 }
 
+QStringList ShownEmployerNames(CompanyForm form)
+{
+    QStringList names;
+    for (const EmployerBox* box : ShownEmployerBoxes(form))
+        names << QLatin1String(box->On(form).name);
+    return names;
+}
+
 QString PayerFederalId(const CompanyRecord& company)
 {
     return company.EmployerIdentificationNumber.IsEmpty() ? company.SocialSecurityNumber.Text()

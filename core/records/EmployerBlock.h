@@ -3,6 +3,7 @@
 #include "core/store/Records.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -59,6 +60,8 @@ struct EmployerBox {
 const std::vector<EmployerBox>& EmployerBlock();
 // The rows `form` shows on its screen as text boxes, in reading order.
 std::vector<const EmployerBox*> ShownEmployerBoxes(CompanyForm form);
+// Their screen boxes' names, in the same order.
+QStringList ShownEmployerNames(CompanyForm form);
 
 // The payer's federal ID: the EIN, or the SSN when the EIN is empty.
 QString PayerFederalId(const CompanyRecord& company);

@@ -352,11 +352,14 @@ const Box* FindBox(const std::vector<Box>& boxes, const QString& name)
 }
 
 // The transmittal boxes the money boxes of `table` add into, each once, in
-// the order of the table.
+// the order of the table; after `count` (the number of forms) when given.
 template <class Box>
-std::vector<const TransmittalBox*> TransmittalBoxes(const std::vector<Box>& table)
+std::vector<const TransmittalBox*> TransmittalBoxes(const std::vector<Box>& table,
+                                                    const TransmittalBox* count = nullptr)
 {
     std::vector<const TransmittalBox*> totals;
+    if (count)
+        totals.push_back(count);
     for (const Box& box : table)
         if (box.totalBox && std::find(totals.begin(), totals.end(), box.totalBox) == totals.end())
             totals.push_back(box.totalBox);

@@ -19,6 +19,13 @@ struct PersonBoxLabels {
     const char* zip;
 };
 
+// A box of the person's that a form screen shows (the user types it in the
+// person's dialog): its name on the screen and the table's box (field).
+struct PersonScreenBox {
+    const char* name;
+    const char* field;
+};
+
 // The ids of the rules that look at the name and address.
 struct PersonBoxChecks {
     const char* firstName;    // missing first name

@@ -35,12 +35,8 @@ const std::vector<const EmployerBox*>& CompanyBoxesShown()
 // boxes add into.
 const std::vector<const TransmittalBox*>& TotalBoxes()
 {
-    static const std::vector<const TransmittalBox*> boxes = [] {
-        std::vector<const TransmittalBox*> all = {&kForm1096FormCountBox};
-        for (const TransmittalBox* box : TransmittalBoxes(Form1099Boxes()))
-            all.push_back(box);
-        return all;
-    }();
+    static const std::vector<const TransmittalBox*> boxes =
+        TransmittalBoxes(Form1099Boxes(), &kForm1096FormCountBox);
     return boxes;
 }
 
@@ -116,9 +112,7 @@ C1096View::C1096View(CGlobalDoc& document, QWidget* parent)
 const QStringList& C1096View::BoxNames()
 {
     static const QStringList names = [] {
-        QStringList all;
-        for (const EmployerBox* box : CompanyBoxesShown())
-            all << QLatin1String(box->form1096.name);
+        QStringList all = ShownEmployerNames(CompanyForm::Form1096);
         for (const TransmittalBox* total : TotalBoxes())
             all << QLatin1String(total->name);
         return all;

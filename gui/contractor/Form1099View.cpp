@@ -7,6 +7,7 @@
 #include "core/contractor/Form1099ScreenTexts.h"
 #include "core/document/GlobalDoc.h"
 #include "core/records/EmployerBlock.h"
+#include "core/records/PersonBoxes.h"
 #include "core/shell/Prompt.h"
 #include "gui/entry/StoredText.h"
 #include "gui/contractor/Form1099PrintOptionsDialog.h"
@@ -22,11 +23,7 @@ namespace {
 
 // The recipient's boxes the program fills, in reading order: boxes of the
 // 1099-MISC table, under the names the screen gives them.
-struct RecipientBox {
-    const char* name;
-    const char* field;
-};
-constexpr RecipientBox kRecipientBoxes[] = {
+constexpr PersonScreenBox kRecipientBoxes[] = {
     {"RecipientID", "IdentificationNumber"},
     {"FirstName", "FirstName"},
     {"MiddleName", "MiddleName"},
@@ -67,7 +64,7 @@ C1099View::C1099View(CGlobalDoc& document, QWidget* parent)
     form_->setObjectName(QStringLiteral("Form1099"));
     for (const EmployerBox* box : PayerBoxes())
         shown_.push_back(NewShownBox(box->form1099.name, QLatin1String(box->form1099.label), form_));
-    for (const RecipientBox& box : kRecipientBoxes)
+    for (const PersonScreenBox& box : kRecipientBoxes)
         shown_.push_back(NewShownBox(box.name, QLatin1String(RecipientField(box.field).label), form_));
     secondTin_->setObjectName(QStringLiteral("SecondTIN"));
     secondTin_->setAccessibleName(secondTin_->text());
@@ -84,12 +81,7 @@ C1099View::C1099View(CGlobalDoc& document, QWidget* parent)
 
 const QStringList& C1099View::ShownBoxNames()
 {
-    static const QStringList names = [] {
-        QStringList all;
-        for (const EmployerBox* box : PayerBoxes())
-            all << QLatin1String(box->form1099.name);
-        return all + NamesOf(kRecipientBoxes);
-    }();
+    static const QStringList names = ShownEmployerNames(CompanyForm::Form1099) + NamesOf(kRecipientBoxes);
     return names;
 }
 
@@ -232,7 +224,7 @@ void C1099View::ShowCompanyAndContractor(const CompanyRecord& c, const Contracto
     size_t i = 0;
     for (const EmployerBox* box : PayerBoxes())
         shown_[i++]->setText(box->Text(c, CompanyForm::Form1099));
-    for (const RecipientBox& box : kRecipientBoxes)
+    for (const PersonScreenBox& box : kRecipientBoxes)
         shown_[i++]->setText(RecipientField(box.field).personGet(*r).Text());
     secondTin_->setChecked(r->SecondTIN != 0);
 }

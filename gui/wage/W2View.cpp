@@ -3,6 +3,7 @@
 #include "core/check/PrintCheck.h"
 #include "core/document/GlobalDoc.h"
 #include "core/records/EmployerBlock.h"
+#include "core/records/PersonBoxes.h"
 #include "core/shell/Prompt.h"
 #include "core/wage/W2Boxes.h"
 #include "core/wage/W2ScreenTexts.h"
@@ -20,11 +21,7 @@ namespace {
 
 // The employee's boxes the program fills, in reading order: boxes of the
 // W-2 table, under the names the screen gives them.
-struct EmployeeBox {
-    const char* name;
-    const char* field;
-};
-constexpr EmployeeBox kEmployeeBoxes[] = {
+constexpr PersonScreenBox kEmployeeBoxes[] = {
     {"SocialSecurityNumber", "SocialSecurityNumber"},
     {"FirstName", "FirstName"},
     {"MiddleName", "MiddleName"},
@@ -36,7 +33,7 @@ constexpr EmployeeBox kEmployeeBoxes[] = {
     {"EmployeeZip", "Zip"},
 };
 
-const W2Box& EmployeeField(const EmployeeBox& box)
+const W2Box& EmployeeField(const PersonScreenBox& box)
 {
     return *FindBox(W2Boxes(), QLatin1String(box.field));
 }
@@ -66,7 +63,7 @@ CW2View::CW2View(CGlobalDoc& document, QWidget* parent)
     form_->setObjectName(QStringLiteral("W2Form"));
     for (const EmployerBox* box : CompanyBoxesShown())
         shown_.push_back(NewShownBox(box->w2.name, CompanyLabel(box->w2), form_));
-    for (const EmployeeBox& box : kEmployeeBoxes)
+    for (const PersonScreenBox& box : kEmployeeBoxes)
         shown_.push_back(NewShownBox(box.name, QLatin1String(EmployeeField(box).label), form_));
     BuildForm();
     UseFormPalette(form_);
@@ -80,12 +77,7 @@ CW2View::CW2View(CGlobalDoc& document, QWidget* parent)
 
 const QStringList& CW2View::ShownBoxNames()
 {
-    static const QStringList names = [] {
-        QStringList all;
-        for (const EmployerBox* box : CompanyBoxesShown())
-            all << QLatin1String(box->w2.name);
-        return all + NamesOf(kEmployeeBoxes);
-    }();
+    static const QStringList names = ShownEmployerNames(CompanyForm::W2) + NamesOf(kEmployeeBoxes);
     return names;
 }
 
@@ -256,7 +248,7 @@ void CW2View::ShowCompanyAndEmployee(const CompanyRecord& c, const EmployeeRecor
     size_t i = 0;
     for (const EmployerBox* box : CompanyBoxesShown())
         shown_[i++]->setText(box->Text(c, CompanyForm::W2));
-    for (const EmployeeBox& box : kEmployeeBoxes)
+    for (const PersonScreenBox& box : kEmployeeBoxes)
         shown_[i++]->setText(EmployeeField(box).personGet(*e).Text());
 }
 

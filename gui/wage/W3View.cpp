@@ -34,12 +34,7 @@ const std::vector<const EmployerBox*>& CompanyBoxesShown()
 // The totals: box c, then the boxes the W-2's money boxes add into.
 const std::vector<const TransmittalBox*>& TotalBoxes()
 {
-    static const std::vector<const TransmittalBox*> boxes = [] {
-        std::vector<const TransmittalBox*> all = {&kW3FormCountBox};
-        for (const TransmittalBox* box : TransmittalBoxes(W2Boxes()))
-            all.push_back(box);
-        return all;
-    }();
+    static const std::vector<const TransmittalBox*> boxes = TransmittalBoxes(W2Boxes(), &kW3FormCountBox);
     return boxes;
 }
 
@@ -92,9 +87,7 @@ CW3View::CW3View(CGlobalDoc& document, QWidget* parent)
 const QStringList& CW3View::BoxNames()
 {
     static const QStringList names = [] {
-        QStringList all;
-        for (const EmployerBox* box : CompanyBoxesShown())
-            all << QLatin1String(box->w3.name);
+        QStringList all = ShownEmployerNames(CompanyForm::W3);
         for (const TransmittalBox* total : TotalBoxes())
             all << QLatin1String(total->name);
         return all;
