@@ -12,11 +12,7 @@ const QStringList& DeferredCompensationCodes()
 
 int W3Totals::Slot(int box)
 {
-    if (box >= 1 && box <= 12)
-        return box - 1;
-    if (box >= 16 && box <= 19)
-        return box - 16 + 12;
-    return -1;
+    return box >= 1 && size_t(box) < std::tuple_size_v<decltype(cents_)> ? box : -1;
 }
 
 qint64 W3Totals::Cents(int box) const

@@ -21,7 +21,8 @@ inline constexpr TransmittalBox kW3FormCountBox{0, "FormCount", "c Total number 
 struct W3Totals {
     int formCount = 0; // box c
 
-    // Boxes 1..12 and 16..19 by their number on the form; 0 for any other.
+    // A box the W-2's money boxes add into, by its number on the form (1 to
+    // 19); 0 for any other.
     qint64 Cents(int box) const;
     QString Text(int box) const; // "1234.50"; "0.00" for an empty sum
     QString CountText() const;   // box c, "%d"
@@ -30,7 +31,7 @@ struct W3Totals {
 
 private:
     static int Slot(int box);
-    std::array<qint64, 16> cents_{};
+    std::array<qint64, 20> cents_{};
 };
 
 // The totals of the W-2 of each employee, found by the employee's id: a W-2

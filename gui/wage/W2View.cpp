@@ -153,7 +153,8 @@ QWidget* CW2View::BuildForm()
             const W2Box* box = FindBox(W2Boxes(), QLatin1String(pairs[row][side]));
             cell(QLatin1String(box->label), row + 1, side + 1)->AddWidget(amount(box->name));
         }
-    cell(QStringLiteral("11 Nonqualified plans"), 6, 1)->AddWidget(amount("NonQualifiedPlans"));
+    cell(QLatin1String(FindBox(W2Boxes(), QStringLiteral("NonQualifiedPlans"))->label), 6, 1)
+        ->AddWidget(amount("NonQualifiedPlans"));
 
     // Box 12: code, year and amount on each of its four lines.
     const char* const letters[] = {"a", "b", "c", "d"};
