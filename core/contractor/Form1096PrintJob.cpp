@@ -1,5 +1,6 @@
 #include "core/contractor/Form1096PrintJob.h"
 
+#include "core/contractor/Form1099Boxes.h"
 #include "core/print/FormWriter.h"
 
 #include <array>
@@ -68,22 +69,11 @@ Page LayOutForm1096Page(const CompanyRecord& c, const Form1096Totals& totals, co
 
     const PointTable table = Form1096PointTable(options);
     FormWriter form(page, table, Form1096DataFont(options), TextBackground::Transparent, 0, k1096Rooms);
-    form.Text(0, c.EmployerName);
-    form.Text(1, c.Address1);
-    form.Text(2, CityStateZipLine(c.City, c.State, c.Zip));
-    form.Text(5, c.Form1096ContactName);
-    form.Text(6, c.Form1096Email);
-    form.Text(7, PhoneAreaCode(c.Form1096Telephone));
-    form.Text(8, PhoneLocalNumber(c.Form1096Telephone));
-    form.Text(9, PhoneAreaCode(c.Form1096Fax));
-    form.Text(10, PhoneLocalNumber(c.Form1096Fax));
-    form.Text(11, c.EmployerIdentificationNumber);
-    form.Text(12, c.SocialSecurityNumber);
-    form.Text(13, totals.FormCountText());
-    form.Amount(14, totals.FederalTaxText());
-    form.Amount(15, totals.ReportedText());
-    if (c.Form1096CheckIsThisYourFinalReturn != 0)
-        form.Mark(16, 17, 18, 19);
-    form.Mark(20, 21, 22, 23);
+    form.Company(c, CompanyForm::Form1096);
+    form.Text(kForm1096FormCountBox.point, totals.FormCountText());
+    for (const TransmittalBox* box : TransmittalBoxes(Form1099Boxes()))
+        form.Amount(box->point, totals.Text(box->number));
+    // The type of form filed: the 1099-MISC.
+    form.Mark(20);
     return page;
 }

@@ -19,6 +19,15 @@ QString Form1096Totals::ReportedText() const
     return FormatAmountCents(reportedCents);
 }
 
+QString Form1096Totals::Text(int box) const
+{
+    if (box == kForm1096FormCountBox.number)
+        return FormCountText();
+    if (box == kForm1096FederalTax.number)
+        return FederalTaxText();
+    return box == kForm1096Reported.number ? ReportedText() : QString();
+}
+
 namespace {
 
 // The 1096 adds the federal income tax withheld (its box 4) and the
@@ -27,9 +36,9 @@ void AddForm(Form1096Totals& totals, const Form1099Record& f)
 {
     ++totals.formCount;
     for (const Form1099Box& box : Form1099Boxes()) {
-        if (box.total == kForm1096FederalTaxBox)
+        if (box.totalBox == &kForm1096FederalTax)
             totals.federalTaxCents += box.Amount(f).Cents();
-        else if (box.total == kForm1096ReportedBox)
+        else if (box.totalBox == &kForm1096Reported)
             totals.reportedCents += box.Amount(f).Cents();
     }
 }

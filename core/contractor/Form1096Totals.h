@@ -1,9 +1,13 @@
 #pragma once
 
+#include "core/records/FormBoxes.h"
 #include "core/store/Records.h"
 
 #include <QString>
 #include <QtGlobal>
+
+// Box 3 of the 1096: the number of forms.
+inline constexpr TransmittalBox kForm1096FormCountBox{3, "FormCount", "3 Total number of forms", 13};
 
 // The 1096 totals over every 1099-MISC of the company, exact to the cent.
 struct Form1096Totals {
@@ -14,6 +18,8 @@ struct Form1096Totals {
     QString FormCountText() const;  // "%d"
     QString FederalTaxText() const; // two decimals
     QString ReportedText() const;
+    // Box 3, 4 or 5 by its number; empty for any other.
+    QString Text(int box) const;
 };
 
 // Box 5 adds boxes 1, 2, 3, 5, 6, 7, 8, 10, 13 and 14: not the tax withheld

@@ -10,9 +10,11 @@
 
 using Form1099Box = FormBox<ContractorRecord, Form1099Record>;
 
-// The 1096 boxes the amounts of a 1099-MISC add into (a box's `total`).
-inline constexpr int kForm1096FederalTaxBox = 4; // federal income tax withheld
-inline constexpr int kForm1096ReportedBox = 5;   // total amount reported
+// The 1096 boxes the amounts of a 1099-MISC add into (a box's `total`),
+// with their points on the 1096.
+inline constexpr TransmittalBox kForm1096FederalTax{4, "FederalIncomeTaxWithheld", "4 Federal income tax withheld", 14};
+inline constexpr TransmittalBox kForm1096Reported{5, "TotalAmountReported",
+                                                  "5 Total amount reported with this Form 1096", 15};
 
 // Every box of the 1099-MISC and its recipient, in the order of a CSV
 // file: the recipient's identification number, name, address, account
@@ -25,6 +27,10 @@ const std::vector<Form1099Box>& Form1099Boxes();
 // The boxes the 1099-MISC screen has the user type, in the order Tab walks
 // them: 1 to 10, 13, 14, 15a, 15b, then the state lines line by line.
 const std::vector<Form1099Box>& Form1099ScreenBoxes();
+// The recipient's name line: first and last name run together when the
+// middle name is "@" (a business name split over the two), else first,
+// middle and last joined by blanks.
+QString RecipientNameLine(const ContractorRecord& contractor);
 // The rules that check a 1099-MISC.
 const std::vector<CheckRule>& Form1099CheckRules();
 

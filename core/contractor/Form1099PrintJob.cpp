@@ -11,8 +11,6 @@ namespace {
 
 constexpr int k1099PointCount = 51;
 constexpr int kLowerHalfTop = 1375;
-// The box-9 mark sits lower in its box than its entries say.
-constexpr int kBox9MarkDrop = 38;
 
 struct Entry {
     int index, x, y;
@@ -98,19 +96,6 @@ PageFont Form1099DataFont(const Print1099Options& options)
     return PageFont{FontFace::CourierNew, IsPreprinted(options) ? 12 : 10, false};
 }
 
-QString RecipientNameLine(const ContractorRecord& c)
-{
-    if (c.MiddleName.Text() == QLatin1String("@"))
-        return c.FirstName.Text() + c.LastName.Text();
-    return c.FirstName.Text() + QLatin1Char(' ') + c.MiddleName.Text() + QLatin1Char(' ') + c.LastName.Text();
-}
-
-QString PayerFederalId(const CompanyRecord& company)
-{
-    return company.EmployerIdentificationNumber.IsEmpty() ? company.SocialSecurityNumber.Text()
-                                                          : company.EmployerIdentificationNumber.Text();
-}
-
 Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors,
                                    const Form1099List& forms, const Print1099Options& options,
                                    int currentContractorIndex)
@@ -152,7 +137,7 @@ void Form1099PrintJob::DrawSheet(Page& page) const
 void Form1099PrintJob::DrawEmptyFormMark(Page& page) const
 {
     FormWriter mark(page, table_, font_, TextBackground::Transparent, 0);
-    mark.Mark(41, 42, 43, 44);
+    mark.Mark(41);
 }
 
 void Form1099PrintJob::DrawForm(Page& page, int slot, int contractorIndex) const
@@ -163,54 +148,19 @@ void Form1099PrintJob::DrawForm(Page& page, int slot, int contractorIndex) const
     // A contractor without a 1099 record (damaged store) still gets the
     // payer and recipient blocks, with every box empty.
     const Form1099Record& f = formIndex >= 0 ? forms_[size_t(formIndex)] : kNoForm;
-    const CompanyRecord& c = company_;
 
     FormWriter form(page, table_, font_, TextBackground::Transparent, slot * pitch_, k1099Rooms);
-    form.Text(0, c.EmployerName);
-    form.Text(1, c.Address1);
-    form.Text(2, c.Address2);
-    form.Text(3, CityStateZipLine(c.City, c.State, c.Zip));
-    form.Text(6, c.Form1096Telephone);
-    form.Text(7, PayerFederalId(c));
-    form.Text(8, r.IdentificationNumber);
-    form.Text(9, RecipientNameLine(r));
-    form.Text(10, r.Address1);
-    form.Text(11, r.Address2);
-    form.Text(12, CityStateZipLine(r.City, r.State, r.Zip));
-    form.Text(15, r.AccountNumber);
-
-    form.Amount(20, f.Rents);
-    form.Amount(21, f.Royalities);
-    form.Amount(22, f.OtherIncome);
-    form.Amount(23, f.FederalIncomeTaxWithheld);
-    form.Amount(24, f.FishingBoatProceeds);
-    form.Amount(25, f.MedicalAndHealthCarePayments);
-    form.Amount(26, f.NonemployeeCompensation);
-    form.Amount(27, f.SubstitutePayments);
-    form.Amount(32, f.CropInsuranceProceeds);
-    form.Amount(33, f.ExcessGoldenParachutePayments);
-    form.Amount(34, f.GrossProceedsPaidToAttorney);
-    form.Amount(49, f.Field15A);
-    form.Amount(50, f.Field15B);
-    form.Amount(35, f.StateTaxWithheld1);
-    form.Amount(37, f.StateTaxWithheld2);
-    form.Text(36, f.PayerStateID1);
-    form.Text(38, f.PayerStateID2);
-    form.Amount(39, f.StateIncome1);
-    form.Amount(40, f.StateIncome2);
-
-    if (f.PayerMadeDirectSales != 0)
-        form.Mark(28, 29, 30, 31, kBox9MarkDrop);
-
+    form.Company(company_, CompanyForm::Form1099);
+    // Copies 1, B and 2 carry no second-TIN box: the recipient's mark (the
+    // second TIN notice) stays off, and the box is blanked on both halves
+    // (once a sheet is enough, the rectangles cover the same place).
     const bool copyWithoutTinBox = !preprinted_ && options_.Copy != Form1099CopyType::CopyC;
-    if (copyWithoutTinBox) {
-        // Copies 1, B and 2 carry no second-TIN box: blank it on both halves
-        // (once a sheet is enough, the rectangles cover the same place).
-        if (slot == 0) {
-            page.AddWhiteRect(790, 989, 940, 1107);
-            page.AddWhiteRect(790, pitch_ + 987, 940, pitch_ + 1102);
-        }
-    } else if (r.SecondTIN != 0) {
-        form.Mark(16, 17, 18, 19);
+    const auto withoutTinMark = +[](const Form1099Box& box) {
+        return box.part != BoxPart::Person || box.print != BoxPrint::Mark;
+    };
+    form.Boxes(Form1099Boxes(), ContractorWith1099{r, f}, copyWithoutTinBox ? withoutTinMark : nullptr);
+    if (copyWithoutTinBox && slot == 0) {
+        page.AddWhiteRect(790, 989, 940, 1107);
+        page.AddWhiteRect(790, pitch_ + 987, 940, pitch_ + 1102);
     }
 }

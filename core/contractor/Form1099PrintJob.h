@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/contractor/Form1099Boxes.h"
 #include "core/print/ContractorPrintOptions.h"
 #include "core/store/Records.h"
 #include "core/print/PrintAlignment.h"
@@ -18,14 +19,6 @@
 PointTable Form1099PointTable(const Print1099Options& options);
 int Form1099FormPitch(const Print1099Options& options);
 PageFont Form1099DataFont(const Print1099Options& options);
-
-// The recipient's name line: first and last name run together when the
-// middle name is "@" (a business name split over the two), else first,
-// middle and last joined by blanks.
-QString RecipientNameLine(const ContractorRecord& contractor);
-
-// The payer's federal ID: the EIN, or the SSN when the EIN is empty.
-QString PayerFederalId(const CompanyRecord& company);
 
 // A 1099-MISC job. The records must outlive the job.
 class Form1099PrintJob : public TwoFormSheetJob {

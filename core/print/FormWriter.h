@@ -2,9 +2,12 @@
 
 #include "core/print/PagePrimitives.h"
 #include "core/print/PrintAlignment.h"
+#include "core/records/EmployerBlock.h"
+#include "core/records/FormBoxes.h"
 #include "core/store/AmountField.h"
 
 #include <span>
+#include <vector>
 
 // Writes the values of one form onto a page at the points of its table,
 // every position moved down by the form's shift on the sheet. `rooms` gives,
@@ -34,11 +37,7 @@ public:
     }
     // A money box: in its two-decimal form, left off when it is zero or
     // empty; one that does not read as an amount as it is stored.
-    void Amount(int index, const AmountField& amount)
-    {
-        if (!amount.IsReadable() || amount.Cents() != 0)
-            Text(index, amount.Shown());
-    }
+    void Amount(int index, const AmountField& amount) { AmountDown(index, amount, 0); }
 
     // A check mark: the lines a-b and c-d, moved a further `extraDown`.
     void Mark(int a, int b, int c, int d, int extraDown = 0)
@@ -46,8 +45,44 @@ public:
         Line(a, b, extraDown);
         Line(c, d, extraDown);
     }
+    // The mark of the four points from `first` on.
+    void Mark(int first, int extraDown = 0) { Mark(first, first + 1, first + 2, first + 3, extraDown); }
+
+    // The boxes of a form's table that print, each as its row says, in the
+    // order of the table; `print` may leave a box out (nullptr: none).
+    template <class Box>
+    void Boxes(const std::vector<Box>& boxes, const typename Box::Row& row, bool (*print)(const Box&) = nullptr)
+    {
+        for (const Box& box : boxes) {
+            if (box.point < 0 || (print && !print(box)))
+                continue;
+            switch (box.print) {
+            case BoxPrint::None:
+                break;
+            case BoxPrint::Text:
+            case BoxPrint::Joined:
+                Text(box.point, box.PrintedText(row), box.printDown);
+                break;
+            case BoxPrint::Amount:
+                AmountDown(box.point, box.Amount(row.form), box.printDown);
+                break;
+            case BoxPrint::Mark:
+                if (box.IsChecked(row))
+                    Mark(box.point, box.printDown);
+                break;
+            }
+        }
+    }
+
+    // The company's boxes of `form`, each as the employer block says.
+    void Company(const CompanyRecord& company, CompanyForm form);
 
 private:
+    void AmountDown(int index, const AmountField& amount, int extraDown)
+    {
+        if (!amount.IsReadable() || amount.Cents() != 0)
+            Text(index, amount.Shown(), extraDown);
+    }
     void Line(int from, int to, int extraDown)
     {
         const QPoint dy(0, shift_ + extraDown);

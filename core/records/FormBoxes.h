@@ -49,6 +49,15 @@ enum class CsvValueRule {
     KindOfPayer, // an entry of the W-3's kind-of-payer list
 };
 
+// How a box prints on its form, at its point of the form's point table.
+enum class BoxPrint {
+    None,   // not printed from its row (another row prints it, or nothing does)
+    Text,   // its text as stored, even when empty
+    Amount, // its amount in its two-decimal form, left off when zero or empty
+    Mark,   // a check box: when checked, the mark of the four points from its point
+    Joined, // a text made of several boxes (`printed` makes it)
+};
+
 // Whose record keeps a box's value.
 enum class BoxPart { Person, Form };
 
@@ -95,6 +104,16 @@ inline bool ListsRule(const std::vector<const char*>& checks, const char* id)
     return std::any_of(checks.begin(), checks.end(), [id](const char* listed) { return qstrcmp(listed, id) == 0; });
 }
 
+// A box of the transmittal (W-3 or 1096) that adds up the forms: its
+// number on the form, its box on the transmittal's screen (object name and
+// accessible name) and its point in the transmittal's point table.
+struct TransmittalBox {
+    int number;
+    const char* name;
+    const char* label;
+    int point;
+};
+
 template <class Person, class Form>
 struct FormBox {
     using PersonRecord = Person;
@@ -119,11 +138,20 @@ struct FormBox {
     // The ids of the check rules that look at this box.
     std::vector<const char*> checks;
     // The box of the transmittal (W-3 or 1096) whose total this money box
-    // adds into; 0 for none.
+    // adds into (its number in `total`); 0 and nullptr for none.
     int total = 0;
+    const TransmittalBox* totalBox = nullptr;
     // For a box-12 amount: the code of its line, which decides whether it
     // adds into its total (see the W-3's DeferredCompensationCodes).
     const FixedTextBase& (*totalCode)(const Form&) = nullptr;
+
+    // Where the box prints: its point in the form's point table, moved a
+    // further `printDown` (the stepped lines of a box that share a point,
+    // a mark that sits lower in its box than its points), and how.
+    int point = -1;
+    int printDown = 0;
+    BoxPrint print = BoxPrint::None;
+    QString (*printed)(const Row&) = nullptr; // Joined: the text printed
 
     // The field of the form record (the form's boxes).
     const FixedTextBase& (*get)(const Form&) = nullptr;
@@ -147,6 +175,15 @@ struct FormBox {
     // A money box's amount.
     const AmountField& Amount(const Form& form) const { return amount(form); }
     bool IsAmount() const { return amount != nullptr; }
+    // A check box of the row: checked.
+    bool IsChecked(const Row& row) const
+    {
+        if (part == BoxPart::Person)
+            return personFlag && row.person.*personFlag != 0;
+        return flag && row.form.*flag != 0;
+    }
+    // What the box prints in a row (BoxPrint::Text and Joined).
+    QString PrintedText(const Row& row) const { return printed ? printed(row) : Value(row); }
     // Any box's value in a row as a file has it: a check box as "1" or
     // "0", an amount in its two-decimal form (see AmountField::Exported).
     QString Value(const Row& row) const
@@ -196,10 +233,30 @@ struct FormBox {
             box.csvSpellings << QString::fromUtf8(spelling);
         return box;
     }
-    FormBox Totals(int transmittalBox) const
+    FormBox Totals(const TransmittalBox& transmittalBox) const
     {
         FormBox box = *this;
-        box.total = transmittalBox;
+        box.total = transmittalBox.number;
+        box.totalBox = &transmittalBox;
+        return box;
+    }
+    // Prints at `at` as its kind of box prints: an amount, a check box's
+    // mark, or its text.
+    FormBox PrintsAt(int at, int down = 0) const
+    {
+        FormBox box = *this;
+        box.point = at;
+        box.printDown = down;
+        box.print = amount ? BoxPrint::Amount : (flag || personFlag) ? BoxPrint::Mark : BoxPrint::Text;
+        return box;
+    }
+    // Prints the text `text` makes of the row at `at`.
+    FormBox PrintsJoined(int at, QString (*text)(const Row&)) const
+    {
+        FormBox box = *this;
+        box.point = at;
+        box.print = BoxPrint::Joined;
+        box.printed = text;
         return box;
     }
     FormBox Checked(std::initializer_list<const char*> ids) const
@@ -292,6 +349,21 @@ const Box* FindBox(const std::vector<Box>& boxes, const QString& name)
         if (name == QLatin1String(box.name))
             return &box;
     return nullptr;
+}
+
+// The transmittal boxes the money boxes of `table` add into, each once, in
+// the order of the table; after `count` (the number of forms) when given.
+template <class Box>
+std::vector<const TransmittalBox*> TransmittalBoxes(const std::vector<Box>& table,
+                                                    const TransmittalBox* count = nullptr)
+{
+    std::vector<const TransmittalBox*> totals;
+    if (count)
+        totals.push_back(count);
+    for (const Box& box : table)
+        if (box.totalBox && std::find(totals.begin(), totals.end(), box.totalBox) == totals.end())
+            totals.push_back(box.totalBox);
+    return totals;
 }
 
 // The rule of `id` in `rules`, or nullptr.

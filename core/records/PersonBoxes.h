@@ -19,6 +19,13 @@ struct PersonBoxLabels {
     const char* zip;
 };
 
+// A box of the person's that a form screen shows (the user types it in the
+// person's dialog): its name on the screen and the table's box (field).
+struct PersonScreenBox {
+    const char* name;
+    const char* field;
+};
+
 // The ids of the rules that look at the name and address.
 struct PersonBoxChecks {
     const char* firstName;    // missing first name
@@ -27,29 +34,50 @@ struct PersonBoxChecks {
     const char* invalidState; // a state not of the list
 };
 
+// Where the name and address print on the form: the name line (made by
+// `nameLine` of the first name's row), the last name when it has a place
+// of its own (-1: the name line holds it), the two address lines and the
+// city, state and ZIP line (made by `cityLine` of the city's row).
 template <class Box>
-void AddNameAndAddressBoxes(std::vector<Box>& boxes, const PersonBoxLabels& labels, const PersonBoxChecks& checks)
+struct PersonBoxPrint {
+    int name;
+    QString (*nameLine)(const typename Box::Row&);
+    int lastName;
+    int address1;
+    int address2;
+    int city;
+    QString (*cityLine)(const typename Box::Row&);
+};
+
+template <class Box>
+void AddNameAndAddressBoxes(std::vector<Box>& boxes, const PersonBoxLabels& labels, const PersonBoxChecks& checks,
+                            const PersonBoxPrint<Box>& print)
 {
     using P = typename Box::PersonRecord;
     using R = CsvValueRule;
     boxes.push_back(MakeBox<Box, &P::FirstName>("FirstName", labels.firstName)
                         .Csv("First Name", R::Text, {"First", "Given Name", "FirstName", "Fname", "First Name and Initial"})
-                        .Checked({checks.firstName}));
+                        .Checked({checks.firstName})
+                        .PrintsJoined(print.name, print.nameLine));
     boxes.push_back(MakeBox<Box, &P::MiddleName>("MiddleName", labels.middleName)
                         .Csv("Middle Initial", R::Text,
                              {"Middle Name", "Middle", "MI", "Initial", "Middle Init", "MiddleName"}));
-    boxes.push_back(MakeBox<Box, &P::LastName>("LastName", labels.lastName)
-                        .Csv("Last Name", R::Text, {"Last", "Surname", "Family Name", "LastName", "Lname"})
-                        .Checked({checks.lastName}));
+    Box lastName = MakeBox<Box, &P::LastName>("LastName", labels.lastName)
+                       .Csv("Last Name", R::Text, {"Last", "Surname", "Family Name", "LastName", "Lname"})
+                       .Checked({checks.lastName});
+    boxes.push_back(print.lastName >= 0 ? lastName.PrintsAt(print.lastName) : lastName);
     boxes.push_back(MakeBox<Box, &P::Address1>("Address1", labels.address1)
                         .Csv("Address 1", R::Text,
                              {"Address", "Street", "Street Address", "Address Line 1", "Addr1", "Address 1 Street"})
-                        .Checked({checks.address}));
+                        .Checked({checks.address})
+                        .PrintsAt(print.address1));
     boxes.push_back(MakeBox<Box, &P::Address2>("Address2", labels.address2)
-                        .Csv("Address 2", R::Text, {"Address Line 2", "Addr2", "Apt", "Suite", "Apartment", "Apt No"}));
+                        .Csv("Address 2", R::Text, {"Address Line 2", "Addr2", "Apt", "Suite", "Apartment", "Apt No"})
+                        .PrintsAt(print.address2));
     boxes.push_back(MakeBox<Box, &P::City>("City", labels.city)
                         .Csv("City", R::Text, {"Town", "City/Town"})
-                        .Checked({checks.address}));
+                        .Checked({checks.address})
+                        .PrintsJoined(print.city, print.cityLine));
     boxes.push_back(MakeBox<Box, &P::State>("State", labels.state)
                         .Csv("State", R::State, {"ST", "State Code", "State Abbreviation"})
                         .Checked({checks.address, checks.invalidState}));

@@ -2,6 +2,7 @@
 
 #include "core/records/DisplayOrder.h"
 #include "core/print/FormWriter.h"
+#include "core/wage/W2Boxes.h"
 #include "core/wage/WageCopies.h"
 
 #include <array>
@@ -108,11 +109,6 @@ constexpr std::array<int, std::size(kW2Points)> kW2Rooms = [] {
         room[first] = room[first + 1] = width; // boxes 15-20, both lines
     return room;
 }();
-
-// Box 14 lines stand 56 units apart, the third at point 48.
-constexpr int kBox14LineStep = 56;
-// The box-13 marks sit lower in their boxes than their points say.
-constexpr int kBox13MarkDrop = 63;
 
 } // namespace
 
@@ -232,7 +228,7 @@ void W2PrintJob::DrawSheet(Page& page) const
 void W2PrintJob::DrawEmptyFormMark(Page& page) const
 {
     FormWriter mark(page, table_, font_, TextBackground::Opaque, shift_);
-    mark.Mark(63, 64, 65, 66);
+    mark.Mark(63);
 }
 
 void W2PrintJob::DrawForm(Page& page, int slot, int employeeIndex) const
@@ -243,66 +239,8 @@ void W2PrintJob::DrawForm(Page& page, int slot, int employeeIndex) const
     // An employee without a W-2 (damaged store) still gets the names and
     // addresses, with every box empty.
     const W2Record& w = w2Index >= 0 ? w2s_[size_t(w2Index)] : kNoW2;
-    const CompanyRecord& c = company_;
 
     FormWriter form(page, table_, font_, TextBackground::Opaque, slot * pitch_ + shift_, kW2Rooms);
-    form.Text(0, c.FormW3ControlNumber);
-    form.Text(1, c.EmployerIdentificationNumber);
-    form.Text(2, c.EmployerName);
-    form.Text(3, c.Address1);
-    form.Text(4, c.Address2);
-    form.Text(5, CityStateZipLine(c.City, c.State, c.Zip));
-
-    form.Text(8, e.SocialSecurityNumber);
-    form.Text(9, e.FirstName.Text() + QLatin1Char(' ') + e.MiddleName.Text());
-    form.Text(11, e.LastName);
-    form.Text(12, e.Address1);
-    form.Text(13, e.Address2);
-    form.Text(14, CityStateZipLine(e.City, e.State, e.Zip));
-
-    const AmountField* boxes1to11[] = {
-        &w.Wages,           &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages, &w.SocialSecurityTaxWithheld,
-        &w.MedicareWages,   &w.MedicareTaxWithheld,        &w.SocialSecurityTips,  &w.AllocatedTips,
-        &w.AdvancEICPayment, &w.DependentCareBenefits,     &w.NonQualifiedPlans,
-    };
-    for (int i = 0; i < 11; ++i)
-        form.Amount(17 + i, *boxes1to11[i]);
-
-    const FixedTextBase* box12[4][2] = {
-        {&w.Field12aCode, &w.Field12aYear},
-        {&w.Field12bCode, &w.Field12bYear},
-        {&w.Field12cCode, &w.Field12cYear},
-        {&w.Field12dCode, &w.Field12dYear},
-    };
-    const AmountField* box12amounts[4] = {&w.Field12aAmount, &w.Field12bAmount, &w.Field12cAmount, &w.Field12dAmount};
-    for (int i = 0; i < 4; ++i) {
-        form.Text(28 + 2 * i, box12[i][0]->Text() + QLatin1Char(' ') + box12[i][1]->Text());
-        form.Amount(29 + 2 * i, *box12amounts[i]);
-    }
-
-    if (w.StatutoryEmployee)
-        form.Mark(36, 37, 38, 39, kBox13MarkDrop);
-    if (w.RetirementPlan)
-        form.Mark(40, 41, 42, 43, kBox13MarkDrop);
-    if (w.ThirdPartySickpay)
-        form.Mark(44, 45, 46, 47, kBox13MarkDrop);
-
-    form.Text(48, w.Other3);
-    form.Text(48, w.Other2, -kBox14LineStep);
-    form.Text(48, w.Other1, -2 * kBox14LineStep);
-
-    form.Text(49, c.State);
-    form.Text(51, c.StateID);
-    form.Text(50, w.State2);
-    form.Text(52, w.StateID2);
-    form.Amount(53, w.StateWages1);
-    form.Amount(54, w.StateWages2);
-    form.Amount(55, w.StateIncomTax1);
-    form.Amount(56, w.StateIncomTax2);
-    form.Amount(57, w.LocalWages1);
-    form.Amount(58, w.LocalWages2);
-    form.Amount(59, w.LocalIncomeTax1);
-    form.Amount(60, w.LocalIncomeTax2);
-    form.Text(61, w.LocalityName1);
-    form.Text(62, w.LocalityName2);
+    form.Company(company_, CompanyForm::W2);
+    form.Boxes(W2Boxes(), EmployeeWithW2{e, w});
 }

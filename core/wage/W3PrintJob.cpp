@@ -1,6 +1,8 @@
 #include "core/wage/W3PrintJob.h"
 
 #include "core/print/FormWriter.h"
+#include "core/records/KindOfPayer.h"
+#include "core/wage/W2Boxes.h"
 
 #include <array>
 #include <cmath>
@@ -8,7 +10,7 @@
 namespace {
 
 constexpr int kW3PointCount = 65;
-constexpr int kKindsOfPayer = 7;
+constexpr int kKindsOfPayer = int(kKindOfPayerList.size());
 
 // Anchor points as built: pre-printed form (A) and copy or laser substitute
 // (B). Points 1-4 of table B start from x1 (set per paper).
@@ -184,31 +186,9 @@ Page LayOutW3Page(const CompanyRecord& c, const W3Totals& totals, const PrintW3O
     // The values stand in empty boxes: drawn on transparent ground, they
     // leave the ruling lines beside them whole.
     FormWriter form(page, table, W3DataFont(options), TextBackground::Transparent, 0, kW3Rooms);
-    form.Text(0, c.FormW3ControlNumber);
-    const int kind = c.FormW3RadioKindOfPayer;
-    if (kind >= 0 && kind < kKindsOfPayer)
-        form.Mark(4 * kind + 1, 4 * kind + 2, 4 * kind + 3, 4 * kind + 4);
-    form.Text(29, totals.CountText());
-    form.Text(30, c.FormW3EstablishmentNumber);
-    form.Text(31, c.EmployerIdentificationNumber);
-    form.Text(32, c.EmployerName);
-    form.Text(33, c.Address1);
-    form.Text(34, c.Address2);
-    form.Text(35, CityStateZipLine(c.City, c.State, c.Zip));
-    form.Text(38, c.FormW3OtherEIN);
-    form.Text(39, c.State);
-    form.Text(40, c.StateID);
-    form.Text(41, c.FormW3ContactName);
-    form.Text(42, c.FormW3Email);
-    form.Text(43, PhoneAreaCode(c.FormW3Telephone));
-    form.Text(44, PhoneLocalNumber(c.FormW3Telephone));
-    form.Text(45, PhoneAreaCode(c.FormW3Fax));
-    form.Text(46, PhoneLocalNumber(c.FormW3Fax));
-    for (int box = 1; box <= 12; ++box)
-        form.Amount(46 + box, totals.Text(box));
-    form.Amount(59, c.FormW3ThirdPartySickPay);
-    form.Amount(60, c.FormW3IncomeTaxWithHeld);
-    for (int box = 16; box <= 19; ++box)
-        form.Amount(61 + box - 16, totals.Text(box));
+    form.Company(c, CompanyForm::W3);
+    form.Text(kW3FormCountBox.point, totals.CountText());
+    for (const TransmittalBox* box : TransmittalBoxes(W2Boxes()))
+        form.Amount(box->point, totals.Text(box->number));
     return page;
 }

@@ -10,21 +10,9 @@ const QStringList& DeferredCompensationCodes()
     return codes;
 }
 
-const QStringList& KindOfPayerNames()
-{
-    static const QStringList names = {
-        "941", "CT-1", "Military", "Hshld. emp.", "943", "Medicare govt. emp.", "Third-party sick pay",
-    };
-    return names;
-}
-
 int W3Totals::Slot(int box)
 {
-    if (box >= 1 && box <= 12)
-        return box - 1;
-    if (box >= 16 && box <= 19)
-        return box - 16 + 12;
-    return -1;
+    return box >= 1 && size_t(box) < std::tuple_size_v<decltype(cents_)> ? box : -1;
 }
 
 qint64 W3Totals::Cents(int box) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records/FormBoxes.h"
 #include "core/store/Records.h"
 
 #include <QString>
@@ -14,13 +15,14 @@
 // Box-12 codes whose amounts make up W-3 box 12 (compared in upper case).
 const QStringList& DeferredCompensationCodes();
 
-// Kind-of-payer captions in the order of the company's kind-of-payer index.
-const QStringList& KindOfPayerNames();
+// Box c of the W-3: the number of W-2s.
+inline constexpr TransmittalBox kW3FormCountBox{0, "FormCount", "c Total number of Forms W-2", 29};
 
 struct W3Totals {
     int formCount = 0; // box c
 
-    // Boxes 1..12 and 16..19 by their number on the form; 0 for any other.
+    // A box the W-2's money boxes add into, by its number on the form (1 to
+    // 19); 0 for any other.
     qint64 Cents(int box) const;
     QString Text(int box) const; // "1234.50"; "0.00" for an empty sum
     QString CountText() const;   // box c, "%d"
@@ -29,7 +31,7 @@ struct W3Totals {
 
 private:
     static int Slot(int box);
-    std::array<qint64, 16> cents_{};
+    std::array<qint64, 20> cents_{};
 };
 
 // The totals of the W-2 of each employee, found by the employee's id: a W-2

@@ -5,6 +5,8 @@
 #include "core/contractor/Form1099ScreenTexts.h"
 #include "core/check/PrintCheck.h"
 #include "core/document/GlobalDoc.h"
+#include "core/contractor/Form1099Boxes.h"
+#include "core/records/EmployerBlock.h"
 #include "gui/contractor/Form1096PrintOptionsDialog.h"
 #include "gui/check/CheckFormsCommand.h"
 #include "gui/controls/BoxWidth.h"
@@ -22,28 +24,21 @@
 
 namespace {
 
-struct Form1096Box {
-    const char* name;
-    const char* label; // as on the form; the accessible name
-};
+// The filer's boxes and the company's other ones.
+const std::vector<const EmployerBox*>& CompanyBoxesShown()
+{
+    static const std::vector<const EmployerBox*> boxes = ShownEmployerBoxes(CompanyForm::Form1096);
+    return boxes;
+}
 
-// The boxes in reading order.
-constexpr Form1096Box k1096Boxes[] = {
-    {"FilerName", "FILER'S name"},
-    {"FilerAddress", "Street address (including room or suite number)"},
-    {"FilerCity", "FILER'S city"},
-    {"FilerState", "FILER'S state"},
-    {"FilerZip", "FILER'S ZIP code"},
-    {"ContactName", "Name of person to contact"},
-    {"Telephone", "Telephone number"},
-    {"Email", "E-mail address"},
-    {"Fax", "Fax number"},
-    {"EmployerIdentificationNumber", "1 Employer identification number"},
-    {"SocialSecurityNumber", "2 Social security number"},
-    {"FormCount", "3 Total number of forms"},
-    {"FederalIncomeTaxWithheld", "4 Federal income tax withheld"},
-    {"TotalAmountReported", "5 Total amount reported with this Form 1096"},
-};
+// The totals: the number of forms, then the boxes the 1099-MISC's money
+// boxes add into.
+const std::vector<const TransmittalBox*>& TotalBoxes()
+{
+    static const std::vector<const TransmittalBox*> boxes =
+        TransmittalBoxes(Form1099Boxes(), &kForm1096FormCountBox);
+    return boxes;
+}
 
 // The kinds of form a 1096 transmits, with their codes, as its last row
 // shows them; this program files the 1099-MISC.
@@ -77,11 +72,12 @@ C1096View::C1096View(CGlobalDoc& document, QWidget* parent)
     print_->setObjectName(QStringLiteral("Print"));
     print_->setAutoDefault(false);
     form_->setObjectName(QStringLiteral("Form1096"));
-    for (const Form1096Box& box : k1096Boxes)
-        boxes_.push_back(NewShownBox(box.name, QLatin1String(box.label), form_));
-    for (const char* total : {"FormCount", "FederalIncomeTaxWithheld", "TotalAmountReported"}) {
-        Box(total)->setAlignment(Qt::AlignRight);
-        Box(total)->setMinimumWidth(kTotalWidth);
+    for (const EmployerBox* box : CompanyBoxesShown())
+        boxes_.push_back(NewShownBox(box->form1096.name, QLatin1String(box->form1096.label), form_));
+    for (const TransmittalBox* total : TotalBoxes()) {
+        boxes_.push_back(NewShownBox(total->name, QLatin1String(total->label), form_));
+        boxes_.back()->setAlignment(Qt::AlignRight);
+        boxes_.back()->setMinimumWidth(kTotalWidth);
     }
     finalReturn_->setObjectName(QStringLiteral("FinalReturn"));
     finalReturn_->setAccessibleName(finalReturn_->text());
@@ -115,7 +111,12 @@ C1096View::C1096View(CGlobalDoc& document, QWidget* parent)
 
 const QStringList& C1096View::BoxNames()
 {
-    static const QStringList names = NamesOf(k1096Boxes);
+    static const QStringList names = [] {
+        QStringList all = ShownEmployerNames(CompanyForm::Form1096);
+        for (const TransmittalBox* total : TotalBoxes())
+            all << QLatin1String(total->name);
+        return all;
+    }();
     return names;
 }
 
@@ -194,30 +195,21 @@ void C1096View::BuildForm()
                               "Service"));
 }
 
+void C1096View::ShowTexts(const CompanyRecord& company, const Form1096Totals& totals)
+{
+    size_t i = 0;
+    for (const EmployerBox* box : CompanyBoxesShown())
+        boxes_[i++]->setText(box->Text(company, CompanyForm::Form1096));
+    for (const TransmittalBox* total : TotalBoxes())
+        boxes_[i++]->setText(totals.Text(total->number));
+}
+
 void C1096View::RefreshFromDocument(CGlobalDoc& document)
 {
     WaitCursor wait;
     const CompanyRecord& c = document.Company();
     const Form1096Totals totals = ComputeForm1096Totals(document.Contractors(), document.Forms1099());
-    const QString texts[] = {
-        c.EmployerName,
-        c.Address1,
-        c.City,
-        c.State,
-        c.Zip,
-        c.Form1096ContactName,
-        c.Form1096Telephone,
-        c.Form1096Email,
-        c.Form1096Fax,
-        c.EmployerIdentificationNumber,
-        c.SocialSecurityNumber,
-        totals.FormCountText(),
-        totals.FederalTaxText(),
-        totals.ReportedText(),
-    };
-    static_assert(std::size(texts) == std::size(k1096Boxes));
-    for (size_t i = 0; i < boxes_.size(); ++i)
-        boxes_[i]->setText(texts[i]);
+    ShowTexts(c, totals);
     finalReturn_->setChecked(c.Form1096CheckIsThisYourFinalReturn != 0);
 }
 

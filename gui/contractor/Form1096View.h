@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/contractor/Form1096Totals.h"
 #include "core/print/ContractorPrintOptions.h"
 #include "gui/printing/FormPrinting.h"
 #include "gui/screens/FormView.h"
@@ -42,6 +43,7 @@ public slots:
 
 private:
     void BuildForm();
+    void ShowTexts(const CompanyRecord& company, const Form1096Totals& totals);
 
     CColorButton* print_;
     CColorButton* check_;

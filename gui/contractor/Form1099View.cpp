@@ -6,6 +6,8 @@
 #include "core/contractor/Form1099PrintJob.h"
 #include "core/contractor/Form1099ScreenTexts.h"
 #include "core/document/GlobalDoc.h"
+#include "core/records/EmployerBlock.h"
+#include "core/records/PersonBoxes.h"
 #include "core/prompt/Prompt.h"
 #include "gui/entry/StoredText.h"
 #include "gui/contractor/Form1099PrintOptionsDialog.h"
@@ -19,37 +21,31 @@
 
 namespace {
 
-struct ShownBox {
-    const char* name;
-    const char* accessibleName; // nullptr: the label of the 1099-MISC table's box `field`
-    const char* field = nullptr;
+// The recipient's boxes the program fills, in reading order: boxes of the
+// 1099-MISC table, under the names the screen gives them.
+constexpr PersonScreenBox kRecipientBoxes[] = {
+    {"RecipientID", "IdentificationNumber"},
+    {"FirstName", "FirstName"},
+    {"MiddleName", "MiddleName"},
+    {"LastName", "LastName"},
+    {"RecipientAddress1", "Address1"},
+    {"RecipientAddress2", "Address2"},
+    {"RecipientCity", "City"},
+    {"RecipientState", "State"},
+    {"RecipientZip", "Zip"},
+    {"AccountNumber", "AccountNumber"},
 };
 
-// The boxes the program fills, in reading order.
-constexpr ShownBox kShownBoxes[] = {
-    {"PayerName", "Payer's name"},
-    {"PayerAddress1", "Payer's street address, line 1"},
-    {"PayerAddress2", "Payer's street address, line 2"},
-    {"PayerCity", "Payer's city"},
-    {"PayerState", "Payer's state"},
-    {"PayerZip", "Payer's zip code"},
-    {"PayerTelephone", "Payer's Tel. #"},
-    {"PayerFederalID", "PAYER'S Federal ID number"},
-    {"RecipientID", nullptr, "IdentificationNumber"},
-    {"FirstName", nullptr, "FirstName"},
-    {"MiddleName", nullptr, "MiddleName"},
-    {"LastName", nullptr, "LastName"},
-    {"RecipientAddress1", nullptr, "Address1"},
-    {"RecipientAddress2", nullptr, "Address2"},
-    {"RecipientCity", nullptr, "City"},
-    {"RecipientState", nullptr, "State"},
-    {"RecipientZip", nullptr, "Zip"},
-    {"AccountNumber", nullptr, "AccountNumber"},
-};
-
-QString ShownLabel(const char* accessibleName, const char* field)
+const Form1099Box& RecipientField(const char* field)
 {
-    return QLatin1String(accessibleName ? accessibleName : FindBox(Form1099Boxes(), QLatin1String(field))->label);
+    return *FindBox(Form1099Boxes(), QLatin1String(field));
+}
+
+// The payer's block.
+const std::vector<const EmployerBox*>& PayerBoxes()
+{
+    static const std::vector<const EmployerBox*> boxes = ShownEmployerBoxes(CompanyForm::Form1099);
+    return boxes;
 }
 
 constexpr int kAmountWidth = 150;
@@ -63,11 +59,13 @@ C1099View::C1099View(CGlobalDoc& document, QWidget* parent)
              &Form1099Record::ContractorUniqueID)
     , form_(new QWidget(this))
     , boxes_(Form1099ScreenBoxes(), form_)
-    , secondTin_(new QCheckBox(ShownLabel(nullptr, "SecondTIN"), form_))
+    , secondTin_(new QCheckBox(QLatin1String(RecipientField("SecondTIN").label), form_))
 {
     form_->setObjectName(QStringLiteral("Form1099"));
-    for (const ShownBox& box : kShownBoxes)
-        shown_.push_back(NewShownBox(box.name, ShownLabel(box.accessibleName, box.field), form_));
+    for (const EmployerBox* box : PayerBoxes())
+        shown_.push_back(NewShownBox(box->form1099.name, QLatin1String(box->form1099.label), form_));
+    for (const PersonScreenBox& box : kRecipientBoxes)
+        shown_.push_back(NewShownBox(box.name, QLatin1String(RecipientField(box.field).label), form_));
     secondTin_->setObjectName(QStringLiteral("SecondTIN"));
     secondTin_->setAccessibleName(secondTin_->text());
     secondTin_->setEnabled(false);
@@ -83,7 +81,7 @@ C1099View::C1099View(CGlobalDoc& document, QWidget* parent)
 
 const QStringList& C1099View::ShownBoxNames()
 {
-    static const QStringList names = NamesOf(kShownBoxes);
+    static const QStringList names = ShownEmployerNames(CompanyForm::Form1099) + NamesOf(kRecipientBoxes);
     return names;
 }
 
@@ -223,14 +221,11 @@ void C1099View::ShowCompanyAndContractor(const CompanyRecord& c, const Contracto
     const ContractorRecord none;
     if (!r)
         r = &none;
-    const QString texts[] = {
-        c.EmployerName, c.Address1, c.Address2, c.City, c.State, c.Zip, c.Form1096Telephone, PayerFederalId(c),
-        r->IdentificationNumber, r->FirstName, r->MiddleName, r->LastName, r->Address1, r->Address2, r->City,
-        r->State, r->Zip, r->AccountNumber,
-    };
-    static_assert(std::size(texts) == std::size(kShownBoxes));
-    for (size_t i = 0; i < shown_.size(); ++i)
-        shown_[i]->setText(texts[i]);
+    size_t i = 0;
+    for (const EmployerBox* box : PayerBoxes())
+        shown_[i++]->setText(box->Text(c, CompanyForm::Form1099));
+    for (const PersonScreenBox& box : kRecipientBoxes)
+        shown_[i++]->setText(RecipientField(box.field).personGet(*r).Text());
     secondTin_->setChecked(r->SecondTIN != 0);
 }
 

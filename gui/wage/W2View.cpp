@@ -2,6 +2,8 @@
 
 #include "core/check/PrintCheck.h"
 #include "core/document/GlobalDoc.h"
+#include "core/records/EmployerBlock.h"
+#include "core/records/PersonBoxes.h"
 #include "core/prompt/Prompt.h"
 #include "core/wage/W2Boxes.h"
 #include "core/wage/W2ScreenTexts.h"
@@ -17,39 +19,35 @@
 
 namespace {
 
-struct ShownBox {
-    const char* name;
-    const char* accessibleName; // nullptr: the label of the W-2 table's box `field`
-    const char* field = nullptr;
+// The employee's boxes the program fills, in reading order: boxes of the
+// W-2 table, under the names the screen gives them.
+constexpr PersonScreenBox kEmployeeBoxes[] = {
+    {"SocialSecurityNumber", "SocialSecurityNumber"},
+    {"FirstName", "FirstName"},
+    {"MiddleName", "MiddleName"},
+    {"LastName", "LastName"},
+    {"EmployeeAddress1", "Address1"},
+    {"EmployeeAddress2", "Address2"},
+    {"EmployeeCity", "City"},
+    {"EmployeeState", "State"},
+    {"EmployeeZip", "Zip"},
 };
 
-// The boxes the program fills, in reading order.
-constexpr ShownBox kShownBoxes[] = {
-    {"FormW3ControlNumber", "a Control number"},
-    {"EmployerIdentificationNumber", "b Employer identification number"},
-    {"EmployerName", "c Employer's name"},
-    {"EmployerAddress1", "c Employer's address, line 1"},
-    {"EmployerAddress2", "c Employer's address, line 2"},
-    {"EmployerCity", "c Employer's city"},
-    {"EmployerState", "c Employer's state"},
-    {"EmployerZip", "c Employer's ZIP code"},
-    {"SocialSecurityNumber", nullptr, "SocialSecurityNumber"},
-    {"FirstName", nullptr, "FirstName"},
-    {"MiddleName", nullptr, "MiddleName"},
-    {"LastName", nullptr, "LastName"},
-    {"EmployeeAddress1", nullptr, "Address1"},
-    {"EmployeeAddress2", nullptr, "Address2"},
-    {"EmployeeCity", nullptr, "City"},
-    {"EmployeeState", nullptr, "State"},
-    {"EmployeeZip", nullptr, "Zip"},
-    {"State1", nullptr, "State1"},
-    {"StateID1", nullptr, "StateID1"},
-};
-
-QString ShownLabel(const ShownBox& box)
+const W2Box& EmployeeField(const PersonScreenBox& box)
 {
-    return QLatin1String(box.accessibleName ? box.accessibleName
-                                            : FindBox(W2Boxes(), QLatin1String(box.field))->label);
+    return *FindBox(W2Boxes(), QLatin1String(box.field));
+}
+
+// The company's boxes: the employer's block and the first state line.
+const std::vector<const EmployerBox*>& CompanyBoxesShown()
+{
+    static const std::vector<const EmployerBox*> boxes = ShownEmployerBoxes(CompanyForm::W2);
+    return boxes;
+}
+
+QString CompanyLabel(const EmployerPlace& place)
+{
+    return QLatin1String(place.label ? place.label : FindBox(W2Boxes(), QLatin1String(place.name))->label);
 }
 
 constexpr int kAmountWidth = 150;
@@ -63,8 +61,10 @@ CW2View::CW2View(CGlobalDoc& document, QWidget* parent)
     , boxes_(W2ScreenBoxes(), form_)
 {
     form_->setObjectName(QStringLiteral("W2Form"));
-    for (const ShownBox& box : kShownBoxes)
-        shown_.push_back(NewShownBox(box.name, ShownLabel(box), form_));
+    for (const EmployerBox* box : CompanyBoxesShown())
+        shown_.push_back(NewShownBox(box->w2.name, CompanyLabel(box->w2), form_));
+    for (const PersonScreenBox& box : kEmployeeBoxes)
+        shown_.push_back(NewShownBox(box.name, QLatin1String(EmployeeField(box).label), form_));
     BuildForm();
     UseFormPalette(form_);
     SetForm(form_);
@@ -77,7 +77,7 @@ CW2View::CW2View(CGlobalDoc& document, QWidget* parent)
 
 const QStringList& CW2View::ShownBoxNames()
 {
-    static const QStringList names = NamesOf(kShownBoxes);
+    static const QStringList names = ShownEmployerNames(CompanyForm::W2) + NamesOf(kEmployeeBoxes);
     return names;
 }
 
@@ -153,7 +153,8 @@ QWidget* CW2View::BuildForm()
             const W2Box* box = FindBox(W2Boxes(), QLatin1String(pairs[row][side]));
             cell(QLatin1String(box->label), row + 1, side + 1)->AddWidget(amount(box->name));
         }
-    cell(QStringLiteral("11 Nonqualified plans"), 6, 1)->AddWidget(amount("NonQualifiedPlans"));
+    cell(QLatin1String(FindBox(W2Boxes(), QStringLiteral("NonQualifiedPlans"))->label), 6, 1)
+        ->AddWidget(amount("NonQualifiedPlans"));
 
     // Box 12: code, year and amount on each of its four lines.
     const char* const letters[] = {"a", "b", "c", "d"};
@@ -245,15 +246,11 @@ void CW2View::ShowCompanyAndEmployee(const CompanyRecord& c, const EmployeeRecor
     const EmployeeRecord none;
     if (!e)
         e = &none;
-    const QString texts[] = {
-        c.FormW3ControlNumber, c.EmployerIdentificationNumber, c.EmployerName, c.Address1, c.Address2, c.City,
-        c.State,               c.Zip,                          e->SocialSecurityNumber, e->FirstName,
-        e->MiddleName,         e->LastName,                    e->Address1, e->Address2, e->City, e->State,
-        e->Zip,                c.State,                        c.StateID,
-    };
-    static_assert(std::size(texts) == std::size(kShownBoxes));
-    for (size_t i = 0; i < shown_.size(); ++i)
-        shown_[i]->setText(texts[i]);
+    size_t i = 0;
+    for (const EmployerBox* box : CompanyBoxesShown())
+        shown_[i++]->setText(box->Text(c, CompanyForm::W2));
+    for (const PersonScreenBox& box : kEmployeeBoxes)
+        shown_[i++]->setText(EmployeeField(box).personGet(*e).Text());
 }
 
 void CW2View::ShowRecords(int ownerIndex, int formIndex)

@@ -2,6 +2,9 @@
 
 #include "core/check/PrintCheck.h"
 #include "core/document/GlobalDoc.h"
+#include "core/records/EmployerBlock.h"
+#include "core/records/KindOfPayer.h"
+#include "core/wage/W2Boxes.h"
 #include "core/wage/W2ScreenTexts.h"
 #include "core/wage/W3Totals.h"
 #include "core/wage/WageScreenPrint.h"
@@ -21,79 +24,18 @@
 
 namespace {
 
-struct W3Box {
-    const char* name;
-    const char* label; // as on the form; the accessible name
-    int total;         // the W-2 box it sums (0: a company text)
-};
-
-// The boxes in reading order. Totals name their box; the company's texts
-// are filled in by name.
-constexpr W3Box kW3Boxes[] = {
-    {"FormW3ControlNumber", "a Control number", 0},
-    {"Box1", "1 Wages, tips, other compensation", 1},
-    {"Box2", "2 Federal income tax withheld", 2},
-    {"FormCount", "c Total number of Forms W-2", 0},
-    {"FormW3EstablishmentNumber", "d Establishment number", 0},
-    {"Box3", "3 Social security wages", 3},
-    {"Box4", "4 Social security tax withheld", 4},
-    {"EmployerIdentificationNumber", "e Employer identification number", 0},
-    {"Box5", "5 Medicare wages and tips", 5},
-    {"Box6", "6 Medicare tax withheld", 6},
-    {"EmployerName", "f Employer's name", 0},
-    {"Box7", "7 Social security tips", 7},
-    {"Box8", "8 Allocated tips", 8},
-    {"Box9", "9 Advance EIC payments", 9},
-    {"Box10", "10 Dependent care benefits", 10},
-    {"EmployerAddress1", "g Employer's address, line 1", 0},
-    {"EmployerAddress2", "g Employer's address, line 2", 0},
-    {"EmployerCity", "g Employer's city", 0},
-    {"EmployerState", "g Employer's state", 0},
-    {"EmployerZip", "g Employer's ZIP code", 0},
-    {"Box11", "11 Nonqualified plans", 11},
-    {"Box12", "12 Deferred compensation", 12},
-    {"FormW3OtherEIN", "h Other EIN used this year", 0},
-    {"FormW3ThirdPartySickPay", "13 For third-party sick pay use only", 0},
-    {"Box15State", "15 State", 0},
-    {"Box15StateID", "15 Employer's state ID number", 0},
-    {"FormW3IncomeTaxWithHeld", "14 Income tax withheld by payer of third-party sick pay", 0},
-    {"Box16", "16 State wages, tips, etc.", 16},
-    {"Box17", "17 State income tax", 17},
-    {"Box18", "18 Local wages, tips, etc.", 18},
-    {"Box19", "19 Local income tax", 19},
-    {"FormW3ContactName", "Contact person", 0},
-    {"FormW3Telephone", "Telephone number", 0},
-    {"FormW3Email", "E-mail address", 0},
-    {"FormW3Fax", "Fax number", 0},
-};
-
-// The company texts of the boxes that show one.
-QString CompanyText(const CompanyRecord& c, const QString& name)
+// The company's boxes of the W-3.
+const std::vector<const EmployerBox*>& CompanyBoxesShown()
 {
-    const std::pair<const char*, const FixedTextBase*> texts[] = {
-        {"FormW3ControlNumber", &c.FormW3ControlNumber},
-        {"FormW3EstablishmentNumber", &c.FormW3EstablishmentNumber},
-        {"EmployerIdentificationNumber", &c.EmployerIdentificationNumber},
-        {"EmployerName", &c.EmployerName},
-        {"EmployerAddress1", &c.Address1},
-        {"EmployerAddress2", &c.Address2},
-        {"EmployerCity", &c.City},
-        {"EmployerState", &c.State},
-        {"EmployerZip", &c.Zip},
-        {"FormW3OtherEIN", &c.FormW3OtherEIN},
-        {"FormW3ThirdPartySickPay", &c.FormW3ThirdPartySickPay},
-        {"Box15State", &c.State},
-        {"Box15StateID", &c.StateID},
-        {"FormW3IncomeTaxWithHeld", &c.FormW3IncomeTaxWithHeld},
-        {"FormW3ContactName", &c.FormW3ContactName},
-        {"FormW3Telephone", &c.FormW3Telephone},
-        {"FormW3Email", &c.FormW3Email},
-        {"FormW3Fax", &c.FormW3Fax},
-    };
-    for (const auto& [field, text] : texts)
-        if (name == QLatin1String(field))
-            return text->Text();
-    return QString();
+    static const std::vector<const EmployerBox*> boxes = ShownEmployerBoxes(CompanyForm::W3);
+    return boxes;
+}
+
+// The totals: box c, then the boxes the W-2's money boxes add into.
+const std::vector<const TransmittalBox*>& TotalBoxes()
+{
+    static const std::vector<const TransmittalBox*> boxes = TransmittalBoxes(W2Boxes(), &kW3FormCountBox);
+    return boxes;
 }
 
 // The kind-of-payer boxes as the form places them: three rows.
@@ -112,18 +54,21 @@ CW3View::CW3View(CGlobalDoc& document, QWidget* parent)
     print_->setObjectName(QStringLiteral("PrintW3"));
     print_->setAutoDefault(false);
     form_->setObjectName(QStringLiteral("W3Form"));
-    for (const W3Box& box : kW3Boxes) {
-        boxes_.push_back(NewShownBox(box.name, QLatin1String(box.label), form_));
-        if (box.total > 0) {
+    for (const EmployerBox* box : CompanyBoxesShown())
+        boxes_.push_back(NewShownBox(box->w3.name, QLatin1String(box->w3.label), form_));
+    for (const TransmittalBox* total : TotalBoxes()) {
+        boxes_.push_back(NewShownBox(total->name, QLatin1String(total->label), form_));
+        // Box c is a count, left-aligned as the company's texts.
+        if (total != &kW3FormCountBox) {
             boxes_.back()->setAlignment(Qt::AlignRight);
             boxes_.back()->setMinimumWidth(kTotalWidth);
         }
     }
-    const QStringList& kindNames = KindOfPayerNames();
-    for (int i = 0; i < kindNames.size(); ++i) {
-        auto* kind = new QCheckBox(kindNames[i], form_);
+    for (size_t i = 0; i < kKindOfPayerList.size(); ++i) {
+        const QString name = QLatin1String(kKindOfPayerList[i]);
+        auto* kind = new QCheckBox(name, form_);
         kind->setObjectName(QStringLiteral("KindOfPayer%1").arg(i));
-        kind->setAccessibleName(QStringLiteral("b Kind of Payer: ") + kindNames[i]);
+        kind->setAccessibleName(QStringLiteral("b Kind of Payer: ") + name);
         kind->setEnabled(false);
         kinds_.push_back(kind);
     }
@@ -141,7 +86,12 @@ CW3View::CW3View(CGlobalDoc& document, QWidget* parent)
 
 const QStringList& CW3View::BoxNames()
 {
-    static const QStringList names = NamesOf(kW3Boxes);
+    static const QStringList names = [] {
+        QStringList all = ShownEmployerNames(CompanyForm::W3);
+        for (const TransmittalBox* total : TotalBoxes())
+            all << QLatin1String(total->name);
+        return all;
+    }();
     return names;
 }
 
@@ -267,23 +217,22 @@ void CW3View::ShowKindOfPayer(int index)
         kinds_[size_t(i)]->setChecked(i == index);
 }
 
+void CW3View::ShowTexts(const CompanyRecord& company, const W3Totals& totals)
+{
+    size_t i = 0;
+    for (const EmployerBox* box : CompanyBoxesShown())
+        boxes_[i++]->setText(box->Text(company, CompanyForm::W3));
+    for (const TransmittalBox* total : TotalBoxes())
+        boxes_[i++]->setText(total == &kW3FormCountBox ? totals.CountText() : totals.Text(total->number));
+}
+
 void CW3View::RefreshFromDocument(CGlobalDoc& document)
 {
     WaitCursor wait;
     const CompanyRecord& company = document.Company();
     ShowKindOfPayer(company.FormW3RadioKindOfPayer);
     const W3Totals totals = ComputeW3Totals(document.Employees(), document.W2Forms());
-    for (size_t i = 0; i < boxes_.size(); ++i) {
-        const W3Box& box = kW3Boxes[i];
-        QString text;
-        if (box.total > 0)
-            text = totals.Text(box.total);
-        else if (qstrcmp(box.name, "FormCount") == 0)
-            text = totals.CountText();
-        else
-            text = CompanyText(company, QLatin1String(box.name));
-        boxes_[i]->setText(text);
-    }
+    ShowTexts(company, totals);
 }
 
 void CW3View::OnViewShown()

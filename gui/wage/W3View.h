@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/print/WagePrintOptions.h"
+#include "core/wage/W3Totals.h"
 #include "gui/printing/FormPrinting.h"
 #include "gui/screens/FormView.h"
 
@@ -25,7 +26,7 @@ public:
     // A box by its name (see BoxNames), or nullptr.
     QLineEdit* Box(const char* name) const;
     static const QStringList& BoxNames();
-    // The kind-of-payer check box of index `index` (KindOfPayerNames).
+    // The kind-of-payer check box of index `index` (kKindOfPayerList).
     QCheckBox* KindOfPayerBox(int index) const;
     CColorButton* PrintButton() const { return print_; }
 
@@ -41,6 +42,7 @@ public slots:
 private:
     QWidget* BuildForm();
     void ShowKindOfPayer(int index);
+    void ShowTexts(const CompanyRecord& company, const W3Totals& totals);
 
     CColorButton* print_;
     CColorButton* check_;

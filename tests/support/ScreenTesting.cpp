@@ -1,9 +1,12 @@
 #include "tests/support/ScreenTesting.h"
 
 #include "gui/controls/BalloonWindow.h"
+#include "gui/screens/FormCells.h"
 #include "render/painting/FormPictures.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinter>
 
@@ -20,6 +23,24 @@ void CloseBalloons()
 {
     for (CBalloonWindow* balloon : OpenBalloons())
         delete balloon;
+}
+
+QStringList BoxesOutsideCells(const QWidget* form)
+{
+    QStringList outside;
+    QList<QWidget*> boxes;
+    for (QLineEdit* edit : form->findChildren<QLineEdit*>())
+        boxes << edit;
+    for (QCheckBox* check : form->findChildren<QCheckBox*>())
+        boxes << check;
+    for (QWidget* box : boxes) {
+        const QWidget* up = box->parentWidget();
+        while (up && up != form && !qobject_cast<const CFormCell*>(up))
+            up = up->parentWidget();
+        if (!up || up == form)
+            outside << box->objectName();
+    }
+    return outside;
 }
 
 bool PrintIntoPdf(const PrintJobMaker& makeJob, const QString& pdf, const QString& dataFolder, QString* refusal)

@@ -94,6 +94,7 @@ private slots:
         QCOMPARE(view.Box("TotalAmountReported")->accessibleName(),
                  QStringLiteral("5 Total amount reported with this Form 1096"));
         QCOMPARE(view.Box("FilerName")->accessibleName(), QStringLiteral("FILER'S name"));
+        QCOMPARE(BoxesOutsideCells(view.findChild<QWidget*>(QStringLiteral("Form1096"))), QStringList());
         QVERIFY(view.FinalReturnBox()->isChecked() && !view.FinalReturnBox()->isEnabled());
         QVERIFY(view.FormTypeBox("1099-MISC")->isChecked());
         for (const char* other : {"W-2G", "1099-INT", "5498-MSA"})

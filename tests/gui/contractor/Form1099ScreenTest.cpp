@@ -203,6 +203,8 @@ private slots:
             QVERIFY2(!s.Box(name)->isEnabled(), name);
         }
         QCOMPARE(C1099View::ShownBoxNames().size(), 18);
+        // Every box the tables give the screen has its place on the form.
+        QCOMPARE(BoxesOutsideCells(s.form.findChild<QWidget*>(QStringLiteral("Form1099"))), QStringList());
         QCOMPARE(s.Text("Rents"), QStringLiteral("2000.50"));
         QCOMPARE(s.Text("PayerStateID2"), QStringLiteral("OR-1"));
         QVERIFY(!s.form1099.CheckBox("PayerMadeDirectSales")->isChecked());

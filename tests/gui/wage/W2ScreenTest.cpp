@@ -140,6 +140,8 @@ private slots:
             QVERIFY2(!s.Box(name)->isEnabled(), name);
         }
         QCOMPARE(CW2View::ShownBoxNames().size(), 19);
+        // Every box the tables give the screen has its place on the form.
+        QCOMPARE(BoxesOutsideCells(s.form.findChild<QWidget*>(QStringLiteral("W2Form"))), QStringList());
         QCOMPARE(s.Text("Wages"), QStringLiteral("2000.50"));
         QCOMPARE(s.Text("MedicareWages"), QStringLiteral("0.00"));
         QCOMPARE(s.Text("Field12aYear"), QString());

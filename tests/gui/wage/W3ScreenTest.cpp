@@ -7,6 +7,7 @@
 #include "gui/wage/W3View.h"
 #include "tests/support/DocumentFixture.h"
 #include "tests/support/RecordBuilders.h"
+#include "tests/support/ScreenTesting.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -97,6 +98,7 @@ private slots:
         }
         for (int i = 0; i < 7; ++i)
             QVERIFY(!view.KindOfPayerBox(i)->isEnabled());
+        QCOMPARE(BoxesOutsideCells(view.findChild<QWidget*>(QStringLiteral("W3Form"))), QStringList());
         QCOMPARE(view.Box("FormCount")->accessibleName(), QStringLiteral("c Total number of Forms W-2"));
         QCOMPARE(view.Box("Box1")->accessibleName(), QStringLiteral("1 Wages, tips, other compensation"));
         QCOMPARE(view.KindOfPayerBox(2)->accessibleName(), QStringLiteral("b Kind of Payer: Military"));
