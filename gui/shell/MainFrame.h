@@ -40,7 +40,8 @@ public:
     // `index`; answers as the message does.
     int Navigate(int firstArgument, int index);
     Screen CurrentScreen() const { return current_; }
-    QWidget* View(Screen screen) const;
+    // The screen's view, built when first asked for (nullptr for None).
+    QWidget* View(Screen screen);
     // Shows the screen (the one shown before is left as on any switch).
     void ShowScreen(Screen screen);
     CGlobalDoc& Document() const { return document_; }
@@ -86,6 +87,11 @@ private:
     QAbstractButton* PrintButtonShown() const;
     void CreateMenus();
     void CreatePanes();
+    // A new view of `screen` (the form screens' owner lists built first).
+    QWidget* NewScreen(Screen screen);
+    // Builds the view of `screen` with its page, registers it with the
+    // document and hands it the company when the others have it.
+    void BuildScreen(Screen screen);
     void LayOutPanes();
     void OnBarNotice(const OutBarNotice& notice, bool* answer);
     void MovePaneFocus(int step);
@@ -120,6 +126,7 @@ private:
     QList<QAction*> keyedCommands_;
     Screen current_ = Screen::Welcome;
     int indexZeroRequests_ = 0;
+    bool companyShown_ = false; // the views have been handed a company
     bool paneDividerMoved_ = false;
     CPriorYearImport* import_ = nullptr; // the prior-year import, idle between runs
     std::unique_ptr<CCsvTransfer> csv_;  // the CSV import and export
