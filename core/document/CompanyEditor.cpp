@@ -168,6 +168,29 @@ ImportedPeople ImportRows(const std::vector<PersonAndForm<Person, Form>>& rows, 
     return result;
 }
 
+// The import as one action: the rows into the lists, then all changes
+// written together. When the user stops the writing, the lists are put
+// back as they were, so nothing of the import stays.
+template <class Person, class Form, class WriteAction>
+ImportedPeople ImportPeople(const WriteAction& write, const std::vector<PersonAndForm<Person, Form>>& rows,
+                            const PeopleTables<Person, Form>& t, int nextFormId, const CommitProgress& progress)
+{
+    const std::vector<Person> peopleBefore = progress ? t.people : std::vector<Person>();
+    const std::vector<Form> formsBefore = progress ? t.forms : std::vector<Form>();
+    std::vector<ChangeRecord> changes;
+    ImportedPeople result = ImportRows(rows, t, nextFormId, changes);
+    if (changes.empty())
+        return result;
+    result.outcome = write(changes, progress);
+    if (result.outcome != SaveOutcome::Cancelled)
+        return result;
+    t.people = peopleBefore;
+    t.forms = formsBefore;
+    ImportedPeople cancelled;
+    cancelled.outcome = SaveOutcome::Cancelled;
+    return cancelled;
+}
+
 QString EmployeeNumber(const EmployeeRecord& employee)
 {
     return employee.SocialSecurityNumber.Text();
@@ -198,6 +221,15 @@ CompanyEditor::CompanyEditor(CGlobalDoc& document, QObject* parent)
 {
 }
 
+SaveOutcome CompanyEditor::Write(const std::vector<ChangeRecord>& changes, const CommitProgress& progress)
+{
+    const SaveOutcome outcome = document_.WriteChanges(changes, progress);
+    // Kept changes are in memory all the same: the screens show them.
+    if (outcome != SaveOutcome::Cancelled)
+        emit recordsChanged(changes);
+    return outcome;
+}
+
 int CompanyEditor::NextW2Id() const
 {
     const W2List& forms = document_.W2Forms();
@@ -225,7 +257,7 @@ SaveOutcome CompanyEditor::UpdateCompany(const CompanyRecord& record)
         document_.SetCompanyTitle(company.EmployerName.Text());
     else
         document_.SetCompanyTitle();
-    return document_.WriteChanges({{RecordKind::Company, ChangeOperation::Update, -1, -1}});
+    return Write({{RecordKind::Company, ChangeOperation::Update, -1, -1}});
 }
 
 // ---- employees ----
@@ -249,7 +281,7 @@ AddedRecord CompanyEditor::AddEmployee(EmployeeRecord record)
     forms.push_back(w2);
     const int w2Index = int(forms.size()) - 1;
 
-    added.outcome = document_.WriteChanges({{RecordKind::Employee, ChangeOperation::Insert, added.index, added.id},
+    added.outcome = Write({{RecordKind::Employee, ChangeOperation::Insert, added.index, added.id},
                                             {RecordKind::W2, ChangeOperation::Insert, w2Index, w2.W2UniqueID}});
     emit employeeAdded(added.id, w2Index);
     return added;
@@ -261,7 +293,7 @@ SaveOutcome CompanyEditor::ModifyEmployee(int index, int id, EmployeeRecord reco
         return SaveOutcome::Unchanged;
     const auto change = Replace(document_.Employees(), &EmployeeRecord::EmployeeUniqueID, RecordKind::Employee,
                                 index, id, std::move(record));
-    return change ? document_.WriteChanges({*change}) : SaveOutcome::Unchanged;
+    return change ? Write({*change}) : SaveOutcome::Unchanged;
 }
 
 SaveOutcome CompanyEditor::DeleteEmployee(int index, int id)
@@ -280,7 +312,7 @@ SaveOutcome CompanyEditor::DeleteEmployee(int index, int id)
     const int formerW2Index =
         RemoveForms(forms, &W2Record::EmployeeUniqueID, &W2Record::W2UniqueID, RecordKind::W2, id, changes,
                     [&] { rememberedNextW2Id_ = NextUniqueId(forms, &W2Record::W2UniqueID); });
-    const SaveOutcome outcome = document_.WriteChanges(changes);
+    const SaveOutcome outcome = Write(changes);
     if (formerW2Index >= 0)
         emit employeeDeleted(id, formerW2Index);
     return outcome;
@@ -303,7 +335,7 @@ SaveOutcome CompanyEditor::SaveW2(int employeeId, W2Record record)
     };
     const auto change = SaveForm(document_.W2Forms(), &W2Record::EmployeeUniqueID, &W2Record::W2UniqueID,
                                  RecordKind::W2, employeeId, NextW2Id(), std::move(record), sameBoxes);
-    return change ? document_.WriteChanges({*change}) : SaveOutcome::Unchanged;
+    return change ? Write({*change}) : SaveOutcome::Unchanged;
 }
 
 // ---- contractors ----
@@ -328,7 +360,7 @@ AddedRecord CompanyEditor::AddContractor(ContractorRecord record)
     const int formIndex = int(forms.size()) - 1;
 
     added.outcome =
-        document_.WriteChanges({{RecordKind::Contractor, ChangeOperation::Insert, added.index, added.id},
+        Write({{RecordKind::Contractor, ChangeOperation::Insert, added.index, added.id},
                                 {RecordKind::Form1099, ChangeOperation::Insert, formIndex, form.Form1099UniqueID}});
     emit contractorAdded(added.id, formIndex);
     return added;
@@ -340,7 +372,7 @@ SaveOutcome CompanyEditor::ModifyContractor(int index, int id, ContractorRecord 
         return SaveOutcome::Unchanged;
     const auto change = Replace(document_.Contractors(), &ContractorRecord::ContractorUniqueID,
                                 RecordKind::Contractor, index, id, std::move(record));
-    return change ? document_.WriteChanges({*change}) : SaveOutcome::Unchanged;
+    return change ? Write({*change}) : SaveOutcome::Unchanged;
 }
 
 SaveOutcome CompanyEditor::DeleteContractor(int index, int id)
@@ -355,7 +387,7 @@ SaveOutcome CompanyEditor::DeleteContractor(int index, int id)
     std::vector<ChangeRecord> changes{{RecordKind::Contractor, ChangeOperation::Delete, index, id}};
     const int formerFormIndex = RemoveForms(document_.Forms1099(), &Form1099Record::ContractorUniqueID,
                                             &Form1099Record::Form1099UniqueID, RecordKind::Form1099, id, changes, [] {});
-    const SaveOutcome outcome = document_.WriteChanges(changes);
+    const SaveOutcome outcome = Write(changes);
     if (formerFormIndex >= 0)
         emit contractorDeleted(id, formerFormIndex);
     return outcome;
@@ -375,43 +407,34 @@ SaveOutcome CompanyEditor::Save1099(int contractorId, Form1099Record record)
     const auto change = SaveForm(document_.Forms1099(), &Form1099Record::ContractorUniqueID,
                                  &Form1099Record::Form1099UniqueID, RecordKind::Form1099, contractorId,
                                  NextForm1099Id(), std::move(record), sameBoxes);
-    return change ? document_.WriteChanges({*change}) : SaveOutcome::Unchanged;
+    return change ? Write({*change}) : SaveOutcome::Unchanged;
 }
 
 // ---- imports ----
 
-ImportedPeople CompanyEditor::ImportEmployees(const std::vector<EmployeeWithW2>& rows)
+ImportedPeople CompanyEditor::ImportEmployees(const std::vector<EmployeeWithW2>& rows, const CommitProgress& progress)
 {
     if (document_.RefuseWrite())
         return {};
-    std::vector<ChangeRecord> changes;
-    ImportedPeople result = ImportRows(rows,
-                                       PeopleTables<EmployeeRecord, W2Record>{document_.Employees(), document_.W2Forms(),
-                                                                              &EmployeeRecord::EmployeeUniqueID,
-                                                                              &W2Record::W2UniqueID,
-                                                                              &W2Record::EmployeeUniqueID,
-                                                                              RecordKind::Employee, RecordKind::W2,
-                                                                              &EmployeeNumber, &CheckImportedEmployee},
-                                       NextW2Id(), changes);
-    if (!changes.empty())
-        result.outcome = document_.WriteChanges(changes);
-    return result;
+    return ImportPeople([this](const auto& changes, const auto& step) { return Write(changes, step); }, rows,
+                        PeopleTables<EmployeeRecord, W2Record>{document_.Employees(), document_.W2Forms(),
+                                                               &EmployeeRecord::EmployeeUniqueID, &W2Record::W2UniqueID,
+                                                               &W2Record::EmployeeUniqueID, RecordKind::Employee,
+                                                               RecordKind::W2, &EmployeeNumber, &CheckImportedEmployee},
+                        NextW2Id(), progress);
 }
 
-ImportedPeople CompanyEditor::ImportContractors(const std::vector<ContractorWith1099>& rows)
+ImportedPeople CompanyEditor::ImportContractors(const std::vector<ContractorWith1099>& rows,
+                                                const CommitProgress& progress)
 {
     if (document_.RefuseWrite())
         return {};
-    std::vector<ChangeRecord> changes;
-    ImportedPeople result = ImportRows(
-        rows,
+    return ImportPeople(
+        [this](const auto& changes, const auto& step) { return Write(changes, step); }, rows,
         PeopleTables<ContractorRecord, Form1099Record>{document_.Contractors(), document_.Forms1099(),
                                                        &ContractorRecord::ContractorUniqueID,
                                                        &Form1099Record::Form1099UniqueID,
                                                        &Form1099Record::ContractorUniqueID, RecordKind::Contractor,
                                                        RecordKind::Form1099, &ContractorNumber, &CheckImportedContractor},
-        NextForm1099Id(), changes);
-    if (!changes.empty())
-        result.outcome = document_.WriteChanges(changes);
-    return result;
+        NextForm1099Id(), progress);
 }

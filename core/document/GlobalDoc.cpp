@@ -19,6 +19,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -83,6 +84,9 @@ CGlobalDoc::CGlobalDoc(QObject* parent)
     : QObject(parent)
 {
     DataFolder = DefaultDataFolder();
+    connect(&editor_, &CompanyEditor::recordsChanged, this, [this](const ChangeQueue& changes) {
+        unshownChanges_.insert(unshownChanges_.end(), changes.begin(), changes.end());
+    });
 }
 
 CGlobalDoc::~CGlobalDoc() = default;
@@ -121,9 +125,24 @@ void CGlobalDoc::SetView(Screen screen, DocumentView* view)
 
 void CGlobalDoc::RefreshViews()
 {
+    unshownChanges_.clear();
     for (Screen screen : DocumentView::kRefreshOrder)
         if (DocumentView* view = views_[size_t(screen)])
             view->RefreshFromDocument(*this);
+    emit viewsRefreshed();
+}
+
+void CGlobalDoc::RefreshChangedViews()
+{
+    // A view of thousands of rows that shows nothing changed is not
+    // redrawn: saving one W-2 leaves the employee list as it is.
+    const ChangeQueue changes = std::exchange(unshownChanges_, ChangeQueue());
+    for (Screen screen : DocumentView::kRefreshOrder) {
+        DocumentView* view = views_[size_t(screen)];
+        if (view && std::any_of(changes.begin(), changes.end(),
+                                [view](const ChangeRecord& change) { return view->Shows(change.Kind); }))
+            view->RefreshFromDocument(*this);
+    }
     emit viewsRefreshed();
 }
 
@@ -160,6 +179,7 @@ void CGlobalDoc::ClearCompanyData()
     // Changes of the company being left can never be written into the next
     // one's store.
     queue_.clear();
+    unshownChanges_.clear();
     for (Screen screen : DocumentView::kRefreshOrder)
         if (DocumentView* view = views_[size_t(screen)])
             view->OnCompanyDataCleared();
@@ -192,24 +212,41 @@ CommitResult CGlobalDoc::QueueChange(ChangeRecord change, bool commitNow)
     return {};
 }
 
-SaveOutcome CGlobalDoc::WriteChanges(const std::vector<ChangeRecord>& changes)
+SaveOutcome CGlobalDoc::WriteChanges(const std::vector<ChangeRecord>& changes, const CommitProgress& progress)
 {
+    // What was queued before the action stays queued when the user stops it.
+    const ChangeQueue queuedBefore = progress ? queue_ : ChangeQueue();
+    const int modifiedBefore = modified_;
     SetModified(1);
     for (const ChangeRecord& change : changes)
         QueueChange(change, false);
-    return CommitChanges().Succeeded() ? SaveOutcome::Saved : SaveOutcome::Kept;
+    const CommitResult result = CommitChanges(progress);
+    if (result.cancelled) {
+        queue_ = queuedBefore;
+        SetModified(modifiedBefore);
+        return SaveOutcome::Cancelled;
+    }
+    return result.Succeeded() ? SaveOutcome::Saved : SaveOutcome::Kept;
 }
 
-CommitResult CGlobalDoc::CommitChanges()
+CommitResult CGlobalDoc::CommitChanges(const CommitProgress& progress)
 {
     CommitResult result;
     if (modified_ == 0)
         return result;
     DropCancelledChanges(queue_);
-    if (queue_.empty() || (CanWrite() && WriteQueue())) {
+    const QueueWrite written = queue_.empty() ? QueueWrite::Written
+                               : CanWrite()   ? WriteQueue(progress)
+                                              : QueueWrite::Failed;
+    if (written == QueueWrite::Written) {
         result.written = int(queue_.size());
         queue_.clear();
         SetModified(0);
+        return result;
+    }
+    if (written == QueueWrite::Cancelled) {
+        // The user's own choice: nothing to report.
+        result.cancelled = true;
         return result;
     }
     result.failed = queue_;
@@ -218,7 +255,7 @@ CommitResult CGlobalDoc::CommitChanges()
     return result;
 }
 
-bool CGlobalDoc::WriteQueue()
+CGlobalDoc::QueueWrite CGlobalDoc::WriteQueue(const CommitProgress& progress)
 {
     // Every commit opens the store anew (a store that vanished is not
     // created again empty) and writes the whole queue or nothing of it.
@@ -228,16 +265,23 @@ bool CGlobalDoc::WriteQueue()
                             ? QStringLiteral("a record to change or delete is no longer in the file")
                             : store_.LastFailure();
         store_.Rollback();
-        return false;
+        return QueueWrite::Failed;
     };
     if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk || store_.Begin() != CompanyStore::kOk)
         return fail();
-    for (const ChangeRecord& change : queue_)
+    const int total = int(queue_.size());
+    int done = 0;
+    for (const ChangeRecord& change : queue_) {
         if (!WriteChange(change))
             return fail();
+        if (progress && !progress(++done, total)) {
+            store_.Rollback();
+            return QueueWrite::Cancelled;
+        }
+    }
     if (store_.Commit() != CompanyStore::kOk)
         return fail();
-    return true;
+    return QueueWrite::Written;
 }
 
 // The statements of one kind of record: insert (record, id), update

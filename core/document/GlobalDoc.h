@@ -2,6 +2,7 @@
 
 #include "core/document/DocumentView.h"
 #include "core/document/ChangeRecord.h"
+#include "core/document/CommitProgress.h"
 #include "core/document/CompanyEditor.h"
 #include "core/print/ContractorPrintOptions.h"
 #include "core/print/WagePrintOptions.h"
@@ -25,7 +26,8 @@ struct RecordStatements;
 struct CommitResult {
     int written = 0;
     ChangeQueue failed; // changes the store refused; they stay queued
-    bool Succeeded() const { return failed.empty(); }
+    bool cancelled = false; // stopped through the progress hook: nothing written, all stay queued
+    bool Succeeded() const { return failed.empty() && !cancelled; }
 };
 
 // The open company: its store, every record of it in memory, the print
@@ -82,6 +84,10 @@ public:
     void SetView(Screen screen, DocumentView* view);
     // Hands the document to every view, in their refresh order.
     void RefreshViews();
+    // Hands the document to the views that show a kind of record changed
+    // since the views were last handed it (see CompanyEditor's
+    // recordsChanged), in their refresh order.
+    void RefreshChangedViews();
 
     // ---- title ----
     // Makes `name` the company's name when given; the window title follows.
@@ -106,14 +112,18 @@ public:
     // Queues a change (commit now: write it and all queued ones at once).
     CommitResult QueueChange(ChangeRecord change, bool commitNow = true);
     // The changes of one confirmed user action: marks the document modified
-    // and writes them, with any still queued, at once.
-    SaveOutcome WriteChanges(const std::vector<ChangeRecord>& changes);
+    // and writes them, with any still queued, at once. When `progress`
+    // stops the writing, the store is rolled back, the action's changes
+    // leave the queue and the modified flag is as before (Cancelled); the
+    // caller takes the action's records out of memory.
+    SaveOutcome WriteChanges(const std::vector<ChangeRecord>& changes, const CommitProgress& progress = {});
     // Writes the queued changes on a freshly opened store in one
     // transaction: all of them or none. When any is refused, none is
     // written, all stay queued and the document stays modified, so a later
     // Save tries them again; the user is told. An update or delete that
-    // finds no row counts as refused.
-    CommitResult CommitChanges();
+    // finds no row counts as refused. `progress` hears of every change
+    // written and may stop the commit (rolled back, all stay queued).
+    CommitResult CommitChanges(const CommitProgress& progress = {});
     // What the last commit that failed could not write and why, in one
     // sentence naming the company file and the system's reason (the window
     // adds its advice to it when it tells the user).
@@ -208,7 +218,8 @@ private:
     bool OpenStore(const QString& path);
     bool AskSaveChangesFirst();
     void SetWriteRefusal(const QString& refusal);
-    bool WriteQueue();
+    enum class QueueWrite { Written, Failed, Cancelled };
+    QueueWrite WriteQueue(const CommitProgress& progress);
     bool WriteChange(const ChangeRecord& change);
     template <class Record>
     bool WriteRecordChange(const ChangeRecord& change, const std::vector<Record>& list,
@@ -231,6 +242,7 @@ private:
     ChangeQueue queue_;
     int modified_ = 0;
     std::array<DocumentView*, kScreenCount> views_{};
+    ChangeQueue unshownChanges_; // changed since the views were handed the document
     CompanyEditor editor_{*this};
 };
 
