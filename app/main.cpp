@@ -1,4 +1,5 @@
 #include "core/document/GlobalDoc.h"
+#include "core/document/RunStart.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/MessageBoxPrompt.h"
 #include "app/CommandLine.h"
@@ -87,7 +88,7 @@ int main(int argc, char** argv)
     const QString notOpened = FilesNotOpenedMessage(request.files);
     // The last active company (or that file), or the Sample Company; without
     // any there is nothing to work on (the document has said why).
-    if (!document.OpenFirstCompany(fileToOpen)) {
+    if (!RunStart(document).OpenFirstCompany(fileToOpen)) {
         SetAppPrompt(nullptr);
         return 1;
     }

@@ -9,6 +9,7 @@
 #include "gui/check/CheckFormsWindow.h"
 #include "gui/controls/FormView.h"
 #include "core/document/GlobalDoc.h"
+#include "core/document/RunEnd.h"
 #include "core/shell/HelpTopics.h"
 #include "core/shell/Prompt.h"
 #include "core/settings/Settings.h"
@@ -75,6 +76,7 @@ QString WithMnemonic(const char* text, const char* key)
 CMainFrame::CMainFrame(CGlobalDoc& document, CompanyDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent)
     , document_(document)
+    , commands_(document)
     , dialogs_(dialogs)
 {
     if (!dialogs_) {
@@ -379,7 +381,7 @@ bool CMainFrame::ContinueStartUp()
 
 void CMainFrame::OpenFile(const QString& path)
 {
-    document_.OnOpenFile(path, *dialogs_);
+    commands_.OnOpenFile(path, *dialogs_);
     UpdateCommandStates();
 }
 
@@ -480,7 +482,7 @@ void CMainFrame::UpdateCommandStates()
     if (QAction* save = Command("Save"))
         save->setEnabled(document_.CanSave());
     if (QAction* remove = Command("Delete"))
-        remove->setEnabled(document_.CanDeleteCompany());
+        remove->setEnabled(commands_.CanDeleteCompany());
     if (QAction* print = Command("Print"))
         print->setEnabled(PrintButtonShown() != nullptr);
 }
@@ -523,28 +525,28 @@ void CMainFrame::OnCheckForms()
 
 void CMainFrame::OnNewCompany()
 {
-    document_.OnNewCompany(*dialogs_);
+    commands_.OnNewCompany(*dialogs_);
     UpdateCommandStates();
 }
 
 void CMainFrame::OnOpenCompany()
 {
-    document_.OnOpenCompany(*dialogs_);
+    commands_.OnOpenCompany(*dialogs_);
     UpdateCommandStates();
 }
 
 void CMainFrame::OnSaveCompany()
 {
     if (document_.CanSave())
-        document_.OnSave();
+        commands_.OnSave();
     UpdateCommandStates();
 }
 
 void CMainFrame::OnDeleteCompany()
 {
     // The shortcut works without the menu: check the rule here as well.
-    if (document_.CanDeleteCompany())
-        document_.OnDeleteCompany(*dialogs_);
+    if (commands_.CanDeleteCompany())
+        commands_.OnDeleteCompany(*dialogs_);
     UpdateCommandStates();
 }
 
@@ -552,7 +554,7 @@ void CMainFrame::OnImport()
 {
     // The open company is never written by the import: its name counts as
     // taken even while its store is still elsewhere.
-    import_->Start(document_.DataFolder, {document_.CurrentCompanyName});
+    import_->Start(document_.DataFolder(), {document_.CurrentCompanyName()});
 }
 
 void CMainFrame::OnChangePassword()
@@ -563,7 +565,7 @@ void CMainFrame::OnChangePassword()
 void CMainFrame::OnCompanyDataPath()
 {
     const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Company Data Path"),
-                                                             document_.DataFolder, QFileDialog::ShowDirsOnly);
+                                                             document_.DataFolder(), QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty())
         return;
     // A folder that can't be written would lose the open company at the end.
@@ -575,10 +577,10 @@ void CMainFrame::OnCompanyDataPath()
                          PromptIcon::Exclamation);
         return;
     }
-    document_.DataFolder = QDir(chosen).absolutePath() + u'/';
+    document_.SetDataFolder(QDir(chosen).absolutePath() + u'/');
     AppPrompt().Tell(QStringLiteral("From now on the company files are kept in \"%1\". The open company's file "
                                     "moves there when you close Formlark.")
-                         .arg(QDir::toNativeSeparators(document_.DataFolder)),
+                         .arg(QDir::toNativeSeparators(document_.DataFolder())),
                      PromptIcon::Information);
     UpdateCommandStates();
 }
@@ -631,6 +633,6 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    document_.CloseDocument();
+    RunEnd(document_).CloseDocument();
     event->accept();
 }

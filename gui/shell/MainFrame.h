@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/document/CompanyCommands.h"
 #include "core/shell/Navigation.h"
 
 #include <QList>
@@ -55,7 +56,7 @@ public:
     // A company file to open once the start is through (the file manager's
     // "Open with", or a file named on the command line).
     void OpenFileAfterStartUp(const QString& path) { fileToOpen_ = path; }
-    // Opens the company file `path` (see CGlobalDoc::OnOpenFile).
+    // Opens the company file `path` (see CompanyCommands::OnOpenFile).
     void OpenFile(const QString& path);
     // Hands the document to every view (after the first company opened).
     void RefreshAllViews();
@@ -116,6 +117,7 @@ private:
     void OnAbout();
 
     CGlobalDoc& document_;
+    CompanyCommands commands_;
     std::unique_ptr<CompanyDialogs> ownDialogs_;
     CompanyDialogs* dialogs_;
     QSplitter* splitter_ = nullptr;

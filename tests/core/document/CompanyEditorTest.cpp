@@ -257,7 +257,7 @@ private slots:
         record.EmployerName = "Harbor Tools West";
         record.CompanyUniqueID = 42;
         QCOMPARE(fixture.doc.Editor().UpdateCompany(record), SaveOutcome::Saved);
-        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Harbor Tools West"));
+        QCOMPARE(fixture.doc.CurrentCompanyName(), QStringLiteral("Harbor Tools West"));
         QCOMPARE(fixture.Stored().company.EmployerName.Text(), QStringLiteral("Harbor Tools West"));
         QCOMPARE(fixture.Stored().company.CompanyUniqueID, 1);
         QVERIFY(AllWritten(fixture));

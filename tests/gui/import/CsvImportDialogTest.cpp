@@ -197,15 +197,15 @@ private slots:
     {
         DocumentFixture fixture(OneEmployee());
         QVERIFY(fixture.ready);
-        const QStringList before = FolderSnapshot(fixture.doc.DataFolder);
+        const QStringList before = FolderSnapshot(fixture.doc.DataFolder());
         CCsvTransfer transfer(fixture.doc, nullptr);
-        const QString otherCase = fixture.doc.DataFolder + QFileInfo(fixture.path).fileName().toUpper();
+        const QString otherCase = fixture.doc.DataFolder() + QFileInfo(fixture.path).fileName().toUpper();
         for (const QString& target : {fixture.path, otherCase, fixture.path + ".lock"}) {
             QVERIFY(!transfer.ExportFile(PeopleKind::Employees, target));
             QVERIFY2(fixture.prompt.asked.last().contains("names a company file"), qPrintable(fixture.prompt.asked.last()));
         }
         QCOMPARE(fixture.prompt.asked.size(), 3);
-        QCOMPARE(FolderSnapshot(fixture.doc.DataFolder), before);
+        QCOMPARE(FolderSnapshot(fixture.doc.DataFolder()), before);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "gui/shell/HelpWindow.h"
 #include "gui/shell/MessageBoxPrompt.h"
 #include "core/document/GlobalDoc.h"
+#include "core/document/RunStart.h"
 #include "gui/shell/MainFrame.h"
 #include "core/shell/Navigation.h"
 #include "core/settings/Settings.h"
@@ -68,7 +69,7 @@ struct Program {
             MakeStoreWithStaff(folders.DataFolder(), "Sample Company.pmt", "Sample Company", {1, 2}, {1, 2});
         else
             MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
-        [&] { QVERIFY(document.OpenFirstCompany()); }();
+        [&] { QVERIFY(RunStart(document).OpenFirstCompany()); }();
         frame = std::make_unique<CMainFrame>(document, &dialogs);
         frame->resize(1000, 700);
         frame->show();
@@ -588,7 +589,7 @@ private slots:
         QCOMPARE(p.prompt.asked.size(), 1);
         QVERIFY(p.prompt.asked[0].startsWith("This company was saved by an earlier edition of the program."));
         QCOMPARE(p.frame->windowTitle(), QStringLiteral("Cedar Hollow - Formlark (2005)"));
-        QCOMPARE(p.document.CurrentStorePath, p.folders.DataFolder() + "Cedar Hollow.pmt");
+        QCOMPARE(p.document.CurrentStorePath(), p.folders.DataFolder() + "Cedar Hollow.pmt");
         QCOMPARE(FileBytes(file), FileBytes(EarlierStoreFixture("Legacy Sample.pmt")));
     }
 
@@ -626,7 +627,7 @@ private slots:
         box->setFocus();
         Erase(box);
         Type(box, w2 ? "41000" : "Salem");
-        const QByteArray stored = FileBytes(p.document.CurrentStorePath);
+        const QByteArray stored = FileBytes(p.document.CurrentStorePath());
 
         MessageBoxPrompt boxes;
         SetAppPrompt(&boxes);
@@ -655,14 +656,14 @@ private slots:
         QVERIFY(p.frame->isVisible());
         QVERIFY(p.dialogs.offered.isEmpty()); // no company was offered
         QCOMPARE(box->text(), w2 ? QStringLiteral("41000.00") : QStringLiteral("Salem"));
-        QCOMPARE(FileBytes(p.document.CurrentStorePath), stored);
+        QCOMPARE(FileBytes(p.document.CurrentStorePath()), stored);
 
         // The typing is still offered when the window closes at last.
         p.prompt.Then(PromptAnswer::Yes);
         QVERIFY(p.frame->close());
         CompanyStore store;
         CompanyData data;
-        QCOMPARE(LoadCompany(store, p.document.CurrentStorePath, data), 0);
+        QCOMPARE(LoadCompany(store, p.document.CurrentStorePath(), data), 0);
         if (w2)
             QVERIFY(std::any_of(data.w2s.begin(), data.w2s.end(),
                                 [](const W2Record& w) { return w.Wages.Text() == QLatin1String("41000.00"); }));
@@ -833,7 +834,7 @@ private slots:
         });
         p.frame->Command("DataPath")->trigger();
         QVERIFY(script->shown);
-        QCOMPARE(p.document.DataFolder, shared + "/");
+        QCOMPARE(p.document.DataFolder(), shared + "/");
         QCOMPARE(p.prompt.asked.size(), 1); // where the files go from now on
         // The open company still works on its old file until the end.
         QVERIFY(QFile::exists(p.folders.DataFolder() + "Sample Company.pmt"));
