@@ -1,6 +1,5 @@
 #include "core/document/CompanyEditor.h"
 
-#include "core/document/GlobalDoc.h"
 #include "core/records/PersonKey.h"
 #include "core/records/RecordChecks.h"
 #include "core/store/IdAllocation.h"
@@ -215,7 +214,7 @@ QString CheckImportedContractor(const ContractorRecord& contractor)
 
 } // namespace
 
-CompanyEditor::CompanyEditor(CGlobalDoc& document, QObject* parent)
+CompanyEditor::CompanyEditor(EditedCompany& document, QObject* parent)
     : QObject(parent)
     , document_(document)
 {
@@ -232,20 +231,20 @@ SaveOutcome CompanyEditor::Write(const std::vector<ChangeRecord>& changes, const
 
 int CompanyEditor::NextW2Id() const
 {
-    const W2List& forms = document_.W2Forms();
+    const W2List& forms = document_.Data().w2s;
     return forms.empty() ? rememberedNextW2Id_ : NextUniqueId(forms, &W2Record::W2UniqueID);
 }
 
 int CompanyEditor::NextForm1099Id() const
 {
-    return NextUniqueId(document_.Forms1099(), &Form1099Record::Form1099UniqueID);
+    return NextUniqueId(document_.Data().forms1099, &Form1099Record::Form1099UniqueID);
 }
 
 SaveOutcome CompanyEditor::UpdateCompany(const CompanyRecord& record)
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    CompanyRecord& company = document_.Company();
+    CompanyRecord& company = document_.Data().company;
     const int id = company.CompanyUniqueID;
     // The company's name (and with it the store file's) follows the
     // employer name only when that was changed: a store whose file is named
@@ -256,7 +255,7 @@ SaveOutcome CompanyEditor::UpdateCompany(const CompanyRecord& record)
     if (renamed)
         document_.SetCompanyTitle(company.EmployerName.Text());
     else
-        document_.SetCompanyTitle();
+        document_.SetCompanyTitle(std::nullopt);
     return Write({{RecordKind::Company, ChangeOperation::Update, -1, -1}});
 }
 
@@ -264,7 +263,7 @@ SaveOutcome CompanyEditor::UpdateCompany(const CompanyRecord& record)
 
 AddedRecord CompanyEditor::AddEmployee(EmployeeRecord record)
 {
-    EmployeeList& employees = document_.Employees();
+    EmployeeList& employees = document_.Data().employees;
     AddedRecord added;
     added.refusal = document_.CanWrite() ? CheckNewEmployee(record, employees) : document_.WriteRefusal();
     if (!added.Added())
@@ -274,7 +273,7 @@ AddedRecord CompanyEditor::AddEmployee(EmployeeRecord record)
     added.index = int(employees.size()) - 1;
     added.id = record.EmployeeUniqueID;
 
-    W2List& forms = document_.W2Forms();
+    W2List& forms = document_.Data().w2s;
     W2Record w2;
     w2.W2UniqueID = NextW2Id();
     w2.EmployeeUniqueID = added.id;
@@ -291,7 +290,7 @@ SaveOutcome CompanyEditor::ModifyEmployee(int index, int id, EmployeeRecord reco
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    const auto change = Replace(document_.Employees(), &EmployeeRecord::EmployeeUniqueID, RecordKind::Employee,
+    const auto change = Replace(document_.Data().employees, &EmployeeRecord::EmployeeUniqueID, RecordKind::Employee,
                                 index, id, std::move(record));
     return change ? Write({*change}) : SaveOutcome::Unchanged;
 }
@@ -300,14 +299,14 @@ SaveOutcome CompanyEditor::DeleteEmployee(int index, int id)
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    EmployeeList& employees = document_.Employees();
+    EmployeeList& employees = document_.Data().employees;
     index = FindRecordIndex(employees, &EmployeeRecord::EmployeeUniqueID, index, id);
     if (index < 0)
         return SaveOutcome::Unchanged;
     employees.erase(employees.begin() + index);
     std::vector<ChangeRecord> changes{{RecordKind::Employee, ChangeOperation::Delete, index, id}};
 
-    W2List& forms = document_.W2Forms();
+    W2List& forms = document_.Data().w2s;
     // A new W-2 of an emptied list takes the id after the last one deleted.
     const int formerW2Index =
         RemoveForms(forms, &W2Record::EmployeeUniqueID, &W2Record::W2UniqueID, RecordKind::W2, id, changes,
@@ -322,7 +321,7 @@ SaveOutcome CompanyEditor::SaveW2(int employeeId, W2Record record)
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    if (!HasId(document_.Employees(), &EmployeeRecord::EmployeeUniqueID, employeeId))
+    if (!HasId(document_.Data().employees, &EmployeeRecord::EmployeeUniqueID, employeeId))
         return SaveOutcome::Unchanged;
     // The first state line shows the company's state and is not the W-2's
     // to change: it is written empty and never compared.
@@ -333,7 +332,7 @@ SaveOutcome CompanyEditor::SaveW2(int employeeId, W2Record record)
         a.StateID1 = b.StateID1;
         return a == b;
     };
-    const auto change = SaveForm(document_.W2Forms(), &W2Record::EmployeeUniqueID, &W2Record::W2UniqueID,
+    const auto change = SaveForm(document_.Data().w2s, &W2Record::EmployeeUniqueID, &W2Record::W2UniqueID,
                                  RecordKind::W2, employeeId, NextW2Id(), std::move(record), sameBoxes);
     return change ? Write({*change}) : SaveOutcome::Unchanged;
 }
@@ -342,7 +341,7 @@ SaveOutcome CompanyEditor::SaveW2(int employeeId, W2Record record)
 
 AddedRecord CompanyEditor::AddContractor(ContractorRecord record)
 {
-    ContractorList& contractors = document_.Contractors();
+    ContractorList& contractors = document_.Data().contractors;
     AddedRecord added;
     added.refusal = document_.CanWrite() ? CheckNewContractor(record, contractors) : document_.WriteRefusal();
     if (!added.Added())
@@ -352,7 +351,7 @@ AddedRecord CompanyEditor::AddContractor(ContractorRecord record)
     added.index = int(contractors.size()) - 1;
     added.id = record.ContractorUniqueID;
 
-    Form1099List& forms = document_.Forms1099();
+    Form1099List& forms = document_.Data().forms1099;
     Form1099Record form;
     form.Form1099UniqueID = NextForm1099Id();
     form.ContractorUniqueID = added.id;
@@ -370,7 +369,7 @@ SaveOutcome CompanyEditor::ModifyContractor(int index, int id, ContractorRecord 
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    const auto change = Replace(document_.Contractors(), &ContractorRecord::ContractorUniqueID,
+    const auto change = Replace(document_.Data().contractors, &ContractorRecord::ContractorUniqueID,
                                 RecordKind::Contractor, index, id, std::move(record));
     return change ? Write({*change}) : SaveOutcome::Unchanged;
 }
@@ -379,13 +378,13 @@ SaveOutcome CompanyEditor::DeleteContractor(int index, int id)
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    ContractorList& contractors = document_.Contractors();
+    ContractorList& contractors = document_.Data().contractors;
     index = FindRecordIndex(contractors, &ContractorRecord::ContractorUniqueID, index, id);
     if (index < 0)
         return SaveOutcome::Unchanged;
     contractors.erase(contractors.begin() + index);
     std::vector<ChangeRecord> changes{{RecordKind::Contractor, ChangeOperation::Delete, index, id}};
-    const int formerFormIndex = RemoveForms(document_.Forms1099(), &Form1099Record::ContractorUniqueID,
+    const int formerFormIndex = RemoveForms(document_.Data().forms1099, &Form1099Record::ContractorUniqueID,
                                             &Form1099Record::Form1099UniqueID, RecordKind::Form1099, id, changes, [] {});
     const SaveOutcome outcome = Write(changes);
     if (formerFormIndex >= 0)
@@ -397,14 +396,14 @@ SaveOutcome CompanyEditor::Save1099(int contractorId, Form1099Record record)
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    if (!HasId(document_.Contractors(), &ContractorRecord::ContractorUniqueID, contractorId))
+    if (!HasId(document_.Data().contractors, &ContractorRecord::ContractorUniqueID, contractorId))
         return SaveOutcome::Unchanged;
     const auto sameBoxes = [](Form1099Record a, Form1099Record b) {
         a.Form1099UniqueID = b.Form1099UniqueID;
         a.ContractorUniqueID = b.ContractorUniqueID;
         return a == b;
     };
-    const auto change = SaveForm(document_.Forms1099(), &Form1099Record::ContractorUniqueID,
+    const auto change = SaveForm(document_.Data().forms1099, &Form1099Record::ContractorUniqueID,
                                  &Form1099Record::Form1099UniqueID, RecordKind::Form1099, contractorId,
                                  NextForm1099Id(), std::move(record), sameBoxes);
     return change ? Write({*change}) : SaveOutcome::Unchanged;
@@ -417,7 +416,7 @@ ImportedPeople CompanyEditor::ImportEmployees(const std::vector<EmployeeWithW2>&
     if (document_.RefuseWrite())
         return {};
     return ImportPeople([this](const auto& changes, const auto& step) { return Write(changes, step); }, rows,
-                        PeopleTables<EmployeeRecord, W2Record>{document_.Employees(), document_.W2Forms(),
+                        PeopleTables<EmployeeRecord, W2Record>{document_.Data().employees, document_.Data().w2s,
                                                                &EmployeeRecord::EmployeeUniqueID, &W2Record::W2UniqueID,
                                                                &W2Record::EmployeeUniqueID, RecordKind::Employee,
                                                                RecordKind::W2, &EmployeeNumber, &CheckImportedEmployee},
@@ -431,7 +430,7 @@ ImportedPeople CompanyEditor::ImportContractors(const std::vector<ContractorWith
         return {};
     return ImportPeople(
         [this](const auto& changes, const auto& step) { return Write(changes, step); }, rows,
-        PeopleTables<ContractorRecord, Form1099Record>{document_.Contractors(), document_.Forms1099(),
+        PeopleTables<ContractorRecord, Form1099Record>{document_.Data().contractors, document_.Data().forms1099,
                                                        &ContractorRecord::ContractorUniqueID,
                                                        &Form1099Record::Form1099UniqueID,
                                                        &Form1099Record::ContractorUniqueID, RecordKind::Contractor,

@@ -2,6 +2,7 @@
 
 #include "core/document/ChangeRecord.h"
 #include "core/document/CommitProgress.h"
+#include "core/document/EditedCompany.h"
 #include "core/records/PersonAndForm.h"
 #include "core/store/Records.h"
 
@@ -10,18 +11,6 @@
 #include <QStringList>
 
 #include <vector>
-
-class CGlobalDoc;
-
-// What became of a change the user confirmed.
-enum class SaveOutcome {
-    Unchanged, // nothing to change (equal to what is kept, or no such record)
-    Saved,     // changed in memory and written to the store
-    Kept,      // changed in memory; the store refused it, the user was told,
-               // and it stays queued for the next Save
-    Cancelled, // the user stopped the writing: nothing of it stays, in
-               // memory or in the store
-};
 
 // A new employee or contractor: refused with the message of the check it
 // failed, or added at `index` with `id`.
@@ -59,7 +48,7 @@ class CompanyEditor : public QObject {
     Q_OBJECT
 
 public:
-    explicit CompanyEditor(CGlobalDoc& document, QObject* parent = nullptr);
+    explicit CompanyEditor(EditedCompany& document, QObject* parent = nullptr);
 
     // The company row: replaced by `record` (which keeps the company's id);
     // when the employer name was changed, the company takes it as its name
@@ -119,6 +108,6 @@ private:
     // Writes the changes of one action and says what changed.
     SaveOutcome Write(const std::vector<ChangeRecord>& changes, const CommitProgress& progress = {});
 
-    CGlobalDoc& document_;
+    EditedCompany& document_;
     int rememberedNextW2Id_ = 1;
 };

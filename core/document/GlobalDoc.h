@@ -4,6 +4,7 @@
 #include "core/document/ChangeRecord.h"
 #include "core/document/CommitProgress.h"
 #include "core/document/CompanyEditor.h"
+#include "core/document/EditedCompany.h"
 #include "core/print/ContractorPrintOptions.h"
 #include "core/print/WagePrintOptions.h"
 #include "core/store/CompanyData.h"
@@ -34,7 +35,7 @@ struct CommitResult {
 // that show it, and the print options of the four form kinds. The company
 // commands (CompanyCommands) and the start and end of a run (RunStart,
 // RunEnd) work through it. One exists for the life of the program.
-class CGlobalDoc : public QObject {
+class CGlobalDoc : public QObject, public EditedCompany {
     Q_OBJECT
 
 public:
@@ -56,7 +57,7 @@ public:
     void SetCurrentCompany(const QString& name, const QString& storePath);
 
     CompanyStore& Store() { return store_; }
-    CompanyData& Data() { return data_; }
+    CompanyData& Data() override { return data_; }
     CompanyRecord& Company() { return data_.company; }
     EmployeeList& Employees() { return data_.employees; }
     ContractorList& Contractors() { return data_.contractors; }
@@ -79,12 +80,12 @@ public:
     // Whether changes of the open company may be written: not while another
     // program has the company open (this one may only look and print), nor
     // when its store could not be read.
-    bool CanWrite() const { return writeRefusal_.isEmpty(); }
+    bool CanWrite() const override { return writeRefusal_.isEmpty(); }
     // Why not, as told to the user; empty when writing is allowed.
-    const QString& WriteRefusal() const { return writeRefusal_; }
+    const QString& WriteRefusal() const override { return writeRefusal_; }
     // Tells the user why nothing can be written and returns true, or returns
     // false when writing is allowed.
-    bool RefuseWrite();
+    bool RefuseWrite() override;
 
     // ---- views ----
     // Registers the view of `screen` (not owned; nullptr removes it).
@@ -102,7 +103,7 @@ public:
     // that can't name a file of the data folder (a "/", only dots or blanks)
     // is not taken: the company keeps its name and the user is told, once
     // for each company opened.
-    void SetCompanyTitle(const std::optional<QString>& name = std::nullopt);
+    void SetCompanyTitle(const std::optional<QString>& name = std::nullopt) override;
     QString Title() const;
 
     // ---- records ----
@@ -120,7 +121,7 @@ public:
     // stops the writing, the store is rolled back, the action's changes
     // leave the queue and the modified flag is as before (Cancelled); the
     // caller takes the action's records out of memory.
-    SaveOutcome WriteChanges(const std::vector<ChangeRecord>& changes, const CommitProgress& progress = {});
+    SaveOutcome WriteChanges(const std::vector<ChangeRecord>& changes, const CommitProgress& progress = {}) override;
     // Writes the queued changes on a freshly opened store in one
     // transaction: all of them or none. When any is refused, none is
     // written, all stay queued and the document stays modified, so a later
