@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -82,7 +83,8 @@ int main(int argc, char** argv)
         if (std::strcmp(argv[i], "--runs") == 0)
             runs = std::max(1, std::atoi(argv[i + 1]));
         else if (std::strcmp(argv[i], "--program") == 0)
-            program = QString::fromLocal8Bit(argv[i + 1]);
+            // Absolute: each run starts it in a folder of its own.
+            program = QFileInfo(QString::fromLocal8Bit(argv[i + 1])).absoluteFilePath();
         else if (std::strcmp(argv[i], "--platform") == 0)
             platform = QString::fromLocal8Bit(argv[i + 1]);
     }
