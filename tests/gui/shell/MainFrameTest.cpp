@@ -41,6 +41,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -199,6 +200,40 @@ private slots:
         QCOMPARE(frame.CurrentScreen(), Screen::CompanySetup);
         QCOMPARE(frame.Navigate(3, 1), 1);
         QCOMPARE(frame.CurrentScreen(), Screen::CompanySetup);
+    }
+
+    // The window comes up with the welcome screen alone; every other
+    // screen is built when first shown, with the company as it is then,
+    // and from then on follows the company's changes like the others.
+    void screensAreBuiltWhenFirstShown()
+    {
+        Program p(true);
+        CMainFrame& frame = *p.frame;
+        auto* pane = frame.findChild<QStackedWidget*>(QStringLiteral("ScreenPane"));
+        QVERIFY(pane);
+        QCOMPARE(pane->count(), 1);
+
+        // A change before the W-2 screen exists: it comes up showing it.
+        CompanyRecord company = p.document.Company();
+        company.EmployerName = QStringLiteral("Harbor Tools");
+        QCOMPARE(p.document.Editor().UpdateCompany(company), SaveOutcome::Saved);
+        p.document.RefreshChangedViews();
+        QTest::keyClick(&frame, Qt::Key_4, Qt::ControlModifier);
+        QCOMPARE(frame.CurrentScreen(), Screen::W2);
+        // With the employee list it steps through.
+        QCOMPARE(pane->count(), 3);
+        auto* w2 = static_cast<CW2View*>(frame.View(Screen::W2));
+        QCOMPARE(w2->Box("EmployerName")->text(), QStringLiteral("Harbor Tools"));
+
+        // A change after: the screen built late is refreshed with the rest.
+        company.EmployerName = QStringLiteral("Harbor Tools NW");
+        QCOMPARE(p.document.Editor().UpdateCompany(company), SaveOutcome::Saved);
+        p.document.RefreshChangedViews();
+        QCOMPARE(w2->Box("EmployerName")->text(), QStringLiteral("Harbor Tools NW"));
+
+        // Ctrl+P reaches the Print button of a screen built late.
+        QVERIFY(frame.Command("Print")->isEnabled());
+        QCOMPARE(pane->count(), 3);
     }
 
     // The bar takes a seventh of the width, but never less than its
