@@ -36,6 +36,18 @@ CompanyData OneEmployee()
     return MakeCompany("Harbor Tools", {MakeEmployee(5, "111-11-1111", "Ann", "Lee")}, {w2});
 }
 
+// Makes the store refuse the employee 999-99-9999, as other software
+// writing the file might.
+constexpr char kRefuseOne[] = "CREATE TRIGGER RefuseOne BEFORE INSERT ON Employees "
+                              "WHEN NEW.SocialSecurityNumber = '999-99-9999' "
+                              "BEGIN SELECT RAISE(ABORT, 'refused'); END";
+
+bool RunOnStore(const QString& path, const char* statement)
+{
+    CompanyStore store;
+    return store.OpenExisting(path) == CompanyStore::kOk && store.Execute(statement) == CompanyStore::kOk;
+}
+
 bool SameStaff(const CompanyData& a, const CompanyData& b)
 {
     return a.employees == b.employees && a.w2s == b.w2s && a.contractors == b.contractors
@@ -138,14 +150,7 @@ private slots:
     {
         DocumentFixture fixture(OneEmployee());
         QVERIFY(fixture.ready);
-        {
-            CompanyStore store;
-            QCOMPARE(store.OpenExisting(fixture.path), CompanyStore::kOk);
-            QCOMPARE(store.Execute("CREATE TRIGGER RefuseOne BEFORE INSERT ON Employees "
-                                   "WHEN NEW.SocialSecurityNumber = '999-99-9999' "
-                                   "BEGIN SELECT RAISE(ABORT, 'refused'); END"),
-                     CompanyStore::kOk);
-        }
+        QVERIFY(RunOnStore(fixture.path, kRefuseOne));
         const CompanyData before = fixture.Stored();
 
         const ImportedPeople result = fixture.doc.Editor().ImportEmployees(
@@ -243,24 +248,13 @@ private slots:
     {
         DocumentFixture fixture(OneEmployee());
         QVERIFY(fixture.ready);
-        {
-            CompanyStore store;
-            QCOMPARE(store.OpenExisting(fixture.path), CompanyStore::kOk);
-            QCOMPARE(store.Execute("CREATE TRIGGER RefuseOne BEFORE INSERT ON Employees "
-                                   "WHEN NEW.SocialSecurityNumber = '999-99-9999' "
-                                   "BEGIN SELECT RAISE(ABORT, 'refused'); END"),
-                     CompanyStore::kOk);
-        }
+        QVERIFY(RunOnStore(fixture.path, kRefuseOne));
         QCOMPARE(fixture.doc.Editor().ImportEmployees({Employee("999-99-9999", "Refused", "20.00")}).outcome,
                  SaveOutcome::Kept);
         const ChangeQueue queued = fixture.doc.PendingChanges();
         QCOMPARE(queued.size(), size_t(2));
         const CompanyData inMemory = fixture.doc.Data();
-        {
-            CompanyStore store;
-            QCOMPARE(store.OpenExisting(fixture.path), CompanyStore::kOk);
-            QCOMPARE(store.Execute("DROP TRIGGER RefuseOne"), CompanyStore::kOk);
-        }
+        QVERIFY(RunOnStore(fixture.path, "DROP TRIGGER RefuseOne"));
 
         // Stopped once the earlier changes were written too: they are
         // rolled back with the import, and stay queued.
