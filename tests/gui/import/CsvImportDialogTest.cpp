@@ -7,6 +7,7 @@
 #include "gui/import/CsvImportDialog.h"
 #include "gui/import/CsvPreviewModel.h"
 #include "gui/import/CsvTransfer.h"
+#include "gui/controls/WorkProgress.h"
 #include "tests/support/DocumentFixture.h"
 #include "tests/support/RecordBuilders.h"
 #include "tests/support/WidgetDriving.h"
@@ -16,8 +17,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -206,6 +209,46 @@ private slots:
         }
         QCOMPARE(fixture.prompt.asked.size(), 3);
         QCOMPARE(FolderSnapshot(fixture.doc.DataFolder()), before);
+    }
+
+    // Saving a large import shows its progress with Cancel; stopped, it
+    // leaves nothing of the import, and the preview stays open to import
+    // again or close. (Last: the progress window shows at once from here.)
+    void stoppingTheSaveStoresNothing()
+    {
+        CWorkProgress::SetShowAfter(0);
+        DocumentFixture fixture(OneEmployee());
+        QVERIFY(fixture.ready);
+        const QString csv = fixture.folders.Path("people.csv");
+        QVERIFY(WriteFileBytes(csv, kCsv));
+        const QByteArray before = FileBytes(fixture.path);
+        CCsvTransfer transfer(fixture.doc, nullptr);
+        bool progressShown = false;
+        bool stayedOpen = false;
+        auto script = OnNextModal([&](QDialog& dialog) {
+            QTimer cancel;
+            QObject::connect(&cancel, &QTimer::timeout, [&] {
+                for (QWidget* window : QApplication::topLevelWidgets())
+                    if (auto* progress = qobject_cast<QProgressDialog*>(window);
+                        progress && progress->objectName() == "WorkProgress" && progress->isVisible()) {
+                        progressShown = true;
+                        progress->cancel();
+                    }
+            });
+            cancel.start(0);
+            Click(Child<QPushButton>(&dialog, "Import"));
+            cancel.stop();
+            stayedOpen = dialog.isVisible();
+            dialog.reject();
+        });
+        QVERIFY(!transfer.ImportFile(PeopleKind::Employees, csv));
+        QVERIFY(script->shown);
+        QVERIFY(progressShown);
+        QVERIFY(stayedOpen);
+        QCOMPARE(FileBytes(fixture.path), before);
+        QCOMPARE(fixture.doc.Employees().size(), size_t(1));
+        QCOMPARE(fixture.doc.Modified(), 0);
+        QCOMPARE(fixture.prompt.asked, QStringList());
     }
 };
 
