@@ -35,6 +35,24 @@ CompanyData OneEmployee()
     return MakeCompany("Harbor Tools", {MakeEmployee(1, "111-11-1111", "Ann", "Lee")}, {MakeW2(1, 1)});
 }
 
+// The company of OneEmployee() with kCsv beside it, and the import.
+struct ImportSetup {
+    DocumentFixture fixture{OneEmployee()};
+    QString csv = fixture.folders.Path("people.csv");
+    bool ready = fixture.ready && WriteFileBytes(csv, kCsv);
+    QByteArray before = FileBytes(fixture.path);
+    CCsvTransfer transfer{fixture.doc, nullptr};
+
+    // Nothing of the file reached the company, and nobody was asked.
+    void VerifyNothingImported()
+    {
+        QCOMPARE(FileBytes(fixture.path), before);
+        QCOMPARE(fixture.doc.Employees().size(), size_t(1));
+        QCOMPARE(fixture.doc.Modified(), 0);
+        QCOMPARE(fixture.prompt.asked, QStringList());
+    }
+};
+
 // Counts the refreshes the document hands out.
 class CountingView : public DocumentView {
 public:
@@ -122,18 +140,12 @@ private slots:
 
     void cancelStoresNothing()
     {
-        DocumentFixture fixture(OneEmployee());
-        QVERIFY(fixture.ready);
-        const QString csv = fixture.folders.Path("people.csv");
-        QVERIFY(WriteFileBytes(csv, kCsv));
-        const QByteArray before = FileBytes(fixture.path);
-        CCsvTransfer transfer(fixture.doc, nullptr);
+        ImportSetup setup;
+        QVERIFY(setup.ready);
         auto script = OnNextModal([](QDialog& dialog) { dialog.reject(); });
-        QVERIFY(!transfer.ImportFile(PeopleKind::Employees, csv));
+        QVERIFY(!setup.transfer.ImportFile(PeopleKind::Employees, setup.csv));
         QVERIFY(script->shown);
-        QCOMPARE(FileBytes(fixture.path), before);
-        QCOMPARE(fixture.doc.Employees().size(), size_t(1));
-        QCOMPARE(fixture.prompt.asked, QStringList());
+        setup.VerifyNothingImported();
     }
 
     // Without the number column nothing can be imported until one is chosen;
@@ -217,12 +229,8 @@ private slots:
     void stoppingTheSaveStoresNothing()
     {
         CWorkProgress::SetShowAfter(0);
-        DocumentFixture fixture(OneEmployee());
-        QVERIFY(fixture.ready);
-        const QString csv = fixture.folders.Path("people.csv");
-        QVERIFY(WriteFileBytes(csv, kCsv));
-        const QByteArray before = FileBytes(fixture.path);
-        CCsvTransfer transfer(fixture.doc, nullptr);
+        ImportSetup setup;
+        QVERIFY(setup.ready);
         bool progressShown = false;
         bool stayedOpen = false;
         auto script = OnNextModal([&](QDialog& dialog) {
@@ -241,14 +249,11 @@ private slots:
             stayedOpen = dialog.isVisible();
             dialog.reject();
         });
-        QVERIFY(!transfer.ImportFile(PeopleKind::Employees, csv));
+        QVERIFY(!setup.transfer.ImportFile(PeopleKind::Employees, setup.csv));
         QVERIFY(script->shown);
         QVERIFY(progressShown);
         QVERIFY(stayedOpen);
-        QCOMPARE(FileBytes(fixture.path), before);
-        QCOMPARE(fixture.doc.Employees().size(), size_t(1));
-        QCOMPARE(fixture.doc.Modified(), 0);
-        QCOMPARE(fixture.prompt.asked, QStringList());
+        setup.VerifyNothingImported();
     }
 };
 
