@@ -49,7 +49,7 @@ void CompanyCommands::OnNewCompany(CompanyDialogs& dialogs)
         AppPrompt().Tell(QLatin1String(DocumentMessages::kNewCompanyName));
         return;
     }
-    document_.WritePrintOptions();
+    document_.PrintOptions().Write();
 
     const NewCompanyStore made = CreateCompanyStore(document_.DataFolder(), name);
     const QString path = document_.DataFolder() + made.storeFile;
@@ -184,7 +184,7 @@ bool CompanyCommands::OpenStore(const QString& path)
         document_.ReportUnreadableStore(path);
         return false;
     }
-    document_.WritePrintOptions();
+    document_.PrintOptions().Write();
     document_.RefreshViews();
     document_.SetModified(0);
     emit document_.navigateRequested(0);

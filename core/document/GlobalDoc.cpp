@@ -463,19 +463,3 @@ void CGlobalDoc::ReleaseLock()
 {
     lock_->Release();
 }
-
-void CGlobalDoc::ReadPrintOptions()
-{
-    ReadPrintW2Options(printW2_);
-    ReadPrintW3Options(printW3_);
-    ReadPrint1099Options(print1099_);
-    ReadPrint1096Options(print1096_);
-}
-
-void CGlobalDoc::WritePrintOptions()
-{
-    WritePrintW2Options(printW2_);
-    WritePrintW3Options(printW3_);
-    WritePrint1099Options(print1099_);
-    WritePrint1096Options(print1096_);
-}

@@ -5,8 +5,7 @@
 #include "core/document/CommitProgress.h"
 #include "core/document/CompanyEditor.h"
 #include "core/document/EditedCompany.h"
-#include "core/print/ContractorPrintOptions.h"
-#include "core/print/WagePrintOptions.h"
+#include "core/document/PrintOptionSettings.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"
 #include "core/store/StoreLock.h"
@@ -65,10 +64,12 @@ public:
     Form1099List& Forms1099() { return data_.forms1099; }
     W3List& W3Rows() { return data_.w3s; }
     Form1096Record& Form1096Values() { return data_.form1096; }
-    PrintW2Options& W2PrintOptions() { return printW2_; }
-    PrintW3Options& W3PrintOptions() { return printW3_; }
-    Print1099Options& Form1099PrintOptions() { return print1099_; }
-    Print1096Options& Form1096PrintOptions() { return print1096_; }
+    // The print options of the four form kinds (kept with the settings).
+    PrintOptionSettings& PrintOptions() { return printOptions_; }
+    PrintW2Options& W2PrintOptions() { return printOptions_.W2(); }
+    PrintW3Options& W3PrintOptions() { return printOptions_.W3(); }
+    Print1099Options& Form1099PrintOptions() { return printOptions_.Form1099(); }
+    Print1096Options& Form1096PrintOptions() { return printOptions_.Form1096(); }
     const ChangeQueue& PendingChanges() const { return queue_; }
     // The operations by which the screens change the company.
     CompanyEditor& Editor() { return editor_; }
@@ -164,10 +165,6 @@ public:
     // Enabled rule of Save.
     bool CanSave() const { return modified_ == 1 && CanWrite(); }
 
-    // Print options to and from the settings store.
-    void ReadPrintOptions();
-    void WritePrintOptions();
-
     // The store path of company `name` in the data folder.
     QString StorePathFor(const QString& name) const;
 
@@ -203,10 +200,7 @@ private:
     QString commitFailure_; // see CommitFailure()
     bool unusableNameTold_ = false;
     CompanyData data_;
-    PrintW2Options printW2_;
-    PrintW3Options printW3_;
-    Print1099Options print1099_;
-    Print1096Options print1096_;
+    PrintOptionSettings printOptions_;
     ChangeQueue queue_;
     int modified_ = 0;
     std::array<DocumentView*, kScreenCount> views_{};

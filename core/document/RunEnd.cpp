@@ -40,7 +40,7 @@ bool RunEnd::CloseDocument()
         const bool inDataFolder = SameFile(store, folder + fileName);
         if (inDataFolder)
             WriteLastActiveCompany(CompanyNameOfStoreFile(fileName), folder);
-        document_.WritePrintOptions();
+        document_.PrintOptions().Write();
         document_.ReleaseLock();
         return inDataFolder;
     }
@@ -62,7 +62,7 @@ bool RunEnd::CloseDocument()
                              .arg(QDir::toNativeSeparators(store), QDir::toNativeSeparators(target)),
                          PromptIcon::Exclamation);
     }
-    document_.WritePrintOptions();
+    document_.PrintOptions().Write();
     // Let go only now: until the file has its new name, no other program
     // may take it up.
     document_.ReleaseLock();

@@ -27,7 +27,7 @@ bool RunStart::OpenFirstCompany(const QString& commandLineFile)
     const QString sample = QLatin1String(kSampleCompanyName);
     const QString lastActive =
         ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany), QLatin1String(kLastActiveCompanyValue), sample);
-    document_.ReadPrintOptions();
+    document_.PrintOptions().Read();
 
     // The stores to try, in order. A company file named on the command line
     // takes the last active company's place: it is the first company itself
