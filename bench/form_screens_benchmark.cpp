@@ -2,8 +2,8 @@
 // W-2, and 10,000 contractors, each with a 1099-MISC): bringing the W-2
 // and 1099-MISC screens up in the main window, Next, and Save of one
 // changed form (the store write, the W-3 or 1096 totals and the refresh
-// of every screen). Prints medians in milliseconds; each should stay
-// under 30.
+// of the screens that show the form). Prints medians in milliseconds; each
+// should stay under 30.
 #include "bench/BenchCompany.h"
 #include "core/document/GlobalDoc.h"
 #include "core/settings/Settings.h"
