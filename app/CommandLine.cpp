@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "core/files/OutputTarget.h"
 #include "core/settings/Settings.h"
 #include "core/store/CompanyFileRead.h"

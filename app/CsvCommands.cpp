@@ -1,7 +1,7 @@
 #include "app/CsvCommands.h"
 
 #include "app/CommandLine.h"
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "core/document/GlobalDoc.h"
 #include "core/import/CompanySetupCsv.h"
 #include "core/import/CsvExport.h"
@@ -88,9 +88,8 @@ std::optional<CommandFailure> OpenForImport(const QString& name, bool dryRun, CG
         return CommandFailure{QStringLiteral("company \"%1\" is open in another Formlark window, so nothing can be "
                                              "imported into it; close it there and run the command again")
                                   .arg(company)};
-    document.DataFolder = folder;
-    document.CurrentCompanyName = company;
-    document.CurrentStorePath = path;
+    document.SetDataFolder(folder);
+    document.SetCurrentCompany(company, path);
     if (!document.LoadCurrentCompany())
         return StoreReadFailure(name, path, document.Store().LastFailure());
     return std::nullopt;
@@ -111,7 +110,7 @@ int ImportPeople(const CommandRun& run, CsvKind csvKind, const CsvTable& table, 
         for (const CsvProblem& problem : row.problems)
             run.Say(file + QStringLiteral(": ") + OneLine(DescribeCsvProblem(problem, table.header)));
 
-    const QString company = document.CurrentCompanyName;
+    const QString company = document.CurrentCompanyName();
     const QString kindName = KindName(csvKind);
     if (run.Has("--dry-run")) {
         PrintLine(stdout, QStringLiteral("%1 of \"%2\" from %3: %4; dry run, nothing written")
@@ -151,7 +150,7 @@ int ImportCompanySetup(const CommandRun& run, const CsvTable& table, CGlobalDoc&
     for (const CsvProblem& problem : setup.problems)
         run.Say(file + QStringLiteral(": ") + OneLine(DescribeCsvProblem(problem, table.header)));
 
-    const QString summary = QStringLiteral("company setup of \"%1\" from %2: ").arg(document.CurrentCompanyName, file);
+    const QString summary = QStringLiteral("company setup of \"%1\" from %2: ").arg(document.CurrentCompanyName(), file);
     const qsizetype count = setup.changedBoxes.size();
     const QString changed = count == 0 ? QStringLiteral("no box")
                                        : QStringLiteral("%1 %2 (%3)")

@@ -1,8 +1,8 @@
 #include "app/NewCompanyCommand.h"
 
-#include "core/document/CompanyFiles.h"
-#include "core/document/GlobalDoc.h"
-#include "core/document/NewCompanyStore.h"
+#include "core/companyfiles/CompanyFiles.h"
+#include "core/document/DocumentMessages.h"
+#include "core/companyfiles/NewCompanyStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

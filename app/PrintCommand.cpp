@@ -2,7 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "core/check/PrintCheck.h"
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "render/output/HeadlessGui.h"
 #include "core/settings/Settings.h"
 #include "core/print/ContractorPrintOptions.h"

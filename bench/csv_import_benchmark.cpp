@@ -93,9 +93,8 @@ int main(int argc, char** argv)
         if (!WriteCompanyStore(store, empty))
             return 1;
         CGlobalDoc document;
-        document.DataFolder = dir.path() + u'/';
-        document.CurrentCompanyName = QStringLiteral("Run %1").arg(run);
-        document.CurrentStorePath = store;
+        document.SetDataFolder(dir.path() + u'/');
+        document.SetCurrentCompany(QStringLiteral("Run %1").arg(run), store);
         if (!document.LoadCurrentCompany())
             return 1;
 

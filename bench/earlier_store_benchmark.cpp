@@ -6,7 +6,7 @@
 #include "core/settings/Settings.h"
 #include "core/store/CompanyData.h"
 #include "core/store/EarlierStoreReader.h"
-#include "core/document/StoreConversion.h"
+#include "core/companyfiles/StoreConversion.h"
 #include "tests/support/EarlierStoreWriter.h"
 
 #include <QCoreApplication>

@@ -48,7 +48,7 @@ int main(int argc, char** argv)
     // One W-2 change committed through the document, as the W-2 screen does.
     const QString path = dir.filePath(QStringLiteral("Company%1.pmt").arg(sizes.back()));
     CGlobalDoc doc;
-    doc.CurrentStorePath = path;
+    doc.SetCurrentCompany(doc.CurrentCompanyName(), path);
     if (!doc.LoadCurrentCompany())
         return 1;
     std::vector<double> commits;

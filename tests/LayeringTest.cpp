@@ -140,15 +140,11 @@ private slots:
     // pieces, or one of them holds what belongs to a third.
     void noUnitsIncludeEachOtherInACircle()
     {
-        // The company document and its editor still call each other; the
-        // split of the document into classes of one job each removes it.
-        const QSet<QString> tolerated = {QStringLiteral("core/document/CompanyEditor"),
-                                         QStringLiteral("core/document/GlobalDoc")};
         QMap<QString, QSet<QString>> edges;
         for (const Include& include : ProjectIncludes(QStringLiteral(FORMLARK_SOURCE_DIR))) {
             const QString from = UnitOf(include.file);
             const QString to = UnitOf(include.target);
-            if (from != to && !(tolerated.contains(from) && tolerated.contains(to)))
+            if (from != to)
                 edges[from].insert(to);
         }
         const QString circle = FindCircle(edges);

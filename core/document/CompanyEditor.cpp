@@ -1,6 +1,5 @@
 #include "core/document/CompanyEditor.h"
 
-#include "core/document/GlobalDoc.h"
 #include "core/records/PersonKey.h"
 #include "core/records/RecordChecks.h"
 #include "core/store/IdAllocation.h"
@@ -168,6 +167,29 @@ ImportedPeople ImportRows(const std::vector<PersonAndForm<Person, Form>>& rows, 
     return result;
 }
 
+// The import as one action: the rows into the lists, then all changes
+// written together. When the user stops the writing, the lists are put
+// back as they were, so nothing of the import stays.
+template <class Person, class Form, class WriteAction>
+ImportedPeople ImportPeople(const WriteAction& write, const std::vector<PersonAndForm<Person, Form>>& rows,
+                            const PeopleTables<Person, Form>& t, int nextFormId, const CommitProgress& progress)
+{
+    const std::vector<Person> peopleBefore = progress ? t.people : std::vector<Person>();
+    const std::vector<Form> formsBefore = progress ? t.forms : std::vector<Form>();
+    std::vector<ChangeRecord> changes;
+    ImportedPeople result = ImportRows(rows, t, nextFormId, changes);
+    if (changes.empty())
+        return result;
+    result.outcome = write(changes, progress);
+    if (result.outcome != SaveOutcome::Cancelled)
+        return result;
+    t.people = peopleBefore;
+    t.forms = formsBefore;
+    ImportedPeople cancelled;
+    cancelled.outcome = SaveOutcome::Cancelled;
+    return cancelled;
+}
+
 QString EmployeeNumber(const EmployeeRecord& employee)
 {
     return employee.SocialSecurityNumber.Text();
@@ -192,28 +214,37 @@ QString CheckImportedContractor(const ContractorRecord& contractor)
 
 } // namespace
 
-CompanyEditor::CompanyEditor(CGlobalDoc& document, QObject* parent)
+CompanyEditor::CompanyEditor(EditedCompany& document, QObject* parent)
     : QObject(parent)
     , document_(document)
 {
 }
 
+SaveOutcome CompanyEditor::Write(const std::vector<ChangeRecord>& changes, const CommitProgress& progress)
+{
+    const SaveOutcome outcome = document_.WriteChanges(changes, progress);
+    // Kept changes are in memory all the same: the screens show them.
+    if (outcome != SaveOutcome::Cancelled)
+        emit recordsChanged(changes);
+    return outcome;
+}
+
 int CompanyEditor::NextW2Id() const
 {
-    const W2List& forms = document_.W2Forms();
+    const W2List& forms = document_.Data().w2s;
     return forms.empty() ? rememberedNextW2Id_ : NextUniqueId(forms, &W2Record::W2UniqueID);
 }
 
 int CompanyEditor::NextForm1099Id() const
 {
-    return NextUniqueId(document_.Forms1099(), &Form1099Record::Form1099UniqueID);
+    return NextUniqueId(document_.Data().forms1099, &Form1099Record::Form1099UniqueID);
 }
 
 SaveOutcome CompanyEditor::UpdateCompany(const CompanyRecord& record)
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    CompanyRecord& company = document_.Company();
+    CompanyRecord& company = document_.Data().company;
     const int id = company.CompanyUniqueID;
     // The company's name (and with it the store file's) follows the
     // employer name only when that was changed: a store whose file is named
@@ -224,15 +255,15 @@ SaveOutcome CompanyEditor::UpdateCompany(const CompanyRecord& record)
     if (renamed)
         document_.SetCompanyTitle(company.EmployerName.Text());
     else
-        document_.SetCompanyTitle();
-    return document_.WriteChanges({{RecordKind::Company, ChangeOperation::Update, -1, -1}});
+        document_.SetCompanyTitle(std::nullopt);
+    return Write({{RecordKind::Company, ChangeOperation::Update, -1, -1}});
 }
 
 // ---- employees ----
 
 AddedRecord CompanyEditor::AddEmployee(EmployeeRecord record)
 {
-    EmployeeList& employees = document_.Employees();
+    EmployeeList& employees = document_.Data().employees;
     AddedRecord added;
     added.refusal = document_.CanWrite() ? CheckNewEmployee(record, employees) : document_.WriteRefusal();
     if (!added.Added())
@@ -242,14 +273,14 @@ AddedRecord CompanyEditor::AddEmployee(EmployeeRecord record)
     added.index = int(employees.size()) - 1;
     added.id = record.EmployeeUniqueID;
 
-    W2List& forms = document_.W2Forms();
+    W2List& forms = document_.Data().w2s;
     W2Record w2;
     w2.W2UniqueID = NextW2Id();
     w2.EmployeeUniqueID = added.id;
     forms.push_back(w2);
     const int w2Index = int(forms.size()) - 1;
 
-    added.outcome = document_.WriteChanges({{RecordKind::Employee, ChangeOperation::Insert, added.index, added.id},
+    added.outcome = Write({{RecordKind::Employee, ChangeOperation::Insert, added.index, added.id},
                                             {RecordKind::W2, ChangeOperation::Insert, w2Index, w2.W2UniqueID}});
     emit employeeAdded(added.id, w2Index);
     return added;
@@ -259,28 +290,28 @@ SaveOutcome CompanyEditor::ModifyEmployee(int index, int id, EmployeeRecord reco
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    const auto change = Replace(document_.Employees(), &EmployeeRecord::EmployeeUniqueID, RecordKind::Employee,
+    const auto change = Replace(document_.Data().employees, &EmployeeRecord::EmployeeUniqueID, RecordKind::Employee,
                                 index, id, std::move(record));
-    return change ? document_.WriteChanges({*change}) : SaveOutcome::Unchanged;
+    return change ? Write({*change}) : SaveOutcome::Unchanged;
 }
 
 SaveOutcome CompanyEditor::DeleteEmployee(int index, int id)
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    EmployeeList& employees = document_.Employees();
+    EmployeeList& employees = document_.Data().employees;
     index = FindRecordIndex(employees, &EmployeeRecord::EmployeeUniqueID, index, id);
     if (index < 0)
         return SaveOutcome::Unchanged;
     employees.erase(employees.begin() + index);
     std::vector<ChangeRecord> changes{{RecordKind::Employee, ChangeOperation::Delete, index, id}};
 
-    W2List& forms = document_.W2Forms();
+    W2List& forms = document_.Data().w2s;
     // A new W-2 of an emptied list takes the id after the last one deleted.
     const int formerW2Index =
         RemoveForms(forms, &W2Record::EmployeeUniqueID, &W2Record::W2UniqueID, RecordKind::W2, id, changes,
                     [&] { rememberedNextW2Id_ = NextUniqueId(forms, &W2Record::W2UniqueID); });
-    const SaveOutcome outcome = document_.WriteChanges(changes);
+    const SaveOutcome outcome = Write(changes);
     if (formerW2Index >= 0)
         emit employeeDeleted(id, formerW2Index);
     return outcome;
@@ -290,7 +321,7 @@ SaveOutcome CompanyEditor::SaveW2(int employeeId, W2Record record)
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    if (!HasId(document_.Employees(), &EmployeeRecord::EmployeeUniqueID, employeeId))
+    if (!HasId(document_.Data().employees, &EmployeeRecord::EmployeeUniqueID, employeeId))
         return SaveOutcome::Unchanged;
     // The first state line shows the company's state and is not the W-2's
     // to change: it is written empty and never compared.
@@ -301,16 +332,16 @@ SaveOutcome CompanyEditor::SaveW2(int employeeId, W2Record record)
         a.StateID1 = b.StateID1;
         return a == b;
     };
-    const auto change = SaveForm(document_.W2Forms(), &W2Record::EmployeeUniqueID, &W2Record::W2UniqueID,
+    const auto change = SaveForm(document_.Data().w2s, &W2Record::EmployeeUniqueID, &W2Record::W2UniqueID,
                                  RecordKind::W2, employeeId, NextW2Id(), std::move(record), sameBoxes);
-    return change ? document_.WriteChanges({*change}) : SaveOutcome::Unchanged;
+    return change ? Write({*change}) : SaveOutcome::Unchanged;
 }
 
 // ---- contractors ----
 
 AddedRecord CompanyEditor::AddContractor(ContractorRecord record)
 {
-    ContractorList& contractors = document_.Contractors();
+    ContractorList& contractors = document_.Data().contractors;
     AddedRecord added;
     added.refusal = document_.CanWrite() ? CheckNewContractor(record, contractors) : document_.WriteRefusal();
     if (!added.Added())
@@ -320,7 +351,7 @@ AddedRecord CompanyEditor::AddContractor(ContractorRecord record)
     added.index = int(contractors.size()) - 1;
     added.id = record.ContractorUniqueID;
 
-    Form1099List& forms = document_.Forms1099();
+    Form1099List& forms = document_.Data().forms1099;
     Form1099Record form;
     form.Form1099UniqueID = NextForm1099Id();
     form.ContractorUniqueID = added.id;
@@ -328,7 +359,7 @@ AddedRecord CompanyEditor::AddContractor(ContractorRecord record)
     const int formIndex = int(forms.size()) - 1;
 
     added.outcome =
-        document_.WriteChanges({{RecordKind::Contractor, ChangeOperation::Insert, added.index, added.id},
+        Write({{RecordKind::Contractor, ChangeOperation::Insert, added.index, added.id},
                                 {RecordKind::Form1099, ChangeOperation::Insert, formIndex, form.Form1099UniqueID}});
     emit contractorAdded(added.id, formIndex);
     return added;
@@ -338,24 +369,24 @@ SaveOutcome CompanyEditor::ModifyContractor(int index, int id, ContractorRecord 
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    const auto change = Replace(document_.Contractors(), &ContractorRecord::ContractorUniqueID,
+    const auto change = Replace(document_.Data().contractors, &ContractorRecord::ContractorUniqueID,
                                 RecordKind::Contractor, index, id, std::move(record));
-    return change ? document_.WriteChanges({*change}) : SaveOutcome::Unchanged;
+    return change ? Write({*change}) : SaveOutcome::Unchanged;
 }
 
 SaveOutcome CompanyEditor::DeleteContractor(int index, int id)
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    ContractorList& contractors = document_.Contractors();
+    ContractorList& contractors = document_.Data().contractors;
     index = FindRecordIndex(contractors, &ContractorRecord::ContractorUniqueID, index, id);
     if (index < 0)
         return SaveOutcome::Unchanged;
     contractors.erase(contractors.begin() + index);
     std::vector<ChangeRecord> changes{{RecordKind::Contractor, ChangeOperation::Delete, index, id}};
-    const int formerFormIndex = RemoveForms(document_.Forms1099(), &Form1099Record::ContractorUniqueID,
+    const int formerFormIndex = RemoveForms(document_.Data().forms1099, &Form1099Record::ContractorUniqueID,
                                             &Form1099Record::Form1099UniqueID, RecordKind::Form1099, id, changes, [] {});
-    const SaveOutcome outcome = document_.WriteChanges(changes);
+    const SaveOutcome outcome = Write(changes);
     if (formerFormIndex >= 0)
         emit contractorDeleted(id, formerFormIndex);
     return outcome;
@@ -365,53 +396,44 @@ SaveOutcome CompanyEditor::Save1099(int contractorId, Form1099Record record)
 {
     if (document_.RefuseWrite())
         return SaveOutcome::Unchanged;
-    if (!HasId(document_.Contractors(), &ContractorRecord::ContractorUniqueID, contractorId))
+    if (!HasId(document_.Data().contractors, &ContractorRecord::ContractorUniqueID, contractorId))
         return SaveOutcome::Unchanged;
     const auto sameBoxes = [](Form1099Record a, Form1099Record b) {
         a.Form1099UniqueID = b.Form1099UniqueID;
         a.ContractorUniqueID = b.ContractorUniqueID;
         return a == b;
     };
-    const auto change = SaveForm(document_.Forms1099(), &Form1099Record::ContractorUniqueID,
+    const auto change = SaveForm(document_.Data().forms1099, &Form1099Record::ContractorUniqueID,
                                  &Form1099Record::Form1099UniqueID, RecordKind::Form1099, contractorId,
                                  NextForm1099Id(), std::move(record), sameBoxes);
-    return change ? document_.WriteChanges({*change}) : SaveOutcome::Unchanged;
+    return change ? Write({*change}) : SaveOutcome::Unchanged;
 }
 
 // ---- imports ----
 
-ImportedPeople CompanyEditor::ImportEmployees(const std::vector<EmployeeWithW2>& rows)
+ImportedPeople CompanyEditor::ImportEmployees(const std::vector<EmployeeWithW2>& rows, const CommitProgress& progress)
 {
     if (document_.RefuseWrite())
         return {};
-    std::vector<ChangeRecord> changes;
-    ImportedPeople result = ImportRows(rows,
-                                       PeopleTables<EmployeeRecord, W2Record>{document_.Employees(), document_.W2Forms(),
-                                                                              &EmployeeRecord::EmployeeUniqueID,
-                                                                              &W2Record::W2UniqueID,
-                                                                              &W2Record::EmployeeUniqueID,
-                                                                              RecordKind::Employee, RecordKind::W2,
-                                                                              &EmployeeNumber, &CheckImportedEmployee},
-                                       NextW2Id(), changes);
-    if (!changes.empty())
-        result.outcome = document_.WriteChanges(changes);
-    return result;
+    return ImportPeople([this](const auto& changes, const auto& step) { return Write(changes, step); }, rows,
+                        PeopleTables<EmployeeRecord, W2Record>{document_.Data().employees, document_.Data().w2s,
+                                                               &EmployeeRecord::EmployeeUniqueID, &W2Record::W2UniqueID,
+                                                               &W2Record::EmployeeUniqueID, RecordKind::Employee,
+                                                               RecordKind::W2, &EmployeeNumber, &CheckImportedEmployee},
+                        NextW2Id(), progress);
 }
 
-ImportedPeople CompanyEditor::ImportContractors(const std::vector<ContractorWith1099>& rows)
+ImportedPeople CompanyEditor::ImportContractors(const std::vector<ContractorWith1099>& rows,
+                                                const CommitProgress& progress)
 {
     if (document_.RefuseWrite())
         return {};
-    std::vector<ChangeRecord> changes;
-    ImportedPeople result = ImportRows(
-        rows,
-        PeopleTables<ContractorRecord, Form1099Record>{document_.Contractors(), document_.Forms1099(),
+    return ImportPeople(
+        [this](const auto& changes, const auto& step) { return Write(changes, step); }, rows,
+        PeopleTables<ContractorRecord, Form1099Record>{document_.Data().contractors, document_.Data().forms1099,
                                                        &ContractorRecord::ContractorUniqueID,
                                                        &Form1099Record::Form1099UniqueID,
                                                        &Form1099Record::ContractorUniqueID, RecordKind::Contractor,
                                                        RecordKind::Form1099, &ContractorNumber, &CheckImportedContractor},
-        NextForm1099Id(), changes);
-    if (!changes.empty())
-        result.outcome = document_.WriteChanges(changes);
-    return result;
+        NextForm1099Id(), progress);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/document/ChangeRecord.h"
+#include "core/document/CommitProgress.h"
+#include "core/document/EditedCompany.h"
 #include "core/records/PersonAndForm.h"
 #include "core/store/Records.h"
 
@@ -8,16 +11,6 @@
 #include <QStringList>
 
 #include <vector>
-
-class CGlobalDoc;
-
-// What became of a change the user confirmed.
-enum class SaveOutcome {
-    Unchanged, // nothing to change (equal to what is kept, or no such record)
-    Saved,     // changed in memory and written to the store
-    Kept,      // changed in memory; the store refused it, the user was told,
-               // and it stays queued for the next Save
-};
 
 // A new employee or contractor: refused with the message of the check it
 // failed, or added at `index` with `id`.
@@ -55,7 +48,7 @@ class CompanyEditor : public QObject {
     Q_OBJECT
 
 public:
-    explicit CompanyEditor(CGlobalDoc& document, QObject* parent = nullptr);
+    explicit CompanyEditor(EditedCompany& document, QObject* parent = nullptr);
 
     // The company row: replaced by `record` (which keeps the company's id);
     // when the employer name was changed, the company takes it as its name
@@ -88,9 +81,12 @@ public:
     // person of the company (see PersonKey) replaces that person and their
     // form, which keep their ids; any other row is checked as a new person
     // and, if it passes, added with its form under the next ids. All changes
-    // are written together.
-    ImportedPeople ImportEmployees(const std::vector<EmployeeWithW2>& rows);
-    ImportedPeople ImportContractors(const std::vector<ContractorWith1099>& rows);
+    // are written together. `progress` hears how far the writing is and may
+    // stop it: then the people and forms are as before the import, in
+    // memory and in the store (outcome Cancelled, nothing counted).
+    ImportedPeople ImportEmployees(const std::vector<EmployeeWithW2>& rows, const CommitProgress& progress = {});
+    ImportedPeople ImportContractors(const std::vector<ContractorWith1099>& rows,
+                                     const CommitProgress& progress = {});
 
     // The ids the next new forms get.
     int NextW2Id() const;
@@ -98,6 +94,10 @@ public:
     int NextForm1099Id() const;
 
 signals:
+    // The records one action changed (kind, id and operation of each), once
+    // it is done: written, or kept in memory for the next Save. The
+    // screens showing such records are brought up to date from this.
+    void recordsChanged(const ChangeQueue& changes);
     // The form screens choose the record they show from these.
     void employeeAdded(int employeeId, int w2Index);
     void employeeDeleted(int employeeId, int formerW2Index);
@@ -105,6 +105,9 @@ signals:
     void contractorDeleted(int contractorId, int formerFormIndex);
 
 private:
-    CGlobalDoc& document_;
+    // Writes the changes of one action and says what changed.
+    SaveOutcome Write(const std::vector<ChangeRecord>& changes, const CommitProgress& progress = {});
+
+    EditedCompany& document_;
     int rememberedNextW2Id_ = 1;
 };

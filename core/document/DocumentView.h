@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/document/ChangeRecord.h"
 #include "core/navigation/Navigation.h"
 
 class CGlobalDoc;
 
 // A screen that shows the open company. The document hands its data to the
-// views after every switch of company and after every change, always in the
-// order below, so totals are computed from saved records.
+// views after every switch of company, and after a change to the views that
+// show the kinds of record changed, always in the order below, so totals
+// are computed from saved records.
 class DocumentView {
 public:
     static constexpr Screen kRefreshOrder[] = {
@@ -18,6 +20,13 @@ public:
 
     // Show what the document now holds.
     virtual void RefreshFromDocument(CGlobalDoc& document) = 0;
+    // Whether the view shows records of `kind` (or figures made of them):
+    // a change of such a record refreshes it.
+    virtual bool Shows(RecordKind kind) const
+    {
+        (void)kind;
+        return true;
+    }
     // The document dropped its records (another company is being opened):
     // forget current positions and working copies.
     virtual void OnCompanyDataCleared() {}

@@ -1,15 +1,13 @@
 #include "core/document/GlobalDoc.h"
 
-#include "core/document/CompanyDialogs.h"
-#include "core/document/CompanyFiles.h"
-#include "core/document/NewCompanyStore.h"
+#include "core/document/DocumentMessages.h"
+
+#include "core/companyfiles/CompanyFiles.h"
 #include "core/prompt/Prompt.h"
 #include "core/settings/Settings.h"
-#include "core/files/FileCopy.h"
 #include "core/store/EarlierStoreReader.h"
 #include "core/store/FixedText.h"
 #include "core/store/RecordLookup.h"
-#include "core/document/StoreConversion.h"
 #include "core/store/StoreFileKind.h"
 #include "core/store/StoreFileNames.h"
 #include "core/store/StoreLeftovers.h"
@@ -19,10 +17,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
-
-constexpr int kCompanyNameCapacity = 259;
 
 // The changes of a queue in a few words, however long it is: "50 new
 // employees, 50 new W-2s, changed company".
@@ -57,35 +54,24 @@ QString DescribeChanges(const ChangeQueue& changes)
     return parts.join(QStringLiteral(", "));
 }
 
-bool SameFile(const QString& a, const QString& b)
-{
-    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
-}
-
-// Whether `file` is a store of the data folder `folder` (links resolved).
-bool IsStoreOfFolder(const QFileInfo& file, const QString& folder)
-{
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    return !canonical.isEmpty() && QFileInfo(file.absolutePath()).canonicalFilePath() == canonical
-        && file.fileName().endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive);
-}
-
-// The company the next start opens, in the data folder it is kept in.
-void WriteLastActiveCompany(const QString& company, const QString& dataFolder)
-{
-    WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), QLatin1String(kLastActiveCompanyValue), company);
-    WriteSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kCompanyDataPathValue), dataFolder);
-}
-
 } // namespace
 
 CGlobalDoc::CGlobalDoc(QObject* parent)
     : QObject(parent)
+    , dataFolder_(DefaultDataFolder())
 {
-    DataFolder = DefaultDataFolder();
+    connect(&editor_, &CompanyEditor::recordsChanged, this, [this](const ChangeQueue& changes) {
+        unshownChanges_.insert(unshownChanges_.end(), changes.begin(), changes.end());
+    });
 }
 
 CGlobalDoc::~CGlobalDoc() = default;
+
+void CGlobalDoc::SetCurrentCompany(const QString& name, const QString& storePath)
+{
+    currentCompanyName_ = name;
+    currentStorePath_ = storePath;
+}
 
 void CGlobalDoc::SetModified(int modified)
 {
@@ -121,9 +107,24 @@ void CGlobalDoc::SetView(Screen screen, DocumentView* view)
 
 void CGlobalDoc::RefreshViews()
 {
+    unshownChanges_.clear();
     for (Screen screen : DocumentView::kRefreshOrder)
         if (DocumentView* view = views_[size_t(screen)])
             view->RefreshFromDocument(*this);
+    emit viewsRefreshed();
+}
+
+void CGlobalDoc::RefreshChangedViews()
+{
+    // A view of thousands of rows that shows nothing changed is not
+    // redrawn: saving one W-2 leaves the employee list as it is.
+    const ChangeQueue changes = std::exchange(unshownChanges_, ChangeQueue());
+    for (Screen screen : DocumentView::kRefreshOrder) {
+        DocumentView* view = views_[size_t(screen)];
+        if (view && std::any_of(changes.begin(), changes.end(),
+                                [view](const ChangeRecord& change) { return view->Shows(change.Kind); }))
+            view->RefreshFromDocument(*this);
+    }
     emit viewsRefreshed();
 }
 
@@ -134,13 +135,13 @@ void CGlobalDoc::SetCompanyTitle(const std::optional<QString>& name)
     if (name) {
         const QString cut = CutToCharacters(*name, kCompanyNameCapacity);
         if (IsUsableCompanyName(cut)) {
-            CurrentCompanyName = cut;
+            currentCompanyName_ = cut;
         } else if (!unusableNameTold_) {
             unusableNameTold_ = true;
             AppPrompt().Tell(QStringLiteral("The employer name \"%1\" can't name a company file: a name must not be "
                                             "empty, hold a \"/\", or be only dots or blanks.\n\nThe company keeps "
                                             "its name \"%2\" and its file.")
-                                 .arg(cut, CurrentCompanyName),
+                                 .arg(cut, currentCompanyName_),
                              PromptIcon::Exclamation);
         }
     }
@@ -149,7 +150,7 @@ void CGlobalDoc::SetCompanyTitle(const std::optional<QString>& name)
 
 QString CGlobalDoc::Title() const
 {
-    return CurrentCompanyName + QStringLiteral(" - ") + QLatin1String(kApplicationTitle);
+    return currentCompanyName_ + QStringLiteral(" - ") + QLatin1String(kApplicationTitle);
 }
 
 // ---- records ----
@@ -160,25 +161,21 @@ void CGlobalDoc::ClearCompanyData()
     // Changes of the company being left can never be written into the next
     // one's store.
     queue_.clear();
+    unshownChanges_.clear();
     for (Screen screen : DocumentView::kRefreshOrder)
         if (DocumentView* view = views_[size_t(screen)])
             view->OnCompanyDataCleared();
 }
 
-bool CGlobalDoc::EnumerateCompanies(const QString& folder, bool stripExtension)
-{
-    return ListCompanyStores(folder, stripExtension, companyNames_);
-}
-
 bool CGlobalDoc::CompanyStoreExists(const QString& name) const
 {
-    return !CompanyStoreCandidates(DataFolder, name).isEmpty();
+    return !CompanyStoreCandidates(dataFolder_, name).isEmpty();
 }
 
 QString CGlobalDoc::StorePathFor(const QString& name) const
 {
-    const QString actual = FindCompanyStoreFile(DataFolder, name);
-    return DataFolder + (actual.isEmpty() ? name + QLatin1String(kStoreExtension) : actual);
+    const QString actual = FindCompanyStoreFile(dataFolder_, name);
+    return dataFolder_ + (actual.isEmpty() ? name + QLatin1String(kStoreExtension) : actual);
 }
 
 // ---- changes ----
@@ -192,24 +189,41 @@ CommitResult CGlobalDoc::QueueChange(ChangeRecord change, bool commitNow)
     return {};
 }
 
-SaveOutcome CGlobalDoc::WriteChanges(const std::vector<ChangeRecord>& changes)
+SaveOutcome CGlobalDoc::WriteChanges(const std::vector<ChangeRecord>& changes, const CommitProgress& progress)
 {
+    // What was queued before the action stays queued when the user stops it.
+    const ChangeQueue queuedBefore = progress ? queue_ : ChangeQueue();
+    const int modifiedBefore = modified_;
     SetModified(1);
     for (const ChangeRecord& change : changes)
         QueueChange(change, false);
-    return CommitChanges().Succeeded() ? SaveOutcome::Saved : SaveOutcome::Kept;
+    const CommitResult result = CommitChanges(progress);
+    if (result.cancelled) {
+        queue_ = queuedBefore;
+        SetModified(modifiedBefore);
+        return SaveOutcome::Cancelled;
+    }
+    return result.Succeeded() ? SaveOutcome::Saved : SaveOutcome::Kept;
 }
 
-CommitResult CGlobalDoc::CommitChanges()
+CommitResult CGlobalDoc::CommitChanges(const CommitProgress& progress)
 {
     CommitResult result;
     if (modified_ == 0)
         return result;
     DropCancelledChanges(queue_);
-    if (queue_.empty() || (CanWrite() && WriteQueue())) {
+    const QueueWrite written = queue_.empty() ? QueueWrite::Written
+                               : CanWrite()   ? WriteQueue(progress)
+                                              : QueueWrite::Failed;
+    if (written == QueueWrite::Written) {
         result.written = int(queue_.size());
         queue_.clear();
         SetModified(0);
+        return result;
+    }
+    if (written == QueueWrite::Cancelled) {
+        // The user's own choice: nothing to report.
+        result.cancelled = true;
         return result;
     }
     result.failed = queue_;
@@ -218,7 +232,7 @@ CommitResult CGlobalDoc::CommitChanges()
     return result;
 }
 
-bool CGlobalDoc::WriteQueue()
+CGlobalDoc::QueueWrite CGlobalDoc::WriteQueue(const CommitProgress& progress)
 {
     // Every commit opens the store anew (a store that vanished is not
     // created again empty) and writes the whole queue or nothing of it.
@@ -228,16 +242,23 @@ bool CGlobalDoc::WriteQueue()
                             ? QStringLiteral("a record to change or delete is no longer in the file")
                             : store_.LastFailure();
         store_.Rollback();
-        return false;
+        return QueueWrite::Failed;
     };
-    if (store_.OpenExisting(CurrentStorePath) != CompanyStore::kOk || store_.Begin() != CompanyStore::kOk)
+    if (store_.OpenExisting(currentStorePath_) != CompanyStore::kOk || store_.Begin() != CompanyStore::kOk)
         return fail();
-    for (const ChangeRecord& change : queue_)
+    const int total = int(queue_.size());
+    int done = 0;
+    for (const ChangeRecord& change : queue_) {
         if (!WriteChange(change))
             return fail();
+        if (progress && !progress(++done, total)) {
+            store_.Rollback();
+            return QueueWrite::Cancelled;
+        }
+    }
     if (store_.Commit() != CompanyStore::kOk)
         return fail();
-    return true;
+    return QueueWrite::Written;
 }
 
 // The statements of one kind of record: insert (record, id), update
@@ -312,7 +333,7 @@ void CGlobalDoc::ReportFailedCommit(const CommitResult& result)
 {
     commitFailure_ = CanWrite() ? QStringLiteral("Formlark could not save your changes (%1) to the company file "
                                                  "\"%2\", so none of them was written: %3.")
-                                      .arg(DescribeChanges(result.failed), QDir::toNativeSeparators(CurrentStorePath),
+                                      .arg(DescribeChanges(result.failed), QDir::toNativeSeparators(currentStorePath_),
                                            writeFailure_)
                                 : writeRefusal_;
     AppPrompt().Tell(commitFailure_ +
@@ -330,84 +351,16 @@ void CGlobalDoc::ReportUnreadableStore(const QString& path)
     AppPrompt().Tell(UnreadableStoreMessage(path, reason), PromptIcon::Stop);
 }
 
-// ---- start and end of a run ----
-
-bool CGlobalDoc::OpenFirstCompany(const QString& commandLineFile)
-{
-    const QString settingsProblem = SettingsFileProblem();
-    if (!settingsProblem.isEmpty())
-        AppPrompt().Tell(settingsProblem + QStringLiteral("\n\nFormlark starts with its default settings and can't "
-                                                          "keep any settings until that file is an ordinary file "
-                                                          "again (or is removed)."),
-                         PromptIcon::Exclamation);
-    DataFolder = ReadDataFolder();
-    const QString sample = QLatin1String(kSampleCompanyName);
-    const QString lastActive =
-        ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany), QLatin1String(kLastActiveCompanyValue), sample);
-    ReadPrintOptions();
-
-    // The stores to try, in order. A company file named on the command line
-    // takes the last active company's place: it is the first company itself
-    // when it opens without a question (a store of this edition in the data
-    // folder), else it opens after the start, over the Sample Company.
-    QStringList files;
-    if (commandLineFile.isEmpty()) {
-        files << FindCompanyStoreFile(DataFolder, lastActive);
-    } else {
-        const QFileInfo given(commandLineFile);
-        if (IsStoreOfFolder(given, DataFolder) && StoreFileKindOf(commandLineFile) == StoreFileKind::Current)
-            files << given.fileName();
-    }
-    files << FindCompanyStoreFile(DataFolder, sample);
-    if (!commandLineFile.isEmpty())
-        files << FindCompanyStoreFile(DataFolder, lastActive);
-    files.removeAll(QString());
-    files.removeDuplicates();
-
-    // A company that can't be read is said once and passed over: the one
-    // opened instead is the last active company from now on. A store of the
-    // earlier editions opens once it is converted; when the user doesn't
-    // want that, the next one opens instead.
-    bool declined = false;
-    for (const QString& file : files) {
-        const QString path = DataFolder + file;
-        if (!OpensAsCurrent(path)) {
-            declined = true;
-            continue;
-        }
-        // The name as the file spells it, so the store keeps its name at the end.
-        if (ReadCompany(path, CompanyNameOfStoreFile(file))) {
-            FirstOpen = false;
-            return true;
-        }
-        ReportUnreadableStore(path);
-    }
-    if (declined) {
-        AppPrompt().Tell(QStringLiteral("Formlark can't start: the company to open was saved by an earlier edition "
-                                        "of the program and was not converted."),
-                         PromptIcon::Stop);
-    } else if (files.isEmpty()) {
-        const QString missing =
-            lastActive.compare(sample, Qt::CaseInsensitive) == 0
-                ? QStringLiteral("the company \"%1\"").arg(sample)
-                : QStringLiteral("neither the company \"%1\" nor the \"%2\"").arg(lastActive, sample);
-        AppPrompt().Tell(QStringLiteral("Formlark can't start: the data folder \"%1\" holds %2.\n\nChoose another "
-                                        "data folder in the settings file \"%3\", or restore the company files.")
-                             .arg(QDir::toNativeSeparators(DataFolder), missing,
-                                  QDir::toNativeSeparators(SettingsFilePath())),
-                         PromptIcon::Stop);
-    }
-    return false;
-}
+// ---- opening and closing ----
 
 bool CGlobalDoc::IsOpenStore(const QString& path) const
 {
-    return !CurrentStorePath.isEmpty() && SameFile(path, CurrentStorePath);
+    return !currentStorePath_.isEmpty() && SameFile(path, currentStorePath_);
 }
 
 bool CGlobalDoc::LoadCurrentCompany()
 {
-    return ReadCompany(CurrentStorePath, CurrentCompanyName);
+    return ReadCompany(currentStorePath_, currentCompanyName_);
 }
 
 bool CGlobalDoc::ReadCompany(const QString& path, const QString& name)
@@ -418,7 +371,7 @@ bool CGlobalDoc::ReadCompany(const QString& path, const QString& name)
     // open company again keeps the lock it holds.
     std::unique_ptr<StoreLock> lock;
     StoreLock::Result locked = StoreLock::Result::Taken;
-    if (!lock_->Held() || !SameFile(path, CurrentStorePath)) {
+    if (!lock_->Held() || !SameFile(path, currentStorePath_)) {
         lock = std::make_unique<StoreLock>();
         locked = lock->Take(path);
     }
@@ -438,21 +391,22 @@ bool CGlobalDoc::ReadCompany(const QString& path, const QString& name)
     data_ = std::move(read);
     if (lock)
         std::swap(lock_, lock); // the lock of the company left goes with `lock`
-    CurrentCompanyName = name;
-    CurrentStorePath = path;
+    firstOpen_ = false;
+    currentCompanyName_ = name;
+    currentStorePath_ = path;
     SetCompanyTitle();
     unusableNameTold_ = false;
-    const QString file = QDir::toNativeSeparators(CurrentStorePath);
-    const QString otherName = OtherNameOfStore(DataFolder, CurrentStorePath);
+    const QString file = QDir::toNativeSeparators(currentStorePath_);
+    const QString otherName = OtherNameOfStore(dataFolder_, currentStorePath_);
     if (locked == StoreLock::Result::HeldElsewhere) {
         SetWriteRefusal(QStringLiteral("The company \"%1\" is open in another Formlark window, so nothing can be "
                                        "changed or saved here. Close it there and open it here again to make "
                                        "changes.")
-                            .arg(CurrentCompanyName));
+                            .arg(currentCompanyName_));
         AppPrompt().Tell(QStringLiteral("The company \"%1\" is open in another Formlark window.\n\nYou can look at "
                                         "it and print its forms here, but nothing can be changed or saved. To make "
                                         "changes, close it there and open it here again.")
-                             .arg(CurrentCompanyName),
+                             .arg(currentCompanyName_),
                          PromptIcon::Information);
     } else if (!otherName.isEmpty()) {
         // Two companies on one file would each write it from their own copy.
@@ -462,7 +416,7 @@ bool CGlobalDoc::ReadCompany(const QString& path, const QString& name)
                             .arg(file, otherName));
         AppPrompt().Tell(writeRefusal_ + QStringLiteral("\n\nYou can look at the company and print its forms."),
                          PromptIcon::Exclamation);
-    } else if (const QString folderProblem = DataFolderWriteProblem(DataFolder); !folderProblem.isEmpty()) {
+    } else if (const QString folderProblem = DataFolderWriteProblem(dataFolder_); !folderProblem.isEmpty()) {
         SetWriteRefusal(folderProblem);
         AppPrompt().Tell(folderProblem, PromptIcon::Exclamation);
     } else {
@@ -474,7 +428,7 @@ bool CGlobalDoc::ReadCompany(const QString& path, const QString& name)
                                         "Forms without an owner are neither printed nor counted in the W-3 and 1096 "
                                         "totals; an employee or contractor without a form prints with empty boxes "
                                         "and gets a form when one is saved for them.")
-                             .arg(CurrentCompanyName, owners.Describe()),
+                             .arg(currentCompanyName_, owners.Describe()),
                          PromptIcon::Exclamation);
     return true;
 }
@@ -500,321 +454,12 @@ bool CGlobalDoc::SaveModified()
     }
 }
 
-bool CGlobalDoc::CloseDocument()
+void CGlobalDoc::CloseStore()
 {
     store_.Close();
-    if (!CanWrite()) {
-        // Not this program's to move: the settings name it where it is.
-        const QFileInfo store(CurrentStorePath);
-        const bool inDataFolder = SameFile(CurrentStorePath, DataFolder + store.fileName());
-        if (inDataFolder)
-            WriteLastActiveCompany(CompanyNameOfStoreFile(store.fileName()), DataFolder);
-        WritePrintOptions();
-        lock_->Release();
-        return inDataFolder;
-    }
-    const QString target = DataFolder + CurrentCompanyName + QLatin1String(kStoreExtension);
-    bool moved = SameFile(CurrentStorePath, target);
-    if (!moved && IsUsableCompanyName(CurrentCompanyName) && QFileInfo(CurrentStorePath).isFile()) {
-        // Never over another company's store, whatever the letter case.
-        const QStringList existing = CompanyStoreCandidates(DataFolder, CurrentCompanyName);
-        if (std::all_of(existing.begin(), existing.end(),
-                        [&](const QString& file) { return SameFile(DataFolder + file, CurrentStorePath); }))
-            moved = QFile::rename(CurrentStorePath, target);
-    }
-    if (moved) {
-        CurrentStorePath = target;
-        WriteLastActiveCompany(CurrentCompanyName, DataFolder);
-    } else {
-        AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be renamed to \"%2\", because that file "
-                                        "exists already or can't be written. It keeps its present name.")
-                             .arg(QDir::toNativeSeparators(CurrentStorePath), QDir::toNativeSeparators(target)),
-                         PromptIcon::Exclamation);
-    }
-    WritePrintOptions();
-    // Let go only now: until the file has its new name, no other program
-    // may take it up.
+}
+
+void CGlobalDoc::ReleaseLock()
+{
     lock_->Release();
-    return moved;
-}
-
-// ---- company commands ----
-
-bool CGlobalDoc::AskSaveChangesFirst()
-{
-    // The same question as before closing: unsaved entries are never dropped
-    // by switching company.
-    return SaveModified();
-}
-
-void CGlobalDoc::OnNewCompany(CompanyDialogs& dialogs)
-{
-    if (!AskSaveChangesFirst())
-        return;
-    const std::optional<QString> entered = dialogs.AskNewCompanyName();
-    if (!entered)
-        return;
-    // Blanks around the name would only make two companies look alike.
-    const QString name = CutToCharacters(entered->trimmed(), kCompanyNameCharacters).trimmed();
-    if (!IsUsableCompanyName(name)) {
-        AppPrompt().Tell(QLatin1String(DocumentMessages::kNewCompanyName));
-        return;
-    }
-    WritePrintOptions();
-
-    const NewCompanyStore made = CreateCompanyStore(DataFolder, name);
-    const QString path = DataFolder + made.storeFile;
-    switch (made.result) {
-    case NewCompanyStore::Result::Ambiguous:
-        AppPrompt().Tell(AmbiguousCompanyMessage(name, made.candidates), PromptIcon::Exclamation);
-        return;
-    case NewCompanyStore::Result::Failed:
-        AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be created.")
-                             .arg(QDir::toNativeSeparators(path)),
-                         PromptIcon::Stop);
-        return;
-    case NewCompanyStore::Result::Exists:
-        AppPrompt().Tell(QLatin1String(DocumentMessages::kCompanyExists));
-        if (!OpensAsCurrent(path))
-            return;
-        break;
-    case NewCompanyStore::Result::Created:
-        break;
-    }
-    const bool created = made.result == NewCompanyStore::Result::Created;
-    if (!OpenStore(path))
-        return;
-    // Save stays enabled once more after a new company.
-    if (created)
-        SetModified(1);
-}
-
-void CGlobalDoc::OnOpenCompany(CompanyDialogs& dialogs)
-{
-    if (!AskSaveChangesFirst())
-        return;
-    if (!EnumerateCompanies(DataFolder, true))
-        return;
-    const QStringList names = companyNames_;
-    const std::optional<int> chosen = dialogs.SelectCompany(names);
-    if (!chosen || *chosen < 0 || *chosen >= names.size())
-        return;
-    const QString path = StorePathFor(names.at(*chosen));
-    if (OpensAsCurrent(path))
-        OpenStore(path);
-}
-
-void CGlobalDoc::OnOpenFile(const QString& path, CompanyDialogs& dialogs)
-{
-    const QFileInfo info(path);
-    const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
-    const StoreFileKind kind = StoreFileKindOf(path);
-    if (kind == StoreFileKind::Missing) {
-        AppPrompt().Tell(QStringLiteral("The file \"%1\" does not exist.").arg(shown), PromptIcon::Exclamation);
-        return;
-    }
-    // Said before anything is asked: what the file is when it is no store
-    // that can be opened, and why a store of an earlier edition can't be
-    // converted.
-    const QString notAStore = kind == StoreFileKind::Earlier ? QString() : StoreFileProblem(path);
-    if (!notAStore.isEmpty()) {
-        AppPrompt().Tell(QStringLiteral("The file \"%1\" can't be opened: %2.").arg(shown, notAStore),
-                         PromptIcon::Exclamation);
-        return;
-    }
-    if (kind == StoreFileKind::Earlier && !EarlierStoreConvertible(path))
-        return;
-    if (!AskSaveChangesFirst())
-        return;
-    if (IsStoreOfFolder(info, DataFolder)) {
-        const QString store = DataFolder + info.fileName();
-        if (OpensAsCurrent(store))
-            OpenStore(store);
-        return;
-    }
-    // From elsewhere: the original stays where it is, untouched.
-    if (kind == StoreFileKind::Earlier
-        && !AppPrompt().AskYesNo(QString::fromLatin1(DocumentMessages::kConvertEarlierStore).arg(shown)))
-        return;
-    QString name = CutToCharacters(CompanyNameOfFile(info.fileName()), kCompanyNameCapacity);
-    while (!IsUsableCompanyName(name) || CompanyStoreExists(name)) {
-        const std::optional<QString> other = dialogs.AskCompanyName(shown, name);
-        if (!other)
-            return;
-        name = CutToCharacters(other->trimmed(), kCompanyNameCapacity);
-    }
-    const QString store = BringIntoDataFolder(path, name);
-    // What was brought in but can't be read as a company goes again: the
-    // data folder is left as it was (the file itself was never touched).
-    if (!store.isEmpty() && !OpenStore(store))
-        QFile::remove(store);
-}
-
-QString CGlobalDoc::BringIntoDataFolder(const QString& source, const QString& name)
-{
-    const QString target = DataFolder + name + QLatin1String(kStoreExtension);
-    const QString shown = QDir::toNativeSeparators(QFileInfo(source).absoluteFilePath());
-    QString problem;
-    if (StoreFileKindOf(source) == StoreFileKind::Earlier) {
-        if (ConvertEarlierStoreTo(source, target, &problem))
-            return target;
-        AppPrompt().Tell(problem, PromptIcon::Stop);
-        return QString();
-    }
-    // A copy without the journal of a change that was cut short would be
-    // half of that change.
-    const QFileInfo journal(StoreCompanionPath(source, StoreFileRole::Journal));
-    if (journal.exists() && (!journal.isFile() || journal.size() > 0)) {
-        AppPrompt().Tell(QStringLiteral("The company file \"%1\" was being changed when a program stopped (the "
-                                        "file \"%2\" beside it holds the unfinished change), so it can't be copied "
-                                        "as it is. Open it once in the program it belongs to, or restore a backup.")
-                             .arg(shown, QDir::toNativeSeparators(journal.absoluteFilePath())),
-                         PromptIcon::Stop);
-        return QString();
-    }
-    switch (CopyFileWithoutReplacing(source, target)) {
-    case CopyOutcome::Copied: return target;
-    case CopyOutcome::TargetExists:
-        AppPrompt().Tell(QStringLiteral("A company \"%1\" appeared in the data folder meanwhile; nothing was copied.")
-                             .arg(name),
-                         PromptIcon::Exclamation);
-        break;
-    case CopyOutcome::Failed:
-        AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be copied into the data folder \"%2\".")
-                             .arg(shown, QDir::toNativeSeparators(DataFolder)),
-                         PromptIcon::Stop);
-        break;
-    }
-    return QString();
-}
-
-bool CGlobalDoc::OpenStore(const QString& path)
-{
-    if (!ReadCompany(path, CompanyNameOfStoreFile(QFileInfo(path).fileName()))) {
-        // The company open before stays open, as it was.
-        ReportUnreadableStore(path);
-        return false;
-    }
-    WritePrintOptions();
-    RefreshViews();
-    SetModified(0);
-    emit navigateRequested(0);
-    return true;
-}
-
-// How many values a question lists that a conversion can't keep exactly.
-constexpr int kChangesListed = 12;
-
-bool CGlobalDoc::EarlierStoreConvertible(const QString& path)
-{
-    StoredValueChanges changes;
-    QString problem;
-    if (PreviewConversion(path, changes, &problem))
-        return true;
-    AppPrompt().Tell(problem, PromptIcon::Stop);
-    return false;
-}
-
-CGlobalDoc::Conversion CGlobalDoc::OfferConversion(const QString& path)
-{
-    if (StoreFileKindOf(path) != StoreFileKind::Earlier)
-        return Conversion::NotNeeded;
-    const QString kept = KeptOriginalPath(path);
-    // Read first: a store that can't be converted is refused with its
-    // reason before anyone is asked, and what a conversion would not keep
-    // exactly is said in the question.
-    QString problem;
-    StoredValueChanges changes;
-    if (!PreviewConversion(path, changes, &problem)) {
-        AppPrompt().Tell(problem, PromptIcon::Stop);
-        return Conversion::Failed;
-    }
-    QString question = QString::fromLatin1(DocumentMessages::kConvertEarlierStore).arg(QFileInfo(kept).fileName());
-    if (!changes.empty())
-        question += QStringLiteral("\n\nThese values can't be kept exactly as the file has them (the original "
-                                   "keeps them):\n")
-            + DescribeStoredValueChanges(changes, kChangesListed).join(u'\n');
-    if (!AppPrompt().AskYesNo(question))
-        return Conversion::Declined;
-    if (!ConvertEarlierStore(path, kept, &problem)) {
-        AppPrompt().Tell(problem, PromptIcon::Stop);
-        return Conversion::Failed;
-    }
-    return Conversion::Converted;
-}
-
-bool CGlobalDoc::OpensAsCurrent(const QString& path)
-{
-    const Conversion conversion = OfferConversion(path);
-    return conversion == Conversion::NotNeeded || conversion == Conversion::Converted;
-}
-
-void CGlobalDoc::OnDeleteCompany(CompanyDialogs& dialogs)
-{
-    EnumerateCompanies(DataFolder, true);
-    QStringList names;
-    for (const QString& name : companyNames_)
-        if (name.compare(QLatin1String(kSampleCompanyName), Qt::CaseInsensitive) != 0)
-            names << name;
-    if (names.isEmpty())
-        return;
-    const std::optional<int> chosen = dialogs.SelectCompany(names);
-    if (!chosen || *chosen < 0 || *chosen >= names.size())
-        return;
-    const QString name = names.at(*chosen);
-    const QString path = StorePathFor(name);
-    // The open store is refused under its old name too (after a rename the
-    // file keeps that name until the end of the run).
-    if (name == CurrentCompanyName || SameFile(path, CurrentStorePath)) {
-        AppPrompt().Tell(QLatin1String(DocumentMessages::kCantDeleteOpenCompany));
-        return;
-    }
-    if (StoreLock::IsHeldElsewhere(path)) {
-        AppPrompt().Tell(QStringLiteral("The company \"%1\" is open in another Formlark window. It can't be deleted "
-                                        "while it is open there.")
-                             .arg(name),
-                         PromptIcon::Exclamation);
-        return;
-    }
-    if (!AppPrompt().AskYesNo(QLatin1String(DocumentMessages::kConfirmDelete)))
-        return;
-    const QString deleted = path + QLatin1String(kDeletedExtension);
-    bool moved = QFile::rename(path, deleted);
-    if (!moved && QFileInfo::exists(deleted)) {
-        QFile::remove(deleted);
-        moved = QFile::rename(path, deleted);
-    }
-    if (!moved)
-        AppPrompt().Tell(QStringLiteral("The company \"%1\" could not be deleted.").arg(name), PromptIcon::Exclamation);
-}
-
-void CGlobalDoc::OnSave()
-{
-    CommitChanges();
-}
-
-bool CGlobalDoc::CanDeleteCompany()
-{
-    if (!EnumerateCompanies(DataFolder, true))
-        return false;
-    for (const QString& name : companyNames_)
-        if (name.compare(QLatin1String(kSampleCompanyName), Qt::CaseInsensitive) != 0)
-            return true;
-    return false;
-}
-
-void CGlobalDoc::ReadPrintOptions()
-{
-    ReadPrintW2Options(printW2_);
-    ReadPrintW3Options(printW3_);
-    ReadPrint1099Options(print1099_);
-    ReadPrint1096Options(print1096_);
-}
-
-void CGlobalDoc::WritePrintOptions()
-{
-    WritePrintW2Options(printW2_);
-    WritePrintW3Options(printW3_);
-    WritePrint1099Options(print1099_);
-    WritePrint1096Options(print1096_);
 }

@@ -1,6 +1,6 @@
 #include "core/import/ImportProcess.h"
 
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "core/import/ImportTexts.h"
 #include "core/import/PreviousEditionFolder.h"
 #include "core/import/StoreCopies.h"

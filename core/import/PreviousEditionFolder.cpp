@@ -1,6 +1,6 @@
 #include "core/import/PreviousEditionFolder.h"
 
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "core/settings/Settings.h"
 
 #include <QDir>

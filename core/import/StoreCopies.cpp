@@ -1,8 +1,8 @@
 #include "core/import/StoreCopies.h"
 
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "core/files/FileCopy.h"
-#include "core/document/StoreConversion.h"
+#include "core/companyfiles/StoreConversion.h"
 #include "core/store/StoreFileKind.h"
 
 #include <QFile>

@@ -232,13 +232,13 @@ void C1096View::OnPrint()
 {
     CForm1096PrintOptionsDialog dialog(document_.Form1096PrintOptions(), this);
     dialog.SetPreview(
-        [this, &dialog] { PreviewPrintJob(&dialog, JobMaker(dialog.Options()), document_.DataFolder); });
+        [this, &dialog] { PreviewPrintJob(&dialog, JobMaker(dialog.Options()), document_.DataFolder()); });
     if (dialog.exec() != QDialog::Accepted)
         return;
     document_.Form1096PrintOptions() = dialog.Options();
     if (!PrintDespiteErrors(Form1096PrintErrorsQuestion(document_.Data())))
         return;
-    PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder);
+    PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder());
 }
 
 QAbstractButton* C1096View::PrintCommand() const

@@ -22,6 +22,8 @@ class C1096View : public CFormView {
     Q_OBJECT
 
 public:
+    // Shows the 1099-MISCs' totals (of their contractors) and the payer.
+    bool Shows(RecordKind kind) const override { return kind == RecordKind::Contractor || kind == RecordKind::Form1099 || kind == RecordKind::Company; }
     explicit C1096View(CGlobalDoc& document, QWidget* parent = nullptr);
 
     // A box by its name (see BoxNames), or nullptr.

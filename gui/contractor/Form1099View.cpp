@@ -293,7 +293,7 @@ void C1099View::PrintForms()
     CForm1099PrintOptionsDialog dialog(Document().Form1099PrintOptions(), this);
     dialog.SetPreview([this, &dialog] {
         if (CanPrint(dialog.Options()))
-            PreviewPrintJob(&dialog, JobMaker(dialog.Options()), Document().DataFolder);
+            PreviewPrintJob(&dialog, JobMaker(dialog.Options()), Document().DataFolder());
     });
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -306,5 +306,5 @@ void C1099View::PrintForms()
     const QString question = Form1099EmptyFieldsQuestion(Document().Data(), options, Cursor().OwnerIndex());
     if (!question.isEmpty() && !AppPrompt().AskYesNo(question))
         return;
-    PrintWithDialog(this, JobMaker(options), Document().DataFolder);
+    PrintWithDialog(this, JobMaker(options), Document().DataFolder());
 }

@@ -4,6 +4,7 @@
 #include "core/prompt/Prompt.h"
 #include "gui/controls/ColumnWidths.h"
 #include "gui/controls/WaitCursor.h"
+#include "gui/controls/WorkProgress.h"
 #include "gui/import/CsvPreviewModel.h"
 
 #include <QCheckBox>
@@ -21,7 +22,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+// The steps of the bar while the import is saved: one for each percent, so
+// the window is drawn a hundred times however many rows there are.
+constexpr int kSavingSteps = 100;
 
 // How long a check runs before its progress shows: a small file is done
 // before.
@@ -250,12 +257,23 @@ void CCsvImportDialog::accept()
     if (plan_.Refused() > 0
         && !AppPrompt().AskYesNo(QString::fromUtf8(CsvImportTexts::kImportWithErrors).arg(plan_.Refused()).arg(rows)))
         return;
+    ImportedPeople imported;
     {
-        const WaitCursor wait;
-        imported_ = kind_ == PeopleKind::Employees ? document_.Editor().ImportEmployees(plan_.Employees())
-                                                    : document_.Editor().ImportContractors(plan_.Contractors());
+        // Writing thousands of rows takes a while; the user may stop it, and
+        // then nothing of the import stays.
+        CWorkProgress progress(this, windowTitle(), QStringLiteral("Saving the imported rows in the company file..."),
+                               kSavingSteps);
+        const CommitProgress step = [&progress](int done, int total) {
+            return progress.Step(int(qint64(done) * kSavingSteps / std::max(total, 1)));
+        };
+        imported = kind_ == PeopleKind::Employees ? document_.Editor().ImportEmployees(plan_.Employees(), step)
+                                                  : document_.Editor().ImportContractors(plan_.Contractors(), step);
     }
+    // Stopped: the preview stays, to import again or close.
+    if (imported.outcome == SaveOutcome::Cancelled)
+        return;
+    imported_ = imported;
     // The lists, the W-3 and the 1096 show the new people and totals.
-    document_.RefreshViews();
+    document_.RefreshChangedViews();
     QDialog::accept();
 }

@@ -46,7 +46,7 @@ void CCsvTransfer::Import(PeopleKind kind)
 void CCsvTransfer::Export(PeopleKind kind)
 {
     const QString suggested = QStringLiteral("%1 %2.csv")
-                                  .arg(document_.CurrentCompanyName,
+                                  .arg(document_.CurrentCompanyName(),
                                        kind == PeopleKind::Employees ? QStringLiteral("employees")
                                                                      : QStringLiteral("contractors"));
     const QString path = QFileDialog::getSaveFileName(
@@ -95,7 +95,7 @@ bool CCsvTransfer::ExportFile(PeopleKind kind, const QString& path)
     bool written = false;
     {
         const WaitCursor wait;
-        written = WriteCsvFile(path, ExportPeopleCsv(kind, document_.Data()), document_.DataFolder, &error);
+        written = WriteCsvFile(path, ExportPeopleCsv(kind, document_.Data()), document_.DataFolder(), &error);
     }
     if (!written) {
         AppPrompt().Tell(error, PromptIcon::Exclamation);

@@ -17,6 +17,8 @@ class CCompanyView : public CFormView {
     Q_OBJECT
 
 public:
+    // Shows the company row.
+    bool Shows(RecordKind kind) const override { return kind == RecordKind::Company; }
     explicit CCompanyView(CGlobalDoc& document, QWidget* parent = nullptr);
 
     // The company setup file's import refuses the same.

@@ -10,6 +10,8 @@ class CContractorView : public CRecordListView {
     Q_OBJECT
 
 public:
+    // Shows the contractors alone.
+    bool Shows(RecordKind kind) const override { return kind == RecordKind::Contractor; }
     explicit CContractorView(CGlobalDoc& document, QWidget* parent = nullptr);
 
 protected:

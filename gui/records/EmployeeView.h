@@ -9,6 +9,8 @@ class CEmployeeView : public CRecordListView {
     Q_OBJECT
 
 public:
+    // Shows the employees alone.
+    bool Shows(RecordKind kind) const override { return kind == RecordKind::Employee; }
     explicit CEmployeeView(CGlobalDoc& document, QWidget* parent = nullptr);
 
 protected:

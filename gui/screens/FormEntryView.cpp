@@ -361,8 +361,8 @@ void CFormEntryView::SaveCurrent()
     const SaveOutcome outcome = SaveBoxes(cursor_.OwnerId());
     if (outcome == SaveOutcome::Unchanged)
         return;
-    // Every screen shows the saved form; the totals follow it.
-    document_.RefreshViews();
+    // Every screen showing the form shows it saved; the totals follow it.
+    document_.RefreshChangedViews();
     // A form the store refused stays modified: it is still to be saved,
     // and the user has been told so.
     modified_ = outcome == SaveOutcome::Kept;

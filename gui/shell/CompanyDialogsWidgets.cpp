@@ -1,8 +1,8 @@
 #include "gui/shell/CompanyDialogsWidgets.h"
 
-#include "core/document/CompanyFiles.h"
-#include "core/document/GlobalDoc.h"
-#include "core/document/NewCompanyStore.h"
+#include "core/companyfiles/CompanyFiles.h"
+#include "core/document/DocumentMessages.h"
+#include "core/companyfiles/NewCompanyStore.h"
 #include "core/prompt/Prompt.h"
 #include "gui/entry/RuleEdit.h"
 

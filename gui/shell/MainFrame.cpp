@@ -9,6 +9,7 @@
 #include "gui/check/CheckFormsWindow.h"
 #include "gui/screens/FormView.h"
 #include "core/document/GlobalDoc.h"
+#include "core/document/RunEnd.h"
 #include "core/help/HelpTopics.h"
 #include "core/prompt/Prompt.h"
 #include "core/settings/Settings.h"
@@ -75,6 +76,7 @@ QString WithMnemonic(const char* text, const char* key)
 CMainFrame::CMainFrame(CGlobalDoc& document, CompanyDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent)
     , document_(document)
+    , commands_(document)
     , dialogs_(dialogs)
 {
     if (!dialogs_) {
@@ -95,6 +97,7 @@ CMainFrame::CMainFrame(CGlobalDoc& document, CompanyDialogs* dialogs, QWidget* p
         if (QAction* save = Command("Save"))
             save->setEnabled(modified);
     });
+    connect(&document_, &CGlobalDoc::viewsRefreshed, this, [this] { companyShown_ = true; });
     connect(&document_, &CGlobalDoc::navigateRequested, this, [this](int index) { Navigate(1, index); });
     connect(&document_, &CGlobalDoc::writableChanged, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
@@ -171,54 +174,11 @@ void CMainFrame::CreatePanes()
     connect(bar_, &COutBarCtrl::notify, this, &CMainFrame::OnBarNotice, Qt::DirectConnection);
 
     // The screens give way in a narrow window: the bar keeps its width and
-    // the screen scrolls. A form screen scrolls itself (its buttons with
-    // its form); every other screen is put in a scroll area of its own, so
-    // that no screen ever shows two sets of scroll bars.
+    // the screen scrolls. The screens themselves are built when first shown
+    // (see View), so that the window is up quickly.
     stack_ = new QStackedWidget(splitter_);
     stack_->setObjectName(QStringLiteral("ScreenPane"));
-    auto add = [this](Screen screen, QWidget* view) {
-        views_[size_t(screen)] = view;
-        QWidget* page = view;
-        const CFormView* formView = AsFormView(view);
-        if (!formView || !formView->ScrollsItself()) {
-            auto* area = new QScrollArea(stack_);
-            area->setObjectName(QStringLiteral("ScreenArea"));
-            area->setFrameShape(QFrame::NoFrame);
-            // Scrolling follows the focus; the area itself is no Tab stop.
-            area->setFocusPolicy(Qt::NoFocus);
-            area->setWidgetResizable(true);
-            area->setWidget(view);
-            // Tab alone would scroll to the box; Enter, a click half out of
-            // view and the program's own moves of the focus need it too.
-            followFocus_.push_back(FollowFocus(area));
-            page = area;
-        }
-        pages_[size_t(screen)] = page;
-        stack_->addWidget(page);
-        if (CFormView* formView = AsFormView(view)) {
-            connect(formView, &CFormView::navigateRequested, this, [this](int index) { Navigate(1, index); });
-            connect(formView, &CFormView::checkFormsRequested, this, &CMainFrame::OnCheckForms);
-            if (screen != Screen::W4)
-                document_.SetView(screen, formView);
-        }
-    };
-    add(Screen::Welcome, new CWelcomeScreen(stack_));
-    add(Screen::CompanySetup, new CCompanyView(document_, stack_));
-    add(Screen::Employees, new CEmployeeView(document_, stack_));
-    add(Screen::Contractors, new CContractorView(document_, stack_));
-    auto* employees = static_cast<CEmployeeView*>(views_[size_t(Screen::Employees)]);
-    auto* w2 = new CW2View(document_, stack_);
-    // Next and Previous step through the employees as their list shows them.
-    w2->SetOwnerOrder(&employees->ListOrder());
-    add(Screen::W2, w2);
-    add(Screen::W3, new CW3View(document_, stack_));
-    auto* contractors = static_cast<CContractorView*>(views_[size_t(Screen::Contractors)]);
-    auto* form1099 = new C1099View(document_, stack_);
-    // Next and Previous step through the contractors as their list shows them.
-    form1099->SetOwnerOrder(&contractors->ListOrder());
-    add(Screen::Form1099, form1099);
-    add(Screen::Form1096, new C1096View(document_, stack_));
-    add(Screen::W4, new CW4View(document_, stack_));
+    View(Screen::Welcome);
 
     splitter_->addWidget(bar_);
     splitter_->addWidget(stack_);
@@ -269,9 +229,78 @@ void CMainFrame::LayOutPanes()
     splitter_->setSizes({bar, std::max(0, width - bar)});
 }
 
-QWidget* CMainFrame::View(Screen screen) const
+QWidget* CMainFrame::View(Screen screen)
 {
-    return screen == Screen::None ? nullptr : views_[size_t(screen)];
+    if (screen == Screen::None)
+        return nullptr;
+    if (!views_[size_t(screen)])
+        BuildScreen(screen);
+    return views_[size_t(screen)];
+}
+
+QWidget* CMainFrame::NewScreen(Screen screen)
+{
+    switch (screen) {
+    case Screen::Welcome: return new CWelcomeScreen(stack_);
+    case Screen::CompanySetup: return new CCompanyView(document_, stack_);
+    case Screen::Employees: return new CEmployeeView(document_, stack_);
+    case Screen::Contractors: return new CContractorView(document_, stack_);
+    case Screen::W2: {
+        auto* w2 = new CW2View(document_, stack_);
+        // Next and Previous step through the employees as their list shows them.
+        w2->SetOwnerOrder(&static_cast<CEmployeeView*>(View(Screen::Employees))->ListOrder());
+        return w2;
+    }
+    case Screen::W3: return new CW3View(document_, stack_);
+    case Screen::Form1099: {
+        auto* form1099 = new C1099View(document_, stack_);
+        // Next and Previous step through the contractors as their list shows them.
+        form1099->SetOwnerOrder(&static_cast<CContractorView*>(View(Screen::Contractors))->ListOrder());
+        return form1099;
+    }
+    case Screen::Form1096: return new C1096View(document_, stack_);
+    case Screen::W4: return new CW4View(document_, stack_);
+    case Screen::None: break;
+    }
+    return nullptr;
+}
+
+void CMainFrame::BuildScreen(Screen screen)
+{
+    QWidget* view = NewScreen(screen);
+    if (!view)
+        return;
+    views_[size_t(screen)] = view;
+    // A form screen scrolls itself (its buttons with its form); every other
+    // screen is put in a scroll area of its own, so that no screen ever
+    // shows two sets of scroll bars.
+    QWidget* page = view;
+    CFormView* formView = AsFormView(view);
+    if (!formView || !formView->ScrollsItself()) {
+        auto* area = new QScrollArea(stack_);
+        area->setObjectName(QStringLiteral("ScreenArea"));
+        area->setFrameShape(QFrame::NoFrame);
+        // Scrolling follows the focus; the area itself is no Tab stop.
+        area->setFocusPolicy(Qt::NoFocus);
+        area->setWidgetResizable(true);
+        area->setWidget(view);
+        // Tab alone would scroll to the box; Enter, a click half out of
+        // view and the program's own moves of the focus need it too.
+        followFocus_.push_back(FollowFocus(area));
+        page = area;
+    }
+    pages_[size_t(screen)] = page;
+    stack_->addWidget(page);
+    if (!formView)
+        return;
+    connect(formView, &CFormView::navigateRequested, this, [this](int index) { Navigate(1, index); });
+    connect(formView, &CFormView::checkFormsRequested, this, &CMainFrame::OnCheckForms);
+    if (screen == Screen::W4)
+        return;
+    document_.SetView(screen, formView);
+    // A screen built after the company was handed to the others gets it now.
+    if (companyShown_)
+        formView->RefreshFromDocument(document_);
 }
 
 int CMainFrame::Navigate(int firstArgument, int index)
@@ -352,7 +381,7 @@ bool CMainFrame::ContinueStartUp()
 
 void CMainFrame::OpenFile(const QString& path)
 {
-    document_.OnOpenFile(path, *dialogs_);
+    commands_.OnOpenFile(path, *dialogs_);
     UpdateCommandStates();
 }
 
@@ -453,14 +482,14 @@ void CMainFrame::UpdateCommandStates()
     if (QAction* save = Command("Save"))
         save->setEnabled(document_.CanSave());
     if (QAction* remove = Command("Delete"))
-        remove->setEnabled(document_.CanDeleteCompany());
+        remove->setEnabled(commands_.CanDeleteCompany());
     if (QAction* print = Command("Print"))
         print->setEnabled(PrintButtonShown() != nullptr);
 }
 
 QAbstractButton* CMainFrame::PrintButtonShown() const
 {
-    const CFormView* view = AsFormView(View(current_));
+    const CFormView* view = AsFormView(views_[size_t(current_)]);
     QAbstractButton* button = view ? view->PrintCommand() : nullptr;
     return button && button->isEnabled() ? button : nullptr;
 }
@@ -498,28 +527,28 @@ void CMainFrame::OnCheckForms()
 
 void CMainFrame::OnNewCompany()
 {
-    document_.OnNewCompany(*dialogs_);
+    commands_.OnNewCompany(*dialogs_);
     UpdateCommandStates();
 }
 
 void CMainFrame::OnOpenCompany()
 {
-    document_.OnOpenCompany(*dialogs_);
+    commands_.OnOpenCompany(*dialogs_);
     UpdateCommandStates();
 }
 
 void CMainFrame::OnSaveCompany()
 {
     if (document_.CanSave())
-        document_.OnSave();
+        commands_.OnSave();
     UpdateCommandStates();
 }
 
 void CMainFrame::OnDeleteCompany()
 {
     // The shortcut works without the menu: check the rule here as well.
-    if (document_.CanDeleteCompany())
-        document_.OnDeleteCompany(*dialogs_);
+    if (commands_.CanDeleteCompany())
+        commands_.OnDeleteCompany(*dialogs_);
     UpdateCommandStates();
 }
 
@@ -527,7 +556,7 @@ void CMainFrame::OnImport()
 {
     // The open company is never written by the import: its name counts as
     // taken even while its store is still elsewhere.
-    import_->Start(document_.DataFolder, {document_.CurrentCompanyName});
+    import_->Start(document_.DataFolder(), {document_.CurrentCompanyName()});
 }
 
 void CMainFrame::OnChangePassword()
@@ -538,7 +567,7 @@ void CMainFrame::OnChangePassword()
 void CMainFrame::OnCompanyDataPath()
 {
     const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Company Data Path"),
-                                                             document_.DataFolder, QFileDialog::ShowDirsOnly);
+                                                             document_.DataFolder(), QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty())
         return;
     // A folder that can't be written would lose the open company at the end.
@@ -550,10 +579,10 @@ void CMainFrame::OnCompanyDataPath()
                          PromptIcon::Exclamation);
         return;
     }
-    document_.DataFolder = QDir(chosen).absolutePath() + u'/';
+    document_.SetDataFolder(QDir(chosen).absolutePath() + u'/');
     AppPrompt().Tell(QStringLiteral("From now on the company files are kept in \"%1\". The open company's file "
                                     "moves there when you close Formlark.")
-                         .arg(QDir::toNativeSeparators(document_.DataFolder)),
+                         .arg(QDir::toNativeSeparators(document_.DataFolder())),
                      PromptIcon::Information);
     UpdateCommandStates();
 }
@@ -606,6 +635,6 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    document_.CloseDocument();
+    RunEnd(document_).CloseDocument();
     event->accept();
 }

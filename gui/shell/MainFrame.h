@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/document/CompanyCommands.h"
 #include "core/navigation/Navigation.h"
 
 #include <QList>
@@ -40,7 +41,8 @@ public:
     // `index`; answers as the message does.
     int Navigate(int firstArgument, int index);
     Screen CurrentScreen() const { return current_; }
-    QWidget* View(Screen screen) const;
+    // The screen's view, built when first asked for (nullptr for None).
+    QWidget* View(Screen screen);
     // Shows the screen (the one shown before is left as on any switch).
     void ShowScreen(Screen screen);
     CGlobalDoc& Document() const { return document_; }
@@ -54,7 +56,7 @@ public:
     // A company file to open once the start is through (the file manager's
     // "Open with", or a file named on the command line).
     void OpenFileAfterStartUp(const QString& path) { fileToOpen_ = path; }
-    // Opens the company file `path` (see CGlobalDoc::OnOpenFile).
+    // Opens the company file `path` (see CompanyCommands::OnOpenFile).
     void OpenFile(const QString& path);
     // Hands the document to every view (after the first company opened).
     void RefreshAllViews();
@@ -86,6 +88,11 @@ private:
     QAbstractButton* PrintButtonShown() const;
     void CreateMenus();
     void CreatePanes();
+    // A new view of `screen` (the form screens' owner lists built first).
+    QWidget* NewScreen(Screen screen);
+    // Builds the view of `screen` with its page, registers it with the
+    // document and hands it the company when the others have it.
+    void BuildScreen(Screen screen);
     void LayOutPanes();
     void OnBarNotice(const OutBarNotice& notice, bool* answer);
     void MovePaneFocus(int step);
@@ -108,6 +115,7 @@ private:
     void OnAbout();
 
     CGlobalDoc& document_;
+    CompanyCommands commands_;
     std::unique_ptr<CompanyDialogs> ownDialogs_;
     CompanyDialogs* dialogs_;
     QSplitter* splitter_ = nullptr;
@@ -118,6 +126,7 @@ private:
     QList<QAction*> keyedCommands_;
     Screen current_ = Screen::Welcome;
     int indexZeroRequests_ = 0;
+    bool companyShown_ = false; // the views have been handed a company
     bool paneDividerMoved_ = false;
     CPriorYearImport* import_ = nullptr; // the prior-year import, idle between runs
     std::unique_ptr<CCsvTransfer> csv_;  // the CSV import and export

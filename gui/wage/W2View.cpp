@@ -327,7 +327,7 @@ void CW2View::PrintForms()
     CW2PrintOptionsDialog dialog(Document().W2PrintOptions(), this);
     dialog.SetPreview([this, &dialog] {
         if (CanPrint(dialog.Options()))
-            PreviewPrintJob(&dialog, JobMaker(dialog.Options()), Document().DataFolder);
+            PreviewPrintJob(&dialog, JobMaker(dialog.Options()), Document().DataFolder());
     });
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -336,5 +336,5 @@ void CW2View::PrintForms()
         return;
     if (!PrintDespiteErrors(W2PrintErrorsQuestion(Document().Data(), PrintedOwners(dialog.Options().Target))))
         return;
-    PrintWithDialog(this, JobMaker(dialog.Options()), Document().DataFolder);
+    PrintWithDialog(this, JobMaker(dialog.Options()), Document().DataFolder());
 }

@@ -254,13 +254,13 @@ void CW3View::OnPrint()
 {
     CW3PrintOptionsDialog dialog(document_.W3PrintOptions(), this);
     dialog.SetPreview(
-        [this, &dialog] { PreviewPrintJob(&dialog, JobMaker(dialog.Options()), document_.DataFolder); });
+        [this, &dialog] { PreviewPrintJob(&dialog, JobMaker(dialog.Options()), document_.DataFolder()); });
     if (dialog.exec() != QDialog::Accepted)
         return;
     document_.W3PrintOptions() = dialog.Options();
     if (!PrintDespiteErrors(W3PrintErrorsQuestion(document_.Data())))
         return;
-    PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder);
+    PrintWithDialog(this, JobMaker(dialog.Options()), document_.DataFolder());
 }
 
 QAbstractButton* CW3View::PrintCommand() const

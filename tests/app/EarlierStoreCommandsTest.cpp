@@ -4,7 +4,7 @@
 // write nothing beside them (a journal the earlier edition left is never
 // taken for this engine's own and deleted); "import-csv" refuses to write
 // into one.
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyFileRead.h"
 #include "core/store/EarlierStoreReader.h"

@@ -8,9 +8,8 @@ DocumentFixture::DocumentFixture(const CompanyData& seed)
     path = folders.DataFolder() + QStringLiteral("Test Company.pmt");
     if (!WriteCompanyStore(path, seed))
         return;
-    doc.DataFolder = folders.DataFolder();
-    doc.CurrentCompanyName = QStringLiteral("Test Company");
-    doc.CurrentStorePath = path;
+    doc.SetDataFolder(folders.DataFolder());
+    doc.SetCurrentCompany(QStringLiteral("Test Company"), path);
     ready = doc.LoadCurrentCompany();
 }
 

@@ -2,6 +2,7 @@
 // and forms, one form per owner, saves that write nothing when nothing
 // changed, and every change of an action in the store afterwards.
 #include "core/document/CompanyEditor.h"
+#include "core/document/DocumentView.h"
 #include "core/document/GlobalDoc.h"
 #include "core/records/RecordChecks.h"
 #include "tests/support/DocumentFixture.h"
@@ -10,6 +11,9 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -83,6 +87,22 @@ bool RunOnStore(const QString& path, const QByteArray& sql)
     CompanyStore store;
     return store.OpenExisting(path) == CompanyStore::kOk && store.Execute(sql, {}) == CompanyStore::kOk;
 }
+
+// A screen of the document that shows some kinds of record and counts the
+// times it was handed the company.
+class KindView : public DocumentView {
+public:
+    explicit KindView(std::initializer_list<RecordKind> kinds)
+        : kinds_(kinds)
+    {
+    }
+    void RefreshFromDocument(CGlobalDoc&) override { ++refreshed; }
+    bool Shows(RecordKind kind) const override { return std::find(kinds_.begin(), kinds_.end(), kind) != kinds_.end(); }
+    int refreshed = 0;
+
+private:
+    std::vector<RecordKind> kinds_;
+};
 
 } // namespace
 
@@ -257,7 +277,7 @@ private slots:
         record.EmployerName = "Harbor Tools West";
         record.CompanyUniqueID = 42;
         QCOMPARE(fixture.doc.Editor().UpdateCompany(record), SaveOutcome::Saved);
-        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Harbor Tools West"));
+        QCOMPARE(fixture.doc.CurrentCompanyName(), QStringLiteral("Harbor Tools West"));
         QCOMPARE(fixture.Stored().company.EmployerName.Text(), QStringLiteral("Harbor Tools West"));
         QCOMPARE(fixture.Stored().company.CompanyUniqueID, 1);
         QVERIFY(AllWritten(fixture));
@@ -352,6 +372,80 @@ private slots:
         QCOMPARE(fixture.doc.PendingChanges().size(), size_t(1));
         QCOMPARE(fixture.doc.W2Forms()[0].Wages.Text(), QStringLiteral("5.00"));
         QCOMPARE(fixture.prompt.asked.size(), 1);
+    }
+    // Each action says what it changed, once it is done; the screens
+    // showing a kind of record changed are refreshed, the others are not,
+    // and a switch of company refreshes them all.
+    void screensShowingWhatChangedAreRefreshed_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<ChangeQueue>("said");
+        QTest::addColumn<QList<int>>("refreshed"); // company, employees, W-2, 1099-MISC screens
+        using K = RecordKind;
+        using O = ChangeOperation;
+        QTest::newRow("W-2 saved") << 0 << ChangeQueue{{K::W2, O::Update, 0, 7}} << QList<int>{0, 0, 1, 0};
+        QTest::newRow("employee added")
+            << 1 << ChangeQueue{{K::Employee, O::Insert, 1, 2}, {K::W2, O::Insert, 1, 8}} << QList<int>{0, 1, 1, 0};
+        QTest::newRow("company changed") << 2 << ChangeQueue{{K::Company, O::Update, -1, -1}}
+                                         << QList<int>{1, 0, 1, 1};
+        QTest::newRow("nothing changed") << 3 << ChangeQueue{} << QList<int>{0, 0, 0, 0};
+    }
+
+    void screensShowingWhatChangedAreRefreshed()
+    {
+        QFETCH(int, action);
+        QFETCH(ChangeQueue, said);
+        QFETCH(QList<int>, refreshed);
+        DocumentFixture fixture(EmployeeSeed({1}, {{7, 1}}));
+        QVERIFY(fixture.ready);
+        KindView company{RecordKind::Company};
+        KindView employees{RecordKind::Employee};
+        KindView w2{RecordKind::Employee, RecordKind::W2, RecordKind::Company};
+        KindView form1099{RecordKind::Contractor, RecordKind::Form1099, RecordKind::Company};
+        const std::pair<Screen, KindView*> views[] = {{Screen::CompanySetup, &company},
+                                                      {Screen::Employees, &employees},
+                                                      {Screen::W2, &w2},
+                                                      {Screen::Form1099, &form1099}};
+        for (const auto& [screen, view] : views)
+            fixture.doc.SetView(screen, view);
+        QSignalSpy changed(&fixture.doc.Editor(), &CompanyEditor::recordsChanged);
+
+        CompanyEditor& editor = fixture.doc.Editor();
+        W2Record form = fixture.doc.W2Forms().front();
+        CompanyRecord record = fixture.doc.Company();
+        switch (action) {
+        case 0: form.Wages = QStringLiteral("5.00"); editor.SaveW2(1, form); break;
+        case 1: QVERIFY(editor.AddEmployee(NewEmployee(2)).Added()); break;
+        case 2: record.City = QStringLiteral("Astoria"); editor.UpdateCompany(record); break;
+        case 3: editor.SaveW2(1, form); break;
+        }
+        QCOMPARE(changed.size(), said.empty() ? 0 : 1);
+        if (!said.empty())
+            QCOMPARE(changed.front().front().value<ChangeQueue>(), said);
+        // Nothing is redrawn until the screen that acted asks for it.
+        for (const auto& [screen, view] : views)
+            QCOMPARE(view->refreshed, 0);
+
+        fixture.doc.RefreshChangedViews();
+        QList<int> counts;
+        for (const auto& [screen, view] : views)
+            counts << std::exchange(view->refreshed, 0);
+        QCOMPARE(counts, refreshed);
+        // What was shown is not shown again.
+        fixture.doc.RefreshChangedViews();
+        for (const auto& [screen, view] : views)
+            QCOMPARE(view->refreshed, 0);
+
+        // Changes of a company left never reach the next one's screens;
+        // its opening refreshes them all.
+        editor.SaveW2(1, [&] { W2Record other = form; other.Wages = QStringLiteral("6.00"); return other; }());
+        fixture.doc.ClearCompanyData();
+        fixture.doc.RefreshChangedViews();
+        for (const auto& [screen, view] : views)
+            QCOMPARE(view->refreshed, 0);
+        fixture.doc.RefreshViews();
+        for (const auto& [screen, view] : views)
+            QCOMPARE(view->refreshed, 1);
     }
 };
 

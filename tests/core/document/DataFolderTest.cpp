@@ -2,8 +2,11 @@
 // folder, in the user's data folder for an installed one (made and given the
 // Sample Company on the first start), or where "Company Data Path" says; and
 // an installed program never writes into its own folder.
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "core/document/GlobalDoc.h"
+#include "core/document/RunStart.h"
+#include "core/document/RunEnd.h"
+#include "core/document/CompanyCommands.h"
 #include "core/settings/Settings.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/ScriptedPrompt.h"
@@ -225,21 +228,21 @@ private slots:
         const QStringList installed = FolderSnapshot(installation.Prefix());
         {
             CGlobalDoc doc;
-            QVERIFY(doc.OpenFirstCompany());
-            QCOMPARE(doc.CurrentStorePath, installation.UserFolder() + "Sample Company.pmt");
+            QVERIFY(RunStart(doc).OpenFirstCompany());
+            QCOMPARE(doc.CurrentStorePath(), installation.UserFolder() + "Sample Company.pmt");
 
             ScriptedDialogs dialogs;
             dialogs.newName = QStringLiteral("Acme");
-            doc.OnNewCompany(dialogs);
+            CompanyCommands(doc).OnNewCompany(dialogs);
             dialogs.newName = QStringLiteral("Beta");
             prompt.Then(PromptAnswer::Yes); // save the new Acme first
-            doc.OnNewCompany(dialogs);
+            CompanyCommands(doc).OnNewCompany(dialogs);
             QVERIFY(doc.CommitChanges().Succeeded());
             dialogs.selectName = QStringLiteral("Acme");
             prompt.Then(PromptAnswer::Yes); // delete it
-            doc.OnDeleteCompany(dialogs);
+            CompanyCommands(doc).OnDeleteCompany(dialogs);
             doc.SetCompanyTitle(QStringLiteral("Beta Renamed"));
-            QVERIFY(doc.CloseDocument());
+            QVERIFY(RunEnd(doc).CloseDocument());
         }
         QStringList found = QDir(installation.UserFolder()).entryList(QDir::Files);
         found.sort();

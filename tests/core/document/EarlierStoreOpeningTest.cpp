@@ -4,6 +4,8 @@
 // open company as they were, Yes converts (the original kept) and opens.
 // Files from outside the data folder come in as copies, never over a store.
 #include "core/document/GlobalDoc.h"
+#include "core/document/RunStart.h"
+#include "core/document/CompanyCommands.h"
 #include "core/settings/Settings.h"
 #include "core/store/CompanyData.h"
 #include "core/store/StoreFileKind.h"
@@ -47,7 +49,7 @@ struct Setup {
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         cedar = folders.DataFolder() + "Cedar.pmt";
         WriteFileBytes(cedar, Sample());
-        doc.OpenFirstCompany();
+        RunStart(doc).OpenFirstCompany();
     }
     // The files of the data folder but the locks of open companies.
     QStringList Files() const
@@ -75,25 +77,26 @@ private slots:
     {
         QFETCH(bool, yes);
         Setup s;
-        QVERIFY(s.doc.EnumerateCompanies(s.doc.DataFolder, true));
-        QVERIFY(s.doc.CompanyNames().contains("Cedar"));
+        CompanyCommands commands(s.doc);
+        QVERIFY(commands.EnumerateCompanies(s.doc.DataFolder(), true));
+        QVERIFY(commands.CompanyNames().contains("Cedar"));
         const QStringList before = FolderSnapshot(s.folders.DataFolder());
         s.dialogs.selectName = "Cedar";
         s.prompt.Then(yes ? PromptAnswer::Yes : PromptAnswer::No);
-        s.doc.OnOpenCompany(s.dialogs);
+        CompanyCommands(s.doc).OnOpenCompany(s.dialogs);
 
         QCOMPARE(s.prompt.asked, QStringList{Question("Cedar.pmt.2005")});
         QCOMPARE(s.prompt.buttons.first(), PromptButtons::YesNo);
         if (!yes) {
             QCOMPARE(FolderSnapshot(s.folders.DataFolder()), before);
-            QCOMPARE(s.doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+            QCOMPARE(s.doc.CurrentCompanyName(), QStringLiteral("Sample Company"));
             QCOMPARE(s.doc.Company().EmployerName.Text(), QStringLiteral("Sample Company"));
             return;
         }
         QCOMPARE(s.Files(), QStringList({"Cedar.pmt", "Cedar.pmt.2005", "Sample Company.pmt"}));
         QCOMPARE(FileBytes(s.cedar + ".2005"), Sample());
         QCOMPARE(StoreFileKindOf(s.cedar), StoreFileKind::Current);
-        QCOMPARE(s.doc.CurrentStorePath, s.cedar);
+        QCOMPARE(s.doc.CurrentStorePath(), s.cedar);
         QCOMPARE(s.doc.Company().EmployerName.Text(), QStringLiteral("Cedar Hollow Bakery"));
         QCOMPARE(int(s.doc.Employees().size()), 4);
         QVERIFY(s.doc.CanWrite());
@@ -124,12 +127,12 @@ private slots:
             QVERIFY(WriteFileBytes(s.cedar + "-journal", journal));
         const QStringList before = FolderSnapshot(s.folders.DataFolder());
         s.dialogs.selectName = "Cedar";
-        s.doc.OnOpenCompany(s.dialogs);
+        CompanyCommands(s.doc).OnOpenCompany(s.dialogs);
         QCOMPARE(s.prompt.asked.size(), 1); // no question before it
         QVERIFY2(s.prompt.asked[0].contains(told), qPrintable(s.prompt.asked[0]));
         QCOMPARE(s.prompt.icons.first(), PromptIcon::Stop);
         QCOMPARE(FolderSnapshot(s.folders.DataFolder()), before);
-        QCOMPARE(s.doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+        QCOMPARE(s.doc.CurrentCompanyName(), QStringLiteral("Sample Company"));
     }
 
     // A store of the data folder that can't be read is said to be what it
@@ -156,7 +159,7 @@ private slots:
         QVERIFY(WriteFileBytes(broken, bytes));
         QVERIFY(WriteFileBytes(broken + "-journal", QByteArray(700, '\x42')));
         s.dialogs.selectName = "Broken";
-        s.doc.OnOpenCompany(s.dialogs);
+        CompanyCommands(s.doc).OnOpenCompany(s.dialogs);
         QVERIFY(!s.prompt.asked.isEmpty());
         QVERIFY2(s.prompt.asked.front().startsWith("The company file \"" + QDir::toNativeSeparators(broken) + "\" "),
                  qPrintable(s.prompt.asked.front()));
@@ -170,10 +173,10 @@ private slots:
         Setup s;
         s.dialogs.newName = "cedar";
         s.prompt.Then(PromptAnswer::Ok).Then(PromptAnswer::No);
-        s.doc.OnNewCompany(s.dialogs);
+        CompanyCommands(s.doc).OnNewCompany(s.dialogs);
         QCOMPARE(s.prompt.asked, QStringList({"This company already exists", Question("Cedar.pmt.2005")}));
         QCOMPARE(FileBytes(s.cedar), Sample());
-        QCOMPARE(s.doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+        QCOMPARE(s.doc.CurrentCompanyName(), QStringLiteral("Sample Company"));
     }
 
     // The last active company an earlier store: converted on Yes; on No
@@ -195,9 +198,9 @@ private slots:
         WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), QLatin1String(kLastActiveCompanyValue), "Cedar");
         prompt.Then(yes ? PromptAnswer::Yes : PromptAnswer::No);
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         QCOMPARE(prompt.asked, QStringList{Question("Cedar.pmt.2005")});
-        QCOMPARE(doc.CurrentCompanyName, yes ? QStringLiteral("Cedar") : QStringLiteral("Sample Company"));
+        QCOMPARE(doc.CurrentCompanyName(), yes ? QStringLiteral("Cedar") : QStringLiteral("Sample Company"));
         QCOMPARE(FileBytes(folders.DataFolder() + (yes ? "Cedar.pmt.2005" : "Cedar.pmt")), Sample());
     }
 
@@ -208,16 +211,16 @@ private slots:
         Setup s;
         MakeStore(s.folders.DataFolder(), "Acme.pmt", "Acme Tools");
         const QStringList before = s.Files();
-        s.doc.OnOpenFile(s.folders.DataFolder() + "Acme.pmt", s.dialogs);
+        CompanyCommands(s.doc).OnOpenFile(s.folders.DataFolder() + "Acme.pmt", s.dialogs);
         QVERIFY(s.prompt.asked.isEmpty());
-        QCOMPARE(s.doc.CurrentStorePath, s.folders.DataFolder() + "Acme.pmt");
+        QCOMPARE(s.doc.CurrentStorePath(), s.folders.DataFolder() + "Acme.pmt");
         QCOMPARE(s.doc.Company().EmployerName.Text(), QStringLiteral("Acme Tools"));
         QCOMPARE(s.Files(), before);
 
         s.prompt.Then(PromptAnswer::Yes);
-        s.doc.OnOpenFile(s.cedar, s.dialogs);
+        CompanyCommands(s.doc).OnOpenFile(s.cedar, s.dialogs);
         QCOMPARE(s.prompt.asked, QStringList{Question("Cedar.pmt.2005")});
-        QCOMPARE(s.doc.CurrentStorePath, s.cedar);
+        QCOMPARE(s.doc.CurrentStorePath(), s.cedar);
         QCOMPARE(FileBytes(s.cedar + ".2005"), Sample());
     }
 
@@ -261,12 +264,12 @@ private slots:
         const QByteArray sampleStore = FileBytes(s.folders.DataFolder() + "Sample Company.pmt");
         s.dialogs.otherNames = otherNames;
 
-        s.doc.OnOpenFile(file, s.dialogs);
+        CompanyCommands(s.doc).OnOpenFile(file, s.dialogs);
         QCOMPARE(s.prompt.asked,
                  earlier ? QStringList{Question(QDir::toNativeSeparators(file))} : QStringList());
         QCOMPARE(s.dialogs.taken.size(), otherNames.size());
         const QString store = s.folders.DataFolder() + opened + ".pmt";
-        QCOMPARE(s.doc.CurrentStorePath, store);
+        QCOMPARE(s.doc.CurrentStorePath(), store);
         QCOMPARE(StoreFileKindOf(store), StoreFileKind::Current);
         QCOMPARE(s.doc.Company().EmployerName.Text(),
                  earlier ? QStringLiteral("Cedar Hollow Bakery") : QStringLiteral("Harbor Supply"));
@@ -313,7 +316,7 @@ private slots:
         const QStringList inside = FolderSnapshot(s.folders.DataFolder());
         s.prompt.Then(PromptAnswer(answer));
 
-        s.doc.OnOpenFile(file, s.dialogs);
+        CompanyCommands(s.doc).OnOpenFile(file, s.dialogs);
         if (!told.isEmpty()) {
             QVERIFY2(s.prompt.asked.last().contains(told), qPrintable(s.prompt.asked.join('\n')));
             // Said before anything is asked: no question to convert what
@@ -322,7 +325,7 @@ private slots:
         }
         QCOMPARE(FolderSnapshot(elsewhere.path()), outside);
         QCOMPARE(FolderSnapshot(s.folders.DataFolder()), inside);
-        QCOMPARE(s.doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+        QCOMPARE(s.doc.CurrentCompanyName(), QStringLiteral("Sample Company"));
     }
 };
 

@@ -1,8 +1,11 @@
 // The company document: first open and end of a run, the change queue and
 // its failures, and the company commands on real store files.
 #include "core/document/CompanyDialogs.h"
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "core/document/GlobalDoc.h"
+#include "core/document/RunStart.h"
+#include "core/document/RunEnd.h"
+#include "core/document/CompanyCommands.h"
 #include "core/settings/Settings.h"
 #include "core/store/CompanyData.h"
 #include "core/store/StoreLock.h"
@@ -87,14 +90,14 @@ private slots:
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         CGlobalDoc doc;
         QSignalSpy titles(&doc, &CGlobalDoc::titleChanged);
-        QVERIFY(doc.OpenFirstCompany());
-        QVERIFY(!doc.FirstOpen);
-        QCOMPARE(doc.DataFolder, folders.DataFolder());
-        QCOMPARE(doc.CurrentStorePath, folders.DataFolder() + "Sample Company.pmt");
+        QVERIFY(RunStart(doc).OpenFirstCompany());
+        QVERIFY(!doc.FirstOpen());
+        QCOMPARE(doc.DataFolder(), folders.DataFolder());
+        QCOMPARE(doc.CurrentStorePath(), folders.DataFolder() + "Sample Company.pmt");
         QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("Sample Company"));
         QCOMPARE(titles.last().at(0).toString(), QStringLiteral("Sample Company - Formlark (2005)"));
 
-        QVERIFY(doc.CloseDocument());
+        QVERIFY(RunEnd(doc).CloseDocument());
         QCOMPARE(ReadSettingText(kLastCompanyKey, "Value", "-"), QStringLiteral("Sample Company"));
         QCOMPARE(ReadSettingText(kDataPathKey, "Company Data Path", "-"), folders.DataFolder());
         QCOMPARE(ReadSettingNumber(SettingsKeyPath(kKeyW2PrintOptions), "W2 Vertical Space Between forms", -1), 125);
@@ -121,9 +124,9 @@ private slots:
         MakeStore(folders.DataFolder(), "Acme Tools.pmt", "Acme Tools");
         WriteSettingText(kLastCompanyKey, "Value", lastCompany);
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
-        QCOMPARE(doc.CurrentCompanyName, expectedName);
-        QCOMPARE(doc.CurrentStorePath, folders.DataFolder() + expectedName + ".pmt");
+        QVERIFY(RunStart(doc).OpenFirstCompany());
+        QCOMPARE(doc.CurrentCompanyName(), expectedName);
+        QCOMPARE(doc.CurrentStorePath(), folders.DataFolder() + expectedName + ".pmt");
         QCOMPARE(doc.Company().EmployerName.Text(), expectedName);
     }
 
@@ -136,8 +139,8 @@ private slots:
         MakeStore(elsewhere + "/", "Sample Company.pmt", "Shared Sample");
         WriteSettingText(kDataPathKey, "Company Data Path", elsewhere);
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
-        QCOMPARE(doc.DataFolder, elsewhere + "/");
+        QVERIFY(RunStart(doc).OpenFirstCompany());
+        QCOMPARE(doc.DataFolder(), elsewhere + "/");
         QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("Shared Sample"));
     }
 
@@ -161,7 +164,7 @@ private slots:
         if (!lastCompany.isEmpty())
             WriteSettingText(kLastCompanyKey, "Value", lastCompany);
         CGlobalDoc doc;
-        QVERIFY(!doc.OpenFirstCompany());
+        QVERIFY(!RunStart(doc).OpenFirstCompany());
         QCOMPARE(prompt.asked.size(), 1);
         QVERIFY(prompt.asked[0].contains(folders.DataFolder()));
         QVERIFY2(prompt.asked[0].contains(missing), qPrintable(prompt.asked[0]));
@@ -216,8 +219,8 @@ private slots:
         }
 
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany(file));
-        QCOMPARE(doc.CurrentCompanyName, opened);
+        QVERIFY(RunStart(doc).OpenFirstCompany(file));
+        QCOMPARE(doc.CurrentCompanyName(), opened);
         QCOMPARE(doc.Company().EmployerName.Text(), opened);
         QVERIFY(doc.CanWrite());
         QCOMPARE(doc.IsOpenStore(file), !file.isEmpty() && file.startsWith(data) && opened + ".pmt" == commandLine);
@@ -227,7 +230,7 @@ private slots:
             QCOMPARE(prompt.icons[i], PromptIcon::Stop);
         }
         // The company opened instead is the one the next start opens.
-        QVERIFY(doc.CloseDocument());
+        QVERIFY(RunEnd(doc).CloseDocument());
         QCOMPARE(ReadSettingText(kLastCompanyKey, "Value", "-"), opened);
     }
 
@@ -242,7 +245,7 @@ private slots:
         QVERIFY(WriteCompanyStore(folders.DataFolder() + "Acme.pmt", data));
         WriteSettingText(kLastCompanyKey, "Value", "Acme");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         QCOMPARE(prompt.asked.size(), 1);
         QVERIFY(prompt.asked[0].contains("\"Acme\""));
         QVERIFY2(prompt.asked[0].contains("1 W-2 form belongs to no employee; 1 employee has no W-2 form; "
@@ -264,7 +267,7 @@ private slots:
         damaged.write(QByteArray(9000, 'z'));
         damaged.close();
         CGlobalDoc doc;
-        QVERIFY(!doc.OpenFirstCompany());
+        QVERIFY(!RunStart(doc).OpenFirstCompany());
         QCOMPARE(prompt.asked.size(), 1);
         QVERIFY(prompt.asked[0].contains("could not be read"));
     }
@@ -279,11 +282,11 @@ private slots:
         MakeStore(folders.DataFolder(), "Acme.pmt", "Acme");
         WriteSettingText(kLastCompanyKey, "Value", "Acme");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         doc.SetCompanyTitle(QStringLiteral("Acme Holdings"));
         QCOMPARE(doc.Title(), QStringLiteral("Acme Holdings - Formlark (2005)"));
-        QCOMPARE(doc.CurrentStorePath, folders.DataFolder() + "Acme.pmt"); // statements keep the old file
-        QVERIFY(doc.CloseDocument());
+        QCOMPARE(doc.CurrentStorePath(), folders.DataFolder() + "Acme.pmt"); // statements keep the old file
+        QVERIFY(RunEnd(doc).CloseDocument());
         QVERIFY(!QFile::exists(folders.DataFolder() + "Acme.pmt"));
         QVERIFY(QFile::exists(folders.DataFolder() + "Acme Holdings.pmt"));
         QCOMPARE(ReadSettingText(kLastCompanyKey, "Value", "-"), QStringLiteral("Acme Holdings"));
@@ -306,9 +309,9 @@ private slots:
         WriteSettingText(kLastCompanyKey, "Value", "Acme");
         const QByteArray beta = FileBytes(folders.DataFolder() + otherFile);
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         doc.SetCompanyTitle(QStringLiteral("Beta"));
-        QVERIFY(!doc.CloseDocument());
+        QVERIFY(!RunEnd(doc).CloseDocument());
         QVERIFY(QFile::exists(folders.DataFolder() + "Acme.pmt"));
         QCOMPARE(FileBytes(folders.DataFolder() + otherFile), beta);
         // Settings are written only after a successful move.
@@ -339,13 +342,13 @@ private slots:
         QVERIFY(QDir().mkpath(folders.DataFolder() + "Sub"));
         WriteSettingText(kLastCompanyKey, "Value", "Acme");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         // What Reset and Clear on the company screen do, twice.
         doc.SetCompanyTitle(doc.Company().EmployerName.Text());
         doc.SetCompanyTitle(doc.Company().EmployerName.Text());
-        QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Acme"));
+        QCOMPARE(doc.CurrentCompanyName(), QStringLiteral("Acme"));
         QCOMPARE(prompt.asked.size(), 1);
-        QVERIFY(doc.CloseDocument());
+        QVERIFY(RunEnd(doc).CloseDocument());
         QCOMPARE(QDir(folders.DataFolder()).entryList(QDir::Files), QStringList{"Acme.pmt"});
         QCOMPARE(QDir(folders.DataFolder() + "Sub").entryList(QDir::Files), QStringList());
         QVERIFY(!QFile::exists(folders.ProgramFolder() + "Escaped.pmt"));
@@ -366,13 +369,13 @@ private slots:
                                   MakeCompany("Acme", {Employee(1, "Ann")}, {MakeW2(1, 1)})));
         WriteSettingText(kLastCompanyKey, "Value", "Acme");
         CGlobalDoc first;
-        QVERIFY(first.OpenFirstCompany());
+        QVERIFY(RunStart(first).OpenFirstCompany());
         QVERIFY(first.CanWrite());
         QVERIFY(prompt.asked.isEmpty());
 
         CGlobalDoc second;
         QSignalSpy writable(&second, &CGlobalDoc::writableChanged);
-        QVERIFY(second.OpenFirstCompany());
+        QVERIFY(RunStart(second).OpenFirstCompany());
         QCOMPARE(prompt.asked.size(), 1);
         QVERIFY(prompt.asked[0].contains("open in another Formlark window"));
         QVERIFY(!second.CanWrite());
@@ -391,29 +394,28 @@ private slots:
         QVERIFY(!second.CanSave());
         second.SetModified(0);
         second.SetCompanyTitle(QStringLiteral("Acme Renamed"));
-        second.CloseDocument();
+        RunEnd(second).CloseDocument();
         QCOMPARE(FileBytes(folders.DataFolder() + "Acme.pmt"), before);
 
         // Nor can another program delete it meanwhile.
         CGlobalDoc third;
-        third.DataFolder = folders.DataFolder();
-        third.CurrentCompanyName = "Sample Company";
-        third.CurrentStorePath = folders.DataFolder() + "Sample Company.pmt";
+        third.SetDataFolder(folders.DataFolder());
+        third.SetCurrentCompany("Sample Company", folders.DataFolder() + "Sample Company.pmt");
         QVERIFY(third.LoadCurrentCompany());
         ScriptedDialogs dialogs;
         dialogs.selectName = "Acme";
         prompt.Then(PromptAnswer::Yes);
-        third.OnDeleteCompany(dialogs);
+        CompanyCommands(third).OnDeleteCompany(dialogs);
         QVERIFY(prompt.asked.last().contains("can't be deleted while it is open there"));
         QVERIFY(QFile::exists(folders.DataFolder() + "Acme.pmt"));
 
         // The first one writes as before.
         QVERIFY(first.Editor().AddEmployee(MakeEmployee(-1, "987-65-4321", "Bob", "Young")).Added());
         QCOMPARE(RowCount(folders.DataFolder() + "Acme.pmt", "Employees"), 2);
-        QVERIFY(first.CloseDocument());
+        QVERIFY(RunEnd(first).CloseDocument());
 
         CGlobalDoc fourth;
-        QVERIFY(fourth.OpenFirstCompany());
+        QVERIFY(RunStart(fourth).OpenFirstCompany());
         QVERIFY(fourth.CanWrite());
         QCOMPARE(fourth.Employees().size(), size_t(2));
     }
@@ -434,9 +436,8 @@ private slots:
                  0);
 
         auto open = [&](CGlobalDoc& doc, const QString& name) {
-            doc.DataFolder = data;
-            doc.CurrentCompanyName = name;
-            doc.CurrentStorePath = doc.StorePathFor(name);
+            doc.SetDataFolder(data);
+            doc.SetCurrentCompany(name, doc.StorePathFor(name));
             return doc.LoadCurrentCompany();
         };
         CGlobalDoc window;
@@ -467,12 +468,12 @@ private slots:
         QVERIFY(WriteFileBytes(store + "-journal", QByteArray(512, '\0')));
         QVERIFY(WriteFileBytes(store + ".lock", QByteArray()));
         CGlobalDoc first;
-        QVERIFY(first.OpenFirstCompany());
+        QVERIFY(RunStart(first).OpenFirstCompany());
         QCOMPARE(QDir(folders.DataFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Sample Company.pmt"});
 
         QVERIFY(WriteFileBytes(store + "-journal", QByteArray(512, '\0')));
         CGlobalDoc second;
-        QVERIFY(second.OpenFirstCompany());
+        QVERIFY(RunStart(second).OpenFirstCompany());
         QVERIFY(QFile::exists(store + "-journal")); // the first one has it open
     }
 
@@ -482,11 +483,11 @@ private slots:
         ScriptedPrompt prompt;
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         const QString other = folders.Path("network/");
         QDir().mkpath(other);
-        doc.DataFolder = other;
-        QVERIFY(doc.CloseDocument());
+        doc.SetDataFolder(other);
+        QVERIFY(RunEnd(doc).CloseDocument());
         QVERIFY(QFile::exists(other + "Sample Company.pmt"));
         QCOMPARE(ReadSettingText(kDataPathKey, "Company Data Path", "-"), other);
     }
@@ -501,17 +502,17 @@ private slots:
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         {
             CGlobalDoc doc;
-            QVERIFY(doc.OpenFirstCompany());
-            QVERIFY(doc.CloseDocument()); // every value the program keeps is in the file now
+            QVERIFY(RunStart(doc).OpenFirstCompany());
+            QVERIFY(RunEnd(doc).CloseDocument()); // every value the program keeps is in the file now
         }
         QByteArray edited = "written before any group\n; the user's notes\n" + FileBytes(folders.SettingsFile());
         edited.replace("Value=\"Sample Company\"", "Value = Sample Company\n# a comment inside\nnot a value");
         QVERIFY(WriteFileBytes(folders.SettingsFile(), edited));
 
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
-        QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Sample Company"));
-        QVERIFY(doc.CloseDocument());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
+        QCOMPARE(doc.CurrentCompanyName(), QStringLiteral("Sample Company"));
+        QVERIFY(RunEnd(doc).CloseDocument());
         QCOMPARE(FileBytes(folders.SettingsFile()), edited);
         QVERIFY(prompt.asked.isEmpty());
     }
@@ -526,11 +527,11 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(folders.SettingsFile()).absolutePath()));
         QCOMPARE(::mkfifo(QFile::encodeName(folders.SettingsFile()).constData(), 0600), 0);
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         QCOMPARE(prompt.asked.size(), 1);
         QVERIFY2(prompt.asked[0].contains("it is a pipe (FIFO), not a regular file"), qPrintable(prompt.asked[0]));
-        QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Sample Company"));
-        doc.CloseDocument();
+        QCOMPARE(doc.CurrentCompanyName(), QStringLiteral("Sample Company"));
+        RunEnd(doc).CloseDocument();
         QVERIFY(QFileInfo(folders.SettingsFile()).exists() && !QFileInfo(folders.SettingsFile()).isFile());
     }
 
@@ -542,8 +543,8 @@ private slots:
         ScriptedPrompt prompt;
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
-        const QString path = doc.CurrentStorePath;
+        QVERIFY(RunStart(doc).OpenFirstCompany());
+        const QString path = doc.CurrentStorePath();
         const QByteArray before = FileBytes(path);
 
         doc.Employees().push_back(Employee(1, "Temp"));
@@ -565,14 +566,14 @@ private slots:
         ScriptedPrompt prompt;
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         doc.Employees().push_back(Employee(1, "Ann"));
         doc.QueueChange({RecordKind::Employee, ChangeOperation::Insert, 0, 1}, true);
-        QCOMPARE(RowCount(doc.CurrentStorePath, "Employees"), 0);
+        QCOMPARE(RowCount(doc.CurrentStorePath(), "Employees"), 0);
         QCOMPARE(int(doc.PendingChanges().size()), 1);
         doc.SetModified(1);
         QCOMPARE(doc.CommitChanges().written, 1);
-        QCOMPARE(RowCount(doc.CurrentStorePath, "Employees"), 1);
+        QCOMPARE(RowCount(doc.CurrentStorePath(), "Employees"), 1);
     }
 
     void failedWritesStayQueuedAndAreReported()
@@ -581,8 +582,8 @@ private slots:
         ScriptedPrompt prompt;
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
-        const QString path = doc.CurrentStorePath;
+        QVERIFY(RunStart(doc).OpenFirstCompany());
+        const QString path = doc.CurrentStorePath();
         QVERIFY(QFile::rename(path, path + ".away")); // the store is out of reach
 
         doc.Employees().push_back(Employee(1, "Ann"));
@@ -599,7 +600,7 @@ private slots:
         QVERIFY(!QFile::exists(path)); // no empty store made in its place
 
         QVERIFY(QFile::rename(path + ".away", path));
-        doc.OnSave();
+        CompanyCommands(doc).OnSave();
         QCOMPARE(doc.Modified(), 0);
         QVERIFY(doc.PendingChanges().empty());
         QCOMPARE(RowCount(path, "Employees"), 1);
@@ -613,8 +614,8 @@ private slots:
         ScriptedPrompt prompt;
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
-        const QString path = doc.CurrentStorePath;
+        QVERIFY(RunStart(doc).OpenFirstCompany());
+        const QString path = doc.CurrentStorePath();
         doc.Employees() = {Employee(1, "Ann"), Employee(2, "Bob")};
         doc.SetModified(1);
         doc.QueueChange({RecordKind::Employee, ChangeOperation::Insert, 0, 1}, false);
@@ -659,8 +660,8 @@ private slots:
         ScriptedPrompt prompt;
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
-        const QString path = doc.CurrentStorePath;
+        QVERIFY(RunStart(doc).OpenFirstCompany());
+        const QString path = doc.CurrentStorePath();
         QVERIFY(doc.SaveModified()); // nothing to save: no question
         QVERIFY(prompt.asked.isEmpty());
 
@@ -722,18 +723,19 @@ private slots:
     {
         TestFolders folders;
         CGlobalDoc doc;
-        doc.DataFolder = folders.DataFolder();
-        QVERIFY(!doc.EnumerateCompanies(doc.DataFolder, true)); // no store: a failure
+        doc.SetDataFolder(folders.DataFolder());
+        CompanyCommands commands(doc);
+        QVERIFY(!commands.EnumerateCompanies(doc.DataFolder(), true)); // no store: a failure
         for (const char* name : {"A.pmt Sales.pmt", "Beta.PMT", "notes.txt", "Gone.pmt.del"}) {
             QFile f(folders.DataFolder() + name);
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
-        QVERIFY(doc.EnumerateCompanies(doc.DataFolder, true));
-        QStringList names = doc.CompanyNames();
+        QVERIFY(commands.EnumerateCompanies(doc.DataFolder(), true));
+        QStringList names = commands.CompanyNames();
         names.sort();
         QCOMPARE(names, QStringList({"A.pmt Sales", "Beta"}));
-        QVERIFY(doc.EnumerateCompanies(doc.DataFolder, false));
-        names = doc.CompanyNames();
+        QVERIFY(commands.EnumerateCompanies(doc.DataFolder(), false));
+        names = commands.CompanyNames();
         names.sort();
         QCOMPARE(names, QStringList({"A.pmt Sales.pmt", "Beta.PMT"}));
 
@@ -742,7 +744,7 @@ private slots:
         QVERIFY(!doc.CompanyStoreExists("Gone"));
         QVERIFY(!doc.CompanyStoreExists(""));
         QCOMPARE(doc.StorePathFor("BETA"), folders.DataFolder() + "Beta.PMT");
-        QVERIFY(!doc.EnumerateCompanies(folders.Path("no such folder/"), true));
+        QVERIFY(!commands.EnumerateCompanies(folders.Path("no such folder/"), true));
     }
 
     // ---- company commands ----
@@ -753,7 +755,7 @@ private slots:
         ScriptedPrompt prompt;
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         QStringList log;
         RecordingView view(log, "company");
         doc.SetView(Screen::CompanySetup, &view);
@@ -761,9 +763,9 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.newName = QStringLiteral("O'Neil Ltd");
 
-        doc.OnNewCompany(dialogs);
+        CompanyCommands(doc).OnNewCompany(dialogs);
         const QString path = folders.DataFolder() + "O'Neil Ltd.pmt";
-        QCOMPARE(doc.CurrentStorePath, path);
+        QCOMPARE(doc.CurrentStorePath(), path);
         QCOMPARE(doc.Title(), QStringLiteral("O'Neil Ltd - Formlark (2005)"));
         QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("O'Neil Ltd"));
         QCOMPARE(doc.Modified(), 1); // Save stays enabled once more
@@ -799,14 +801,14 @@ private slots:
         ScriptedPrompt prompt;
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         ScriptedDialogs dialogs;
         dialogs.newName = entered;
-        doc.OnNewCompany(dialogs);
+        CompanyCommands(doc).OnNewCompany(dialogs);
         QStringList expected{"Sample Company.pmt"};
         if (file.isEmpty()) {
             QCOMPARE(prompt.asked, QStringList{"Please enter a name for the new company"});
-            QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+            QCOMPARE(doc.CurrentCompanyName(), QStringLiteral("Sample Company"));
         } else {
             expected << file;
             QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("Delta Co"));
@@ -825,12 +827,12 @@ private slots:
         MakeStore(folders.DataFolder(), "Acme.pmt", "Acme Original");
         const QByteArray before = FileBytes(folders.DataFolder() + "Acme.pmt");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         ScriptedDialogs dialogs;
         dialogs.newName = QStringLiteral("ACME");
-        doc.OnNewCompany(dialogs);
+        CompanyCommands(doc).OnNewCompany(dialogs);
         QCOMPARE(prompt.asked, QStringList({"This company already exists"}));
-        QCOMPARE(doc.CurrentStorePath, folders.DataFolder() + "Acme.pmt");
+        QCOMPARE(doc.CurrentStorePath(), folders.DataFolder() + "Acme.pmt");
         QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("Acme Original"));
         QCOMPARE(FileBytes(folders.DataFolder() + "Acme.pmt"), before);
         QVERIFY(!QFile::exists(folders.DataFolder() + "ACME.pmt"));
@@ -859,19 +861,19 @@ private slots:
         const QStringList before = FolderSnapshot(folders.DataFolder());
         WriteSettingText(kLastCompanyKey, "Value", name);
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
-        QCOMPARE(doc.CurrentCompanyName, opened);
+        QVERIFY(RunStart(doc).OpenFirstCompany());
+        QCOMPARE(doc.CurrentCompanyName(), opened);
         QCOMPARE(doc.Company().EmployerName.Text(), opened);
 
         ScriptedDialogs dialogs;
         dialogs.newName = name;
-        doc.OnNewCompany(dialogs);
+        CompanyCommands(doc).OnNewCompany(dialogs);
         if (opened == "Sample Company") {
             QCOMPARE(prompt.asked.size(), 1);
             QVERIFY2(prompt.asked[0].contains("\"acme\" fits 2 companies that differ only in letter case: \"ACME\", "
                                               "\"Acme\""),
                      qPrintable(prompt.asked[0]));
-            QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+            QCOMPARE(doc.CurrentCompanyName(), QStringLiteral("Sample Company"));
         } else {
             QCOMPARE(prompt.asked, QStringList({"This company already exists"}));
             QCOMPARE(doc.Company().EmployerName.Text(), opened);
@@ -887,7 +889,7 @@ private slots:
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         MakeStore(folders.DataFolder(), "Acme.pmt", "Acme");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         doc.Employees().push_back(Employee(1, "Ann"));
         doc.SetModified(1);
         doc.QueueChange({RecordKind::Employee, ChangeOperation::Insert, 0, 1}, false);
@@ -895,13 +897,13 @@ private slots:
         dialogs.selectName = "Acme";
 
         prompt.Then(PromptAnswer::Cancel);
-        doc.OnOpenCompany(dialogs);
-        QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Sample Company"));
+        CompanyCommands(doc).OnOpenCompany(dialogs);
+        QCOMPARE(doc.CurrentCompanyName(), QStringLiteral("Sample Company"));
         QVERIFY(dialogs.offered.isEmpty()); // the dialog never showed
 
         prompt.Then(PromptAnswer::Yes);
-        doc.OnOpenCompany(dialogs);
-        QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Acme"));
+        CompanyCommands(doc).OnOpenCompany(dialogs);
+        QCOMPARE(doc.CurrentCompanyName(), QStringLiteral("Acme"));
         QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("Acme"));
         QCOMPARE(doc.Modified(), 0);
         QCOMPARE(RowCount(folders.DataFolder() + "Sample Company.pmt", "Employees"), 1);
@@ -933,7 +935,7 @@ private slots:
         QVERIFY(QFile::copy(data + "Broken.pmt", outside)); // a name the data folder doesn't have
         WriteSettingText(kLastCompanyKey, "Value", "Acme");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         QStringList log;
         RecordingView view(log, "view");
         doc.SetView(Screen::Employees, &view);
@@ -947,16 +949,16 @@ private slots:
         dialogs.newName = "broken";
         prompt.Then(PromptAnswer::No); // keep the unsaved change unsaved
         if (command == "Open")
-            doc.OnOpenCompany(dialogs);
+            CompanyCommands(doc).OnOpenCompany(dialogs);
         else if (command == "New")
-            doc.OnNewCompany(dialogs);
+            CompanyCommands(doc).OnNewCompany(dialogs);
         else
-            doc.OnOpenFile(command == "File" ? data + "Broken.pmt" : outside, dialogs);
+            CompanyCommands(doc).OnOpenFile(command == "File" ? data + "Broken.pmt" : outside, dialogs);
         QVERIFY2(prompt.asked.last().contains("could not be read"), qPrintable(prompt.asked.last()));
         QCOMPARE(prompt.icons.last(), PromptIcon::Stop);
 
-        QCOMPARE(doc.CurrentCompanyName, QStringLiteral("Acme"));
-        QCOMPARE(doc.CurrentStorePath, data + "Acme.pmt");
+        QCOMPARE(doc.CurrentCompanyName(), QStringLiteral("Acme"));
+        QCOMPARE(doc.CurrentStorePath(), data + "Acme.pmt");
         QCOMPARE(doc.Company().EmployerName.Text(), QStringLiteral("Acme"));
         QCOMPARE(doc.Employees().size(), size_t(2));
         QCOMPARE(doc.Title(), QStringLiteral("Acme - Formlark (2005)"));
@@ -971,7 +973,7 @@ private slots:
 
         doc.SetView(Screen::Employees, nullptr);
         doc.SetModified(0);
-        QVERIFY(doc.CloseDocument());
+        QVERIFY(RunEnd(doc).CloseDocument());
         QCOMPARE(ReadSettingText(kLastCompanyKey, "Value", "-"), QStringLiteral("Acme"));
     }
 
@@ -981,8 +983,8 @@ private slots:
         ScriptedPrompt prompt;
         MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
-        QVERIFY(!doc.CanDeleteCompany()); // only the Sample Company
+        QVERIFY(RunStart(doc).OpenFirstCompany());
+        QVERIFY(!CompanyCommands(doc).CanDeleteCompany()); // only the Sample Company
 
         MakeStore(folders.DataFolder(), "Acme.pmt", "Acme");
         MakeStore(folders.DataFolder(), "Beta.pmt", "Beta");
@@ -990,12 +992,12 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("an older deleted store");
         old.close();
-        QVERIFY(doc.CanDeleteCompany());
+        QVERIFY(CompanyCommands(doc).CanDeleteCompany());
 
         ScriptedDialogs dialogs;
         dialogs.selectName = "Acme";
         prompt.Then(PromptAnswer::No);
-        doc.OnDeleteCompany(dialogs);
+        CompanyCommands(doc).OnDeleteCompany(dialogs);
         QStringList offered = dialogs.offered;
         offered.sort();
         QCOMPARE(offered, QStringList({"Acme", "Beta"})); // never the Sample Company
@@ -1003,7 +1005,7 @@ private slots:
 
         const QByteArray acme = FileBytes(folders.DataFolder() + "Acme.pmt");
         prompt.Then(PromptAnswer::Yes);
-        doc.OnDeleteCompany(dialogs);
+        CompanyCommands(doc).OnDeleteCompany(dialogs);
         QVERIFY(!QFile::exists(folders.DataFolder() + "Acme.pmt"));
         QCOMPARE(FileBytes(folders.DataFolder() + "Acme.pmt.del"), acme); // the older one replaced
         QCOMPARE(prompt.asked.last(), QStringLiteral("Are you sure you want to delete this company?"));
@@ -1017,15 +1019,15 @@ private slots:
         MakeStore(folders.DataFolder(), "Acme.pmt", "Acme");
         WriteSettingText(kLastCompanyKey, "Value", "Acme");
         CGlobalDoc doc;
-        QVERIFY(doc.OpenFirstCompany());
+        QVERIFY(RunStart(doc).OpenFirstCompany());
         ScriptedDialogs dialogs;
         dialogs.selectName = "Acme";
-        doc.OnDeleteCompany(dialogs);
+        CompanyCommands(doc).OnDeleteCompany(dialogs);
         QCOMPARE(prompt.asked, QStringList({"You can't delete currently opened company."}));
 
         // Renamed in this run, its file still has the old name: still refused.
         doc.SetCompanyTitle(QStringLiteral("Acme Renamed"));
-        doc.OnDeleteCompany(dialogs);
+        CompanyCommands(doc).OnDeleteCompany(dialogs);
         QCOMPARE(prompt.asked.size(), 2);
         QCOMPARE(prompt.asked.last(), QStringLiteral("You can't delete currently opened company."));
         QVERIFY(QFile::exists(folders.DataFolder() + "Acme.pmt"));

@@ -36,6 +36,18 @@ CompanyData OneEmployee()
     return MakeCompany("Harbor Tools", {MakeEmployee(5, "111-11-1111", "Ann", "Lee")}, {w2});
 }
 
+// Makes the store refuse the employee 999-99-9999, as other software
+// writing the file might.
+constexpr char kRefuseOne[] = "CREATE TRIGGER RefuseOne BEFORE INSERT ON Employees "
+                              "WHEN NEW.SocialSecurityNumber = '999-99-9999' "
+                              "BEGIN SELECT RAISE(ABORT, 'refused'); END";
+
+bool RunOnStore(const QString& path, const char* statement)
+{
+    CompanyStore store;
+    return store.OpenExisting(path) == CompanyStore::kOk && store.Execute(statement) == CompanyStore::kOk;
+}
+
 bool SameStaff(const CompanyData& a, const CompanyData& b)
 {
     return a.employees == b.employees && a.w2s == b.w2s && a.contractors == b.contractors
@@ -138,14 +150,7 @@ private slots:
     {
         DocumentFixture fixture(OneEmployee());
         QVERIFY(fixture.ready);
-        {
-            CompanyStore store;
-            QCOMPARE(store.OpenExisting(fixture.path), CompanyStore::kOk);
-            QCOMPARE(store.Execute("CREATE TRIGGER RefuseOne BEFORE INSERT ON Employees "
-                                   "WHEN NEW.SocialSecurityNumber = '999-99-9999' "
-                                   "BEGIN SELECT RAISE(ABORT, 'refused'); END"),
-                     CompanyStore::kOk);
-        }
+        QVERIFY(RunOnStore(fixture.path, kRefuseOne));
         const CompanyData before = fixture.Stored();
 
         const ImportedPeople result = fixture.doc.Editor().ImportEmployees(
@@ -158,6 +163,112 @@ private slots:
 
         const CompanyData after = fixture.Stored();
         QVERIFY(SameStaff(after, before));
+    }
+
+    // The writing of an import told through the progress hook, stopped at
+    // its first change, in the middle, at its last, or not at all.
+    void theProgressHookMayStopTheWriting_data()
+    {
+        QTest::addColumn<bool>("contractors");
+        QTest::addColumn<int>("stopAt"); // 0: never
+        // Two new people and one changed form: 2 * 2 + 1 changes.
+        QTest::newRow("employees, at the first") << false << 1;
+        QTest::newRow("employees, in the middle") << false << 3;
+        QTest::newRow("employees, at the last") << false << 5;
+        QTest::newRow("employees, never") << false << 0;
+        QTest::newRow("contractors, in the middle") << true << 2;
+        QTest::newRow("contractors, never") << true << 0;
+    }
+
+    void theProgressHookMayStopTheWriting()
+    {
+        QFETCH(bool, contractors);
+        QFETCH(int, stopAt);
+        CompanyData company = OneEmployee();
+        company.contractors = {MakeContractor(3, "12-3456789", "Dee", "Ruiz")};
+        Form1099Record form;
+        form.Form1099UniqueID = 4;
+        form.ContractorUniqueID = 3;
+        company.forms1099 = {form};
+        DocumentFixture fixture(company);
+        QVERIFY(fixture.ready);
+        const CompanyData stored = fixture.Stored();
+        const CompanyData inMemory = fixture.doc.Data();
+
+        std::vector<std::pair<int, int>> told;
+        const CommitProgress progress = [&](int done, int total) {
+            told.emplace_back(done, total);
+            return done != stopAt;
+        };
+        const ImportedPeople result =
+            contractors ? fixture.doc.Editor().ImportContractors({Contractor("98-7654321", "Eve", "10.00"),
+                                                                  Contractor("12-3456789", "Dee", "75.00"),
+                                                                  Contractor("55-5555555", "Fay", "20.00")},
+                                                                 progress)
+                        : fixture.doc.Editor().ImportEmployees({Employee("222-22-2222", "Bo", "10.00"),
+                                                                Employee("111-11-1111", "Ann", "900.00"),
+                                                                Employee("333-33-3333", "Cy", "20.00")},
+                                                               progress);
+
+        // Told of every change written, in order, up to where it stopped.
+        const int changes = 5;
+        QCOMPARE(int(told.size()), stopAt == 0 ? changes : stopAt);
+        for (size_t i = 0; i < told.size(); ++i)
+            QCOMPARE(told[i], (std::pair{int(i) + 1, changes}));
+        QVERIFY(fixture.prompt.asked.isEmpty());
+        if (stopAt == 0) {
+            QCOMPARE(result.outcome, SaveOutcome::Saved);
+            QCOMPARE(result.added, 2);
+            QVERIFY(SameStaff(fixture.Stored(), fixture.doc.Data()));
+            return;
+        }
+        // Nothing of the import stays: not in the store, not in memory, not
+        // in the queue; the company is as unmodified as before.
+        QCOMPARE(result.outcome, SaveOutcome::Cancelled);
+        QCOMPARE(result.added + result.updated + result.unchanged, 0);
+        QVERIFY(SameStaff(fixture.Stored(), stored));
+        QVERIFY(SameStaff(fixture.doc.Data(), inMemory));
+        QVERIFY(fixture.doc.PendingChanges().empty());
+        QCOMPARE(fixture.doc.Modified(), 0);
+
+        // The same import again, not stopped, gives the ids it would have.
+        const ImportedPeople again = contractors
+                                         ? fixture.doc.Editor().ImportContractors({Contractor("98-7654321", "Eve", "10.00")})
+                                         : fixture.doc.Editor().ImportEmployees({Employee("222-22-2222", "Bo", "10.00")});
+        QCOMPARE(again.outcome, SaveOutcome::Saved);
+        QCOMPARE(contractors ? fixture.doc.Contractors().back().ContractorUniqueID
+                             : fixture.doc.Employees().back().EmployeeUniqueID,
+                 contractors ? 4 : 6);
+        QVERIFY(SameStaff(fixture.Stored(), fixture.doc.Data()));
+    }
+
+    // Changes the store refused earlier stay queued, and the company
+    // modified, when the user stops the writing of a later import.
+    void stoppingKeepsWhatWasQueuedBefore()
+    {
+        DocumentFixture fixture(OneEmployee());
+        QVERIFY(fixture.ready);
+        QVERIFY(RunOnStore(fixture.path, kRefuseOne));
+        QCOMPARE(fixture.doc.Editor().ImportEmployees({Employee("999-99-9999", "Refused", "20.00")}).outcome,
+                 SaveOutcome::Kept);
+        const ChangeQueue queued = fixture.doc.PendingChanges();
+        QCOMPARE(queued.size(), size_t(2));
+        const CompanyData inMemory = fixture.doc.Data();
+        QVERIFY(RunOnStore(fixture.path, "DROP TRIGGER RefuseOne"));
+
+        // Stopped once the earlier changes were written too: they are
+        // rolled back with the import, and stay queued.
+        const ImportedPeople result = fixture.doc.Editor().ImportEmployees(
+            {Employee("222-22-2222", "Bo", "10.00")}, [](int done, int) { return done < 3; });
+        QCOMPARE(result.outcome, SaveOutcome::Cancelled);
+        QCOMPARE(fixture.doc.PendingChanges(), queued);
+        QCOMPARE(fixture.doc.Modified(), 1);
+        QVERIFY(SameStaff(fixture.doc.Data(), inMemory));
+        QCOMPARE(fixture.Stored().employees.size(), size_t(1));
+
+        // The next Save writes them, and nothing of the stopped import.
+        QVERIFY(fixture.doc.CommitChanges().Succeeded());
+        QVERIFY(SameStaff(fixture.Stored(), inMemory));
     }
 };
 

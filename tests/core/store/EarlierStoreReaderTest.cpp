@@ -9,7 +9,7 @@
 #include "core/store/CompanyStore.h"
 #include "core/store/EarlierStoreFile.h"
 #include "core/store/EarlierStoreReader.h"
-#include "core/document/StoreConversion.h"
+#include "core/companyfiles/StoreConversion.h"
 #include "core/store/StoreFileKind.h"
 #include "tests/support/EarlierStoreWriter.h"
 #include "tests/support/RecordBuilders.h"

@@ -7,7 +7,7 @@
 #include "core/store/StoreFileKind.h"
 #include "core/store/StoreFileVfs.h"
 #include "core/store/StoreLeftovers.h"
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFolders.h"
 

@@ -4,7 +4,7 @@
 // or turned into another valid value.
 #include "core/check/FormCheck.h"
 #include "core/contractor/Form1096Totals.h"
-#include "core/document/StoreConversion.h"
+#include "core/companyfiles/StoreConversion.h"
 #include "core/import/CsvExport.h"
 #include "core/store/CompanyData.h"
 #include "core/store/CompanyStore.h"

@@ -7,6 +7,7 @@
 // print into a PDF through a printer.
 #include "core/contractor/Form1099Boxes.h"
 #include "core/document/GlobalDoc.h"
+#include "core/document/CompanyCommands.h"
 #include "core/records/ScreenQuestions.h"
 #include "gui/contractor/Form1096View.h"
 #include "gui/contractor/Form1099View.h"
@@ -649,7 +650,7 @@ private slots:
         QCOMPARE(fixture.doc.PendingChanges().size(), size_t(1));
 
         QVERIFY(QFile::rename(fixture.path + ".away", fixture.path));
-        fixture.doc.OnSave();
+        CompanyCommands(fixture.doc).OnSave();
         QCOMPARE(Stored(fixture.Stored(), 9, "CropInsuranceProceeds"), QStringLiteral("44.00"));
     }
 

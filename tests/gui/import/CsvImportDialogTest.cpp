@@ -7,6 +7,7 @@
 #include "gui/import/CsvImportDialog.h"
 #include "gui/import/CsvPreviewModel.h"
 #include "gui/import/CsvTransfer.h"
+#include "gui/controls/WorkProgress.h"
 #include "tests/support/DocumentFixture.h"
 #include "tests/support/RecordBuilders.h"
 #include "tests/support/WidgetDriving.h"
@@ -16,8 +17,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -31,6 +34,24 @@ CompanyData OneEmployee()
 {
     return MakeCompany("Harbor Tools", {MakeEmployee(1, "111-11-1111", "Ann", "Lee")}, {MakeW2(1, 1)});
 }
+
+// The company of OneEmployee() with kCsv beside it, and the import.
+struct ImportSetup {
+    DocumentFixture fixture{OneEmployee()};
+    QString csv = fixture.folders.Path("people.csv");
+    bool ready = fixture.ready && WriteFileBytes(csv, kCsv);
+    QByteArray before = FileBytes(fixture.path);
+    CCsvTransfer transfer{fixture.doc, nullptr};
+
+    // Nothing of the file reached the company, and nobody was asked.
+    void VerifyNothingImported()
+    {
+        QCOMPARE(FileBytes(fixture.path), before);
+        QCOMPARE(fixture.doc.Employees().size(), size_t(1));
+        QCOMPARE(fixture.doc.Modified(), 0);
+        QCOMPARE(fixture.prompt.asked, QStringList());
+    }
+};
 
 // Counts the refreshes the document hands out.
 class CountingView : public DocumentView {
@@ -119,18 +140,12 @@ private slots:
 
     void cancelStoresNothing()
     {
-        DocumentFixture fixture(OneEmployee());
-        QVERIFY(fixture.ready);
-        const QString csv = fixture.folders.Path("people.csv");
-        QVERIFY(WriteFileBytes(csv, kCsv));
-        const QByteArray before = FileBytes(fixture.path);
-        CCsvTransfer transfer(fixture.doc, nullptr);
+        ImportSetup setup;
+        QVERIFY(setup.ready);
         auto script = OnNextModal([](QDialog& dialog) { dialog.reject(); });
-        QVERIFY(!transfer.ImportFile(PeopleKind::Employees, csv));
+        QVERIFY(!setup.transfer.ImportFile(PeopleKind::Employees, setup.csv));
         QVERIFY(script->shown);
-        QCOMPARE(FileBytes(fixture.path), before);
-        QCOMPARE(fixture.doc.Employees().size(), size_t(1));
-        QCOMPARE(fixture.prompt.asked, QStringList());
+        setup.VerifyNothingImported();
     }
 
     // Without the number column nothing can be imported until one is chosen;
@@ -197,15 +212,48 @@ private slots:
     {
         DocumentFixture fixture(OneEmployee());
         QVERIFY(fixture.ready);
-        const QStringList before = FolderSnapshot(fixture.doc.DataFolder);
+        const QStringList before = FolderSnapshot(fixture.doc.DataFolder());
         CCsvTransfer transfer(fixture.doc, nullptr);
-        const QString otherCase = fixture.doc.DataFolder + QFileInfo(fixture.path).fileName().toUpper();
+        const QString otherCase = fixture.doc.DataFolder() + QFileInfo(fixture.path).fileName().toUpper();
         for (const QString& target : {fixture.path, otherCase, fixture.path + ".lock"}) {
             QVERIFY(!transfer.ExportFile(PeopleKind::Employees, target));
             QVERIFY2(fixture.prompt.asked.last().contains("names a company file"), qPrintable(fixture.prompt.asked.last()));
         }
         QCOMPARE(fixture.prompt.asked.size(), 3);
-        QCOMPARE(FolderSnapshot(fixture.doc.DataFolder), before);
+        QCOMPARE(FolderSnapshot(fixture.doc.DataFolder()), before);
+    }
+
+    // Saving a large import shows its progress with Cancel; stopped, it
+    // leaves nothing of the import, and the preview stays open to import
+    // again or close. (Last: the progress window shows at once from here.)
+    void stoppingTheSaveStoresNothing()
+    {
+        CWorkProgress::SetShowAfter(0);
+        ImportSetup setup;
+        QVERIFY(setup.ready);
+        bool progressShown = false;
+        bool stayedOpen = false;
+        auto script = OnNextModal([&](QDialog& dialog) {
+            QTimer cancel;
+            QObject::connect(&cancel, &QTimer::timeout, [&] {
+                for (QWidget* window : QApplication::topLevelWidgets())
+                    if (auto* progress = qobject_cast<QProgressDialog*>(window);
+                        progress && progress->objectName() == "WorkProgress" && progress->isVisible()) {
+                        progressShown = true;
+                        progress->cancel();
+                    }
+            });
+            cancel.start(0);
+            Click(Child<QPushButton>(&dialog, "Import"));
+            cancel.stop();
+            stayedOpen = dialog.isVisible();
+            dialog.reject();
+        });
+        QVERIFY(!setup.transfer.ImportFile(PeopleKind::Employees, setup.csv));
+        QVERIFY(script->shown);
+        QVERIFY(progressShown);
+        QVERIFY(stayedOpen);
+        setup.VerifyNothingImported();
     }
 };
 

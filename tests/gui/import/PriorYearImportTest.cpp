@@ -2,6 +2,8 @@
 // the window disabled meanwhile, the end messages, Cancel, and the open
 // company left alone.
 #include "core/document/GlobalDoc.h"
+#include "core/document/RunStart.h"
+#include "core/document/RunEnd.h"
 #include "core/import/ImportProcess.h"
 #include "core/import/PreviousEditionFolder.h"
 #include "core/settings/Settings.h"
@@ -66,7 +68,7 @@ struct Program {
             MakeStoreWithStaff(folders.DataFolder(), openCompany + ".pmt", openCompany, {5}, {});
             WriteSettingText(SettingsKeyPath(kKeyLastActiveCompany), kLastActiveCompanyValue, openCompany);
         }
-        [&] { QVERIFY(document.OpenFirstCompany()); }();
+        [&] { QVERIFY(RunStart(document).OpenFirstCompany()); }();
         frame = std::make_unique<CMainFrame>(document);
         frame->resize(1000, 700);
         frame->show();
@@ -277,7 +279,7 @@ private slots:
                  QStringList({"Acme.pmt", "Birch.pmt"}));
 
         // At the end the open company's own store takes the new name.
-        QVERIFY(p.document.CloseDocument());
+        QVERIFY(RunEnd(p.document).CloseDocument());
         CompanyData saved;
         CompanyStore reader;
         QCOMPARE(LoadCompany(reader, p.folders.DataFolder() + "Birch.pmt", saved), 0);

@@ -1,6 +1,7 @@
 // The company setup screen driven through its boxes and buttons, checked
 // against the document and against what the store file holds afterwards.
 #include "gui/controls/ColorButton.h"
+#include "core/document/CompanyCommands.h"
 #include "gui/records/CompanyPages.h"
 #include "gui/records/PropSheetCompany.h"
 #include "gui/records/CompanyView.h"
@@ -159,13 +160,13 @@ private slots:
             QCOMPARE(fixture.prompt.buttons, QList<PromptButtons>{PromptButtons::Ok});
             QCOMPARE(fixture.doc.Company().EmployerName.Text(), QStringLiteral("Harbor Tools"));
             QCOMPARE(fixture.Stored().company.FormW3ContactName.Text(), QStringLiteral("Margaret Ellis"));
-            QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Test Company"));
+            QCOMPARE(fixture.doc.CurrentCompanyName(), QStringLiteral("Test Company"));
             // Nothing was reloaded: the typed values are still there.
             QCOMPARE(screen.Box("FormW3ContactName")->text(), QStringLiteral("Margaret Ellisx"));
             return;
         }
         QCOMPARE(fixture.Stored().company.EmployerName.Text(), typed);
-        QCOMPARE(fixture.doc.CurrentCompanyName, companyName);
+        QCOMPARE(fixture.doc.CurrentCompanyName(), companyName);
         QCOMPARE(fixture.doc.Title(), companyName + " - Formlark (2005)");
         // A name that can't name the file is told once.
         QCOMPARE(fixture.prompt.asked.size(), companyName == typed ? 1 : 2);
@@ -249,7 +250,7 @@ private slots:
         QVERIFY(!screen.Check("FormW3CheckThirdPartySickPay")->isChecked());
         QCOMPARE(screen.Box("Form1096Telephone")->text(), QString());
         // Reset renames nothing, and writes nothing.
-        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Somewhere Else"));
+        QCOMPARE(fixture.doc.CurrentCompanyName(), QStringLiteral("Somewhere Else"));
         QCOMPARE(fixture.doc.Modified(), 0);
     }
 
@@ -281,7 +282,7 @@ private slots:
         fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Yes);
         Click(screen.view.ClearButton());
         // Clear leaves the company's name (and the title) as they were.
-        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Test Company"));
+        QCOMPARE(fixture.doc.CurrentCompanyName(), QStringLiteral("Test Company"));
         Type(screen.Box("EmployerName"), "Fresh Start");
         Click(screen.view.UpdateButton());
 
@@ -353,7 +354,7 @@ private slots:
         fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Yes);
         Click(screen.view.ResetButton());
         Click(screen.view.ClearButton());
-        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Test Company"));
+        QCOMPARE(fixture.doc.CurrentCompanyName(), QStringLiteral("Test Company"));
     }
 
     // What is typed on the screen is never overwritten without a word:
@@ -398,7 +399,7 @@ private slots:
         } else {
             ScriptedDialogs dialogs;
             dialogs.selectName = "Test Company";
-            fixture.doc.OnOpenCompany(dialogs);
+            CompanyCommands(fixture.doc).OnOpenCompany(dialogs);
         }
         QCOMPARE(fixture.prompt.asked, question.isEmpty() ? QStringList() : QStringList{question});
         QCOMPARE(screen.Box("City")->text(), cityAfter);
@@ -478,13 +479,13 @@ private slots:
         CompanyRecord expected = before;
         expected.Address2 = "Suite 4";
         QCOMPARE(fixture.Stored().company, expected);
-        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Test Company"));
+        QCOMPARE(fixture.doc.CurrentCompanyName(), QStringLiteral("Test Company"));
 
         // Reset and Clear rename nothing either.
         fixture.prompt.Then(PromptAnswer::Yes).Then(PromptAnswer::Yes);
         Click(screen.view.ResetButton());
         Click(screen.view.ClearButton());
-        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Test Company"));
+        QCOMPARE(fixture.doc.CurrentCompanyName(), QStringLiteral("Test Company"));
 
         // A box the user changes takes what is typed, and the marking goes.
         fixture.prompt.Then(PromptAnswer::Yes);
@@ -507,7 +508,7 @@ private slots:
         Type(screen.Box("EmployerName"), " NW");
         fixture.prompt.Then(PromptAnswer::Yes);
         Click(screen.view.UpdateButton());
-        QCOMPARE(fixture.doc.CurrentCompanyName, QStringLiteral("Harbor Tools NW"));
+        QCOMPARE(fixture.doc.CurrentCompanyName(), QStringLiteral("Harbor Tools NW"));
     }
 };
 

@@ -228,20 +228,21 @@ private slots:
                                       {W2(1, 1), W2(2, 2)}));
         EmployeeScreen screen(fixture);
         // Typing on the company screen is never dropped by a refresh
-        // without a word: the refresh asks first, and No drops it.
+        // without a word: the refresh of a refused record asks first, and
+        // No drops it; a new employee leaves the company screen as it is.
         CCompanyView company(fixture.doc);
         fixture.doc.SetView(Screen::CompanySetup, &company);
         fixture.doc.RefreshViews();
         Type(Child<QLineEdit>(&company, "City"), "ia");
         if (!message.isEmpty())
-            fixture.prompt.Then(PromptAnswer::Ok);
-        fixture.prompt.Then(PromptAnswer::No);
+            fixture.prompt.Then(PromptAnswer::Ok).Then(PromptAnswer::No);
 
         CEmployeeDialog dialog(fixture.doc, -1, -1, &screen.view);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Employee"));
         FillAndConfirm(dialog, ssn, first, last);
 
-        QCOMPARE(Child<QLineEdit>(&company, "City")->text(), QStringLiteral("Portland"));
+        QCOMPARE(Child<QLineEdit>(&company, "City")->text(),
+                 message.isEmpty() ? QStringLiteral("Portlandia") : QStringLiteral("Portland"));
         QVERIFY(screen.refreshes.count > 0);
         const CompanyData stored = fixture.Stored();
         const QString question = CCompanyView::kSaveBeforeReplacing;
@@ -254,7 +255,7 @@ private slots:
             QCOMPARE(fixture.doc.Employees().size(), size_t(2));
             return;
         }
-        QCOMPARE(fixture.prompt.asked, QStringList{question});
+        QVERIFY(fixture.prompt.asked.isEmpty());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(stored.employees.size(), size_t(3));
         QCOMPARE(stored.employees.back().EmployeeUniqueID, 3);

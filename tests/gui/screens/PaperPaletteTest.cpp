@@ -3,6 +3,7 @@
 // button, tab and list heading of every screen is dark ink that stands
 // clearly apart from its ground, and list headings fit their columns.
 #include "core/document/GlobalDoc.h"
+#include "core/document/RunStart.h"
 #include "core/navigation/Navigation.h"
 #include "gui/screens/PaperPalette.h"
 #include "gui/shell/MainFrame.h"
@@ -162,7 +163,7 @@ private slots:
         ScriptedDialogs dialogs;
         CGlobalDoc document;
         MakeStoreWithStaff(folders.DataFolder(), "Sample Company.pmt", "Sample Company", {1, 2}, {1, 2});
-        QVERIFY(document.OpenFirstCompany());
+        QVERIFY(RunStart(document).OpenFirstCompany());
         CMainFrame frame(document, &dialogs);
         frame.resize(1400, 1000);
         frame.show();

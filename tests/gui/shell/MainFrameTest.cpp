@@ -6,6 +6,7 @@
 #include "gui/shell/HelpWindow.h"
 #include "gui/shell/MessageBoxPrompt.h"
 #include "core/document/GlobalDoc.h"
+#include "core/document/RunStart.h"
 #include "gui/shell/MainFrame.h"
 #include "core/navigation/Navigation.h"
 #include "core/settings/Settings.h"
@@ -40,6 +41,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -68,7 +70,7 @@ struct Program {
             MakeStoreWithStaff(folders.DataFolder(), "Sample Company.pmt", "Sample Company", {1, 2}, {1, 2});
         else
             MakeStore(folders.DataFolder(), "Sample Company.pmt", "Sample Company");
-        [&] { QVERIFY(document.OpenFirstCompany()); }();
+        [&] { QVERIFY(RunStart(document).OpenFirstCompany()); }();
         frame = std::make_unique<CMainFrame>(document, &dialogs);
         frame->resize(1000, 700);
         frame->show();
@@ -198,6 +200,40 @@ private slots:
         QCOMPARE(frame.CurrentScreen(), Screen::CompanySetup);
         QCOMPARE(frame.Navigate(3, 1), 1);
         QCOMPARE(frame.CurrentScreen(), Screen::CompanySetup);
+    }
+
+    // The window comes up with the welcome screen alone; every other
+    // screen is built when first shown, with the company as it is then,
+    // and from then on follows the company's changes like the others.
+    void screensAreBuiltWhenFirstShown()
+    {
+        Program p(true);
+        CMainFrame& frame = *p.frame;
+        auto* pane = frame.findChild<QStackedWidget*>(QStringLiteral("ScreenPane"));
+        QVERIFY(pane);
+        QCOMPARE(pane->count(), 1);
+
+        // A change before the W-2 screen exists: it comes up showing it.
+        CompanyRecord company = p.document.Company();
+        company.EmployerName = QStringLiteral("Harbor Tools");
+        QCOMPARE(p.document.Editor().UpdateCompany(company), SaveOutcome::Saved);
+        p.document.RefreshChangedViews();
+        QTest::keyClick(&frame, Qt::Key_4, Qt::ControlModifier);
+        QCOMPARE(frame.CurrentScreen(), Screen::W2);
+        // With the employee list it steps through.
+        QCOMPARE(pane->count(), 3);
+        auto* w2 = static_cast<CW2View*>(frame.View(Screen::W2));
+        QCOMPARE(w2->Box("EmployerName")->text(), QStringLiteral("Harbor Tools"));
+
+        // A change after: the screen built late is refreshed with the rest.
+        company.EmployerName = QStringLiteral("Harbor Tools NW");
+        QCOMPARE(p.document.Editor().UpdateCompany(company), SaveOutcome::Saved);
+        p.document.RefreshChangedViews();
+        QCOMPARE(w2->Box("EmployerName")->text(), QStringLiteral("Harbor Tools NW"));
+
+        // Ctrl+P reaches the Print button of a screen built late.
+        QVERIFY(frame.Command("Print")->isEnabled());
+        QCOMPARE(pane->count(), 3);
     }
 
     // The bar takes a seventh of the width, but never less than its
@@ -588,7 +624,7 @@ private slots:
         QCOMPARE(p.prompt.asked.size(), 1);
         QVERIFY(p.prompt.asked[0].startsWith("This company was saved by an earlier edition of the program."));
         QCOMPARE(p.frame->windowTitle(), QStringLiteral("Cedar Hollow - Formlark (2005)"));
-        QCOMPARE(p.document.CurrentStorePath, p.folders.DataFolder() + "Cedar Hollow.pmt");
+        QCOMPARE(p.document.CurrentStorePath(), p.folders.DataFolder() + "Cedar Hollow.pmt");
         QCOMPARE(FileBytes(file), FileBytes(EarlierStoreFixture("Legacy Sample.pmt")));
     }
 
@@ -626,7 +662,7 @@ private slots:
         box->setFocus();
         Erase(box);
         Type(box, w2 ? "41000" : "Salem");
-        const QByteArray stored = FileBytes(p.document.CurrentStorePath);
+        const QByteArray stored = FileBytes(p.document.CurrentStorePath());
 
         MessageBoxPrompt boxes;
         SetAppPrompt(&boxes);
@@ -655,14 +691,14 @@ private slots:
         QVERIFY(p.frame->isVisible());
         QVERIFY(p.dialogs.offered.isEmpty()); // no company was offered
         QCOMPARE(box->text(), w2 ? QStringLiteral("41000.00") : QStringLiteral("Salem"));
-        QCOMPARE(FileBytes(p.document.CurrentStorePath), stored);
+        QCOMPARE(FileBytes(p.document.CurrentStorePath()), stored);
 
         // The typing is still offered when the window closes at last.
         p.prompt.Then(PromptAnswer::Yes);
         QVERIFY(p.frame->close());
         CompanyStore store;
         CompanyData data;
-        QCOMPARE(LoadCompany(store, p.document.CurrentStorePath, data), 0);
+        QCOMPARE(LoadCompany(store, p.document.CurrentStorePath(), data), 0);
         if (w2)
             QVERIFY(std::any_of(data.w2s.begin(), data.w2s.end(),
                                 [](const W2Record& w) { return w.Wages.Text() == QLatin1String("41000.00"); }));
@@ -833,7 +869,7 @@ private slots:
         });
         p.frame->Command("DataPath")->trigger();
         QVERIFY(script->shown);
-        QCOMPARE(p.document.DataFolder, shared + "/");
+        QCOMPARE(p.document.DataFolder(), shared + "/");
         QCOMPARE(p.prompt.asked.size(), 1); // where the files go from now on
         // The open company still works on its old file until the end.
         QVERIFY(QFile::exists(p.folders.DataFolder() + "Sample Company.pmt"));

@@ -5,6 +5,7 @@
 // the selection dialog, employees deleted under it, a failed write, and
 // printing into a PDF through a printer.
 #include "core/document/GlobalDoc.h"
+#include "core/document/CompanyCommands.h"
 #include "core/records/ScreenQuestions.h"
 #include "core/wage/W2Boxes.h"
 #include "gui/controls/BalloonWindow.h"
@@ -817,7 +818,7 @@ private slots:
 
         // The store back, the Company's Save writes it.
         QVERIFY(QFile::rename(fixture.path + ".away", fixture.path));
-        fixture.doc.OnSave();
+        CompanyCommands(fixture.doc).OnSave();
         const CompanyData stored = fixture.Stored();
         QCOMPARE(StoredW2(stored, 9)->AllocatedTips.Text(), QStringLiteral("44.00"));
     }
@@ -940,13 +941,13 @@ private slots:
         QFETCH(QString, suffix);
         DocumentFixture fixture(Company());
         Screens s(fixture);
-        const QStringList before = FolderSnapshot(fixture.doc.DataFolder);
+        const QStringList before = FolderSnapshot(fixture.doc.DataFolder());
         PrintW2Options options;
         options.Target = PrintTarget::All;
         QString refusal;
-        QVERIFY(!PrintIntoPdf(s.w2.JobMaker(options), fixture.path + suffix, fixture.doc.DataFolder, &refusal));
+        QVERIFY(!PrintIntoPdf(s.w2.JobMaker(options), fixture.path + suffix, fixture.doc.DataFolder(), &refusal));
         QVERIFY2(refusal.contains("names a company file"), qPrintable(refusal));
-        QCOMPARE(FolderSnapshot(fixture.doc.DataFolder), before);
+        QCOMPARE(FolderSnapshot(fixture.doc.DataFolder()), before);
     }
 
     // The pages the screen prints, through a printer into a PDF (the path a

@@ -2,6 +2,7 @@
 
 #include "core/store/StoreFileNames.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,16 @@
 // company, named by the file name without the extension. File names are
 // compared without regard to case, as the stores were kept on a file system
 // that ignores case.
+
+// The most characters a company's name keeps: its store file's name must
+// fit the file systems' 255 bytes and the name the earlier editions allowed.
+inline constexpr int kCompanyNameCapacity = 259;
+
+// Whether `a` and `b` name the same file (as absolute paths).
+bool SameFile(const QString& a, const QString& b);
+
+// Whether `file` is a store of the data folder `folder` (links resolved).
+bool IsStoreOfFolder(const QFileInfo& file, const QString& folder);
 
 // Store file names (or, with stripExtension, company names) of `folder`, in
 // the order the file system lists them. Fails (returns false) when the

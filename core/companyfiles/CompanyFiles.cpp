@@ -1,4 +1,4 @@
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 
 #include "core/files/FileCopy.h"
 #include "core/settings/Settings.h"
@@ -8,6 +8,18 @@
 #include <QFileInfo>
 
 #include <sys/stat.h>
+
+bool SameFile(const QString& a, const QString& b)
+{
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+bool IsStoreOfFolder(const QFileInfo& file, const QString& folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return !canonical.isEmpty() && QFileInfo(file.absolutePath()).canonicalFilePath() == canonical
+        && file.fileName().endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive);
+}
 
 bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& names)
 {

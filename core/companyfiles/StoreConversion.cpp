@@ -1,6 +1,6 @@
-#include "core/document/StoreConversion.h"
+#include "core/companyfiles/StoreConversion.h"
 
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "core/files/FileCopy.h"
 #include "core/store/CompanyData.h"
 #include "core/store/EarlierStoreReader.h"

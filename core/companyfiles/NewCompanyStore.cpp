@@ -1,6 +1,6 @@
-#include "core/document/NewCompanyStore.h"
+#include "core/companyfiles/NewCompanyStore.h"
 
-#include "core/document/CompanyFiles.h"
+#include "core/companyfiles/CompanyFiles.h"
 #include "core/entry/EntryPresets.h"
 #include "core/entry/EntryRules.h"
 #include "core/store/CompanyData.h"
