@@ -21,7 +21,8 @@ const CommandSyntax& CheckSyntax()
         .options =
             {
                 CompanyOptionSyntax(),
-                {.name = "--form", .choices = {"w2", "1099", "all"},
+                {.name = "--form",
+                 .choices = {"w2", "1099", "all"},
                  .help = "w2: the W-2s and the W-3; 1099: the 1099-MISCs and the 1096; all (the default): both"},
                 {.name = "--json",
                  .help = "a JSON array of objects with the fields severity, form, person, tin, box, rule and "

@@ -49,7 +49,9 @@ void CommandRun::Say(const QString& message) const
 
 OptionSyntax CompanyOptionSyntax()
 {
-    return {.name = "--company", .value = "NAME", .required = true,
+    return {.name = "--company",
+            .value = "NAME",
+            .required = true,
             .help = "the company of the data folder (its name in any letter case)"};
 }
 

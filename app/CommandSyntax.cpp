@@ -173,9 +173,10 @@ CommandLineReading CommandSyntax::Read(const QStringList& arguments, CommandOpti
             return refuse(QStringLiteral("%1 is given more than once; give it once").arg(optionName));
         if (option->group) {
             for (const OptionSyntax& other : options)
-                if (other.group && qstrcmp(other.group, option->group) == 0 && values.contains(QLatin1String(other.name)))
-                    return refuse(QStringLiteral("%1 and %2 exclude each other")
-                                      .arg(QLatin1String(other.name), optionName));
+                if (other.group && qstrcmp(other.group, option->group) == 0
+                    && values.contains(QLatin1String(other.name)))
+                    return refuse(
+                        QStringLiteral("%1 and %2 exclude each other").arg(QLatin1String(other.name), optionName));
         }
         if (!option->TakesValue()) {
             if (hasValue)
@@ -202,7 +203,8 @@ CommandLineReading CommandSyntax::Read(const QStringList& arguments, CommandOpti
                     chosen = QLatin1String(choice);
             }
             if (chosen.isEmpty())
-                return refuse(QStringLiteral("%1 must be %2, not %3").arg(optionName, Listed(choices, " or "), Quoted(value)));
+                return refuse(
+                    QStringLiteral("%1 must be %2, not %3").arg(optionName, Listed(choices, " or "), Quoted(value)));
             value = chosen;
         }
         values.insert(optionName, value);
@@ -245,6 +247,7 @@ QString ExitStatusText(const char* problemsFound)
     QString text = QStringLiteral("Exit status: 0 when done");
     if (problemsFound)
         text += QStringLiteral("; 1 when %1").arg(QString::fromUtf8(problemsFound));
-    return text + QStringLiteral("; 2 when it could not run (a bad command line, an unknown company, an unreadable "
-                                 "store, a file that can't be used).");
+    return text
+           + QStringLiteral("; 2 when it could not run (a bad command line, an unknown company, an unreadable "
+                            "store, a file that can't be used).");
 }

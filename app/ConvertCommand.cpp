@@ -65,9 +65,14 @@ const CommandSyntax& ConvertSyntax()
                    "beside its store as NAME.pmt.2005.",
         .options =
             {
-                {.name = "--company", .value = "NAME", .required = true, .group = "stores",
+                {.name = "--company",
+                 .value = "NAME",
+                 .required = true,
+                 .group = "stores",
                  .help = "the store of that company (any letter case)"},
-                {.name = "--all", .required = true, .group = "stores",
+                {.name = "--all",
+                 .required = true,
+                 .group = "stores",
                  .help = "every store of an earlier edition in the data folder"},
             },
         .problemsFound = "--all could not convert some of the stores (the others are converted)",

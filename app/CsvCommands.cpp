@@ -26,7 +26,9 @@ const char kCompanyKind[] = "company";
 
 OptionSyntax KindOption()
 {
-    return {.name = "--kind", .choices = {"employees", "contractors", kCompanyKind}, .required = true,
+    return {.name = "--kind",
+            .choices = {"employees", "contractors", kCompanyKind},
+            .required = true,
             .help = "the employees with their W-2 boxes, the contractors with their 1099-MISC boxes, or the "
                     "company setup (employer, W-3 and 1096 information, one line of values)"};
 }
@@ -145,12 +147,13 @@ int ImportCompanySetup(const CommandRun& run, const CsvTable& table, CGlobalDoc&
     const QString file = run.Value("FILE");
     const CompanySetupImport setup = ReadCompanySetupCsv(table, document.Company());
     if (!setup.unmappedColumns.isEmpty())
-        run.Warn(QStringLiteral("columns not imported: \"%1\"")
-                     .arg(setup.unmappedColumns.join(QStringLiteral("\", \""))));
+        run.Warn(
+            QStringLiteral("columns not imported: \"%1\"").arg(setup.unmappedColumns.join(QStringLiteral("\", \""))));
     for (const CsvProblem& problem : setup.problems)
         run.Say(file + QStringLiteral(": ") + OneLine(DescribeCsvProblem(problem, table.header)));
 
-    const QString summary = QStringLiteral("company setup of \"%1\" from %2: ").arg(document.CurrentCompanyName(), file);
+    const QString summary =
+        QStringLiteral("company setup of \"%1\" from %2: ").arg(document.CurrentCompanyName(), file);
     const qsizetype count = setup.changedBoxes.size();
     const QString changed = count == 0 ? QStringLiteral("no box")
                                        : QStringLiteral("%1 %2 (%3)")
@@ -158,9 +161,10 @@ int ImportCompanySetup(const CommandRun& run, const CsvTable& table, CGlobalDoc&
                                              .arg(QLatin1String(count == 1 ? "box" : "boxes"),
                                                   setup.changedBoxes.join(QStringLiteral(", ")));
     if (!setup.Accepted()) {
-        PrintLine(stdout, summary + QStringLiteral("%1 %2; nothing imported")
-                                        .arg(setup.problems.size())
-                                        .arg(QLatin1String(setup.problems.size() == 1 ? "problem" : "problems")));
+        PrintLine(stdout, summary
+                              + QStringLiteral("%1 %2; nothing imported")
+                                    .arg(setup.problems.size())
+                                    .arg(QLatin1String(setup.problems.size() == 1 ? "problem" : "problems")));
         return kExitProblemsFound;
     }
     if (run.Has("--dry-run")) {
@@ -262,8 +266,8 @@ int RunExportCsvCommand(CommandRun& run)
     if (auto failure = ReadCompanyStore(name, folder + storeFile, data))
         return run.Fail(*failure);
     const CsvKind kind = KindOf(run);
-    const QByteArray bytes =
-        kind == CsvKind::Company ? ExportCompanySetupCsv(data.company) : ExportPeopleCsv(PeopleKindOf(kind), data);
+    const QByteArray bytes = kind == CsvKind::Company ? ExportCompanySetupCsv(data.company)
+                                                      : ExportPeopleCsv(PeopleKindOf(kind), data);
     QString error;
     if (!WriteCsvFile(file, bytes, folder, &error))
         return run.Fail({error});

@@ -16,7 +16,9 @@ const CommandSyntax& NewCompanySyntax()
                    "import-csv --kind employees and --kind contractors its people.",
         .options =
             {
-                {.name = "--company", .value = "NAME", .required = true,
+                {.name = "--company",
+                 .value = "NAME",
+                 .required = true,
                  .help = "the new company's name: at most 30 characters, none of % * \" + ? > < : \\ / |; a "
                          "company of that name in any letter case is refused"},
             },
@@ -39,15 +41,17 @@ int RunNewCompanyCommand(CommandRun& run)
     case NewCompanyStore::Result::Created:
         break;
     case NewCompanyStore::Result::Exists:
-        return run.Fail({QStringLiteral("%1: \"%2\" (%3)")
-                             .arg(QLatin1String(DocumentMessages::kCompanyExists), CompanyNameOfStoreFile(made.storeFile),
-                                  QDir::toNativeSeparators(folder + made.storeFile))});
+        return run.Fail(
+            {QStringLiteral("%1: \"%2\" (%3)")
+                 .arg(QLatin1String(DocumentMessages::kCompanyExists), CompanyNameOfStoreFile(made.storeFile),
+                      QDir::toNativeSeparators(folder + made.storeFile))});
     case NewCompanyStore::Result::Ambiguous:
         return run.Fail({AmbiguousCompanyMessage(name, made.candidates)});
     case NewCompanyStore::Result::Failed:
         return run.Fail({QStringLiteral("the company file %1 could not be created")
                              .arg(QDir::toNativeSeparators(folder + made.storeFile))});
     }
-    PrintLine(stdout, QStringLiteral("new company \"%1\": %2").arg(name, QDir::toNativeSeparators(folder + made.storeFile)));
+    PrintLine(stdout,
+              QStringLiteral("new company \"%1\": %2").arg(name, QDir::toNativeSeparators(folder + made.storeFile)));
     return 0;
 }

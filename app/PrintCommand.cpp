@@ -262,24 +262,34 @@ const CommandSyntax& PrintSyntax()
         .options =
             {
                 CompanyOptionSyntax(),
-                {.name = "--form", .choices = {"w2", "w3", "1099", "1096"}, .required = true,
+                {.name = "--form",
+                 .choices = {"w2", "w3", "1099", "1096"},
+                 .required = true,
                  .help = "the W-2s, the W-3, the 1099-MISCs or the 1096"},
                 {.name = "--all", .group = "target", .help = "every W-2 / 1099-MISC (w2 and 1099 only)"},
-                {.name = "--current", .group = "target",
+                {.name = "--current",
+                 .group = "target",
                  .help = "the first employee or contractor of the list (w2 and 1099 only)"},
-                {.name = "--paper", .choices = {"preprinted", "copy", "laser"},
+                {.name = "--paper",
+                 .choices = {"preprinted", "copy", "laser"},
                  .help = "preprinted: data only; copy: on blank paper with the picture of the form; laser: "
                          "full-page substitute (w2 and w3 only)"},
-                {.name = "--copy", .value = "INDEX",
+                {.name = "--copy",
+                 .value = "INDEX",
                  .help = "the copy on blank paper: w2 0-4 (1, 2, B, C, D), 1099 0-3 (1, B, 2, C)"},
-                {.name = "--offset-x", .value = "INCHES",
+                {.name = "--offset-x",
+                 .value = "INCHES",
                  .help = "alignment on pre-printed forms in inches, up to 99.99 with two decimals; negative is "
                          "left"},
                 {.name = "--offset-y", .value = "INCHES", .help = "the same, down; negative is up"},
-                {.name = "--vertical-space", .value = "INCHES",
+                {.name = "--vertical-space",
+                 .value = "INCHES",
                  .help = "inches between the two W-2 forms of a sheet, 0.75 to 1.75 (w2 only)"},
                 {.name = "--pdf", .value = "FILE", .required = true, .group = "output", .help = "the PDF to write"},
-                {.name = "--printer", .value = "QUEUE", .required = true, .group = "output",
+                {.name = "--printer",
+                 .value = "QUEUE",
+                 .required = true,
+                 .group = "output",
                  .help = "the printer queue to send the forms to, on Letter paper (lpstat -p lists them)"},
                 {.name = "--copies", .value = "N", .help = "copies of the job, 1 to 999 (with --printer)"},
                 {.name = "--strict", .help = "print nothing when a form to print has errors"},
@@ -331,16 +341,16 @@ int RunPrintCommand(CommandRun& run)
     if (job.errors.Any()) {
         const QString listed = QStringLiteral("formlark check --company \"%1\" lists the errors").arg(a.company);
         if (a.strict)
-            return run.Fail({QStringLiteral("%1, so nothing is printed (--strict); %2")
-                                 .arg(job.errors.Description(), listed),
-                             kExitProblemsFound});
+            return run.Fail(
+                {QStringLiteral("%1, so nothing is printed (--strict); %2").arg(job.errors.Description(), listed),
+                 kExitProblemsFound});
         run.Warn(QStringLiteral("%1; printed all the same (%2)").arg(job.errors.Description(), listed));
     }
     if (!job.warning.isEmpty())
         run.Warn(job.warning);
 
-    const OffPageValues outside =
-        OffPageValues::Find(*job.job, printer ? PrintableArea(*printer) : QRectF(LetterPage()));
+    const OffPageValues outside = OffPageValues::Find(*job.job,
+                                                      printer ? PrintableArea(*printer) : QRectF(LetterPage()));
     if (outside.Any())
         run.Warn(outside.Describe(printer ? PrintableAreaName(*printer) : OffPageValues::ThePage()));
 

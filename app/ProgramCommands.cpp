@@ -24,9 +24,25 @@ const ProgramCommand kProgramCommands[] = {
 // The options the window toolkit takes itself ("-platform offscreen",
 // "-style=fusion", also written with two dashes).
 const char* const kToolkitOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry", "qwindowtitle",
-    "title",    "qwindowicon",        "icon",          "session", "display",        "name",     "style",
-    "stylesheet", "visual", "ncols", "im", "inputstyle",
+    "platform",
+    "platformpluginpath",
+    "platformtheme",
+    "plugin",
+    "qwindowgeometry",
+    "geometry",
+    "qwindowtitle",
+    "title",
+    "qwindowicon",
+    "icon",
+    "session",
+    "display",
+    "name",
+    "style",
+    "stylesheet",
+    "visual",
+    "ncols",
+    "im",
+    "inputstyle",
 };
 const char* const kToolkitFlags[] = {"reverse", "nograb", "dograb", "sync", "widgetcount", "cmap", "testability"};
 const char* const kToolkitOptionsWithJoinedValue[] = {"style=", "stylesheet=", "qmljsdebugger="};

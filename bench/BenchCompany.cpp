@@ -28,10 +28,8 @@ CompanyData LargeCompany(int n, int contractors)
         EmployeeRecord e;
         e.EmployeeUniqueID = id;
         // Numbers the SSA could issue, one of its own for each.
-        e.SocialSecurityNumber = QStringLiteral("%1-%2-%3")
-                                     .arg(100 + id / 90000)
-                                     .arg(10 + id % 90000 / 1000)
-                                     .arg(1000 + id % 1000);
+        e.SocialSecurityNumber =
+            QStringLiteral("%1-%2-%3").arg(100 + id / 90000).arg(10 + id % 90000 / 1000).arg(1000 + id % 1000);
         // Names out of id order, so the first-name order is a real sort.
         e.FirstName = QStringLiteral("First%1").arg((id * 7919) % n, 5, 10, QChar('0'));
         e.MiddleName = "Q";

@@ -108,7 +108,8 @@ int main(int argc, char** argv)
         const double done = timer.nsecsElapsed() / 1e6;
         if (dialog.Imported().added != rowCount || dialog.Imported().outcome != SaveOutcome::Saved)
             return 1;
-        const double oneTransaction = OneTransaction(dir.filePath(QStringLiteral("Once %1.pmt").arg(run)), document.Data());
+        const double oneTransaction = OneTransaction(dir.filePath(QStringLiteral("Once %1.pmt").arg(run)),
+                                                     document.Data());
         if (oneTransaction < 0)
             return 1;
         transaction.push_back(oneTransaction);

@@ -38,7 +38,6 @@ public:
     int asked = 0;
 };
 
-
 // The company's size and the runs of each timing: 10,000 employees and
 // 10,000 contractors, or a small run.
 struct Sizes {

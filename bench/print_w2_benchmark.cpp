@@ -48,10 +48,12 @@ CompanyRecord BenchCompany()
     return c;
 }
 
-const char* const kFirstNames[] = {"James", "Mary", "John", "Patricia", "Robert", "Jennifer", "Michael", "Linda",
-                                   "William", "Elizabeth", "David", "Barbara", "Richard", "Susan", "Joseph", "Jessica"};
-const char* const kLastNames[] = {"Smith", "Johnson", "Williams", "Brown", "Jones", "Garcia", "Miller", "Davis",
-                                  "Rodriguez", "Martinez", "Hernandez", "Lopez", "Gonzalez", "Wilson", "Anderson"};
+const char* const kFirstNames[] = {"James",   "Mary",  "John",    "Patricia",  "Robert", "Jennifer",
+                                   "Michael", "Linda", "William", "Elizabeth", "David",  "Barbara",
+                                   "Richard", "Susan", "Joseph",  "Jessica"};
+const char* const kLastNames[] = {"Smith",     "Johnson", "Williams", "Brown",     "Jones",
+                                  "Garcia",    "Miller",  "Davis",    "Rodriguez", "Martinez",
+                                  "Hernandez", "Lopez",   "Gonzalez", "Wilson",    "Anderson"};
 
 void BuildEmployees(int count, EmployeeList& employees, W2List& w2s)
 {

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the Debian 12 packages Formlark needs to build, run and test, and
 # to check and package the installed program (validators of its desktop
-# files, the manual page formatter, dpkg-shlibdeps and file for "cpack -G DEB").
+# files, the manual page formatter, dpkg-shlibdeps and file for "cpack -G DEB")
+# and to check the sources' format.
 # Only missing packages are installed; apt-get runs as root, or through sudo.
 set -eu
 
@@ -9,7 +10,8 @@ PACKAGES="cmake g++ make pkg-config
 qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
 libsqlite3-dev sqlite3
 fonts-liberation2 poppler-utils xvfb xauth
-desktop-file-utils appstream groff-base dpkg-dev file"
+desktop-file-utils appstream groff-base dpkg-dev file
+clang-format git"
 
 missing=""
 for p in $PACKAGES; do

@@ -54,8 +54,8 @@ QList<Include> ProjectIncludes(const QString& root)
                                                 QRegularExpression::MultilineOption);
     QList<Include> includes;
     for (const QString& layer : kLayers) {
-        QDirIterator it(root + QLatin1Char('/') + layer, {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
-                        QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(root + QLatin1Char('/') + layer, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
             QFile file(path);

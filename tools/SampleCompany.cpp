@@ -42,10 +42,10 @@ W2Record FilledW2(int id, int employeeId, qint64 wagesCents, qint64 federalTaxCe
     w.SocialSecurityTaxWithheld = Amount(TaxAtRate(socialSecurityWages, kSocialSecurityTaxRate));
     w.MedicareWages = Amount(wagesCents);
     w.MedicareTaxWithheld = Amount(TaxAtRate(wagesCents, kMedicareTaxRate));
-    for (AmountField* zero : {&w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
-                                &w.DependentCareBenefits, &w.NonQualifiedPlans, &w.Field12aAmount, &w.Field12bAmount,
-                                &w.Field12cAmount, &w.Field12dAmount, &w.StateWages2, &w.StateIncomTax2,
-                                &w.LocalWages1, &w.LocalWages2, &w.LocalIncomeTax1, &w.LocalIncomeTax2})
+    for (AmountField* zero :
+         {&w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment, &w.DependentCareBenefits, &w.NonQualifiedPlans,
+          &w.Field12aAmount, &w.Field12bAmount, &w.Field12cAmount, &w.Field12dAmount, &w.StateWages2, &w.StateIncomTax2,
+          &w.LocalWages1, &w.LocalWages2, &w.LocalIncomeTax1, &w.LocalIncomeTax2})
         *zero = "0.00";
     w.StateWages1 = Amount(wagesCents);
     w.StateIncomTax1 = Amount(stateTaxCents);
@@ -78,8 +78,8 @@ Form1099Record Empty1099(int id, int contractorId)
     for (AmountField* zero :
          {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld, &f.FishingBoatProceeds,
           &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation, &f.SubstitutePayments, &f.CropInsuranceProceeds,
-          &f.ExcessGoldenParachutePayments, &f.GrossProceedsPaidToAttorney, &f.StateTaxWithheld1,
-          &f.StateTaxWithheld2, &f.StateIncome1, &f.StateIncome2, &f.Field15A, &f.Field15B})
+          &f.ExcessGoldenParachutePayments, &f.GrossProceedsPaidToAttorney, &f.StateTaxWithheld1, &f.StateTaxWithheld2,
+          &f.StateIncome1, &f.StateIncome2, &f.Field15A, &f.Field15B})
         *zero = "0.00";
     return f;
 }
@@ -120,8 +120,7 @@ CompanyData SampleCompanyData()
                  "97205-3321"),
         Employee(2, "123-45-6782", "David", "R", "Chen", "88 Laurelhurst Place", "", "Portland", "OR", "97232-1170"),
         Employee(3, "123-45-6783", "Maria", "L", "Gonzalez", "2710 River Road", "", "Milwaukie", "OR", "97222-0415"),
-        Employee(4, "123-45-6784", "Thomas", "J", "Whitaker", "19 Skyline Court", "", "Beaverton", "OR",
-                 "97005-2208"),
+        Employee(4, "123-45-6784", "Thomas", "J", "Whitaker", "19 Skyline Court", "", "Beaverton", "OR", "97005-2208"),
     };
     d.w2s = {
         FilledW2(1, 1, 5'240'000, 628'800, 393'000),
@@ -141,8 +140,7 @@ CompanyData SampleCompanyData()
     d.contractors = {
         Contractor(1, "123-45-6790", "Rachel", "K", "Summers", "77 Pine Hollow Lane", "Lake Oswego", "OR", "97034-1902",
                    "10021"),
-        Contractor(2, "93-4567812", "Samuel", "", "Ortega", "5400 Commerce Way", "Tigard", "OR", "97223-6611",
-                   "10022"),
+        Contractor(2, "93-4567812", "Samuel", "", "Ortega", "5400 Commerce Way", "Tigard", "OR", "97223-6611", "10022"),
         Contractor(3, "123-45-6792", "Linda", "F", "Park", "301 Maple Avenue", "Salem", "OR", "97301-2250", ""),
     };
     d.forms1099 = {Empty1099(1, 1), Empty1099(2, 2), Empty1099(3, 3)};

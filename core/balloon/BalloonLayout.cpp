@@ -11,8 +11,7 @@ int BalloonContentWidthLimit(const QRect& monitor)
 
 QSize BalloonTextSize(int titleLineWidth, int titleLineHeight, QSize content)
 {
-    return QSize(std::max(titleLineWidth, content.width()),
-                 titleLineHeight + content.height() + kBalloonTitleGap);
+    return QSize(std::max(titleLineWidth, content.width()), titleLineHeight + content.height() + kBalloonTitleGap);
 }
 
 BalloonGeometry LayoutBalloon(QPoint anchor, QSize text, const QRect& monitor)

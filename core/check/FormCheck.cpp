@@ -71,8 +71,7 @@ bool IsAppliedFor(const QString& number)
 }
 
 // The first two digits of an EIN the IRS never assigned by 2005.
-constexpr std::array<int, 17> kUnassignedEinPrefixes = {0,  7,  8,  9,  17, 18, 19, 28, 29,
-                                                         49, 69, 70, 78, 79, 89, 96, 97};
+constexpr std::array<int, 17> kUnassignedEinPrefixes = {0, 7, 8, 9, 17, 18, 19, 28, 29, 49, 69, 70, 78, 79, 89, 96, 97};
 
 // The prefix of `ein` (written with digits, dashes and blanks) when no EIN
 // begins with it, else empty.
@@ -83,9 +82,9 @@ QString UnassignedEinPrefix(const QString& ein)
         return QString();
     const int prefix = key.left(2).toInt();
     return std::find(kUnassignedEinPrefixes.begin(), kUnassignedEinPrefixes.end(), prefix)
-            != kUnassignedEinPrefixes.end()
-        ? key.left(2)
-        : QString();
+                   != kUnassignedEinPrefixes.end()
+               ? key.left(2)
+               : QString();
 }
 
 // Nine equal digits or 123456789: numbers that stand in for a missing one.
@@ -159,8 +158,8 @@ QString Enumerate(const QStringList& parts, const char* conjunction = "and")
 {
     if (parts.size() <= 1)
         return parts.join(QString());
-    return QStringList(parts.mid(0, parts.size() - 1)).join(QStringLiteral(", ")) + u' '
-        + QLatin1String(conjunction) + u' ' + parts.last();
+    return QStringList(parts.mid(0, parts.size() - 1)).join(QStringLiteral(", ")) + u' ' + QLatin1String(conjunction)
+           + u' ' + parts.last();
 }
 
 // The findings of one check, with the counts.
@@ -181,8 +180,7 @@ public:
         case CheckScope::W2:
             return form == CheckedForm::W2 || form == CheckedForm::W3 || form == CheckedForm::W3And1096;
         case CheckScope::Form1099:
-            return form == CheckedForm::Form1099 || form == CheckedForm::Form1096
-                || form == CheckedForm::W3And1096;
+            return form == CheckedForm::Form1099 || form == CheckedForm::Form1096 || form == CheckedForm::W3And1096;
         }
         return true;
     }
@@ -256,7 +254,7 @@ struct BoxRules {
         const Box* box;
         const CheckRule* rule;
     };
-    std::vector<Pair> single;                                   // Missing, Ssn, NineDigits, Negative, State
+    std::vector<Pair> single; // Missing, Ssn, NineDigits, Negative, State
     std::vector<std::pair<const CheckRule*, std::vector<const Box*>>> groups; // AllMissing, AnyMissing
 
     BoxRules(const std::vector<Box>& boxes, const std::vector<CheckRule>& rules)
@@ -385,14 +383,19 @@ void CheckCompany(const CompanyData& data, Findings& findings)
     const CompanyRecord& company = data.company;
     const Subject subject{company.EmployerName.Text().trimmed(), company.EmployerIdentificationNumber.Text(), -1};
     auto make = [&subject](const CheckRule& rule, const CompanyBox& box, const QString& message) {
-        return FormFinding{&rule, subject.person, subject.tin, box.OneLineLabel(), message, FindingPlace::Company,
-                           QLatin1String(box.name), -1};
+        return FormFinding{&rule,
+                           subject.person,
+                           subject.tin,
+                           box.OneLineLabel(),
+                           message,
+                           FindingPlace::Company,
+                           QLatin1String(box.name),
+                           -1};
     };
     // The data of a transmittal that is not filed (no W-2 or no 1099-MISC)
     // doesn't count, nor the employer's when neither is filed.
     const bool w3 = (!data.employees.empty() || !data.w2s.empty()) && findings.Scope() != CheckScope::Form1099;
-    const bool form1096 =
-        (!data.contractors.empty() || !data.forms1099.empty()) && findings.Scope() != CheckScope::W2;
+    const bool form1096 = (!data.contractors.empty() || !data.forms1099.empty()) && findings.Scope() != CheckScope::W2;
     Findings own(CheckScope::All);
     TestBoxes(
         CompanyRules(),
@@ -481,9 +484,8 @@ FormFinding MakeFinding(const CheckRule& rule, const Subject& subject, const Box
 // that two people share, and the forms that belong to nobody. `checkForm`
 // adds the rules of the form as a whole.
 template <class Box, class CheckForm>
-void CheckPeopleForms(const PeopleForms<Box>& kind, const std::vector<Box>& boxes,
-                      const std::vector<CheckRule>& rules, const char* duplicateRule, const char* orphanRule,
-                      const CheckForm& checkForm, Findings& findings)
+void CheckPeopleForms(const PeopleForms<Box>& kind, const std::vector<Box>& boxes, const std::vector<CheckRule>& rules,
+                      const char* duplicateRule, const char* orphanRule, const CheckForm& checkForm, Findings& findings)
 {
     static const BoxRules<Box> boxRules(boxes, rules);
     const Box& numberBox = BoxNamed(boxes, kind.numberField);
@@ -513,8 +515,8 @@ void CheckPeopleForms(const PeopleForms<Box>& kind, const std::vector<Box>& boxe
         if (at >= 0)
             owned[size_t(at)] = true;
         const typename Box::Row row{person, at >= 0 ? kind.forms[size_t(at)] : none};
-        const Subject subject{PersonName(row.person.FirstName, row.person.LastName),
-                              numberBox.personGet(person).Text(), id};
+        const Subject subject{PersonName(row.person.FirstName, row.person.LastName), numberBox.personGet(person).Text(),
+                              id};
         TestBoxes(
             boxRules, [&row](const Box& box) { return StoredField(box, row); },
             [&subject](const CheckRule& rule, const Box& box, const QString& message) {
@@ -527,8 +529,8 @@ void CheckPeopleForms(const PeopleForms<Box>& kind, const std::vector<Box>& boxe
             if (same.size() > 1) {
                 const int other = same.front() == i ? same[1] : same.front();
                 const auto& o = kind.people[size_t(other)];
-                findings.Add(MakeFinding(duplicate, subject, &numberBox,
-                                         Say(duplicate, {PersonName(o.FirstName, o.LastName)})));
+                findings.Add(
+                    MakeFinding(duplicate, subject, &numberBox, Say(duplicate, {PersonName(o.FirstName, o.LastName)})));
             }
         }
         checkForm(row, subject, findings);
@@ -707,8 +709,8 @@ void CheckW2AgainstW3(const CompanyRecord& company, const W2Record& w, const Add
 }
 
 // Boxes 15 to 20: line 1 takes the company's state and ID.
-void CheckStateLines(const CompanyRecord& company, const W2Record& w, const Subject& subject,
-                     const AddW2Finding& add, Findings& findings)
+void CheckStateLines(const CompanyRecord& company, const W2Record& w, const Subject& subject, const AddW2Finding& add,
+                     Findings& findings)
 {
     struct Line {
         QString state, stateId;
@@ -719,8 +721,8 @@ void CheckStateLines(const CompanyRecord& company, const W2Record& w, const Subj
     const Line lines[] = {
         {company.State, company.StateID, &w.StateWages1, &w.StateIncomTax1, &w.LocalWages1, &w.LocalIncomeTax1,
          &w.LocalityName1, "State1", "StateID1", "LocalityName1"},
-        {w.State2, w.StateID2, &w.StateWages2, &w.StateIncomTax2, &w.LocalWages2, &w.LocalIncomeTax2,
-         &w.LocalityName2, "State2", "StateID2", "LocalityName2"},
+        {w.State2, w.StateID2, &w.StateWages2, &w.StateIncomTax2, &w.LocalWages2, &w.LocalIncomeTax2, &w.LocalityName2,
+         "State2", "StateID2", "LocalityName2"},
     };
     for (int n = 1; n <= 2; ++n) {
         const Line& line = lines[n - 1];
@@ -748,8 +750,7 @@ void CheckStateLines(const CompanyRecord& company, const W2Record& w, const Subj
     }
 }
 
-void CheckW2Form(const CompanyRecord& company, const EmployeeWithW2& row, const Subject& subject,
-                 Findings& findings)
+void CheckW2Form(const CompanyRecord& company, const EmployeeWithW2& row, const Subject& subject, Findings& findings)
 {
     const W2Record& w = row.form;
     const AddW2Finding add = [&subject, &findings](const char* id, const char* box, const QStringList& values) {

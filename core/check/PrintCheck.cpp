@@ -8,8 +8,9 @@
 namespace {
 
 template <class Person>
-PrintedWithErrors FormsWithErrors(const CompanyData& data, CheckScope scope, CheckedForm form, const std::vector<Person>& people,
-                      int Person::*personId, const std::vector<int>& indexes, const char* name)
+PrintedWithErrors FormsWithErrors(const CompanyData& data, CheckScope scope, CheckedForm form,
+                                  const std::vector<Person>& people, int Person::*personId,
+                                  const std::vector<int>& indexes, const char* name)
 {
     const FormCheckResult result = CheckCompanyForms(data, scope);
     bool employerWrong = false;
@@ -52,7 +53,9 @@ QString PrintedWithErrors::Description() const
         return QString();
     if (printed == 1)
         return QStringLiteral("the %1 to print has errors").arg(name);
-    return QStringLiteral("%1 of the %2s to print %3 errors").arg(wrong).arg(name, QLatin1String(wrong == 1 ? "has" : "have"));
+    return QStringLiteral("%1 of the %2s to print %3 errors")
+        .arg(wrong)
+        .arg(name, QLatin1String(wrong == 1 ? "has" : "have"));
 }
 
 QString PrintedWithErrors::Question() const

@@ -18,7 +18,7 @@ bool IsStoreOfFolder(const QFileInfo& file, const QString& folder)
 {
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     return !canonical.isEmpty() && QFileInfo(file.absolutePath()).canonicalFilePath() == canonical
-        && file.fileName().endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive);
+           && file.fileName().endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive);
 }
 
 bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& names)
@@ -31,7 +31,8 @@ bool ListCompanyStores(const QString& folder, bool stripExtension, QStringList& 
     for (const QString& file : files) {
         // Only a regular file (or a link to one) is a store: a pipe of that
         // name would block whoever reads it.
-        if (!file.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive) || !QFileInfo(dir.filePath(file)).isFile())
+        if (!file.endsWith(QLatin1String(kStoreExtension), Qt::CaseInsensitive)
+            || !QFileInfo(dir.filePath(file)).isFile())
             continue;
         // Only the extension goes: "A.pmt Sales.pmt" is the company "A.pmt Sales".
         names << (stripExtension ? CompanyNameOfStoreFile(file) : file);
@@ -79,8 +80,8 @@ QString CompanyNameOfFile(const QString& fileName)
 
 bool IsUsableCompanyName(const QString& name)
 {
-    return !name.trimmed().isEmpty() && !name.contains(u'/') && !name.contains(QChar(0))
-        && name != QLatin1String(".") && name != QLatin1String("..");
+    return !name.trimmed().isEmpty() && !name.contains(u'/') && !name.contains(QChar(0)) && name != QLatin1String(".")
+           && name != QLatin1String("..");
 }
 
 QStringList CompanyStoreCandidates(const QString& folder, const QString& company)
@@ -163,8 +164,8 @@ QString WithTrailingSeparator(const QString& folder)
 
 QString UserDataFolder()
 {
-    return XdgBaseFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) +
-           QStringLiteral("/Brindlecove/Formlark (2005)/") + QLatin1String(kDataFolderName) + u'/';
+    return XdgBaseFolder("XDG_DATA_HOME", QStringLiteral(".local/share"))
+           + QStringLiteral("/Brindlecove/Formlark (2005)/") + QLatin1String(kDataFolderName) + u'/';
 }
 
 namespace {
@@ -215,8 +216,7 @@ QString DefaultDataFolder()
 
 QString ReadDataFolder()
 {
-    QString folder =
-        ReadSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kCompanyDataPathValue), QString());
+    QString folder = ReadSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kCompanyDataPathValue), QString());
     folder = WithTrailingSeparator(folder.isEmpty() ? DefaultDataFolder() : folder);
     if (ProgramIsInstalled() && IsWithinFolder(folder, ProgramFolder()))
         folder = UserDataFolder();

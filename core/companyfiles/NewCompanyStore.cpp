@@ -14,7 +14,8 @@ QString NewCompanyNameRefusal(const QString& name)
     for (const QChar c : name) {
         if (!IsTextChar(c) || rule.ForbiddenChars().contains(c))
             return QString::fromUtf8(kRefusedCharacter)
-                .arg(name, c.isPrint() ? QStringLiteral("\"%1\"").arg(c) : QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')));
+                .arg(name, c.isPrint() ? QStringLiteral("\"%1\"").arg(c)
+                                       : QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')));
     }
     if (CutToCharacters(name, kCompanyNameCharacters) != name)
         return QString::fromUtf8(kTooLong).arg(name).arg(kCompanyNameCharacters);
@@ -43,6 +44,6 @@ NewCompanyStore CreateCompanyStore(const QString& folder, const QString& name)
     fresh.company.EmployerName = name;
     made.storeFile = name + QLatin1String(kStoreExtension);
     made.result = WriteCompanyStore(folder + made.storeFile, fresh) ? NewCompanyStore::Result::Created
-                                                                     : NewCompanyStore::Result::Failed;
+                                                                    : NewCompanyStore::Result::Failed;
     return made;
 }

@@ -47,8 +47,8 @@ QString Form1099EmptyFieldsQuestion(const CompanyData& data, const Print1099Opti
     }
     if (currentContractorIndex < 0 || currentContractorIndex >= int(data.contractors.size()))
         return QString();
-    const Form1099Record* form =
-        FormOf(data.forms1099, data.contractors[size_t(currentContractorIndex)].ContractorUniqueID);
+    const Form1099Record* form = FormOf(data.forms1099,
+                                        data.contractors[size_t(currentContractorIndex)].ContractorUniqueID);
     return !form || Form1099HasEmptyFields(*form) ? CurrentFormEmptyFieldsQuestion() : QString();
 }
 

@@ -18,8 +18,8 @@ const QPoint kEntries[24] = {
 constexpr std::array<int, std::size(kEntries)> k1096Rooms = [] {
     std::array<int, std::size(kEntries)> room{};
     room[0] = room[1] = room[2] = 887;
-    room[5] = room[6] = 674;  // contact and e-mail, up to the telephone box
-    room[7] = room[9] = 77;   // area codes, inside their parentheses
+    room[5] = room[6] = 674; // contact and e-mail, up to the telephone box
+    room[7] = room[9] = 77;  // area codes, inside their parentheses
     room[8] = room[10] = 219;
     room[11] = 314;
     room[12] = 451;

@@ -21,7 +21,9 @@ public:
     // The totals of the 1099-MISC of each contractor, found by its id.
     Form1096PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
                      const Print1096Options& options)
-        : company_(company), totals_(ComputeForm1096Totals(contractors, forms)), options_(options)
+        : company_(company)
+        , totals_(ComputeForm1096Totals(contractors, forms))
+        , options_(options)
     {
     }
     int PageCount() const override { return 1; }

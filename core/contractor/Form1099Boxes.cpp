@@ -28,7 +28,8 @@ constexpr int kNoLimit = 0;
 constexpr int kDecimals = 4;
 
 template <auto Member>
-Form1099Box Amount(const char* name, const char* label, const char* header, std::initializer_list<const char*> spellings)
+Form1099Box Amount(const char* name, const char* label, const char* header,
+                   std::initializer_list<const char*> spellings)
 {
     return MakeBox<B, Member>(name, label)
         .Typed(BoxRule::Amount, kNoLimit, kDecimals)
@@ -39,14 +40,15 @@ Form1099Box Amount(const char* name, const char* label, const char* header, std:
 std::vector<Form1099Box> MakeForm1099Boxes()
 {
     std::vector<Form1099Box> b;
-    b.push_back(MakeBox<B, &C::IdentificationNumber>("IdentificationNumber", "RECIPIENT'S ID number")
-                    .Csv("TIN", R::Text,
-                         {"Recipient TIN", "Recipient's Identification Number", "Recipient's ID Number",
-                          "Identification Number", "ID Number", "Taxpayer Identification Number", "Taxpayer ID",
-                          "Tax ID", "Tax ID Number", "SSN", "EIN", "SSN/EIN", "Social Security Number", "Federal ID",
-                          "Federal ID Number", "FEIN", "IdentificationNumber"})
-                    .Checked({"1099.tin-missing", "1099.tin-invalid", "1099.tin-obviously-incorrect", "1099.tin-duplicate"})
-                    .PrintsAt(8));
+    b.push_back(
+        MakeBox<B, &C::IdentificationNumber>("IdentificationNumber", "RECIPIENT'S ID number")
+            .Csv("TIN", R::Text,
+                 {"Recipient TIN", "Recipient's Identification Number", "Recipient's ID Number",
+                  "Identification Number", "ID Number", "Taxpayer Identification Number", "Taxpayer ID", "Tax ID",
+                  "Tax ID Number", "SSN", "EIN", "SSN/EIN", "Social Security Number", "Federal ID", "Federal ID Number",
+                  "FEIN", "IdentificationNumber"})
+            .Checked({"1099.tin-missing", "1099.tin-invalid", "1099.tin-obviously-incorrect", "1099.tin-duplicate"})
+            .PrintsAt(8));
     AddNameAndAddressBoxes(b,
                            {"RECIPIENT'S first name", "RECIPIENT'S initial", "RECIPIENT'S last name",
                             "Street address (including apt. no.), line 1",
@@ -57,10 +59,10 @@ std::vector<Form1099Box> MakeForm1099Boxes()
                     .Csv("Account Number", R::Account,
                          {"Account", "Account No", "Acct", "Acct No", "Account Number (optional)", "AccountNumber"})
                     .PrintsAt(15));
-    b.push_back(MakeBox<B, &C::SecondTIN>("SecondTIN", "2nd TIN not.")
-                    .Csv("2nd TIN Notice", R::Flag,
-                         {"2nd TIN not.", "2nd TIN", "Second TIN Notice", "Second TIN", "SecondTIN"})
-                    .PrintsAt(16));
+    b.push_back(
+        MakeBox<B, &C::SecondTIN>("SecondTIN", "2nd TIN not.")
+            .Csv("2nd TIN Notice", R::Flag, {"2nd TIN not.", "2nd TIN", "Second TIN Notice", "Second TIN", "SecondTIN"})
+            .PrintsAt(16));
 
     b.push_back(Amount<&F::Rents>("Rents", "1 Rents", "Box 1 Rents", {"Box 1", "Rents", "Rent"})
                     .Totals(kForm1096Reported)
@@ -73,19 +75,22 @@ std::vector<Form1099Box> MakeForm1099Boxes()
             .Totals(kForm1096Reported)
             .Checked({"1099.box15b-above-income"})
             .PrintsAt(22));
-    b.push_back(Amount<&F::FederalIncomeTaxWithheld>(
-        "FederalIncomeTaxWithheld", "4 Federal income tax withheld", "Box 4 Federal Income Tax Withheld",
-        {"Box 4", "Federal Income Tax Withheld", "Federal Income Tax", "Federal Tax Withheld", "Federal Withholding",
-         "Backup Withholding"})
-                    .Totals(kForm1096FederalTax)
-                    .PrintsAt(23));
+    b.push_back(
+        Amount<&F::FederalIncomeTaxWithheld>("FederalIncomeTaxWithheld", "4 Federal income tax withheld",
+                                             "Box 4 Federal Income Tax Withheld",
+                                             {"Box 4", "Federal Income Tax Withheld", "Federal Income Tax",
+                                              "Federal Tax Withheld", "Federal Withholding", "Backup Withholding"})
+            .Totals(kForm1096FederalTax)
+            .PrintsAt(23));
     b.push_back(Amount<&F::FishingBoatProceeds>("FishingBoatProceeds", "5 Fishing boat proceeds",
                                                 "Box 5 Fishing Boat Proceeds", {"Box 5", "Fishing Boat Proceeds"})
                     .Totals(kForm1096Reported)
                     .PrintsAt(24));
-    b.push_back(Amount<&F::MedicalAndHealthCarePayments>(
-        "MedicalAndHealthCarePayments", "6 Medical and health care payments", "Box 6 Medical and Health Care Payments",
-        {"Box 6", "Medical and Health Care Payments", "Medical & Health Care Payments", "Medical Payments"})
+    b.push_back(Amount<&F::MedicalAndHealthCarePayments>("MedicalAndHealthCarePayments",
+                                                         "6 Medical and health care payments",
+                                                         "Box 6 Medical and Health Care Payments",
+                                                         {"Box 6", "Medical and Health Care Payments",
+                                                          "Medical & Health Care Payments", "Medical Payments"})
                     .Totals(kForm1096Reported)
                     .PrintsAt(25));
     b.push_back(Amount<&F::NonemployeeCompensation>("NonemployeeCompensation", "7 Nonemployee compensation",
@@ -94,9 +99,11 @@ std::vector<Form1099Box> MakeForm1099Boxes()
                     .Totals(kForm1096Reported)
                     .Checked({"1099.box15b-above-income"})
                     .PrintsAt(26));
-    b.push_back(Amount<&F::SubstitutePayments>(
-        "SubstitutePayments", "8 Substitute payments in lieu of dividends or interest", "Box 8 Substitute Payments",
-        {"Box 8", "Substitute Payments", "Substitute Payments in Lieu of Dividends or Interest"})
+    b.push_back(Amount<&F::SubstitutePayments>("SubstitutePayments",
+                                               "8 Substitute payments in lieu of dividends or interest",
+                                               "Box 8 Substitute Payments",
+                                               {"Box 8", "Substitute Payments",
+                                                "Substitute Payments in Lieu of Dividends or Interest"})
                     .Totals(kForm1096Reported)
                     .PrintsAt(27));
     b.push_back(MakeBox<B, &F::PayerMadeDirectSales>(
@@ -111,15 +118,18 @@ std::vector<Form1099Box> MakeForm1099Boxes()
                                                   {"Box 10", "Crop Insurance Proceeds"})
                     .Totals(kForm1096Reported)
                     .PrintsAt(32));
-    b.push_back(Amount<&F::ExcessGoldenParachutePayments>(
-        "ExcessGoldenParachutePayments", "13 Excess golden parachute payments", "Box 13 Excess Golden Parachute Payments",
-        {"Box 13", "Excess Golden Parachute Payments", "Golden Parachute Payments"})
+    b.push_back(Amount<&F::ExcessGoldenParachutePayments>("ExcessGoldenParachutePayments",
+                                                          "13 Excess golden parachute payments",
+                                                          "Box 13 Excess Golden Parachute Payments",
+                                                          {"Box 13", "Excess Golden Parachute Payments",
+                                                           "Golden Parachute Payments"})
                     .Totals(kForm1096Reported)
                     .PrintsAt(33));
-    b.push_back(Amount<&F::GrossProceedsPaidToAttorney>(
-        "GrossProceedsPaidToAttorney", "14 Gross proceeds paid to an attorney",
-        "Box 14 Gross Proceeds Paid to an Attorney",
-        {"Box 14", "Gross Proceeds Paid to an Attorney", "Gross Proceeds Paid to Attorney", "Attorney Proceeds"})
+    b.push_back(Amount<&F::GrossProceedsPaidToAttorney>("GrossProceedsPaidToAttorney",
+                                                        "14 Gross proceeds paid to an attorney",
+                                                        "Box 14 Gross Proceeds Paid to an Attorney",
+                                                        {"Box 14", "Gross Proceeds Paid to an Attorney",
+                                                         "Gross Proceeds Paid to Attorney", "Attorney Proceeds"})
                     .Totals(kForm1096Reported)
                     .PrintsAt(34));
     b.push_back(Amount<&F::Field15A>("Field15A", "15a Section 409A deferrals", "Box 15a Section 409A Deferrals",
@@ -129,13 +139,13 @@ std::vector<Form1099Box> MakeForm1099Boxes()
                                      {"Box 15b", "15b", "Section 409A Income", "409A Income"})
                     .Checked({"1099.box15b-above-income"})
                     .PrintsAt(50));
-    b.push_back(Amount<&F::StateTaxWithheld1>("StateTaxWithheld1", "16 State tax withheld, line 1",
-                                              "Box 16 State Tax Withheld 1",
-                                              {"Box 16", "Box 16 State Tax Withheld", "Box 16 Line 1",
-                                               "State Tax Withheld", "State Tax Withheld 1", "State Withholding",
-                                               "State Tax"})
-                    .OnLine(1)
-                    .PrintsAt(35));
+    b.push_back(
+        Amount<&F::StateTaxWithheld1>("StateTaxWithheld1", "16 State tax withheld, line 1",
+                                      "Box 16 State Tax Withheld 1",
+                                      {"Box 16", "Box 16 State Tax Withheld", "Box 16 Line 1", "State Tax Withheld",
+                                       "State Tax Withheld 1", "State Withholding", "State Tax"})
+            .OnLine(1)
+            .PrintsAt(35));
     b.push_back(Amount<&F::StateTaxWithheld2>("StateTaxWithheld2", "16 State tax withheld, line 2",
                                               "Box 16 State Tax Withheld 2", {"Box 16 Line 2", "State Tax Withheld 2"})
                     .OnLine(2)
@@ -144,8 +154,8 @@ std::vector<Form1099Box> MakeForm1099Boxes()
                     .OnLine(1)
                     .Csv("Box 17 Payer's State No. 1", R::Text,
                          {"Box 17", "Box 17 State/Payer's State No.", "Box 17 Payer's State No.", "Box 17 Line 1",
-                          "Payer's State No.", "Payer's State Number", "State/Payer's State No.",
-                          "Payer's State No. 1", "Payer State ID", "State ID"})
+                          "Payer's State No.", "Payer's State Number", "State/Payer's State No.", "Payer's State No. 1",
+                          "Payer State ID", "State ID"})
                     .Checked({"1099.state-line-no-state-number"})
                     .PrintsAt(36));
     b.push_back(MakeBox<B, &F::PayerStateID2>("PayerStateID2", "17 State/Payer's state no., line 2")
@@ -154,11 +164,11 @@ std::vector<Form1099Box> MakeForm1099Boxes()
                          {"Box 17 Line 2", "Payer's State No. 2", "Payer State ID 2", "State ID 2"})
                     .Checked({"1099.state-line-no-state-number"})
                     .PrintsAt(38));
-    b.push_back(Amount<&F::StateIncome1>("StateIncome1", "18 State income, line 1", "Box 18 State Income 1",
-                                         {"Box 18", "Box 18 State Income", "Box 18 Line 1", "State Income",
-                                          "State Income 1"})
-                    .OnLine(1)
-                    .PrintsAt(39));
+    b.push_back(
+        Amount<&F::StateIncome1>("StateIncome1", "18 State income, line 1", "Box 18 State Income 1",
+                                 {"Box 18", "Box 18 State Income", "Box 18 Line 1", "State Income", "State Income 1"})
+            .OnLine(1)
+            .PrintsAt(39));
     b.push_back(Amount<&F::StateIncome2>("StateIncome2", "18 State income, line 2", "Box 18 State Income 2",
                                          {"Box 18 Line 2", "State Income 2"})
                     .OnLine(2)
@@ -197,10 +207,12 @@ const std::vector<CheckRule>& Form1099CheckRules()
          "%1 is not an identification number of 9 digits (as 123-45-6789 or 12-3456789)."},
         {"1099.tin-obviously-incorrect", S::Error, F1099, RuleTest::ObviousTin,
          "%1 is obviously not a taxpayer identification number: nobody has nine equal digits or 123456789."},
-        {"1099.tin-duplicate", S::Warning, F1099, RuleTest::Form, "The contractor %1 has the same identification number."},
+        {"1099.tin-duplicate", S::Warning, F1099, RuleTest::Form,
+         "The contractor %1 has the same identification number."},
         {"1099.name-missing", S::Error, F1099, RuleTest::AllMissing, "The recipient's name is missing."},
         {"1099.address-missing", S::Error, F1099, RuleTest::AnyMissing, "The recipient's address has no %1."},
-        {"1099.state-invalid", S::Error, F1099, RuleTest::State, "\"%1\" is not the postal abbreviation of a US state or territory."},
+        {"1099.state-invalid", S::Error, F1099, RuleTest::State,
+         "\"%1\" is not the postal abbreviation of a US state or territory."},
         {"1099.negative-amount", S::Error, F1099, RuleTest::Negative,
          "The amount %1 is negative; no box of the 1099-MISC takes a negative amount."},
         {"1099.amount-unreadable", S::Error, F1099, RuleTest::Unreadable,

@@ -24,16 +24,16 @@ const SideText kCopyB[] = {
 
 // The Copy B notice, each line ending at x = 1927.
 const char16_t* const kCopyBNotice[] = {
-    u"This is important tax", u"information and is", u"being furnished to", u"the Internal Revenue",
-    u"Service. If you are",   u"required to file a", u"return, a negligence", u"penalty or other",
-    u"sanction may be",       u"imposed on you if",  u"this income is",      u"taxable and the IRS",
-    u"determines that it",    u"has not been",       u"reported.",
+    u"This is important tax", u"information and is",  u"being furnished to",
+    u"the Internal Revenue",  u"Service. If you are", u"required to file a",
+    u"return, a negligence",  u"penalty or other",    u"sanction may be",
+    u"imposed on you if",     u"this income is",      u"taxable and the IRS",
+    u"determines that it",    u"has not been",        u"reported.",
 };
 
 const SideText kCopy2[] = {
-    {1830, 357, u"Copy 2"},      {1773, 410, u"To be filed"}, {1878, 463, u"with"},
-    {1772, 516, u"recipient\u2019s"}, {1732, 569, u"state income"}, {1780, 622, u"tax return, "},
-    {1855, 675, u"when"},        {1800, 728, u"required."},
+    {1830, 357, u"Copy 2"},       {1773, 410, u"To be filed"},  {1878, 463, u"with"}, {1772, 516, u"recipient\u2019s"},
+    {1732, 569, u"state income"}, {1780, 622, u"tax return, "}, {1855, 675, u"when"}, {1800, 728, u"required."},
 };
 
 const SideText kCopyC[] = {

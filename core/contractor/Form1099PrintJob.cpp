@@ -18,11 +18,11 @@ struct Entry {
 
 // Entries shared by both papers; 45-48 are kept unused.
 const Entry kEntries[] = {
-    {0, 160, 205},   {1, 160, 251},   {2, 160, 297},   {3, 160, 342},   {4, 160, 388},   {5, 160, 434},
-    {6, 160, 464},   {7, 160, 625},   {8, 600, 625},   {9, 160, 790},   {10, 160, 880},  {11, 160, 920},
-    {12, 160, 1005}, {13, 660, 1005}, {14, 860, 1005}, {15, 160, 1125}, {20, 1070, 240}, {21, 1070, 365},
-    {22, 1070, 475}, {23, 1430, 475}, {24, 1070, 625}, {25, 1430, 625}, {26, 1070, 790}, {27, 1430, 790},
-    {28, 1316, 895}, {29, 1340, 919}, {30, 1340, 895}, {31, 1316, 919}, {32, 1430, 920}, {33, 1070, 1135},
+    {0, 160, 205},    {1, 160, 251},    {2, 160, 297},    {3, 160, 342},    {4, 160, 388},    {5, 160, 434},
+    {6, 160, 464},    {7, 160, 625},    {8, 600, 625},    {9, 160, 790},    {10, 160, 880},   {11, 160, 920},
+    {12, 160, 1005},  {13, 660, 1005},  {14, 860, 1005},  {15, 160, 1125},  {20, 1070, 240},  {21, 1070, 365},
+    {22, 1070, 475},  {23, 1430, 475},  {24, 1070, 625},  {25, 1430, 625},  {26, 1070, 790},  {27, 1430, 790},
+    {28, 1316, 895},  {29, 1340, 919},  {30, 1340, 895},  {31, 1316, 919},  {32, 1430, 920},  {33, 1070, 1135},
     {34, 1430, 1135}, {35, 1050, 1220}, {36, 1400, 1220}, {37, 1050, 1268}, {38, 1400, 1268}, {39, 1755, 1220},
     {40, 1755, 1268}, {49, 220, 1259},  {50, 640, 1259},
 };
@@ -106,16 +106,16 @@ Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const Contracto
 Form1099PrintJob::Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors,
                                    const Form1099List& forms, const Print1099Options& options,
                                    const std::vector<int>& displayOrder, int currentContractorIndex)
-    : TwoFormSheetJob(options.Target, displayOrder, currentContractorIndex),
-      company_(company),
-      contractors_(contractors),
-      forms_(forms),
-      options_(options),
-      preprinted_(IsPreprinted(options)),
-      formByContractor_(FormIndexByOwner(forms, &Form1099Record::ContractorUniqueID)),
-      table_(Form1099PointTable(options)),
-      pitch_(Form1099FormPitch(options)),
-      font_(Form1099DataFont(options))
+    : TwoFormSheetJob(options.Target, displayOrder, currentContractorIndex)
+    , company_(company)
+    , contractors_(contractors)
+    , forms_(forms)
+    , options_(options)
+    , preprinted_(IsPreprinted(options))
+    , formByContractor_(FormIndexByOwner(forms, &Form1099Record::ContractorUniqueID))
+    , table_(Form1099PointTable(options))
+    , pitch_(Form1099FormPitch(options))
+    , font_(Form1099DataFont(options))
 {
 }
 

@@ -30,8 +30,7 @@ public:
     // order prints, one without a 1099 row with empty boxes, so none is
     // left out unseen.
     Form1099PrintJob(const CompanyRecord& company, const ContractorList& contractors, const Form1099List& forms,
-                     const Print1099Options& options, const std::vector<int>& displayOrder,
-                     int currentContractorIndex);
+                     const Print1099Options& options, const std::vector<int>& displayOrder, int currentContractorIndex);
 
     QString DocumentTitle() const override;
 

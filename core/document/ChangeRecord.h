@@ -11,8 +11,8 @@ enum class ChangeOperation { Insert = 0, Delete = 1, Update = 2 };
 struct ChangeRecord {
     RecordKind Kind = RecordKind::Employee;
     ChangeOperation Operation = ChangeOperation::Insert;
-    int ListIndex = -1; // index in the document's list of that kind; -1 for the company
-    int UniqueID = -1;  // the record's id; for the company 1 on insert, -1 on update
+    int ListIndex = -1;   // index in the document's list of that kind; -1 for the company
+    int UniqueID = -1;    // the record's id; for the company 1 on insert, -1 on update
     bool Dropped = false; // set while the queue is pruned
 
     bool operator==(const ChangeRecord&) const = default;

@@ -58,9 +58,9 @@ void CompanyCommands::OnNewCompany(CompanyDialogs& dialogs)
         AppPrompt().Tell(AmbiguousCompanyMessage(name, made.candidates), PromptIcon::Exclamation);
         return;
     case NewCompanyStore::Result::Failed:
-        AppPrompt().Tell(QStringLiteral("The company file \"%1\" could not be created.")
-                             .arg(QDir::toNativeSeparators(path)),
-                         PromptIcon::Stop);
+        AppPrompt()
+            .Tell(QStringLiteral("The company file \"%1\" could not be created.").arg(QDir::toNativeSeparators(path)),
+                  PromptIcon::Stop);
         return;
     case NewCompanyStore::Result::Exists:
         AppPrompt().Tell(QLatin1String(DocumentMessages::kCompanyExists));
@@ -162,7 +162,8 @@ QString CompanyCommands::BringIntoDataFolder(const QString& source, const QStrin
         return QString();
     }
     switch (CopyFileWithoutReplacing(source, target)) {
-    case CopyOutcome::Copied: return target;
+    case CopyOutcome::Copied:
+        return target;
     case CopyOutcome::TargetExists:
         AppPrompt().Tell(QStringLiteral("A company \"%1\" appeared in the data folder meanwhile; nothing was copied.")
                              .arg(name),

@@ -57,8 +57,8 @@ int RemoveForms(std::vector<Form>& forms, int Form::*owner, int Form::*idMember,
 // unless `same` finds them equal; an owner without a form gets one with
 // `newId`. Returns the change to write, if any.
 template <class Form, class Same>
-std::optional<ChangeRecord> SaveForm(std::vector<Form>& forms, int Form::*owner, int Form::*idMember,
-                                     RecordKind kind, int ownerId, int newId, Form form, Same same)
+std::optional<ChangeRecord> SaveForm(std::vector<Form>& forms, int Form::*owner, int Form::*idMember, RecordKind kind,
+                                     int ownerId, int newId, Form form, Same same)
 {
     const int index = FindRecordIndex(forms, owner, -1, ownerId);
     const Form empty;
@@ -281,7 +281,7 @@ AddedRecord CompanyEditor::AddEmployee(EmployeeRecord record)
     const int w2Index = int(forms.size()) - 1;
 
     added.outcome = Write({{RecordKind::Employee, ChangeOperation::Insert, added.index, added.id},
-                                            {RecordKind::W2, ChangeOperation::Insert, w2Index, w2.W2UniqueID}});
+                           {RecordKind::W2, ChangeOperation::Insert, w2Index, w2.W2UniqueID}});
     emit employeeAdded(added.id, w2Index);
     return added;
 }
@@ -308,9 +308,9 @@ SaveOutcome CompanyEditor::DeleteEmployee(int index, int id)
 
     W2List& forms = document_.Data().w2s;
     // A new W-2 of an emptied list takes the id after the last one deleted.
-    const int formerW2Index =
-        RemoveForms(forms, &W2Record::EmployeeUniqueID, &W2Record::W2UniqueID, RecordKind::W2, id, changes,
-                    [&] { rememberedNextW2Id_ = NextUniqueId(forms, &W2Record::W2UniqueID); });
+    const int formerW2Index = RemoveForms(forms, &W2Record::EmployeeUniqueID, &W2Record::W2UniqueID, RecordKind::W2, id,
+                                          changes,
+                                          [&] { rememberedNextW2Id_ = NextUniqueId(forms, &W2Record::W2UniqueID); });
     const SaveOutcome outcome = Write(changes);
     if (formerW2Index >= 0)
         emit employeeDeleted(id, formerW2Index);
@@ -358,9 +358,8 @@ AddedRecord CompanyEditor::AddContractor(ContractorRecord record)
     forms.push_back(form);
     const int formIndex = int(forms.size()) - 1;
 
-    added.outcome =
-        Write({{RecordKind::Contractor, ChangeOperation::Insert, added.index, added.id},
-                                {RecordKind::Form1099, ChangeOperation::Insert, formIndex, form.Form1099UniqueID}});
+    added.outcome = Write({{RecordKind::Contractor, ChangeOperation::Insert, added.index, added.id},
+                           {RecordKind::Form1099, ChangeOperation::Insert, formIndex, form.Form1099UniqueID}});
     emit contractorAdded(added.id, formIndex);
     return added;
 }
@@ -385,7 +384,8 @@ SaveOutcome CompanyEditor::DeleteContractor(int index, int id)
     contractors.erase(contractors.begin() + index);
     std::vector<ChangeRecord> changes{{RecordKind::Contractor, ChangeOperation::Delete, index, id}};
     const int formerFormIndex = RemoveForms(document_.Data().forms1099, &Form1099Record::ContractorUniqueID,
-                                            &Form1099Record::Form1099UniqueID, RecordKind::Form1099, id, changes, [] {});
+                                            &Form1099Record::Form1099UniqueID, RecordKind::Form1099, id, changes,
+                                            [] {});
     const SaveOutcome outcome = Write(changes);
     if (formerFormIndex >= 0)
         emit contractorDeleted(id, formerFormIndex);
@@ -428,12 +428,13 @@ ImportedPeople CompanyEditor::ImportContractors(const std::vector<ContractorWith
 {
     if (document_.RefuseWrite())
         return {};
-    return ImportPeople(
-        [this](const auto& changes, const auto& step) { return Write(changes, step); }, rows,
-        PeopleTables<ContractorRecord, Form1099Record>{document_.Data().contractors, document_.Data().forms1099,
-                                                       &ContractorRecord::ContractorUniqueID,
-                                                       &Form1099Record::Form1099UniqueID,
-                                                       &Form1099Record::ContractorUniqueID, RecordKind::Contractor,
-                                                       RecordKind::Form1099, &ContractorNumber, &CheckImportedContractor},
-        NextForm1099Id(), progress);
+    return ImportPeople([this](const auto& changes, const auto& step) { return Write(changes, step); }, rows,
+                        PeopleTables<ContractorRecord, Form1099Record>{document_.Data().contractors,
+                                                                       document_.Data().forms1099,
+                                                                       &ContractorRecord::ContractorUniqueID,
+                                                                       &Form1099Record::Form1099UniqueID,
+                                                                       &Form1099Record::ContractorUniqueID,
+                                                                       RecordKind::Contractor, RecordKind::Form1099,
+                                                                       &ContractorNumber, &CheckImportedContractor},
+                        NextForm1099Id(), progress);
 }

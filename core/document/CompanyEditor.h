@@ -85,8 +85,7 @@ public:
     // stop it: then the people and forms are as before the import, in
     // memory and in the store (outcome Cancelled, nothing counted).
     ImportedPeople ImportEmployees(const std::vector<EmployeeWithW2>& rows, const CommitProgress& progress = {});
-    ImportedPeople ImportContractors(const std::vector<ContractorWith1099>& rows,
-                                     const CommitProgress& progress = {});
+    ImportedPeople ImportContractors(const std::vector<ContractorWith1099>& rows, const CommitProgress& progress = {});
 
     // The ids the next new forms get.
     int NextW2Id() const;

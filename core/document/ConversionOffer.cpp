@@ -42,7 +42,7 @@ Conversion OfferConversion(const QString& path)
     if (!changes.empty())
         question += QStringLiteral("\n\nThese values can't be kept exactly as the file has them (the original "
                                    "keeps them):\n")
-            + DescribeStoredValueChanges(changes, kChangesListed).join(u'\n');
+                    + DescribeStoredValueChanges(changes, kChangesListed).join(u'\n');
     if (!AppPrompt().AskYesNo(question))
         return Conversion::Declined;
     if (!ConvertEarlierStore(path, kept, &problem)) {

@@ -29,7 +29,7 @@ public:
     }
     // The document dropped its records (another company is being opened):
     // forget current positions and working copies.
-    virtual void OnCompanyDataCleared() {}
+    virtual void OnCompanyDataCleared() { }
     // The company is about to be closed or switched: a view holding typed
     // entries the document doesn't have yet asks whether to save them, and
     // saves them on Yes. False stops the closing or switching.

@@ -121,8 +121,9 @@ void CGlobalDoc::RefreshChangedViews()
     const ChangeQueue changes = std::exchange(unshownChanges_, ChangeQueue());
     for (Screen screen : DocumentView::kRefreshOrder) {
         DocumentView* view = views_[size_t(screen)];
-        if (view && std::any_of(changes.begin(), changes.end(),
-                                [view](const ChangeRecord& change) { return view->Shows(change.Kind); }))
+        if (view && std::any_of(changes.begin(), changes.end(), [view](const ChangeRecord& change) {
+                return view->Shows(change.Kind);
+            }))
             view->RefreshFromDocument(*this);
     }
     emit viewsRefreshed();
@@ -336,8 +337,8 @@ void CGlobalDoc::ReportFailedCommit(const CommitResult& result)
                                       .arg(DescribeChanges(result.failed), QDir::toNativeSeparators(currentStorePath_),
                                            writeFailure_)
                                 : writeRefusal_;
-    AppPrompt().Tell(commitFailure_ +
-                         QStringLiteral("\n\nYour entries are kept. Use Save on the Company menu to try again."),
+    AppPrompt().Tell(commitFailure_
+                         + QStringLiteral("\n\nYour entries are kept. Use Save on the Company menu to try again."),
                      PromptIcon::Exclamation);
 }
 

@@ -24,7 +24,7 @@ struct RecordStatements;
 // Result of writing the queued changes to the store.
 struct CommitResult {
     int written = 0;
-    ChangeQueue failed; // changes the store refused; they stay queued
+    ChangeQueue failed;     // changes the store refused; they stay queued
     bool cancelled = false; // stopped through the progress hook: nothing written, all stay queued
     bool Succeeded() const { return failed.empty() && !cancelled; }
 };

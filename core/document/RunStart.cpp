@@ -19,14 +19,15 @@ bool RunStart::OpenFirstCompany(const QString& commandLineFile)
 {
     const QString settingsProblem = SettingsFileProblem();
     if (!settingsProblem.isEmpty())
-        AppPrompt().Tell(settingsProblem + QStringLiteral("\n\nFormlark starts with its default settings and can't "
-                                                          "keep any settings until that file is an ordinary file "
-                                                          "again (or is removed)."),
+        AppPrompt().Tell(settingsProblem
+                             + QStringLiteral("\n\nFormlark starts with its default settings and can't "
+                                              "keep any settings until that file is an ordinary file "
+                                              "again (or is removed)."),
                          PromptIcon::Exclamation);
     document_.SetDataFolder(ReadDataFolder());
     const QString sample = QLatin1String(kSampleCompanyName);
-    const QString lastActive =
-        ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany), QLatin1String(kLastActiveCompanyValue), sample);
+    const QString lastActive = ReadSettingText(SettingsKeyPath(kKeyLastActiveCompany),
+                                               QLatin1String(kLastActiveCompanyValue), sample);
     document_.PrintOptions().Read();
 
     // The stores to try, in order. A company file named on the command line
@@ -38,7 +39,8 @@ bool RunStart::OpenFirstCompany(const QString& commandLineFile)
         files << FindCompanyStoreFile(document_.DataFolder(), lastActive);
     } else {
         const QFileInfo given(commandLineFile);
-        if (IsStoreOfFolder(given, document_.DataFolder()) && StoreFileKindOf(commandLineFile) == StoreFileKind::Current)
+        if (IsStoreOfFolder(given, document_.DataFolder())
+            && StoreFileKindOf(commandLineFile) == StoreFileKind::Current)
             files << given.fileName();
     }
     files << FindCompanyStoreFile(document_.DataFolder(), sample);

@@ -45,7 +45,7 @@ std::optional<int> SteppedValue(const QString& text, int delta)
             return std::nullopt;
         value = value * 10 + (c.unicode() - u'0');
         if (value > 1'000'000'000)
-            return std::nullopt;  // far out of range; also keeps the sum from overflowing
+            return std::nullopt; // far out of range; also keeps the sum from overflowing
     }
     const qint64 next = (negative ? -value : value) + delta;
     if (next < kStepMinimum || next > kStepMaximum)

@@ -3,8 +3,8 @@
 void EditHistory::Record(const EditState& before, const EditState& after, EditKind kind)
 {
     steps_.erase(steps_.begin() + std::ptrdiff_t(next_), steps_.end());
-    const bool joins = mayJoin_ && kind != EditKind::Other && !steps_.empty() && steps_.back().kind == kind &&
-                       steps_.back().after == before;
+    const bool joins = mayJoin_ && kind != EditKind::Other && !steps_.empty() && steps_.back().kind == kind
+                       && steps_.back().after == before;
     mayJoin_ = true;
     if (joins) {
         steps_.back().after = after;

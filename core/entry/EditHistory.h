@@ -36,6 +36,6 @@ private:
     };
     static constexpr std::size_t kMaxSteps = 200;
     std::vector<Step> steps_;
-    std::size_t next_ = 0;  // steps_[0, next_) are done, the rest undone
-    bool mayJoin_ = false;  // no run goes on across an undo or redo
+    std::size_t next_ = 0; // steps_[0, next_) are done, the rest undone
+    bool mayJoin_ = false; // no run goes on across an undo or redo
 };

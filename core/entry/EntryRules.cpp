@@ -41,7 +41,7 @@ QString FirstLine(const QString& text)
     return text.left(cut);
 }
 
-}  // namespace
+} // namespace
 
 bool IsTextChar(QChar c)
 {
@@ -84,8 +84,8 @@ bool EntryRule::ReplacesSelection(QChar c) const
 EditOutcome EntryRule::TypeChar(const EditState& state, QChar c) const
 {
     EditOutcome out;
-    const std::optional<EditState> rest =
-        state.HasSelection() && ReplacesSelection(c) ? WithoutSelection(state) : std::nullopt;
+    const std::optional<EditState> rest = state.HasSelection() && ReplacesSelection(c) ? WithoutSelection(state)
+                                                                                       : std::nullopt;
     if (rest) {
         // A full box would otherwise type over one character of the
         // selection and keep the rest of it (select all, type 500 over
@@ -209,7 +209,8 @@ EditOutcome EntryRule::Unchanged(const EditState& state, EntryBeep beep)
 // CharFilterRule
 
 CharFilterRule::CharFilterRule(int maxLength, const QString& forbiddenChars)
-    : maxLength_(std::max(maxLength, 0)), forbidden_(forbiddenChars)
+    : maxLength_(std::max(maxLength, 0))
+    , forbidden_(forbiddenChars)
 {
 }
 
@@ -257,7 +258,10 @@ EditOutcome CharFilterRule::HandleChar(const EditState& state, QChar c) const
 // ---------------------------------------------------------------------------
 // DigitMaskRule
 
-DigitMaskRule::DigitMaskRule(const QString& mask) : mask_(mask) {}
+DigitMaskRule::DigitMaskRule(const QString& mask)
+    : mask_(mask)
+{
+}
 
 bool DigitMaskRule::SetMask(const QString& mask)
 {
@@ -288,7 +292,7 @@ QString DigitMaskRule::GetValidText(const QString& text) const
             out += c;
             ++i;
         } else {
-            break;  // the rest of the text does not fit the shape
+            break; // the rest of the text does not fit the shape
         }
     }
     return out;
@@ -321,8 +325,8 @@ EditOutcome DigitMaskRule::HandleChar(const EditState& state, QChar c) const
         const int slot = int(mask_.indexOf(kDigitSlot, state.start));
         if (slot < 0)
             return Unchanged(state);
-        const EditState stepped =
-            ReplaceRange(state, state.start, std::min(slot, len), mask_.mid(state.start, slot - state.start));
+        const EditState stepped = ReplaceRange(state, state.start, std::min(slot, len),
+                                               mask_.mid(state.start, slot - state.start));
         return HandleChar(stepped, c);
     }
     return Unchanged(state);
@@ -341,9 +345,9 @@ EditOutcome DigitMaskRule::HandleDeleteKey(const EditState& state) const
 // AmountRule
 
 AmountRule::AmountRule(int wholeDigits, int decimalPlaces)
-    : wholeDigits_(std::abs(wholeDigits)),
-      decimalPlaces_(std::max(decimalPlaces, 0)),
-      negativeAllowed_(wholeDigits >= 0)
+    : wholeDigits_(std::abs(wholeDigits))
+    , decimalPlaces_(std::max(decimalPlaces, 0))
+    , negativeAllowed_(wholeDigits >= 0)
 {
 }
 
@@ -394,7 +398,7 @@ QString AmountRule::GetValidText(const QString& text) const
             }
         } else if (IsDigit(c)) {
             if (decimals >= decimalPlaces_)
-                break;  // no rounding: the rest is dropped
+                break; // no rounding: the rest is dropped
             out += c;
             ++decimals;
         } else if (c == kDecimalPoint && !pointSeen) {
@@ -432,7 +436,7 @@ EditOutcome AmountRule::HandleChar(const EditState& state, QChar c) const
     if (c == kDecimalPoint && decimalPlaces_ > 0) {
         if (point >= 0)
             return Unchanged(EditState::Caret(text, point + 1));
-        return Insert(state, c);  // the reformat that follows cuts surplus decimals
+        return Insert(state, c); // the reformat that follows cuts surplus decimals
     }
 
     if (IsDigit(c)) {
@@ -444,7 +448,7 @@ EditOutcome AmountRule::HandleChar(const EditState& state, QChar c) const
                 at = EditState::Caret(text, 1);
             const int wholeEnd = point < 0 ? len : point;
             if (at.start == signWidth + wholeDigits_)
-                return Unchanged(state);  // just after a full whole part
+                return Unchanged(state); // just after a full whole part
             if (wholeEnd - signWidth >= wholeDigits_) {
                 const int pos = std::max(at.start, signWidth);
                 return pos < wholeEnd ? Overwrite(at, pos, c) : Unchanged(state);
@@ -462,7 +466,7 @@ EditOutcome AmountRule::HandleChar(const EditState& state, QChar c) const
 
     if (c == kBackspace)
         return DefaultChar(state, c);
-    return Unchanged(state);  // any other character, the sign or point when refused
+    return Unchanged(state); // any other character, the sign or point when refused
 }
 
 bool AmountRule::ReplacesSelection(QChar c) const

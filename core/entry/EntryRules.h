@@ -94,7 +94,7 @@ public:
     int MaxLength() const { return maxLength_; }
     const QString& ForbiddenChars() const { return forbidden_; }
     // Setters answer whether the value changed, so that the box re-checks its text.
-    bool SetMaxLength(int maxLength);  // 0 = no limit
+    bool SetMaxLength(int maxLength); // 0 = no limit
     bool SetForbiddenChars(const QString& forbiddenChars);
 
     // Cut to the maximum first, then the refused characters removed; so a
@@ -150,7 +150,7 @@ public:
     // numbers, any other allows them. A box that must refuse negatives with
     // a positive limit calls SetNegativeAllowed(false) afterwards.
     bool SetWholeDigits(int wholeDigits);
-    bool SetDecimalPlaces(int decimalPlaces);  // 0 = no decimal point
+    bool SetDecimalPlaces(int decimalPlaces); // 0 = no decimal point
     bool SetNegativeAllowed(bool allowed);
 
     QString GetValidText(const QString& text) const override;

@@ -38,8 +38,8 @@ FileIdentity IdentityOf(const QString& path)
 // first, then ".." from where it led), the name put on it, and when that
 // is a link, the same again for where it leads.
 struct ResolvedTarget {
-    QString path;          // where the file lands (the target itself when its folder can't be resolved)
-    bool loop = false;     // the links lead in a circle
+    QString path;             // where the file lands (the target itself when its folder can't be resolved)
+    bool loop = false;        // the links lead in a circle
     bool throughLink = false; // the name was a link
 };
 

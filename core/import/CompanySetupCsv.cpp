@@ -80,10 +80,8 @@ CompanySetupImport ReadCompanySetupCsv(const CsvTable& table, const CompanyRecor
     const QStringList cells = row.Values(table.header.size());
     const int line = table.lines.front();
     if (row.AnyValueFrom(table.header.size()))
-        result.problems.push_back({line, -1,
-                                   QString::fromUtf8(CsvPlanMessages::kExtraValues)
-                                       .arg(row.size())
-                                       .arg(table.header.size())});
+        result.problems.push_back(
+            {line, -1, QString::fromUtf8(CsvPlanMessages::kExtraValues).arg(row.size()).arg(table.header.size())});
     for (int c = 0; c < int(boxes.size()) && c < cells.size(); ++c) {
         const CompanyBox* box = boxes[size_t(c)];
         if (!box)

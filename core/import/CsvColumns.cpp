@@ -21,8 +21,9 @@ std::vector<Box> CsvColumnsOf(const std::vector<Box>& table)
 // Words a header may begin with that say whose value it is; a header that
 // matches nothing is tried again without them ("Employee SSN",
 // "W-2 Box 1", "Recipient's City").
-constexpr const char* kOwnerPrefixes[] = {"employees", "employee", "emp", "recipients", "recipient", "contractors",
-                                          "contractor", "payee", "vendor", "w2", "form1099misc", "1099misc", "1099"};
+constexpr const char* kOwnerPrefixes[] = {"employees",    "employee",   "emp",   "recipients", "recipient",
+                                          "contractors",  "contractor", "payee", "vendor",     "w2",
+                                          "form1099misc", "1099misc",   "1099"};
 
 template <class Box>
 QHash<QString, int> SpellingIndex(const std::vector<Box>& columns)

@@ -66,8 +66,8 @@ Row NewRow()
 
 template <class Person, class Form>
 std::vector<PersonAndForm<Person, Form>> PeopleWithForms(const std::vector<Person>& people,
-                                                          const std::vector<Form>& forms, int Person::*personId,
-                                                          int Form::*owner)
+                                                         const std::vector<Form>& forms, int Person::*personId,
+                                                         int Form::*owner)
 {
     QHash<int, size_t> formOf;
     for (size_t i = forms.size(); i-- > 0;)
@@ -102,21 +102,20 @@ CsvImportPlan CsvImportPlan::Build(PeopleKind kind, const CsvTable& table, const
     if (kind == PeopleKind::Employees)
         plan.BuildRows(EmployeeCsvColumns(), table, mapping, EmployeesWithW2s(data), plan.employees_, progress);
     else
-        plan.BuildRows(ContractorCsvColumns(), table, mapping, ContractorsWith1099s(data), plan.contractors_,
-                       progress);
+        plan.BuildRows(ContractorCsvColumns(), table, mapping, ContractorsWith1099s(data), plan.contractors_, progress);
     return plan;
 }
 
 template <class Box>
 void CsvImportPlan::BuildRows(const std::vector<Box>& fields, const CsvTable& table, const std::vector<int>& mapping,
-                              const std::vector<typename Box::Row>& stored,
-                              std::vector<typename Box::Row>& accepted, const CsvProgress& progress)
+                              const std::vector<typename Box::Row>& stored, std::vector<typename Box::Row>& accepted,
+                              const CsvProgress& progress)
 {
     using Row = typename Box::Row;
     const int numberColumn = ColumnOf(mapping, kCsvNumberField);
     if (numberColumn < 0) {
         blocker_ = QLatin1String(std::is_same_v<Row, EmployeeWithW2> ? CsvPlanMessages::kNoEmployeeNumber
-                                                                      : CsvPlanMessages::kNoContractorNumber);
+                                                                     : CsvPlanMessages::kNoContractorNumber);
         return;
     }
     const Box& numberField = fields[kCsvNumberField];
@@ -158,8 +157,8 @@ void CsvImportPlan::BuildRows(const std::vector<Box>& fields, const CsvTable& ta
             if (mapping[size_t(c)] < 0)
                 continue;
             const Box& field = fields[size_t(mapping[size_t(c)])];
-            const CsvValue value =
-                CheckCsvValue(field.valueRule, field.capacity, c < cells.size() ? cells[c] : QString());
+            const CsvValue value = CheckCsvValue(field.valueRule, field.capacity,
+                                                 c < cells.size() ? cells[c] : QString());
             if (!value.Accepted())
                 problem(c, value.problem);
             else if (!value.text.isEmpty() && !(update && c == numberColumn))

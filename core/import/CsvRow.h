@@ -15,7 +15,7 @@ public:
 
     // How many values the row has.
     qsizetype size() const { return count_; }
-    bool IsBlank() const; // every value empty or blanks
+    bool IsBlank() const;                            // every value empty or blanks
     bool IsEmpty() const { return text_.isEmpty(); } // not a character read, not a value ended
 
     // The first `count` values (fewer when the row has fewer), or all.

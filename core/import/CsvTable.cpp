@@ -84,8 +84,8 @@ CsvTable ReadCsvTable(const QByteArray& bytes)
 
     bool haveHeader = false;
     CsvRow record;
-    bool quoted = false;      // inside a quoted value
-    bool afterQuote = false;  // a quoted value ended; blanks up to the separator are dropped
+    bool quoted = false;     // inside a quoted value
+    bool afterQuote = false; // a quoted value ended; blanks up to the separator are dropped
     int recordLine = line;
 
     auto fail = [&](const QString& error, int errorLine) {
@@ -196,8 +196,8 @@ QByteArray WriteCsvRecords(const std::vector<QStringList>& records)
                 text += u',';
             const QString& value = record.at(f);
             const bool quote = value.contains(u',') || value.contains(u';') || value.contains(kQuote)
-                || value.contains(u'\n') || value.contains(u'\r')
-                || (!value.isEmpty() && (IsBlank(value.front()) || IsBlank(value.back())));
+                               || value.contains(u'\n') || value.contains(u'\r')
+                               || (!value.isEmpty() && (IsBlank(value.front()) || IsBlank(value.back())));
             if (!quote) {
                 text += value;
                 continue;

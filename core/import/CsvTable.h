@@ -17,11 +17,11 @@
 // CRLF, LF or CR line ends; an Excel "sep=;" first line.
 struct CsvTable {
     QStringList header;
-    std::vector<CsvRow> rows;      // blank lines left out
-    std::vector<int> lines;        // the file line (from 1) where each row starts
-    int headerLine = 0;            // the line of the header (after a "sep=" line, 2)
+    std::vector<CsvRow> rows; // blank lines left out
+    std::vector<int> lines;   // the file line (from 1) where each row starts
+    int headerLine = 0;       // the line of the header (after a "sep=" line, 2)
     QChar separator = u',';
-    QString encoding;              // "UTF-8" or "Windows-1252"
+    QString encoding; // "UTF-8" or "Windows-1252"
     // Why the file can't be read as a table (empty when it can), and the
     // line it concerns (0: the whole file).
     QString error;

@@ -76,8 +76,10 @@ ImportProcess::Tick ImportProcess::Fail()
 bool ImportProcess::StartWork()
 {
     switch (step_) {
-    case kFindFolder: return FindOldFolder();
-    case kEnumerate: return EnumerateStores();
+    case kFindFolder:
+        return FindOldFolder();
+    case kEnumerate:
+        return EnumerateStores();
     case kUpgrade:
         if (!PrepareStaging())
             return false;
@@ -86,7 +88,8 @@ bool ImportProcess::StartWork()
         if (state_.staged.size() != state_.sources.size())
             return false;
         break;
-    default: return true;
+    default:
+        return true;
     }
     for (int i = 0; i < state_.sources.size(); ++i)
         pending_.push_back(i);
@@ -174,9 +177,14 @@ void ImportProcess::CopyIntoDataFolder(int index)
         return;
     }
     switch (CopyStoreWithoutReplacing(staged, dataFolder_, fileName)) {
-    case StoreCopyResult::Copied: ++copied_; break;
-    case StoreCopyResult::Kept: ++kept_; break;
-    case StoreCopyResult::Failed: break;
+    case StoreCopyResult::Copied:
+        ++copied_;
+        break;
+    case StoreCopyResult::Kept:
+        ++kept_;
+        break;
+    case StoreCopyResult::Failed:
+        break;
     }
 }
 

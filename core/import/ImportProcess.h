@@ -49,9 +49,9 @@ public:
     // further ticks do nothing.
     Tick Advance();
 
-    int Step() const { return step_; }         // ImportStep, 0 to 4
-    int TickCount() const { return tick_; }    // ImportTick
-    int Progress() const;                      // the bar's position, 0 to 100
+    int Step() const { return step_; }      // ImportStep, 0 to 4
+    int TickCount() const { return tick_; } // ImportTick
+    int Progress() const;                   // the bar's position, 0 to 100
     bool IsOver() const { return over_; }
     int FailedStep() const { return failedStep_; } // -1 unless it failed
     const ImportState& State() const { return state_; }

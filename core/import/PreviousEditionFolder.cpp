@@ -35,8 +35,8 @@ QStringList PreviousEditionCandidates()
         return {chosen};
 
     QStringList candidates;
-    const QString installPath =
-        ReadSettingText(QLatin1String(kPreviousEditionKey), QLatin1String(kInstallPathValue), QString());
+    const QString installPath = ReadSettingText(QLatin1String(kPreviousEditionKey), QLatin1String(kInstallPathValue),
+                                                QString());
     if (!installPath.isEmpty())
         candidates << installPath;
     const QString installLocation = ReadSettingText(QLatin1String(kPreviousEditionUninstallKey),

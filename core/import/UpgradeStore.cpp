@@ -13,9 +13,9 @@ bool Succeeded(int result)
 bool RenewYearTables(CompanyStore& store)
 {
     int (CompanyStore::*const steps[])() = {
-        &CompanyStore::DropVersionTable,   &CompanyStore::DropW2Table,       &CompanyStore::DropW3Table,
-        &CompanyStore::DropForm1099Table,  &CompanyStore::DropForm1096Table, &CompanyStore::CreateVersionTable,
-        &CompanyStore::CreateW2Table,      &CompanyStore::CreateForm1099Table, &CompanyStore::CreateW3Table,
+        &CompanyStore::DropVersionTable,    &CompanyStore::DropW2Table,         &CompanyStore::DropW3Table,
+        &CompanyStore::DropForm1099Table,   &CompanyStore::DropForm1096Table,   &CompanyStore::CreateVersionTable,
+        &CompanyStore::CreateW2Table,       &CompanyStore::CreateForm1099Table, &CompanyStore::CreateW3Table,
         &CompanyStore::CreateForm1096Table,
     };
     for (auto step : steps)
@@ -56,9 +56,9 @@ bool InsertBlankForms1099(CompanyStore& store)
 {
     ContractorList contractors;
     store.SetTargets(nullptr, nullptr, &contractors, nullptr, nullptr, nullptr, nullptr);
-    return InsertBlankForms(store, contractors, &CompanyStore::SelectContractors,
-                            &ContractorRecord::ContractorUniqueID, &CompanyStore::InsertForm1099,
-                            &Form1099Record::Form1099UniqueID, &Form1099Record::ContractorUniqueID);
+    return InsertBlankForms(store, contractors, &CompanyStore::SelectContractors, &ContractorRecord::ContractorUniqueID,
+                            &CompanyStore::InsertForm1099, &Form1099Record::Form1099UniqueID,
+                            &Form1099Record::ContractorUniqueID);
 }
 
 } // namespace

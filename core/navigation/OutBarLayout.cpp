@@ -6,11 +6,15 @@
 namespace {
 
 // Bottom edge as one past the last row, which keeps the stacking sums exact.
-int EndY(const QRect& r) { return r.top() + r.height(); }
+int EndY(const QRect& r)
+{
+    return r.top() + r.height();
+}
 
 } // namespace
 
-OutBarLayout::OutBarLayout(Input input) : input_(std::move(input))
+OutBarLayout::OutBarLayout(Input input)
+    : input_(std::move(input))
 {
     const QRect& client = input_.client;
     const int count = input_.folderCount;
@@ -140,7 +144,7 @@ QRect OutBarLayout::HeaderRect(int folder) const
     const QRect& client = input_.client;
     // The open folder and those before it sit at the top, the rest at the bottom.
     const int top = folder <= input_.currentFolder ? client.top() + folder * height
-                                                    : EndY(client) - (count - folder) * height;
+                                                   : EndY(client) - (count - folder) * height;
     return QRect(client.left(), top, client.width(), height);
 }
 
@@ -205,8 +209,7 @@ QRect OutBarLayout::DownButtonRect() const
 {
     const int side = input_.scrollButtonSide;
     const int margin = input_.metrics.scrollButtonMargin;
-    return QRect(itemArea_.left() + itemArea_.width() - margin - side, EndY(itemArea_) - margin - side, side,
-                 side);
+    return QRect(itemArea_.left() + itemArea_.width() - margin - side, EndY(itemArea_) - margin - side, side, side);
 }
 
 OutBarHit OutBarLayout::HitTest(const QPoint& point) const
@@ -261,15 +264,13 @@ OutBarSlide PlanFolderSlide(const QRect& client, int folderCount, int from, int 
 {
     OutBarSlide slide;
     // Nothing to slide when the headers alone don't fit.
-    if (folderCount < 2 || from == to || step <= 0 || from < 0 || to < 0 || from >= folderCount ||
-        to >= folderCount || client.height() <= folderCount * step)
+    if (folderCount < 2 || from == to || step <= 0 || from < 0 || to < 0 || from >= folderCount || to >= folderCount
+        || client.height() <= folderCount * step)
         return slide;
     const int top = client.top();
     const int end = EndY(client);
     // Top of the header of folder `f` while folder `open` is the open one.
-    auto headerTop = [&](int f, int open) {
-        return f <= open ? top + f * step : end - (folderCount - f) * step;
-    };
+    auto headerTop = [&](int f, int open) { return f <= open ? top + f * step : end - (folderCount - f) * step; };
     int start = 0;
     int rest = 0;
     if (to > from) {

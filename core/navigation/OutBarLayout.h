@@ -31,8 +31,8 @@ struct OutBarMetrics {
     int itemInsetX = 5;        // small icons: left edge to the icon
     int itemInsetY = 5;        // small icons: top of the item area to the first item
     int scrollButtonMargin = 5;
-    int captionMargin = 2;     // large icons: captions wrap this far inside the edges
-    int focusMargin = 3;       // the keyboard's frame lies this far outside an item
+    int captionMargin = 2; // large icons: captions wrap this far inside the edges
+    int focusMargin = 3;   // the keyboard's frame lies this far outside an item
     // When the open folder's items don't all fit, the spacing shrinks to
     // this, then (large icons) the gap and the icons, before the bar scrolls.
     int compactItemSpacing = 4;
@@ -72,7 +72,7 @@ struct OutBarSlide {
 class OutBarLayout {
 public:
     struct Input {
-        QRect client;            // the bar inside its edge
+        QRect client; // the bar inside its edge
         int folderCount = 0;
         int currentFolder = 0;
         int firstVisibleItem = 0;
@@ -140,7 +140,7 @@ private:
         int spacing = 0; // between items
         int gap = 0;     // icon to caption
         QSize icon;
-        int top = 0;     // viewport top to the first item
+        int top = 0; // viewport top to the first item
     };
 
     QList<Arrangement> Arrangements() const;

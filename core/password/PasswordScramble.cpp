@@ -14,8 +14,7 @@ int ScramblePassword(QString& text, const QString& key)
 
 QString ReadStoredPassword()
 {
-    QString password =
-        ReadSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kPasswordValueName), QString());
+    QString password = ReadSettingText(SettingsKeyPath(kKeyDcomOptions), QLatin1String(kPasswordValueName), QString());
     ScramblePassword(password);
     return password;
 }

@@ -16,7 +16,12 @@ class FormWriter {
 public:
     FormWriter(Page& page, const PointTable& table, const PageFont& font, TextBackground background, int shiftDown,
                std::span<const int> rooms = {})
-        : page_(page), table_(table), font_(font), background_(background), shift_(shiftDown), rooms_(rooms)
+        : page_(page)
+        , table_(table)
+        , font_(font)
+        , background_(background)
+        , shift_(shiftDown)
+        , rooms_(rooms)
     {
     }
 

@@ -36,8 +36,8 @@ QString FontFamilyName(FontFace face)
 
 void DrawCopyWatermark(Page& page, int shiftUp, int left, int width, int height)
 {
-    page.items.emplace_back(
-        PageOutlinedText{QStringLiteral("COPY"), PageFont{FontFace::TimesNewRoman, 50, false}, left, shiftUp, width, height, 5});
+    page.items.emplace_back(PageOutlinedText{QStringLiteral("COPY"), PageFont{FontFace::TimesNewRoman, 50, false}, left,
+                                             shiftUp, width, height, 5});
 }
 
 int FontHeightUnits(int points)

@@ -28,7 +28,10 @@ double SignedOffset(double magnitude, int direction);
 class PointTable {
 public:
     PointTable() = default;
-    explicit PointTable(std::vector<QPoint> points) : points_(std::move(points)) {}
+    explicit PointTable(std::vector<QPoint> points)
+        : points_(std::move(points))
+    {
+    }
 
     int Size() const { return int(points_.size()); }
     const QPoint& operator[](int index) const { return points_[size_t(index)]; }

@@ -18,7 +18,7 @@ struct PrintW2Options {
     int HorizontalDirection = kRightOrDown;
     int VerticalDirection = kRightOrDown;
     PrintTarget Target = PrintTarget::Current;
-    PaperType Paper = PaperType::Preprinted; // Blank or Preprinted
+    PaperType Paper = PaperType::Preprinted;  // Blank or Preprinted
     W2CopyType BlankCopy = W2CopyType::Copy1; // with blank paper
 
     bool operator==(const PrintW2Options&) const = default;

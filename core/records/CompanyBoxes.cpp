@@ -57,7 +57,8 @@ std::vector<CompanyBox> MakeCompanyBoxes()
             .Csv("Zip", {"Zip Code", "Postal Code", "Zip+4"}),
         Text<&C::EmployerIdentificationNumber>("EmployerIdentificationNumber", "Employer identification number",
                                                P::General, E::Mask, 0, kMaskEin,
-                                               {"company.ein-missing", "company.ein-invalid", "company.ein-prefix"}, true)
+                                               {"company.ein-missing", "company.ein-invalid", "company.ein-prefix"},
+                                               true)
             .Csv("Employer Identification Number", {"EIN", "FEIN", "Federal EIN", "Employer ID Number"}),
         Text<&C::StateID>("StateID", "Employer state ID", P::General, E::Text, 15, kForbiddenCommon)
             .Csv("Employer State ID", {"State ID", "State ID Number", "State Employer ID"}),
@@ -90,8 +91,7 @@ std::vector<CompanyBox> MakeCompanyBoxes()
             .Csv("W-3 Contact Person", {"W-3 Contact", "W-3 Contact Name"}),
         Text<&C::FormW3Email>("FormW3Email", "E-mail address", P::W3, E::Text, 40, kForbiddenCommon)
             .Csv("W-3 E-mail Address", {"W-3 E-mail"}),
-        Text<&C::FormW3Telephone>("FormW3Telephone", "Telephone number", P::W3, E::Mask, 0, kMaskPhone,
-                                  {kW3Contact})
+        Text<&C::FormW3Telephone>("FormW3Telephone", "Telephone number", P::W3, E::Mask, 0, kMaskPhone, {kW3Contact})
             .Csv("W-3 Telephone Number", {"W-3 Telephone", "W-3 Phone"}),
         Text<&C::FormW3Fax>("FormW3Fax", "Fax number", P::W3, E::Mask, 0, kMaskPhone)
             .Csv("W-3 Fax Number", {"W-3 Fax"}),
@@ -219,18 +219,21 @@ const std::vector<CheckRule>& CompanyCheckRules()
     static constexpr char kEinPrefix[] =
         "%1 is not an employer identification number the IRS assigns: none begins with %2.";
     static const std::vector<CheckRule> rules = {
-        {"company.ein-missing", S::Error, Both, RuleTest::Missing, "The company has no employer identification number."},
+        {"company.ein-missing", S::Error, Both, RuleTest::Missing,
+         "The company has no employer identification number."},
         {"company.ein-invalid", S::Error, Both, RuleTest::NineDigits,
          "%1 is not an employer identification number of 9 digits (as 12-3456789)."},
         {"company.ein-prefix", S::Error, Both, RuleTest::EinPrefix, kEinPrefix},
         {"company.name-missing", S::Error, Both, RuleTest::Missing, "The company has no employer name."},
         {"company.address-missing", S::Error, Both, RuleTest::AnyMissing, "The company's address has no %1."},
-        {"company.state-invalid", S::Error, Both, RuleTest::State, "\"%1\" is not the postal abbreviation of a US state or territory."},
+        {"company.state-invalid", S::Error, Both, RuleTest::State,
+         "\"%1\" is not the postal abbreviation of a US state or territory."},
         {"company.amount-unreadable", S::Error, Both, RuleTest::Unreadable,
          "\"%1\" is stored in this box but is not an amount; it is not printed as one until it is typed anew."},
         {"company.value-not-enterable", S::Warning, Both, RuleTest::Enterable,
          "%1: the box would not take it when typed; it is kept as stored."},
-        {"w3.kind-of-payer-missing", S::Error, CheckedForm::W3, RuleTest::Form, "No kind of payer is chosen for the W-3."},
+        {"w3.kind-of-payer-missing", S::Error, CheckedForm::W3, RuleTest::Form,
+         "No kind of payer is chosen for the W-3."},
         {"w3.kind-of-payer-sick-pay", S::Error, CheckedForm::W3, RuleTest::Form,
          "\"%1\" is no kind of payer: choose the payer's kind (%2) and check the \"%1\" box beside it."},
         {"w3.other-ein-prefix", S::Error, CheckedForm::W3, RuleTest::EinPrefix, kEinPrefix},

@@ -31,15 +31,15 @@ struct CompanyBox {
     const char* label; // beside the box on its page (empty: none)
     CompanyPageKind page;
     CompanyEntry entry;
-    int maxLength = 0;                // Text
-    const char* pattern = nullptr;    // Text: the refused characters; Mask: the mask
-    bool gapBefore = false;           // the page leaves a gap above the box
-    std::vector<const char*> checks;  // the ids of the rules that look at the box
+    int maxLength = 0;                                           // Text
+    const char* pattern = nullptr;                               // Text: the refused characters; Mask: the mask
+    bool gapBefore = false;                                      // the page leaves a gap above the box
+    std::vector<const char*> checks;                             // the ids of the rules that look at the box
     const FixedTextBase& (*get)(const CompanyRecord&) = nullptr; // text boxes
     void (*set)(CompanyRecord&, const QString&) = nullptr;
     const AmountField& (*amount)(const CompanyRecord&) = nullptr; // a money box's value
-    int CompanyRecord::*number = nullptr; // the state list's, kind of payer and check boxes
-    int capacity = 0;                     // text boxes: the characters the record field keeps
+    int CompanyRecord::*number = nullptr;                         // the state list's, kind of payer and check boxes
+    int capacity = 0;                                             // text boxes: the characters the record field keeps
     // The column of a company setup file: its header in an export, which
     // is also the first spelling an import recognises, and the others.
     const char* csvHeader = nullptr;

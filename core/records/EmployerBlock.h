@@ -29,12 +29,12 @@ enum class EmployerPrint {
 
 // A company box on one form.
 struct EmployerPlace {
-    const char* name = nullptr;  // the screen box's object name; nullptr: the screen doesn't show it as text
+    const char* name = nullptr; // the screen box's object name; nullptr: the screen doesn't show it as text
     // Its accessible name; nullptr: the label of the form's own box of that
     // name (the W-2's first state line, a box of the W-2 record shown from
     // the company).
     const char* label = nullptr;
-    int point = -1;              // its point in the form's point table; -1: not printed from here
+    int point = -1; // its point in the form's point table; -1: not printed from here
     EmployerPrint print = EmployerPrint::Text;
 
     bool Shown() const { return name != nullptr; }

@@ -33,20 +33,20 @@ enum class BoxRule {
 // What a value read from a file must be to go into its box; the same rules
 // as typing it there.
 enum class CsvValueRule {
-    Text,      // free text of at most the field's characters, none of the refused ones
-    Ssn,       // a whole social security number, ###-##-####
-    Zip,       // a ZIP code of 5 or 9 digits, #####-####
-    Account,   // up to five digits
-    State,     // an entry of the state list
-    Amount,    // money: digits, a point and cents, a sign
+    Text,                // free text of at most the field's characters, none of the refused ones
+    Ssn,                 // a whole social security number, ###-##-####
+    Zip,                 // a ZIP code of 5 or 9 digits, #####-####
+    Account,             // up to five digits
+    State,               // an entry of the state list
+    Amount,              // money: digits, a point and cents, a sign
     SocialSecurityWages, // an amount up to the wage base (W-2 box 3)
     SocialSecurityTax,   // an amount up to the tax on it (W-2 box 4)
-    Flag,      // a check box
-    Box12Code, // one letter
-    Box12Year, // two digits
-    Ein,       // a whole employer identification number, ##-#######
-    Phone,     // a whole telephone number, (###) ###-####
-    KindOfPayer, // an entry of the W-3's kind-of-payer list
+    Flag,                // a check box
+    Box12Code,           // one letter
+    Box12Year,           // two digits
+    Ein,                 // a whole employer identification number, ##-#######
+    Phone,               // a whole telephone number, (###) ###-####
+    KindOfPayer,         // an entry of the W-3's kind-of-payer list
 };
 
 // How a box prints on its form, at its point of the form's point table.
@@ -72,19 +72,19 @@ enum class CheckedForm { W2, Form1099, W3, Form1096, W3And1096 };
 // in their table, each by its value; a rule of the form as a whole (Form)
 // has a test of its own that weighs several boxes or forms.
 enum class RuleTest {
-    Missing,    // each box: empty (blanks count as empty)
-    AllMissing, // the boxes together: all of them empty
-    AnyMissing, // the boxes together: any of them empty (an address)
-    Ssn,        // a social security number the SSA issues, or "Applied For"
+    Missing,       // each box: empty (blanks count as empty)
+    AllMissing,    // the boxes together: all of them empty
+    AnyMissing,    // the boxes together: any of them empty (an address)
+    Ssn,           // a social security number the SSA issues, or "Applied For"
     SsnAppliedFor, // "Applied For" in place of the number
-    NineDigits, // nine digits, dashes and blanks between them allowed
-    EinPrefix,  // a number whose first two digits begin no EIN the IRS assigned
-    ObviousTin, // nine equal digits or 123456789, which name nobody
-    Negative,   // an amount below zero
-    Unreadable, // an amount that does not read as one (kept as stored)
-    Enterable,  // a value that its box would not let anyone type (kept as stored)
-    State,      // an entry of the state list when not blank
-    Form,       // the form as a whole
+    NineDigits,    // nine digits, dashes and blanks between them allowed
+    EinPrefix,     // a number whose first two digits begin no EIN the IRS assigned
+    ObviousTin,    // nine equal digits or 123456789, which name nobody
+    Negative,      // an amount below zero
+    Unreadable,    // an amount that does not read as one (kept as stored)
+    Enterable,     // a value that its box would not let anyone type (kept as stored)
+    State,         // an entry of the state list when not blank
+    Form,          // the form as a whole
 };
 
 // A rule of the check before filing. Its id never changes, so scripts and
@@ -127,9 +127,9 @@ struct FormBox {
     // Characters the screen box takes (0 = no limit): a Text or Letters box
     // counts all of them, a Number box its whole digits.
     int maxLength = 0;
-    int decimals = 2;  // Amount and Number: decimal places the screen box takes
-    int line = 0;      // the state and local boxes: their line, 1 or 2
-    int capacity = 0;  // characters the record field keeps (0 for a check box)
+    int decimals = 2; // Amount and Number: decimal places the screen box takes
+    int line = 0;     // the state and local boxes: their line, 1 or 2
+    int capacity = 0; // characters the record field keeps (0 for a check box)
     // The CSV column: its header in an export, which is also the first
     // spelling an import recognises, and the others.
     QString csvHeader;
@@ -156,7 +156,7 @@ struct FormBox {
     // The field of the form record (the form's boxes).
     const FixedTextBase& (*get)(const Form&) = nullptr;
     const AmountField& (*amount)(const Form&) = nullptr; // a money box's value
-    void (*set)(Form&, const QString&) = nullptr; // cuts to the field
+    void (*set)(Form&, const QString&) = nullptr;        // cuts to the field
     int Form::*flag = nullptr;
     // The field of the person record (the person's boxes).
     const FixedTextBase& (*personGet)(const Person&) = nullptr;
@@ -166,10 +166,7 @@ struct FormBox {
     bool IsText() const { return !flag && !personFlag; }
     // Typed on the form screen.
     bool OnFormScreen() const { return part == BoxPart::Form && rule != BoxRule::Shown; }
-    bool Checks(const char* rule) const
-    {
-        return ListsRule(checks, rule);
-    }
+    bool Checks(const char* rule) const { return ListsRule(checks, rule); }
     // A form box's text, as stored.
     QString Text(const Form& form) const { return get(form).Text(); }
     // A money box's amount.

@@ -67,8 +67,8 @@ void FormCursor::OwnerDeleted(int ownerId, const RecordListOrder& orderBefore, c
     // The neighbours in the order the user saw: the one below, else the
     // one above.
     const std::vector<RecordListOrder::Row>& rows = orderBefore.Rows();
-    const auto deleted =
-        std::find_if(rows.begin(), rows.end(), [&](const RecordListOrder::Row& row) { return row.id == ownerId; });
+    const auto deleted = std::find_if(rows.begin(), rows.end(),
+                                      [&](const RecordListOrder::Row& row) { return row.id == ownerId; });
     int neighbour = -1;
     if (deleted != rows.end()) {
         for (auto it = deleted + 1; it != rows.end() && neighbour < 0; ++it)

@@ -25,7 +25,10 @@ class OwnerFormLists final : public FormOwnerLists {
 public:
     OwnerFormLists(const std::vector<Owner>& owners, int Owner::*ownerId, const std::vector<Form>& forms,
                    int Form::*formOwner)
-        : owners_(owners), ownerId_(ownerId), forms_(forms), formOwner_(formOwner)
+        : owners_(owners)
+        , ownerId_(ownerId)
+        , forms_(forms)
+        , formOwner_(formOwner)
     {
     }
     int OwnerCount() const override { return int(owners_.size()); }

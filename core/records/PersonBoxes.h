@@ -55,13 +55,14 @@ void AddNameAndAddressBoxes(std::vector<Box>& boxes, const PersonBoxLabels& labe
 {
     using P = typename Box::PersonRecord;
     using R = CsvValueRule;
-    boxes.push_back(MakeBox<Box, &P::FirstName>("FirstName", labels.firstName)
-                        .Csv("First Name", R::Text, {"First", "Given Name", "FirstName", "Fname", "First Name and Initial"})
-                        .Checked({checks.firstName})
-                        .PrintsJoined(print.name, print.nameLine));
-    boxes.push_back(MakeBox<Box, &P::MiddleName>("MiddleName", labels.middleName)
-                        .Csv("Middle Initial", R::Text,
-                             {"Middle Name", "Middle", "MI", "Initial", "Middle Init", "MiddleName"}));
+    boxes.push_back(
+        MakeBox<Box, &P::FirstName>("FirstName", labels.firstName)
+            .Csv("First Name", R::Text, {"First", "Given Name", "FirstName", "Fname", "First Name and Initial"})
+            .Checked({checks.firstName})
+            .PrintsJoined(print.name, print.nameLine));
+    boxes.push_back(
+        MakeBox<Box, &P::MiddleName>("MiddleName", labels.middleName)
+            .Csv("Middle Initial", R::Text, {"Middle Name", "Middle", "MI", "Initial", "Middle Init", "MiddleName"}));
     Box lastName = MakeBox<Box, &P::LastName>("LastName", labels.lastName)
                        .Csv("Last Name", R::Text, {"Last", "Surname", "Family Name", "LastName", "Lname"})
                        .Checked({checks.lastName});

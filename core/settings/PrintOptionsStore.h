@@ -18,7 +18,7 @@ struct PrintOptionValue {
     double* inches = nullptr;
     double minInches = 0;
     double maxInches = 0;
-    std::function<int()> number;          // a choice's number
+    std::function<int()> number; // a choice's number
     std::function<void(int)> setNumber;
     int choiceCount = 0; // numbers 0 .. choiceCount - 1
 };

@@ -81,13 +81,27 @@ QString EscapeText(const QString& text)
     out += u'"';
     for (QChar c : text) {
         switch (c.unicode()) {
-        case u'\\': out += QStringLiteral("\\\\"); break;
-        case u'"': out += QStringLiteral("\\\""); break;
-        case u'\n': out += QStringLiteral("\\n"); break;
-        case u'\r': out += QStringLiteral("\\r"); break;
-        case u'\t': out += QStringLiteral("\\t"); break;
-        case 0: out += QStringLiteral("\\0"); break;
-        default: out += c; break;
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'"':
+            out += QStringLiteral("\\\"");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
+        case 0:
+            out += QStringLiteral("\\0");
+            break;
+        default:
+            out += c;
+            break;
         }
     }
     out += u'"';
@@ -108,11 +122,21 @@ std::optional<QString> UnescapeText(const QString& raw)
         }
         QChar e = raw.at(++i);
         switch (e.unicode()) {
-        case u'n': out += u'\n'; break;
-        case u'r': out += u'\r'; break;
-        case u't': out += u'\t'; break;
-        case u'0': out += QChar(0); break;
-        default: out += e; break;
+        case u'n':
+            out += u'\n';
+            break;
+        case u'r':
+            out += u'\r';
+            break;
+        case u't':
+            out += u'\t';
+            break;
+        case u'0':
+            out += QChar(0);
+            break;
+        default:
+            out += e;
+            break;
         }
     }
     return out;
@@ -236,7 +260,7 @@ bool OpenAndWrite(const QString& keyPath, Value value)
 
     if (Line* existing = file->Find(keyPath, value.name)) {
         if (existing->value.SameAs(value))
-            return true; // nothing changes, nothing is written
+            return true;                   // nothing changes, nothing is written
         value.name = existing->value.name; // the name as the file spells it
         const bool lineCrlf = existing->raw.endsWith('\r');
         existing->raw = FormatValue(value).toUtf8() + (lineCrlf ? QByteArray("\r") : QByteArray());
@@ -305,8 +329,8 @@ QString SettingsFilePath()
     const QString fromEnvironment = qEnvironmentVariable("FORMLARK_SETTINGS_FILE");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    return XdgBaseFolder("XDG_CONFIG_HOME", QStringLiteral(".config")) +
-           QStringLiteral("/Brindlecove/Formlark (2005).ini");
+    return XdgBaseFolder("XDG_CONFIG_HOME", QStringLiteral(".config"))
+           + QStringLiteral("/Brindlecove/Formlark (2005).ini");
 }
 
 void SetSettingsFile(const QString& path)

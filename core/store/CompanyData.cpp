@@ -43,14 +43,15 @@ std::pair<int, int> CountUnmatched(const std::vector<Owner>& owners, int Owner::
 bool FormOwnerCheck::AllMatch() const
 {
     return w2sWithoutEmployee == 0 && employeesWithoutW2 == 0 && formsWithoutContractor == 0
-        && contractorsWithoutForm == 0;
+           && contractorsWithoutForm == 0;
 }
 
 QString FormOwnerCheck::Describe() const
 {
     QStringList parts;
     if (w2sWithoutEmployee > 0)
-        parts << Counted(w2sWithoutEmployee, "W-2 form belongs", "W-2 forms belong") + QStringLiteral(" to no employee");
+        parts << Counted(w2sWithoutEmployee, "W-2 form belongs", "W-2 forms belong")
+                     + QStringLiteral(" to no employee");
     if (employeesWithoutW2 > 0)
         parts << Counted(employeesWithoutW2, "employee has", "employees have") + QStringLiteral(" no W-2 form");
     if (formsWithoutContractor > 0)
@@ -67,8 +68,9 @@ FormOwnerCheck CheckFormOwners(const CompanyData& data)
     FormOwnerCheck check;
     std::tie(check.employeesWithoutW2, check.w2sWithoutEmployee) =
         CountUnmatched(data.employees, &EmployeeRecord::EmployeeUniqueID, data.w2s, &W2Record::EmployeeUniqueID);
-    std::tie(check.contractorsWithoutForm, check.formsWithoutContractor) = CountUnmatched(
-        data.contractors, &ContractorRecord::ContractorUniqueID, data.forms1099, &Form1099Record::ContractorUniqueID);
+    std::tie(check.contractorsWithoutForm,
+             check.formsWithoutContractor) = CountUnmatched(data.contractors, &ContractorRecord::ContractorUniqueID,
+                                                            data.forms1099, &Form1099Record::ContractorUniqueID);
     return check;
 }
 
@@ -91,8 +93,8 @@ int RunSteps(CompanyStore& store, const Step (&steps)[N])
 int CreateTables(CompanyStore& store)
 {
     const Step steps[] = {
-        &CompanyStore::CreateVersionTable,     &CompanyStore::CreateCompanyTable, &CompanyStore::CreateEmployeesTable,
-        &CompanyStore::CreateContractorsTable, &CompanyStore::CreateW2Table,      &CompanyStore::CreateForm1099Table,
+        &CompanyStore::CreateVersionTable,     &CompanyStore::CreateCompanyTable,  &CompanyStore::CreateEmployeesTable,
+        &CompanyStore::CreateContractorsTable, &CompanyStore::CreateW2Table,       &CompanyStore::CreateForm1099Table,
         &CompanyStore::CreateW3Table,          &CompanyStore::CreateForm1096Table,
     };
     return RunSteps(store, steps);
@@ -126,8 +128,8 @@ int LoadCompany(CompanyStore& store, const QString& path, CompanyData& data)
         store.SetTargets(&data.company, &data.employees, &data.contractors, &data.w2s, &data.forms1099, &data.w3s,
                          &data.form1096);
         const Step steps[] = {
-            &CompanyStore::SelectCompany, &CompanyStore::SelectEmployees, &CompanyStore::SelectContractors,
-            &CompanyStore::SelectW2,      &CompanyStore::SelectForm1099,  &CompanyStore::SelectW3,
+            &CompanyStore::SelectCompany,  &CompanyStore::SelectEmployees, &CompanyStore::SelectContractors,
+            &CompanyStore::SelectW2,       &CompanyStore::SelectForm1099,  &CompanyStore::SelectW3,
             &CompanyStore::SelectForm1096,
         };
         rc = RunSteps(store, steps);
@@ -162,12 +164,13 @@ QString BuildCompanyStoreBeside(const QString& path, const CompanyData& data)
     };
     for (int attempt = 0; attempt < 16 && (building.isEmpty() || taken(building)); ++attempt)
         building = path + QLatin1String(kBuildingSuffix)
-            + QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), kBuildingDigits, 16, QLatin1Char('0'));
+                   + QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), kBuildingDigits, 16,
+                                              QLatin1Char('0'));
     if (taken(building))
         return QString();
     CompanyStore store;
     bool ok = store.Open(building) == CompanyStore::kOk && store.Begin() == CompanyStore::kOk
-        && CreateTables(store) == CompanyStore::kOk && store.InsertCompany(data.company, 1) == CompanyStore::kOk;
+              && CreateTables(store) == CompanyStore::kOk && store.InsertCompany(data.company, 1) == CompanyStore::kOk;
     for (const EmployeeRecord& e : data.employees)
         ok = ok && store.InsertEmployee(e, e.EmployeeUniqueID) == CompanyStore::kOk;
     for (const W2Record& w : data.w2s)

@@ -27,7 +27,7 @@ struct CompanyData {
 // other software, or damaged, may hold forms without an owner and owners
 // without a form).
 struct FormOwnerCheck {
-    int w2sWithoutEmployee = 0;    // no employee has their id, or a second W-2 of one
+    int w2sWithoutEmployee = 0; // no employee has their id, or a second W-2 of one
     int employeesWithoutW2 = 0;
     int formsWithoutContractor = 0; // the same for the 1099-MISC forms
     int contractorsWithoutForm = 0;

@@ -104,7 +104,10 @@ QByteArray DeleteStatement()
 // was, so a store written now holds what it always held).
 class CompanyStore::Binder {
 public:
-    explicit Binder(sqlite3_stmt* statement) : statement_(statement) {}
+    explicit Binder(sqlite3_stmt* statement)
+        : statement_(statement)
+    {
+    }
     void Text(const QString& text)
     {
         const QByteArray utf8 = text.toUtf8();
@@ -238,7 +241,7 @@ int CompanyStore::NoteResult(int rc, sqlite3* db)
     if (systemError == 0 && db) // the store file's own, where the engine did not pass it on
         sqlite3_file_control(db, "main", SQLITE_FCNTL_LAST_ERRNO, &systemError);
     const bool fileFailure = primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_CANTOPEN
-        || primary == SQLITE_READONLY || primary == SQLITE_PERM;
+                             || primary == SQLITE_READONLY || primary == SQLITE_PERM;
     if (fileFailure && systemError != 0) {
         lastFailure_ = QString::fromLocal8Bit(std::strerror(systemError));
     } else if (primary == SQLITE_FULL) {
@@ -298,8 +301,8 @@ int CompanyStore::QuickCheck()
     return kCorrupt;
 }
 
-void CompanyStore::SetTargets(CompanyRecord* company, EmployeeList* employees, ContractorList* contractors,
-                              W2List* w2s, Form1099List* forms1099, W3List* w3s, Form1096Record* form1096)
+void CompanyStore::SetTargets(CompanyRecord* company, EmployeeList* employees, ContractorList* contractors, W2List* w2s,
+                              Form1099List* forms1099, W3List* w3s, Form1096Record* form1096)
 {
     company_ = company;
     employees_ = employees;
@@ -449,15 +452,23 @@ int CompanyStore::SelectForm1096()
 QByteArray CompanyStore::TableDefinition(QueryKind kind)
 {
     switch (kind) {
-    case kCompanyQuery: return CreateStatement<CompanyRecord>();
-    case kEmployeesQuery: return CreateStatement<EmployeeRecord>();
-    case kContractorsQuery: return CreateStatement<ContractorRecord>();
-    case kW2Query: return CreateStatement<W2Record>();
-    case kForm1099Query: return CreateStatement<Form1099Record>();
-    case kW3Query: return CreateStatement<W3Record>();
-    case kForm1096Query: return CreateStatement<Form1096Record>();
+    case kCompanyQuery:
+        return CreateStatement<CompanyRecord>();
+    case kEmployeesQuery:
+        return CreateStatement<EmployeeRecord>();
+    case kContractorsQuery:
+        return CreateStatement<ContractorRecord>();
+    case kW2Query:
+        return CreateStatement<W2Record>();
+    case kForm1099Query:
+        return CreateStatement<Form1099Record>();
+    case kW3Query:
+        return CreateStatement<W3Record>();
+    case kForm1096Query:
+        return CreateStatement<Form1096Record>();
     case kNoQuery:
-    case kSchemaQuery: break;
+    case kSchemaQuery:
+        break;
     }
     return {};
 }

@@ -12,11 +12,16 @@ bool IsBlank(char c)
 char ClosingQuote(char c)
 {
     switch (c) {
-    case '"': return '"';
-    case '\'': return '\'';
-    case '`': return '`';
-    case '[': return ']';
-    default: return 0;
+    case '"':
+        return '"';
+    case '\'':
+        return '\'';
+    case '`':
+        return '`';
+    case '[':
+        return ']';
+    default:
+        return 0;
     }
 }
 

@@ -15,13 +15,13 @@ constexpr quint32 kLocalPayload = 236;        // payload bytes kept in a cell
 constexpr int kOverflowBytes = kPageSize - 4; // payload bytes of an overflow page
 constexpr int kMaxCells = (kPageSize - kPageHeader) / 16;
 constexpr int kMaxDepth = 32;
-constexpr quint32 kMaxRecord = 1u << 20;      // no row of a store comes near this
+constexpr quint32 kMaxRecord = 1u << 20; // no row of a store comes near this
 constexpr int kMaxFreePerTrunk = 254;
 constexpr int kMagicOffset = 56;
 constexpr int kFreeHeadOffset = 60;
 constexpr int kFreeCountOffset = 64;
 constexpr int kFormatOffset = 72;
-constexpr int kCatalogueRoot = 2;   // the page listing every table
+constexpr int kCatalogueRoot = 2;    // the page listing every table
 constexpr int kCatalogueColumns = 5; // type, name, table name, root page, CREATE text
 constexpr qint32 kKeySignBit = qint32(0x80000000u);
 
@@ -115,9 +115,9 @@ bool EarlierStoreFile::Visit(quint32 page, quint32 lowest, const char* what)
 {
     if (page < lowest || page > pageCount_)
         return Damaged(QStringLiteral("%1 page %2 lies outside the file of %3 pages")
-                        .arg(QLatin1String(what))
-                        .arg(page)
-                        .arg(pageCount_));
+                           .arg(QLatin1String(what))
+                           .arg(page)
+                           .arg(pageCount_));
     if (visited_[page])
         return Damaged(QStringLiteral("page %1 is used twice").arg(page));
     visited_[page] = true;
@@ -197,8 +197,7 @@ bool EarlierStoreFile::ReadCells(quint32 page, std::vector<Cell>& cells)
 
     cells.clear();
     for (quint32 offset = U16(p + 4); offset != 0; offset = U16(p + offset + 6)) {
-        if (int(cells.size()) == kMaxCells || offset % 4 != 0 || offset < kPageHeader
-            || offset > kPageSize - 16)
+        if (int(cells.size()) == kMaxCells || offset % 4 != 0 || offset < kPageHeader || offset > kPageSize - 16)
             return Damaged(damaged);
         const uchar* c = p + offset;
         Cell cell;

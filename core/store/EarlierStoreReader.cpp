@@ -141,9 +141,9 @@ bool ReadEarlierStoreBytes(const QByteArray& bytes, CompanyData& data, QString* 
     StoredValueChanges* noted = changes ? &found : nullptr;
     QString why;
     const bool complete = ReadSingleRow(file, read.company, noted, why) && ReadTable(file, read.employees, noted, why)
-        && ReadTable(file, read.contractors, noted, why) && ReadTable(file, read.w2s, noted, why)
-        && ReadTable(file, read.forms1099, noted, why) && ReadTable(file, read.w3s, noted, why)
-        && ReadSingleRow(file, read.form1096, noted, why);
+                          && ReadTable(file, read.contractors, noted, why) && ReadTable(file, read.w2s, noted, why)
+                          && ReadTable(file, read.forms1099, noted, why) && ReadTable(file, read.w3s, noted, why)
+                          && ReadSingleRow(file, read.form1096, noted, why);
     if (!complete) {
         SetProblem(problem, why);
         return false;

@@ -40,18 +40,20 @@ QString StoredValueChange::Describe() const
     const QString where = QStringLiteral("%1 %2, %3: ").arg(table).arg(rowId).arg(column);
     switch (kind) {
     case Kind::Cut:
-        return where + QStringLiteral("\"%1\" is longer than the %2 characters the box keeps; kept as \"%3\"")
-                           .arg(stored)
-                           .arg(kept.size())
-                           .arg(kept);
+        return where
+               + QStringLiteral("\"%1\" is longer than the %2 characters the box keeps; kept as \"%3\"")
+                     .arg(stored)
+                     .arg(kept.size())
+                     .arg(kept);
     case Kind::Unreadable:
         return where + QStringLiteral("\"%1\" does not read as an amount; kept as stored").arg(stored);
     case Kind::NotANumber:
         return where + QStringLiteral("\"%1\" is not a number; read as %2").arg(stored, kept);
     case Kind::Unmapped:
-        return where + QStringLiteral("\"%1\" holds characters that have no place in the character set of the file; "
-                                      "kept as \"%2\"")
-                           .arg(stored, kept);
+        return where
+               + QStringLiteral("\"%1\" holds characters that have no place in the character set of the file; "
+                                "kept as \"%2\"")
+                     .arg(stored, kept);
     }
     return where;
 }
@@ -59,5 +61,6 @@ QString StoredValueChange::Describe() const
 void KeepFirstFormOfEachOwner(Form1099List& forms)
 {
     std::unordered_set<int> owners;
-    std::erase_if(forms, [&owners](const Form1099Record& form) { return !owners.insert(form.ContractorUniqueID).second; });
+    std::erase_if(forms,
+                  [&owners](const Form1099Record& form) { return !owners.insert(form.ContractorUniqueID).second; });
 }

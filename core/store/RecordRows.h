@@ -19,10 +19,10 @@
 // A stored value that its record does not hold as it was stored.
 struct StoredValueChange {
     enum class Kind {
-        Cut,         // longer than the field keeps: cut to it
-        Unreadable,  // an amount that does not read as one: kept as stored
-        NotANumber,  // a number that is none: read as 0
-        Unmapped,    // characters without a place in the store's character set
+        Cut,        // longer than the field keeps: cut to it
+        Unreadable, // an amount that does not read as one: kept as stored
+        NotANumber, // a number that is none: read as 0
+        Unmapped,   // characters without a place in the store's character set
     };
     Kind kind = Kind::Cut;
     QString table;
@@ -77,9 +77,9 @@ Record RecordFromRow(const char* const* values, int count, StoredValueChanges* c
                 if (column.role == ColumnRole::Key)
                     rowId = field;
                 if (!exact && changes)
-                    changes->push_back({StoredValueChange::Kind::NotANumber, QString::fromLatin1(TableOf<Record>::kName),
-                                        rowId, QString::fromLatin1(column.name), QString::fromUtf8(value),
-                                        QString::number(field)});
+                    changes->push_back(
+                        {StoredValueChange::Kind::NotANumber, QString::fromLatin1(TableOf<Record>::kName), rowId,
+                         QString::fromLatin1(column.name), QString::fromUtf8(value), QString::number(field)});
             } else {
                 const QString stored = value ? QString::fromUtf8(value) : QString();
                 field = stored;

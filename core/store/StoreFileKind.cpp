@@ -80,7 +80,8 @@ StoreFileKind StoreFileKindOfBytes(const QByteArray& start, qint64 fileSize)
 
     const qsizetype seen = std::min<qsizetype>(start.size(), kStoreImageOffset);
     const qsizetype signatureSize = qsizetype(sizeof(kImageSignature));
-    const bool image = fileSize <= kStoreImageOffset
+    const bool image =
+        fileSize <= kStoreImageOffset
         || (start.size() >= kStoreImageOffset + signatureSize
             && std::memcmp(start.constData() + kStoreImageOffset, kImageSignature, sizeof(kImageSignature)) == 0);
     if (littleEndian && AllZero(start, kStoreHeaderSize, seen) && image)

@@ -22,7 +22,7 @@ bool Matches(const QString& fileName, const StoreFileName& entry)
     // "<name>.pmt.2005-<digits>"
     const qsizetype dash = fileName.lastIndexOf(u'-');
     return dash > 0 && AllDigits(QStringView(fileName).mid(dash + 1))
-        && fileName.left(dash).endsWith(suffix, Qt::CaseInsensitive);
+           && fileName.left(dash).endsWith(suffix, Qt::CaseInsensitive);
 }
 
 } // namespace

@@ -11,10 +11,10 @@ inline constexpr char kStoreExtension[] = ".pmt";
 inline constexpr char kDeletedExtension[] = ".del"; // appended to the store's name
 
 enum class StoreFileRole {
-    Store,                   // Acme.pmt
-    Deleted,                 // Acme.pmt.del, a deleted company
-    Journal,                 // Acme.pmt-journal, the engine's rollback journal
-    Lock,                    // Acme.pmt.lock, the lock file of earlier builds
+    Store,   // Acme.pmt
+    Deleted, // Acme.pmt.del, a deleted company
+    Journal, // Acme.pmt-journal, the engine's rollback journal
+    Lock,    // Acme.pmt.lock, the lock file of earlier builds
     // The original kept when a store of the earlier editions is converted:
     // Acme.pmt.2005, or Acme.pmt.2005-2, -3 ... when that name is taken.
     PreviousEditionOriginal,

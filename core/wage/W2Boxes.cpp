@@ -73,7 +73,10 @@ template <auto Member>
 W2Box Amount(const char* name, const char* label, const char* header, R rule,
              std::initializer_list<const char*> spellings)
 {
-    return MakeBox<B, Member>(name, label).Typed(kAmount).Csv(header, rule, spellings).Checked({kNegative, kUnreadable});
+    return MakeBox<B, Member>(name, label)
+        .Typed(kAmount)
+        .Csv(header, rule, spellings)
+        .Checked({kNegative, kUnreadable});
 }
 
 // A text made for the table, kept as long as the table (its names and
@@ -136,17 +139,18 @@ std::vector<W2Box> MakeW2Boxes()
                             "w2.state-invalid"},
                            {9, &EmployeeNameLine, 11, 12, 13, 14, &EmployeeCityLine});
 
-    b.push_back(Amount<&W::Wages>("Wages", "1 Wages, tips, other compensation", "Box 1 Wages", R::Amount,
-                                  {"Box 1", "Wages", "Wages, Tips, Other Compensation",
-                                   "Wages, Tips and Other Compensation", "Federal Wages", "Gross Wages",
-                                   "Box 1 Wages, Tips, Other Compensation"})
-                    .Totals(kW3Box1)
-                    .PrintsAt(17)
-                    .Checked({"w2.advance-eic-without-wages", "w2.box12-z-above-wages"}));
-    b.push_back(Amount<&W::FederalIncomeTaxWithdrawal>(
-        "FederalIncomeTaxWithdrawal", "2 Federal income tax withheld", "Box 2 Federal Income Tax Withheld", R::Amount,
-        {"Box 2", "Federal Income Tax Withheld", "Federal Income Tax", "Federal Income Tax Withholding",
-         "Federal Tax Withheld", "Federal Withholding", "Federal Tax", "FIT", "FITW"})
+    b.push_back(
+        Amount<&W::Wages>("Wages", "1 Wages, tips, other compensation", "Box 1 Wages", R::Amount,
+                          {"Box 1", "Wages", "Wages, Tips, Other Compensation", "Wages, Tips and Other Compensation",
+                           "Federal Wages", "Gross Wages", "Box 1 Wages, Tips, Other Compensation"})
+            .Totals(kW3Box1)
+            .PrintsAt(17)
+            .Checked({"w2.advance-eic-without-wages", "w2.box12-z-above-wages"}));
+    b.push_back(Amount<&W::FederalIncomeTaxWithdrawal>("FederalIncomeTaxWithdrawal", "2 Federal income tax withheld",
+                                                       "Box 2 Federal Income Tax Withheld", R::Amount,
+                                                       {"Box 2", "Federal Income Tax Withheld", "Federal Income Tax",
+                                                        "Federal Income Tax Withholding", "Federal Tax Withheld",
+                                                        "Federal Withholding", "Federal Tax", "FIT", "FITW"})
                     .Totals(kW3Box2)
                     .PrintsAt(18));
     b.push_back(Amount<&W::SocialSecurityWages>("SocialSecurityWages", "3 Social security wages",
@@ -156,21 +160,21 @@ std::vector<W2Box> MakeW2Boxes()
                     .PrintsAt(19)
                     .Checked({"w2.ss-wage-base", "w2.ss-tax-without-wages", "w2.medicare-below-ss",
                               "w2.household-below-threshold", "w2.medicare-govt-with-ss"}));
-    b.push_back(Amount<&W::SocialSecurityTaxWithheld>(
-                    "SocialSecurityTaxWithheld", "4 Social security tax withheld", "Box 4 Social Security Tax Withheld",
-                    R::SocialSecurityTax,
-                    {"Box 4", "Social Security Tax Withheld", "Social Security Tax", "SS Tax", "SS Tax Withheld",
-                     "OASDI", "OASDI Tax"})
-                    .Totals(kW3Box4)
-                    .PrintsAt(20)
-                    .Checked({"w2.ss-tax-above-max", "w2.ss-tax-without-wages", "w2.ss-tax-rate",
-                              "w2.medicare-govt-with-ss"}));
-    b.push_back(Amount<&W::MedicareWages>("MedicareWages", "5 Medicare wages and tips", "Box 5 Medicare Wages and Tips",
-                                          R::Amount,
-                                          {"Box 5", "Medicare Wages and Tips", "Medicare Wages & Tips", "Medicare Wages"})
-                    .Totals(kW3Box5)
-                    .PrintsAt(21)
-                    .Checked({"w2.medicare-below-ss", "w2.medicare-tax-without-wages"}));
+    b.push_back(
+        Amount<&W::SocialSecurityTaxWithheld>("SocialSecurityTaxWithheld", "4 Social security tax withheld",
+                                              "Box 4 Social Security Tax Withheld", R::SocialSecurityTax,
+                                              {"Box 4", "Social Security Tax Withheld", "Social Security Tax", "SS Tax",
+                                               "SS Tax Withheld", "OASDI", "OASDI Tax"})
+            .Totals(kW3Box4)
+            .PrintsAt(20)
+            .Checked({"w2.ss-tax-above-max", "w2.ss-tax-without-wages", "w2.ss-tax-rate", "w2.medicare-govt-with-ss"}));
+    b.push_back(
+        Amount<&W::MedicareWages>("MedicareWages", "5 Medicare wages and tips", "Box 5 Medicare Wages and Tips",
+                                  R::Amount,
+                                  {"Box 5", "Medicare Wages and Tips", "Medicare Wages & Tips", "Medicare Wages"})
+            .Totals(kW3Box5)
+            .PrintsAt(21)
+            .Checked({"w2.medicare-below-ss", "w2.medicare-tax-without-wages"}));
     b.push_back(Amount<&W::MedicareTaxWithheld>("MedicareTaxWithheld", "6 Medicare tax withheld",
                                                 "Box 6 Medicare Tax Withheld", R::Amount,
                                                 {"Box 6", "Medicare Tax Withheld", "Medicare Tax"})
@@ -233,28 +237,27 @@ std::vector<W2Box> MakeW2Boxes()
     // The state and local lines. Line 1's state and state ID are the
     // company's: the employer's boxes print them.
     b.push_back(MakeBox<B, &W::State1>("State1", "15 State, line 1").Typed(BoxRule::Shown).OnLine(1));
-    b.push_back(MakeBox<B, &W::StateID1>("StateID1", "15 Employer's state ID number, line 1")
-                    .Typed(BoxRule::Shown)
-                    .OnLine(1));
+    b.push_back(
+        MakeBox<B, &W::StateID1>("StateID1", "15 Employer's state ID number, line 1").Typed(BoxRule::Shown).OnLine(1));
     b.push_back(MakeBox<B, &W::State2>("State2", "15 State, line 2")
                     .Typed(BoxRule::Letters)
                     .OnLine(2)
                     .Csv("Box 15 State 2", R::State, {"Box 15 State Line 2", "State 2", "Second State"})
                     .Checked({"w2.state-line-no-state", "w2.state-invalid"})
                     .PrintsAt(50));
-    b.push_back(MakeBox<B, &W::StateID2>("StateID2", "15 Employer's state ID number, line 2")
-                    .Typed(BoxRule::Text, 15)
-                    .OnLine(2)
-                    .Csv("Box 15 State ID 2", R::Text,
-                         {"Box 15 State ID Line 2", "Box 15 Employer's State ID Number 2",
-                          "Box 15 Employer's State ID 2", "State ID 2", "Employer's State ID Number 2",
-                          "Employer's State ID 2"})
-                    .Checked({"w2.state-line-no-state-id"})
-                    .PrintsAt(52));
+    b.push_back(
+        MakeBox<B, &W::StateID2>("StateID2", "15 Employer's state ID number, line 2")
+            .Typed(BoxRule::Text, 15)
+            .OnLine(2)
+            .Csv("Box 15 State ID 2", R::Text,
+                 {"Box 15 State ID Line 2", "Box 15 Employer's State ID Number 2", "Box 15 Employer's State ID 2",
+                  "State ID 2", "Employer's State ID Number 2", "Employer's State ID 2"})
+            .Checked({"w2.state-line-no-state-id"})
+            .PrintsAt(52));
     b.push_back(Amount<&W::StateWages1>("StateWages1", "16 State wages, tips, etc., line 1", "Box 16 State Wages 1",
                                         R::Amount,
-                                        {"Box 16", "Box 16 State Wages", "Box 16 Line 1", "State Wages", "State Wages 1",
-                                         "State Wages, Tips, etc."})
+                                        {"Box 16", "Box 16 State Wages", "Box 16 Line 1", "State Wages",
+                                         "State Wages 1", "State Wages, Tips, etc."})
                     .Totals(kW3Box16)
                     .OnLine(1)
                     .PrintsAt(53));
@@ -278,8 +281,8 @@ std::vector<W2Box> MakeW2Boxes()
                     .PrintsAt(56));
     b.push_back(Amount<&W::LocalWages1>("LocalWages1", "18 Local wages, tips, etc., line 1", "Box 18 Local Wages 1",
                                         R::Amount,
-                                        {"Box 18", "Box 18 Local Wages", "Box 18 Line 1", "Local Wages", "Local Wages 1",
-                                         "Local Wages, Tips, etc."})
+                                        {"Box 18", "Box 18 Local Wages", "Box 18 Line 1", "Local Wages",
+                                         "Local Wages 1", "Local Wages, Tips, etc."})
                     .Totals(kW3Box18)
                     .OnLine(1)
                     .PrintsAt(57));
@@ -288,15 +291,16 @@ std::vector<W2Box> MakeW2Boxes()
                     .Totals(kW3Box18)
                     .OnLine(2)
                     .PrintsAt(58));
-    b.push_back(Amount<&W::LocalIncomeTax1>("LocalIncomeTax1", "19 Local income tax, line 1", "Box 19 Local Income Tax 1",
-                                            R::Amount,
+    b.push_back(Amount<&W::LocalIncomeTax1>("LocalIncomeTax1", "19 Local income tax, line 1",
+                                            "Box 19 Local Income Tax 1", R::Amount,
                                             {"Box 19", "Box 19 Local Income Tax", "Box 19 Line 1", "Local Income Tax",
                                              "Local Income Tax 1", "Local Tax", "Local Withholding"})
                     .Totals(kW3Box19)
                     .OnLine(1)
                     .PrintsAt(59));
-    b.push_back(Amount<&W::LocalIncomeTax2>("LocalIncomeTax2", "19 Local income tax, line 2", "Box 19 Local Income Tax 2",
-                                            R::Amount, {"Box 19 Line 2", "Local Income Tax 2", "Local Tax 2"})
+    b.push_back(Amount<&W::LocalIncomeTax2>("LocalIncomeTax2", "19 Local income tax, line 2",
+                                            "Box 19 Local Income Tax 2", R::Amount,
+                                            {"Box 19 Line 2", "Local Income Tax 2", "Local Tax 2"})
                     .Totals(kW3Box19)
                     .OnLine(2)
                     .PrintsAt(60));
@@ -344,8 +348,10 @@ const std::vector<CheckRule>& W2CheckRules()
         {"w2.first-name-missing", S::Error, W2, RuleTest::Missing, "The employee's first name is missing."},
         {"w2.last-name-missing", S::Error, W2, RuleTest::Missing, "The employee's last name is missing."},
         {"w2.address-incomplete", S::Warning, W2, RuleTest::AnyMissing, "The employee's address has no %1."},
-        {"w2.state-invalid", S::Error, W2, RuleTest::State, "\"%1\" is not the postal abbreviation of a US state or territory."},
-        {"w2.negative-amount", S::Error, W2, RuleTest::Negative, "The amount %1 is negative; no box of the W-2 takes a negative amount."},
+        {"w2.state-invalid", S::Error, W2, RuleTest::State,
+         "\"%1\" is not the postal abbreviation of a US state or territory."},
+        {"w2.negative-amount", S::Error, W2, RuleTest::Negative,
+         "The amount %1 is negative; no box of the W-2 takes a negative amount."},
         {"w2.amount-unreadable", S::Error, W2, RuleTest::Unreadable,
          "\"%1\" is stored in this box but is not an amount; it is not counted in any total until it is typed anew."},
         {"w2.value-not-enterable", S::Warning, W2, RuleTest::Enterable,
@@ -360,7 +366,8 @@ const std::vector<CheckRule>& W2CheckRules()
          "Social security tax of %1 is not %3% of the social security wages and tips, which is %2."},
         {"w2.medicare-tax-without-wages", S::Error, W2, RuleTest::Form,
          "Medicare tax of %1 is withheld, but box 5 has no Medicare wages."},
-        {"w2.medicare-tax-rate", S::Warning, W2, RuleTest::Form, "Medicare tax of %1 is not %3% of the Medicare wages, which is %2."},
+        {"w2.medicare-tax-rate", S::Warning, W2, RuleTest::Form,
+         "Medicare tax of %1 is not %3% of the Medicare wages, which is %2."},
         {"w2.medicare-below-ss", S::Error, W2, RuleTest::Form,
          "Medicare wages of %1 are less than the social security wages and tips of %2."},
         {"w2.advance-eic-above-max", S::Warning, W2, RuleTest::Form,
@@ -377,9 +384,12 @@ const std::vector<CheckRule>& W2CheckRules()
          "a catch-up of an earlier year goes on a line with its year."},
         {"w2.box12-z-above-wages", S::Warning, W2, RuleTest::Form,
          "Section 409A income of %1 (code Z) is more than the wages of box 1 (%2), which include it."},
-        {"w2.state-line-no-state", S::Warning, W2, RuleTest::Form, "Line %1 has state or local amounts but no state%2."},
-        {"w2.state-line-no-state-id", S::Warning, W2, RuleTest::Form, "Line %1 has state amounts but no employer's state ID number%2."},
-        {"w2.local-line-no-locality", S::Warning, W2, RuleTest::Form, "Line %1 has local amounts but no locality name."},
+        {"w2.state-line-no-state", S::Warning, W2, RuleTest::Form,
+         "Line %1 has state or local amounts but no state%2."},
+        {"w2.state-line-no-state-id", S::Warning, W2, RuleTest::Form,
+         "Line %1 has state amounts but no employer's state ID number%2."},
+        {"w2.local-line-no-locality", S::Warning, W2, RuleTest::Form,
+         "Line %1 has local amounts but no locality name."},
         {"w2.sick-pay-not-on-w3", S::Warning, W2, RuleTest::Form,
          "Box 13 \"Third-party sick pay\" is checked, but the W-3's \"Third-party sick pay\" box is not."},
         {"w2.household-below-threshold", S::Error, W2, RuleTest::Form,

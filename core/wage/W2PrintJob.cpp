@@ -17,73 +17,73 @@ struct W2Point {
 };
 
 const W2Point kW2Points[67] = {
-    {52, 36, 52, 36},       // 0 control number
-    {52, 123, 52, 123},     // 1 employer identification number
-    {52, 210, 52, 210},     // 2 employer's name
-    {52, 253, 52, 253},     // 3 employer's address line 1
-    {52, 296, 52, 296},     // 4 employer's address line 2
-    {52, 339, 52, 339},     // 5 employer's city, state, ZIP
-    {52, 339, 52, 339},     // 6
-    {52, 339, 52, 339},     // 7
-    {52, 463, 52, 463},     // 8 employee's SSN
-    {52, 542, 52, 542},     // 9 first name and initial
-    {502, 542, 502, 542},   // 10
-    {547, 542, 549, 542},   // 11 last name
-    {52, 629, 52, 629},     // 12 employee's address line 1
-    {52, 716, 52, 716},     // 13 employee's address line 2
-    {52, 803, 52, 803},     // 14 employee's city, state, ZIP
-    {52, 803, 52, 803},     // 15
-    {52, 803, 52, 803},     // 16
-    {1082, 123, 1082, 123}, // 17 box 1
-    {1542, 123, 1542, 123}, // 18 box 2
-    {1082, 207, 1082, 210}, // 19 box 3
-    {1542, 207, 1542, 210}, // 20 box 4
-    {1082, 293, 1082, 297}, // 21 box 5
-    {1542, 293, 1542, 297}, // 22 box 6
-    {1082, 376, 1082, 384}, // 23 box 7
-    {1542, 376, 1542, 384}, // 24 box 8
-    {1082, 462, 1082, 469}, // 25 box 9
-    {1542, 462, 1542, 469}, // 26 box 10
-    {1082, 546, 1082, 555}, // 27 box 11
-    {1514, 546, 1514, 555}, // 28 box 12a code and year
-    {1622, 546, 1622, 555}, // 29 box 12a amount
-    {1514, 633, 1514, 640}, // 30 box 12b
-    {1622, 633, 1622, 640}, // 31
-    {1514, 717, 1514, 720}, // 32 box 12c
-    {1622, 717, 1622, 720}, // 33
-    {1514, 796, 1514, 801}, // 34 box 12d
-    {1622, 796, 1622, 801}, // 35
-    {1117, 576, 1118, 586}, // 36 box 13 statutory employee mark
-    {1136, 600, 1137, 610}, // 37
-    {1136, 576, 1137, 586}, // 38
-    {1117, 600, 1118, 610}, // 39
-    {1244, 576, 1245, 586}, // 40 retirement plan mark
-    {1263, 600, 1264, 610}, // 41
-    {1263, 576, 1264, 586}, // 42
-    {1244, 600, 1245, 610}, // 43
-    {1374, 576, 1375, 586}, // 44 third-party sick pay mark
-    {1393, 600, 1394, 610}, // 45
-    {1393, 576, 1394, 586}, // 46
-    {1374, 600, 1375, 610}, // 47
-    {1082, 832, 1082, 832}, // 48 box 14, third line
-    {50, 928, 52, 926},     // 49 box 15 state, line 1
-    {50, 1002, 52, 1005},   // 50 line 2
-    {152, 928, 152, 926},   // 51 employer's state ID, line 1
-    {152, 1002, 152, 1005}, // 52 line 2
-    {577, 928, 579, 926},   // 53 box 16
-    {577, 1002, 579, 1005}, // 54
-    {882, 928, 884, 926},   // 55 box 17
-    {882, 1002, 884, 1005}, // 56
-    {1162, 928, 1162, 926}, // 57 box 18
+    {52, 36, 52, 36},         // 0 control number
+    {52, 123, 52, 123},       // 1 employer identification number
+    {52, 210, 52, 210},       // 2 employer's name
+    {52, 253, 52, 253},       // 3 employer's address line 1
+    {52, 296, 52, 296},       // 4 employer's address line 2
+    {52, 339, 52, 339},       // 5 employer's city, state, ZIP
+    {52, 339, 52, 339},       // 6
+    {52, 339, 52, 339},       // 7
+    {52, 463, 52, 463},       // 8 employee's SSN
+    {52, 542, 52, 542},       // 9 first name and initial
+    {502, 542, 502, 542},     // 10
+    {547, 542, 549, 542},     // 11 last name
+    {52, 629, 52, 629},       // 12 employee's address line 1
+    {52, 716, 52, 716},       // 13 employee's address line 2
+    {52, 803, 52, 803},       // 14 employee's city, state, ZIP
+    {52, 803, 52, 803},       // 15
+    {52, 803, 52, 803},       // 16
+    {1082, 123, 1082, 123},   // 17 box 1
+    {1542, 123, 1542, 123},   // 18 box 2
+    {1082, 207, 1082, 210},   // 19 box 3
+    {1542, 207, 1542, 210},   // 20 box 4
+    {1082, 293, 1082, 297},   // 21 box 5
+    {1542, 293, 1542, 297},   // 22 box 6
+    {1082, 376, 1082, 384},   // 23 box 7
+    {1542, 376, 1542, 384},   // 24 box 8
+    {1082, 462, 1082, 469},   // 25 box 9
+    {1542, 462, 1542, 469},   // 26 box 10
+    {1082, 546, 1082, 555},   // 27 box 11
+    {1514, 546, 1514, 555},   // 28 box 12a code and year
+    {1622, 546, 1622, 555},   // 29 box 12a amount
+    {1514, 633, 1514, 640},   // 30 box 12b
+    {1622, 633, 1622, 640},   // 31
+    {1514, 717, 1514, 720},   // 32 box 12c
+    {1622, 717, 1622, 720},   // 33
+    {1514, 796, 1514, 801},   // 34 box 12d
+    {1622, 796, 1622, 801},   // 35
+    {1117, 576, 1118, 586},   // 36 box 13 statutory employee mark
+    {1136, 600, 1137, 610},   // 37
+    {1136, 576, 1137, 586},   // 38
+    {1117, 600, 1118, 610},   // 39
+    {1244, 576, 1245, 586},   // 40 retirement plan mark
+    {1263, 600, 1264, 610},   // 41
+    {1263, 576, 1264, 586},   // 42
+    {1244, 600, 1245, 610},   // 43
+    {1374, 576, 1375, 586},   // 44 third-party sick pay mark
+    {1393, 600, 1394, 610},   // 45
+    {1393, 576, 1394, 586},   // 46
+    {1374, 600, 1375, 610},   // 47
+    {1082, 832, 1082, 832},   // 48 box 14, third line
+    {50, 928, 52, 926},       // 49 box 15 state, line 1
+    {50, 1002, 52, 1005},     // 50 line 2
+    {152, 928, 152, 926},     // 51 employer's state ID, line 1
+    {152, 1002, 152, 1005},   // 52 line 2
+    {577, 928, 579, 926},     // 53 box 16
+    {577, 1002, 579, 1005},   // 54
+    {882, 928, 884, 926},     // 55 box 17
+    {882, 1002, 884, 1005},   // 56
+    {1162, 928, 1162, 926},   // 57 box 18
     {1162, 1002, 1162, 1005}, // 58
-    {1472, 928, 1472, 926}, // 59 box 19
+    {1472, 928, 1472, 926},   // 59 box 19
     {1472, 1002, 1472, 1005}, // 60
-    {1752, 928, 1752, 926}, // 61 box 20
+    {1752, 928, 1752, 926},   // 61 box 20
     {1752, 1002, 1752, 1005}, // 62
-    {773, 1389, 775, 1398}, // 63 empty-form mark
-    {794, 1409, 796, 1418}, // 64
-    {794, 1389, 796, 1398}, // 65
-    {773, 1409, 775, 1418}, // 66
+    {773, 1389, 775, 1398},   // 63 empty-form mark
+    {794, 1409, 796, 1418},   // 64
+    {794, 1389, 796, 1398},   // 65
+    {773, 1409, 775, 1418},   // 66
 };
 
 // The width a value may take from its point: up to the next value on its
@@ -177,17 +177,17 @@ W2PrintJob::W2PrintJob(const CompanyRecord& company, const EmployeeList& employe
 
 W2PrintJob::W2PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
                        const PrintW2Options& options, std::vector<int> displayOrder, int currentEmployeeIndex)
-    : TwoFormSheetJob(options.Target, std::move(displayOrder), currentEmployeeIndex),
-      company_(company),
-      employees_(employees),
-      w2s_(w2s),
-      options_(options),
-      paper_(W2PaperOf(options)),
-      w2ByEmployee_(FormIndexByOwner(w2s, &W2Record::EmployeeUniqueID)),
-      table_(W2PointTable(options)),
-      pitch_(W2FormPitch(options)),
-      shift_(W2FormShift(options)),
-      font_(W2DataFont(options))
+    : TwoFormSheetJob(options.Target, std::move(displayOrder), currentEmployeeIndex)
+    , company_(company)
+    , employees_(employees)
+    , w2s_(w2s)
+    , options_(options)
+    , paper_(W2PaperOf(options))
+    , w2ByEmployee_(FormIndexByOwner(w2s, &W2Record::EmployeeUniqueID))
+    , table_(W2PointTable(options))
+    , pitch_(W2FormPitch(options))
+    , shift_(W2FormShift(options))
+    , font_(W2DataFont(options))
 {
 }
 

@@ -27,14 +27,13 @@ public:
     // The totals of the W-2 of each employee, found by the employee's id.
     W3PrintJob(const CompanyRecord& company, const EmployeeList& employees, const W2List& w2s,
                const PrintW3Options& options)
-        : company_(company), totals_(ComputeW3Totals(employees, w2s)), options_(options)
+        : company_(company)
+        , totals_(ComputeW3Totals(employees, w2s))
+        , options_(options)
     {
     }
     int PageCount() const override { return 1; }
-    Page LayOutPage(int page) const override
-    {
-        return page == 1 ? LayOutW3Page(company_, totals_, options_) : Page();
-    }
+    Page LayOutPage(int page) const override { return page == 1 ? LayOutW3Page(company_, totals_, options_) : Page(); }
     QString DocumentTitle() const override
     {
         return FormDocumentTitle(QStringLiteral("Form W-3"), company_.EmployerName.Text());

@@ -65,7 +65,8 @@ void AddW2(W3Totals& totals, const W2Record& w2)
 W3Totals ComputeW3Totals(const EmployeeList& employees, const W2List& w2s)
 {
     W3Totals totals;
-    for (const W2Record* w2 : FormsOfOwners(employees, &EmployeeRecord::EmployeeUniqueID, w2s, &W2Record::EmployeeUniqueID))
+    for (const W2Record* w2 :
+         FormsOfOwners(employees, &EmployeeRecord::EmployeeUniqueID, w2s, &W2Record::EmployeeUniqueID))
         AddW2(totals, *w2);
     return totals;
 }

@@ -3,7 +3,8 @@
 const QStringList& W2CopyNames()
 {
     static const QStringList names = {
-        "Copy 1-State", "Copy 2-Employee State", "Copy B-Employee Federal", "Copy C-Employee Records", "Copy D-Employer",
+        "Copy 1-State",    "Copy 2-Employee State", "Copy B-Employee Federal", "Copy C-Employee Records",
+        "Copy D-Employer",
     };
     return names;
 }

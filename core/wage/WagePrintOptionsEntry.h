@@ -35,8 +35,10 @@ W2EntryResult AcceptW2Entry(const W2PrintOptionsEntry& entry);
 
 // The W-2 range messages (with a typographic apostrophe).
 namespace W2PrintMessages {
-inline constexpr char kSpaceTooSmall[] = "Vertical space between top and bottom forms can\u2019t be less than .75 inches";
-inline constexpr char kSpaceTooLarge[] = "Vertical space between top and bottom forms can\u2019t be greater than 1.75 inches";
+inline constexpr char kSpaceTooSmall[] =
+    "Vertical space between top and bottom forms can\u2019t be less than .75 inches";
+inline constexpr char kSpaceTooLarge[] =
+    "Vertical space between top and bottom forms can\u2019t be greater than 1.75 inches";
 } // namespace W2PrintMessages
 
 struct W3PrintOptionsEntry {

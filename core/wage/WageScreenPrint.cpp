@@ -6,8 +6,7 @@
 
 bool W2PrintHasForms(const CompanyData& data, const PrintW2Options& options)
 {
-    return options.Target == PrintTarget::All ? !data.w2s.empty() && !data.employees.empty()
-                                              : !data.employees.empty();
+    return options.Target == PrintTarget::All ? !data.w2s.empty() && !data.employees.empty() : !data.employees.empty();
 }
 
 std::unique_ptr<PrintJob> MakeW2ScreenJob(const CompanyData& data, const PrintW2Options& options,

@@ -115,11 +115,12 @@ void CCheckFormsWindow::Refresh()
     model_->SetFindings(std::move(result.findings));
     errorsText_->setText(Counted(errors_, "error", "errors"));
     warningsText_->setText(Counted(warnings_, "warning", "warnings"));
-    verdict_->setText(errors_ > 0      ? QStringLiteral("The forms with errors would be rejected or questioned.")
+    verdict_->setText(errors_ > 0     ? QStringLiteral("The forms with errors would be rejected or questioned.")
                       : warnings_ > 0 ? QStringLiteral("No errors; look at the warnings before filing.")
                                       : QStringLiteral("No errors and no warnings: the forms are ready for filing."));
     const QString company = document_.Company().EmployerName.Text();
-    setWindowTitle(company.isEmpty() ? QLatin1String(kTitle) : QStringLiteral("%1 - %2").arg(QLatin1String(kTitle), company));
+    setWindowTitle(company.isEmpty() ? QLatin1String(kTitle)
+                                     : QStringLiteral("%1 - %2").arg(QLatin1String(kTitle), company));
 }
 
 const FormFinding* CCheckFormsWindow::FindingOnRow(int row) const

@@ -61,7 +61,7 @@ QVariant CFindingsModel::data(const QModelIndex& index, int role) const
         return Text(*finding, index.column());
     case Qt::ToolTipRole:
         return index.column() == MessageColumn || index.column() == BoxColumn ? Text(*finding, index.column())
-                                                                               : QVariant();
+                                                                              : QVariant();
     case Qt::DecorationRole:
         if (index.column() == SeverityColumn)
             return finding->IsError() ? errorIcon_ : warningIcon_;

@@ -35,8 +35,7 @@ const std::vector<const EmployerBox*>& CompanyBoxesShown()
 // boxes add into.
 const std::vector<const TransmittalBox*>& TotalBoxes()
 {
-    static const std::vector<const TransmittalBox*> boxes =
-        TransmittalBoxes(Form1099Boxes(), &kForm1096FormCountBox);
+    static const std::vector<const TransmittalBox*> boxes = TransmittalBoxes(Form1099Boxes(), &kForm1096FormCountBox);
     return boxes;
 }
 
@@ -47,10 +46,10 @@ struct FormKind {
     int code;
 };
 constexpr FormKind kFormKinds[] = {
-    {"W-2G", 32},     {"1098", 81},     {"1098-E", 84},   {"1098-T", 83},   {"1099-A", 80},    {"1099-B", 79},
-    {"1099-C", 85},   {"1099-CAP", 73}, {"1099-DIV", 91}, {"1099-G", 86},   {"1099-H", 71},    {"1099-INT", 92},
+    {"W-2G", 32},     {"1098", 81},      {"1098-E", 84},   {"1098-T", 83},   {"1099-A", 80},    {"1099-B", 79},
+    {"1099-C", 85},   {"1099-CAP", 73},  {"1099-DIV", 91}, {"1099-G", 86},   {"1099-H", 71},    {"1099-INT", 92},
     {"1099-LTC", 93}, {"1099-MISC", 95}, {"1099-MSA", 94}, {"1099-OID", 96}, {"1099-PATR", 97}, {"1099-Q", 31},
-    {"1099-R", 98},   {"1099-S", 75},   {"5498", 28},     {"5498-ESA", 72}, {"5498-MSA", 27},
+    {"1099-R", 98},   {"1099-S", 75},    {"5498", 28},     {"5498-ESA", 72}, {"5498-MSA", 27},
 };
 constexpr char kFiledKind[] = "1099-MISC";
 constexpr int kKindsPerRow = 13; // as the paper form breaks the row
@@ -167,9 +166,10 @@ void C1096View::BuildForm()
 
     CFormCell* kindCaption = cell(QString(), 4, 0, 1, 5);
     auto* kindRow = new QHBoxLayout;
-    kindRow->addWidget(NewCaptionLabel(
-        QStringLiteral("Enter an \u201cX\u201d in only one box below to indicate the type of form being filed."),
-        kindCaption));
+    kindRow->addWidget(
+        NewCaptionLabel(QStringLiteral(
+                            "Enter an \u201cX\u201d in only one box below to indicate the type of form being filed."),
+                        kindCaption));
     kindRow->addStretch(1);
     finalReturn_->setFont(FormCaptionFont(font()));
     finalReturn_->setLayoutDirection(Qt::RightToLeft); // the box after the words, as printed

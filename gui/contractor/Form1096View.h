@@ -23,7 +23,10 @@ class C1096View : public CFormView {
 
 public:
     // Shows the 1099-MISCs' totals (of their contractors) and the payer.
-    bool Shows(RecordKind kind) const override { return kind == RecordKind::Contractor || kind == RecordKind::Form1099 || kind == RecordKind::Company; }
+    bool Shows(RecordKind kind) const override
+    {
+        return kind == RecordKind::Contractor || kind == RecordKind::Form1099 || kind == RecordKind::Company;
+    }
     explicit C1096View(CGlobalDoc& document, QWidget* parent = nullptr);
 
     // A box by its name (see BoxNames), or nullptr.

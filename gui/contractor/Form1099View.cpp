@@ -121,8 +121,8 @@ void C1099View::BuildForm()
 
     // Payer and recipient on the left (two columns), boxes 1 to 14 in the
     // two columns beside them, the form's name on the right.
-    CFormCell* payer =
-        cell(QStringLiteral("Payer's name, street address, city, state, zip code, and Tel. #"), 0, 0, 3, 2);
+    CFormCell* payer = cell(QStringLiteral("Payer's name, street address, city, state, zip code, and Tel. #"), 0, 0, 3,
+                            2);
     payer->AddWidget(shown("PayerName"));
     payer->AddWidget(shown("PayerAddress1"));
     payer->AddWidget(shown("PayerAddress2"));

@@ -20,7 +20,10 @@ class C1099View : public CFormEntryView {
 
 public:
     // Shows the contractors, their 1099-MISCs and the payer.
-    bool Shows(RecordKind kind) const override { return kind == RecordKind::Contractor || kind == RecordKind::Form1099 || kind == RecordKind::Company; }
+    bool Shows(RecordKind kind) const override
+    {
+        return kind == RecordKind::Contractor || kind == RecordKind::Form1099 || kind == RecordKind::Company;
+    }
     explicit C1099View(CGlobalDoc& document, QWidget* parent = nullptr);
 
     // Any box of the form by its field name (the shown boxes: see

@@ -106,18 +106,17 @@ BalloonButton ButtonOf(Qt::MouseButton button)
 
 } // namespace
 
-void ShowBalloon(const QString& title, const QString& content, QPoint anchor, BalloonIcon icon,
-                 BalloonOptions options, QWidget* anchorWindow, const QString& command, int timeoutMs)
+void ShowBalloon(const QString& title, const QString& content, QPoint anchor, BalloonIcon icon, BalloonOptions options,
+                 QWidget* anchorWindow, const QString& command, int timeoutMs)
 {
     // The balloon is nobody's to keep: it always frees itself once closed.
-    auto* balloon = new CBalloonWindow(title, content, icon, options | BalloonDeleteOnClose, anchorWindow,
-                                       command, timeoutMs);
+    auto* balloon = new CBalloonWindow(title, content, icon, options | BalloonDeleteOnClose, anchorWindow, command,
+                                       timeoutMs);
     balloon->Open(anchor);
 }
 
-CBalloonWindow::CBalloonWindow(const QString& title, const QString& content, BalloonIcon icon,
-                               BalloonOptions options, QWidget* anchorWindow, const QString& command,
-                               int timeoutMs)
+CBalloonWindow::CBalloonWindow(const QString& title, const QString& content, BalloonIcon icon, BalloonOptions options,
+                               QWidget* anchorWindow, const QString& command, int timeoutMs)
     // Parented to the window the user works in, so that it is stacked with
     // that window and goes with it; it is still a window of its own.
     : QWidget(anchorWindow ? anchorWindow->window() : QApplication::activeWindow(),
@@ -411,13 +410,12 @@ void CBalloonWindow::paintEvent(QPaintEvent*)
     painter.setPen(text);
     painter.setFont(titleFont_);
     const int titleRight = closeButton.isValid() ? closeButton.left() - kCloseButtonGap : client.right() + 1;
-    painter.drawText(QRect(x, client.top(), titleRight - x, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     title_);
+    painter.drawText(QRect(x, client.top(), titleRight - x, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, title_);
 
     painter.setFont(contentFont_);
     const int contentTop = client.top() + lineHeight + kBalloonTitleGap;
-    painter.drawText(QRect(client.left(), contentTop, client.width(), client.bottom() + 1 - contentTop),
-                     contentFlags_, content_);
+    painter.drawText(QRect(client.left(), contentTop, client.width(), client.bottom() + 1 - contentTop), contentFlags_,
+                     content_);
 
     if (closeButton.isValid())
         PaintCloseButton(painter);
@@ -464,8 +462,9 @@ void CBalloonWindow::PaintCloseButton(QPainter& painter)
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
     const QPointF offset = closePushed_ ? QPointF(1, 1) : QPointF(0, 0);
-    const QRectF glyph = QRectF(button).adjusted(button.width() * 0.3, button.height() * 0.3,
-                                                 -button.width() * 0.3, -button.height() * 0.3)
+    const QRectF glyph = QRectF(button)
+                             .adjusted(button.width() * 0.3, button.height() * 0.3, -button.width() * 0.3,
+                                       -button.height() * 0.3)
                              .translated(offset);
     painter.drawLine(glyph.topLeft(), glyph.bottomRight());
     painter.drawLine(glyph.topRight(), glyph.bottomLeft());

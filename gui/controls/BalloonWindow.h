@@ -23,9 +23,8 @@ enum class BalloonIcon { None, Information, Warning, Critical, Question };
 // the coordinates of `anchorWindow` when one is given, in which case the
 // balloon follows that window when it moves. A `timeoutMs` of 0 means no
 // automatic closing. `command` is kept with the balloon for its owner.
-void ShowBalloon(const QString& title, const QString& content, QPoint anchor, BalloonIcon icon,
-                 BalloonOptions options, QWidget* anchorWindow = nullptr,
-                 const QString& command = QString(), int timeoutMs = 0);
+void ShowBalloon(const QString& title, const QString& content, QPoint anchor, BalloonIcon icon, BalloonOptions options,
+                 QWidget* anchorWindow = nullptr, const QString& command = QString(), int timeoutMs = 0);
 
 class CBalloonWindow : public QWidget {
     Q_OBJECT

@@ -55,7 +55,11 @@ QAccessibleInterface* WidgetInterface(QWidget* widget)
 // interface, and answering from the bar as it is now.
 class OutBarPartAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    OutBarPartAccessible(COutBarCtrl* bar, BarPart part) : bar_(bar), part_(part) {}
+    OutBarPartAccessible(COutBarCtrl* bar, BarPart part)
+        : bar_(bar)
+        , part_(part)
+    {
+    }
 
     bool isValid() const override
     {
@@ -82,7 +86,7 @@ public:
             return bar_->Folder(part_.index).name;
         return bar_->Folder(bar_->CurrentFolder()).items[part_.index].caption;
     }
-    void setText(QAccessible::Text, const QString&) override {}
+    void setText(QAccessible::Text, const QString&) override { }
 
     QRect rect() const override
     {
@@ -161,7 +165,10 @@ private:
 
 class OutBarAccessible : public QAccessibleWidget {
 public:
-    explicit OutBarAccessible(COutBarCtrl* bar) : QAccessibleWidget(bar, QAccessible::List) {}
+    explicit OutBarAccessible(COutBarCtrl* bar)
+        : QAccessibleWidget(bar, QAccessible::List)
+    {
+    }
     ~OutBarAccessible() override
     {
         for (QAccessible::Id id : std::as_const(parts_))

@@ -41,7 +41,9 @@ void Draw3dRect(QPainter& painter, const QRect& r, const QColor& topLeft, const 
 
 } // namespace
 
-COutBarCtrl::COutBarCtrl(QWidget* parent, unsigned barFlags) : QWidget(parent), flags_(barFlags)
+COutBarCtrl::COutBarCtrl(QWidget* parent, unsigned barFlags)
+    : QWidget(parent)
+    , flags_(barFlags)
 {
     // The static edge: one pixel all round.
     setContentsMargins(1, 1, 1, 1);
@@ -322,7 +324,7 @@ void COutBarCtrl::PaintHeader(QPainter& painter, int folder, const QRect& r) con
     // A header is hot under the pointer, and while a dragged item would be
     // appended to its folder.
     const bool hot = press_ ? (press_->dragging && press_->drop.folder == folder && !press_->drop.markY)
-                             : hotFolder_ == folder;
+                            : hotFolder_ == folder;
 
     // A hot face is lit a little towards the highlight colour.
     QColor face = face_;
@@ -752,8 +754,8 @@ void COutBarCtrl::MoveItem(int sourceItem, const OutBarDropTarget& drop)
     if (!Ask(notice))
         return;
     // The owner may have changed the bar while it answered.
-    if (source >= FolderCount() || target >= FolderCount() || sourceItem >= ItemCount(source) ||
-        ItemCount(target) != targetCount)
+    if (source >= FolderCount() || target >= FolderCount() || sourceItem >= ItemCount(source)
+        || ItemCount(target) != targetCount)
         return;
 
     const OutBarItem item = folders_[source].items.takeAt(sourceItem);
@@ -798,8 +800,8 @@ void COutBarCtrl::SelectFolder(int folder)
         window->hide();
 
     const int from = current_;
-    const bool slide = folder != from && (flags_ & OutBarFlag::kAnimateFolders) && slideDelay_ >= 0 &&
-                       isVisible() && !size().isEmpty();
+    const bool slide = folder != from && (flags_ & OutBarFlag::kAnimateFolders) && slideDelay_ >= 0 && isVisible()
+                       && !size().isEmpty();
     QPixmap before;
     if (slide)
         before = RenderBar();
@@ -905,8 +907,7 @@ bool COutBarCtrl::EditItemCaption(int item)
     const OutBarLayout layout = Layout();
     if (HostsWindow(current_) || item < layout.FirstVisibleItem() || item > layout.LastShownItem())
         return false;
-    return StartCaptionEdit(EditTarget::Item, item, layout.CaptionRect(item),
-                            folders_[current_].items[item].caption);
+    return StartCaptionEdit(EditTarget::Item, item, layout.CaptionRect(item), folders_[current_].items[item].caption);
 }
 
 bool COutBarCtrl::StartCaptionEdit(EditTarget target, int index, const QRect& over, const QString& text)
@@ -997,8 +998,7 @@ bool COutBarCtrl::eventFilter(QObject* watched, QEvent* event)
         }
         // The editor's own context menu takes the focus for a moment; that
         // doesn't end the edit.
-        if (event->type() == QEvent::FocusOut &&
-            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
             EndCaptionEdit(true);
     }
     return QWidget::eventFilter(watched, event);

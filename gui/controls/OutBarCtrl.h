@@ -30,8 +30,8 @@ struct OutBarItem {
 struct OutBarFolder {
     QString name;
     int userValue = 0;
-    QList<OutBarItem> items;            // in display order
-    QPointer<QWidget> window;           // shown instead of the items when set
+    QList<OutBarItem> items;                    // in display order
+    QPointer<QWidget> window;                   // shown instead of the items when set
     std::optional<OutBarImageList> largeImages; // else the bar's
     std::optional<OutBarImageList> smallImages;
 };
@@ -153,7 +153,7 @@ private:
     // A left-button press on a part of the bar, followed until release.
     struct Press {
         OutBarHit hit;
-        bool over = true;     // the pointer is still on what was pressed
+        bool over = true; // the pointer is still on what was pressed
         bool dragging = false;
         OutBarDropTarget drop;
     };
@@ -209,10 +209,10 @@ private:
     OutBarMetrics metrics_;
     int slideDelay_ = 10;
 
-    QColor background_;   // item area
-    QColor outline_;      // folder header outline
-    QColor text_;         // item captions
-    QColor face_;         // folder header face
+    QColor background_; // item area
+    QColor outline_;    // folder header outline
+    QColor text_;       // item captions
+    QColor face_;       // folder header face
     QColor light3d_;
     QColor highlight_;
     QColor shadow_;

@@ -10,7 +10,7 @@ BoxBeepListener& Listener()
     return listener;
 }
 
-}  // namespace
+} // namespace
 
 void SoundBoxBeep(EntryBeep kind)
 {

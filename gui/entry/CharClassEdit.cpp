@@ -6,9 +6,14 @@
 
 #include <QKeyEvent>
 
-CCharClassEdit::CCharClassEdit(QWidget* parent) : CCharClassEdit(kCharClassLetters, parent) {}
+CCharClassEdit::CCharClassEdit(QWidget* parent)
+    : CCharClassEdit(kCharClassLetters, parent)
+{
+}
 
-CCharClassEdit::CCharClassEdit(quint16 allowedClasses, QWidget* parent) : QLineEdit(parent), allowed_(allowedClasses)
+CCharClassEdit::CCharClassEdit(quint16 allowedClasses, QWidget* parent)
+    : QLineEdit(parent)
+    , allowed_(allowedClasses)
 {
     setValidator(new TextGuard([this](const QString& text) { return KeepAllowedClasses(text, allowed_); }, this));
 }

@@ -28,7 +28,7 @@ bool TypesText(const QKeyEvent* event)
     return mods != Qt::ControlModifier && mods != (Qt::ControlModifier | Qt::ShiftModifier);
 }
 
-}  // namespace
+} // namespace
 
 EditKey ClassifyEditKey(const QKeyEvent* event)
 {
@@ -38,8 +38,8 @@ EditKey ClassifyEditKey(const QKeyEvent* event)
 
     if (event->matches(QKeySequence::Undo) || Is(event, ctrl, Qt::Key_Z) || Is(event, alt, Qt::Key_Backspace))
         return EditKey::Undo;
-    if (event->matches(QKeySequence::Redo) || Is(event, ctrl, Qt::Key_Y) || Is(event, ctrl | shift, Qt::Key_Z) ||
-        Is(event, alt | shift, Qt::Key_Backspace))
+    if (event->matches(QKeySequence::Redo) || Is(event, ctrl, Qt::Key_Y) || Is(event, ctrl | shift, Qt::Key_Z)
+        || Is(event, alt | shift, Qt::Key_Backspace))
         return EditKey::Redo;
     if (Is(event, ctrl | shift, Qt::Key_Insert))
         return EditKey::PasteSelection;

@@ -8,7 +8,7 @@ class QKeyEvent;
 // selection, Return, focus keys) keep their standard handling.
 enum class EditKey {
     Standard,
-    Typing,  // the event's text is to be typed
+    Typing, // the event's text is to be typed
     Backspace,
     Delete,
     Undo,
@@ -16,7 +16,7 @@ enum class EditKey {
     Cut,
     Copy,
     Paste,
-    PasteSelection,  // the X11 selection (Ctrl+Shift+Insert)
+    PasteSelection, // the X11 selection (Ctrl+Shift+Insert)
     DeleteWordBack,
     DeleteWordForward,
     DeleteToLineEnd,

@@ -22,9 +22,10 @@ QString ClipboardText(QClipboard::Mode mode = QClipboard::Clipboard)
     return QGuiApplication::clipboard()->text(mode);
 }
 
-}  // namespace
+} // namespace
 
-CRuleEdit::CRuleEdit(QWidget* parent) : QLineEdit(parent)
+CRuleEdit::CRuleEdit(QWidget* parent)
+    : QLineEdit(parent)
 {
     setValidator(new TextGuard([this](const QString& text) { return rule_->GetValidText(text); }, this));
     // Text set by other code starts a new history: undo never goes back
@@ -262,7 +263,7 @@ void CRuleEdit::keyPressEvent(QKeyEvent* event)
         break;
     case EditKey::PasteSelection:
         PasteText(ClipboardText(QGuiApplication::clipboard()->supportsSelection() ? QClipboard::Selection
-                                                                                   : QClipboard::Clipboard));
+                                                                                  : QClipboard::Clipboard));
         break;
     case EditKey::DeleteWordBack:
     case EditKey::DeleteWordForward:
@@ -356,10 +357,10 @@ QMenu* CRuleEdit::CreateEditMenu()
         return action;
     };
 
-    connect(add(tr("&Undo"), "edit-undo", QKeySequence::Undo, writable && IsUndoAvailable()), &QAction::triggered,
-            this, &CRuleEdit::undo);
-    connect(add(tr("&Redo"), "edit-redo", QKeySequence::Redo, writable && IsRedoAvailable()), &QAction::triggered,
-            this, &CRuleEdit::redo);
+    connect(add(tr("&Undo"), "edit-undo", QKeySequence::Undo, writable && IsUndoAvailable()), &QAction::triggered, this,
+            &CRuleEdit::undo);
+    connect(add(tr("&Redo"), "edit-redo", QKeySequence::Redo, writable && IsRedoAvailable()), &QAction::triggered, this,
+            &CRuleEdit::redo);
     menu->addSeparator();
     connect(add(tr("Cu&t"), "edit-cut", QKeySequence::Cut, writable && selected), &QAction::triggered, this,
             &CRuleEdit::cut);
@@ -392,7 +393,7 @@ void CRuleEdit::dragEnterEvent(QDragEnterEvent* event)
         event->ignore();
         return;
     }
-    QLineEdit::dragEnterEvent(event);  // shows the drop caret
+    QLineEdit::dragEnterEvent(event); // shows the drop caret
 }
 
 void CRuleEdit::dragMoveEvent(QDragMoveEvent* event)
@@ -436,24 +437,33 @@ void CRuleEdit::mouseReleaseEvent(QMouseEvent* event)
 // ---------------------------------------------------------------------------
 // The three rule boxes
 
-CCharFilterEdit::CCharFilterEdit(QWidget* parent) : CCharFilterEdit(0, QString::fromLatin1(kForbiddenCommon), parent)
+CCharFilterEdit::CCharFilterEdit(QWidget* parent)
+    : CCharFilterEdit(0, QString::fromLatin1(kForbiddenCommon), parent)
 {
 }
 
 CCharFilterEdit::CCharFilterEdit(int maxLength, const QString& forbiddenChars, QWidget* parent)
-    : CRuleEdit(parent), filter_(maxLength, forbiddenChars)
+    : CRuleEdit(parent)
+    , filter_(maxLength, forbiddenChars)
 {
     BindRule(filter_);
 }
 
-CDigitMaskEdit::CDigitMaskEdit(QWidget* parent) : CDigitMaskEdit(QString(), parent) {}
+CDigitMaskEdit::CDigitMaskEdit(QWidget* parent)
+    : CDigitMaskEdit(QString(), parent)
+{
+}
 
-CDigitMaskEdit::CDigitMaskEdit(const QString& mask, QWidget* parent) : CRuleEdit(parent), mask_(mask)
+CDigitMaskEdit::CDigitMaskEdit(const QString& mask, QWidget* parent)
+    : CRuleEdit(parent)
+    , mask_(mask)
 {
     BindRule(mask_);
 }
 
-CAmountEdit::CAmountEdit(QWidget* parent) : CRuleEdit(parent), amount_(9, 4)
+CAmountEdit::CAmountEdit(QWidget* parent)
+    : CRuleEdit(parent)
+    , amount_(9, 4)
 {
     BindRule(amount_);
 }

@@ -45,7 +45,7 @@ public:
     // QLineEdit's editing operations are not virtual. These hide them, so
     // that code holding a rule box, and connections made by name, edit
     // through the rule too.
-    void insert(const QString& text);  // as a paste of `text`
+    void insert(const QString& text); // as a paste of `text`
     void del();
     void backspace();
 

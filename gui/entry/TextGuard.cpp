@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
-TextGuard::TextGuard(MakeValid makeValid, QObject* parent) : QValidator(parent), makeValid_(std::move(makeValid)) {}
+TextGuard::TextGuard(MakeValid makeValid, QObject* parent)
+    : QValidator(parent)
+    , makeValid_(std::move(makeValid))
+{
+}
 
 QValidator::State TextGuard::validate(QString& input, int& pos) const
 {

@@ -50,7 +50,7 @@ CCsvImportDialog::CCsvImportDialog(CGlobalDoc& document, PeopleKind kind, const 
     , mapping_(MatchCsvHeader(kind, table_.header))
 {
     setWindowTitle(QLatin1String(kind == PeopleKind::Employees ? CsvImportTexts::kEmployeesCaption
-                                                                : CsvImportTexts::kContractorsCaption));
+                                                               : CsvImportTexts::kContractorsCaption));
     setSizeGripEnabled(true);
     resize(980, 720);
 
@@ -218,7 +218,8 @@ bool CCsvImportDialog::Rebuild(const std::vector<int>& mapping)
 
 void CCsvImportDialog::ShowPlan()
 {
-    model_->SetPlan(plan_, table_.header, kind_ == PeopleKind::Employees ? QStringLiteral("SSN") : QStringLiteral("TIN"));
+    model_->SetPlan(plan_, table_.header,
+                    kind_ == PeopleKind::Employees ? QStringLiteral("SSN") : QStringLiteral("TIN"));
 
     const QStringList unmatched = UnmappedColumns(table_.header, mapping_);
     unmatched_->setText(unmatched.isEmpty()
@@ -244,7 +245,8 @@ void CCsvImportDialog::ShowDetails()
     if (!problems.isEmpty())
         details_->setText(problems);
     else if (current.isValid())
-        details_->setText(QStringLiteral("Line %1: no problems.").arg(model_->data(current.siblingAtColumn(0)).toInt()));
+        details_->setText(
+            QStringLiteral("Line %1: no problems.").arg(model_->data(current.siblingAtColumn(0)).toInt()));
     else
         details_->setText(QStringLiteral("Choose a row to see its problems in full."));
 }

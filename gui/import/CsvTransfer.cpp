@@ -33,12 +33,12 @@ CCsvTransfer::CCsvTransfer(CGlobalDoc& document, QWidget* window)
 
 void CCsvTransfer::Import(PeopleKind kind)
 {
-    const QString path = QFileDialog::getOpenFileName(
-        window_,
-        QString::fromUtf8(kind == PeopleKind::Employees ? CsvTransferTexts::kImportEmployees
-                                                         : CsvTransferTexts::kImportContractors)
-            .chopped(1),
-        folder_, QLatin1String(kFilter));
+    const QString path = QFileDialog::getOpenFileName(window_,
+                                                      QString::fromUtf8(kind == PeopleKind::Employees
+                                                                            ? CsvTransferTexts::kImportEmployees
+                                                                            : CsvTransferTexts::kImportContractors)
+                                                          .chopped(1),
+                                                      folder_, QLatin1String(kFilter));
     if (!path.isEmpty())
         ImportFile(kind, path);
 }
@@ -46,15 +46,15 @@ void CCsvTransfer::Import(PeopleKind kind)
 void CCsvTransfer::Export(PeopleKind kind)
 {
     const QString suggested = QStringLiteral("%1 %2.csv")
-                                  .arg(document_.CurrentCompanyName(),
-                                       kind == PeopleKind::Employees ? QStringLiteral("employees")
-                                                                     : QStringLiteral("contractors"));
-    const QString path = QFileDialog::getSaveFileName(
-        window_,
-        QString::fromUtf8(kind == PeopleKind::Employees ? CsvTransferTexts::kExportEmployees
-                                                         : CsvTransferTexts::kExportContractors)
-            .chopped(1),
-        QDir(folder_).filePath(suggested), QLatin1String(kFilter));
+                                  .arg(document_.CurrentCompanyName(), kind == PeopleKind::Employees
+                                                                           ? QStringLiteral("employees")
+                                                                           : QStringLiteral("contractors"));
+    const QString path = QFileDialog::getSaveFileName(window_,
+                                                      QString::fromUtf8(kind == PeopleKind::Employees
+                                                                            ? CsvTransferTexts::kExportEmployees
+                                                                            : CsvTransferTexts::kExportContractors)
+                                                          .chopped(1),
+                                                      QDir(folder_).filePath(suggested), QLatin1String(kFilter));
     if (!path.isEmpty())
         ExportFile(kind, path);
 }
@@ -83,7 +83,9 @@ bool CCsvTransfer::ImportFile(PeopleKind kind, const QString& path)
                        .arg(imported.added)
                        .arg(imported.updated);
     if (!imported.refusals.isEmpty())
-        text += QStringLiteral("\n\n%1 row(s) were refused: %2").arg(imported.refusals.size()).arg(imported.refusals.join(u' '));
+        text += QStringLiteral("\n\n%1 row(s) were refused: %2")
+                    .arg(imported.refusals.size())
+                    .arg(imported.refusals.join(u' '));
     AppPrompt().Tell(text, PromptIcon::Information);
     return true;
 }
@@ -101,8 +103,10 @@ bool CCsvTransfer::ExportFile(PeopleKind kind, const QString& path)
         AppPrompt().Tell(error, PromptIcon::Exclamation);
         return false;
     }
-    const int count = int(kind == PeopleKind::Employees ? document_.Employees().size() : document_.Contractors().size());
-    AppPrompt().Tell(QStringLiteral("%1 were written to \"%2\".").arg(People(kind, count), QDir::toNativeSeparators(path)),
-                     PromptIcon::Information);
+    const int count = int(kind == PeopleKind::Employees ? document_.Employees().size()
+                                                        : document_.Contractors().size());
+    AppPrompt()
+        .Tell(QStringLiteral("%1 were written to \"%2\".").arg(People(kind, count), QDir::toNativeSeparators(path)),
+              PromptIcon::Information);
     return true;
 }

@@ -100,9 +100,12 @@ CImportProgressDialog::CImportProgressDialog(const QStringList& steps, QWidget* 
 QIcon CImportProgressDialog::StatusIcon(Status status)
 {
     switch (status) {
-    case Status::Done: return QIcon(QStringLiteral(":/import/status-done.svg"));
-    case Status::Current: return QIcon(QStringLiteral(":/import/status-current.svg"));
-    case Status::Pending: break;
+    case Status::Done:
+        return QIcon(QStringLiteral(":/import/status-done.svg"));
+    case Status::Current:
+        return QIcon(QStringLiteral(":/import/status-current.svg"));
+    case Status::Pending:
+        break;
     }
     return QIcon(QStringLiteral(":/import/status-pending.svg"));
 }

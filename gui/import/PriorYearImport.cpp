@@ -60,8 +60,8 @@ void CPriorYearImport::OnTick()
     }
     switch (process_->Advance()) {
     case ImportProcess::Tick::Failed: {
-        const QString message =
-            QString::fromUtf8(ImportTexts::kFailureMessages[process_->FailedStep()]) + process_->LeftOutNote();
+        const QString message = QString::fromUtf8(ImportTexts::kFailureMessages[process_->FailedStep()])
+                                + process_->LeftOutNote();
         Stop();
         AppPrompt().Tell(message, PromptIcon::Stop);
         emit finished();

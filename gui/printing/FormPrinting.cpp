@@ -26,8 +26,9 @@ namespace {
 
 void DisablePageRange(QPrintDialog& dialog)
 {
-    static const char* const rangeControls[] = {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit",
-                                                "printSelection", "printCurrentPage"};
+    static const char* const rangeControls[] = {"printRange",       "from",          "to",
+                                                "pagesRadioButton", "pagesLineEdit", "printSelection",
+                                                "printCurrentPage"};
     for (const char* name : rangeControls)
         if (QWidget* control = dialog.findChild<QWidget*>(QLatin1String(name)))
             control->setEnabled(false);
@@ -39,7 +40,11 @@ void DisablePageRange(QPrintDialog& dialog)
 // paper the user picks there is noted, so that it can be told.
 class LetterPaperGuard : public QObject {
 public:
-    explicit LetterPaperGuard(QDialog& dialog) : dialog_(dialog) { qApp->installEventFilter(this); }
+    explicit LetterPaperGuard(QDialog& dialog)
+        : dialog_(dialog)
+    {
+        qApp->installEventFilter(this);
+    }
     ~LetterPaperGuard() override { qApp->removeEventFilter(this); }
 
     bool UserPickedOtherPaper() const { return pickedOther_; }
@@ -120,7 +125,8 @@ bool PrintDespiteValuesOutside(const OffPageValues& outside, const QPrinter& pri
     if (!outside.Any())
         return true;
     return AppPrompt().AskYesNo(outside.Describe(PrintableAreaName(printer))
-                                + QStringLiteral(" Check the alignment offsets of the print options. Print anyway?"),
+                                    + QStringLiteral(
+                                        " Check the alignment offsets of the print options. Print anyway?"),
                                 PromptIcon::Exclamation);
 }
 
@@ -240,9 +246,9 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob, const QStrin
     if (!PrintDespiteValuesOutside(outside, printer))
         return false;
 
-    CWorkProgress progress(parent, QStringLiteral("Print"),
-                           QStringLiteral("Printing %1 on \"%2\"...").arg(job->DocumentTitle(), DestinationName(printer)),
-                           pages);
+    CWorkProgress
+        progress(parent, QStringLiteral("Print"),
+                 QStringLiteral("Printing %1 on \"%2\"...").arg(job->DocumentTitle(), DestinationName(printer)), pages);
     FormPictures pictures = FormPictures::FromProgramFolder();
     QString refused;
     const PrintOutcome outcome = PrintJobOnPrinter(printer, *job, pictures, dataFolder, &refused,
@@ -259,11 +265,11 @@ bool PrintWithDialog(QWidget* parent, const PrintJobMaker& makeJob, const QStrin
                              PromptIcon::Information);
         return true;
     case PrintOutcome::Stopped:
-        AppPrompt().Tell(toFile ? QStringLiteral("Printing was cancelled: \"%1\" was not written.")
-                                      .arg(DestinationName(printer))
-                                : QStringLiteral("Printing was cancelled: nothing was sent to \"%1\".")
-                                      .arg(DestinationName(printer)),
-                         PromptIcon::Information);
+        AppPrompt().Tell(
+            toFile
+                ? QStringLiteral("Printing was cancelled: \"%1\" was not written.").arg(DestinationName(printer))
+                : QStringLiteral("Printing was cancelled: nothing was sent to \"%1\".").arg(DestinationName(printer)),
+            PromptIcon::Information);
         return false;
     case PrintOutcome::Failed:
         break;

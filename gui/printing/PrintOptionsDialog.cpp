@@ -60,8 +60,7 @@ CAmountEdit* CPrintOptionsDialog::NewInchesBox(const char* name, const QString& 
 }
 
 CPrintOptionsDialog::OffsetRow CPrintOptionsDialog::NewOffsetRow(const QString& caption, const char* name,
-                                                                  const QString& direction0,
-                                                                  const QString& direction1)
+                                                                 const QString& direction0, const QString& direction1)
 {
     OffsetRow row;
     row.frame = new QGroupBox(caption, this);

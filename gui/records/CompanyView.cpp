@@ -112,9 +112,12 @@ bool CCompanyView::AskToSaveTypedEntries(const char* question, PromptButtons but
     if (!document_.CanWrite() || !HasTypedEntries())
         return true;
     switch (AppPrompt().Choose(QLatin1String(question), buttons)) {
-    case PromptAnswer::Yes: return SaveTypedEntries();
-    case PromptAnswer::Cancel: return false;
-    default: return true;
+    case PromptAnswer::Yes:
+        return SaveTypedEntries();
+    case PromptAnswer::Cancel:
+        return false;
+    default:
+        return true;
     }
 }
 

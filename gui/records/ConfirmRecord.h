@@ -11,8 +11,7 @@
 // unchecked. Returns the refusal ("" when the dialog may close).
 template <class Record>
 QString ConfirmRecord(CGlobalDoc& document, int index, int id, const Record& record,
-                      AddedRecord (CompanyEditor::*add)(Record),
-                      SaveOutcome (CompanyEditor::*modify)(int, int, Record))
+                      AddedRecord (CompanyEditor::*add)(Record), SaveOutcome (CompanyEditor::*modify)(int, int, Record))
 {
     CompanyEditor& editor = document.Editor();
     if (index < 0) {

@@ -39,8 +39,7 @@ CContractorDialog::CContractorDialog(CGlobalDoc& document, int index, int id, QW
     rows << account;
     FinishRecordDialog(this, rows);
 
-    const int stored =
-        FindRecordIndex(document_.Contractors(), &ContractorRecord::ContractorUniqueID, index_, id_);
+    const int stored = FindRecordIndex(document_.Contractors(), &ContractorRecord::ContractorUniqueID, index_, id_);
     if (index_ >= 0 && stored >= 0) {
         index_ = stored;
         const ContractorRecord& record = document_.Contractors()[size_t(stored)];
@@ -74,7 +73,8 @@ ContractorRecord CContractorDialog::RecordFromBoxes() const
 
 void CContractorDialog::accept()
 {
-    const QString refusal = ConfirmRecord(document_, index_, id_, RecordFromBoxes(), &CompanyEditor::AddContractor, &CompanyEditor::ModifyContractor);
+    const QString refusal = ConfirmRecord(document_, index_, id_, RecordFromBoxes(), &CompanyEditor::AddContractor,
+                                          &CompanyEditor::ModifyContractor);
     if (refusal.isEmpty())
         QDialog::accept();
     else

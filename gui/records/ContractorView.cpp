@@ -4,8 +4,8 @@
 #include "gui/records/ContractorDialog.h"
 
 CContractorView::CContractorView(CGlobalDoc& document, QWidget* parent)
-    : CRecordListView(document,
-                      {"Identification Number", "New Contractor", "Modify Contractor", "Delete Contractor"}, parent)
+    : CRecordListView(document, {"Identification Number", "New Contractor", "Modify Contractor", "Delete Contractor"},
+                      parent)
 {
 }
 

@@ -58,7 +58,8 @@ EmployeeRecord CEmployeeDialog::RecordFromBoxes() const
 
 void CEmployeeDialog::accept()
 {
-    const QString refusal = ConfirmRecord(document_, index_, id_, RecordFromBoxes(), &CompanyEditor::AddEmployee, &CompanyEditor::ModifyEmployee);
+    const QString refusal = ConfirmRecord(document_, index_, id_, RecordFromBoxes(), &CompanyEditor::AddEmployee,
+                                          &CompanyEditor::ModifyEmployee);
     if (refusal.isEmpty())
         QDialog::accept();
     else

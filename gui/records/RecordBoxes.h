@@ -10,7 +10,6 @@ class QWidget;
 // dialogs, named after their record fields and as wide as what they take.
 
 // Free text of at most `maxLength` characters, none of `forbidden`.
-CCharFilterEdit* NewTextBox(const char* name, int maxLength, QWidget* parent,
-                            const char* forbidden = kForbiddenCommon);
+CCharFilterEdit* NewTextBox(const char* name, int maxLength, QWidget* parent, const char* forbidden = kForbiddenCommon);
 // Digits in the shape of `mask`.
 CDigitMaskEdit* NewMaskBox(const char* name, const char* mask, QWidget* parent);

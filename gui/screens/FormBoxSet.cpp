@@ -23,8 +23,7 @@ QWidget* NewFormBoxWidget(BoxRule rule, const char* name, const char* label, int
     case BoxRule::Shown: // not typed on the form screen: never asked for
         widget = new CCharFilterEdit(maxLength, QLatin1String(kForbiddenCommon), parent);
         break;
-    case BoxRule::Letters:
-    {
+    case BoxRule::Letters: {
         auto* box = new CCharClassEdit(kCharClassLetters, parent);
         if (maxLength > 0)
             box->setMaxLength(maxLength);

@@ -29,8 +29,7 @@ public:
     {
         widgets_.reserve(boxes.size());
         for (const Box& box : boxes)
-            widgets_.push_back(
-                NewFormBoxWidget(box.rule, box.name, box.label, box.maxLength, box.decimals, parent));
+            widgets_.push_back(NewFormBoxWidget(box.rule, box.name, box.label, box.maxLength, box.decimals, parent));
     }
 
     const std::vector<Box>& Boxes() const { return boxes_; }

@@ -438,8 +438,8 @@ void CFormEntryView::Step(bool forward)
     AskSaveChanges(forward ? texts_.saveBeforeNext : texts_.saveBeforePrevious);
     if (!ownerOrder_)
         FillOwnerRows(ownOrder_);
-    const FormCursor::Step step =
-        forward ? cursor_.StepNext(OwnerOrder(), lists_) : cursor_.StepPrevious(OwnerOrder(), lists_);
+    const FormCursor::Step step = forward ? cursor_.StepNext(OwnerOrder(), lists_)
+                                          : cursor_.StepPrevious(OwnerOrder(), lists_);
     if (step == FormCursor::Step::None) {
         ShowNote(forward ? next_ : previous_, forward ? texts_.lastOwnerNote : texts_.firstOwnerNote);
         return;

@@ -79,8 +79,7 @@ public slots:
 
 protected:
     // `lists` must live as long as the view (the document's lists).
-    CFormEntryView(CGlobalDoc& document, const FormScreenTexts& texts, const FormOwnerLists& lists,
-                   QWidget* parent);
+    CFormEntryView(CGlobalDoc& document, const FormScreenTexts& texts, const FormOwnerLists& lists, QWidget* parent);
 
     // ---- what a form kind supplies ----
     // The owners' rows from the document.

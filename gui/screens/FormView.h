@@ -18,11 +18,11 @@ public:
     explicit CFormView(CGlobalDoc& document, QWidget* parent = nullptr);
     ~CFormView() override;
 
-    void RefreshFromDocument(CGlobalDoc&) override {}
+    void RefreshFromDocument(CGlobalDoc&) override { }
     // The main window has just shown this view.
-    virtual void OnViewShown() {}
+    virtual void OnViewShown() { }
     // Another view is taking this one's place.
-    virtual void OnViewHidden() {}
+    virtual void OnViewHidden() { }
     // The button that prints what the screen shows (the window's Ctrl+P),
     // if the screen prints.
     virtual QAbstractButton* PrintCommand() const { return nullptr; }

@@ -8,8 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-CSelectRecordDialog::CSelectRecordDialog(const QString& title, RecordListOrder rows, int currentIndex,
-                                         QWidget* parent)
+CSelectRecordDialog::CSelectRecordDialog(const QString& title, RecordListOrder rows, int currentIndex, QWidget* parent)
     : QDialog(parent)
     , order_(std::move(rows))
     , currentIndex_(currentIndex)

@@ -129,9 +129,8 @@ CCompanyNameDialog::CCompanyNameDialog(const QString& file, const QString& taken
     const QString why = IsUsableCompanyName(taken)
                             ? QStringLiteral("The data folder has a company \"%1\" already.").arg(taken)
                             : QStringLiteral("\"%1\" can't name a company.").arg(taken);
-    auto* text = new QLabel(QStringLiteral("%1\nEnter another name for the company of the file\n\"%2\":")
-                                .arg(why, file),
-                            this);
+    auto* text =
+        new QLabel(QStringLiteral("%1\nEnter another name for the company of the file\n\"%2\":").arg(why, file), this);
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
     text->setMinimumWidth(420);

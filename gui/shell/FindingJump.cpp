@@ -39,8 +39,8 @@ bool FocusBox(QWidget* screen, const QString& field)
 int IndexOfPerson(CGlobalDoc& document, const FormFinding& finding)
 {
     return IsWageForm(finding)
-        ? FindRecordIndex(document.Employees(), &EmployeeRecord::EmployeeUniqueID, -1, finding.ownerId)
-        : FindRecordIndex(document.Contractors(), &ContractorRecord::ContractorUniqueID, -1, finding.ownerId);
+               ? FindRecordIndex(document.Employees(), &EmployeeRecord::EmployeeUniqueID, -1, finding.ownerId)
+               : FindRecordIndex(document.Contractors(), &ContractorRecord::ContractorUniqueID, -1, finding.ownerId);
 }
 
 } // namespace

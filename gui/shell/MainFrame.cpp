@@ -115,8 +115,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     const bool override = event->type() == QEvent::ShortcutOverride;
     if (override || event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        QAction* command = widget && widget->window() == this ? CommandForKey(static_cast<QKeyEvent*>(event))
-                                                              : nullptr;
+        QAction* command = widget && widget->window() == this ? CommandForKey(static_cast<QKeyEvent*>(event)) : nullptr;
         if (command) {
             event->accept();
             if (!override) {
@@ -241,26 +240,34 @@ QWidget* CMainFrame::View(Screen screen)
 QWidget* CMainFrame::NewScreen(Screen screen)
 {
     switch (screen) {
-    case Screen::Welcome: return new CWelcomeScreen(stack_);
-    case Screen::CompanySetup: return new CCompanyView(document_, stack_);
-    case Screen::Employees: return new CEmployeeView(document_, stack_);
-    case Screen::Contractors: return new CContractorView(document_, stack_);
+    case Screen::Welcome:
+        return new CWelcomeScreen(stack_);
+    case Screen::CompanySetup:
+        return new CCompanyView(document_, stack_);
+    case Screen::Employees:
+        return new CEmployeeView(document_, stack_);
+    case Screen::Contractors:
+        return new CContractorView(document_, stack_);
     case Screen::W2: {
         auto* w2 = new CW2View(document_, stack_);
         // Next and Previous step through the employees as their list shows them.
         w2->SetOwnerOrder(&static_cast<CEmployeeView*>(View(Screen::Employees))->ListOrder());
         return w2;
     }
-    case Screen::W3: return new CW3View(document_, stack_);
+    case Screen::W3:
+        return new CW3View(document_, stack_);
     case Screen::Form1099: {
         auto* form1099 = new C1099View(document_, stack_);
         // Next and Previous step through the contractors as their list shows them.
         form1099->SetOwnerOrder(&static_cast<CContractorView*>(View(Screen::Contractors))->ListOrder());
         return form1099;
     }
-    case Screen::Form1096: return new C1096View(document_, stack_);
-    case Screen::W4: return new CW4View(document_, stack_);
-    case Screen::None: break;
+    case Screen::Form1096:
+        return new C1096View(document_, stack_);
+    case Screen::W4:
+        return new CW4View(document_, stack_);
+    case Screen::None:
+        break;
     }
     return nullptr;
 }
@@ -402,8 +409,7 @@ void CMainFrame::CreateMenus()
     // Their keys are theirs anywhere in the window (see eventFilter).
     auto keyed = [this](QAction* action) { keyedCommands_ << action; };
     command(company, "New", QStringLiteral("&New... \tCtrl+N"), &CMainFrame::OnNewCompany, QKeySequence("Ctrl+N"));
-    command(company, "Open", QStringLiteral("&Open ...\tCtrl+O"), &CMainFrame::OnOpenCompany,
-            QKeySequence("Ctrl+O"));
+    command(company, "Open", QStringLiteral("&Open ...\tCtrl+O"), &CMainFrame::OnOpenCompany, QKeySequence("Ctrl+O"));
     command(company, "Save", QStringLiteral("&Save \tCtrl+S"), &CMainFrame::OnSaveCompany, QKeySequence("Ctrl+S"));
     command(company, "Delete", QStringLiteral("&Delete \tCtrl+D"), &CMainFrame::OnDeleteCompany,
             QKeySequence("Ctrl+D"));
@@ -508,16 +514,15 @@ void CMainFrame::OnCheckForms()
         // A window of the main window's, kept in front of it: a jump to a
         // box brings the main window forward without hiding the list.
         check_ = std::make_unique<CCheckFormsWindow>(document_, this);
-        connect(check_.get(), &CCheckFormsWindow::findingChosen, this,
-                [this](const FormFinding& finding) {
-                    // The main window comes forward with the box, ready for typing.
-                    const FindingScreens screens{[this](Screen screen) { return View(screen); },
-                                                 [this](Screen screen) { ShowScreen(screen); }};
-                    if (ShowFinding(document_, screens, finding)) {
-                        raise();
-                        activateWindow();
-                    }
-                });
+        connect(check_.get(), &CCheckFormsWindow::findingChosen, this, [this](const FormFinding& finding) {
+            // The main window comes forward with the box, ready for typing.
+            const FindingScreens screens{[this](Screen screen) { return View(screen); },
+                                         [this](Screen screen) { ShowScreen(screen); }};
+            if (ShowFinding(document_, screens, finding)) {
+                raise();
+                activateWindow();
+            }
+        });
     }
     check_->Refresh();
     check_->show();

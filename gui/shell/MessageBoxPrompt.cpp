@@ -12,10 +12,14 @@ namespace {
 QMessageBox::StandardButton ButtonOf(PromptAnswer answer)
 {
     switch (answer) {
-    case PromptAnswer::Ok: return QMessageBox::Ok;
-    case PromptAnswer::Yes: return QMessageBox::Yes;
-    case PromptAnswer::No: return QMessageBox::No;
-    case PromptAnswer::Cancel: return QMessageBox::Cancel;
+    case PromptAnswer::Ok:
+        return QMessageBox::Ok;
+    case PromptAnswer::Yes:
+        return QMessageBox::Yes;
+    case PromptAnswer::No:
+        return QMessageBox::No;
+    case PromptAnswer::Cancel:
+        return QMessageBox::Cancel;
     }
     return QMessageBox::NoButton;
 }
@@ -29,11 +33,21 @@ PromptAnswer Show(const QString& text, PromptButtons buttons, PromptIcon icon,
     box.setWindowTitle(QLatin1String(kApplicationTitle));
     box.setText(text);
     switch (icon) {
-    case PromptIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case PromptIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case PromptIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case PromptIcon::Stop: box.setIcon(QMessageBox::Critical); break;
-    case PromptIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case PromptIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case PromptIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case PromptIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case PromptIcon::Stop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case PromptIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
     }
     switch (buttons) {
     case PromptButtons::Ok:
@@ -49,10 +63,14 @@ PromptAnswer Show(const QString& text, PromptButtons buttons, PromptIcon icon,
     if (defaultButton && box.button(ButtonOf(*defaultButton)))
         box.setDefaultButton(ButtonOf(*defaultButton));
     switch (box.exec()) {
-    case QMessageBox::Yes: return PromptAnswer::Yes;
-    case QMessageBox::No: return PromptAnswer::No;
-    case QMessageBox::Ok: return PromptAnswer::Ok;
-    default: return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
+    case QMessageBox::Yes:
+        return PromptAnswer::Yes;
+    case QMessageBox::No:
+        return PromptAnswer::No;
+    case QMessageBox::Ok:
+        return PromptAnswer::Ok;
+    default:
+        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
     }
 }
 

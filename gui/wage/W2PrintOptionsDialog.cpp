@@ -63,7 +63,7 @@ bool CW2PrintOptionsDialog::ReadChoices()
 {
     W2PrintOptionsEntry entry;
     entry.target = ChosenTarget();
-    entry.paper = laser_->isChecked()                ? W2PaperChoice::LaserCopyA
+    entry.paper = laser_->isChecked()              ? W2PaperChoice::LaserCopyA
                   : PreprintedRadio()->isChecked() ? W2PaperChoice::Preprinted
                                                    : W2PaperChoice::Copy;
     entry.copyIndex = CopyList()->currentIndex();

@@ -113,7 +113,8 @@ QWidget* CW2View::BuildForm()
     CFormCell* voidCell = cell(QString(), 0, 1);
     voidCell->AddWidget(NewCaptionLabel(QStringLiteral("22222    Void"), voidCell));
     CFormCell* officialCell = cell(QString(), 0, 2);
-    officialCell->AddWidget(NewCaptionLabel(QStringLiteral("For Official Use Only \u25b6\nOMB No. 1545-0008"), officialCell));
+    officialCell->AddWidget(
+        NewCaptionLabel(QStringLiteral("For Official Use Only \u25b6\nOMB No. 1545-0008"), officialCell));
 
     cell(QStringLiteral("b Employer identification number"), 1, 0)->AddWidget(shown("EmployerIdentificationNumber"));
     CFormCell* employer = cell(QStringLiteral("c Employer's name, address, and ZIP code"), 2, 0, 3);
@@ -142,10 +143,8 @@ QWidget* CW2View::BuildForm()
     address->AddRow({shown("EmployeeCity"), shown("EmployeeState"), shown("EmployeeZip")}, false);
 
     const char* pairs[5][2] = {
-        {"Wages", "FederalIncomeTaxWithdrawal"},
-        {"SocialSecurityWages", "SocialSecurityTaxWithheld"},
-        {"MedicareWages", "MedicareTaxWithheld"},
-        {"SocialSecurityTips", "AllocatedTips"},
+        {"Wages", "FederalIncomeTaxWithdrawal"},       {"SocialSecurityWages", "SocialSecurityTaxWithheld"},
+        {"MedicareWages", "MedicareTaxWithheld"},      {"SocialSecurityTips", "AllocatedTips"},
         {"AdvancEICPayment", "DependentCareBenefits"},
     };
     for (int row = 0; row < 5; ++row)
@@ -160,9 +159,9 @@ QWidget* CW2View::BuildForm()
     const char* const letters[] = {"a", "b", "c", "d"};
     for (int line = 0; line < 4; ++line) {
         const QString letter = QLatin1String(letters[line]);
-        CFormCell* box12 =
-            cell(line == 0 ? QStringLiteral("12a See instructions for box 12") : QStringLiteral("12") + letter,
-                 6 + line, 2);
+        CFormCell* box12 = cell(line == 0 ? QStringLiteral("12a See instructions for box 12")
+                                          : QStringLiteral("12") + letter,
+                                6 + line, 2);
         auto* grid = new QGridLayout;
         grid->setSpacing(2);
         // Room between the spaced-out captions, so "c o d e" and "y  e a  r"

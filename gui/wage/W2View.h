@@ -24,7 +24,10 @@ class CW2View : public CFormEntryView {
 
 public:
     // Shows the employees, their W-2s and the employer.
-    bool Shows(RecordKind kind) const override { return kind == RecordKind::Employee || kind == RecordKind::W2 || kind == RecordKind::Company; }
+    bool Shows(RecordKind kind) const override
+    {
+        return kind == RecordKind::Employee || kind == RecordKind::W2 || kind == RecordKind::Company;
+    }
     explicit CW2View(CGlobalDoc& document, QWidget* parent = nullptr);
 
     // Any box of the form by its field name (the shown boxes: see

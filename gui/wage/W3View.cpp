@@ -121,8 +121,9 @@ QWidget* CW3View::BuildForm()
 
     boxCell("FormW3ControlNumber", 0, 0);
     CFormCell* official = cell(QString(), 0, 1, 1, 2);
-    official->AddWidget(NewCaptionLabel(
-        QStringLiteral("33333\u00a0\u00a0\u00a0\u00a0For Official Use Only \u25b6 OMB No. 1545-0008"), official));
+    official->AddWidget(
+        NewCaptionLabel(QStringLiteral("33333\u00a0\u00a0\u00a0\u00a0For Official Use Only \u25b6 OMB No. 1545-0008"),
+                        official));
 
     CFormCell* kind = cell(QStringLiteral("b Kind of Payer"), 1, 0);
     auto* kindGrid = new QGridLayout;
@@ -237,8 +238,7 @@ void CW3View::RefreshFromDocument(CGlobalDoc& document)
 
 void CW3View::OnViewShown()
 {
-    if (document_.Employees().empty()
-        && !SendToOwnersScreen(kW2ScreenTexts.noOwners, kW2ScreenTexts.ownersScreenIndex))
+    if (document_.Employees().empty() && !SendToOwnersScreen(kW2ScreenTexts.noOwners, kW2ScreenTexts.ownersScreenIndex))
         return;
     // Employees deleted since the last refresh no longer count.
     RefreshFromDocument(document_);

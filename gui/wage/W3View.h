@@ -22,7 +22,10 @@ class CW3View : public CFormView {
 
 public:
     // Shows the W-2s' totals (of their employees) and the employer.
-    bool Shows(RecordKind kind) const override { return kind == RecordKind::Employee || kind == RecordKind::W2 || kind == RecordKind::Company; }
+    bool Shows(RecordKind kind) const override
+    {
+        return kind == RecordKind::Employee || kind == RecordKind::W2 || kind == RecordKind::Company;
+    }
     explicit CW3View(CGlobalDoc& document, QWidget* parent = nullptr);
 
     // A box by its name (see BoxNames), or nullptr.

@@ -17,9 +17,9 @@ void PrepareHeadlessGui()
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         return;
     const QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/formlark-runtime-" + QByteArray::number(getuid());
-    struct stat info {};
+    struct stat info { };
     // Only a real folder of our own will do, never someone else's or a link.
-    if ((::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) && ::lstat(folder.constData(), &info) == 0 &&
-        S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && ::chmod(folder.constData(), 0700) == 0)
+    if ((::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) && ::lstat(folder.constData(), &info) == 0
+        && S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && ::chmod(folder.constData(), 0700) == 0)
         qputenv("XDG_RUNTIME_DIR", folder);
 }

@@ -32,7 +32,8 @@ OffPageValues OffPageValues::Find(const PrintJob& job, const QRectF& area, const
             const auto* text = std::get_if<PageText>(&item);
             if (text && text->text.trimmed().isEmpty())
                 continue;
-            const QString value = text ? QStringLiteral("\"%1\"").arg(text->text.trimmed()) : QStringLiteral("a check mark");
+            const QString value = text ? QStringLiteral("\"%1\"").arg(text->text.trimmed())
+                                       : QStringLiteral("a check mark");
             if (!seen.contains(value)) {
                 seen.insert(value);
                 found.values_ << value;

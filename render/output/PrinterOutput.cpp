@@ -70,10 +70,11 @@ bool UsePrinterQueue(QPrinter& printer, const QString& queue, int copies, QStrin
     const QStringList queues = QPrinterInfo::availablePrinterNames();
     if (!queues.contains(queue)) {
         if (why)
-            *why = queues.isEmpty()
-                       ? QStringLiteral("there is no printer queue \"%1\": this system has no printer queues").arg(queue)
-                       : QStringLiteral("there is no printer queue \"%1\" (the queues are %2)")
-                             .arg(queue, QStringLiteral("\"") + queues.join(QStringLiteral("\", \"")) + u'"');
+            *why =
+                queues.isEmpty()
+                    ? QStringLiteral("there is no printer queue \"%1\": this system has no printer queues").arg(queue)
+                    : QStringLiteral("there is no printer queue \"%1\" (the queues are %2)")
+                          .arg(queue, QStringLiteral("\"") + queues.join(QStringLiteral("\", \"")) + u'"');
         return false;
     }
     printer.setOutputFormat(QPrinter::NativeFormat);

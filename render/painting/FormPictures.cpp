@@ -66,7 +66,9 @@ QImage InkBitmap(const QImage& grey)
 
 } // namespace
 
-FormPictures::FormPictures(const QString& folder, double dotsPerInch) : folder_(folder), dotsPerInch_(dotsPerInch)
+FormPictures::FormPictures(const QString& folder, double dotsPerInch)
+    : folder_(folder)
+    , dotsPerInch_(dotsPerInch)
 {
     if (!folder_.isEmpty() && !folder_.endsWith(u'/'))
         folder_ += u'/';

@@ -8,7 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-PageRenderer::PageRenderer(FormPictures& pictures) : pictures_(pictures)
+PageRenderer::PageRenderer(FormPictures& pictures)
+    : pictures_(pictures)
 {
 }
 

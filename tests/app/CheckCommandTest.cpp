@@ -39,7 +39,10 @@ class CheckCommandTest : public QObject {
 private:
     TestFolders* folders_ = nullptr;
 
-    ProgramRun Formlark(const QStringList& arguments) const { return RunFormlark(arguments, FoldersEnvironment(*folders_)); }
+    ProgramRun Formlark(const QStringList& arguments) const
+    {
+        return RunFormlark(arguments, FoldersEnvironment(*folders_));
+    }
 
 private slots:
     void initTestCase()
@@ -74,10 +77,10 @@ private slots:
                                           << "formlark check: company \"Harbor Tools\": 0 errors, 0 warnings\n";
         QTest::newRow("errors") << QStringList{"--company=Tide Errors"} << 1 << 2
                                 << "formlark check: company \"Tide Errors\": 1 error, 1 warning\n";
-        QTest::newRow("the W-2s without their error") << QStringList{"--company", "Tide Errors", "--form", "1099"} << 0
-                                                      << 0
-                                                      << "formlark check: company \"Tide Errors\": 0 errors, 0 "
-                                                         "warnings\n";
+        QTest::newRow("the W-2s without their error")
+            << QStringList{"--company", "Tide Errors", "--form", "1099"} << 0 << 0
+            << "formlark check: company \"Tide Errors\": 0 errors, 0 "
+               "warnings\n";
         QTest::newRow("warnings only") << QStringList{"--company", "Warned Co", "--form=all"} << 0 << 1
                                        << "formlark check: company \"Warned Co\": 0 errors, 1 warning\n";
         QTest::newRow("unknown company") << QStringList{"--company", "Nobody Inc"} << 2 << 0
@@ -154,8 +157,8 @@ private slots:
         const ProgramRun run = Formlark({"check", "--help"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.standardOutput.startsWith("usage: formlark check --company NAME [--form w2|1099|all] [--json]\n"));
-        QVERIFY(Formlark({"--help"}).standardOutput.contains(
-            "export-csv, check, convert (see formlark COMMAND --help)"));
+        QVERIFY(
+            Formlark({"--help"}).standardOutput.contains("export-csv, check, convert (see formlark COMMAND --help)"));
     }
 };
 

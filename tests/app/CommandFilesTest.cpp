@@ -59,7 +59,10 @@ private:
     QString Out() const { return folders_->Path("out/"); }
 
 private slots:
-    void initTestCase() { QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder"); }
+    void initTestCase()
+    {
+        QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder");
+    }
 
     void init()
     {
@@ -123,7 +126,8 @@ private slots:
                         QFile::encodeName(Out() + "hard-link").constData()),
                  0);
         QCOMPARE(::mkfifo(QFile::encodeName(Out() + "pipe").constData(), 0600), 0);
-        const bool device = ::mknod(QFile::encodeName(Out() + "device").constData(), S_IFCHR | 0666, makedev(1, 7)) == 0;
+        const bool device = ::mknod(QFile::encodeName(Out() + "device").constData(), S_IFCHR | 0666, makedev(1, 7))
+                            == 0;
         if (target == "@out/device" && !device)
             QSKIP("making a device node needs root");
         const QStringList data = FolderSnapshot(Data());
@@ -131,8 +135,10 @@ private slots:
 
         target.replace("@data/", Data()).replace("@out/", Out());
         const QStringList arguments = command == "print"
-            ? QStringList{"print", "--company", "Acme", "--form", "w2", "--all", "--paper", "preprinted", "--pdf", target}
-            : QStringList{"export-csv", "--company", "Acme", "--kind", "employees", target};
+                                          ? QStringList{"print", "--company", "Acme",       "--form", "w2",
+                                                        "--all", "--paper",   "preprinted", "--pdf",  target}
+                                          : QStringList{"export-csv", "--company", "Acme",
+                                                        "--kind",     "employees", target};
         const ProgramRun run = Formlark(arguments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.standardError.startsWith("formlark " + command + ": The file \""), qPrintable(run.standardError));
@@ -153,8 +159,8 @@ private slots:
     {
         QVERIFY(QDir().mkpath(Data() + "sub"));
         QVERIFY(QFile::link(Data() + "sub", Out() + "dsub"));
-        const ProgramRun run =
-            Formlark({"export-csv", "--company", "Acme", "--kind", "employees", Out() + "dsub/../Acme people.csv"});
+        const ProgramRun run = Formlark(
+            {"export-csv", "--company", "Acme", "--kind", "employees", Out() + "dsub/../Acme people.csv"});
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         QVERIFY(FileBytes(Data() + "Acme people.csv").contains("Ann"));
         QVERIFY(!QFileInfo::exists(Out() + "Acme people.csv"));
@@ -191,10 +197,11 @@ private slots:
         environment.settingsFile = folders_->SettingsFile();
         environment.programFolder = folders_->ProgramFolder();
         environment.umask = umask;
-        const ProgramRun run = RunFormlark(
-            command == "print" ? QStringList{"print", "--company", "Acme", "--form", "w3", "--pdf", target}
-                               : QStringList{"export-csv", "--company", "Acme", "--kind", "employees", target},
-            environment);
+        const ProgramRun run =
+            RunFormlark(command == "print"
+                            ? QStringList{"print", "--company", "Acme", "--form", "w3", "--pdf", target}
+                            : QStringList{"export-csv", "--company", "Acme", "--kind", "employees", target},
+                        environment);
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         QCOMPARE(FileMode(target), mode);
         QVERIFY(FileBytes(target) != "an older file");
@@ -247,28 +254,28 @@ private slots:
     void inputsThatAreNotFiles_data()
     {
         QTest::addColumn<QStringList>("arguments"); // "@csv" a good CSV file
-        QTest::addColumn<QString>("settings");       // empty: the test's own
+        QTest::addColumn<QString>("settings");      // empty: the test's own
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("said");
         const QStringList import = {"import-csv", "--company", "Acme", "--kind", "employees"};
         const QString notUsed = "formlark %1: warning: The settings file \"@pipe\" can't be used: it is a pipe (FIFO), "
                                 "not a regular file. Its settings are not used.";
         QTest::newRow("import from an endless device")
-            << import + QStringList{"/dev/zero"} << "" << 2
-            << "could not be read: it is a device, not a regular file";
-        QTest::newRow("import from a pipe") << import + QStringList{"@pipe"} << "" << 2
-                                            << "could not be read: it is a pipe (FIFO), not a regular file";
-        QTest::newRow("import with a pipe for settings") << import + QStringList{"@csv"} << "@pipe" << 0
-                                                         << notUsed.arg("import-csv");
+            << import + QStringList{"/dev/zero"} << "" << 2 << "could not be read: it is a device, not a regular file";
+        QTest::newRow("import from a pipe")
+            << import + QStringList{"@pipe"} << "" << 2 << "could not be read: it is a pipe (FIFO), not a regular file";
+        QTest::newRow("import with a pipe for settings")
+            << import + QStringList{"@csv"} << "@pipe" << 0 << notUsed.arg("import-csv");
         QTest::newRow("export with a pipe for settings")
             << QStringList{"export-csv", "--company", "Acme", "--kind", "employees", "@out/people.csv"} << "@pipe" << 0
             << notUsed.arg("export-csv");
         QTest::newRow("print with a pipe for settings")
-            << QStringList{"print", "--company", "Acme", "--form", "w2", "--all", "--paper", "preprinted", "--pdf",
-                           "@out/w2.pdf"}
+            << QStringList{"print", "--company", "Acme",       "--form", "w2",
+                           "--all", "--paper",   "preprinted", "--pdf",  "@out/w2.pdf"}
             << "@pipe" << 0 << notUsed.arg("print");
         QTest::newRow("print with an endless device for settings")
-            << QStringList{"print", "--company", "Acme", "--form", "w3", "--paper", "preprinted", "--pdf", "@out/w3.pdf"}
+            << QStringList{"print",   "--company",  "Acme",  "--form",     "w3",
+                           "--paper", "preprinted", "--pdf", "@out/w3.pdf"}
             << "/dev/zero" << 0
             << "formlark print: warning: The settings file \"/dev/zero\" can't be used: it is a device";
     }
@@ -303,21 +310,22 @@ private slots:
     {
         QByteArray csv = "SSN,First Name,Last Name,Wages\n";
         for (int n = 0; n < 300; ++n)
-            csv += QStringLiteral("%1,Person%2,Lee,1000.00\n")
-                       .arg(QStringLiteral("3%1-22-%2").arg(n / 100, 2, 10, QChar('0')).arg(n % 10000, 4, 10, QChar('0')))
-                       .arg(n)
-                       .toUtf8();
+            csv +=
+                QStringLiteral("%1,Person%2,Lee,1000.00\n")
+                    .arg(QStringLiteral("3%1-22-%2").arg(n / 100, 2, 10, QChar('0')).arg(n % 10000, 4, 10, QChar('0')))
+                    .arg(n)
+                    .toUtf8();
         QVERIFY(WriteFileBytes(Out() + "many.csv", csv));
         const QString store = Data() + "Acme.pmt";
         const QByteArray before = FileBytes(store);
 
         const ProgramRun run = Formlark({"import-csv", "--company", "Acme", "--kind", "employees", Out() + "many.csv"},
-                                 before.size() + 2048);
+                                        before.size() + 2048);
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.standardError.count('\n'), 1);
         QVERIFY2(run.standardError.startsWith("formlark import-csv: Formlark could not save your changes (300 new "
-                                              "employees, 300 new W-2s) to the company file \"" +
-                                              store + "\", so none of them was written: " + SystemErrorText(EFBIG)),
+                                              "employees, 300 new W-2s) to the company file \""
+                                              + store + "\", so none of them was written: " + SystemErrorText(EFBIG)),
                  qPrintable(run.standardError));
         QVERIFY(!run.standardError.contains("Use Save"));
         QCOMPARE(run.standardOutput, QString());
@@ -408,7 +416,8 @@ private slots:
         QTest::newRow("toolkit options around a file")
             << QStringList{"--style=fusion", "@data/Acme.pmt", "-reverse", "-stylesheet", "my.qss"} << window << ""
             << QStringList{"@data/Acme.pmt"};
-        QTest::newRow("a company file") << QStringList{"@data/Acme.pmt"} << window << "" << QStringList{"@data/Acme.pmt"};
+        QTest::newRow("a company file") << QStringList{"@data/Acme.pmt"} << window << ""
+                                        << QStringList{"@data/Acme.pmt"};
         QTest::newRow("two company files (%F)") << QStringList{"@data/Acme.pmt", "@data/Other.pmt"} << window << ""
                                                 << QStringList{"@data/Acme.pmt", "@data/Other.pmt"};
         QTest::newRow("a command") << QStringList{"export-csv"} << int(ProgramRequestKind::Command) << "export-csv"
@@ -472,8 +481,8 @@ private slots:
         QTest::newRow("--frob") << QStringList{"--frob"} << "formlark: unknown option \"--frob\"\n" + usage;
         QTest::newRow("-x") << QStringList{"-x"} << "formlark: unknown option \"-x\"\n" + usage;
         QTest::newRow("--") << QStringList{"--"} << "formlark: unknown option \"--\"\n" + usage;
-        QTest::newRow("after a company file") << QStringList{"@data/Acme.pmt", "--frob"}
-                                              << "formlark: unknown option \"--frob\"\n" + usage;
+        QTest::newRow("after a company file")
+            << QStringList{"@data/Acme.pmt", "--frob"} << "formlark: unknown option \"--frob\"\n" + usage;
         QTest::newRow("a command's") << QStringList{"check", "--frob"}
                                      << "formlark check: unknown option \"--frob\" (see formlark check --help)\n";
     }

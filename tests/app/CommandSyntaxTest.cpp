@@ -38,37 +38,54 @@ private slots:
         QTest::addColumn<QString>("refusal"); // empty: read
         QTest::addColumn<QString>("read");    // "option=value;..." of what was read
         const QStringList c = {"--company", "Acme", "in.csv"};
-        QTest::newRow("separate value") << c << "" << "--company=Acme;FILE=in.csv";
+        QTest::newRow("separate value") << c << ""
+                                        << "--company=Acme;FILE=in.csv";
         QTest::newRow("joined value") << QStringList{"--company=Acme Tools", "in.csv"} << ""
                                       << "--company=Acme Tools;FILE=in.csv";
-        QTest::newRow("choice in any case") << c + QStringList{"--form", "W2"} << "" << "--company=Acme;--form=w2;FILE=in.csv";
-        QTest::newRow("a flag") << c + QStringList{"--all"} << "" << "--all=;--company=Acme;FILE=in.csv";
+        QTest::newRow("choice in any case") << c + QStringList{"--form", "W2"} << ""
+                                            << "--company=Acme;--form=w2;FILE=in.csv";
+        QTest::newRow("a flag") << c + QStringList{"--all"} << ""
+                                << "--all=;--company=Acme;FILE=in.csv";
         QTest::newRow("a negative value") << c + QStringList{"--offset", "-0.5"} << ""
                                           << "--company=Acme;--offset=-0.5;FILE=in.csv";
         QTest::newRow("a file after --") << QStringList{"--company", "Acme", "--", "--odd.csv"} << ""
                                          << "--company=Acme;FILE=--odd.csv";
-        QTest::newRow("a lone dash is a file") << QStringList{"--company", "Acme", "-"} << "" << "--company=Acme;FILE=-";
+        QTest::newRow("a lone dash is a file") << QStringList{"--company", "Acme", "-"} << ""
+                                               << "--company=Acme;FILE=-";
         QTest::newRow("unknown option") << c + QStringList{"--colour=red"}
-                                        << "unknown option \"--colour=red\" (see formlark demo --help)" << "";
-        QTest::newRow("unknown short option") << c + QStringList{"-x"} << "unknown option \"-x\" (see formlark demo --help)"
-                                              << "";
+                                        << "unknown option \"--colour=red\" (see formlark demo --help)"
+                                        << "";
+        QTest::newRow("unknown short option")
+            << c + QStringList{"-x"} << "unknown option \"-x\" (see formlark demo --help)"
+            << "";
         QTest::newRow("repeated option") << c + QStringList{"--company=Other"}
-                                         << "--company is given more than once; give it once" << "";
-        QTest::newRow("repeated flag") << c + QStringList{"--all", "--all"} << "--all is given more than once; give it once"
+                                         << "--company is given more than once; give it once"
+                                         << "";
+        QTest::newRow("repeated flag") << c + QStringList{"--all", "--all"}
+                                       << "--all is given more than once; give it once"
                                        << "";
-        QTest::newRow("options that exclude each other") << c + QStringList{"--all", "--current"}
-                                                         << "--all and --current exclude each other" << "";
-        QTest::newRow("missing value") << QStringList{"in.csv", "--company"} << "--company needs a value" << "";
-        QTest::newRow("empty value") << QStringList{"in.csv", "--company="} << "--company needs a value" << "";
-        QTest::newRow("an option for the value") << QStringList{"--company", "--all", "in.csv"}
-                                                 << "--company needs a value, not the option \"--all\"" << "";
-        QTest::newRow("a value for a flag") << c + QStringList{"--all=yes"} << "--all takes no value (\"--all=yes\")" << "";
-        QTest::newRow("a choice not listed") << c + QStringList{"--form", "w3"} << "--form must be w2 or 1099, not \"w3\""
-                                             << "";
-        QTest::newRow("two files") << c + QStringList{"more.csv"} << "one FILE only, not \"in.csv\" as well as \"more.csv\""
+        QTest::newRow("options that exclude each other")
+            << c + QStringList{"--all", "--current"} << "--all and --current exclude each other"
+            << "";
+        QTest::newRow("missing value") << QStringList{"in.csv", "--company"} << "--company needs a value"
+                                       << "";
+        QTest::newRow("empty value") << QStringList{"in.csv", "--company="} << "--company needs a value"
+                                     << "";
+        QTest::newRow("an option for the value")
+            << QStringList{"--company", "--all", "in.csv"} << "--company needs a value, not the option \"--all\""
+            << "";
+        QTest::newRow("a value for a flag") << c + QStringList{"--all=yes"} << "--all takes no value (\"--all=yes\")"
+                                            << "";
+        QTest::newRow("a choice not listed")
+            << c + QStringList{"--form", "w3"} << "--form must be w2 or 1099, not \"w3\""
+            << "";
+        QTest::newRow("two files") << c + QStringList{"more.csv"}
+                                   << "one FILE only, not \"in.csv\" as well as \"more.csv\""
                                    << "";
-        QTest::newRow("required option missing") << QStringList{"in.csv"} << "--company NAME is required" << "";
-        QTest::newRow("required file missing") << QStringList{"--company", "Acme"} << "the CSV FILE is required" << "";
+        QTest::newRow("required option missing") << QStringList{"in.csv"} << "--company NAME is required"
+                                                 << "";
+        QTest::newRow("required file missing") << QStringList{"--company", "Acme"} << "the CSV FILE is required"
+                                               << "";
     }
 
     void commandLines()
@@ -119,8 +136,9 @@ private slots:
     // inside a part. The help names every option and the exit status.
     void usageAndHelpComeFromTheDeclaration()
     {
-        QCOMPARE(Syntax().Usage(), QStringLiteral("usage: formlark demo --company NAME [--form w2|1099] [--all | --current]\n"
-                                                  "                     [--offset INCHES] FILE\n"));
+        QCOMPARE(Syntax().Usage(),
+                 QStringLiteral("usage: formlark demo --company NAME [--form w2|1099] [--all | --current]\n"
+                                "                     [--offset INCHES] FILE\n"));
         const QString help = Syntax().Help();
         QVERIFY(help.startsWith(Syntax().Usage() + "\nDoes what a demo does.\n\n"));
         for (const char* line : {"  --company NAME        the company\n", "  --form w2|1099        the form\n",

@@ -57,7 +57,10 @@ private:
     }
 
 private slots:
-    void initTestCase() { QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder"); }
+    void initTestCase()
+    {
+        QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder");
+    }
 
     void init()
     {
@@ -80,7 +83,8 @@ private slots:
         QCOMPARE(run.standardOutput, QStringLiteral("new company \"Tide Bakery\": %1\n").arg(Store("Tide Bakery")));
         QCOMPARE(Stored(Store("Tide Bakery")).company.EmployerName.Text(), QStringLiteral("Tide Bakery"));
 
-        run = Formlark({"import-csv", "--company", "Tide Bakery", "--kind", "company", File("company.csv", kCompanySetup)});
+        run = Formlark(
+            {"import-csv", "--company", "Tide Bakery", "--kind", "company", File("company.csv", kCompanySetup)});
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         QCOMPARE(run.standardError, QString());
         QVERIFY2(run.standardOutput.contains(": 11 boxes (Employer Name, Employer Identification Number, Address 1, "
@@ -102,7 +106,8 @@ private slots:
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardOutput + run.standardError));
 
         const QString pdf = folders_->Path("w3.pdf");
-        run = Formlark({"print", "--company", "Tide Bakery", "--form", "w3", "--paper", "copy", "--strict", "--pdf", pdf});
+        run = Formlark(
+            {"print", "--company", "Tide Bakery", "--form", "w3", "--paper", "copy", "--strict", "--pdf", pdf});
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         QStringList words;
         for (const PdfWord& word : PdfWords(pdf))
@@ -120,15 +125,23 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("said");
-        QTest::newRow("exists") << "Acme" << "This company already exists: \"Acme\"";
-        QTest::newRow("exists in another case") << "ACME" << "This company already exists: \"Acme\"";
-        QTest::newRow("a slash") << "Tide/Bakery" << "holds the character \"/\"";
-        QTest::newRow("a vertical bar") << "Tide|Bakery" << "holds the character \"|\"";
-        QTest::newRow("a control character") << "Tide\tBakery" << "holds the character U+0009";
+        QTest::newRow("exists") << "Acme"
+                                << "This company already exists: \"Acme\"";
+        QTest::newRow("exists in another case") << "ACME"
+                                                << "This company already exists: \"Acme\"";
+        QTest::newRow("a slash") << "Tide/Bakery"
+                                 << "holds the character \"/\"";
+        QTest::newRow("a vertical bar") << "Tide|Bakery"
+                                        << "holds the character \"|\"";
+        QTest::newRow("a control character") << "Tide\tBakery"
+                                             << "holds the character U+0009";
         QTest::newRow("31 characters") << QString(31, 'x') << "longer than the 30 characters";
-        QTest::newRow("blanks") << "   " << "a company needs a name";
-        QTest::newRow("dots") << ".." << "can't name a company file";
-        QTest::newRow("an option as the name") << "--kind" << "--company needs a value, not the option \"--kind\"";
+        QTest::newRow("blanks") << "   "
+                                << "a company needs a name";
+        QTest::newRow("dots") << ".."
+                              << "can't name a company file";
+        QTest::newRow("an option as the name") << "--kind"
+                                               << "--company needs a value, not the option \"--kind\"";
     }
 
     void newCompanyRefusals()
@@ -156,7 +169,8 @@ private slots:
         const QByteArray acme = FileBytes(Store("Acme"));
         run = Formlark({"import-csv", "--company", "Acme", "--kind", "company", exported});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.standardOutput, QStringLiteral("company setup of \"Acme\" from %1: no box changed\n").arg(exported));
+        QCOMPARE(run.standardOutput,
+                 QStringLiteral("company setup of \"Acme\" from %1: no box changed\n").arg(exported));
         QCOMPARE(FileBytes(Store("Acme")), acme);
 
         QCOMPARE(Formlark({"new-company", "--company", "Copy Co"}).exitCode, 0);
@@ -200,17 +214,17 @@ private slots:
             << QByteArray("W-3 Contact Person\nMargaret Ellis-Whitfield\n")
             << "\"Margaret Ellis-Whitfield\" is longer than the 20 characters the box holds";
         QTest::newRow("a short EIN") << QByteArray("EIN\n12-34567\n") << "is not an employer identification number";
-        QTest::newRow("a phone without its area code") << QByteArray("1096 Telephone\n555-0100\n")
-                                                       << "is not a telephone number of 10 digits";
-        QTest::newRow("a kind of payer not of the list") << QByteArray("Kind of Payer\n944\n")
-                                                         << "\"944\" is not a kind of payer of the list (941, CT-1";
+        QTest::newRow("a phone without its area code")
+            << QByteArray("1096 Telephone\n555-0100\n") << "is not a telephone number of 10 digits";
+        QTest::newRow("a kind of payer not of the list")
+            << QByteArray("Kind of Payer\n944\n") << "\"944\" is not a kind of payer of the list (941, CT-1";
         QTest::newRow("a state not of the list") << QByteArray("State\nXX\n") << "is not a state abbreviation";
         QTest::newRow("fractions of a cent") << QByteArray("W-3 Box 14\n12.345\n") << "has fractions of a cent";
         QTest::newRow("a second line") << QByteArray("City\nSalem\nEugene\n")
                                        << "Line 3: A company setup file has one line of values";
         QTest::newRow("no line of values") << QByteArray("City\n") << "has a header but no line of values";
-        QTest::newRow("no box of the company") << QByteArray("Wages,First Name\n100.00,Ann\n")
-                                               << "No column of the file is a box of the company setup";
+        QTest::newRow("no box of the company")
+            << QByteArray("Wages,First Name\n100.00,Ann\n") << "No column of the file is a box of the company setup";
     }
 
     void companySetupValuesAreChecked()

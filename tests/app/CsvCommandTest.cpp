@@ -18,8 +18,8 @@ namespace {
 
 const char kEmployeesCsv[] = "SSN,First Name,Last Name,Wages,Dept\n"
                              "111-11-1111,Ann,Lee,\"$52,000.00\",Shop\n" // updates Ann
-                             "222222222,Bo,Berg,18000,Office\n"         // adds Bo
-                             "333-33-3333,Cy,,12.345,Shop\n";           // refused
+                             "222222222,Bo,Berg,18000,Office\n"          // adds Bo
+                             "333-33-3333,Cy,,12.345,Shop\n";            // refused
 
 CompanyData OneEmployee()
 {
@@ -55,7 +55,10 @@ private:
     }
 
 private slots:
-    void initTestCase() { QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder"); }
+    void initTestCase()
+    {
+        QVERIFY2(QFile::exists(FormlarkProgram()), "run through ctest, which names the program folder");
+    }
 
     void init()
     {
@@ -74,7 +77,8 @@ private slots:
     {
         const QString csv = CsvFile(kEmployeesCsv);
         const QByteArray before = FileBytes(store_);
-        const ProgramRun run = Formlark({"import-csv", "--company", "harbor tools", "--kind", "employees", csv, "--dry-run"});
+        const ProgramRun run = Formlark(
+            {"import-csv", "--company", "harbor tools", "--kind", "employees", csv, "--dry-run"});
         QCOMPARE(run.exitCode, 1); // a row has errors
         QCOMPARE(run.standardOutput, QStringLiteral("employees of \"Harbor Tools\" from %1: 1 to add, 1 to update, "
                                                     "0 unchanged, 1 with errors (not imported); dry run, nothing "
@@ -116,15 +120,18 @@ private slots:
     // is written under neither.
     void importIntoACompanyOpenElsewhereWritesNothing_data()
     {
-        QTest::addColumn<QString>("name");  // the company the import names
-        QTest::addColumn<QString>("link");  // how that name is made
-        QTest::addColumn<bool>("open");     // whether a window has the store open
+        QTest::addColumn<QString>("name"); // the company the import names
+        QTest::addColumn<QString>("link"); // how that name is made
+        QTest::addColumn<bool>("open");    // whether a window has the store open
         QTest::addColumn<QString>("said");
-        QTest::newRow("its own name") << "Harbor Tools" << "" << true << "is open in another Formlark window";
-        QTest::newRow("a link to it") << "Harbor Link" << "symbolic" << true << "is open in another Formlark window";
-        QTest::newRow("a second name of it") << "Harbor Twin" << "hard" << true
-                                             << "is open in another Formlark window";
-        QTest::newRow("a second name, not open") << "Harbor Twin" << "hard" << false << "is the same file as";
+        QTest::newRow("its own name") << "Harbor Tools"
+                                      << "" << true << "is open in another Formlark window";
+        QTest::newRow("a link to it") << "Harbor Link"
+                                      << "symbolic" << true << "is open in another Formlark window";
+        QTest::newRow("a second name of it") << "Harbor Twin"
+                                             << "hard" << true << "is open in another Formlark window";
+        QTest::newRow("a second name, not open") << "Harbor Twin"
+                                                 << "hard" << false << "is the same file as";
     }
 
     void importIntoACompanyOpenElsewhereWritesNothing()
@@ -200,9 +207,9 @@ private slots:
                                    << fine << 2 << "one FILE only";
         QTest::newRow("missing file") << QStringList{"--company", "Harbor Tools", "--kind", "employees", "nope.csv"}
                                       << fine << 2 << "The file \"nope.csv\" could not be read";
-        QTest::newRow("no number column") << QStringList{"--company", "Harbor Tools", "--kind", "employees", "@csv"}
-                                          << QByteArray("First,Last\nDi,Dahl\n") << 2
-                                          << "No column holds the social security number";
+        QTest::newRow("no number column")
+            << QStringList{"--company", "Harbor Tools", "--kind", "employees", "@csv"}
+            << QByteArray("First,Last\nDi,Dahl\n") << 2 << "No column holds the social security number";
         QTest::newRow("open quote") << QStringList{"--company", "Harbor Tools", "--kind", "employees", "@csv"}
                                     << QByteArray("SSN,First\n\"444-44-4444,Di\n") << 2
                                     << "A value in quotes that starts on line 2 has no closing quote";
@@ -238,8 +245,9 @@ private slots:
         QTest::newRow("1.37 million rows")
             << "many" << true << 2 << "The file has more than 100,000 rows; at most 100,000 people are imported";
         QTest::newRow("a value of 60 MB") << "one value" << true << 1 << "is longer than the 20 characters";
-        QTest::newRow("more than 64 MB") << "too large" << true << 2 << "is too large to be a list of people (more "
-                                                                         "than 64 MB)";
+        QTest::newRow("more than 64 MB") << "too large" << true << 2
+                                         << "is too large to be a list of people (more "
+                                            "than 64 MB)";
     }
 
     void largeFilesStayWithinMemory()
@@ -264,7 +272,8 @@ private slots:
                                            .arg(i / 99 % 99 + 1, 2, 10, QChar(u'0'))
                                            .arg(i % 99 + 1 + i / (9801 * 665) * 100, 4, 10, QChar(u'0'))
                                            .toLatin1();
-                out.write(file == "wide" ? ssn + ",Alexandrina,M,Brennan-Smithson,18 Harbor Lane Apt 12,Portland,OR,"
+                out.write(file == "wide" ? ssn
+                                               + ",Alexandrina,M,Brennan-Smithson,18 Harbor Lane Apt 12,Portland,OR,"
                                                  "97201-1234,52400.00,6288.00,52400.00,3248.80,52400.00,759.80,D,"
                                                  "3000.00,52400.00\n"
                                          : ssn + ",Ann,Lee,100.00\n");
@@ -293,7 +302,7 @@ private slots:
     void exportRefusesAFileItCannotWrite()
     {
         const ProgramRun run = Formlark({"export-csv", "--company", "Harbor Tools", "--kind", "employees",
-                                  folders_->Path("no such folder/out.csv")});
+                                         folders_->Path("no such folder/out.csv")});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.standardError.startsWith("formlark export-csv: The file "), qPrintable(run.standardError));
         QCOMPARE(run.standardError.count('\n'), 1);

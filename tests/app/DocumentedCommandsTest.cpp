@@ -102,7 +102,8 @@ private slots:
                 QVERIFY2(synopsis.contains(written), qPrintable("manual page: " + name + " " + written));
                 for (const char* choice : option.choices) {
                     QVERIFY2(usage.contains(QLatin1String(choice)), qPrintable("README: " + name + " " + choice));
-                    QVERIFY2(synopsis.contains(QLatin1String(choice)), qPrintable("manual page: " + name + " " + choice));
+                    QVERIFY2(synopsis.contains(QLatin1String(choice)),
+                             qPrintable("manual page: " + name + " " + choice));
                 }
             }
         }

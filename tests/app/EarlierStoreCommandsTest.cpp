@@ -35,7 +35,7 @@ const QByteArray& Sample()
 QByteArray LeftJournal()
 {
     return QByteArray("\xd9\xd5\x05\xf9\x20\xa1\x63\xd5\x00\x00\x00\x15\x00\x00\x00\x06", 16)
-        + Sample().mid(5 * 1024, 1024);
+           + Sample().mid(5 * 1024, 1024);
 }
 
 } // namespace
@@ -116,8 +116,8 @@ private slots:
     {
         const QStringList before = FolderSnapshot(folders_->DataFolder());
         const QString pdf = folders_->Path("cedar-1099.pdf");
-        const ProgramRun run =
-            Formlark({"print", "--company", "Cedar", "--form", "1099", "--all", "--paper", "preprinted", "--pdf", pdf});
+        const ProgramRun run = Formlark(
+            {"print", "--company", "Cedar", "--form", "1099", "--all", "--paper", "preprinted", "--pdf", pdf});
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         QStringList words;
         for (const PdfWord& word : PdfWords(pdf))
@@ -131,8 +131,8 @@ private slots:
     void aLeftJournalIsNeverTouched_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("export-csv")
-            << QStringList{"export-csv", "--company", "Cedar", "--kind", "employees", "out.csv"};
+        QTest::newRow("export-csv") << QStringList{"export-csv", "--company", "Cedar",
+                                                   "--kind",     "employees", "out.csv"};
         QTest::newRow("print") << QStringList{"print", "--company", "Cedar", "--form", "w3", "--pdf", "out.pdf"};
         QTest::newRow("check") << QStringList{"check", "--company", "Cedar"};
         QTest::newRow("convert") << QStringList{"convert", "--company", "Cedar"};
@@ -192,16 +192,19 @@ private slots:
         const QString store = Store("Harbor");
         QVERIFY(WriteFileBytes(store, content));
         // Hot journals of either engine: the earlier one's, and this one's.
-        for (const QByteArray& journal : {LeftJournal(), QByteArray("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7\0\0\0\x01", 12)
-                                                             + QByteArray(1024, '\x33')}) {
+        for (const QByteArray& journal :
+             {LeftJournal(), QByteArray("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7\0\0\0\x01", 12) + QByteArray(1024, '\x33')}) {
             QVERIFY(WriteFileBytes(store + "-journal", journal));
             QVERIFY(WriteFileBytes(folders_->Path("in.csv"), "SSN,First Name,Last Name\n111-11-1111,Ann,Lee\n"));
             const QStringList before = FolderSnapshot(folders_->DataFolder());
             QStringList arguments{command, "--company", "Harbor"};
             if (command == "export-csv" || command == "import-csv")
-                arguments << "--kind" << "employees" << folders_->Path(command == "export-csv" ? "out.csv" : "in.csv");
+                arguments << "--kind"
+                          << "employees" << folders_->Path(command == "export-csv" ? "out.csv" : "in.csv");
             if (command == "print")
-                arguments << "--form" << "w3" << "--pdf" << folders_->Path("out.pdf");
+                arguments << "--form"
+                          << "w3"
+                          << "--pdf" << folders_->Path("out.pdf");
             const ProgramRun run = Formlark(arguments);
             QCOMPARE(run.exitCode, 2); // an unreadable store: the command could not run
             QVERIFY2(run.standardError.contains(said), qPrintable(run.standardError));
@@ -343,8 +346,8 @@ private slots:
     {
         QVERIFY(WriteFileBytes(folders_->Path("in.csv"), "SSN,First Name,Last Name\n111-11-1111,Ann,Lee\n"));
         const QStringList before = FolderSnapshot(folders_->DataFolder());
-        const ProgramRun run =
-            Formlark({"import-csv", "--company", "Cedar", "--kind", "employees", folders_->Path("in.csv")});
+        const ProgramRun run = Formlark(
+            {"import-csv", "--company", "Cedar", "--kind", "employees", folders_->Path("in.csv")});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.standardError, QStringLiteral("formlark import-csv: the store of company \"Cedar\" was saved by "
                                                    "an earlier edition of the program; convert it first (formlark "
@@ -369,8 +372,8 @@ private slots:
                               "converted \"Text Co\": Text Co.pmt is a store of this edition now; the original is "
                               "kept as Text Co.pmt.2005",
                               "2 of 3 stores converted"}));
-        QVERIFY2(run.standardError.startsWith("formlark convert: The company file \"" +
-                                              QDir::toNativeSeparators(Store("Broken")) + "\""),
+        QVERIFY2(run.standardError.startsWith("formlark convert: The company file \""
+                                              + QDir::toNativeSeparators(Store("Broken")) + "\""),
                  qPrintable(run.standardError));
         QCOMPARE(FileBytes(Store("Broken")), Sample().left(20 * 1024));
         QVERIFY(!QFileInfo::exists(Store("Broken") + ".2005"));

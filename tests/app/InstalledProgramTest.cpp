@@ -79,9 +79,8 @@ private slots:
         QVERIFY(root_.isValid());
         prefix_ = root_.filePath("prefix");
         program_ = prefix_ + "/bin/formlark";
-        const Run install =
-            RunProgram(QStringLiteral(FORMLARK_CMAKE_COMMAND),
-                       {"--install", QStringLiteral(FORMLARK_BUILD_DIR), "--prefix", prefix_});
+        const Run install = RunProgram(QStringLiteral(FORMLARK_CMAKE_COMMAND),
+                                       {"--install", QStringLiteral(FORMLARK_BUILD_DIR), "--prefix", prefix_});
         QVERIFY2(install.exitCode == 0, qPrintable(Describe(install)));
         installed_ = FolderSnapshot(prefix_);
     }
@@ -96,8 +95,7 @@ private slots:
               QStringLiteral("share/formlark/Contactus.msg"), QStringLiteral("share/formlark/formlark2005.html"),
               QStringLiteral("share/formlark/DatabaseFiles/Sample Company.pmt"),
               "share/applications/" + kAppId + ".desktop", "share/metainfo/" + kAppId + ".metainfo.xml",
-              "share/mime/packages/" + kAppId + ".xml",
-              "share/icons/hicolor/scalable/apps/" + kAppId + ".svg",
+              "share/mime/packages/" + kAppId + ".xml", "share/icons/hicolor/scalable/apps/" + kAppId + ".svg",
               "share/icons/hicolor/256x256/apps/" + kAppId + ".png", QStringLiteral("share/man/man1/formlark.1.gz"),
               QStringLiteral("share/doc/formlark/copyright")})
             QTest::newRow(qPrintable(path)) << path;
@@ -135,9 +133,9 @@ private slots:
         QVERIFY2(run.exitCode == 0 && run.standardOutput.isEmpty(), qPrintable(Describe(run)));
 
         const QString text = QString::fromUtf8(FileBytes(entry));
-        for (const QString& line : {QStringLiteral("Exec=formlark %F"), "Icon=" + kAppId,
-                                    QStringLiteral("Categories=Office;Finance;"),
-                                    QStringLiteral("MimeType=application/x-formlark-company;")})
+        for (const QString& line :
+             {QStringLiteral("Exec=formlark %F"), "Icon=" + kAppId, QStringLiteral("Categories=Office;Finance;"),
+              QStringLiteral("MimeType=application/x-formlark-company;")})
             QVERIFY2(text.split(u'\n').contains(line), qPrintable(line));
     }
 
@@ -171,12 +169,13 @@ private slots:
         QVERIFY(WriteFileBytes(other, QByteArray("** This is a Wagesparrow Database file version 1.0 **\0\0\0\0", 58)));
         const QString probe = QStringLiteral(FORMLARK_MIME_PROBE);
         const QString company = QStringLiteral("application/x-formlark-company");
-        for (const auto& [file, expected] : std::initializer_list<std::pair<QString, QString>>{
-                 {current, company},
-                 {earlier, company},
-                 {bigEndian, company},
-                 {files.filePath("named.pmt"), company}, // by its name alone
-                 {other, QStringLiteral("application/octet-stream")}}) {
+        for (const auto& [file, expected] :
+             std::initializer_list<std::pair<QString, QString>>{{current, company},
+                                                                {earlier, company},
+                                                                {bigEndian, company},
+                                                                {files.filePath("named.pmt"),
+                                                                 company}, // by its name alone
+                                                                {other, QStringLiteral("application/octet-stream")}}) {
             if (!QFileInfo::exists(file))
                 QVERIFY(WriteFileBytes(file, "x"));
             const Run type = RunProgram(probe, {file}, env);
@@ -206,9 +205,9 @@ private slots:
         const QByteArray bytes = FileBytes(prefix_ + "/share/man/man1/formlark.1.gz");
         QVERIFY(bytes.size() > 18);
         QCOMPARE(bytes.left(3), QByteArray("\x1f\x8b\x08", 3)); // gzip, deflate
-        QCOMPARE(int(bytes[3]), 0);                              // no name, no comment
-        QCOMPARE(bytes.mid(4, 4), QByteArray(4, '\0'));          // no time
-        QCOMPARE(int(bytes[8]), 2);                              // best compression
+        QCOMPARE(int(bytes[3]), 0);                             // no name, no comment
+        QCOMPARE(bytes.mid(4, 4), QByteArray(4, '\0'));         // no time
+        QCOMPARE(int(bytes[8]), 2);                             // best compression
         QVERIFY(!QFileInfo::exists(prefix_ + "/share/man/man1/formlark.1"));
     }
 
@@ -237,12 +236,14 @@ private slots:
             QString::fromUtf8(FileBytes(prefix_ + "/share/doc/formlark/copyright")).split(QStringLiteral("\n\n"));
         QVERIFY(paragraphs.size() >= 2);
         const QStringList header = paragraphs.first().split(u'\n');
-        QCOMPARE(header.first(), QStringLiteral("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"));
+        QCOMPARE(header.first(),
+                 QStringLiteral("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"));
         QVERIFY(header.contains(QStringLiteral("Upstream-Name: formlark")));
         QVERIFY2(paragraphs[1].startsWith(QLatin1String("Files: *\n")), qPrintable(paragraphs[1]));
         for (const QString& paragraph : paragraphs.mid(1)) {
             QVERIFY2(paragraph.startsWith(QLatin1String("Files: ")), qPrintable(paragraph));
-            QVERIFY2(paragraph.contains(QLatin1String("\nCopyright: ")) && paragraph.contains(QLatin1String("\nLicense: ")),
+            QVERIFY2(paragraph.contains(QLatin1String("\nCopyright: "))
+                         && paragraph.contains(QLatin1String("\nLicense: ")),
                      qPrintable(paragraph));
         }
     }
@@ -303,8 +304,8 @@ private slots:
             QVERIFY(QDir().mkpath(home + "/config/Brindlecove"));
             QFile settings(home + "/config/Brindlecove/Formlark (2005).ini");
             QVERIFY(settings.open(QIODevice::WriteOnly));
-            settings.write("[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\nCompany Data Path=\"" + own.toUtf8() +
-                           "\"\n");
+            settings.write("[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\nCompany Data Path=\"" + own.toUtf8()
+                           + "\"\n");
         }
 
         const QString pdf = user.filePath("w3.pdf");
@@ -345,11 +346,11 @@ private slots:
         QStringList packaged;
         for (const QString& line : contents.standardOutput.split(u'\n', Qt::SkipEmptyParts))
             packaged << line.mid(line.indexOf(QLatin1String(" ./")) + 1); // the path ends the line
-        for (const QString& path : {QStringLiteral("./usr/bin/formlark"),
-                                    QStringLiteral("./usr/share/formlark/DatabaseFiles/Sample Company.pmt"),
-                                    "./usr/share/applications/" + kAppId + ".desktop",
-                                    QStringLiteral("./usr/share/man/man1/formlark.1.gz"),
-                                    QStringLiteral("./usr/share/doc/formlark/copyright")})
+        for (const QString& path :
+             {QStringLiteral("./usr/bin/formlark"),
+              QStringLiteral("./usr/share/formlark/DatabaseFiles/Sample Company.pmt"),
+              "./usr/share/applications/" + kAppId + ".desktop", QStringLiteral("./usr/share/man/man1/formlark.1.gz"),
+              QStringLiteral("./usr/share/doc/formlark/copyright")})
             QVERIFY2(packaged.contains(path), qPrintable(path + "\n" + contents.standardOutput));
     }
 
@@ -357,8 +358,10 @@ private slots:
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("start");
-        QTest::newRow("--version") << "--version" << "formlark " FORMLARK_VERSION;
-        QTest::newRow("--help") << "--help" << "usage: formlark ";
+        QTest::newRow("--version") << "--version"
+                                   << "formlark " FORMLARK_VERSION;
+        QTest::newRow("--help") << "--help"
+                                << "usage: formlark ";
     }
 
     void versionAndHelpNeedNoDisplay()

@@ -25,8 +25,8 @@ private:
     // Runs the program with the settings file and, unless empty, the program
     // folder given, in the settings file's folder; `fileSizeLimit` (bytes)
     // makes every write beyond that size fail as on a full disk.
-    ProgramRun Print(const QStringList& arguments, const QString& settingsFile, const QString& programFolder = QString(),
-                     qint64 fileSizeLimit = 0)
+    ProgramRun Print(const QStringList& arguments, const QString& settingsFile,
+                     const QString& programFolder = QString(), qint64 fileSizeLimit = 0)
     {
         QDir().mkpath(QFileInfo(settingsFile).absolutePath());
         ProgramEnvironment environment;
@@ -50,9 +50,9 @@ private slots:
     {
         TestFolders folders;
         const QString pdf = folders.Path("sample-w2.pdf");
-        const ProgramRun run = Print({"--company", "Sample Company", "--form", "w2", "--all", "--paper", "copy", "--copy",
-                               "2", "--pdf", pdf},
-                              folders.SettingsFile());
+        const ProgramRun run = Print({"--company", "Sample Company", "--form", "w2", "--all", "--paper", "copy",
+                                      "--copy", "2", "--pdf", pdf},
+                                     folders.SettingsFile());
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         QVERIFY2(run.standardError.isEmpty(), qPrintable(run.standardError));
         const QList<PdfWord> words = PdfWords(pdf);
@@ -73,8 +73,9 @@ private slots:
     {
         TestFolders folders;
         const QString pdf = folders.Path("sample-1096.pdf");
-        const ProgramRun run = Print({"--company", "Sample Company", "--form", "1096", "--paper", "preprinted", "--pdf", pdf},
-                              folders.SettingsFile());
+        const ProgramRun run = Print({"--company", "Sample Company", "--form", "1096", "--paper", "preprinted", "--pdf",
+                                      pdf},
+                                     folders.SettingsFile());
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         const QList<PdfWord> words = PdfWords(pdf);
         const PdfWord* email = nullptr;
@@ -103,16 +104,16 @@ private slots:
         QTest::addColumn<QPoint>("at");
 
         QTest::newRow("w2 preprinted, 0.10 right")
-            << QStringList{"--form", "w2", "--all", "--paper", "preprinted", "--offset-x", "0.10"} << 2 << 1 << "CN-0042"
-            << QPoint(137, 89);
+            << QStringList{"--form", "w2", "--all", "--paper", "preprinted", "--offset-x", "0.10"} << 2 << 1
+            << "CN-0042" << QPoint(137, 89);
         QTest::newRow("w2 preprinted, 0.5 up, bottom form")
-            << QStringList{"--form", "w2", "--all", "--paper", "preprinted", "--offset-y", "-0.5", "--vertical-space",
-                           "1.50"}
+            << QStringList{"--form",           "w2",  "--all", "--paper", "preprinted", "--offset-y", "-0.5",
+                           "--vertical-space", "1.50"}
             << 2 << 1 << "31000.00" << QPoint(1142, 176 - 127 + 1415);
         QTest::newRow("w2 current") << QStringList{"--form", "w2", "--current", "--paper", "preprinted"} << 1 << 1
                                     << "Abbot" << QPoint(609, 595);
-        QTest::newRow("w2 saved paper and copy") << QStringList{"--form", "w2", "--all"} << 2 << 2 << "EMPLOYEE'S"
-                                                 << QPoint(-1, 1458);
+        QTest::newRow("w2 saved paper and copy")
+            << QStringList{"--form", "w2", "--all"} << 2 << 2 << "EMPLOYEE'S" << QPoint(-1, 1458);
         QTest::newRow("w3 copy") << QStringList{"--form", "w3", "--paper", "copy"} << 1 << 1 << "63000.00"
                                  << QPoint(985, 275);
         QTest::newRow("w3 laser") << QStringList{"--form", "w3", "--paper", "laser"} << 1 << 1 << "CN-0042"
@@ -142,7 +143,7 @@ private slots:
 
         const QString pdf = folders.Path("out.pdf");
         const ProgramRun run = Print(QStringList{"--company", "brindle tools INC", "--pdf", pdf} + arguments,
-                              folders.SettingsFile(), folders.ProgramFolder());
+                                     folders.SettingsFile(), folders.ProgramFolder());
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         const QList<PdfWord> words = PdfWords(pdf);
         QCOMPARE(PageCount(words), pages);
@@ -156,14 +157,15 @@ private slots:
         QTest::addColumn<QString>("message");
 
         const QStringList w2 = {"--company", "Brindle Tools Inc", "--form", "w2"};
-        QTest::newRow("unknown company") << QStringList{"--company", "Nobody", "--form", "w2"} << "no company \"Nobody\"";
+        QTest::newRow("unknown company") << QStringList{"--company", "Nobody", "--form", "w2"}
+                                         << "no company \"Nobody\"";
         QTest::newRow("unknown form") << QStringList{"--company", "Brindle Tools Inc", "--form", "w4"} << "--form";
         QTest::newRow("no form") << QStringList{"--company", "Brindle Tools Inc"} << "--form";
         QTest::newRow("no company") << QStringList{"--form", "w2"} << "--company";
         QTest::newRow("unknown option") << w2 + QStringList{"--colour", "red"} << "--colour";
         QTest::newRow("unknown paper") << w2 + QStringList{"--paper", "glossy"} << "--paper";
-        QTest::newRow("laser 1099") << QStringList{"--company", "Brindle Tools Inc", "--form", "1099", "--paper",
-                                                   "laser"}
+        QTest::newRow("laser 1099") << QStringList{"--company", "Brindle Tools Inc", "--form",
+                                                   "1099",      "--paper",           "laser"}
                                     << "--paper laser";
         QTest::newRow("copy out of range") << w2 + QStringList{"--copy", "5"} << "--copy";
         QTest::newRow("copy with preprinted") << w2 + QStringList{"--copy", "1", "--paper", "preprinted"} << "--copy";
@@ -178,8 +180,8 @@ private slots:
             << QStringList{"--company", "Brindle Tools Inc", "--form", "1099", "--vertical-space", "1.00"}
             << "--vertical-space";
         QTest::newRow("all and current") << w2 + QStringList{"--all", "--current"} << "--all";
-        QTest::newRow("target for the 1096") << QStringList{"--company", "Brindle Tools Inc", "--form", "1096", "--all"}
-                                             << "--all";
+        QTest::newRow("target for the 1096")
+            << QStringList{"--company", "Brindle Tools Inc", "--form", "1096", "--all"} << "--all";
         QTest::newRow("missing value") << w2 + QStringList{"--paper"} << "--paper";
         // An option in place of a value is the user's slip, never a file name.
         QTest::newRow("an option as the file") << w2 + QStringList{"--pdf", "--all"} << "--pdf needs a value";
@@ -205,7 +207,8 @@ private slots:
         QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Empty Co.pmt", empty));
 
         const QString pdf = folders.Path("out.pdf");
-        const ProgramRun run = Print(arguments + QStringList{"--pdf", pdf}, folders.SettingsFile(), folders.ProgramFolder());
+        const ProgramRun run = Print(arguments + QStringList{"--pdf", pdf}, folders.SettingsFile(),
+                                     folders.ProgramFolder());
         QCOMPARE(run.exitCode, 2); // it could not run
         QVERIFY2(run.standardError.startsWith("formlark print: "), qPrintable(run.standardError));
         QVERIFY2(run.standardError.contains(message), qPrintable(run.standardError));
@@ -240,7 +243,7 @@ private slots:
         }
         const QStringList before = FolderSnapshot(folders.DataFolder());
         const ProgramRun run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--pdf", pdf},
-                              folders.SettingsFile(), folders.ProgramFolder());
+                                     folders.SettingsFile(), folders.ProgramFolder());
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.standardError.contains("names a company file"), qPrintable(run.standardError));
         QCOMPARE(FolderSnapshot(folders.DataFolder()), before);
@@ -257,8 +260,9 @@ private slots:
         QVERIFY(WriteFileBytes(pdf, old));
         // The Sample Company's W-2s with the pictures of the forms: far more
         // than the limit.
-        const ProgramRun run = Print({"--company", "Sample Company", "--form", "w2", "--all", "--paper", "copy", "--pdf", pdf},
-                              folders.SettingsFile(), QString(), 20000);
+        const ProgramRun run = Print({"--company", "Sample Company", "--form", "w2", "--all", "--paper", "copy",
+                                      "--pdf", pdf},
+                                     folders.SettingsFile(), QString(), 20000);
         QVERIFY2(run.exitCode == 2, qPrintable(run.standardError));
         QVERIFY2(run.standardError.contains("cannot write"), qPrintable(run.standardError));
         // The system's reason, not "Unknown error".
@@ -285,8 +289,8 @@ private slots:
         QVERIFY(WriteFileBytes(folders.SettingsFile(), settings));
 
         const QString w2 = folders.Path("w2.pdf");
-        ProgramRun run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--pdf", w2}, folders.SettingsFile(),
-                        folders.ProgramFolder());
+        ProgramRun run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--pdf", w2},
+                               folders.SettingsFile(), folders.ProgramFolder());
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         QCOMPARE(run.standardError.count("warning"), 1);
         QVERIFY2(run.standardError.contains("2 W-2 forms belong to no employee; 1 employee has no W-2 form"),
@@ -321,16 +325,16 @@ private slots:
         // A queue that is not there is input the command can't use: it could
         // not run (exit 2), as for an unknown company.
         QTest::newRow("unknown queue") << QStringList{"--printer", queue} << 2 << "no printer queue \"" + queue + "\"";
-        QTest::newRow("unknown queue, copies") << QStringList{"--printer", queue, "--copies", "3"} << 2
-                                               << "no printer queue";
+        QTest::newRow("unknown queue, copies")
+            << QStringList{"--printer", queue, "--copies", "3"} << 2 << "no printer queue";
         QTest::newRow("no queue") << QStringList{"--printer="} << 2 << "--printer needs a value";
         QTest::newRow("no copies") << QStringList{"--printer", queue, "--copies", "0"} << 2 << "--copies must be";
         QTest::newRow("too many copies") << QStringList{"--printer", queue, "--copies", "1000"} << 2
                                          << "--copies must be";
         QTest::newRow("copies in words") << QStringList{"--printer", queue, "--copies", "two"} << 2
                                          << "--copies must be";
-        QTest::newRow("copies without a printer") << QStringList{"--copies", "2", "--pdf", "out.pdf"} << 2
-                                                  << "--copies goes with --printer";
+        QTest::newRow("copies without a printer")
+            << QStringList{"--copies", "2", "--pdf", "out.pdf"} << 2 << "--copies goes with --printer";
         QTest::newRow("printer and pdf") << QStringList{"--printer", queue, "--pdf", "out.pdf"} << 2
                                          << "--printer and --pdf exclude each other";
         QTest::newRow("an option as the queue") << QStringList{"--printer", "--all"} << 2 << "--printer needs a value";
@@ -358,8 +362,8 @@ private slots:
         TestFolders folders;
         QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", print_fixture::Data()));
         const QString pdf = folders.Path("out.pdf");
-        const ProgramRun run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--paper", "preprinted",
-                                      "--offset-y", "-0.5", "--pdf", pdf},
+        const ProgramRun run = Print({"--company", "Brindle Tools Inc", "--form", "w2", "--all", "--paper",
+                                      "preprinted", "--offset-y", "-0.5", "--pdf", pdf},
                                      folders.SettingsFile(), folders.ProgramFolder());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.standardError, QStringLiteral("formlark print: warning: A value falls outside the page and would "
@@ -388,8 +392,8 @@ private slots:
                                            << "2 of the W-2s to print have errors; printed all the same";
         QTest::newRow("the current W-2") << QStringList{"--form", "w2", "--current"} << false
                                          << "the W-2 to print has errors; printed all the same";
-        QTest::newRow("the W-3 (the employer's EIN)") << QStringList{"--form", "w3"} << false
-                                                      << "the W-3 to print has errors; printed all the same";
+        QTest::newRow("the W-3 (the employer's EIN)")
+            << QStringList{"--form", "w3"} << false << "the W-3 to print has errors; printed all the same";
         QTest::newRow("strict") << QStringList{"--form", "w2", "--all"} << true
                                 << "2 of the W-2s to print have errors, so nothing is printed (--strict)";
     }
@@ -405,12 +409,13 @@ private slots:
         data.company.EmployerIdentificationNumber = arguments.contains("w3") ? "" : "36-1234567";
         QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", data));
         const QString pdf = folders.Path("out.pdf");
-        const ProgramRun run = Print(QStringList{"--company", "Brindle Tools Inc", "--pdf", pdf} + arguments +
-                                         (strict ? QStringList{"--strict"} : QStringList{}),
+        const ProgramRun run = Print(QStringList{"--company", "Brindle Tools Inc", "--pdf", pdf} + arguments
+                                         + (strict ? QStringList{"--strict"} : QStringList{}),
                                      folders.SettingsFile(), folders.ProgramFolder());
         QCOMPARE(run.exitCode, strict ? 1 : 0);
         QCOMPARE(run.standardError.count('\n'), 1);
-        QVERIFY2(run.standardError.startsWith(QStringLiteral("formlark print: %1%2").arg(strict ? "" : "warning: ", warning)),
+        QVERIFY2(run.standardError.startsWith(
+                     QStringLiteral("formlark print: %1%2").arg(strict ? "" : "warning: ", warning)),
                  qPrintable(run.standardError));
         QVERIFY2(run.standardError.contains("formlark check --company \"Brindle Tools Inc\" lists the errors"),
                  qPrintable(run.standardError));
@@ -461,8 +466,8 @@ private slots:
         QVERIFY2(help.standardOutput.startsWith("usage: formlark print --company NAME --form w2|w3|1099|1096 "
                                                 "[--all | --current]\n"),
                  qPrintable(help.standardOutput));
-        for (const char* option : {"--paper", "--copy", "--offset-x", "--offset-y", "--vertical-space", "--pdf",
-                                   "--strict"})
+        for (const char* option :
+             {"--paper", "--copy", "--offset-x", "--offset-y", "--vertical-space", "--pdf", "--strict"})
             QVERIFY2(help.standardOutput.contains(QStringLiteral("\n  %1 ").arg(option)), option);
         QVERIFY(help.standardOutput.contains("2 when it could not run"));
     }
@@ -476,7 +481,7 @@ private slots:
         QVERIFY(print_fixture::SaveStore(folders.DataFolder() + "Brindle Tools Inc.pmt", data));
         const QString pdf = folders.Path("out.pdf");
         const ProgramRun run = Print({"--company", "Brindle Tools Inc", "--form", "1099", "--all", "--pdf", pdf},
-                              folders.SettingsFile(), folders.ProgramFolder());
+                                     folders.SettingsFile(), folders.ProgramFolder());
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.standardError.contains("empty fields"), qPrintable(run.standardError));
         QVERIFY(QFile::exists(pdf));

@@ -27,7 +27,8 @@ QString WriteSvg(const QTemporaryDir& dir, const QString& name, const QString& b
     if (!file.open(QIODevice::WriteOnly))
         return {};
     file.write(QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 400 200\">%1</svg>")
-                   .arg(body).toUtf8());
+                   .arg(body)
+                   .toUtf8());
     return path;
 }
 
@@ -94,11 +95,14 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString path = WriteSvg(dir, QStringLiteral("picture.dll"),
-            QStringLiteral("<rect width=\"400\" height=\"200\" fill=\"white\"/>"
-                           "<line x1=\"0\" y1=\"60\" x2=\"400\" y2=\"60\" stroke=\"black\" stroke-width=\"3\"/>"
-                           "<rect x=\"290\" y=\"120\" width=\"40\" height=\"40\" fill=\"none\" stroke=\"black\" stroke-width=\"2.5\"/>"
-                           "<rect x=\"20\" y=\"150\" width=\"30\" height=\"10\" fill=\"black\"/>"));
+        const QString path =
+            WriteSvg(dir, QStringLiteral("picture.dll"),
+                     QStringLiteral(
+                         "<rect width=\"400\" height=\"200\" fill=\"white\"/>"
+                         "<line x1=\"0\" y1=\"60\" x2=\"400\" y2=\"60\" stroke=\"black\" stroke-width=\"3\"/>"
+                         "<rect x=\"290\" y=\"120\" width=\"40\" height=\"40\" fill=\"none\" stroke=\"black\" "
+                         "stroke-width=\"2.5\"/>"
+                         "<rect x=\"20\" y=\"150\" width=\"30\" height=\"10\" fill=\"black\"/>"));
         const QImage picture = RenderFormPicture(path, 1.0);
         QVERIFY(!picture.isNull());
 

@@ -2,7 +2,6 @@
 
 #include "core/store/CompanyStore.h"
 
-
 DocumentFixture::DocumentFixture(const CompanyData& seed)
 {
     path = folders.DataFolder() + QStringLiteral("Test Company.pmt");
@@ -20,4 +19,3 @@ CompanyData DocumentFixture::Stored() const
     LoadCompany(store, path, data);
     return data;
 }
-

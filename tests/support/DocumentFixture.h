@@ -23,4 +23,3 @@ public:
     QString path;
     bool ready = false;
 };
-

@@ -29,6 +29,6 @@ QString FormatEdit(const EditState& state)
 {
     if (!state.HasSelection())
         return state.text.left(state.start) + u'|' + state.text.mid(state.start);
-    return state.text.left(state.start) + u'[' + state.text.mid(state.start, state.end - state.start) + u']' +
-           state.text.mid(state.end);
+    return state.text.left(state.start) + u'[' + state.text.mid(state.start, state.end - state.start) + u']'
+           + state.text.mid(state.end);
 }

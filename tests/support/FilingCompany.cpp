@@ -22,8 +22,8 @@ CompanyData FilingCompany()
     form.NonemployeeCompensation = "12500.00";
     form.StateTaxWithheld1 = "300.00";
     form.PayerStateID1 = "55-239817-6";
-    CompanyData data =
-        MakeCompany("Harbor Tools", {ann}, {w2}, {MakeContractor(1, "98-7654321", "Bo", "Berg")}, {form});
+    CompanyData data = MakeCompany("Harbor Tools", {ann}, {w2}, {MakeContractor(1, "98-7654321", "Bo", "Berg")},
+                                   {form});
     CompanyRecord& c = data.company;
     c.EmployerIdentificationNumber = "93-1234567";
     c.Address1 = "1 Pier Road";

@@ -22,7 +22,11 @@ struct FormScreenFixture {
     };
 
     FormScreenFixture(DocumentFixture& fixture, Roles roles)
-        : fixture(fixture), doc(fixture.doc), owners(doc), summary(doc), form(doc)
+        : fixture(fixture)
+        , doc(fixture.doc)
+        , owners(doc)
+        , summary(doc)
+        , form(doc)
     {
         doc.SetView(roles.owners, &owners);
         doc.SetView(roles.summary, &summary);

@@ -10,7 +10,8 @@
 class OnePageJob : public PrintJob {
 public:
     explicit OnePageJob(Page page, QString title = QStringLiteral("test page"))
-        : page_(std::move(page)), title_(std::move(title))
+        : page_(std::move(page))
+        , title_(std::move(title))
     {
     }
     int PageCount() const override { return 1; }

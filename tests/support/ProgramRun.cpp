@@ -58,8 +58,9 @@ ProgramRun RunFormlark(const QStringList& arguments, const ProgramEnvironment& e
     QFile::Permissions permissions;
     if (!readOnly.isEmpty() && !asRoot) {
         permissions = QFile::permissions(environment.readOnlyFolder);
-        QFile::setPermissions(environment.readOnlyFolder, permissions & ~(QFile::WriteOwner | QFile::WriteUser
-                                                                           | QFile::WriteGroup | QFile::WriteOther));
+        QFile::setPermissions(environment.readOnlyFolder,
+                              permissions
+                                  & ~(QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther));
     }
     process.setChildProcessModifier([limit = environment.fileSizeLimit, survive = environment.survivesFileSizeLimit,
                                      mask = environment.umask, folder = asRoot ? readOnly : QByteArray(),

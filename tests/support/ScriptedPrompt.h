@@ -30,5 +30,5 @@ public:
     QList<PromptIcon> icons;
     QList<PromptButtons> buttons;
     QList<PromptAnswer> defaults; // the default button of each question
-    int unanswered = 0; // questions asked with an empty queue
+    int unanswered = 0;           // questions asked with an empty queue
 };

@@ -13,8 +13,8 @@ public:
     TestFolders();
     ~TestFolders();
 
-    QString ProgramFolder() const;  // ends in "/"
-    QString DataFolder() const;     // ProgramFolder() + "DatabaseFiles/"
+    QString ProgramFolder() const; // ends in "/"
+    QString DataFolder() const;    // ProgramFolder() + "DatabaseFiles/"
     QString SettingsFile() const;
     QString Path(const QString& relative) const;
     bool IsValid() const { return dir_.isValid(); }

@@ -41,8 +41,8 @@ int Run(int argc, char** argv);
 
 } // namespace TestMain
 
-#define FORMLARK_TEST_APPLICATION(Application)                                                                   \
-    Application app(argc, argv);                                                                                 \
+#define FORMLARK_TEST_APPLICATION(Application)                                                                         \
+    Application app(argc, argv);                                                                                       \
     app.setAttribute(Qt::AA_Use96Dpi, true);
 
 #if defined(QT_WIDGETS_LIB)
@@ -53,19 +53,19 @@ int Run(int argc, char** argv);
 #define FORMLARK_TEST_MAIN_APPLICATION FORMLARK_TEST_APPLICATION(QCoreApplication)
 #endif
 
-#define FORMLARK_TEST_CLASS_RUN(TestObject, ...)                                                                 \
-    static int FormlarkTestRun_##TestObject(int argc, char** argv)                                               \
-    {                                                                                                            \
-        QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                                       \
-        __VA_ARGS__                                                                                              \
-        TestObject tc;                                                                                           \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                               \
-        return QTest::qExec(&tc, argc, argv);                                                                    \
-    }                                                                                                            \
-    static const TestMain::Registration formlarkTestRegistration_##TestObject(#TestObject,                      \
+#define FORMLARK_TEST_CLASS_RUN(TestObject, ...)                                                                       \
+    static int FormlarkTestRun_##TestObject(int argc, char** argv)                                                     \
+    {                                                                                                                  \
+        QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                                             \
+        __VA_ARGS__                                                                                                    \
+        TestObject tc;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
+    }                                                                                                                  \
+    static const TestMain::Registration formlarkTestRegistration_##TestObject(#TestObject,                             \
                                                                               FormlarkTestRun_##TestObject);
 
 #define FORMLARK_TEST_MAIN(TestObject) FORMLARK_TEST_CLASS_RUN(TestObject, FORMLARK_TEST_MAIN_APPLICATION)
-#define FORMLARK_TEST_GUILESS_MAIN(TestObject)                                                                   \
+#define FORMLARK_TEST_GUILESS_MAIN(TestObject)                                                                         \
     FORMLARK_TEST_CLASS_RUN(TestObject, FORMLARK_TEST_APPLICATION(QCoreApplication))
 #define FORMLARK_TEST_APPLESS_MAIN(TestObject) FORMLARK_TEST_CLASS_RUN(TestObject)

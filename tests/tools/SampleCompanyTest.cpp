@@ -100,7 +100,5 @@ private slots:
     }
 };
 
-
-
 FORMLARK_TEST_GUILESS_MAIN(SampleCompanyTest)
 #include "SampleCompanyTest.moc"

@@ -125,9 +125,18 @@ const QList<Entry>& W2TableA()
         {33, 1622, 717, 12, "box 12c amount"},
         {34, 1514, 796, 4, "box 12d code"},
         {35, 1622, 796, 12, "box 12d amount"},
-        {36, 1117, 576, 0, ""}, {37, 1136, 600, 0, ""}, {38, 1136, 576, 0, ""}, {39, 1117, 600, 0, ""},
-        {40, 1244, 576, 0, ""}, {41, 1263, 600, 0, ""}, {42, 1263, 576, 0, ""}, {43, 1244, 600, 0, ""},
-        {44, 1374, 576, 0, ""}, {45, 1393, 600, 0, ""}, {46, 1393, 576, 0, ""}, {47, 1374, 600, 0, ""},
+        {36, 1117, 576, 0, ""},
+        {37, 1136, 600, 0, ""},
+        {38, 1136, 576, 0, ""},
+        {39, 1117, 600, 0, ""},
+        {40, 1244, 576, 0, ""},
+        {41, 1263, 600, 0, ""},
+        {42, 1263, 576, 0, ""},
+        {43, 1244, 600, 0, ""},
+        {44, 1374, 576, 0, ""},
+        {45, 1393, 600, 0, ""},
+        {46, 1393, 576, 0, ""},
+        {47, 1374, 600, 0, ""},
         {48, 1082, 832, 14, "box 14 line 3"},
         {49, 50, 928, 2, "box 15 state, line 1"},
         {50, 50, 1002, 2, "box 15 state, line 2"},
@@ -143,7 +152,10 @@ const QList<Entry>& W2TableA()
         {60, 1472, 1002, 12, "box 19, line 2"},
         {61, 1752, 928, 6, "box 20, line 1"},
         {62, 1752, 1002, 6, "box 20, line 2"},
-        {63, 773, 1389, 0, ""}, {64, 794, 1409, 0, ""}, {65, 794, 1389, 0, ""}, {66, 773, 1409, 0, ""},
+        {63, 773, 1389, 0, ""},
+        {64, 794, 1409, 0, ""},
+        {65, 794, 1389, 0, ""},
+        {66, 773, 1409, 0, ""},
     };
     return table;
 }
@@ -183,8 +195,8 @@ void AddW2Form(PictureUse& use, const Points& points, QPointF shift, const QStri
     use.Marks.append({prefix + QStringLiteral("box 13 third-party sick pay"), MarkBox(points, 44, markShift)});
 }
 
-const QString kLongestW2Caption =
-    QStringLiteral("Copy C-For EMPLOYEE'S RECORDS. (See Notice to Employee on back of Copy B.)");
+const QString kLongestW2Caption = QStringLiteral(
+    "Copy C-For EMPLOYEE'S RECORDS. (See Notice to Employee on back of Copy B.)");
 
 QList<PictureUse> W2Uses()
 {
@@ -203,8 +215,8 @@ QList<PictureUse> W2Uses()
         use.Height = 1340;
         AddW2Form(use, blank, QPointF(0, k * 1364 + H) - picture, {});
         const QPointF caption = QPointF(930, k == 0 ? 94 : 1458) - picture;
-        use.Texts.append(ArialText(QStringLiteral("copy caption"), caption.x(), caption.y(),
-                                   kLongestW2Caption, 7, true));
+        use.Texts.append(
+            ArialText(QStringLiteral("copy caption"), caption.x(), caption.y(), kLongestW2Caption, 7, true));
         if (k == 1)
             use.Marks.append({QStringLiteral("empty-form mark"), MarkBox(blank, 63, QPointF(0, H) - picture)});
         uses.append(use);
@@ -233,14 +245,35 @@ QList<Entry> W3TableB(double x1)
 {
     return {
         {0, 160, 185, 20, "a control number"},
-        {1, x1, 274, 0, ""}, {2, x1 + 24, 298, 0, ""}, {3, x1 + 24, 274, 0, ""}, {4, x1, 298, 0, ""},
+        {1, x1, 274, 0, ""},
+        {2, x1 + 24, 298, 0, ""},
+        {3, x1 + 24, 274, 0, ""},
+        {4, x1, 298, 0, ""},
         // The other kinds of payer, placed on these pictures' own boxes.
-        {5, 386, 358, 0, ""}, {6, 410, 382, 0, ""}, {7, 410, 358, 0, ""}, {8, 386, 382, 0, ""},
-        {9, 545, 274, 0, ""}, {10, 569, 298, 0, ""}, {11, 569, 274, 0, ""}, {12, 545, 298, 0, ""},
-        {13, 545, 358, 0, ""}, {14, 569, 382, 0, ""}, {15, 569, 358, 0, ""}, {16, 545, 382, 0, ""},
-        {17, 705, 274, 0, ""}, {18, 729, 298, 0, ""}, {19, 729, 274, 0, ""}, {20, 705, 298, 0, ""},
-        {21, 705, 358, 0, ""}, {22, 729, 382, 0, ""}, {23, 729, 358, 0, ""}, {24, 705, 382, 0, ""},
-        {25, 865, 358, 0, ""}, {26, 889, 382, 0, ""}, {27, 889, 358, 0, ""}, {28, 865, 382, 0, ""},
+        {5, 386, 358, 0, ""},
+        {6, 410, 382, 0, ""},
+        {7, 410, 358, 0, ""},
+        {8, 386, 382, 0, ""},
+        {9, 545, 274, 0, ""},
+        {10, 569, 298, 0, ""},
+        {11, 569, 274, 0, ""},
+        {12, 545, 298, 0, ""},
+        {13, 545, 358, 0, ""},
+        {14, 569, 382, 0, ""},
+        {15, 569, 358, 0, ""},
+        {16, 545, 382, 0, ""},
+        {17, 705, 274, 0, ""},
+        {18, 729, 298, 0, ""},
+        {19, 729, 274, 0, ""},
+        {20, 705, 298, 0, ""},
+        {21, 705, 358, 0, ""},
+        {22, 729, 382, 0, ""},
+        {23, 729, 358, 0, ""},
+        {24, 705, 382, 0, ""},
+        {25, 865, 358, 0, ""},
+        {26, 889, 382, 0, ""},
+        {27, 889, 358, 0, ""},
+        {28, 865, 382, 0, ""},
         {29, 160, 440, 6, "c total number of Forms W-2"},
         {30, 580, 440, 18, "d establishment number"},
         {31, 160, 520, 15, "e employer identification number"},
@@ -282,8 +315,8 @@ QList<Entry> W3TableB(double x1)
 // four points each.
 void AddKindOfPayerMarks(PictureUse& use, const Points& points, QPointF shift)
 {
-    static const char* const kinds[] = {"941",         "CT-1", "Military", "Hshld. emp.", "943",
-                                        "Medicare govt. emp.", "Third-party sick pay"};
+    static const char* const kinds[] =
+        {"941", "CT-1", "Military", "Hshld. emp.", "943", "Medicare govt. emp.", "Third-party sick pay"};
     for (int kind = 0; kind < 7; ++kind)
         use.Marks.append({QStringLiteral("kind of payer %1").arg(QString::fromLatin1(kinds[kind])),
                           MarkBox(points, 1 + 4 * kind, shift)});
@@ -344,7 +377,10 @@ const QList<Entry>& Table1099()
         {11, 160, 920, 30, "recipient's address line 2"},
         {12, 160, 1005, 36, "recipient's city, state ZIP"},
         {15, 160, 1125, 12, "account number"},
-        {16, 910, 1122, 0, ""}, {17, 934, 1146, 0, ""}, {18, 934, 1122, 0, ""}, {19, 910, 1146, 0, ""},
+        {16, 910, 1122, 0, ""},
+        {17, 934, 1146, 0, ""},
+        {18, 934, 1122, 0, ""},
+        {19, 910, 1146, 0, ""},
         {20, 1070, 240, 12, "box 1"},
         {21, 1070, 365, 12, "box 2"},
         {22, 1070, 475, 12, "box 3"},
@@ -353,7 +389,10 @@ const QList<Entry>& Table1099()
         {25, 1430, 625, 12, "box 6"},
         {26, 1070, 790, 12, "box 7"},
         {27, 1430, 790, 12, "box 8"},
-        {28, 1316, 895, 0, ""}, {29, 1340, 919, 0, ""}, {30, 1340, 895, 0, ""}, {31, 1316, 919, 0, ""},
+        {28, 1316, 895, 0, ""},
+        {29, 1340, 919, 0, ""},
+        {30, 1340, 895, 0, ""},
+        {31, 1316, 919, 0, ""},
         {32, 1430, 920, 12, "box 10"},
         {33, 1070, 1135, 12, "box 13"},
         {34, 1430, 1135, 12, "box 14"},
@@ -363,7 +402,10 @@ const QList<Entry>& Table1099()
         {38, 1400, 1268, 15, "box 17, line 2"},
         {39, 1755, 1220, 12, "box 18, line 1"},
         {40, 1755, 1268, 12, "box 18, line 2"},
-        {41, 661, 1461, 0, ""}, {42, 684, 1484, 0, ""}, {43, 684, 1461, 0, ""}, {44, 661, 1484, 0, ""},
+        {41, 661, 1461, 0, ""},
+        {42, 684, 1484, 0, ""},
+        {43, 684, 1461, 0, ""},
+        {44, 661, 1484, 0, ""},
         {49, 220, 1259, 12, "box 15a"},
         {50, 640, 1259, 12, "box 15b"},
     };
@@ -402,7 +444,8 @@ QList<PictureUse> Uses1099()
             const QPointF shift = QPointF(0, slot * pitch) - picture;
             PictureUse use;
             use.Name = QStringLiteral("1099-MISC %1, %2 form")
-                           .arg(QString::fromLatin1(copy.Name), slot == 0 ? QStringLiteral("top") : QStringLiteral("bottom"));
+                           .arg(QString::fromLatin1(copy.Name),
+                                slot == 0 ? QStringLiteral("top") : QStringLiteral("bottom"));
             use.InstalledName = QStringLiteral("Help3.svg");
             use.Width = 1980;
             use.Height = 1370;
@@ -460,8 +503,14 @@ const QList<Entry>& Table1096()
         {13, 947, 860, 6, "box 3 total number of forms"},
         {14, 1180, 860, 12, "box 4 federal income tax withheld"},
         {15, 1530, 860, 12, "box 5 total amount reported"},
-        {16, 1851, 894, 0, ""}, {17, 1864, 913, 0, ""}, {18, 1864, 894, 0, ""}, {19, 1851, 913, 0, ""},
-        {20, 135, 1188, 0, ""}, {21, 159, 1212, 0, ""}, {22, 159, 1188, 0, ""}, {23, 135, 1212, 0, ""},
+        {16, 1851, 894, 0, ""},
+        {17, 1864, 913, 0, ""},
+        {18, 1864, 894, 0, ""},
+        {19, 1851, 913, 0, ""},
+        {20, 135, 1188, 0, ""},
+        {21, 159, 1212, 0, ""},
+        {22, 159, 1188, 0, ""},
+        {23, 135, 1212, 0, ""},
     };
     return table;
 }
@@ -501,6 +550,6 @@ QList<PictureUse> FormPictureUses()
 
 QStringList FormPictureNames()
 {
-    return {QStringLiteral("Help1.svg"), QStringLiteral("Updater.dll"), QStringLiteral("Help2.svg"),
-            QStringLiteral("Contactus.msg"), QStringLiteral("Help3.svg"), QStringLiteral("Help4.svg")};
+    return {QStringLiteral("Help1.svg"),     QStringLiteral("Updater.dll"), QStringLiteral("Help2.svg"),
+            QStringLiteral("Contactus.msg"), QStringLiteral("Help3.svg"),   QStringLiteral("Help4.svg")};
 }

@@ -21,8 +21,8 @@ struct PictureText {
     QString What;
     double X = 0;
     double Y = 0;
-    int Chars = 0;          // Courier New 10 pt characters, when Sample is empty
-    QString Sample;         // else this text in Font at PointSize
+    int Chars = 0;  // Courier New 10 pt characters, when Sample is empty
+    QString Sample; // else this text in Font at PointSize
     QString Font;
     double PointSize = 0;
     bool Bold = false;
@@ -37,14 +37,14 @@ struct PictureMark {
 
 // One use of a picture: a paper kind and a form slot of the page.
 struct PictureUse {
-    QString Name;               // e.g. "W-2 blank copy, bottom form"
-    QString InstalledName;      // file name beside the executable
-    double Width = 0;           // placement rectangle = the picture's viewBox
+    QString Name;          // e.g. "W-2 blank copy, bottom form"
+    QString InstalledName; // file name beside the executable
+    double Width = 0;      // placement rectangle = the picture's viewBox
     double Height = 0;
     QList<PictureText> Texts;
     QList<PictureMark> Marks;
-    QList<QRectF> WhiteOuts;    // painted white over the picture before the values
-    QList<QRectF> MustBeBlank;  // after the white-outs, no ink may remain here
+    QList<QRectF> WhiteOuts;   // painted white over the picture before the values
+    QList<QRectF> MustBeBlank; // after the white-outs, no ink may remain here
 };
 
 // Character advance of Courier New 10 pt in 0.1 mm.

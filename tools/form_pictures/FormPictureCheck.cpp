@@ -26,8 +26,7 @@ QFont PrintFont(const QString& family, double pointSize, bool bold)
 QPair<double, double> InkBand(const QFont& font)
 {
     const QFontMetricsF metrics(font);
-    const QRectF ink = metrics.tightBoundingRect(
-        QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ$(),-.@/gjpqy"));
+    const QRectF ink = metrics.tightBoundingRect(QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ$(),-.@/gjpqy"));
     return {metrics.ascent() + ink.top(), metrics.ascent() + ink.bottom()};
 }
 
@@ -70,10 +69,22 @@ bool LineBeside(const QImage& image, const QRectF& box, int side, double near, d
             int x = 0;
             int y = 0;
             switch (side) {
-            case 0: x = int(std::floor(box.left() - d)); y = b.top() + i; break;
-            case 1: x = b.left() + i; y = int(std::floor(box.top() - d)); break;
-            case 2: x = int(std::floor(box.right() + d)); y = b.top() + i; break;
-            default: x = b.left() + i; y = int(std::floor(box.bottom() + d)); break;
+            case 0:
+                x = int(std::floor(box.left() - d));
+                y = b.top() + i;
+                break;
+            case 1:
+                x = b.left() + i;
+                y = int(std::floor(box.top() - d));
+                break;
+            case 2:
+                x = int(std::floor(box.right() + d));
+                y = b.top() + i;
+                break;
+            default:
+                x = b.left() + i;
+                y = int(std::floor(box.bottom() + d));
+                break;
             }
             if (image.rect().contains(x, y) && IsInk(image.pixel(x, y)))
                 ++ink;
@@ -87,7 +98,10 @@ bool LineBeside(const QImage& image, const QRectF& box, int side, double near, d
 QString Where(const QRectF& r)
 {
     return QStringLiteral("(%1, %2)-(%3, %4)")
-        .arg(r.left(), 0, 'f', 1).arg(r.top(), 0, 'f', 1).arg(r.right(), 0, 'f', 1).arg(r.bottom(), 0, 'f', 1);
+        .arg(r.left(), 0, 'f', 1)
+        .arg(r.top(), 0, 'f', 1)
+        .arg(r.right(), 0, 'f', 1)
+        .arg(r.bottom(), 0, 'f', 1);
 }
 
 } // namespace
@@ -146,7 +160,9 @@ QStringList CheckPictureUse(const PictureUse& use, const QImage& picture)
         if (!bounds.contains(ink))
             problems << QStringLiteral("%1: %2 lies outside the picture %3").arg(use.Name, text.What, Where(ink));
         else if (const int n = InkCount(image, PixelsOf(ink)); n > 0)
-            problems << QStringLiteral("%1: %2 %3 falls on %4 pixels of line work").arg(use.Name, text.What, Where(ink)).arg(n);
+            problems << QStringLiteral("%1: %2 %3 falls on %4 pixels of line work")
+                            .arg(use.Name, text.What, Where(ink))
+                            .arg(n);
     }
     for (const PictureMark& mark : use.Marks) {
         const QRectF ink = MarkInkRect(mark);
@@ -155,7 +171,9 @@ QStringList CheckPictureUse(const PictureUse& use, const QImage& picture)
             continue;
         }
         if (const int n = InkCount(image, PixelsOf(ink)); n > 0)
-            problems << QStringLiteral("%1: mark %2 %3 falls on %4 pixels of line work").arg(use.Name, mark.What, Where(ink)).arg(n);
+            problems << QStringLiteral("%1: mark %2 %3 falls on %4 pixels of line work")
+                            .arg(use.Name, mark.What, Where(ink))
+                            .arg(n);
         static const char* sides[] = {"left", "top", "right", "bottom"};
         for (int side = 0; side < 4; ++side)
             if (!LineBeside(image, mark.Box, side, 2.0, 16.0))
@@ -164,6 +182,7 @@ QStringList CheckPictureUse(const PictureUse& use, const QImage& picture)
     }
     for (const QRectF& r : use.MustBeBlank)
         if (const int n = InkCount(image, PixelsOf(r)); n > 0)
-            problems << QStringLiteral("%1: %2 pixels of the picture show through %3").arg(use.Name).arg(n).arg(Where(r));
+            problems
+                << QStringLiteral("%1: %2 pixels of the picture show through %3").arg(use.Name).arg(n).arg(Where(r));
     return problems;
 }

@@ -28,21 +28,21 @@ void BalloonLayoutTest::quadrants_data()
     QTest::addColumn<QPoint>("windowTopLeft");
 
     const QRect screen(0, 0, 1024, 768);
-    QTest::newRow("upper left: body below, to the right") << screen << QPoint(100, 100) << true << QPoint(49, 1) << 49
-                                                        << QPoint(51, 99);
-    QTest::newRow("upper right: body below, to the left") << screen << QPoint(900, 100) << true << QPoint(167, 1)
-                                                         << 147 << QPoint(733, 99);
-    QTest::newRow("lower left: body above, to the right") << screen << QPoint(100, 700) << false << QPoint(49, 74)
-                                                         << 49 << QPoint(51, 626);
-    QTest::newRow("lower right: body above, to the left") << screen << QPoint(900, 700) << false << QPoint(167, 74)
-                                                         << 147 << QPoint(733, 626);
+    QTest::newRow("upper left: body below, to the right")
+        << screen << QPoint(100, 100) << true << QPoint(49, 1) << 49 << QPoint(51, 99);
+    QTest::newRow("upper right: body below, to the left")
+        << screen << QPoint(900, 100) << true << QPoint(167, 1) << 147 << QPoint(733, 99);
+    QTest::newRow("lower left: body above, to the right")
+        << screen << QPoint(100, 700) << false << QPoint(49, 74) << 49 << QPoint(51, 626);
+    QTest::newRow("lower right: body above, to the left")
+        << screen << QPoint(900, 700) << false << QPoint(167, 74) << 147 << QPoint(733, 626);
 
     // The halves are those of the anchor's own monitor, not of the desktop.
     const QRect second(1024, 0, 1280, 1024);
-    QTest::newRow("second monitor, upper left") << second << QPoint(1600, 400) << true << QPoint(49, 1) << 49
-                                                << QPoint(1551, 399);
-    QTest::newRow("second monitor, lower right") << second << QPoint(1700, 900) << false << QPoint(167, 74) << 147
-                                                 << QPoint(1533, 826);
+    QTest::newRow("second monitor, upper left")
+        << second << QPoint(1600, 400) << true << QPoint(49, 1) << 49 << QPoint(1551, 399);
+    QTest::newRow("second monitor, lower right")
+        << second << QPoint(1700, 900) << false << QPoint(167, 74) << 147 << QPoint(1533, 826);
 }
 
 void BalloonLayoutTest::quadrants()
@@ -126,7 +126,7 @@ void BalloonLayoutTest::keptOnMonitor()
     // The tail's base stays beside its tip, on the straight part of the
     // body's edge: a short triangle, never a sliver across the balloon.
     const int nearEnd = std::abs(g.tail.base1.x() - tipX) < std::abs(g.tail.base2.x() - tipX) ? g.tail.base1.x()
-                                                                                               : g.tail.base2.x();
+                                                                                              : g.tail.base2.x();
     QVERIFY2(std::abs(nearEnd - tipX) <= kBalloonCornerDiameter / 2, qPrintable(QString::number(nearEnd)));
     QVERIFY(g.tail.base1.x() >= 0 && g.tail.base2.x() <= g.window.width());
 }

@@ -124,9 +124,15 @@ const std::vector<Planted>& PlantedCases()
 {
     using S = Severity;
     using W = W2Record;
-    auto ssn = [](const char* number) { return [number](CompanyData& d) { d.employees[0].SocialSecurityNumber = number; }; };
-    auto tin = [](const char* number) { return [number](CompanyData& d) { d.contractors[0].IdentificationNumber = number; }; };
-    auto ein = [](const char* number) { return [number](CompanyData& d) { d.company.EmployerIdentificationNumber = number; }; };
+    auto ssn = [](const char* number) {
+        return [number](CompanyData& d) { d.employees[0].SocialSecurityNumber = number; };
+    };
+    auto tin = [](const char* number) {
+        return [number](CompanyData& d) { d.contractors[0].IdentificationNumber = number; };
+    };
+    auto ein = [](const char* number) {
+        return [number](CompanyData& d) { d.company.EmployerIdentificationNumber = number; };
+    };
     auto otherEin = [](const char* number) { return [number](CompanyData& d) { d.company.FormW3OtherEIN = number; }; };
     constexpr char kBoxD[] = "d Employee's social security number";
     constexpr char kBox3[] = "3 Social security wages";
@@ -150,8 +156,9 @@ const std::vector<Planted>& PlantedCases()
         Valid("SSN area 772", ssn("772-12-3456")),
 
         // ---- taxes that can't be right ----
-        Problem("social security tax above the maximum", Both({Wages(9'000'000), Box(&W::SocialSecurityTaxWithheld, "5580.01")}),
-                "w2.ss-tax-above-max", S::Error, kBox4),
+        Problem("social security tax above the maximum",
+                Both({Wages(9'000'000), Box(&W::SocialSecurityTaxWithheld, "5580.01")}), "w2.ss-tax-above-max",
+                S::Error, kBox4),
         Problem("social security tax without wages or tips", Box(&W::SocialSecurityWages, ""),
                 "w2.ss-tax-without-wages", S::Error, kBox4),
         Problem("Medicare tax without Medicare wages",
@@ -187,8 +194,9 @@ const std::vector<Planted>& PlantedCases()
         // ---- the W-3's kind of payer against the W-2s ----
         Problem("third-party sick pay as the kind of payer", KindOfPayer("Third-party sick pay"),
                 "w3.kind-of-payer-sick-pay", S::Error, "Kind of Payer"),
-        Problem("a W-2's sick pay without the W-3's box", [](CompanyData& d) { W2(d).ThirdPartySickpay = 1; },
-                "w2.sick-pay-not-on-w3", S::Warning, "13 Third-party sick pay"),
+        Problem(
+            "a W-2's sick pay without the W-3's box", [](CompanyData& d) { W2(d).ThirdPartySickpay = 1; },
+            "w2.sick-pay-not-on-w3", S::Warning, "13 Third-party sick pay"),
         Problem("household wages below the threshold", Both({household, Wages(139'999)}),
                 "w2.household-below-threshold", S::Error, kBox3),
         Problem("Medicare government employee with social security wages", medicareGovernment,
@@ -220,8 +228,9 @@ const std::vector<Planted>& PlantedCases()
         Valid("an ITIN as TIN", tin("912-70-3456")),
 
         // ---- the 1099-MISC's amounts ----
-        Problem("409A income above boxes 3 and 7", [](CompanyData& d) { F(d).Field15B = "12500.01"; },
-                "1099.box15b-above-income", S::Warning, "15b Section 409A income"),
+        Problem(
+            "409A income above boxes 3 and 7", [](CompanyData& d) { F(d).Field15B = "12500.01"; },
+            "1099.box15b-above-income", S::Warning, "15b Section 409A income"),
         Valid("409A income within boxes 3 and 7",
               [](CompanyData& d) {
                   F(d).OtherIncome = "500.00";
@@ -242,7 +251,6 @@ const std::vector<Planted>& PlantedCases()
 }
 
 } // namespace
-
 
 class FormCheckTest : public QObject {
     Q_OBJECT
@@ -290,8 +298,12 @@ private slots:
             if (count > 0)
                 finding.insert(QLatin1String(rule));
         };
-        auto ssn = [](const char* number) { return [number](CompanyData& d) { d.employees[0].SocialSecurityNumber = number; }; };
-        auto tin = [](const char* number) { return [number](CompanyData& d) { d.contractors[0].IdentificationNumber = number; }; };
+        auto ssn = [](const char* number) {
+            return [number](CompanyData& d) { d.employees[0].SocialSecurityNumber = number; };
+        };
+        auto tin = [](const char* number) {
+            return [number](CompanyData& d) { d.contractors[0].IdentificationNumber = number; };
+        };
 
         // ---- W-2 ----
         constexpr char kBoxD[] = "d Employee's social security number";
@@ -307,7 +319,8 @@ private slots:
         row("SSN area 899", ssn("899-12-3456"), "w2.ssn-invalid", 1);
         row("SSN area 665", ssn("665-12-3456"), "w2.ssn-invalid", 0);
         row("SSN written without dashes", ssn("123456789"), "w2.ssn-invalid", 0);
-        row("two employees, one SSN",
+        row(
+            "two employees, one SSN",
             [](CompanyData& d) {
                 d.employees.push_back(MakeEmployee(2, "123 45 6789", "Cy", "Moe"));
                 d.w2s.push_back(d.w2s[0]);
@@ -315,7 +328,8 @@ private slots:
                 d.w2s[1].EmployeeUniqueID = 2;
             },
             "w2.ssn-duplicate", 2, kBoxD);
-        row("two employees, both applied for a number",
+        row(
+            "two employees, both applied for a number",
             [](CompanyData& d) {
                 d.employees[0].SocialSecurityNumber = "Applied For";
                 d.employees.push_back(MakeEmployee(2, "applied for", "Cy", "Moe"));
@@ -325,108 +339,139 @@ private slots:
             },
             "w2.ssn-duplicate", 0);
         row("applied for is no invalid number", ssn("Applied For"), "w2.ssn-invalid", 0);
-        row("first name missing", [](CompanyData& d) { d.employees[0].FirstName = " "; }, "w2.first-name-missing", 1,
+        row(
+            "first name missing", [](CompanyData& d) { d.employees[0].FirstName = " "; }, "w2.first-name-missing", 1,
             "e Employee's first name");
-        row("last name missing", [](CompanyData& d) { d.employees[0].LastName = ""; }, "w2.last-name-missing", 1,
+        row(
+            "last name missing", [](CompanyData& d) { d.employees[0].LastName = ""; }, "w2.last-name-missing", 1,
             "e Last name");
-        row("address without a city", [](CompanyData& d) { d.employees[0].City = ""; }, "w2.address-incomplete", 1,
+        row(
+            "address without a city", [](CompanyData& d) { d.employees[0].City = ""; }, "w2.address-incomplete", 1,
             "f Employee's city");
-        row("address without a state", [](CompanyData& d) { d.employees[0].State = "  "; }, "w2.address-incomplete", 1,
+        row(
+            "address without a state", [](CompanyData& d) { d.employees[0].State = "  "; }, "w2.address-incomplete", 1,
             "f Employee's state");
-        row("address without a second line", [](CompanyData& d) { d.employees[0].Address2 = ""; },
+        row(
+            "address without a second line", [](CompanyData& d) { d.employees[0].Address2 = ""; },
             "w2.address-incomplete", 0);
-        row("employee's state not listed", [](CompanyData& d) { d.employees[0].State = "ZZ"; }, "w2.state-invalid", 1,
+        row(
+            "employee's state not listed", [](CompanyData& d) { d.employees[0].State = "ZZ"; }, "w2.state-invalid", 1,
             "f Employee's state");
-        row("state of line 2 not listed",
+        row(
+            "state of line 2 not listed",
             [](CompanyData& d) {
                 W2(d).State2 = "XX";
                 W2(d).StateID2 = "77-1";
                 W2(d).StateWages2 = "10.00";
             },
             "w2.state-invalid", 1, "15 State, line 2");
-        row("a territory", [](CompanyData& d) { d.employees[0].State = "PR"; }, "w2.state-invalid", 0);
-        row("negative social security tips", [](CompanyData& d) { W2(d).SocialSecurityTips = "-5.50"; },
+        row(
+            "a territory", [](CompanyData& d) { d.employees[0].State = "PR"; }, "w2.state-invalid", 0);
+        row(
+            "negative social security tips", [](CompanyData& d) { W2(d).SocialSecurityTips = "-5.50"; },
             "w2.negative-amount", 1, "7 Social security tips");
-        row("negative box 12 amount",
+        row(
+            "negative box 12 amount",
             [](CompanyData& d) {
                 W2(d).Field12aCode = "D";
                 W2(d).Field12aAmount = "-1.00";
             },
             "w2.negative-amount", 1, "12a amount");
-        row("zero amounts", [](CompanyData& d) { W2(d).AllocatedTips = "-0.00"; }, "w2.negative-amount", 0);
+        row(
+            "zero amounts", [](CompanyData& d) { W2(d).AllocatedTips = "-0.00"; }, "w2.negative-amount", 0);
         // Values of another program's store: an amount that does not read as
         // one, a value no box would take when typed.
-        row("amount that is none", [](CompanyData& d) { W2(d).AllocatedTips = "12,5x0"; }, "w2.amount-unreadable",
-            1, "8 Allocated tips");
-        row("amount in groups of three", [](CompanyData& d) { W2(d).AllocatedTips = "$1,234.50"; },
+        row(
+            "amount that is none", [](CompanyData& d) { W2(d).AllocatedTips = "12,5x0"; }, "w2.amount-unreadable", 1,
+            "8 Allocated tips");
+        row(
+            "amount in groups of three", [](CompanyData& d) { W2(d).AllocatedTips = "$1,234.50"; },
             "w2.amount-unreadable", 0);
-        row("foreign postal code", [](CompanyData& d) { d.employees[0].Zip = "H2X 1Y4"; }, "w2.value-not-enterable", 1,
+        row(
+            "foreign postal code", [](CompanyData& d) { d.employees[0].Zip = "H2X 1Y4"; }, "w2.value-not-enterable", 1,
             "f Employee's ZIP code");
-        row("a refused character", [](CompanyData& d) { W2(d).Other1 = "50% bonus"; }, "w2.value-not-enterable", 1,
+        row(
+            "a refused character", [](CompanyData& d) { W2(d).Other1 = "50% bonus"; }, "w2.value-not-enterable", 1,
             "14 Other, line 1");
-        row("values as typed", [](CompanyData& d) { d.employees[0].Zip = "97201-4420"; }, "w2.value-not-enterable", 0);
-        row("wages and tips above the base",
+        row(
+            "values as typed", [](CompanyData& d) { d.employees[0].Zip = "97201-4420"; }, "w2.value-not-enterable", 0);
+        row(
+            "wages and tips above the base",
             [](CompanyData& d) {
                 W2(d).SocialSecurityWages = "89000.00";
                 W2(d).SocialSecurityTips = "1000.01";
             },
             "w2.ss-wage-base", 1, "3 Social security wages");
-        row("wages at the base",
+        row(
+            "wages at the base",
             [](CompanyData& d) {
                 W2(d).Wages = W2(d).SocialSecurityWages = W2(d).MedicareWages = "90000.00";
                 W2(d).SocialSecurityTaxWithheld = "5580.00";
                 W2(d).MedicareTaxWithheld = "1305.00";
             },
             "w2.ss-wage-base", 0);
-        row("social security tax 1.01 off", [](CompanyData& d) { W2(d).SocialSecurityTaxWithheld = "3101.01"; },
+        row(
+            "social security tax 1.01 off", [](CompanyData& d) { W2(d).SocialSecurityTaxWithheld = "3101.01"; },
             "w2.ss-tax-rate", 1, "4 Social security tax withheld");
-        row("social security tax 1.00 off", [](CompanyData& d) { W2(d).SocialSecurityTaxWithheld = "3099.00"; },
+        row(
+            "social security tax 1.00 off", [](CompanyData& d) { W2(d).SocialSecurityTaxWithheld = "3099.00"; },
             "w2.ss-tax-rate", 0);
-        row("social security tax on the tips too",
+        row(
+            "social security tax on the tips too",
             [](CompanyData& d) {
                 W2(d).SocialSecurityTips = "1000.00";
                 W2(d).SocialSecurityTaxWithheld = "3162.00";
             },
             "w2.ss-tax-rate", 0);
-        row("social security tax of the base on higher wages",
+        row(
+            "social security tax of the base on higher wages",
             [](CompanyData& d) {
                 W2(d).SocialSecurityWages = "95000.00";
                 W2(d).SocialSecurityTaxWithheld = "5580.00";
             },
             "w2.ss-tax-rate", 0);
-        row("Medicare tax 1.01 off", [](CompanyData& d) { W2(d).MedicareTaxWithheld = "726.01"; },
+        row(
+            "Medicare tax 1.01 off", [](CompanyData& d) { W2(d).MedicareTaxWithheld = "726.01"; },
             "w2.medicare-tax-rate", 1, "6 Medicare tax withheld");
-        row("Medicare tax 1.00 off", [](CompanyData& d) { W2(d).MedicareTaxWithheld = "724.00"; },
+        row(
+            "Medicare tax 1.00 off", [](CompanyData& d) { W2(d).MedicareTaxWithheld = "724.00"; },
             "w2.medicare-tax-rate", 0);
-        row("Medicare wages below social security's",
+        row(
+            "Medicare wages below social security's",
             [](CompanyData& d) {
                 W2(d).MedicareWages = "49000.00";
                 W2(d).MedicareTaxWithheld = "710.50";
             },
             "w2.medicare-below-ss", 1, "5 Medicare wages and tips");
-        row("Medicare wages below wages and tips", [](CompanyData& d) { W2(d).SocialSecurityTips = "0.01"; },
+        row(
+            "Medicare wages below wages and tips", [](CompanyData& d) { W2(d).SocialSecurityTips = "0.01"; },
             "w2.medicare-below-ss", 1);
-        row("box 12 amount without a code", [](CompanyData& d) { W2(d).Field12bAmount = "100.00"; },
+        row(
+            "box 12 amount without a code", [](CompanyData& d) { W2(d).Field12bAmount = "100.00"; },
             "w2.box12-amount-without-code", 1, "12b amount");
-        row("box 12 code without an amount",
+        row(
+            "box 12 code without an amount",
             [](CompanyData& d) {
                 W2(d).Field12bCode = "D";
                 W2(d).Field12bAmount = "0.00";
             },
             "w2.box12-code-without-amount", 1, "12b code");
-        row("box 12 code not of 2005",
+        row(
+            "box 12 code not of 2005",
             [](CompanyData& d) {
                 W2(d).Field12aCode = "I";
                 W2(d).Field12aAmount = "10.00";
             },
             "w2.box12-code-invalid", 1, "12a code");
-        row("box 12 code in small letters",
+        row(
+            "box 12 code in small letters",
             [](CompanyData& d) {
                 W2(d).Field12aCode = "y";
                 W2(d).Field12aAmount = "10.00";
             },
             "w2.box12-code-invalid", 0);
-        row("box 12 code twice",
+        row(
+            "box 12 code twice",
             [](CompanyData& d) {
                 W2(d).Field12aCode = "D";
                 W2(d).Field12aAmount = "100.00";
@@ -434,54 +479,67 @@ private slots:
                 W2(d).Field12cAmount = "200.00";
             },
             "w2.box12-code-twice", 1, "12c code");
-        row("state amounts of line 2 without a state",
+        row(
+            "state amounts of line 2 without a state",
             [](CompanyData& d) {
                 W2(d).StateWages2 = "100.00";
                 W2(d).StateID2 = "77-1";
             },
             "w2.state-line-no-state", 1, "15 State, line 2");
-        row("local amounts of line 2 without a state",
+        row(
+            "local amounts of line 2 without a state",
             [](CompanyData& d) {
                 W2(d).LocalIncomeTax2 = "10.00";
                 W2(d).LocalityName2 = "SALEM";
             },
             "w2.state-line-no-state", 1, "15 State, line 2");
-        row("line 1 of a company without a state", [](CompanyData& d) { d.company.State = "  "; },
+        row(
+            "line 1 of a company without a state", [](CompanyData& d) { d.company.State = "  "; },
             "w2.state-line-no-state", 1, "15 State, line 1");
-        row("state amounts without a state ID",
+        row(
+            "state amounts without a state ID",
             [](CompanyData& d) {
                 W2(d).State2 = "CA";
                 W2(d).StateIncomTax2 = "5.00";
             },
             "w2.state-line-no-state-id", 1, "15 Employer's state ID number, line 2");
-        row("line 1 of a company without a state ID", [](CompanyData& d) { d.company.StateID = ""; },
+        row(
+            "line 1 of a company without a state ID", [](CompanyData& d) { d.company.StateID = ""; },
             "w2.state-line-no-state-id", 1, "15 Employer's state ID number, line 1");
-        row("local amounts need no state ID",
+        row(
+            "local amounts need no state ID",
             [](CompanyData& d) {
                 W2(d).State2 = "CA";
                 W2(d).LocalWages2 = "100.00";
                 W2(d).LocalityName2 = "SF";
             },
             "w2.state-line-no-state-id", 0);
-        row("local amounts without a locality", [](CompanyData& d) { W2(d).LocalWages1 = "100.00"; },
+        row(
+            "local amounts without a locality", [](CompanyData& d) { W2(d).LocalWages1 = "100.00"; },
             "w2.local-line-no-locality", 1, "20 Locality name, line 1");
-        row("every box empty", [](CompanyData& d) { W2(d) = MakeW2(1, 1); }, "w2.empty", 1);
-        row("zeros are empty too",
+        row(
+            "every box empty", [](CompanyData& d) { W2(d) = MakeW2(1, 1); }, "w2.empty", 1);
+        row(
+            "zeros are empty too",
             [](CompanyData& d) {
                 W2(d) = MakeW2(1, 1);
                 W2(d).Wages = W2(d).StateWages1 = "0.00";
                 W2(d).Other1 = " ";
             },
             "w2.empty", 1);
-        row("only a box 13 check",
+        row(
+            "only a box 13 check",
             [](CompanyData& d) {
                 W2(d) = MakeW2(1, 1);
                 W2(d).RetirementPlan = 1;
             },
             "w2.empty", 0);
-        row("an employee without a W-2", [](CompanyData& d) { d.w2s.clear(); }, "w2.empty", 1);
-        row("a W-2 of no employee", [](CompanyData& d) { W2(d).EmployeeUniqueID = 7; }, "w2.no-employee", 1);
-        row("a second W-2 of an employee", [](CompanyData& d) { d.w2s.push_back(d.w2s[0]); }, "w2.no-employee", 1);
+        row(
+            "an employee without a W-2", [](CompanyData& d) { d.w2s.clear(); }, "w2.empty", 1);
+        row(
+            "a W-2 of no employee", [](CompanyData& d) { W2(d).EmployeeUniqueID = 7; }, "w2.no-employee", 1);
+        row(
+            "a second W-2 of an employee", [](CompanyData& d) { d.w2s.push_back(d.w2s[0]); }, "w2.no-employee", 1);
 
         // ---- 1099-MISC ----
         constexpr char kTin[] = "RECIPIENT'S ID number";
@@ -490,7 +548,8 @@ private slots:
         row("TIN with a letter", tin("98-765432A"), "1099.tin-invalid", 1);
         row("TIN as an SSN", tin("123-45-6789"), "1099.tin-invalid", 0);
         row("TIN with a blank", tin("98 7654321"), "1099.tin-invalid", 0);
-        row("two contractors, one TIN",
+        row(
+            "two contractors, one TIN",
             [](CompanyData& d) {
                 d.contractors.push_back(MakeContractor(2, "987654321", "Di", "Fox"));
                 d.forms1099.push_back(d.forms1099[0]);
@@ -498,124 +557,160 @@ private slots:
                 d.forms1099[1].ContractorUniqueID = 2;
             },
             "1099.tin-duplicate", 2, kTin);
-        row("no name at all",
+        row(
+            "no name at all",
             [](CompanyData& d) {
                 d.contractors[0].FirstName = "";
                 d.contractors[0].LastName = "";
             },
             "1099.name-missing", 1, "RECIPIENT'S first name");
-        row("one name only", [](CompanyData& d) { d.contractors[0].FirstName = ""; }, "1099.name-missing", 0);
-        row("address without a ZIP code", [](CompanyData& d) { d.contractors[0].Zip = ""; }, "1099.address-missing", 1,
+        row(
+            "one name only", [](CompanyData& d) { d.contractors[0].FirstName = ""; }, "1099.name-missing", 0);
+        row(
+            "address without a ZIP code", [](CompanyData& d) { d.contractors[0].Zip = ""; }, "1099.address-missing", 1,
             "ZIP code");
-        row("recipient's state not listed", [](CompanyData& d) { d.contractors[0].State = "QQ"; },
-            "1099.state-invalid", 1, "State");
-        row("negative rents", [](CompanyData& d) { F(d).Rents = "-1.00"; }, "1099.negative-amount", 1, "1 Rents");
-        row("rents that are none", [](CompanyData& d) { F(d).Rents = "1.200,00"; }, "1099.amount-unreadable", 1,
+        row(
+            "recipient's state not listed", [](CompanyData& d) { d.contractors[0].State = "QQ"; }, "1099.state-invalid",
+            1, "State");
+        row(
+            "negative rents", [](CompanyData& d) { F(d).Rents = "-1.00"; }, "1099.negative-amount", 1, "1 Rents");
+        row(
+            "rents that are none", [](CompanyData& d) { F(d).Rents = "1.200,00"; }, "1099.amount-unreadable", 1,
             "1 Rents");
-        row("account number of letters", [](CompanyData& d) { d.contractors[0].AccountNumber = "A-17"; },
+        row(
+            "account number of letters", [](CompanyData& d) { d.contractors[0].AccountNumber = "A-17"; },
             "1099.value-not-enterable", 1, "Account number (optional)");
-        row("every amount empty", [](CompanyData& d) { F(d) = MakeForm1099(1, 1); }, "1099.empty", 1);
-        row("direct sales only",
+        row(
+            "every amount empty", [](CompanyData& d) { F(d) = MakeForm1099(1, 1); }, "1099.empty", 1);
+        row(
+            "direct sales only",
             [](CompanyData& d) {
                 F(d) = MakeForm1099(1, 1);
                 F(d).PayerMadeDirectSales = 1;
             },
             "1099.empty", 0);
-        row("compensation below 600.00", [](CompanyData& d) { F(d).NonemployeeCompensation = "599.99"; },
+        row(
+            "compensation below 600.00", [](CompanyData& d) { F(d).NonemployeeCompensation = "599.99"; },
             "1099.below-threshold", 1);
-        row("compensation of 600.00", [](CompanyData& d) { F(d).NonemployeeCompensation = "600.00"; },
+        row(
+            "compensation of 600.00", [](CompanyData& d) { F(d).NonemployeeCompensation = "600.00"; },
             "1099.below-threshold", 0);
-        row("royalties of 9.99",
+        row(
+            "royalties of 9.99",
             [](CompanyData& d) {
                 F(d).NonemployeeCompensation = "";
                 F(d).Royalities = "9.99";
             },
             "1099.below-threshold", 1);
-        row("royalties of 10.00",
+        row(
+            "royalties of 10.00",
             [](CompanyData& d) {
                 F(d).NonemployeeCompensation = "";
                 F(d).Royalities = "10.00";
             },
             "1099.below-threshold", 0);
-        row("fishing boat proceeds of 1.00",
+        row(
+            "fishing boat proceeds of 1.00",
             [](CompanyData& d) {
                 F(d).NonemployeeCompensation = "";
                 F(d).FishingBoatProceeds = "1.00";
             },
             "1099.below-threshold", 0);
-        row("golden parachute of 1.00",
+        row(
+            "golden parachute of 1.00",
             [](CompanyData& d) {
                 F(d).NonemployeeCompensation = "";
                 F(d).ExcessGoldenParachutePayments = "1.00";
             },
             "1099.below-threshold", 0);
-        row("small rents with tax withheld",
+        row(
+            "small rents with tax withheld",
             [](CompanyData& d) {
                 F(d).NonemployeeCompensation = "";
                 F(d).Rents = "100.00";
                 F(d).FederalIncomeTaxWithheld = "28.00";
             },
             "1099.below-threshold", 0);
-        row("small rents with direct sales",
+        row(
+            "small rents with direct sales",
             [](CompanyData& d) {
                 F(d).NonemployeeCompensation = "";
                 F(d).Rents = "100.00";
                 F(d).PayerMadeDirectSales = 1;
             },
             "1099.below-threshold", 0);
-        row("state tax of line 2 without a state number", [](CompanyData& d) { F(d).StateTaxWithheld2 = "50.00"; },
+        row(
+            "state tax of line 2 without a state number", [](CompanyData& d) { F(d).StateTaxWithheld2 = "50.00"; },
             "1099.state-line-no-state-number", 1, "17 State/Payer's state no., line 2");
-        row("state income of line 1 without a state number",
+        row(
+            "state income of line 1 without a state number",
             [](CompanyData& d) {
                 F(d).StateTaxWithheld1 = "";
                 F(d).StateIncome1 = "12500.00";
                 F(d).PayerStateID1 = "";
             },
             "1099.state-line-no-state-number", 1, "17 State/Payer's state no., line 1");
-        row("a state number without amounts", [](CompanyData& d) { F(d).PayerStateID2 = "CA-1"; },
+        row(
+            "a state number without amounts", [](CompanyData& d) { F(d).PayerStateID2 = "CA-1"; },
             "1099.state-line-no-state-number", 0);
-        row("a 1099-MISC of no contractor", [](CompanyData& d) { F(d).ContractorUniqueID = 9; }, "1099.no-contractor",
+        row(
+            "a 1099-MISC of no contractor", [](CompanyData& d) { F(d).ContractorUniqueID = 9; }, "1099.no-contractor",
             1);
 
         // ---- the company on the W-3 and the 1096 ----
-        row("EIN missing", [](CompanyData& d) { d.company.EmployerIdentificationNumber = ""; }, "company.ein-missing",
+        row(
+            "EIN missing", [](CompanyData& d) { d.company.EmployerIdentificationNumber = ""; }, "company.ein-missing",
             1, "Employer identification number");
-        row("EIN of 8 digits", [](CompanyData& d) { d.company.EmployerIdentificationNumber = "93-123456"; },
+        row(
+            "EIN of 8 digits", [](CompanyData& d) { d.company.EmployerIdentificationNumber = "93-123456"; },
             "company.ein-invalid", 1, "Employer identification number");
-        row("employer name of blanks", [](CompanyData& d) { d.company.EmployerName = "  "; }, "company.name-missing",
-            1, "Employer Name");
-        row("employer address without a street", [](CompanyData& d) { d.company.Address1 = ""; },
+        row(
+            "employer name of blanks", [](CompanyData& d) { d.company.EmployerName = "  "; }, "company.name-missing", 1,
+            "Employer Name");
+        row(
+            "employer address without a street", [](CompanyData& d) { d.company.Address1 = ""; },
             "company.address-missing", 1, "Address1");
-        row("sick pay tax that is none", [](CompanyData& d) { d.company.FormW3IncomeTaxWithHeld = "n/a"; },
+        row(
+            "sick pay tax that is none", [](CompanyData& d) { d.company.FormW3IncomeTaxWithHeld = "n/a"; },
             "company.amount-unreadable", 1, "Income tax withheld by payer of third-party sick pay");
-        row("employer's foreign postal code", [](CompanyData& d) { d.company.Zip = "H2X 1Y4"; },
+        row(
+            "employer's foreign postal code", [](CompanyData& d) { d.company.Zip = "H2X 1Y4"; },
             "company.value-not-enterable", 1, "Zip code");
-        row("employer's name with quotes", [](CompanyData& d) { d.company.EmployerName = "O'Neil \"B\""; },
+        row(
+            "employer's name with quotes", [](CompanyData& d) { d.company.EmployerName = "O'Neil \"B\""; },
             "company.value-not-enterable", 1, "Employer Name");
-        row("employer's state not listed", [](CompanyData& d) { d.company.State = "ZZ"; }, "company.state-invalid", 1,
+        row(
+            "employer's state not listed", [](CompanyData& d) { d.company.State = "ZZ"; }, "company.state-invalid", 1,
             "State");
-        row("no kind of payer", [](CompanyData& d) { d.company.FormW3RadioKindOfPayer = -1; },
+        row(
+            "no kind of payer", [](CompanyData& d) { d.company.FormW3RadioKindOfPayer = -1; },
             "w3.kind-of-payer-missing", 1, "Kind of Payer");
-        row("kind of payer beyond the list", [](CompanyData& d) { d.company.FormW3RadioKindOfPayer = 7; },
+        row(
+            "kind of payer beyond the list", [](CompanyData& d) { d.company.FormW3RadioKindOfPayer = 7; },
             "w3.kind-of-payer-missing", 1);
-        row("no kind of payer and no W-2 to send",
+        row(
+            "no kind of payer and no W-2 to send",
             [](CompanyData& d) {
                 d.company.FormW3RadioKindOfPayer = -1;
                 d.employees.clear();
                 d.w2s.clear();
             },
             "w3.kind-of-payer-missing", 0);
-        row("W-3 contact without a telephone", [](CompanyData& d) { d.company.FormW3Telephone = ""; },
+        row(
+            "W-3 contact without a telephone", [](CompanyData& d) { d.company.FormW3Telephone = ""; },
             "w3.contact-missing", 1, "Telephone number");
-        row("no W-3 contact at all",
+        row(
+            "no W-3 contact at all",
             [](CompanyData& d) {
                 d.company.FormW3Telephone = "";
                 d.company.FormW3ContactName = "";
             },
             "w3.contact-missing", 2, "Contact person");
-        row("1096 contact without a name", [](CompanyData& d) { d.company.Form1096ContactName = ""; },
+        row(
+            "1096 contact without a name", [](CompanyData& d) { d.company.Form1096ContactName = ""; },
             "1096.contact-missing", 1, "Name of person to contact");
-        row("no 1096 contact and no 1099-MISC to send",
+        row(
+            "no 1096 contact and no 1099-MISC to send",
             [](CompanyData& d) {
                 d.company.Form1096ContactName = "";
                 d.contractors.clear();
@@ -668,7 +763,6 @@ private slots:
         // Every value of the message is in place.
         QVERIFY2(!found.message.contains(QRegularExpression(QStringLiteral(R"(%\d)"))), qPrintable(found.message));
     }
-
 
     void eachRuleFindsWhatItLooksFor()
     {
@@ -734,7 +828,8 @@ private slots:
         QCOMPARE(tips.person, QStringLiteral("Ann Lee"));
         QCOMPARE(tips.tin, QStringLiteral("987-65-4321"));
         QCOMPARE(tips.box, QStringLiteral("7 Social security tips"));
-        QCOMPARE(tips.message, QStringLiteral("The amount -5.50 is negative; no box of the W-2 takes a negative amount."));
+        QCOMPARE(tips.message,
+                 QStringLiteral("The amount -5.50 is negative; no box of the W-2 takes a negative amount."));
         QCOMPARE(tips.place, FindingPlace::Form);
         QCOMPARE(tips.field, QStringLiteral("SocialSecurityTips"));
         QCOMPARE(tips.ownerId, 1);
@@ -819,7 +914,8 @@ private slots:
                 QCOMPARE(f.box, QLatin1String(box->label));
             } else {
                 const CompanyBox* box = FindCompanyBox(f.field);
-                QVERIFY2(box && std::any_of(box->checks.begin(), box->checks.end(),
+                QVERIFY2(box
+                             && std::any_of(box->checks.begin(), box->checks.end(),
                                             [&f](const char* id) { return qstrcmp(id, f.rule->id) == 0; }),
                          qPrintable(what));
             }
@@ -947,8 +1043,9 @@ private slots:
             for (const CheckRule* rule : AllRules()) {
                 // The id whole: w2.state-line-no-state is not the start of
                 // w2.state-line-no-state-id.
-                const QRegularExpression listed(QRegularExpression::escape(QLatin1String(rule->id))
-                                                + QStringLiteral(R"((?![\w-])[^\n]*?(?:\n[^\n]*?)?\b(error|warning)\b)"));
+                const QRegularExpression listed(
+                    QRegularExpression::escape(QLatin1String(rule->id))
+                    + QStringLiteral(R"((?![\w-])[^\n]*?(?:\n[^\n]*?)?\b(error|warning)\b)"));
                 QStringList said;
                 for (QRegularExpressionMatchIterator match = listed.globalMatch(text); match.hasNext();)
                     said << match.next().captured(1);
@@ -962,15 +1059,22 @@ private slots:
     {
         QTest::addColumn<QString>("ssn");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("valid") << "078-05-1121" << "";
-        QTest::newRow("digits only") << "078051121" << "";
-        QTest::newRow("letters") << "12A-45-6789" << "it needs nine digits, written as 123-45-6789";
-        QTest::newRow("dashes astray") << "1234-5-6789" << "it needs nine digits, written as 123-45-6789";
+        QTest::newRow("valid") << "078-05-1121"
+                               << "";
+        QTest::newRow("digits only") << "078051121"
+                                     << "";
+        QTest::newRow("letters") << "12A-45-6789"
+                                 << "it needs nine digits, written as 123-45-6789";
+        QTest::newRow("dashes astray") << "1234-5-6789"
+                                       << "it needs nine digits, written as 123-45-6789";
         QTest::newRow("area 000") << "000-45-6789"
                                   << "no number issued by 2005 begins with 000, 666, 734 to 749 or 773 to 999";
-        QTest::newRow("sample number") << "078051120" << "it is a sample number from an advertisement, nobody's own";
-        QTest::newRow("group 00") << "078-00-1120" << "the middle two digits are never 00";
-        QTest::newRow("serial 0000") << "078-05-0000" << "the last four digits are never 0000";
+        QTest::newRow("sample number") << "078051120"
+                                       << "it is a sample number from an advertisement, nobody's own";
+        QTest::newRow("group 00") << "078-00-1120"
+                                  << "the middle two digits are never 00";
+        QTest::newRow("serial 0000") << "078-05-0000"
+                                     << "the last four digits are never 0000";
     }
 
     void ssnProblemsAreSaid()

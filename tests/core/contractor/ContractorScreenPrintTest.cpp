@@ -35,8 +35,10 @@ QStringList Recipients(const Page& page, const CompanyData& data)
     return numbers;
 }
 
-const QString kAll = QStringLiteral("One or more 1099 Forms contain empty fields(s), Do you wish to continue in printing?");
-const QString kCurrent = QStringLiteral("Current 1099 Form contains empty filed(s), Do you wish to continue in printing?");
+const QString kAll = QStringLiteral(
+    "One or more 1099 Forms contain empty fields(s), Do you wish to continue in printing?");
+const QString kCurrent = QStringLiteral(
+    "Current 1099 Form contains empty filed(s), Do you wish to continue in printing?");
 
 } // namespace
 
@@ -88,8 +90,8 @@ private slots:
         const Page first = job->LayOutPage(1);
         QCOMPARE(Recipients(first, data), QStringList({"55-000002", "55-000003"}));
         QCOMPARE(WhereIs(first, "Brindle Tools Inc").size(), 2);
-        QVERIFY(WhereIs(first, "3100.00").isEmpty()); // nobody's box 1 in her form
-        QCOMPARE(WhereIs(first, "IL-1717").size(), 1);  // only Acme's box 17
+        QVERIFY(WhereIs(first, "3100.00").isEmpty());  // nobody's box 1 in her form
+        QCOMPARE(WhereIs(first, "IL-1717").size(), 1); // only Acme's box 17
         QCOMPARE(Recipients(job->LayOutPage(2), data), QStringList({"55-000001"}));
 
         // Without any 1099 row the screen prints nothing for all

@@ -28,9 +28,11 @@ class Form1096PrintJobTest : public QObject {
 private:
     CompanyData data_ = print_fixture::Data();
 
-    Page Lay(const Print1096Options& o, const CompanyRecord* company = nullptr, const Form1099List* forms = nullptr) const
+    Page Lay(const Print1096Options& o, const CompanyRecord* company = nullptr,
+             const Form1099List* forms = nullptr) const
     {
-        return Form1096PrintJob(company ? *company : data_.company, data_.contractors, forms ? *forms : data_.forms1099, o)
+        return Form1096PrintJob(company ? *company : data_.company, data_.contractors, forms ? *forms : data_.forms1099,
+                                o)
             .LayOutPage(1);
     }
 

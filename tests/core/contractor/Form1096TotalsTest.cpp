@@ -14,11 +14,11 @@ namespace {
 Form1099Record Complete()
 {
     Form1099Record f;
-    for (AmountField* amount : {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld,
-                                  &f.FishingBoatProceeds, &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation,
-                                  &f.SubstitutePayments, &f.CropInsuranceProceeds, &f.ExcessGoldenParachutePayments,
-                                  &f.GrossProceedsPaidToAttorney, &f.StateTaxWithheld1, &f.StateTaxWithheld2,
-                                  &f.StateIncome1, &f.StateIncome2, &f.Field15A, &f.Field15B})
+    for (AmountField* amount :
+         {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld, &f.FishingBoatProceeds,
+          &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation, &f.SubstitutePayments, &f.CropInsuranceProceeds,
+          &f.ExcessGoldenParachutePayments, &f.GrossProceedsPaidToAttorney, &f.StateTaxWithheld1, &f.StateTaxWithheld2,
+          &f.StateIncome1, &f.StateIncome2, &f.Field15A, &f.Field15B})
         *amount = "0.00";
     f.PayerStateID1 = "IL-1";
     return f;
@@ -40,21 +40,35 @@ private slots:
         auto row = [](const char* name, Setter set, const char* box4, const char* box5) {
             QTest::newRow(name) << set << QString(box4) << QString(box5);
         };
-        row("box 1 rents", [](Form1099Record& f) { f.Rents = "1.10"; }, "0.00", "1.10");
-        row("box 2", [](Form1099Record& f) { f.Royalities = "2"; }, "0.00", "2.00");
-        row("box 3", [](Form1099Record& f) { f.OtherIncome = "3.30"; }, "0.00", "3.30");
-        row("box 4 not in box 5", [](Form1099Record& f) { f.FederalIncomeTaxWithheld = "4.40"; }, "4.40", "0.00");
-        row("box 5", [](Form1099Record& f) { f.FishingBoatProceeds = "5.50"; }, "0.00", "5.50");
-        row("box 6", [](Form1099Record& f) { f.MedicalAndHealthCarePayments = "6.60"; }, "0.00", "6.60");
-        row("box 7", [](Form1099Record& f) { f.NonemployeeCompensation = "7.70"; }, "0.00", "7.70");
-        row("box 8", [](Form1099Record& f) { f.SubstitutePayments = "8.80"; }, "0.00", "8.80");
-        row("box 10", [](Form1099Record& f) { f.CropInsuranceProceeds = "10.10"; }, "0.00", "10.10");
-        row("box 13", [](Form1099Record& f) { f.ExcessGoldenParachutePayments = "13.13"; }, "0.00", "13.13");
-        row("box 14", [](Form1099Record& f) { f.GrossProceedsPaidToAttorney = "14.14"; }, "0.00", "14.14");
-        row("15a and 15b not", [](Form1099Record& f) { f.Field15A = "15.00", f.Field15B = "15.50"; }, "0.00", "0.00");
-        row("box 16 not", [](Form1099Record& f) { f.StateTaxWithheld1 = "16.00", f.StateTaxWithheld2 = "1"; }, "0.00",
+        row(
+            "box 1 rents", [](Form1099Record& f) { f.Rents = "1.10"; }, "0.00", "1.10");
+        row(
+            "box 2", [](Form1099Record& f) { f.Royalities = "2"; }, "0.00", "2.00");
+        row(
+            "box 3", [](Form1099Record& f) { f.OtherIncome = "3.30"; }, "0.00", "3.30");
+        row(
+            "box 4 not in box 5", [](Form1099Record& f) { f.FederalIncomeTaxWithheld = "4.40"; }, "4.40", "0.00");
+        row(
+            "box 5", [](Form1099Record& f) { f.FishingBoatProceeds = "5.50"; }, "0.00", "5.50");
+        row(
+            "box 6", [](Form1099Record& f) { f.MedicalAndHealthCarePayments = "6.60"; }, "0.00", "6.60");
+        row(
+            "box 7", [](Form1099Record& f) { f.NonemployeeCompensation = "7.70"; }, "0.00", "7.70");
+        row(
+            "box 8", [](Form1099Record& f) { f.SubstitutePayments = "8.80"; }, "0.00", "8.80");
+        row(
+            "box 10", [](Form1099Record& f) { f.CropInsuranceProceeds = "10.10"; }, "0.00", "10.10");
+        row(
+            "box 13", [](Form1099Record& f) { f.ExcessGoldenParachutePayments = "13.13"; }, "0.00", "13.13");
+        row(
+            "box 14", [](Form1099Record& f) { f.GrossProceedsPaidToAttorney = "14.14"; }, "0.00", "14.14");
+        row(
+            "15a and 15b not", [](Form1099Record& f) { f.Field15A = "15.00", f.Field15B = "15.50"; }, "0.00", "0.00");
+        row(
+            "box 16 not", [](Form1099Record& f) { f.StateTaxWithheld1 = "16.00", f.StateTaxWithheld2 = "1"; }, "0.00",
             "0.00");
-        row("state income not", [](Form1099Record& f) { f.StateIncome1 = "18.00", f.StateIncome2 = "2"; }, "0.00",
+        row(
+            "state income not", [](Form1099Record& f) { f.StateIncome1 = "18.00", f.StateIncome2 = "2"; }, "0.00",
             "0.00");
     }
     void box5AddsTheReportedBoxesOnly()
@@ -114,8 +128,8 @@ private slots:
             f = Form1099Record();
             f.PayerStateID1 = number;
         }) << false;
-        QTest::newRow("never saved, no state number") << Setter([](Form1099Record& f) { f = Form1099Record(); })
-                                                      << true;
+        QTest::newRow("never saved, no state number")
+            << Setter([](Form1099Record& f) { f = Form1099Record(); }) << true;
         QTest::newRow("rents shown as 0.00") << Setter([](Form1099Record& f) { f.Rents = ""; }) << false;
         QTest::newRow("15b shown as 0.00") << Setter([](Form1099Record& f) { f.Field15B = ""; }) << false;
         QTest::newRow("state number 2") << Setter([](Form1099Record& f) { f.PayerStateID2 = ""; }) << false;

@@ -122,10 +122,22 @@ private slots:
         QTest::addColumn<QString>("middle");
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("line");
-        QTest::newRow("person") << "Yves" << "T" << "Young" << "Yves T Young";
-        QTest::newRow("no middle name") << "Lena" << "" << "Lopez" << "Lena  Lopez";
-        QTest::newRow("business") << "Acme Supplies" << "@" << " Ltd" << "Acme Supplies Ltd";
-        QTest::newRow("@ with more") << "A" << "@@" << "B" << "A @@ B";
+        QTest::newRow("person") << "Yves"
+                                << "T"
+                                << "Young"
+                                << "Yves T Young";
+        QTest::newRow("no middle name") << "Lena"
+                                        << ""
+                                        << "Lopez"
+                                        << "Lena  Lopez";
+        QTest::newRow("business") << "Acme Supplies"
+                                  << "@"
+                                  << " Ltd"
+                                  << "Acme Supplies Ltd";
+        QTest::newRow("@ with more") << "A"
+                                     << "@@"
+                                     << "B"
+                                     << "A @@ B";
     }
     void recipientNameLine()
     {
@@ -152,10 +164,10 @@ private slots:
     void amountsAndStateNumbers()
     {
         const Page page = Lay(Options(1));
-        QVERIFY(TextsAt(page, QPoint(1053, 405)).isEmpty());            // box 3 "0.00"
-        QCOMPARE(TextsAt(page, QPoint(1383, 1198)), QStringList{""});   // box 17 line 2, empty
-        QVERIFY(TextsAt(page, QPoint(1738, 1198)).isEmpty());           // box 18 line 2 "0.00"
-        QVERIFY(TextsAt(page, QPoint(203, 1189)).isEmpty());            // 15a "0.00"
+        QVERIFY(TextsAt(page, QPoint(1053, 405)).isEmpty());          // box 3 "0.00"
+        QCOMPARE(TextsAt(page, QPoint(1383, 1198)), QStringList{""}); // box 17 line 2, empty
+        QVERIFY(TextsAt(page, QPoint(1738, 1198)).isEmpty());         // box 18 line 2 "0.00"
+        QVERIFY(TextsAt(page, QPoint(203, 1189)).isEmpty());          // 15a "0.00"
         CompanyData d = data_;
         d.forms1099[1].OtherIncome = "";
         d.forms1099[1].Field15A = "15.00";
@@ -274,8 +286,8 @@ private slots:
         QTest::newRow("copy B notice fifth") << 1 << "Service. If you are" << QPoint(1927, 740) << 7 << false << true;
         QTest::newRow("copy B notice last") << 1 << "reported." << QPoint(1927, 1040) << 7 << false << true;
         QTest::newRow("copy B keep") << 1 << "(keep for your records)" << QPoint(840, 1250) << 9 << false << false;
-        QTest::newRow("copy 2 recipient's") << 2 << QString::fromUtf16(u"recipient\u2019s") << QPoint(1772, 516) << 10
-                                            << true << false;
+        QTest::newRow("copy 2 recipient's")
+            << 2 << QString::fromUtf16(u"recipient\u2019s") << QPoint(1772, 516) << 10 << true << false;
         QTest::newRow("copy 2 tax return") << 2 << "tax return, " << QPoint(1780, 622) << 10 << true << false;
         QTest::newRow("copy 2 required") << 2 << "required." << QPoint(1800, 728) << 10 << true << false;
         QTest::newRow("copy C for payer") << 3 << "For Payer" << QPoint(1783, 410) << 10 << true << false;
@@ -304,10 +316,12 @@ private slots:
     {
         QTest::addColumn<int>("copyType");
         QTest::addColumn<QList<QRect>>("whiteOuts"); // left, top, right, bottom of the upper half
-        QTest::newRow("copy 1") << 0 << QList<QRect>{QRect(QPoint(1670, 350), QPoint(2000, 590)),
-                                                     QRect(QPoint(1680, 610), QPoint(2000, 1100))};
-        QTest::newRow("copy B") << 1 << QList<QRect>{QRect(QPoint(1670, 350), QPoint(2000, 590)),
-                                                     QRect(QPoint(1680, 610), QPoint(2000, 1100))};
+        QTest::newRow("copy 1") << 0
+                                << QList<QRect>{QRect(QPoint(1670, 350), QPoint(2000, 590)),
+                                                QRect(QPoint(1680, 610), QPoint(2000, 1100))};
+        QTest::newRow("copy B") << 1
+                                << QList<QRect>{QRect(QPoint(1670, 350), QPoint(2000, 590)),
+                                                QRect(QPoint(1680, 610), QPoint(2000, 1100))};
         QTest::newRow("copy 2") << 2 << QList<QRect>{QRect(QPoint(1670, 350), QPoint(2000, 1100))};
         QTest::newRow("copy C") << 3 << QList<QRect>{QRect(QPoint(1680, 350), QPoint(2000, 590))};
     }
@@ -362,7 +376,8 @@ private slots:
         using C = Form1099CopyType;
         QCOMPARE(Form1099CopyName(C::Copy1), QString("Copy 1-For State Tax Department"));
         QCOMPARE(Form1099CopyName(C::CopyB), QString("Copy B-For Recipient"));
-        QCOMPARE(Form1099CopyName(C::Copy2), QString::fromUtf16(u"Copy 2-To be filed with recipient\u2019s state income tax"));
+        QCOMPARE(Form1099CopyName(C::Copy2),
+                 QString::fromUtf16(u"Copy 2-To be filed with recipient\u2019s state income tax"));
         QCOMPARE(Form1099CopyName(C::CopyC), QString("Copy C-For Payer"));
     }
 };

@@ -32,8 +32,7 @@ private slots:
         QTest::newRow("insert then delete: nothing reaches the store")
             << ChangeQueue{Change(K::Employee, O::Insert, 3), Change(K::Employee, O::Delete, 3)} << "";
         QTest::newRow("insert, update, delete")
-            << ChangeQueue{Change(K::W2, O::Insert, 2), Change(K::W2, O::Update, 2), Change(K::W2, O::Delete, 2)}
-            << "";
+            << ChangeQueue{Change(K::W2, O::Insert, 2), Change(K::W2, O::Update, 2), Change(K::W2, O::Delete, 2)} << "";
         QTest::newRow("update then delete: only the delete")
             << ChangeQueue{Change(K::Employee, O::Update, 3), Change(K::Employee, O::Delete, 3)} << "ED#3";
         QTest::newRow("other ids and kinds stay, in order")
@@ -42,8 +41,7 @@ private slots:
                            Change(K::W2, O::Insert, 4)}
             << "EU#1 CU#3 ED#3 WI#4";
         QTest::newRow("no delete: unchanged")
-            << ChangeQueue{Change(K::Company, O::Insert, 1), Change(K::Company, O::Update, -1)}
-            << "MI#1 MU#-1";
+            << ChangeQueue{Change(K::Company, O::Insert, 1), Change(K::Company, O::Update, -1)} << "MI#1 MU#-1";
         QTest::newRow("delete before a later insert of the same id")
             << ChangeQueue{Change(K::Form1099, O::Delete, 5), Change(K::Form1099, O::Insert, 5)} << "";
     }

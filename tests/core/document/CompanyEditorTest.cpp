@@ -121,8 +121,8 @@ private slots:
         QTest::addColumn<Owners>("expected");
         QTest::addColumn<int>("remembered");
 
-        QTest::newRow("first W-2s of a company") << QList<int>{} << Owners{} << QList<int>{1, 2}
-                                                 << Owners{{1, 1}, {2, 2}} << 1;
+        QTest::newRow("first W-2s of a company")
+            << QList<int>{} << Owners{} << QList<int>{1, 2} << Owners{{1, 1}, {2, 2}} << 1;
         QTest::newRow("an emptied list hands out the remembered id")
             << QList<int>{} << Owners{} << QList<int>{1, 2, -2, -1, 3} << Owners{{2, 1}} << 2;
         QTest::newRow("new ids continue from the largest stored")
@@ -131,8 +131,8 @@ private slots:
             << QList<int>{1, 2} << Owners{{5, 1}, {8, 2}} << QList<int>{-2, 3} << Owners{{5, 1}, {6, 2}} << 9;
         QTest::newRow("every W-2 of a deleted employee goes")
             << QList<int>{1, 2} << Owners{{1, 1}, {2, 1}, {3, 2}} << QList<int>{-1} << Owners{{3, 2}} << 4;
-        QTest::newRow("an employee without a W-2") << QList<int>{1, 2} << Owners{{4, 2}} << QList<int>{-1}
-                                                   << Owners{{4, 2}} << 1;
+        QTest::newRow("an employee without a W-2")
+            << QList<int>{1, 2} << Owners{{4, 2}} << QList<int>{-1} << Owners{{4, 2}} << 1;
     }
 
     void w2FollowsItsEmployee()
@@ -384,10 +384,9 @@ private slots:
         using K = RecordKind;
         using O = ChangeOperation;
         QTest::newRow("W-2 saved") << 0 << ChangeQueue{{K::W2, O::Update, 0, 7}} << QList<int>{0, 0, 1, 0};
-        QTest::newRow("employee added")
-            << 1 << ChangeQueue{{K::Employee, O::Insert, 1, 2}, {K::W2, O::Insert, 1, 8}} << QList<int>{0, 1, 1, 0};
-        QTest::newRow("company changed") << 2 << ChangeQueue{{K::Company, O::Update, -1, -1}}
-                                         << QList<int>{1, 0, 1, 1};
+        QTest::newRow("employee added") << 1 << ChangeQueue{{K::Employee, O::Insert, 1, 2}, {K::W2, O::Insert, 1, 8}}
+                                        << QList<int>{0, 1, 1, 0};
+        QTest::newRow("company changed") << 2 << ChangeQueue{{K::Company, O::Update, -1, -1}} << QList<int>{1, 0, 1, 1};
         QTest::newRow("nothing changed") << 3 << ChangeQueue{} << QList<int>{0, 0, 0, 0};
     }
 
@@ -414,10 +413,20 @@ private slots:
         W2Record form = fixture.doc.W2Forms().front();
         CompanyRecord record = fixture.doc.Company();
         switch (action) {
-        case 0: form.Wages = QStringLiteral("5.00"); editor.SaveW2(1, form); break;
-        case 1: QVERIFY(editor.AddEmployee(NewEmployee(2)).Added()); break;
-        case 2: record.City = QStringLiteral("Astoria"); editor.UpdateCompany(record); break;
-        case 3: editor.SaveW2(1, form); break;
+        case 0:
+            form.Wages = QStringLiteral("5.00");
+            editor.SaveW2(1, form);
+            break;
+        case 1:
+            QVERIFY(editor.AddEmployee(NewEmployee(2)).Added());
+            break;
+        case 2:
+            record.City = QStringLiteral("Astoria");
+            editor.UpdateCompany(record);
+            break;
+        case 3:
+            editor.SaveW2(1, form);
+            break;
         }
         QCOMPARE(changed.size(), said.empty() ? 0 : 1);
         if (!said.empty())
@@ -438,7 +447,11 @@ private slots:
 
         // Changes of a company left never reach the next one's screens;
         // its opening refreshes them all.
-        editor.SaveW2(1, [&] { W2Record other = form; other.Wages = QStringLiteral("6.00"); return other; }());
+        editor.SaveW2(1, [&] {
+            W2Record other = form;
+            other.Wages = QStringLiteral("6.00");
+            return other;
+        }());
         fixture.doc.ClearCompanyData();
         fixture.doc.RefreshChangedViews();
         for (const auto& [screen, view] : views)

@@ -88,8 +88,8 @@ private slots:
                                         << "/srv/u/data/Brindlecove/Formlark (2005)/DatabaseFiles/";
         QTest::newRow("empty: home") << QByteArray()
                                      << home + "/.local/share/Brindlecove/Formlark (2005)/DatabaseFiles/";
-        QTest::newRow("relative is ignored") << QByteArray("data")
-                                             << home + "/.local/share/Brindlecove/Formlark (2005)/DatabaseFiles/";
+        QTest::newRow("relative is ignored")
+            << QByteArray("data") << home + "/.local/share/Brindlecove/Formlark (2005)/DatabaseFiles/";
     }
 
     void userDataFolderFollowsXdgDataHome()

@@ -237,8 +237,8 @@ private slots:
         QTest::newRow("earlier store, converted") << true << "Harbor.pmt" << QStringList() << "Harbor";
         QTest::newRow("name taken (any case): another name")
             << false << "sample company.pmt" << QStringList({"Cedar", "Harbor 2"}) << "Harbor 2";
-        QTest::newRow("earlier store, name taken") << true << "Cedar.PMT" << QStringList({"Cedar 2004"})
-                                                   << "Cedar 2004";
+        QTest::newRow("earlier store, name taken")
+            << true << "Cedar.PMT" << QStringList({"Cedar 2004"}) << "Cedar 2004";
         // The company is named by the file without its extension, whatever it is.
         QTest::newRow("another extension") << false << "Old Bakery.dat" << QStringList() << "Old Bakery";
         QTest::newRow("earlier store, another extension") << true << "Old Bakery.DB" << QStringList() << "Old Bakery";
@@ -265,8 +265,7 @@ private slots:
         s.dialogs.otherNames = otherNames;
 
         CompanyCommands(s.doc).OnOpenFile(file, s.dialogs);
-        QCOMPARE(s.prompt.asked,
-                 earlier ? QStringList{Question(QDir::toNativeSeparators(file))} : QStringList());
+        QCOMPARE(s.prompt.asked, earlier ? QStringList{Question(QDir::toNativeSeparators(file))} : QStringList());
         QCOMPARE(s.dialogs.taken.size(), otherNames.size());
         const QString store = s.folders.DataFolder() + opened + ".pmt";
         QCOMPARE(s.doc.CurrentStorePath(), store);
@@ -285,8 +284,8 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("told");
         QTest::newRow("earlier store, No") << Sample() << QByteArray() << int(PromptAnswer::No) << QString();
-        QTest::newRow("earlier store, damaged") << Sample().left(5000) << QByteArray() << int(PromptAnswer::Yes)
-                                                << "can't be read: it is damaged";
+        QTest::newRow("earlier store, damaged")
+            << Sample().left(5000) << QByteArray() << int(PromptAnswer::Yes) << "can't be read: it is damaged";
         QTest::newRow("earlier store, left in the middle of a change")
             << Sample() << QByteArray(600, '\x01') << int(PromptAnswer::Yes)
             << "was being changed when the earlier edition stopped";

@@ -108,10 +108,14 @@ private slots:
     {
         QTest::addColumn<QString>("lastCompany");
         QTest::addColumn<QString>("expectedName");
-        QTest::newRow("exact name") << "Acme Tools" << "Acme Tools";
-        QTest::newRow("other letter case: the file's spelling") << "ACME tools" << "Acme Tools";
-        QTest::newRow("store gone: Sample Company") << "Vanished Inc" << "Sample Company";
-        QTest::newRow("name with a path: Sample Company") << "../Acme Tools" << "Sample Company";
+        QTest::newRow("exact name") << "Acme Tools"
+                                    << "Acme Tools";
+        QTest::newRow("other letter case: the file's spelling") << "ACME tools"
+                                                                << "Acme Tools";
+        QTest::newRow("store gone: Sample Company") << "Vanished Inc"
+                                                    << "Sample Company";
+        QTest::newRow("name with a path: Sample Company") << "../Acme Tools"
+                                                          << "Sample Company";
     }
 
     void firstOpenUsesTheLastActiveCompany()
@@ -149,10 +153,11 @@ private slots:
         QTest::addColumn<QString>("lastCompany"); // empty: none in the settings
         QTest::addColumn<QString>("missing");
         QTest::newRow("first run") << QString() << "holds the company \"Sample Company\".";
-        QTest::newRow("the Sample Company was the last")
-            << "Sample Company" << "holds the company \"Sample Company\".";
+        QTest::newRow("the Sample Company was the last") << "Sample Company"
+                                                         << "holds the company \"Sample Company\".";
         QTest::newRow("another company was the last")
-            << "Acme" << "holds neither the company \"Acme\" nor the \"Sample Company\".";
+            << "Acme"
+            << "holds neither the company \"Acme\" nor the \"Sample Company\".";
     }
 
     void startWithoutAnyStoreSaysWhereItLooked()
@@ -184,13 +189,20 @@ private slots:
         QTest::newRow("damaged last: the Sample Company")
             << "Broken" << QString() << "Sample Company" << QStringList{"Broken.pmt"};
         QTest::newRow("damaged last, a store of the data folder named: that one, nothing said")
-            << "Broken" << "Acme.pmt" << "Acme" << QStringList{};
+            << "Broken"
+            << "Acme.pmt"
+            << "Acme" << QStringList{};
         QTest::newRow("damaged last, a file from elsewhere named: the Sample Company, nothing said")
-            << "Broken" << "elsewhere" << "Sample Company" << QStringList{};
-        QTest::newRow("the named store damaged: the Sample Company")
-            << "Acme" << "Broken.pmt" << "Sample Company" << QStringList{"Broken.pmt"};
+            << "Broken"
+            << "elsewhere"
+            << "Sample Company" << QStringList{};
+        QTest::newRow("the named store damaged: the Sample Company") << "Acme"
+                                                                     << "Broken.pmt"
+                                                                     << "Sample Company" << QStringList{"Broken.pmt"};
         QTest::newRow("the Sample Company damaged too: the last active one")
-            << "Acme" << "Sample Company.pmt" << "Acme" << QStringList{"Sample Company.pmt"};
+            << "Acme"
+            << "Sample Company.pmt"
+            << "Acme" << QStringList{"Sample Company.pmt"};
     }
 
     void startPassesOverWhatCantBeRead()
@@ -432,7 +444,8 @@ private slots:
         MakeStore(data, "Held.pmt", "Held");
         MakeStore(data, "Twin.pmt", "Twin");
         QVERIFY(QFile::link(data + "Held.pmt", data + "HeldLink.pmt"));
-        QCOMPARE(::link(QFile::encodeName(data + "Twin.pmt").constData(), QFile::encodeName(data + "Second.pmt").constData()),
+        QCOMPARE(::link(QFile::encodeName(data + "Twin.pmt").constData(),
+                        QFile::encodeName(data + "Second.pmt").constData()),
                  0);
 
         auto open = [&](CGlobalDoc& doc, const QString& name) {
@@ -790,7 +803,8 @@ private slots:
         QTest::addColumn<QString>("entered");
         QTest::addColumn<QString>("file"); // empty: refused
         QTest::newRow("blanks only") << "   " << QString();
-        QTest::newRow("blanks around") << "  Delta Co  " << "Delta Co.pmt";
+        QTest::newRow("blanks around") << "  Delta Co  "
+                                       << "Delta Co.pmt";
     }
 
     void newCompanyNamesAreTrimmed()
@@ -844,9 +858,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("opened"); // at start, from the settings
-        QTest::newRow("spelt as one of them") << "ACME" << "ACME";
-        QTest::newRow("spelt as the other") << "Acme" << "Acme";
-        QTest::newRow("fits both") << "acme" << "Sample Company";
+        QTest::newRow("spelt as one of them") << "ACME"
+                                              << "ACME";
+        QTest::newRow("spelt as the other") << "Acme"
+                                            << "Acme";
+        QTest::newRow("fits both") << "acme"
+                                   << "Sample Company";
     }
 
     void namesThatDifferOnlyInCase()

@@ -50,8 +50,7 @@ bool RunOnStore(const QString& path, const char* statement)
 
 bool SameStaff(const CompanyData& a, const CompanyData& b)
 {
-    return a.employees == b.employees && a.w2s == b.w2s && a.contractors == b.contractors
-        && a.forms1099 == b.forms1099;
+    return a.employees == b.employees && a.w2s == b.w2s && a.contractors == b.contractors && a.forms1099 == b.forms1099;
 }
 
 } // namespace
@@ -232,9 +231,9 @@ private slots:
         QCOMPARE(fixture.doc.Modified(), 0);
 
         // The same import again, not stopped, gives the ids it would have.
-        const ImportedPeople again = contractors
-                                         ? fixture.doc.Editor().ImportContractors({Contractor("98-7654321", "Eve", "10.00")})
-                                         : fixture.doc.Editor().ImportEmployees({Employee("222-22-2222", "Bo", "10.00")});
+        const ImportedPeople again =
+            contractors ? fixture.doc.Editor().ImportContractors({Contractor("98-7654321", "Eve", "10.00")})
+                        : fixture.doc.Editor().ImportEmployees({Employee("222-22-2222", "Bo", "10.00")});
         QCOMPARE(again.outcome, SaveOutcome::Saved);
         QCOMPARE(contractors ? fixture.doc.Contractors().back().ContractorUniqueID
                              : fixture.doc.Employees().back().EmployeeUniqueID,
@@ -258,8 +257,8 @@ private slots:
 
         // Stopped once the earlier changes were written too: they are
         // rolled back with the import, and stay queued.
-        const ImportedPeople result = fixture.doc.Editor().ImportEmployees(
-            {Employee("222-22-2222", "Bo", "10.00")}, [](int done, int) { return done < 3; });
+        const ImportedPeople result = fixture.doc.Editor().ImportEmployees({Employee("222-22-2222", "Bo", "10.00")},
+                                                                           [](int done, int) { return done < 3; });
         QCOMPARE(result.outcome, SaveOutcome::Cancelled);
         QCOMPARE(fixture.doc.PendingChanges(), queued);
         QCOMPARE(fixture.doc.Modified(), 1);

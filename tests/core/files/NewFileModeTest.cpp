@@ -16,7 +16,10 @@ namespace {
 // The umask for the life of the object, the test's own restored after.
 class ScopedUmask {
 public:
-    explicit ScopedUmask(mode_t mask) : saved_(::umask(mask)) {}
+    explicit ScopedUmask(mode_t mask)
+        : saved_(::umask(mask))
+    {
+    }
     ~ScopedUmask() { ::umask(saved_); }
 
 private:
@@ -41,8 +44,7 @@ bool Write(const QString& writer, const QString& source, const QString& target)
         || !temporary.flush() || !GiveTargetMode(temporary.fileName(), target))
         return false;
     temporary.setAutoRemove(false);
-    return std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(target).constData())
-        == 0;
+    return std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(target).constData()) == 0;
 }
 
 } // namespace
@@ -56,7 +58,8 @@ private slots:
         QTest::addColumn<QString>("writer");
         QTest::addColumn<int>("umask");
         QTest::addColumn<int>("mode");
-        for (const char* writer : {"save file", "copy without replacing", "copy over", "temporary file given its mode"}) {
+        for (const char* writer :
+             {"save file", "copy without replacing", "copy over", "temporary file given its mode"}) {
             QTest::addRow("%s, umask 022", writer) << writer << 022 << 0644;
             QTest::addRow("%s, umask 077", writer) << writer << 077 << 0600;
             QTest::addRow("%s, umask 002", writer) << writer << 002 << 0664;

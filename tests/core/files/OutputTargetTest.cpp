@@ -19,7 +19,7 @@ class OutputTargetTest : public QObject {
 private slots:
     void targets_data()
     {
-        QTest::addColumn<QString>("target"); // "@data/" the data folder, "@out/" a folder elsewhere
+        QTest::addColumn<QString>("target");  // "@data/" the data folder, "@out/" a folder elsewhere
         QTest::addColumn<QString>("refusal"); // a part of it; empty: may be written
 
         const QString company = "names a company file of the data folder";
@@ -27,39 +27,63 @@ private slots:
         QTest::newRow("the store in another letter case") << "@data/ACME.PMT" << company;
         QTest::newRow("a new store's name") << "@data/New Co.pmt" << company;
         QTest::newRow("by another way") << "@data/../DatabaseFiles/Acme.pmt" << company;
-        QTest::newRow("a deleted company") << "@data/Old.pmt.del" << "(a deleted company's store)";
-        QTest::newRow("the journal") << "@data/Acme.pmt-journal" << "(the journal of a company's store)";
-        QTest::newRow("a journal in another case") << "@data/acme.PMT-Journal" << "(the journal of";
-        QTest::newRow("the lock") << "@data/Acme.pmt.lock" << "(the lock of a company's store)";
-        QTest::newRow("a converted original") << "@data/Acme.pmt.2005" << "(the original of a converted store)";
-        QTest::newRow("a second converted original") << "@data/Acme.pmt.2005-2" << "(the original of";
+        QTest::newRow("a deleted company") << "@data/Old.pmt.del"
+                                           << "(a deleted company's store)";
+        QTest::newRow("the journal") << "@data/Acme.pmt-journal"
+                                     << "(the journal of a company's store)";
+        QTest::newRow("a journal in another case") << "@data/acme.PMT-Journal"
+                                                   << "(the journal of";
+        QTest::newRow("the lock") << "@data/Acme.pmt.lock"
+                                  << "(the lock of a company's store)";
+        QTest::newRow("a converted original") << "@data/Acme.pmt.2005"
+                                              << "(the original of a converted store)";
+        QTest::newRow("a second converted original") << "@data/Acme.pmt.2005-2"
+                                                     << "(the original of";
         QTest::newRow("through a link to the data folder") << "@out/data-link/Acme.pmt-journal" << company;
         QTest::newRow("a link to the store") << "@out/store-link.pdf" << company;
         QTest::newRow("a link to a journal to come") << "@out/journal-link.pdf" << company;
-        QTest::newRow("a second name of the store") << "@out/hard-link.pdf" << "(a company's store)";
-        QTest::newRow("a folder") << "@out/folder" << "is a folder, not a regular file";
-        QTest::newRow("a pipe") << "@out/pipe" << "is a pipe (FIFO), not a regular file";
-        QTest::newRow("a socket") << "@out/socket" << "is a socket, not a regular file";
-        QTest::newRow("a device") << "/dev/null" << "is a device, not a regular file";
-        QTest::newRow("a link to a device") << "@out/device-link" << "is a device";
+        QTest::newRow("a second name of the store") << "@out/hard-link.pdf"
+                                                    << "(a company's store)";
+        QTest::newRow("a folder") << "@out/folder"
+                                  << "is a folder, not a regular file";
+        QTest::newRow("a pipe") << "@out/pipe"
+                                << "is a pipe (FIFO), not a regular file";
+        QTest::newRow("a socket") << "@out/socket"
+                                  << "is a socket, not a regular file";
+        QTest::newRow("a device") << "/dev/null"
+                                  << "is a device, not a regular file";
+        QTest::newRow("a link to a device") << "@out/device-link"
+                                            << "is a device";
         // The system follows a link of the folder before it takes a ".."
         // after it: "dsub/.." is the data folder, whatever the text says.
         QTest::newRow("a store's name through a linked folder") << "@out/dsub/../Ghost.pmt" << company;
-        QTest::newRow("the lock through a linked folder") << "@out/dsub/../Acme.pmt.lock" << "(the lock of";
+        QTest::newRow("the lock through a linked folder") << "@out/dsub/../Acme.pmt.lock"
+                                                          << "(the lock of";
         QTest::newRow("a link through a linked folder") << "@out/via-dsub.pdf" << company;
-        QTest::newRow("links in a circle") << "@out/loop-a" << "is a symbolic link that leads in a circle";
-        QTest::newRow("a folder of links in a circle") << "@out/loop-a/forms.pdf" << "leads in a circle";
+        QTest::newRow("links in a circle") << "@out/loop-a"
+                                           << "is a symbolic link that leads in a circle";
+        QTest::newRow("a folder of links in a circle") << "@out/loop-a/forms.pdf"
+                                                       << "leads in a circle";
         QTest::newRow("a link to no file yet in the data folder")
-            << "@out/dangling.pdf" << "is a link to \"Report.pdf\", which is no file yet, in the data folder";
+            << "@out/dangling.pdf"
+            << "is a link to \"Report.pdf\", which is no file yet, in the data folder";
 
-        QTest::newRow("a new file") << "@out/forms.pdf" << "";
-        QTest::newRow("a file written before") << "@out/old.pdf" << "";
-        QTest::newRow("a PDF in the data folder") << "@data/Acme forms.pdf" << "";
-        QTest::newRow("a name with the extension inside") << "@data/Acme.pmt.pdf" << "";
-        QTest::newRow("a number after another name") << "@data/Acme.pmt.2004-2" << "";
-        QTest::newRow("a PDF beside the linked folder") << "@out/dsub/../Acme forms.pdf" << "";
-        QTest::newRow("by text only through a linked folder") << "@out/dsub/../../out/Acme.pmt" << "";
-        QTest::newRow("a link to no file yet elsewhere") << "@out/dangling-out.pdf" << "";
+        QTest::newRow("a new file") << "@out/forms.pdf"
+                                    << "";
+        QTest::newRow("a file written before") << "@out/old.pdf"
+                                               << "";
+        QTest::newRow("a PDF in the data folder") << "@data/Acme forms.pdf"
+                                                  << "";
+        QTest::newRow("a name with the extension inside") << "@data/Acme.pmt.pdf"
+                                                          << "";
+        QTest::newRow("a number after another name") << "@data/Acme.pmt.2004-2"
+                                                     << "";
+        QTest::newRow("a PDF beside the linked folder") << "@out/dsub/../Acme forms.pdf"
+                                                        << "";
+        QTest::newRow("by text only through a linked folder") << "@out/dsub/../../out/Acme.pmt"
+                                                              << "";
+        QTest::newRow("a link to no file yet elsewhere") << "@out/dangling-out.pdf"
+                                                         << "";
     }
 
     void targets()
@@ -114,11 +138,16 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("landing");
-        QTest::newRow("a plain name") << "@out/forms.pdf" << "@out/forms.pdf";
-        QTest::newRow("\"..\" after a linked folder") << "@out/dsub/../forms.pdf" << "@data/forms.pdf";
-        QTest::newRow("a link to a file") << "@out/link.pdf" << "@data/sub/forms.pdf";
-        QTest::newRow("a relative link through a linked folder") << "@out/rel.pdf" << "@data/forms.pdf";
-        QTest::newRow("a missing folder") << "@out/none/../forms.pdf" << "@out/none/../forms.pdf";
+        QTest::newRow("a plain name") << "@out/forms.pdf"
+                                      << "@out/forms.pdf";
+        QTest::newRow("\"..\" after a linked folder") << "@out/dsub/../forms.pdf"
+                                                      << "@data/forms.pdf";
+        QTest::newRow("a link to a file") << "@out/link.pdf"
+                                          << "@data/sub/forms.pdf";
+        QTest::newRow("a relative link through a linked folder") << "@out/rel.pdf"
+                                                                 << "@data/forms.pdf";
+        QTest::newRow("a missing folder") << "@out/none/../forms.pdf"
+                                          << "@out/none/../forms.pdf";
     }
 
     void writesLandWhereTheSystemPutsThem()

@@ -31,14 +31,14 @@ private slots:
         QTest::newRow("a file") << "@/ten.csv" << FileReadOutcome::Read << QByteArray("0123456789") << "";
         QTest::newRow("an empty file") << "@/empty.csv" << FileReadOutcome::Read << QByteArray() << "";
         QTest::newRow("a link to a file") << "@/link.csv" << FileReadOutcome::Read << QByteArray("0123456789") << "";
-        QTest::newRow("one byte too many") << "@/eleven.csv" << FileReadOutcome::TooLarge << QByteArray()
-                                           << "larger than";
+        QTest::newRow("one byte too many")
+            << "@/eleven.csv" << FileReadOutcome::TooLarge << QByteArray() << "larger than";
         QTest::newRow("missing") << "@/nothing.csv" << FileReadOutcome::Missing << QByteArray()
                                  << SystemErrorText(ENOENT);
-        QTest::newRow("a pipe without a writer") << "@/pipe" << FileReadOutcome::NotRegular << QByteArray()
-                                                 << "it is a pipe (FIFO), not a regular file";
-        QTest::newRow("an endless device") << "/dev/zero" << FileReadOutcome::NotRegular << QByteArray()
-                                           << "it is a device, not a regular file";
+        QTest::newRow("a pipe without a writer")
+            << "@/pipe" << FileReadOutcome::NotRegular << QByteArray() << "it is a pipe (FIFO), not a regular file";
+        QTest::newRow("an endless device")
+            << "/dev/zero" << FileReadOutcome::NotRegular << QByteArray() << "it is a device, not a regular file";
         QTest::newRow("a folder") << "@/" << FileReadOutcome::NotRegular << QByteArray() << "it is a folder";
     }
 

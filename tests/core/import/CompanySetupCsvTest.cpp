@@ -88,14 +88,14 @@ private slots:
         QTest::newRow("apostrophe in the employer name") << QByteArray("Employer Name\nO'Neil Tools\n") << "";
         QTest::newRow("slash in the employer name")
             << QByteArray("Employer Name\nA/B Tools\n") << "\"A/B Tools\" holds the character /";
-        QTest::newRow("apostrophe in the city") << QByteArray("City\nCoeur d'Alene\n")
-                                                << "\"Coeur d'Alene\" holds the character '";
+        QTest::newRow("apostrophe in the city")
+            << QByteArray("City\nCoeur d'Alene\n") << "\"Coeur d'Alene\" holds the character '";
         QTest::newRow("slash in the city") << QByteArray("City\nA/B\n") << "";
         QTest::newRow("contact at the 20 characters kept") << QByteArray("1096 Contact\nAbcdefghij Klmnopqrs\n") << "";
         QTest::newRow("contact beyond them")
             << QByteArray("1096 Contact\nAbcdefghij Klmnopqrst\n") << "longer than the 20 characters";
-        QTest::newRow("state ID beyond its 15") << QByteArray("State ID\n1234567890123456\n")
-                                                << "longer than the 15 characters";
+        QTest::newRow("state ID beyond its 15")
+            << QByteArray("State ID\n1234567890123456\n") << "longer than the 15 characters";
         QTest::newRow("a check box") << QByteArray("Final Return\nmaybe\n") << "is not a check box value";
         QTest::newRow("the employer name emptied") << QByteArray("Employer Name,City\n,Salem\n") << "";
     }

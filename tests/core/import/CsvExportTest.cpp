@@ -23,16 +23,33 @@ CompanyData EveryField()
     e.State = "CA";
     e.Zip = "90731-1234";
     W2Record w = MakeW2(40, 12);
-    const QString amounts[] = {"45000.10", "5400.00", "45000.10", "2790.01", "45000.10", "652.50", "120.00",
-                               "80.00",    "0.00",    "1500.00",  "2000.00", "300.00",  "12.34",  "-5.00",
-                               "99.99",    "41000.00", "2100.00", "39000.00", "400.00", "150.00", "12.00", "1.00", "2.00"};
-    AmountField* fields[] = {&w.Wages, &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages,
-                               &w.SocialSecurityTaxWithheld, &w.MedicareWages, &w.MedicareTaxWithheld,
-                               &w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment, &w.DependentCareBenefits,
-                               &w.NonQualifiedPlans, &w.Field12aAmount, &w.Field12bAmount, &w.Field12cAmount,
-                               &w.Field12dAmount, &w.StateWages1, &w.StateIncomTax1, &w.LocalWages1,
-                               &w.LocalIncomeTax1, &w.StateWages2, &w.StateIncomTax2, &w.LocalWages2,
-                               &w.LocalIncomeTax2};
+    const QString amounts[] = {"45000.10", "5400.00", "45000.10", "2790.01",  "45000.10", "652.50",
+                               "120.00",   "80.00",   "0.00",     "1500.00",  "2000.00",  "300.00",
+                               "12.34",    "-5.00",   "99.99",    "41000.00", "2100.00",  "39000.00",
+                               "400.00",   "150.00",  "12.00",    "1.00",     "2.00"};
+    AmountField* fields[] = {&w.Wages,
+                             &w.FederalIncomeTaxWithdrawal,
+                             &w.SocialSecurityWages,
+                             &w.SocialSecurityTaxWithheld,
+                             &w.MedicareWages,
+                             &w.MedicareTaxWithheld,
+                             &w.SocialSecurityTips,
+                             &w.AllocatedTips,
+                             &w.AdvancEICPayment,
+                             &w.DependentCareBenefits,
+                             &w.NonQualifiedPlans,
+                             &w.Field12aAmount,
+                             &w.Field12bAmount,
+                             &w.Field12cAmount,
+                             &w.Field12dAmount,
+                             &w.StateWages1,
+                             &w.StateIncomTax1,
+                             &w.LocalWages1,
+                             &w.LocalIncomeTax1,
+                             &w.StateWages2,
+                             &w.StateIncomTax2,
+                             &w.LocalWages2,
+                             &w.LocalIncomeTax2};
     for (size_t i = 0; i < std::size(fields); ++i)
         *fields[i] = amounts[i];
     w.StatutoryEmployee = 1;
@@ -60,18 +77,30 @@ CompanyData EveryField()
     c.AccountNumber = "00417";
     c.SecondTIN = 1;
     Form1099Record f = MakeForm1099(6, 5);
-    AmountField* boxes[] = {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld,
-                              &f.FishingBoatProceeds, &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation,
-                              &f.SubstitutePayments, &f.CropInsuranceProceeds, &f.ExcessGoldenParachutePayments,
-                              &f.GrossProceedsPaidToAttorney, &f.StateTaxWithheld1, &f.StateTaxWithheld2,
-                              &f.StateIncome1, &f.StateIncome2, &f.Field15A, &f.Field15B};
+    AmountField* boxes[] = {&f.Rents,
+                            &f.Royalities,
+                            &f.OtherIncome,
+                            &f.FederalIncomeTaxWithheld,
+                            &f.FishingBoatProceeds,
+                            &f.MedicalAndHealthCarePayments,
+                            &f.NonemployeeCompensation,
+                            &f.SubstitutePayments,
+                            &f.CropInsuranceProceeds,
+                            &f.ExcessGoldenParachutePayments,
+                            &f.GrossProceedsPaidToAttorney,
+                            &f.StateTaxWithheld1,
+                            &f.StateTaxWithheld2,
+                            &f.StateIncome1,
+                            &f.StateIncome2,
+                            &f.Field15A,
+                            &f.Field15B};
     for (size_t i = 0; i < std::size(boxes); ++i)
         *boxes[i] = QStringLiteral("%1.%2").arg(100 * (i + 1)).arg(i + 10);
     f.PayerMadeDirectSales = 1;
     f.PayerStateID1 = "OR 55-1234";
     f.PayerStateID2 = "WA/778";
-    return MakeCompany("Harbor Tools", {e, bare}, {w, MakeW2(41, 13)}, {c, MakeContractor(8, "987-65-4321", "Max", "Moe")},
-                       {f, MakeForm1099(9, 8)});
+    return MakeCompany("Harbor Tools", {e, bare}, {w, MakeW2(41, 13)},
+                       {c, MakeContractor(8, "987-65-4321", "Max", "Moe")}, {f, MakeForm1099(9, 8)});
 }
 
 // Ids count from 1 in a new company, the W-2's first state line is the

@@ -33,37 +33,43 @@ private slots:
 
         QTest::newRow("commas, LF") << QByteArray("SSN,First\n123-45-6789,Ann\n987-65-4321,Bo\n")
                                     << QStringList{"SSN", "First"}
-                                    << Records{{"123-45-6789", "Ann"}, {"987-65-4321", "Bo"}} << QList<int>{2, 3}
-                                    << "," << "UTF-8";
+                                    << Records{{"123-45-6789", "Ann"}, {"987-65-4321", "Bo"}} << QList<int>{2, 3} << ","
+                                    << "UTF-8";
         QTest::newRow("UTF-8 mark, CRLF, no last line end")
-            << QByteArray("\xEF\xBB\xBFSSN,City\r\n1,Malm\xC3\xB6\r\n2,Z\xC3\xBCrich")
-            << QStringList{"SSN", "City"} << Records{{"1", "Malmö"}, {"2", "Zürich"}} << QList<int>{2, 3} << ","
+            << QByteArray("\xEF\xBB\xBFSSN,City\r\n1,Malm\xC3\xB6\r\n2,Z\xC3\xBCrich") << QStringList{"SSN", "City"}
+            << Records{{"1", "Malmö"}, {"2", "Zürich"}} << QList<int>{2, 3} << ","
             << "UTF-8";
         QTest::newRow("semicolons") << QByteArray("SSN;Wages;Name\r\n1;1.234,50;\"Lee, Ann\"\r\n")
                                     << QStringList{"SSN", "Wages", "Name"} << Records{{"1", "1.234,50", "Lee, Ann"}}
-                                    << QList<int>{2} << ";" << "UTF-8";
+                                    << QList<int>{2} << ";"
+                                    << "UTF-8";
         QTest::newRow("a comma in a quoted header is no separator")
             << QByteArray("\"Wages, tips\";SSN;Name\n1;2;3\n") << QStringList{"Wages, tips", "SSN", "Name"}
-            << Records{{"1", "2", "3"}} << QList<int>{2} << ";" << "UTF-8";
+            << Records{{"1", "2", "3"}} << QList<int>{2} << ";"
+            << "UTF-8";
         QTest::newRow("quotes, commas and line breaks inside quotes")
             << QByteArray("Name,Address,Note\r\n\"Lee, Ann\",\"12 \"\"Oak\"\" St\",\"two\r\nlines\"\r\nBo,x,y\r\n")
             << QStringList{"Name", "Address", "Note"}
             << Records{{"Lee, Ann", "12 \"Oak\" St", "two\nlines"}, {"Bo", "x", "y"}} << QList<int>{2, 4} << ","
             << "UTF-8";
         QTest::newRow("Windows-1252") << QByteArray("Name,Note\nJos\xE9,\x93quoted\x94 \x80 5\n")
-                                      << QStringList{"Name", "Note"}
-                                      << Records{{"José", "\u201Cquoted\u201D \u20AC 5"}} << QList<int>{2} << ","
+                                      << QStringList{"Name", "Note"} << Records{{"José", "\u201Cquoted\u201D \u20AC 5"}}
+                                      << QList<int>{2} << ","
                                       << "Windows-1252";
         QTest::newRow("Excel's sep= line") << QByteArray("sep=;\r\nA;B\r\n1,5;2\r\n") << QStringList{"A", "B"}
-                                           << Records{{"1,5", "2"}} << QList<int>{3} << ";" << "UTF-8";
+                                           << Records{{"1,5", "2"}} << QList<int>{3} << ";"
+                                           << "UTF-8";
         QTest::newRow("blank lines and empty rows are left out")
             << QByteArray("\nA,B\n\n1,2\n,\n  , \n3,4\n") << QStringList{"A", "B"} << Records{{"1", "2"}, {"3", "4"}}
-            << QList<int>{4, 7} << "," << "UTF-8";
+            << QList<int>{4, 7} << ","
+            << "UTF-8";
         QTest::newRow("blanks around quotes, quote inside a value")
             << QByteArray("A,B,C\n \"x, y\" ,5\" ruler,\"\"\n") << QStringList{"A", "B", "C"}
-            << Records{{"x, y", "5\" ruler", ""}} << QList<int>{2} << "," << "UTF-8";
+            << Records{{"x, y", "5\" ruler", ""}} << QList<int>{2} << ","
+            << "UTF-8";
         QTest::newRow("CR line ends") << QByteArray("A,B\r1,2\r3,4\r") << QStringList{"A", "B"}
-                                      << Records{{"1", "2"}, {"3", "4"}} << QList<int>{2, 3} << "," << "UTF-8";
+                                      << Records{{"1", "2"}, {"3", "4"}} << QList<int>{2, 3} << ","
+                                      << "UTF-8";
     }
 
     void readsSpreadsheetFiles()
@@ -85,8 +91,10 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::newRow("unclosed quote") << QByteArray("A,B\n1,2\n3,\"open\n4,5\n")
                                         << "A value in quotes that starts on line 3 has no closing quote" << 3;
-        QTest::newRow("UTF-16") << QByteArray("\xFF\xFE" "A\0,\0B\0\n\0", 10) << "The file is not a CSV text file"
-                                << 0;
+        QTest::newRow("UTF-16") << QByteArray("\xFF\xFE"
+                                              "A\0,\0B\0\n\0",
+                                              10)
+                                << "The file is not a CSV text file" << 0;
         QTest::newRow("empty") << QByteArray("\r\n\r\n") << "The file is empty" << 0;
         // A list of people has bounds; a file past them is refused as the
         // parse meets the first row or column too many, not after it was

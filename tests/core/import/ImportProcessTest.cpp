@@ -36,10 +36,7 @@ struct Editions {
     QString OldStores() const { return installation + "/DatabaseFiles/"; }
     QString DataFolder() const { return folders.DataFolder(); }
     QString Staging() const { return DataFolder() + "2004/"; }
-    QStringList DataFiles() const
-    {
-        return QDir(DataFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    }
+    QStringList DataFiles() const { return QDir(DataFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 };
 
 // Ticks until the import is over; the number of ticks it took.
@@ -124,7 +121,8 @@ private slots:
         const int stores = 100;
         MakeStore(e.OldStores(), "Company 0.pmt", "Company");
         for (int i = 1; i < stores; ++i)
-            QVERIFY(QFile::copy(e.OldStores() + "Company 0.pmt", e.OldStores() + QStringLiteral("Company %1.pmt").arg(i)));
+            QVERIFY(
+                QFile::copy(e.OldStores() + "Company 0.pmt", e.OldStores() + QStringLiteral("Company %1.pmt").arg(i)));
         ImportProcess import(e.DataFolder());
         while (import.Step() < 2)
             import.Advance();
@@ -317,9 +315,12 @@ private slots:
     {
         QTest::addColumn<QString>("existing"); // this edition's store file, or empty
         QTest::addColumn<QString>("kept");     // the open company's name, or empty
-        QTest::newRow("same name") << "Acme.pmt" << "";
-        QTest::newRow("another letter case") << "ACME.PMT" << "";
-        QTest::newRow("the open company, its store elsewhere") << "" << "acme";
+        QTest::newRow("same name") << "Acme.pmt"
+                                   << "";
+        QTest::newRow("another letter case") << "ACME.PMT"
+                                             << "";
+        QTest::newRow("the open company, its store elsewhere") << ""
+                                                               << "acme";
     }
 
     void existingCompaniesKeepTheirStores()

@@ -34,9 +34,8 @@ struct Surroundings {
     }
 };
 
-const QStringList kFixedTail = {
-    "/opt/Brindlecove/Formlark (2004)", "/usr/local/Brindlecove/Formlark (2004)", "/opt/Formlark (2004)",
-    "/usr/local/Formlark (2004)"};
+const QStringList kFixedTail = {"/opt/Brindlecove/Formlark (2004)", "/usr/local/Brindlecove/Formlark (2004)",
+                                "/opt/Formlark (2004)", "/usr/local/Formlark (2004)"};
 
 } // namespace
 

@@ -94,8 +94,8 @@ private slots:
 
     void storesThatCantBeUpgradedStayAsTheyWere_data()
     {
-        QTest::addColumn<QByteArray>("damage");   // a statement run on the store first
-        QTest::addColumn<int>("headerByte");      // a header byte to change, or -1
+        QTest::addColumn<QByteArray>("damage"); // a statement run on the store first
+        QTest::addColumn<int>("headerByte");    // a header byte to change, or -1
         for (const char* table : {"Version", "W2", "W3", "Form1099", "Form1096"})
             QTest::newRow(qPrintable(QStringLiteral("without %1").arg(table)))
                 << QByteArray("DROP TABLE ") + table + ';' << -1;

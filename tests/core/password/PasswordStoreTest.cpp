@@ -15,7 +15,6 @@ namespace {
 
 const QString kZero(QChar(0));
 
-
 } // namespace
 
 class PasswordStoreTest : public QObject {
@@ -26,10 +25,13 @@ private slots:
     {
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QString>("scrambled");
-        QTest::newRow("digits") << "12345" << "`]AB]";
-        QTest::newRow("key starts again at the sixth") << "123456" << "`]AB]g";
+        QTest::newRow("digits") << "12345"
+                                << "`]AB]";
+        QTest::newRow("key starts again at the sixth") << "123456"
+                                                       << "`]AB]g";
         QTest::newRow("first character equals the key's") << "Qx" << kZero + QChar(0x17);
-        QTest::newRow("middle character equals the key's") << "aoZ" << "0" + kZero + "(";
+        QTest::newRow("middle character equals the key's") << "aoZ"
+                                                           << "0" + kZero + "(";
         QTest::newRow("the key itself") << "Qorvh" << kZero.repeated(5);
         QTest::newRow("Latin-1 as its ANSI byte") << QString::fromUtf8("é") << QString(QChar(0xB8));
         QTest::newRow("above Latin-1") << QString::fromUtf8("é€") << QString(QChar(0xB8)) + QChar(0x20C3);
@@ -131,11 +133,16 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("close");
-        QTest::newRow("equal") << "Secret" << "Secret" << true;
-        QTest::newRow("letter case differs") << "secret" << "Secret" << false;
-        QTest::newRow("trailing blank") << "Secret " << "Secret" << false;
-        QTest::newRow("empty") << "" << "Secret" << false;
-        QTest::newRow("zero-byte password") << "Qx" << "Qx" << true;
+        QTest::newRow("equal") << "Secret"
+                               << "Secret" << true;
+        QTest::newRow("letter case differs") << "secret"
+                                             << "Secret" << false;
+        QTest::newRow("trailing blank") << "Secret "
+                                        << "Secret" << false;
+        QTest::newRow("empty") << ""
+                               << "Secret" << false;
+        QTest::newRow("zero-byte password") << "Qx"
+                                            << "Qx" << true;
     }
 
     void enteredPassword()
@@ -194,11 +201,11 @@ private slots:
         QFETCH(bool, emptyBoxes);
         QFETCH(QStringList, stored);
         QStringList storeCalls;
-        const PasswordOkOutcome outcome =
-            CheckPasswordChange(current, {typed[0], typed[1], typed[2]}, [&](const QString& password) {
-                storeCalls << password;
-                return storeSucceeds;
-            });
+        const PasswordOkOutcome outcome = CheckPasswordChange(current, {typed[0], typed[1], typed[2]},
+                                                              [&](const QString& password) {
+                                                                  storeCalls << password;
+                                                                  return storeSucceeds;
+                                                              });
         QCOMPARE(outcome.message, message);
         QCOMPARE(outcome.close, close);
         QCOMPARE(outcome.emptyBoxes, emptyBoxes);

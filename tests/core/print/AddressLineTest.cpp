@@ -18,13 +18,34 @@ private slots:
         QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("zip");
         QTest::addColumn<QString>("line");
-        QTest::newRow("all three") << "Salem" << "OR" << "97301" << "Salem, OR 97301";
-        QTest::newRow("no state") << "Salem" << "" << "97301" << "Salem, 97301";
-        QTest::newRow("no ZIP") << "Salem" << "OR" << "" << "Salem, OR";
-        QTest::newRow("city only") << "Salem" << "" << "" << "Salem";
-        QTest::newRow("no city") << "" << "OR" << "97301" << "OR 97301";
-        QTest::newRow("ZIP only") << "" << "  " << "97301" << "97301";
-        QTest::newRow("none") << "" << "  " << "" << "";
+        QTest::newRow("all three") << "Salem"
+                                   << "OR"
+                                   << "97301"
+                                   << "Salem, OR 97301";
+        QTest::newRow("no state") << "Salem"
+                                  << ""
+                                  << "97301"
+                                  << "Salem, 97301";
+        QTest::newRow("no ZIP") << "Salem"
+                                << "OR"
+                                << ""
+                                << "Salem, OR";
+        QTest::newRow("city only") << "Salem"
+                                   << ""
+                                   << ""
+                                   << "Salem";
+        QTest::newRow("no city") << ""
+                                 << "OR"
+                                 << "97301"
+                                 << "OR 97301";
+        QTest::newRow("ZIP only") << ""
+                                  << "  "
+                                  << "97301"
+                                  << "97301";
+        QTest::newRow("none") << ""
+                              << "  "
+                              << ""
+                              << "";
     }
     void parts()
     {
@@ -61,7 +82,8 @@ private slots:
         for (const auto& [form, job] : jobs) {
             QVERIFY2(job->PageCount() > 0, form);
             for (const PageText& text : page_query::Texts(job->LayOutPage(1)))
-                QVERIFY2(!text.text.trimmed().startsWith(u','), qPrintable(QStringLiteral("%1: \"%2\"").arg(form, text.text)));
+                QVERIFY2(!text.text.trimmed().startsWith(u','),
+                         qPrintable(QStringLiteral("%1: \"%2\"").arg(form, text.text)));
         }
     }
 };

@@ -271,10 +271,14 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("a pipe") << "pipe" << "it is a pipe (FIFO), not a regular file";
-        QTest::newRow("a link to an endless device") << "device" << "it is a device, not a regular file";
-        QTest::newRow("a folder") << "folder" << "it is a folder, not a regular file";
-        QTest::newRow("far too large") << "large" << "it is larger than 1 MB";
+        QTest::newRow("a pipe") << "pipe"
+                                << "it is a pipe (FIFO), not a regular file";
+        QTest::newRow("a link to an endless device") << "device"
+                                                     << "it is a device, not a regular file";
+        QTest::newRow("a folder") << "folder"
+                                  << "it is a folder, not a regular file";
+        QTest::newRow("far too large") << "large"
+                                       << "it is larger than 1 MB";
     }
 
     void unusableSettingsFiles()
@@ -284,8 +288,8 @@ private slots:
         TestFolders folders;
         const QString path = folders.SettingsFile();
         QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-        const QByteArray large = "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\nCompany Data Path=\"/data/\"\n" +
-                                 QByteArray(2 * 1024 * 1024, ';');
+        const QByteArray large = "[SOFTWARE\\Microsoft\\DCOM Settings\\Options]\nCompany Data Path=\"/data/\"\n"
+                                 + QByteArray(2 * 1024 * 1024, ';');
         if (kind == "pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else if (kind == "device")
@@ -394,15 +398,20 @@ private slots:
         QTest::addColumn<QString>("executable");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("installed");
-        QTest::newRow("installed: ../share/formlark/")
-            << QStringList{"usr/bin", "usr/share/formlark"} << "" << "usr/bin" << "usr/share/formlark/" << true;
-        QTest::newRow("executable folder given with a slash")
-            << QStringList{"opt/x/bin", "opt/x/share/formlark"} << "" << "opt/x/bin/" << "opt/x/share/formlark/" << true;
-        QTest::newRow("build folder: its own folder")
-            << QStringList{"build/bin"} << "" << "build/bin" << "build/bin/" << false;
-        QTest::newRow("share without formlark")
-            << QStringList{"p/bin", "p/share/other"} << "" << "p/bin" << "p/bin/" << false;
-        QTest::newRow("share/formlark a file") << QStringList{"p/bin", "p/share"} << "p/share/formlark" << "p/bin"
+        QTest::newRow("installed: ../share/formlark/") << QStringList{"usr/bin", "usr/share/formlark"} << ""
+                                                       << "usr/bin"
+                                                       << "usr/share/formlark/" << true;
+        QTest::newRow("executable folder given with a slash") << QStringList{"opt/x/bin", "opt/x/share/formlark"} << ""
+                                                              << "opt/x/bin/"
+                                                              << "opt/x/share/formlark/" << true;
+        QTest::newRow("build folder: its own folder") << QStringList{"build/bin"} << ""
+                                                      << "build/bin"
+                                                      << "build/bin/" << false;
+        QTest::newRow("share without formlark") << QStringList{"p/bin", "p/share/other"} << ""
+                                                << "p/bin"
+                                                << "p/bin/" << false;
+        QTest::newRow("share/formlark a file") << QStringList{"p/bin", "p/share"} << "p/share/formlark"
+                                               << "p/bin"
                                                << "p/bin/" << false;
     }
 

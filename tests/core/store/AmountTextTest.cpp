@@ -71,20 +71,34 @@ private slots:
         QTest::addColumn<qlonglong>("cents");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("exported");
-        QTest::newRow("nothing") << "" << true << 0LL << "0.00" << "";
-        QTest::newRow("a blank") << " " << true << 0LL << "0.00" << "";
-        QTest::newRow("two decimals") << "41250.00" << true << 4125000LL << "41250.00" << "41250.00";
-        QTest::newRow("grouped") << "1,234.56" << true << 123456LL << "1234.56" << "1234.56";
-        QTest::newRow("dollar and groups") << "$12,500.00" << true << 1250000LL << "12500.00" << "12500.00";
-        QTest::newRow("grouped by blanks") << "9 999.99" << true << 999999LL << "9999.99" << "9999.99";
-        QTest::newRow("one decimal") << "1234.5" << true << 123450LL << "1234.50" << "1234.50";
-        QTest::newRow("negative") << "-$5" << true << -500LL << "-5.00" << "-5.00";
-        QTest::newRow("zeros past the cents") << "3.5000" << true << 350LL << "3.50" << "3.50";
-        QTest::newRow("letters") << "12abc" << false << 0LL << "12abc" << "12abc";
-        QTest::newRow("decimal comma") << "1234,50" << false << 0LL << "1234,50" << "1234,50";
-        QTest::newRow("two points") << "1.2.3" << false << 0LL << "1.2.3" << "1.2.3";
-        QTest::newRow("fraction of a cent") << "12.345" << false << 0LL << "12.345" << "12.345";
-        QTest::newRow("ten whole digits") << "1234567890" << false << 0LL << "1234567890" << "1234567890";
+        QTest::newRow("nothing") << "" << true << 0LL << "0.00"
+                                 << "";
+        QTest::newRow("a blank") << " " << true << 0LL << "0.00"
+                                 << "";
+        QTest::newRow("two decimals") << "41250.00" << true << 4125000LL << "41250.00"
+                                      << "41250.00";
+        QTest::newRow("grouped") << "1,234.56" << true << 123456LL << "1234.56"
+                                 << "1234.56";
+        QTest::newRow("dollar and groups") << "$12,500.00" << true << 1250000LL << "12500.00"
+                                           << "12500.00";
+        QTest::newRow("grouped by blanks") << "9 999.99" << true << 999999LL << "9999.99"
+                                           << "9999.99";
+        QTest::newRow("one decimal") << "1234.5" << true << 123450LL << "1234.50"
+                                     << "1234.50";
+        QTest::newRow("negative") << "-$5" << true << -500LL << "-5.00"
+                                  << "-5.00";
+        QTest::newRow("zeros past the cents") << "3.5000" << true << 350LL << "3.50"
+                                              << "3.50";
+        QTest::newRow("letters") << "12abc" << false << 0LL << "12abc"
+                                 << "12abc";
+        QTest::newRow("decimal comma") << "1234,50" << false << 0LL << "1234,50"
+                                       << "1234,50";
+        QTest::newRow("two points") << "1.2.3" << false << 0LL << "1.2.3"
+                                    << "1.2.3";
+        QTest::newRow("fraction of a cent") << "12.345" << false << 0LL << "12.345"
+                                            << "12.345";
+        QTest::newRow("ten whole digits") << "1234567890" << false << 0LL << "1234567890"
+                                          << "1234567890";
     }
 
     void storedAmountsReadAsWritten()

@@ -144,10 +144,10 @@ private slots:
         const QList<QByteArray> read = Rendered(file).split('\n');
         const QList<QByteArray> expected = FileBytes(Fixture(name + ".expected")).split('\n');
         for (qsizetype i = 0; i < std::min(read.size(), expected.size()); ++i)
-            QVERIFY2(read[i] == expected[i], qPrintable(QStringLiteral("line %1:\n%2\n%3")
-                                                            .arg(i + 1)
-                                                            .arg(QString::fromLatin1(read[i]),
-                                                                 QString::fromLatin1(expected[i]))));
+            QVERIFY2(read[i] == expected[i],
+                     qPrintable(QStringLiteral("line %1:\n%2\n%3")
+                                    .arg(i + 1)
+                                    .arg(QString::fromLatin1(read[i]), QString::fromLatin1(expected[i]))));
         QCOMPARE(read.size(), expected.size());
     }
 
@@ -231,13 +231,13 @@ private slots:
             {"Legacy Many", "W-2 3000 box 2", w2(3000, &W2Record::FederalIncomeTaxWithdrawal), "6396.66"},
             {"Legacy Many", "1099 500 box 7", form(500, &Form1099Record::NonemployeeCompensation), "14145.00"},
             {"Legacy Deleted", "employees", number([](const CompanyData& d) { return d.employees.size(); }), "200"},
-            {"Legacy Deleted", "first employee ids",
-             ids(&CompanyData::employees, &EmployeeRecord::EmployeeUniqueID, 4), "1,5,9,13"},
+            {"Legacy Deleted", "first employee ids", ids(&CompanyData::employees, &EmployeeRecord::EmployeeUniqueID, 4),
+             "1,5,9,13"},
             {"Legacy Deleted", "contractors", number([](const CompanyData& d) { return d.contractors.size(); }), "49"},
             {"Legacy Deleted", "contractor ids around the gap",
              [](const CompanyData& d) {
                  return QString::number(d.contractors.at(28).ContractorUniqueID) + u','
-                     + QString::number(d.contractors.at(29).ContractorUniqueID);
+                        + QString::number(d.contractors.at(29).ContractorUniqueID);
              },
              "29,101"},
             {"Legacy Deleted", "final return",
@@ -260,8 +260,7 @@ private slots:
             {"Legacy Text", "1099 box 15a", form(1, &Form1099Record::Field15A), "a,b,c"},
             // NULL where the program always wrote a value: empty, or 0.
             {"Legacy Text", "NULL text", contractor(9, &ContractorRecord::IdentificationNumber), ""},
-            {"Legacy Text", "NULL number",
-             number([](const CompanyData& d) {
+            {"Legacy Text", "NULL number", number([](const CompanyData& d) {
                  const auto* c = WithId(d.contractors, &ContractorRecord::ContractorUniqueID, 9);
                  return c ? c->SecondTIN : -1;
              }),
@@ -338,17 +337,18 @@ private slots:
         auto store = [&](const QByteArray& employees) {
             QList<EarlierTableRows> tables;
             tables.push_back({version, {{1, {QByteArray("1")}}}});
-            for (CompanyStore::QueryKind kind : {CompanyStore::kCompanyQuery, CompanyStore::kContractorsQuery,
-                                                 CompanyStore::kW2Query, CompanyStore::kForm1099Query,
-                                                 CompanyStore::kW3Query, CompanyStore::kForm1096Query}) {
+            for (CompanyStore::QueryKind kind :
+                 {CompanyStore::kCompanyQuery, CompanyStore::kContractorsQuery, CompanyStore::kW2Query,
+                  CompanyStore::kForm1099Query, CompanyStore::kW3Query, CompanyStore::kForm1096Query}) {
                 QByteArray definition = CompanyStore::TableDefinition(kind).replace("%d", "9");
                 definition.chop(1);
                 tables.push_back({definition, {}});
             }
             tables.push_back({employees,
-                              {{12, {QByteArray("Zed"), QByteArray("x"), std::nullopt, QByteArray("123-45-6789"),
-                                     QByteArray("Ann"), QByteArray("Q"), QByteArray("a"), QByteArray("b"),
-                                     QByteArray("c"), QByteArray("d"), QByteArray("OR"), QByteArray("97201")}}}});
+                              {{12,
+                                {QByteArray("Zed"), QByteArray("x"), std::nullopt, QByteArray("123-45-6789"),
+                                 QByteArray("Ann"), QByteArray("Q"), QByteArray("a"), QByteArray("b"), QByteArray("c"),
+                                 QByteArray("d"), QByteArray("OR"), QByteArray("97201")}}}});
             return WriteEarlierStoreBytes(tables);
         };
         CompanyData data;
@@ -432,24 +432,20 @@ private slots:
         QByteArray formatTwoJournal("\xd9\xd5\x05\xf9\x20\xa1\x63\xd5\x00\x00\x00\x27", 12);
         formatTwoJournal += QByteArray("\x00\x00\x00\x06", 4) + sample.mid(5 * kPage, kPage);
         const QString damaged = QStringLiteral("of an earlier edition of the program can't be read: it is damaged (");
-        QTest::newRow("cut inside a page") << sample.left(sample.size() - 100) << QByteArray()
-                                           << damaged + "its size is not a whole number of pages";
-        QTest::newRow("cut at a page boundary")
-            << many.left(900 * kPage) << QByteArray() << damaged + "a tree page";
-        QTest::newRow("page number outside the file")
-            << Patched(sample, kPage, Le32(99)) << QByteArray()
-            << damaged + "a tree page 99 lies outside the file of 21 pages";
+        QTest::newRow("cut inside a page")
+            << sample.left(sample.size() - 100) << QByteArray() << damaged + "its size is not a whole number of pages";
+        QTest::newRow("cut at a page boundary") << many.left(900 * kPage) << QByteArray() << damaged + "a tree page";
+        QTest::newRow("page number outside the file") << Patched(sample, kPage, Le32(99)) << QByteArray()
+                                                      << damaged + "a tree page 99 lies outside the file of 21 pages";
         QTest::newRow("cycle: a page is its own child")
             << Patched(sample, kPage, Le32(2)) << QByteArray() << damaged + "page 2 is used twice";
         QTest::newRow("cycle: a deeper child points back to the root")
             << Patched(many, 431 * kPage, Le32(6)) << QByteArray() << damaged + "page 6 is used twice";
         // Employee 1's cell claims 900 bytes of data: it runs into the next.
-        QTest::newRow("record longer than its page")
-            << Patched(sample, 5 * kPage + 8 + 10, QByteArray("\x84\x03", 2)) << QByteArray()
-            << damaged + "page 6 holds what no page may";
-        QTest::newRow("overflow chain longer than its row")
-            << Patched(sample, 8 * kPage, Le32(9)) << QByteArray()
-            << damaged + "a row's overflow pages go on past its end";
+        QTest::newRow("record longer than its page") << Patched(sample, 5 * kPage + 8 + 10, QByteArray("\x84\x03", 2))
+                                                     << QByteArray() << damaged + "page 6 holds what no page may";
+        QTest::newRow("overflow chain longer than its row") << Patched(sample, 8 * kPage, Le32(9)) << QByteArray()
+                                                            << damaged + "a row's overflow pages go on past its end";
         QTest::newRow("format of a later engine")
             << Patched(sample, 72, Le32(5)) << QByteArray()
             << QStringLiteral("written by an engine generation this program doesn't read (file format 5)");

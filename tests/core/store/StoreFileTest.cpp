@@ -116,8 +116,8 @@ private slots:
                "wrong";
         QTest::newRow("only the header") << (good + QByteArray(kStoreImageOffset - kStoreHeaderSize, '\0'))
                                          << "only its header is left: the company's data behind it is missing";
-        QTest::newRow("a 48-byte header") << good.left(48)
-                                          << "it holds only the first 48 bytes of a company file's header of 60 bytes";
+        QTest::newRow("a 48-byte header")
+            << good.left(48) << "it holds only the first 48 bytes of a company file's header of 60 bytes";
         QTest::newRow("shorter than the header") << QByteArray("** This is") << "the first 10 bytes";
         QTest::newRow("empty") << QByteArray() << "it is empty (0 bytes)";
         QTest::newRow("text file") << QByteArray("Dear Sir,\nplease find attached\n").repeated(300)
@@ -136,7 +136,7 @@ private slots:
         const QString journal = path + "-journal";
         // A journal of this engine's own format, with a change to roll back.
         const QByteArray hot = QByteArray("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7\x00\x00\x00\x01", 12)
-            + QByteArray(2000, '\x5a');
+                               + QByteArray(2000, '\x5a');
         QVERIFY(WriteFileBytes(path, content));
         QVERIFY(WriteFileBytes(journal, hot));
         QVERIFY2(StoreFileProblem(path).contains(said), qPrintable(StoreFileProblem(path)));
@@ -330,8 +330,8 @@ private slots:
             e.FirstName = QStringLiteral("Name%1").arg(id);
             data.employees.push_back(e);
         }
-        const int result =
-            RunWithFileSizeLimit(3 * kStoreImageOffset, survives, [&] { return WriteCompanyStore(path, data) ? 0 : 1; });
+        const int result = RunWithFileSizeLimit(3 * kStoreImageOffset, survives,
+                                                [&] { return WriteCompanyStore(path, data) ? 0 : 1; });
         QCOMPARE(result, survives ? 1 : -SIGXFSZ);
         QStringList stores;
         QVERIFY(!ListCompanyStores(folders.DataFolder(), true, stores));

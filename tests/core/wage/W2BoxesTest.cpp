@@ -21,37 +21,50 @@ private slots:
         QTest::addColumn<QString>("otherText");
 
         const QString none;
-        QTest::newRow("box 1 whole") << "Wages" << "1200" << true << "1200.00" << none << none << none;
-        QTest::newRow("box 1 tenths") << "Wages" << "5.5" << true << "5.50" << none << none << none;
-        QTest::newRow("empty box") << "AllocatedTips" << "" << true << "0.00" << none << none << none;
-        QTest::newRow("box 12 amount") << "Field12cAmount" << "7.25" << true << "7.25" << none << none << none;
-        QTest::newRow("box 3 fills box 4") << "SocialSecurityWages" << "50000" << true << "50000.00" << none
-                                           << "SocialSecurityTaxWithheld" << "3100.00";
-        QTest::newRow("box 3 at the base") << "SocialSecurityWages" << "90000" << true << "90000.00" << none
-                                           << "SocialSecurityTaxWithheld" << "5580.00";
-        QTest::newRow("box 3 over the base")
-            << "SocialSecurityWages" << "100000" << true << "90000.00"
-            << "'Social security wages' field shouldn't exceed $90000.00" << "SocialSecurityTaxWithheld"
-            << "5580.00";
-        QTest::newRow("box 3 only passed through") << "SocialSecurityWages" << "50000.00" << false << "50000.00"
-                                                   << none << none << none;
+        QTest::newRow("box 1 whole") << "Wages"
+                                     << "1200" << true << "1200.00" << none << none << none;
+        QTest::newRow("box 1 tenths") << "Wages"
+                                      << "5.5" << true << "5.50" << none << none << none;
+        QTest::newRow("empty box") << "AllocatedTips"
+                                   << "" << true << "0.00" << none << none << none;
+        QTest::newRow("box 12 amount") << "Field12cAmount"
+                                       << "7.25" << true << "7.25" << none << none << none;
+        QTest::newRow("box 3 fills box 4") << "SocialSecurityWages"
+                                           << "50000" << true << "50000.00" << none << "SocialSecurityTaxWithheld"
+                                           << "3100.00";
+        QTest::newRow("box 3 at the base") << "SocialSecurityWages"
+                                           << "90000" << true << "90000.00" << none << "SocialSecurityTaxWithheld"
+                                           << "5580.00";
+        QTest::newRow("box 3 over the base") << "SocialSecurityWages"
+                                             << "100000" << true << "90000.00"
+                                             << "'Social security wages' field shouldn't exceed $90000.00"
+                                             << "SocialSecurityTaxWithheld"
+                                             << "5580.00";
+        QTest::newRow("box 3 only passed through") << "SocialSecurityWages"
+                                                   << "50000.00" << false << "50000.00" << none << none << none;
         QTest::newRow("box 3 over the base, passed through")
-            << "SocialSecurityWages" << "95000.00" << false << "90000.00"
-            << "'Social security wages' field shouldn't exceed $90000.00" << "SocialSecurityTaxWithheld"
+            << "SocialSecurityWages"
+            << "95000.00" << false << "90000.00"
+            << "'Social security wages' field shouldn't exceed $90000.00"
+            << "SocialSecurityTaxWithheld"
             << "5580.00";
-        QTest::newRow("box 4 within its cap") << "SocialSecurityTaxWithheld" << "5580" << true << "5580.00" << none
-                                              << none << none;
-        QTest::newRow("box 4 over its cap") << "SocialSecurityTaxWithheld" << "6000" << true << "5580.00"
-                                            << "'Social security tax withheld' field shouldn't exceed $5580.00"
-                                            << none << none;
-        QTest::newRow("box 5 fills box 6, no cap") << "MedicareWages" << "10000" << true << "10000.00" << none
-                                                   << "MedicareTaxWithheld" << "145.00";
-        QTest::newRow("box 5 above the base") << "MedicareWages" << "200000" << true << "200000.00" << none
-                                              << "MedicareTaxWithheld" << "2900.00";
-        QTest::newRow("box 5 rounds to the cent") << "MedicareWages" << "1234.56" << true << "1234.56" << none
-                                                  << "MedicareTaxWithheld" << "17.90";
-        QTest::newRow("box 5 only passed through") << "MedicareWages" << "10000.00" << false << "10000.00" << none
-                                                   << none << none;
+        QTest::newRow("box 4 within its cap") << "SocialSecurityTaxWithheld"
+                                              << "5580" << true << "5580.00" << none << none << none;
+        QTest::newRow("box 4 over its cap")
+            << "SocialSecurityTaxWithheld"
+            << "6000" << true << "5580.00"
+            << "'Social security tax withheld' field shouldn't exceed $5580.00" << none << none;
+        QTest::newRow("box 5 fills box 6, no cap") << "MedicareWages"
+                                                   << "10000" << true << "10000.00" << none << "MedicareTaxWithheld"
+                                                   << "145.00";
+        QTest::newRow("box 5 above the base") << "MedicareWages"
+                                              << "200000" << true << "200000.00" << none << "MedicareTaxWithheld"
+                                              << "2900.00";
+        QTest::newRow("box 5 rounds to the cent") << "MedicareWages"
+                                                  << "1234.56" << true << "1234.56" << none << "MedicareTaxWithheld"
+                                                  << "17.90";
+        QTest::newRow("box 5 only passed through") << "MedicareWages"
+                                                   << "10000.00" << false << "10000.00" << none << none << none;
     }
 
     void leavingAnAmountBox()
@@ -84,7 +97,7 @@ private slots:
         for (const char* label : {"1 Wages, tips, other compensation", "12a code", "12a year", "12a amount",
                                   "13 Retirement plan", "15 State, line 2", "20 Locality name, line 2"})
             QVERIFY2(labels.contains(QLatin1String(label)), label);
-        QVERIFY(!names.contains("State1"));   // the company's line
+        QVERIFY(!names.contains("State1")); // the company's line
         QVERIFY(!names.contains("StateID1"));
 
         W2Record typed;

@@ -245,9 +245,9 @@ private slots:
     {
         CompanyData d = data_;
         W2Record& adam = d.w2s[1];
-        adam.SocialSecurityTips = "0.00"; // box 7
-        adam.AllocatedTips = "";          // box 8
-        adam.AdvancEICPayment = "1,234.5"; // box 9
+        adam.SocialSecurityTips = "0.00";     // box 7
+        adam.AllocatedTips = "";              // box 8
+        adam.AdvancEICPayment = "1,234.5";    // box 9
         adam.DependentCareBenefits = "12abc"; // box 10
         adam.Field12cCode = "e";
         adam.Field12cYear = "04";
@@ -287,7 +287,8 @@ private slots:
         d.w2s[1].StatutoryEmployee = 0;
         d.w2s[1].RetirementPlan = 1;
         d.w2s[1].ThirdPartySickpay = 0;
-        const Page page = W2PrintJob(d.company, d.employees, d.w2s, Options(0, 2, PrintTarget::Current), 1).LayOutPage(1);
+        const Page page =
+            W2PrintJob(d.company, d.employees, d.w2s, Options(0, 2, PrintTarget::Current), 1).LayOutPage(1);
         // Copy: (1244, 576) + (-7, +5) + (73, 50), shift 34, drop 63.
         const QPoint retirement(1310, 728);
         QVERIFY(HasMark(page, {retirement, retirement + QPoint(19, 24), retirement + QPoint(19, 0),
@@ -350,8 +351,8 @@ private slots:
             // Copy D blanks cover the picture.
             QCOMPARE(t.background, TextBackground::Opaque);
             const bool isCaption = t.text == caption || t.text == "    ";
-            const PageFont expected =
-                isCaption ? PageFont{FontFace::Arial, 7, true} : PageFont{FontFace::CourierNew, 10, false};
+            const PageFont expected = isCaption ? PageFont{FontFace::Arial, 7, true}
+                                                : PageFont{FontFace::CourierNew, 10, false};
             QCOMPARE(t.font, expected);
         }
     }

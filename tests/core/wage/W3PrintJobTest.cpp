@@ -84,9 +84,12 @@ private slots:
             QPoint laser;
         };
         const Kind kinds[] = {
-            {"941", {388, 274}, {413, 257}},         {"CT-1", {386, 358}, {416, 342}},
-            {"Military", {545, 274}, {575, 258}},    {"Hshld. emp.", {545, 358}, {575, 342}},
-            {"943", {705, 274}, {735, 258}},         {"Medicare govt. emp.", {705, 358}, {735, 342}},
+            {"941", {388, 274}, {413, 257}},
+            {"CT-1", {386, 358}, {416, 342}},
+            {"Military", {545, 274}, {575, 258}},
+            {"Hshld. emp.", {545, 358}, {575, 342}},
+            {"943", {705, 274}, {735, 258}},
+            {"Medicare govt. emp.", {705, 358}, {735, 342}},
             {"Third-party sick pay", {865, 358}, {895, 342}},
         };
         for (int k = 0; k < 7; ++k) {
@@ -147,9 +150,9 @@ private slots:
     void zeroAmountsAreLeftOff()
     {
         const Page page = Lay(Options(0));
-        QVERIFY(TextsAt(page, QPoint(985, 520)).isEmpty());  // box 7: no tips
-        QVERIFY(TextsAt(page, QPoint(985, 610)).isEmpty());  // box 9
-        QVERIFY(TextsAt(page, QPoint(985, 776)).isEmpty());  // box 13 "0.00"
+        QVERIFY(TextsAt(page, QPoint(985, 520)).isEmpty());    // box 7: no tips
+        QVERIFY(TextsAt(page, QPoint(985, 610)).isEmpty());    // box 9
+        QVERIFY(TextsAt(page, QPoint(985, 776)).isEmpty());    // box 13 "0.00"
         QVERIFY(TextsAt(page, QPoint(1530, 520)).size() == 1); // box 8
         CompanyRecord company = data_.company;
         company.FormW3OtherEIN = "";

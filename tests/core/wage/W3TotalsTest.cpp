@@ -28,10 +28,12 @@ private slots:
 
         QTest::newRow("d counts, C does not") << W2List{WithBox12("d", "100.00"), WithBox12("C", "50.00")} << "100.00";
         QTest::newRow("empty code does not") << W2List{WithBox12("", "75.00")} << "0.00";
-        QTest::newRow("all seven codes") << W2List{WithBox12("D", "1.00", "e", "2.00"), WithBox12("F", "3.00", "g", "4.00"),
+        QTest::newRow("all seven codes") << W2List{WithBox12("D", "1.00", "e", "2.00"),
+                                                   WithBox12("F", "3.00", "g", "4.00"),
                                                    WithBox12("H", "5.00", "s", "6.00"), WithBox12("Y", "7.00")}
                                          << "28.00";
-        QTest::newRow("others do not") << W2List{WithBox12("A", "1.00", "C", "2.00"), WithBox12("Z", "3.00", "x", "4.00")}
+        QTest::newRow("others do not") << W2List{WithBox12("A", "1.00", "C", "2.00"),
+                                                 WithBox12("Z", "3.00", "x", "4.00")}
                                        << "0.00";
         QTest::newRow("every line of box 12") << W2List{[] {
             W2Record w;

@@ -73,9 +73,10 @@ private slots:
         QTest::addColumn<int>("copyType");
 
         const QString none;
-        const QString tooSmall = QString::fromUtf8("Vertical space between top and bottom forms can\u2019t be less than .75 inches");
-        const QString tooLarge =
-            QString::fromUtf8("Vertical space between top and bottom forms can\u2019t be greater than 1.75 inches");
+        const QString tooSmall = QString::fromUtf8(
+            "Vertical space between top and bottom forms can\u2019t be less than .75 inches");
+        const QString tooLarge = QString::fromUtf8(
+            "Vertical space between top and bottom forms can\u2019t be greater than 1.75 inches");
         const int preprinted = int(W2PaperChoice::Preprinted);
         QTest::newRow("pre-printed") << preprinted << 4 << "1.25" << none << 1 << 4;
         QTest::newRow("a copy") << int(W2PaperChoice::Copy) << 2 << "1.25" << none << 0 << 2;

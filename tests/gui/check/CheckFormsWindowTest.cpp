@@ -300,12 +300,12 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("question");
         QTest::addColumn<bool>("printDialog");
-        QTest::newRow("all, No") << true << int(PromptAnswer::No)
-                                 << "1 of the W-2s to print has errors. Print anyway?" << false;
+        QTest::newRow("all, No") << true << int(PromptAnswer::No) << "1 of the W-2s to print has errors. Print anyway?"
+                                 << false;
         QTest::newRow("all, Yes") << true << int(PromptAnswer::Yes)
                                   << "1 of the W-2s to print has errors. Print anyway?" << true;
-        QTest::newRow("current, No") << false << int(PromptAnswer::No)
-                                     << "The W-2 to print has errors. Print anyway?" << false;
+        QTest::newRow("current, No") << false << int(PromptAnswer::No) << "The W-2 to print has errors. Print anyway?"
+                                     << false;
     }
 
     void printingFormsWithErrorsAsksFirst()
@@ -368,7 +368,7 @@ private slots:
     {
         CompanyData data = FilingCompany();
         data.w2s[0].SocialSecurityTaxWithheld = "3000.00"; // not 6.2 %: a warning
-        data.company.EmployerIdentificationNumber = "";      // an error of the 1096 and the W-3
+        data.company.EmployerIdentificationNumber = "";    // an error of the 1096 and the W-3
         data.company.Form1096ContactName = "";
         Program p(data);
         p.frame->ShowScreen(Screen::W2);

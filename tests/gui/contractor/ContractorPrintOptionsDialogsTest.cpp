@@ -63,8 +63,8 @@ private slots:
         for (QGroupBox* frame : dialog.findChildren<QGroupBox*>())
             frames << frame->title();
         frames.sort();
-        QCOMPARE(frames, QStringList({"Horizontal (inch)", "Offset", "Print 1099 Data For : ", "Type",
-                                      "Vertical (inch)"}));
+        QCOMPARE(frames,
+                 QStringList({"Horizontal (inch)", "Offset", "Print 1099 Data For : ", "Type", "Vertical (inch)"}));
     }
 
     // The offsets (boxes, directions and their frames) are open for the

@@ -122,18 +122,24 @@ private slots:
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("box4");
         QTest::addColumn<QString>("box5");
-        QTest::newRow("three forms never saved")
-            << Form1099List{Form(1, 1, {}), Form(2, 2, {}), Form(3, 3, {})} << "3" << "0.00" << "0.00";
+        QTest::newRow("three forms never saved") << Form1099List{Form(1, 1, {}), Form(2, 2, {}), Form(3, 3, {})} << "3"
+                                                 << "0.00"
+                                                 << "0.00";
         QTest::newRow("box 4 is not part of box 5")
-            << Form1099List{Form(1, 1, {{"FederalIncomeTaxWithheld", "40"}, {"Rents", "1"}})} << "1" << "40.00"
+            << Form1099List{Form(1, 1, {{"FederalIncomeTaxWithheld", "40"}, {"Rents", "1"}})} << "1"
+            << "40.00"
             << "1.00";
         QTest::newRow("409A and state boxes are not")
-            << Form1099List{Form(1, 1, {{"Field15A", "300"}, {"StateIncome1", "900"}, {"Royalities", "2.5"}})}
-            << "1" << "0.00" << "2.50";
+            << Form1099List{Form(1, 1, {{"Field15A", "300"}, {"StateIncome1", "900"}, {"Royalities", "2.5"}})} << "1"
+            << "0.00"
+            << "2.50";
         Form1099List dimes;
         for (int id = 1; id <= 10; ++id)
-            dimes.push_back(Form(id, id, {{"GrossProceedsPaidToAttorney", "0.10"}, {"FederalIncomeTaxWithheld", ".7"}}));
-        QTest::newRow("whole cents") << dimes << "10" << "7.00" << "1.00";
+            dimes.push_back(
+                Form(id, id, {{"GrossProceedsPaidToAttorney", "0.10"}, {"FederalIncomeTaxWithheld", ".7"}}));
+        QTest::newRow("whole cents") << dimes << "10"
+                                     << "7.00"
+                                     << "1.00";
     }
 
     void totals()

@@ -264,12 +264,25 @@ private slots:
             walked << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(walked, QStringList({"Rents", "Royalities", "OtherIncome", "FederalIncomeTaxWithheld",
-                                      "FishingBoatProceeds", "MedicalAndHealthCarePayments",
-                                      "NonemployeeCompensation", "SubstitutePayments", "PayerMadeDirectSales",
-                                      "CropInsuranceProceeds", "ExcessGoldenParachutePayments",
-                                      "GrossProceedsPaidToAttorney", "Field15A", "Field15B", "StateTaxWithheld1",
-                                      "PayerStateID1", "StateIncome1", "StateTaxWithheld2", "PayerStateID2",
+        QCOMPARE(walked, QStringList({"Rents",
+                                      "Royalities",
+                                      "OtherIncome",
+                                      "FederalIncomeTaxWithheld",
+                                      "FishingBoatProceeds",
+                                      "MedicalAndHealthCarePayments",
+                                      "NonemployeeCompensation",
+                                      "SubstitutePayments",
+                                      "PayerMadeDirectSales",
+                                      "CropInsuranceProceeds",
+                                      "ExcessGoldenParachutePayments",
+                                      "GrossProceedsPaidToAttorney",
+                                      "Field15A",
+                                      "Field15B",
+                                      "StateTaxWithheld1",
+                                      "PayerStateID1",
+                                      "StateIncome1",
+                                      "StateTaxWithheld2",
+                                      "PayerStateID2",
                                       "StateIncome2"}));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(s.form1099.SelectButton()));
     }
@@ -283,12 +296,29 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("whole dollars") << "Rents" << "5" << "5.00" << "5.00";
-        QTest::newRow("tenths") << "NonemployeeCompensation" << "5.5" << "5.50" << "5.50";
-        QTest::newRow("emptied") << "Rents" << "" << "0.00" << "0.00";
-        QTest::newRow("three decimals, to the cent") << "Field15B" << "7.125" << "7.13" << "7.13";
-        QTest::newRow("negative") << "StateIncome2" << "-12.5" << "-12.50" << "-12.50";
-        QTest::newRow("box 17 is text") << "PayerStateID1" << "IL-1234567890123456" << "IL-1234567890123456"
+        QTest::newRow("whole dollars") << "Rents"
+                                       << "5"
+                                       << "5.00"
+                                       << "5.00";
+        QTest::newRow("tenths") << "NonemployeeCompensation"
+                                << "5.5"
+                                << "5.50"
+                                << "5.50";
+        QTest::newRow("emptied") << "Rents"
+                                 << ""
+                                 << "0.00"
+                                 << "0.00";
+        QTest::newRow("three decimals, to the cent") << "Field15B"
+                                                     << "7.125"
+                                                     << "7.13"
+                                                     << "7.13";
+        QTest::newRow("negative") << "StateIncome2"
+                                  << "-12.5"
+                                  << "-12.50"
+                                  << "-12.50";
+        QTest::newRow("box 17 is text") << "PayerStateID1"
+                                        << "IL-1234567890123456"
+                                        << "IL-1234567890123456"
                                         << "IL-123456789012";
     }
 
@@ -465,8 +495,8 @@ private slots:
         });
         Click(s.form1099.SelectButton());
         QVERIFY(script->shown && !script->leftOpen);
-        QCOMPARE(seen, QStringList({"Select Contractor", "First Name|Middle Name|Last Name", "Adams", "Clark",
-                                    "Young"}));
+        QCOMPARE(seen,
+                 QStringList({"Select Contractor", "First Name|Middle Name|Last Name", "Adams", "Clark", "Young"}));
         QCOMPARE(s.Shown(), QStringLiteral("Zoe"));
 
         s.TypeAndLeave("Rents", "9");
@@ -489,8 +519,8 @@ private slots:
         QSignalSpy from1096(&s.form1096, &CFormView::navigateRequested);
         s.form1099.OnViewShown();
         s.form1096.OnViewShown();
-        QCOMPARE(fixture.prompt.asked, QStringList({"There are no contractors in this company",
-                                                    "There are no contractors in this company"}));
+        QCOMPARE(fixture.prompt.asked,
+                 QStringList({"There are no contractors in this company", "There are no contractors in this company"}));
         QCOMPARE(from1099.size(), 1);
         QCOMPARE(from1099.front().front().toInt(), 2);
         QCOMPARE(from1096.size(), 1);
@@ -746,7 +776,7 @@ private slots:
         CheckWord(words, 1, "99-9999998", QPoint(583, 555));   // his number
         CheckWord(words, 1, "555-55-5556", QPoint(583, 1947)); // Mia, the lower form
         CheckWord(words, 2, "444-45-4444", QPoint(583, 555));  // Zoe
-        CheckWord(words, 2, "100.00", QPoint(1053, 170)); // "100" as read
+        CheckWord(words, 2, "100.00", QPoint(1053, 170));      // "100" as read
 
         const std::unique_ptr<PrintJob> job = s.form1099.JobMaker(options)();
         QVERIFY(page_query::HasMark(job->LayOutPage(2), kVoidMark));

@@ -22,8 +22,7 @@ QList<CBalloonWindow*> OpenBalloons()
 }
 
 // Shows one balloon and hands it back.
-QPointer<CBalloonWindow> Show(BalloonOptions options, QPoint anchor, int timeoutMs = 0,
-                              QWidget* anchorWindow = nullptr)
+QPointer<CBalloonWindow> Show(BalloonOptions options, QPoint anchor, int timeoutMs = 0, QWidget* anchorWindow = nullptr)
 {
     const QList<CBalloonWindow*> before = OpenBalloons();
     ShowBalloon(QStringLiteral("Note"), QStringLiteral("This is the last employee in the list!"), anchor,
@@ -126,7 +125,7 @@ void BalloonWindowTest::laidOutOnTheAnchorsScreen()
         // beside the tail is not.
         QVERIFY(balloon->mask().contains(g.tail.tip));
         QVERIFY(!balloon->mask().contains(g.tail.side == BalloonTailSide::Top ? QPoint(0, 0)
-                                                                                : QPoint(0, g.window.height() - 1)));
+                                                                              : QPoint(0, g.window.height() - 1)));
         QCOMPARE(balloon->palette().color(QPalette::ToolTipBase), QToolTip::palette().color(QPalette::ToolTipBase));
         QVERIFY(balloon->Options() & BalloonDeleteOnClose);
         balloon->close();
@@ -157,8 +156,8 @@ void BalloonWindowTest::longTextWrapsToFitTheScreen()
     const QString content = paragraph + QStringLiteral("\n\n") + paragraph + QStringLiteral("\n\nW2-")
                             + QString(300, u'x'); // a "word" longer than a line
     const QPoint at(screen.left() + int(screen.width() * anchor.x()), screen.top() + int(screen.height() * anchor.y()));
-    ShowBalloon(QStringLiteral("Quick Help (move the mouse to close this window)"), content, at,
-                BalloonIcon::Question, 192);
+    ShowBalloon(QStringLiteral("Quick Help (move the mouse to close this window)"), content, at, BalloonIcon::Question,
+                192);
     QCOMPARE(OpenBalloons().size(), 1);
     CBalloonWindow* balloon = OpenBalloons().front();
     const BalloonGeometry& g = balloon->Layout();
@@ -304,8 +303,8 @@ void BalloonWindowTest::timeoutCloses()
 
 void BalloonWindowTest::delayedCloseArmsTheTimeoutOnFirstRequest()
 {
-    QPointer<CBalloonWindow> balloon =
-        Show(BalloonDelayedClose | BalloonCloseOnMouseMove | BalloonCloseOnKey, Centre(), 800);
+    QPointer<CBalloonWindow> balloon = Show(BalloonDelayedClose | BalloonCloseOnMouseMove | BalloonCloseOnKey, Centre(),
+                                            800);
     QVERIFY(balloon);
     QVERIFY(!balloon->TimeoutRunning());
     QCoreApplication::processEvents();
@@ -324,8 +323,8 @@ void BalloonWindowTest::delayedCloseArmsTheTimeoutOnFirstRequest()
 
 void BalloonWindowTest::delayedCloseWithoutTimeoutWaitsForTheNextRequest()
 {
-    QPointer<CBalloonWindow> balloon = Show(BalloonDelayedClose | BalloonCloseOnMouseMove | BalloonCloseOnKey,
-                                            Centre(), 0);
+    QPointer<CBalloonWindow> balloon = Show(BalloonDelayedClose | BalloonCloseOnMouseMove | BalloonCloseOnKey, Centre(),
+                                            0);
     QVERIFY(balloon);
     QCoreApplication::processEvents();
 
@@ -374,7 +373,8 @@ void BalloonWindowTest::closeButtonCloses()
     QVERIFY(plain);
     QVERIFY(QTest::qWaitForWindowExposed(plain));
     const QRect plainClient = plain->Layout().client;
-    QTest::mouseClick(plain->windowHandle(), Qt::LeftButton, {}, QPoint(plainClient.right() - 4, plainClient.top() + 4));
+    QTest::mouseClick(plain->windowHandle(), Qt::LeftButton, {},
+                      QPoint(plainClient.right() - 4, plainClient.top() + 4));
     QTest::qWait(50);
     QVERIFY(plain && plain->isVisible());
 }
@@ -393,11 +393,9 @@ void BalloonWindowTest::followsTheAnchorWindow()
     QCOMPARE(balloon->geometry().topLeft() + balloon->Layout().tail.tip, next->mapToGlobal(next->rect().center()));
 
     form.move(160, 130);
-    QTRY_COMPARE(balloon->geometry().topLeft() + balloon->Layout().tail.tip,
-                 next->mapToGlobal(next->rect().center()));
+    QTRY_COMPARE(balloon->geometry().topLeft() + balloon->Layout().tail.tip, next->mapToGlobal(next->rect().center()));
     next->move(100, 20);
-    QTRY_COMPARE(balloon->geometry().topLeft() + balloon->Layout().tail.tip,
-                 next->mapToGlobal(next->rect().center()));
+    QTRY_COMPARE(balloon->geometry().topLeft() + balloon->Layout().tail.tip, next->mapToGlobal(next->rect().center()));
 
     // A balloon pointing at a window that is gone has nothing to say.
     delete next;

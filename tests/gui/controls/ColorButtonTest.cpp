@@ -67,14 +67,14 @@ private slots:
         Fixture f;
         const QImage image = f.Picture();
         QCOMPARE(image.size(), QSize(100, 30));
-        QCOMPARE(image.pixel(50, 0), Grey(255)); // outer ring, top
-        QCOMPARE(image.pixel(0, 15), Grey(255)); // outer ring, left
+        QCOMPARE(image.pixel(50, 0), Grey(255));  // outer ring, top
+        QCOMPARE(image.pixel(0, 15), Grey(255));  // outer ring, left
         QCOMPARE(image.pixel(50, 29), Grey(127)); // outer ring, bottom
         QCOMPARE(image.pixel(99, 15), Grey(127)); // outer ring, right
-        QCOMPARE(image.pixel(50, 1), Grey(223)); // inner ring, top
-        QCOMPARE(image.pixel(1, 15), Grey(223)); // inner ring, left
-        QCOMPARE(image.pixel(50, 28), Grey(85)); // inner ring, bottom
-        QCOMPARE(image.pixel(98, 15), Grey(85)); // inner ring, right
+        QCOMPARE(image.pixel(50, 1), Grey(223));  // inner ring, top
+        QCOMPARE(image.pixel(1, 15), Grey(223));  // inner ring, left
+        QCOMPARE(image.pixel(50, 28), Grey(85));  // inner ring, bottom
+        QCOMPARE(image.pixel(98, 15), Grey(85));  // inner ring, right
         QCOMPARE(image.pixel(3, 3), kFace.rgb());
         // The caption in the text colour; no focus rectangle without focus.
         QVERIFY(CountOf(image, QRect(20, 6, 60, 18), kText.rgb()) > 10);

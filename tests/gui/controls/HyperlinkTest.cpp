@@ -110,7 +110,8 @@ void HyperlinkTest::failedOpenBeepsAndExplains_data()
     QTest::newRow("no program for the address")
         << kHyperlinkNoAssociation
         << "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension.";
-    QTest::newRow("a result the table does not know") << 17 << "Unable to open hyperlink:\n\nUnknown Error (17) occurred.";
+    QTest::newRow("a result the table does not know")
+        << 17 << "Unable to open hyperlink:\n\nUnknown Error (17) occurred.";
 }
 
 void HyperlinkTest::failedOpenBeepsAndExplains()

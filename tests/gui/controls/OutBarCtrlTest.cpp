@@ -47,8 +47,14 @@ QStringList Captions(const COutBarCtrl& bar, int folder)
     return captions;
 }
 
-QPoint IconCenter(const COutBarCtrl& bar, int item) { return bar.Layout().IconRect(item).center(); }
-QPoint HeaderCenter(const COutBarCtrl& bar, int folder) { return bar.Layout().HeaderRect(folder).center(); }
+QPoint IconCenter(const COutBarCtrl& bar, int item)
+{
+    return bar.Layout().IconRect(item).center();
+}
+QPoint HeaderCenter(const COutBarCtrl& bar, int folder)
+{
+    return bar.Layout().HeaderRect(folder).center();
+}
 
 // A point at the bottom left of the item area, beside and below the items.
 QPoint EmptyArea(const COutBarCtrl& bar)
@@ -351,10 +357,10 @@ void OutBarCtrlTest::dragMovesItemsWhenTheOwnerAgrees_data()
         << drag << 1 << "item 4" << true << 0 << 4
         << QStringList{"Company Info", "Contractors", "Form W2", "Employees", "Form W3", "Form 1099", "Form 1096"}
         << QStringList{"Summary"};
-    QTest::newRow("up in the folder")
-        << drag << 5 << "item 0" << true << 0 << 0
-        << QStringList{"Form 1099", "Company Info", "Employees", "Contractors", "Form W2", "Form W3", "Form 1096"}
-        << QStringList{"Summary"};
+    QTest::newRow("up in the folder") << drag << 5 << "item 0" << true << 0 << 0
+                                      << QStringList{"Form 1099", "Company Info", "Employees", "Contractors",
+                                                     "Form W2",   "Form W3",      "Form 1096"}
+                                      << QStringList{"Summary"};
     QTest::newRow("to the end of the folder")
         << drag << 0 << "empty" << true << 0 << 7
         << QStringList{"Employees", "Contractors", "Form W2", "Form W3", "Form 1099", "Form 1096", "Company Info"}

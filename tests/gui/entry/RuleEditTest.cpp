@@ -102,7 +102,7 @@ public:
     bool IsCharAcceptable(QChar c) const override { return c != u'x'; }
 };
 
-}  // namespace
+} // namespace
 
 class RuleEditTest : public QObject {
     Q_OBJECT
@@ -191,18 +191,42 @@ void RuleEditTest::typing_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("beeps");
 
-    QTest::newRow("ssn") << "mask ssn" << "123456789" << "123-45-6789" << 0;
-    QTest::newRow("ssn with letters") << "mask ssn" << "12a3-4" << "123-4" << 0;
-    QTest::newRow("phone") << "mask phone" << "5551234567" << "(555) 123-4567" << 0;
-    QTest::newRow("zip") << "mask zip" << "123456789" << "12345-6789" << 0;
-    QTest::newRow("apostrophe in common") << "text 30 common" << "O'Brien" << "OBrien" << 1;
-    QTest::newRow("apostrophe in employer name") << "text 30 employer" << "O'Brien" << "O'Brien" << 0;
-    QTest::newRow("slash in employer name") << "text 30 employer" << "A/B" << "AB" << 1;
-    QTest::newRow("slash in common") << "text 30 common" << "A/B" << "A/B" << 0;
-    QTest::newRow("filter limit") << "text 5 common" << "abcdefg" << "abcde" << 0;
-    QTest::newRow("amount") << "amount 9 2" << "12,345.678" << "12345.67" << 0;
-    QTest::newRow("amount sign") << "amount 9 2" << "12-" << "-12" << 0;
-    QTest::newRow("amount no negatives") << "amount -9 2" << "-12" << "12" << 0;
+    QTest::newRow("ssn") << "mask ssn"
+                         << "123456789"
+                         << "123-45-6789" << 0;
+    QTest::newRow("ssn with letters") << "mask ssn"
+                                      << "12a3-4"
+                                      << "123-4" << 0;
+    QTest::newRow("phone") << "mask phone"
+                           << "5551234567"
+                           << "(555) 123-4567" << 0;
+    QTest::newRow("zip") << "mask zip"
+                         << "123456789"
+                         << "12345-6789" << 0;
+    QTest::newRow("apostrophe in common") << "text 30 common"
+                                          << "O'Brien"
+                                          << "OBrien" << 1;
+    QTest::newRow("apostrophe in employer name") << "text 30 employer"
+                                                 << "O'Brien"
+                                                 << "O'Brien" << 0;
+    QTest::newRow("slash in employer name") << "text 30 employer"
+                                            << "A/B"
+                                            << "AB" << 1;
+    QTest::newRow("slash in common") << "text 30 common"
+                                     << "A/B"
+                                     << "A/B" << 0;
+    QTest::newRow("filter limit") << "text 5 common"
+                                  << "abcdefg"
+                                  << "abcde" << 0;
+    QTest::newRow("amount") << "amount 9 2"
+                            << "12,345.678"
+                            << "12345.67" << 0;
+    QTest::newRow("amount sign") << "amount 9 2"
+                                 << "12-"
+                                 << "-12" << 0;
+    QTest::newRow("amount no negatives") << "amount -9 2"
+                                         << "-12"
+                                         << "12" << 0;
 }
 
 void RuleEditTest::typing()
@@ -222,11 +246,11 @@ void RuleEditTest::nonLatinCharacters()
     // Letters beyond Latin-1 go into text boxes; mask and amount boxes take
     // only ASCII digits.
     CCharFilterEdit name(5, QString::fromLatin1(kForbiddenCommon));
-    TypeText(&name, QStringLiteral("Núñez!"));  // five characters fill the box
+    TypeText(&name, QStringLiteral("Núñez!")); // five characters fill the box
     QCOMPARE(name.text(), QStringLiteral("Núñez"));
     name.setText(QStringLiteral("Łódź"));
     QCOMPARE(name.text(), QStringLiteral("Łódź"));
-    TypeText(&name, QStringLiteral("\U0001F600"));  // outside the BMP: no text
+    TypeText(&name, QStringLiteral("\U0001F600")); // outside the BMP: no text
     QCOMPARE(name.text(), QStringLiteral("Łódź"));
 
     CDigitMaskEdit ssn(QString::fromLatin1(kMaskSsn));
@@ -344,7 +368,7 @@ void RuleEditTest::wordAndLineDeletionInMaskBox()
     box.setText(QStringLiteral("123-45-6789"));
     box.setCursorPosition(6);
     QTest::keyClick(&box, Qt::Key_Backspace, Qt::ControlModifier);
-    QCOMPARE(box.text(), QStringLiteral("123-45-6789"));  // not the tail: refused
+    QCOMPARE(box.text(), QStringLiteral("123-45-6789")); // not the tail: refused
     QCOMPARE(box.cursorPosition(), 6);
 
     box.end(false);
@@ -457,9 +481,8 @@ void RuleEditTest::undoRedoKeys_data()
     QTest::addColumn<int>("redoModifiers");
     QTest::newRow("Ctrl+Z, Ctrl+Y") << int(Qt::Key_Z) << int(Qt::ControlModifier) << int(Qt::Key_Y)
                                     << int(Qt::ControlModifier);
-    QTest::newRow("Alt+Backspace, Ctrl+Shift+Z")
-        << int(Qt::Key_Backspace) << int(Qt::AltModifier) << int(Qt::Key_Z)
-        << int(Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::newRow("Alt+Backspace, Ctrl+Shift+Z") << int(Qt::Key_Backspace) << int(Qt::AltModifier) << int(Qt::Key_Z)
+                                                 << int(Qt::ControlModifier | Qt::ShiftModifier);
 }
 
 void RuleEditTest::undoRedoKeys()
@@ -559,7 +582,7 @@ void RuleEditTest::dropGoesThroughTheRule()
     CCharFilterEdit text(5, QString::fromLatin1(kForbiddenCommon));
     text.resize(200, 24);
     text.setText(QStringLiteral("ab"));
-    Drop(text, QStringLiteral("c%def\nghi"), QPoint(190, 12));  // after the text
+    Drop(text, QStringLiteral("c%def\nghi"), QPoint(190, 12)); // after the text
     QCOMPARE(text.text(), QStringLiteral("abcd"));
     // The drop is an edit of the box's own: it can be undone.
     QTest::keyClick(&text, Qt::Key_Z, Qt::ControlModifier);
@@ -640,9 +663,9 @@ void RuleEditTest::setTextFromOtherCodeIsChecked()
     QLineEdit* nameAsLineEdit = &name;
     nameAsLineEdit->setText(QStringLiteral("ab%cdef"));
     QCOMPARE(name.text(), QStringLiteral("abcd"));
-    nameAsLineEdit->insert(QStringLiteral("%xyz"));  // QLineEdit's own insert: cut to five, then stripped
+    nameAsLineEdit->insert(QStringLiteral("%xyz")); // QLineEdit's own insert: cut to five, then stripped
     QCOMPARE(name.text(), QStringLiteral("abcd"));
-    name.insert(QStringLiteral("x%"));  // the box's insert is a paste
+    name.insert(QStringLiteral("x%")); // the box's insert is a paste
     QCOMPARE(name.text(), QStringLiteral("abcdx"));
 
     CAmountEdit amount;
@@ -790,11 +813,16 @@ void RuleEditTest::classBoxTyping_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("refused");
 
-    QTest::newRow("letters") << int(kCharClassLetters) << "Ab1-c" << "Abc" << 2;
-    QTest::newRow("non-ASCII letters") << int(kCharClassLetters) << "Ñλ" << "Ñλ" << 0;
-    QTest::newRow("digits") << int(kCharClassDigits) << "1a٣ 2" << "1٣2" << 2;
-    QTest::newRow("other") << int(kCharClassOther) << "a-1 /" << "- /" << 2;
-    QTest::newRow("digits and letters") << int(kCharClassDigits | kCharClassLetters) << "A1-" << "A1" << 1;
+    QTest::newRow("letters") << int(kCharClassLetters) << "Ab1-c"
+                             << "Abc" << 2;
+    QTest::newRow("non-ASCII letters") << int(kCharClassLetters) << "Ñλ"
+                                       << "Ñλ" << 0;
+    QTest::newRow("digits") << int(kCharClassDigits) << "1a٣ 2"
+                            << "1٣2" << 2;
+    QTest::newRow("other") << int(kCharClassOther) << "a-1 /"
+                           << "- /" << 2;
+    QTest::newRow("digits and letters") << int(kCharClassDigits | kCharClassLetters) << "A1-"
+                                        << "A1" << 1;
 }
 
 void RuleEditTest::classBoxTyping()

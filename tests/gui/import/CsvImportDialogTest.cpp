@@ -26,8 +26,8 @@
 namespace {
 
 const char kCsv[] = "SSN,First Name,Last Name,Pay,Dept\n"
-                    "111-11-1111,Ann,Lee,700,Shop\n"   // updates Ann
-                    "222-22-2222,Bo,Berg,1200,Shop\n"  // adds Bo
+                    "111-11-1111,Ann,Lee,700,Shop\n"    // updates Ann
+                    "222-22-2222,Bo,Berg,1200,Shop\n"   // adds Bo
                     "333-33-3333,Cy,Dahl,12;50,Shop\n"; // wrong once Pay is box 1
 
 CompanyData OneEmployee()
@@ -201,8 +201,8 @@ private slots:
         CCsvTransfer transfer(fixture.doc, nullptr);
         QVERIFY(transfer.ExportFile(PeopleKind::Employees, csv));
         QCOMPARE(FileBytes(csv), ExportPeopleCsv(PeopleKind::Employees, fixture.doc.Data()));
-        QCOMPARE(fixture.prompt.asked,
-                 QStringList{"1 employee(s) with their W-2s were written to \"" + QDir::toNativeSeparators(csv) + "\"."});
+        QCOMPARE(fixture.prompt.asked, QStringList{"1 employee(s) with their W-2s were written to \""
+                                                   + QDir::toNativeSeparators(csv) + "\"."});
         QVERIFY(!transfer.ExportFile(PeopleKind::Employees, fixture.folders.Path("missing/out.csv")));
         QVERIFY(fixture.prompt.asked.last().startsWith("The file "));
     }
@@ -217,7 +217,8 @@ private slots:
         const QString otherCase = fixture.doc.DataFolder() + QFileInfo(fixture.path).fileName().toUpper();
         for (const QString& target : {fixture.path, otherCase, fixture.path + ".lock"}) {
             QVERIFY(!transfer.ExportFile(PeopleKind::Employees, target));
-            QVERIFY2(fixture.prompt.asked.last().contains("names a company file"), qPrintable(fixture.prompt.asked.last()));
+            QVERIFY2(fixture.prompt.asked.last().contains("names a company file"),
+                     qPrintable(fixture.prompt.asked.last()));
         }
         QCOMPARE(fixture.prompt.asked.size(), 3);
         QCOMPARE(FolderSnapshot(fixture.doc.DataFolder()), before);

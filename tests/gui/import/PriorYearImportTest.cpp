@@ -133,10 +133,10 @@ private slots:
                 // Read in full, not cut short.
                 QVERIFY(tasks->fontMetrics().horizontalAdvance(names.last()) < tasks->columnWidth(1));
             }
-            QCOMPARE(names, QStringList({"Searching for Formlark 2004 Database Folder", "Enumerating Companies",
-                                         "Upgrading Companies to 2005 Version",
-                                         "Copying Companies to Formlark 2005 Database Folder",
-                                         "Refreshing Company List"}));
+            QCOMPARE(names,
+                     QStringList({"Searching for Formlark 2004 Database Folder", "Enumerating Companies",
+                                  "Upgrading Companies to 2005 Version",
+                                  "Copying Companies to Formlark 2005 Database Folder", "Refreshing Company List"}));
             QCOMPARE(tasks->currentItem(), tasks->topLevelItem(0));
 
             // A second start while one runs does nothing.
@@ -182,7 +182,8 @@ private slots:
         QTest::addColumn<bool>("installed");
         QTest::addColumn<QString>("message");
         QTest::newRow("no previous edition")
-            << false << QString::fromUtf8("The Formlark 2004 database folder couldn\u2019t be found.\nOperation Cancelled.");
+            << false
+            << QString::fromUtf8("The Formlark 2004 database folder couldn\u2019t be found.\nOperation Cancelled.");
         QTest::newRow("no stores") << true
                                    << "Enumerating companies for the tax year 2004, failed.\nOperation Cancelled.";
         QTest::newRow("its only store damaged")
@@ -215,8 +216,9 @@ private slots:
         MakeStoreWithStaff(p.OldStores(), "Acme.pmt", "Acme", {3}, {});
         QVERIFY(WriteFileBytes(p.OldStores() + "Broken.pmt", "not a store"));
         QVERIFY(p.RunImport());
-        QCOMPARE(p.prompt.asked, QStringList{kSucceeded + "\n\nNot imported, because the file could not be read as "
-                                                          "a company of Formlark (2004):\nBroken.pmt"});
+        QCOMPARE(p.prompt.asked, QStringList{kSucceeded
+                                             + "\n\nNot imported, because the file could not be read as "
+                                               "a company of Formlark (2004):\nBroken.pmt"});
         QCOMPARE(p.prompt.icons, QList<PromptIcon>{PromptIcon::Exclamation});
         QCOMPARE(p.DataFiles(), QStringList({"Acme.pmt", "Sample Company.pmt"}));
     }

@@ -27,7 +27,10 @@ namespace {
 // A job of `pages` pages, each with one line of text.
 class ManyPagesJob : public PrintJob {
 public:
-    explicit ManyPagesJob(int pages) : pages_(pages) {}
+    explicit ManyPagesJob(int pages)
+        : pages_(pages)
+    {
+    }
     int PageCount() const override { return pages_; }
     Page LayOutPage(int page) const override
     {

@@ -288,10 +288,14 @@ private slots:
 
         const CompanyRecord stored = fixture.Stored().company;
         QCOMPARE(stored.EmployerName.Text(), QStringLiteral("Fresh Start"));
-        const QStringList emptied = {stored.Address1,          stored.City,
-                                     stored.Zip,               stored.EmployerIdentificationNumber,
-                                     stored.StateID,           stored.FormW3ControlNumber,
-                                     stored.FormW3ContactName, stored.FormW3Telephone,
+        const QStringList emptied = {stored.Address1,
+                                     stored.City,
+                                     stored.Zip,
+                                     stored.EmployerIdentificationNumber,
+                                     stored.StateID,
+                                     stored.FormW3ControlNumber,
+                                     stored.FormW3ContactName,
+                                     stored.FormW3Telephone,
                                      stored.Form1096ContactName};
         QCOMPARE(emptied, QStringList(emptied.size(), QString()));
         QCOMPARE(stored.State.Text(), QStringLiteral("  "));
@@ -306,9 +310,12 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Employer Name") << "EmployerName" << "a'bc";
-        QTest::newRow("Address1") << "Address1" << "ab/c";
-        QTest::newRow("Contact person") << "FormW3ContactName" << "ab/c";
+        QTest::newRow("Employer Name") << "EmployerName"
+                                       << "a'bc";
+        QTest::newRow("Address1") << "Address1"
+                                  << "ab/c";
+        QTest::newRow("Contact person") << "FormW3ContactName"
+                                        << "ab/c";
     }
 
     void nameBoxCharacters()
@@ -376,8 +383,8 @@ private slots:
         QTest::newRow("refresh, No") << "refresh" << true << PromptAnswer::No << replacing << "Portland";
         QTest::newRow("reopening, Yes") << "reopen" << true << PromptAnswer::Yes << replacing << "Portlandia";
         QTest::newRow("reopening, No") << "reopen" << true << PromptAnswer::No << replacing << "Portland";
-        QTest::newRow("nothing typed: no question") << "refresh" << false << PromptAnswer::Yes << QString()
-                                                    << "Portland";
+        QTest::newRow("nothing typed: no question")
+            << "refresh" << false << PromptAnswer::Yes << QString() << "Portland";
     }
 
     void typedEntriesAreOfferedForSaving()

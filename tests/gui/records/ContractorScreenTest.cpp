@@ -118,8 +118,8 @@ private slots:
 
     void screenShowsContractors()
     {
-        DocumentFixture fixture(Company({Contractor(3, "98-7654321", "Walt", "Ng"),
-                                       Contractor(5, "123-45-6789", "Ada", "Ruiz")}));
+        DocumentFixture fixture(
+            Company({Contractor(3, "98-7654321", "Walt", "Ng"), Contractor(5, "123-45-6789", "Ada", "Ruiz")}));
         ContractorScreen screen(fixture);
         QCOMPARE(screen.view.List()->headerItem()->text(3), QStringLiteral("Identification Number"));
         QCOMPARE(screen.view.List()->columnWidth(3), 160);
@@ -163,9 +163,9 @@ private slots:
     {
         QFETCH(Entry, entry);
         QFETCH(QString, message);
-        DocumentFixture fixture(Company({Contractor(2, "98-7654321", "Walt", "Ng"),
-                                       Contractor(6, "55-5555555", "Lou", "Park")},
-                                      {Form(4, 2), Form(9, 6)}));
+        DocumentFixture fixture(
+            Company({Contractor(2, "98-7654321", "Walt", "Ng"), Contractor(6, "55-5555555", "Lou", "Park")},
+                    {Form(4, 2), Form(9, 6)}));
         ContractorScreen screen(fixture);
         CContractorDialog dialog(fixture.doc, -1, -1, &screen.view);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Contractor"));
@@ -198,7 +198,8 @@ private slots:
     void messagesKeepTheirWording()
     {
         using namespace ContractorMessages;
-        QCOMPARE(QString(kIdNumberEmpty), QStringLiteral("Pease fill in the 'Contractor's identification number' Field"));
+        QCOMPARE(QString(kIdNumberEmpty),
+                 QStringLiteral("Pease fill in the 'Contractor's identification number' Field"));
         QCOMPARE(QString(kCityEmpty), QStringLiteral("Pease fill in the 'City' Filed"));
         QCOMPARE(QString(kStateNotChosen), QStringLiteral("Pease choose a valid 'State' "));
         QCOMPARE(QString(kZipEmpty), QStringLiteral("Pease fill in the 'Zip' Filed"));
@@ -209,11 +210,18 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("account number: five digits, no letters") << "AccountNumber" << "12a345678" << "12345";
-        QTest::newRow("identification number: free text of 11") << "IdentificationNumber" << "123-45-6789-0"
-                                                                  << "123-45-6789";
-        QTest::newRow("first name: slash yes, apostrophe no") << "FirstName" << "O'Ne/il" << "ONe/il";
-        QTest::newRow("initial: two characters") << "MiddleName" << "KLM" << "KL";
+        QTest::newRow("account number: five digits, no letters") << "AccountNumber"
+                                                                 << "12a345678"
+                                                                 << "12345";
+        QTest::newRow("identification number: free text of 11") << "IdentificationNumber"
+                                                                << "123-45-6789-0"
+                                                                << "123-45-6789";
+        QTest::newRow("first name: slash yes, apostrophe no") << "FirstName"
+                                                              << "O'Ne/il"
+                                                              << "ONe/il";
+        QTest::newRow("initial: two characters") << "MiddleName"
+                                                 << "KLM"
+                                                 << "KL";
     }
 
     void dialogBoxesFollowTheirRules()
@@ -273,9 +281,9 @@ private slots:
     // The contractor goes, and so does its 1099-MISC, in the store too.
     void deleteTakesTheFormAlong()
     {
-        DocumentFixture fixture(Company({Contractor(2, "98-7654321", "Walt", "Ng"),
-                                       Contractor(6, "55-5555555", "Lou", "Park")},
-                                      {Form(4, 2), Form(9, 6)}));
+        DocumentFixture fixture(
+            Company({Contractor(2, "98-7654321", "Walt", "Ng"), Contractor(6, "55-5555555", "Lou", "Park")},
+                    {Form(4, 2), Form(9, 6)}));
         ContractorScreen screen(fixture);
         screen.ClickRow(screen.Column(0).indexOf("Walt"));
         fixture.prompt.Then(PromptAnswer::Yes);
@@ -312,7 +320,6 @@ private slots:
         QCOMPARE(screen.Column(2), QStringList({"Young", "Adams"}));
     }
 };
-
 
 FORMLARK_TEST_MAIN(ContractorScreenTest)
 #include "ContractorScreenTest.moc"

@@ -69,10 +69,7 @@ struct EmployeeScreen {
         return texts;
     }
 
-    int RowOf(const QString& firstName) const
-    {
-        return int(Column(0).indexOf(firstName));
-    }
+    int RowOf(const QString& firstName) const { return int(Column(0).indexOf(firstName)); }
 
     void ClickRow(int row, bool twice = false) const
     {
@@ -135,8 +132,8 @@ private slots:
 
     void screenShowsEmployeesInFirstNameOrder()
     {
-        DocumentFixture fixture(Company({Employee(4, "444-44-4444", "Zoe", "Adams"),
-                                       Employee(9, "999-99-9999", "Bob", "Young")}));
+        DocumentFixture fixture(
+            Company({Employee(4, "444-44-4444", "Zoe", "Adams"), Employee(9, "999-99-9999", "Bob", "Young")}));
         EmployeeScreen screen(fixture);
         QCOMPARE(screen.List()->columnCount(), 4);
         const QStringList headings = {"First Name", "Middle Name", "Last Name", "Social Security Number"};
@@ -206,15 +203,29 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("message"); // empty: taken
 
-        QTest::newRow("nothing filled") << "" << "" << "" << EmployeeMessages::kSsnEmpty;
-        QTest::newRow("number only") << "555123456" << "" << "" << EmployeeMessages::kFirstNameEmpty;
-        QTest::newRow("no last name") << "555123456" << "Ann" << "" << EmployeeMessages::kLastNameEmpty;
-        QTest::newRow("names missing, number taken") << "987654321" << "" << "" << EmployeeMessages::kSsnAssigned;
-        QTest::newRow("number taken") << "987654321" << "Ann" << "Lee" << EmployeeMessages::kSsnAssigned;
+        QTest::newRow("nothing filled") << ""
+                                        << ""
+                                        << "" << EmployeeMessages::kSsnEmpty;
+        QTest::newRow("number only") << "555123456"
+                                     << ""
+                                     << "" << EmployeeMessages::kFirstNameEmpty;
+        QTest::newRow("no last name") << "555123456"
+                                      << "Ann"
+                                      << "" << EmployeeMessages::kLastNameEmpty;
+        QTest::newRow("names missing, number taken") << "987654321"
+                                                     << ""
+                                                     << "" << EmployeeMessages::kSsnAssigned;
+        QTest::newRow("number taken") << "987654321"
+                                      << "Ann"
+                                      << "Lee" << EmployeeMessages::kSsnAssigned;
         // The stored 123456789 has no dashes: the box's 123-45-6789 is
         // another text.
-        QTest::newRow("same digits, other text") << "123456789" << "Ann" << "Lee" << QString();
-        QTest::newRow("all filled") << "555123456" << "Ann" << "Lee" << QString();
+        QTest::newRow("same digits, other text") << "123456789"
+                                                 << "Ann"
+                                                 << "Lee" << QString();
+        QTest::newRow("all filled") << "555123456"
+                                    << "Ann"
+                                    << "Lee" << QString();
     }
 
     void newEmployeeChecks()
@@ -223,9 +234,9 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, last);
         QFETCH(QString, message);
-        DocumentFixture fixture(Company({Employee(1, "123456789", "Old", "Record"),
-                                       Employee(2, "987-65-4321", "Other", "Record")},
-                                      {W2(1, 1), W2(2, 2)}));
+        DocumentFixture fixture(
+            Company({Employee(1, "123456789", "Old", "Record"), Employee(2, "987-65-4321", "Other", "Record")},
+                    {W2(1, 1), W2(2, 2)}));
         EmployeeScreen screen(fixture);
         // Typing on the company screen is never dropped by a refresh
         // without a word: the refresh of a refused record asks first, and
@@ -283,9 +294,9 @@ private slots:
     // empty last name are taken.
     void modifyWritesTheChangeUnchecked()
     {
-        DocumentFixture fixture(Company({Employee(1, "111-11-1111", "Alice", "Brennan"),
-                                       Employee(2, "222-22-2222", "Bob", "Young")},
-                                      {W2(1, 1), W2(2, 2)}));
+        DocumentFixture fixture(
+            Company({Employee(1, "111-11-1111", "Alice", "Brennan"), Employee(2, "222-22-2222", "Bob", "Young")},
+                    {W2(1, 1), W2(2, 2)}));
         EmployeeScreen screen(fixture);
         QString caption;
         auto script = OnNextModal([&](QDialog& dialog) {
@@ -352,9 +363,9 @@ private slots:
         QFETCH(bool, select);
         QFETCH(PromptAnswer, answer);
         QFETCH(int, employeesLeft);
-        DocumentFixture fixture(Company({Employee(1, "111-11-1111", "Alice", "Brennan"),
-                                       Employee(2, "222-22-2222", "Bob", "Young")},
-                                      {W2(7, 2), W2(3, 1)}));
+        DocumentFixture fixture(
+            Company({Employee(1, "111-11-1111", "Alice", "Brennan"), Employee(2, "222-22-2222", "Bob", "Young")},
+                    {W2(7, 2), W2(3, 1)}));
         EmployeeScreen screen(fixture);
         if (select)
             screen.ClickRow(screen.RowOf("Bob"));
@@ -396,8 +407,8 @@ private slots:
     void headingClicksSortTheRows()
     {
         DocumentFixture fixture(Company({Employee(1, "333", "maria", "Brennan"), Employee(2, "111", "Alice", "Young"),
-                                       Employee(3, "222", "David", "Chen")},
-                                      {W2(1, 1), W2(2, 2), W2(3, 3)}));
+                                         Employee(3, "222", "David", "Chen")},
+                                        {W2(1, 1), W2(2, 2), W2(3, 3)}));
         EmployeeScreen screen(fixture);
         QCOMPARE(screen.Column(0), QStringList({"Alice", "David", "maria"}));
 

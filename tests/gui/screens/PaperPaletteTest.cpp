@@ -42,7 +42,10 @@ QPalette DarkPalette()
     return dark;
 }
 
-int Grey(QRgb pixel) { return qGray(pixel); }
+int Grey(QRgb pixel)
+{
+    return qGray(pixel);
+}
 
 // How many pixels of `image` stand clearly apart from its commonest colour,
 // the ground: the ink of its text.

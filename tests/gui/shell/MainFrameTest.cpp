@@ -148,11 +148,12 @@ private slots:
         QTest::addColumn<QList<int>>("screens");
         const int none = int(Screen::None);
         QTest::newRow("index 0: welcome first, company after")
-            << QList<int>{0, 0, 0} << QList<int>{int(Screen::Welcome), int(Screen::CompanySetup), int(Screen::CompanySetup)};
-        QTest::newRow("the bar's items")
-            << QList<int>{1, 2, 3, 4, 5, 6}
-            << QList<int>{int(Screen::Employees), int(Screen::Contractors), int(Screen::W2), int(Screen::W3),
-                          int(Screen::Form1099), int(Screen::Form1096)};
+            << QList<int>{0, 0, 0}
+            << QList<int>{int(Screen::Welcome), int(Screen::CompanySetup), int(Screen::CompanySetup)};
+        QTest::newRow("the bar's items") << QList<int>{1, 2, 3, 4, 5, 6}
+                                         << QList<int>{int(Screen::Employees), int(Screen::Contractors),
+                                                       int(Screen::W2),        int(Screen::W3),
+                                                       int(Screen::Form1099),  int(Screen::Form1096)};
         QTest::newRow("7 shows nothing, 8 the W-4 view, others nothing")
             << QList<int>{7, 8, 9, -1} << QList<int>{none, int(Screen::W4), none, none};
         QTest::newRow("the counter counts index 0 only")
@@ -474,16 +475,17 @@ private slots:
                 items << (item->isSeparator() ? QStringLiteral("-") : item->text());
             texts << menu->text() + ": " + items.join(" | ");
         }
-        QCOMPARE(texts, QStringList({
-                            "&Company: &New... \tCtrl+N | &Open ...\tCtrl+O | &Save \tCtrl+S | &Delete \tCtrl+D | - | "
-                            "&Print...\tCtrl+P | - | &Exit",
-                            "&Go: &Company Info | &Employees | Co&ntractors | Form W&2 | Form W&3 | Form &1099 | Form 1&096",
-                            "&Tools: &Import Clients From Tax Year 2004 | - | Import &Employees and W-2s from CSV… | "
-                            "Import &Contractors and 1099-MISCs from CSV… | E&xport Employees and W-2s to CSV… | "
-                            "Expo&rt Contractors and 1099-MISCs to CSV… | - | Check &Forms…",
-                            "&Options: &Password | &Company Data Path (Network Edition)",
-                            "&Help: Formlark &Help | Formlark on the &Web | &Online Update (Internet)... | &About Formlark",
-                        }));
+        QCOMPARE(texts,
+                 QStringList({
+                     "&Company: &New... \tCtrl+N | &Open ...\tCtrl+O | &Save \tCtrl+S | &Delete \tCtrl+D | - | "
+                     "&Print...\tCtrl+P | - | &Exit",
+                     "&Go: &Company Info | &Employees | Co&ntractors | Form W&2 | Form W&3 | Form &1099 | Form 1&096",
+                     "&Tools: &Import Clients From Tax Year 2004 | - | Import &Employees and W-2s from CSV… | "
+                     "Import &Contractors and 1099-MISCs from CSV… | E&xport Employees and W-2s to CSV… | "
+                     "Expo&rt Contractors and 1099-MISCs to CSV… | - | Check &Forms…",
+                     "&Options: &Password | &Company Data Path (Network Edition)",
+                     "&Help: Formlark &Help | Formlark on the &Web | &Online Update (Internet)... | &About Formlark",
+                 }));
         QCOMPARE(p.frame->Command("New")->shortcut(), QKeySequence("Ctrl+N"));
         QCOMPARE(p.frame->Command("Open")->shortcut(), QKeySequence("Ctrl+O"));
         QCOMPARE(p.frame->Command("Save")->shortcut(), QKeySequence("Ctrl+S"));
@@ -563,7 +565,8 @@ private slots:
             }
             void keyPressEvent(QKeyEvent* event) override
             {
-                if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+                if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A
+                    && event->key() <= Qt::Key_Z)
                     del();
                 else
                     QLineEdit::keyPressEvent(event);
@@ -573,7 +576,7 @@ private slots:
         const bool meanwhile = QString(QTest::currentDataTag()).contains("meanwhile");
         if (allowed && !meanwhile)
             MakeStore(p.folders.DataFolder(), "Acme.pmt", "Acme"); // Delete has a company to offer
-        p.document.SetModified(allowed ? 1 : 0);                  // and Save something to save
+        p.document.SetModified(allowed ? 1 : 0);                   // and Save something to save
         p.frame->UpdateCommandStates();
         if (meanwhile)
             MakeStore(p.folders.DataFolder(), "Acme.pmt", "Acme");
@@ -637,10 +640,14 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("route");
         QTest::addColumn<bool>("closeBox"); // the question closed by its close box, not Escape
-        QTest::newRow("W-2, the window's close box") << "W2" << "close" << false;
-        QTest::newRow("W-2, Ctrl+Q") << "W2" << "Ctrl+Q" << false;
-        QTest::newRow("W-2, Open, the question's close box") << "W2" << "Open" << true;
-        QTest::newRow("company setup, Ctrl+Q") << "setup" << "Ctrl+Q" << false;
+        QTest::newRow("W-2, the window's close box") << "W2"
+                                                     << "close" << false;
+        QTest::newRow("W-2, Ctrl+Q") << "W2"
+                                     << "Ctrl+Q" << false;
+        QTest::newRow("W-2, Open, the question's close box") << "W2"
+                                                             << "Open" << true;
+        QTest::newRow("company setup, Ctrl+Q") << "setup"
+                                               << "Ctrl+Q" << false;
     }
 
     void closingQuestionsHaveAWayOut()
@@ -711,7 +718,7 @@ private slots:
     // program's own, at the screen's section.
     void f1ShowsTheScreensHelp_data()
     {
-        QTest::addColumn<int>("index"); // navigation index, -1: the welcome screen
+        QTest::addColumn<int>("index");       // navigation index, -1: the welcome screen
         QTest::addColumn<QString>("section"); // empty: the quick help
         QTest::newRow("welcome") << -1 << "start";
         QTest::newRow("company setup") << 0 << "setup";
@@ -818,7 +825,8 @@ private slots:
             for (QWidget* focus = QApplication::focusWidget();
                  focus && sheet.currentWidget()->isAncestorOf(focus) && stops < 50;
                  focus = QApplication::focusWidget(), ++stops) {
-                QVERIFY2(ShownWhole(area, focus), qPrintable(QString("page %1, %2").arg(page).arg(focus->objectName())));
+                QVERIFY2(ShownWhole(area, focus),
+                         qPrintable(QString("page %1, %2").arg(page).arg(focus->objectName())));
                 last = focus;
                 ScrollAwayFrom(area, focus);
                 QTest::keyClick(focus, Qt::Key_Tab);

@@ -26,7 +26,6 @@ namespace {
 
 using Tries = QList<QStringList>;
 
-
 } // namespace
 
 class PasswordDialogsTest : public QObject {
@@ -59,8 +58,8 @@ private slots:
             << "Secret" << QStringList{"secret", "Secre", "Secret "} << true << false;
         QTest::newRow("Cancel at once") << "Secret" << QStringList{} << true << false;
         QTest::newRow("password scrambling to zeros") << "Qorvh" << QStringList{"Qorv", "Qorvh"} << false << true;
-        QTest::newRow("non-ASCII password") << QString::fromUtf8("Grüße") << QStringList{"Grusse", "Grüße"}
-                                            << false << true;
+        QTest::newRow("non-ASCII password")
+            << QString::fromUtf8("Grüße") << QStringList{"Grusse", "Grüße"} << false << true;
     }
 
     void startCheck()
@@ -156,22 +155,25 @@ private slots:
         const QString mismatch = kPasswordsDontMatchMessage;
         const QString changed = kPasswordChangedMessage;
         QTest::newRow("first password, old box hidden")
-            << "" << Tries{{"", "12345", "12345"}} << false << QStringList{changed} << true << "12345" << "`]AB]";
-        QTest::newRow("wrong old, then right")
-            << "Qx" << Tries{{"qx", "new", "new"}, {"Qx", "new", "new"}} << false
-            << QStringList{wrongOld, changed} << true << "new" << "?\n\x05";
-        QTest::newRow("mismatch, then match")
-            << "pw" << Tries{{"pw", "abc", "abd"}, {"pw", "abc", "abc"}} << false << QStringList{mismatch, changed}
-            << true << "abc" << "0\r\x11";
+            << "" << Tries{{"", "12345", "12345"}} << false << QStringList{changed} << true << "12345"
+            << "`]AB]";
+        QTest::newRow("wrong old, then right") << "Qx" << Tries{{"qx", "new", "new"}, {"Qx", "new", "new"}} << false
+                                               << QStringList{wrongOld, changed} << true << "new"
+                                               << "?\n\x05";
+        QTest::newRow("mismatch, then match") << "pw" << Tries{{"pw", "abc", "abd"}, {"pw", "abc", "abc"}} << false
+                                              << QStringList{mismatch, changed} << true << "abc"
+                                              << "0\r\x11";
         QTest::newRow("both new boxes empty remove the password")
-            << "pw" << Tries{{"pw", "", ""}} << false << QStringList{changed} << true << "" << "";
+            << "pw" << Tries{{"pw", "", ""}} << false << QStringList{changed} << true << ""
+            << "";
         QTest::newRow("new password scrambling to a zero")
             << "pw" << Tries{{"pw", "aoZ", "aoZ"}} << false << QStringList{changed} << true << "aoZ"
             << QStringLiteral("0") + QChar(0) + "(";
         QTest::newRow("wrong old, then Cancel")
-            << "pw" << Tries{{"PW", "new", "new"}} << true << QStringList{wrongOld} << false << "pw" << "!\x18";
-        QTest::newRow("Cancel at once")
-            << "pw" << Tries{} << true << QStringList{} << false << "pw" << "!\x18";
+            << "pw" << Tries{{"PW", "new", "new"}} << true << QStringList{wrongOld} << false << "pw"
+            << "!\x18";
+        QTest::newRow("Cancel at once") << "pw" << Tries{} << true << QStringList{} << false << "pw"
+                                        << "!\x18";
     }
 
     void changeFlows()
@@ -216,8 +218,8 @@ private slots:
         QVERIFY(!script->leftOpen);
         QCOMPARE(prompt.asked, messages);
         for (int i = 0; i < prompt.asked.size(); ++i)
-            QCOMPARE(prompt.icons[i], prompt.asked[i] == kPasswordChangedMessage ? PromptIcon::Information
-                                                                                 : PromptIcon::Exclamation);
+            QCOMPARE(prompt.icons[i],
+                     prompt.asked[i] == kPasswordChangedMessage ? PromptIcon::Information : PromptIcon::Exclamation);
         QCOMPARE(ReadStoredPassword(), after);
         QCOMPARE(StoredPasswordValue(), storedValue);
     }

@@ -73,9 +73,9 @@ W2Record W2(int id, int employeeId, const char* wages)
 // (Bob, Mia, Zoe); each with a W-2 unless `withoutW2` names one.
 CompanyData Company(int withoutW2 = 0)
 {
-    CompanyData data = MakeCompany("Harbor Tools",
-                                   {Employee(4, "444-44-4444", "Zoe", "Adams"), Employee(9, "999-99-9999", "Bob", "Young"),
-                                    Employee(5, "555-55-5555", "Mia", "Clark")});
+    CompanyData data = MakeCompany("Harbor Tools", {Employee(4, "444-44-4444", "Zoe", "Adams"),
+                                                    Employee(9, "999-99-9999", "Bob", "Young"),
+                                                    Employee(5, "555-55-5555", "Mia", "Clark")});
     for (const W2Record& w : {W2(1, 4, "100"), W2(2, 9, "2000.50"), W2(3, 5, "")})
         if (w.EmployeeUniqueID != withoutW2)
             data.w2s.push_back(w);
@@ -130,12 +130,18 @@ private slots:
         DocumentFixture fixture(Company());
         Screens s(fixture);
         QCOMPARE(s.ShownEmployee(), QStringLiteral("Bob"));
-        const QList<std::pair<const char*, const char*>> shown = {
-            {"FormW3ControlNumber", "CN-7"}, {"EmployerIdentificationNumber", "12-3456789"},
-            {"EmployerName", "Harbor Tools"}, {"EmployerAddress1", "1 Pier Road"}, {"EmployerCity", "Portland"},
-            {"SocialSecurityNumber", "999-99-9999"}, {"MiddleName", "Q"}, {"LastName", "Young"},
-            {"EmployeeAddress1", "9 Dock Street"}, {"EmployeeZip", "97301"}, {"State1", "OR"},
-            {"StateID1", "OR-55"}};
+        const QList<std::pair<const char*, const char*>> shown = {{"FormW3ControlNumber", "CN-7"},
+                                                                  {"EmployerIdentificationNumber", "12-3456789"},
+                                                                  {"EmployerName", "Harbor Tools"},
+                                                                  {"EmployerAddress1", "1 Pier Road"},
+                                                                  {"EmployerCity", "Portland"},
+                                                                  {"SocialSecurityNumber", "999-99-9999"},
+                                                                  {"MiddleName", "Q"},
+                                                                  {"LastName", "Young"},
+                                                                  {"EmployeeAddress1", "9 Dock Street"},
+                                                                  {"EmployeeZip", "97301"},
+                                                                  {"State1", "OR"},
+                                                                  {"StateID1", "OR-55"}};
         for (const auto& [name, text] : shown) {
             QCOMPARE(s.Text(name), QLatin1String(text));
             QVERIFY2(!s.Box(name)->isEnabled(), name);
@@ -171,7 +177,8 @@ private slots:
         QCOMPARE(s.Box("Field12aAmount")->accessibleName(), QStringLiteral("12a amount"));
         QCOMPARE(s.Box("State2")->accessibleName(), QStringLiteral("15 State, line 2"));
         QCOMPARE(s.w2.CheckBox("RetirementPlan")->accessibleName(), QStringLiteral("13 Retirement plan"));
-        QCOMPARE(s.Box("SocialSecurityNumber")->accessibleName(), QStringLiteral("d Employee's social security number"));
+        QCOMPARE(s.Box("SocialSecurityNumber")->accessibleName(),
+                 QStringLiteral("d Employee's social security number"));
 
         QStringList walked;
         s.Box("Wages")->setFocus();
@@ -223,24 +230,50 @@ private slots:
         QTest::addColumn<QString>("otherBox");
         QTest::addColumn<QString>("otherText");
         const QString none;
-        QTest::newRow("box 3 over the base")
-            << "SocialSecurityWages" << "100000" << "90000.00" << "90000.00"
-            << "'Social security wages' field shouldn't exceed $90000.00" << "SocialSecurityTaxWithheld" << "5580.00";
-        QTest::newRow("box 3 fills box 4") << "SocialSecurityWages" << "50000" << "50000.00" << "50000.00" << none
-                                           << "SocialSecurityTaxWithheld" << "3100.00";
-        QTest::newRow("box 4 over its cap") << "SocialSecurityTaxWithheld" << "6000" << "5580.00" << "5580.00"
+        QTest::newRow("box 3 over the base") << "SocialSecurityWages"
+                                             << "100000"
+                                             << "90000.00"
+                                             << "90000.00"
+                                             << "'Social security wages' field shouldn't exceed $90000.00"
+                                             << "SocialSecurityTaxWithheld"
+                                             << "5580.00";
+        QTest::newRow("box 3 fills box 4") << "SocialSecurityWages"
+                                           << "50000"
+                                           << "50000.00"
+                                           << "50000.00" << none << "SocialSecurityTaxWithheld"
+                                           << "3100.00";
+        QTest::newRow("box 4 over its cap") << "SocialSecurityTaxWithheld"
+                                            << "6000"
+                                            << "5580.00"
+                                            << "5580.00"
                                             << "'Social security tax withheld' field shouldn't exceed $5580.00"
-                                            << "MedicareTaxWithheld" << "0.00";
-        QTest::newRow("box 5 fills box 6") << "MedicareWages" << "10000" << "10000.00" << "10000.00" << none
-                                           << "MedicareTaxWithheld" << "145.00";
-        QTest::newRow("box 16, line 2") << "StateWages2" << "7.5" << "7.50" << "7.50" << none << "StateIncomTax2"
+                                            << "MedicareTaxWithheld"
+                                            << "0.00";
+        QTest::newRow("box 5 fills box 6") << "MedicareWages"
+                                           << "10000"
+                                           << "10000.00"
+                                           << "10000.00" << none << "MedicareTaxWithheld"
+                                           << "145.00";
+        QTest::newRow("box 16, line 2") << "StateWages2"
+                                        << "7.5"
+                                        << "7.50"
+                                        << "7.50" << none << "StateIncomTax2"
                                         << "0.00";
-        QTest::newRow("box 12 code: one letter") << "Field12bCode" << "DD" << "D" << "D" << none
-                                                       << "Field12bAmount" << "0.00";
-        QTest::newRow("box 12 year: two digits") << "Field12bYear" << "2005" << "20" << "20" << none
-                                                     << "Field12bAmount" << "0.00";
-        QTest::newRow("box 12 year: a leading zero") << "Field12cYear" << "05" << "05" << "05" << none
-                                                     << "Field12cAmount" << "0.00";
+        QTest::newRow("box 12 code: one letter") << "Field12bCode"
+                                                 << "DD"
+                                                 << "D"
+                                                 << "D" << none << "Field12bAmount"
+                                                 << "0.00";
+        QTest::newRow("box 12 year: two digits") << "Field12bYear"
+                                                 << "2005"
+                                                 << "20"
+                                                 << "20" << none << "Field12bAmount"
+                                                 << "0.00";
+        QTest::newRow("box 12 year: a leading zero") << "Field12cYear"
+                                                     << "05"
+                                                     << "05"
+                                                     << "05" << none << "Field12cAmount"
+                                                     << "0.00";
     }
 
     void boxRulesOnLeavingABox()
@@ -375,8 +408,8 @@ private slots:
         QCOMPARE(s.Text("State1"), QString());
         QVERIFY(s.w2.FormModified());
         Click(s.w2.SaveButton());
-        QCOMPARE(fixture.prompt.asked,
-                 QStringList({ScreenQuestions::kClearFields, ScreenQuestions::kClearFields, ScreenQuestions::kSaveFields}));
+        QCOMPARE(fixture.prompt.asked, QStringList({ScreenQuestions::kClearFields, ScreenQuestions::kClearFields,
+                                                    ScreenQuestions::kSaveFields}));
         const CompanyData stored = fixture.Stored();
         const W2Record* w = StoredW2(stored, 9);
         QCOMPARE(w->Wages.Text(), QString());
@@ -439,8 +472,8 @@ private slots:
 
         DocumentFixture single(MakeCompany("Solo", {Employee(1, "111-11-1111", "Ann", "Lee")}, {W2(1, 1, "5")}));
         Screens one(single);
-        for (QPushButton* button : {static_cast<QPushButton*>(one.w2.NextButton()),
-                                    static_cast<QPushButton*>(one.w2.PreviousButton())}) {
+        for (QPushButton* button :
+             {static_cast<QPushButton*>(one.w2.NextButton()), static_cast<QPushButton*>(one.w2.PreviousButton())}) {
             CloseBalloons();
             Click(button);
             QCOMPARE(OpenBalloons().size(), 1);
@@ -526,8 +559,9 @@ private slots:
             auto arrow = [list] {
                 QHeaderView* header = list->header();
                 return header->isSortIndicatorShown()
-                           ? QStringLiteral("%1%2").arg(header->sortIndicatorSection()).arg(
-                                 header->sortIndicatorOrder() == Qt::AscendingOrder ? "up" : "down")
+                           ? QStringLiteral("%1%2")
+                                 .arg(header->sortIndicatorSection())
+                                 .arg(header->sortIndicatorOrder() == Qt::AscendingOrder ? "up" : "down")
                            : QStringLiteral("none");
             };
             seen << column(2) + ' ' + arrow();
@@ -542,8 +576,8 @@ private slots:
         });
         Click(s.w2.SelectButton());
         QVERIFY(script->shown && !script->leftOpen);
-        QCOMPARE(seen, QStringList({"Select Employee", "Adams,Clark,Young 2up", "Young,Clark,Adams 2down",
-                                    "Bob,Mia,Zoe 0up"}));
+        QCOMPARE(seen, QStringList(
+                           {"Select Employee", "Adams,Clark,Young 2up", "Young,Clark,Adams 2down", "Bob,Mia,Zoe 0up"}));
         QCOMPARE(s.ShownEmployee(), QStringLiteral("Zoe"));
         // The keyboard starts at the chosen employee's first box.
         QCOMPARE(s.w2.window()->focusWidget(), static_cast<QWidget*>(s.Box("Wages")));
@@ -663,9 +697,14 @@ private slots:
             {"Exit", kLeaveQuestion},
         };
         for (const auto& r : routes) {
-            QTest::addRow("%s, box 1", r.route) << r.route << r.question << "Wages" << "41000" << "41000.00" << "";
+            QTest::addRow("%s, box 1", r.route) << r.route << r.question << "Wages"
+                                                << "41000"
+                                                << "41000.00"
+                                                << "";
             QTest::addRow("%s, box 3 over its cap", r.route)
-                << r.route << r.question << "SocialSecurityWages" << "100000" << "90000.00"
+                << r.route << r.question << "SocialSecurityWages"
+                << "100000"
+                << "90000.00"
                 << "'Social security wages' field shouldn't exceed $90000.00";
         }
     }

@@ -31,8 +31,8 @@ CompanyData Company()
     b.Field12cCode = "";
     b.Field12cAmount = "75.00";
     b.LocalIncomeTax2 = "3";
-    CompanyData data = MakeCompany("Harbor Tools", {MakeEmployee(1, "1", "Ann", "Lee"), MakeEmployee(2, "2", "Bo", "Li")},
-                                   {a, b});
+    CompanyData data = MakeCompany("Harbor Tools",
+                                   {MakeEmployee(1, "1", "Ann", "Lee"), MakeEmployee(2, "2", "Bo", "Li")}, {a, b});
     CompanyRecord& c = data.company;
     c.FormW3ControlNumber = "CN-9";
     c.FormW3EstablishmentNumber = "EST-1";
@@ -73,17 +73,27 @@ private slots:
         CW3View view(fixture.doc);
         view.RefreshFromDocument(fixture.doc);
         const QList<std::pair<const char*, const char*>> expected = {
-            {"FormW3ControlNumber", "CN-9"},  {"FormCount", "2"},
-            {"FormW3EstablishmentNumber", "EST-1"}, {"EmployerIdentificationNumber", "12-3456789"},
-            {"EmployerName", "Harbor Tools"}, {"EmployerAddress1", "1 Pier Road"},
-            {"EmployerCity", "Portland"},     {"EmployerState", "OR"},
-            {"FormW3OtherEIN", "98-7654321"}, {"Box15State", "OR"},
-            {"Box15StateID", "OR-55"},        {"FormW3ThirdPartySickPay", "0.00"},
-            {"FormW3IncomeTaxWithHeld", "12.5"}, {"FormW3ContactName", "Ann Clerk"},
-            {"FormW3Email", "ann@harbor.example"}, {"FormW3Fax", "(503) 555-0199"},
-            {"Box1", "1000.30"},              {"Box2", "0.00"},
+            {"FormW3ControlNumber", "CN-9"},
+            {"FormCount", "2"},
+            {"FormW3EstablishmentNumber", "EST-1"},
+            {"EmployerIdentificationNumber", "12-3456789"},
+            {"EmployerName", "Harbor Tools"},
+            {"EmployerAddress1", "1 Pier Road"},
+            {"EmployerCity", "Portland"},
+            {"EmployerState", "OR"},
+            {"FormW3OtherEIN", "98-7654321"},
+            {"Box15State", "OR"},
+            {"Box15StateID", "OR-55"},
+            {"FormW3ThirdPartySickPay", "0.00"},
+            {"FormW3IncomeTaxWithHeld", "12.5"},
+            {"FormW3ContactName", "Ann Clerk"},
+            {"FormW3Email", "ann@harbor.example"},
+            {"FormW3Fax", "(503) 555-0199"},
+            {"Box1", "1000.30"},
+            {"Box2", "0.00"},
             {"Box12", "100.00"}, // code d counts, C and an empty code do not
-            {"Box16", "1500.00"},             {"Box19", "3.00"},
+            {"Box16", "1500.00"},
+            {"Box19", "3.00"},
         };
         for (const auto& [name, text] : expected)
             QCOMPARE(view.Box(name)->text(), QLatin1String(text));
@@ -125,8 +135,7 @@ private slots:
         company.FormW3RadioKindOfPayer = -1;
         view.RefreshFromDocument(fixture.doc);
         QCOMPARE(CheckedKind(view), 0);
-        for (int index : {6, 1, 3})
-        {
+        for (int index : {6, 1, 3}) {
             company.FormW3RadioKindOfPayer = index;
             view.RefreshFromDocument(fixture.doc);
             QCOMPARE(CheckedKind(view), index);

@@ -93,12 +93,12 @@ private slots:
     {
         QTest::addColumn<QString>("space");
         QTest::addColumn<QString>("message");
-        QTest::newRow("too small") << "0.5"
-                                   << QString::fromUtf8(
-                                          "Vertical space between top and bottom forms can\u2019t be less than .75 inches");
-        QTest::newRow("too large") << "1.8"
-                                   << QString::fromUtf8(
-                                          "Vertical space between top and bottom forms can\u2019t be greater than 1.75 inches");
+        QTest::newRow("too small")
+            << "0.5"
+            << QString::fromUtf8("Vertical space between top and bottom forms can\u2019t be less than .75 inches");
+        QTest::newRow("too large")
+            << "1.8"
+            << QString::fromUtf8("Vertical space between top and bottom forms can\u2019t be greater than 1.75 inches");
     }
 
     void w2VerticalSpaceOutOfRange()

@@ -66,8 +66,8 @@ LongCompany MakeLongCompany()
     c.CompanyUniqueID = 1;
     for (auto* f : {&c.EmployerName, &c.Address1, &c.Address2, &c.FormW3ThirdPartySickPay})
         v.Fill(*f);
-    for (auto* f : {&c.City, &c.FormW3ControlNumber, &c.FormW3EstablishmentNumber, &c.FormW3ContactName,
-                    &c.Form1096ContactName})
+    for (auto* f :
+         {&c.City, &c.FormW3ControlNumber, &c.FormW3EstablishmentNumber, &c.FormW3ContactName, &c.Form1096ContactName})
         v.Fill(*f);
     v.Fill(c.FormW3IncomeTaxWithHeld);
     for (auto* f : {&c.EmployerIdentificationNumber, &c.StateID})
@@ -98,11 +98,28 @@ LongCompany MakeLongCompany()
         W2Record w;
         w.W2UniqueID = id;
         w.EmployeeUniqueID = id;
-        for (auto* f : {&w.Wages, &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages, &w.SocialSecurityTaxWithheld,
-                        &w.MedicareWages, &w.MedicareTaxWithheld, &w.SocialSecurityTips, &w.AllocatedTips,
-                        &w.AdvancEICPayment, &w.DependentCareBenefits, &w.NonQualifiedPlans, &w.Field12aAmount,
-                        &w.Field12bAmount, &w.Field12cAmount, &w.Field12dAmount, &w.StateWages1, &w.StateWages2,
-                        &w.StateIncomTax1, &w.StateIncomTax2, &w.LocalWages1, &w.LocalWages2, &w.LocalIncomeTax1,
+        for (auto* f : {&w.Wages,
+                        &w.FederalIncomeTaxWithdrawal,
+                        &w.SocialSecurityWages,
+                        &w.SocialSecurityTaxWithheld,
+                        &w.MedicareWages,
+                        &w.MedicareTaxWithheld,
+                        &w.SocialSecurityTips,
+                        &w.AllocatedTips,
+                        &w.AdvancEICPayment,
+                        &w.DependentCareBenefits,
+                        &w.NonQualifiedPlans,
+                        &w.Field12aAmount,
+                        &w.Field12bAmount,
+                        &w.Field12cAmount,
+                        &w.Field12dAmount,
+                        &w.StateWages1,
+                        &w.StateWages2,
+                        &w.StateIncomTax1,
+                        &w.StateIncomTax2,
+                        &w.LocalWages1,
+                        &w.LocalWages2,
+                        &w.LocalIncomeTax1,
                         &w.LocalIncomeTax2})
             v.Fill(*f);
         for (auto* f : {&w.Other1, &w.Other2, &w.Other3})
@@ -135,11 +152,11 @@ LongCompany MakeLongCompany()
         Form1099Record f;
         f.Form1099UniqueID = id;
         f.ContractorUniqueID = id;
-        for (auto* a : {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld, &f.FishingBoatProceeds,
-                        &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation, &f.SubstitutePayments,
-                        &f.CropInsuranceProceeds, &f.ExcessGoldenParachutePayments, &f.GrossProceedsPaidToAttorney,
-                        &f.StateTaxWithheld1, &f.StateTaxWithheld2, &f.StateIncome1, &f.StateIncome2, &f.Field15A,
-                        &f.Field15B})
+        for (auto* a :
+             {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld, &f.FishingBoatProceeds,
+              &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation, &f.SubstitutePayments,
+              &f.CropInsuranceProceeds, &f.ExcessGoldenParachutePayments, &f.GrossProceedsPaidToAttorney,
+              &f.StateTaxWithheld1, &f.StateTaxWithheld2, &f.StateIncome1, &f.StateIncome2, &f.Field15A, &f.Field15B})
             v.Fill(*a);
         for (auto* a : {&f.PayerStateID1, &f.PayerStateID2})
             v.Fill(*a);
@@ -302,8 +319,8 @@ private slots:
                 qsizetype found = -1;
                 for (qsizetype i = 0; i < words.size(); ++i) {
                     const PdfWord& w = words[i];
-                    if (w.text == part && qAbs(w.box.top() - t.at.y()) < 3 && w.box.left() >= from &&
-                        (found < 0 || w.box.left() < words[found].box.left()))
+                    if (w.text == part && qAbs(w.box.top() - t.at.y()) < 3 && w.box.left() >= from
+                        && (found < 0 || w.box.left() < words[found].box.left()))
                         found = i;
                 }
                 QVERIFY2(found >= 0, qPrintable(Describe(t) + ": \"" + part + "\" not read back whole"));
@@ -312,7 +329,8 @@ private slots:
                 words.removeAt(found);
             }
             QVERIFY2(box.left() >= t.at.x() - 0.5 && box.right() <= t.at.x() + t.room + 0.5,
-                     qPrintable(Describe(t) + QStringLiteral(" printed from %1 to %2").arg(box.left()).arg(box.right())));
+                     qPrintable(Describe(t)
+                                + QStringLiteral(" printed from %1 to %2").arg(box.left()).arg(box.right())));
             boxes.push_back(box);
         }
         for (size_t i = 0; i < values.size(); ++i)
@@ -321,10 +339,7 @@ private slots:
                          qPrintable(Describe(values[i]) + " overlaps " + Describe(values[j])));
     }
 
-    void roomsOnBlankGround_data()
-    {
-        everyForm_data();
-    }
+    void roomsOnBlankGround_data() { everyForm_data(); }
 
     // On blank paper the room of every value is empty on the picture, the
     // marks and captions drawn over it.
@@ -348,7 +363,8 @@ private slots:
         for (const PageText& t : Texts(page)) {
             if (!IsValue(t))
                 continue;
-            const QRect room = QRect(t.at.x(), t.at.y() + kInkTop, t.room, kInkBottom - kInkTop).intersected(image.rect());
+            const QRect room =
+                QRect(t.at.x(), t.at.y() + kInkTop, t.room, kInkBottom - kInkTop).intersected(image.rect());
             int ink = 0;
             for (int y = room.top(); y <= room.bottom(); ++y)
                 for (int x = room.left(); x <= room.right(); ++x)

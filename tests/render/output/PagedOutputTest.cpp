@@ -165,7 +165,8 @@ private slots:
         QCOMPARE(maps, 2); // Courier and Arial
         QVERIFY(!targets.isEmpty());
         for (uint c : targets) // 0 stands for the font's "no glyph"
-            QVERIFY2(c == 0 || c >= 0x20, qPrintable(QStringLiteral("a glyph reads back as U+%1").arg(c, 4, 16, QLatin1Char('0'))));
+            QVERIFY2(c == 0 || c >= 0x20,
+                     qPrintable(QStringLiteral("a glyph reads back as U+%1").arg(c, 4, 16, QLatin1Char('0'))));
 
         const QString text = Run("pdftotext", {"-raw", pdf, "-"});
         QVERIFY2(text.contains("Sample Company\n"), qPrintable(text));

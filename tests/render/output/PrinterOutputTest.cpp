@@ -105,8 +105,8 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(fromPrinter);
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(6.35, 12.7, 6.35, 12.7),
-                                          QPageLayout::Millimeter));
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(6.35, 12.7, 6.35, 12.7), QPageLayout::Millimeter));
         QCOMPARE(PrintJobOn(printer, *job, pictures), PrintOutcome::Printed);
 
         QVERIFY2(PageSizeOf(fromPrinter).startsWith("612 x 792"), qPrintable(PageSizeOf(fromPrinter)));
@@ -129,8 +129,8 @@ private slots:
         QTest::newRow("up to the page's edge") << 0.35 << page << QStringList();
         QTest::newRow("0.5 inch up") << 0.5 << page << QStringList{"\"CN-0042\""};
         // The control number sits 8.9 mm from the top: within a margin of 10.
-        QTest::newRow("a printer's 10 mm margin") << 0.0 << page.adjusted(0, 100, 0, -100)
-                                                  << QStringList{"\"CN-0042\""};
+        QTest::newRow("a printer's 10 mm margin")
+            << 0.0 << page.adjusted(0, 100, 0, -100) << QStringList{"\"CN-0042\""};
     }
     void valuesOutsideTheArea()
     {

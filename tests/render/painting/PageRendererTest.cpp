@@ -125,8 +125,9 @@ private slots:
     {
         TestFolders folders;
         const QString dir = folders.ProgramFolder();
-        QVERIFY(WriteFile(dir + "Updater.dll", "<?xml version=\"1.0\"?>\n<svg xmlns='http://www.w3.org/2000/svg' "
-                                               "viewBox='0 0 10 10'><rect width='10' height='10' fill='black'/></svg>"));
+        QVERIFY(WriteFile(dir + "Updater.dll",
+                          "<?xml version=\"1.0\"?>\n<svg xmlns='http://www.w3.org/2000/svg' "
+                          "viewBox='0 0 10 10'><rect width='10' height='10' fill='black'/></svg>"));
         QVERIFY(WriteFile(dir + "Help2.svg", PngBytes(Filled({8, 8}, Qt::black))));
         QVERIFY(WriteFile(dir + "Contactus.msg", "MZ\x90\x00 not a picture at all"));
         QVERIFY(WriteFile(dir + "Help4.svg", ""));
@@ -159,7 +160,8 @@ private slots:
         FormPictures pictures(folders.ProgramFolder());
         Page page;
         const PageFont arial7{FontFace::Arial, 7, false};
-        page.AddText({1927, 620}, QStringLiteral("reported."), arial7, TextBackground::Transparent, TextAnchor::TopRight);
+        page.AddText({1927, 620}, QStringLiteral("reported."), arial7, TextBackground::Transparent,
+                     TextAnchor::TopRight);
         page.AddText({300, 620}, QStringLiteral("HHHH"), kCourier10, TextBackground::Transparent);
         const QImage image = RenderPageImage(page, pictures, kUnitDpi);
         const QRect right = DarkBounds(image, QRect(1500, 600, 600, 60));
@@ -231,8 +233,8 @@ private slots:
         TestFolders folders;
         FormPictures pictures(folders.ProgramFolder());
         Page page;
-        page.items.emplace_back(PageOutlinedText{QStringLiteral("COPY"), {FontFace::TimesNewRoman, 50, false}, 1200,
-                                                 1240, 800, 600, 5});
+        page.items.emplace_back(
+            PageOutlinedText{QStringLiteral("COPY"), {FontFace::TimesNewRoman, 50, false}, 1200, 1240, 800, 600, 5});
         const QImage image = RenderPageImage(page, pictures, kUnitDpi);
         const QRect bounds = DarkBounds(image, QRect(1000, 900, 1100, 500));
         QVERIFY(!bounds.isEmpty());
