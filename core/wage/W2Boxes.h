@@ -43,6 +43,9 @@ inline constexpr char kBox12Codes[] = "ABCDEFGHJKLMNPQRSTVWYZ";
 // more; SIMPLE plans (code S) have a lower one. A line that names a year
 // is a catch-up of an earlier year, outside the limit.
 inline constexpr char kElectiveDeferralCodes[] = "DEFGHS";
+// The box-12 codes whose amounts the W-3 totals as deferred compensation:
+// the elective deferrals above and section 409A deferrals (Y).
+inline constexpr char kDeferredCompensationCodes[] = "DEFGHSY";
 inline constexpr qint64 kElectiveDeferralLimitCents = 1'400'000;
 inline constexpr qint64 kElectiveDeferralCatchUpCents = 400'000;
 inline constexpr char kSimpleDeferralCode = 'S';

@@ -4,9 +4,16 @@
 #include "core/wage/W2Boxes.h"
 #include "core/store/RecordLookup.h"
 
+#include <string_view>
+
 const QStringList& DeferredCompensationCodes()
 {
-    static const QStringList codes = {"D", "E", "F", "G", "H", "S", "Y"};
+    static const QStringList codes = [] {
+        QStringList list;
+        for (const char code : std::string_view(kDeferredCompensationCodes))
+            list << QString(QChar::fromLatin1(code));
+        return list;
+    }();
     return codes;
 }
 
