@@ -142,7 +142,7 @@ struct FormBox {
     int total = 0;
     const TransmittalBox* totalBox = nullptr;
     // For a box-12 amount: the code of its line, which decides whether it
-    // adds into its total (see the W-3's DeferredCompensationCodes).
+    // adds into its total (see kDeferredCompensationCodes of the W-2's boxes).
     const FixedTextBase& (*totalCode)(const Form&) = nullptr;
 
     // Where the box prints: its point in the form's point table, moved a

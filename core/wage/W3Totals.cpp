@@ -4,19 +4,6 @@
 #include "core/wage/W2Boxes.h"
 #include "core/store/RecordLookup.h"
 
-#include <string_view>
-
-const QStringList& DeferredCompensationCodes()
-{
-    static const QStringList codes = [] {
-        QStringList list;
-        for (const char code : std::string_view(kDeferredCompensationCodes))
-            list << QString(QChar::fromLatin1(code));
-        return list;
-    }();
-    return codes;
-}
-
 int W3Totals::Slot(int box)
 {
     return box >= 1 && size_t(box) < std::tuple_size_v<decltype(cents_)> ? box : -1;
@@ -49,7 +36,7 @@ namespace {
 
 bool IsDeferredCompensationCode(const QString& code)
 {
-    return !code.isEmpty() && DeferredCompensationCodes().contains(code.toUpper());
+    return code.size() == 1 && QLatin1String(kDeferredCompensationCodes).contains(code.at(0).toUpper());
 }
 
 // Every money box of the W-2 adds into the W-3 box its table names; a box

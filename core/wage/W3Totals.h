@@ -4,16 +4,12 @@
 #include "core/store/Records.h"
 
 #include <QString>
-#include <QStringList>
 #include <QtGlobal>
 
 #include <array>
 
 // The W-3 totals: the number of W-2s and the sums of their money boxes.
 // Sums are exact to the cent and shown with two decimals.
-
-// Box-12 codes whose amounts make up W-3 box 12 (compared in upper case).
-const QStringList& DeferredCompensationCodes();
 
 // Box c of the W-3: the number of W-2s.
 inline constexpr TransmittalBox kW3FormCountBox{0, "FormCount", "c Total number of Forms W-2", 29};
